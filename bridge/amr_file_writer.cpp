@@ -1,0 +1,109 @@
+#include "amr_file_writer.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace veltrix::bridge {
+namespace {
+
+constexpr std::string_view kAmrHeader = "#!AMR\n";
+
+std::string temporaryTemplate(const std::string& finalPath)
+{
+    const auto slash = finalPath.rfind('/');
+    const std::string dir = slash == std::string::npos ? std::string() : finalPath.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? finalPath : finalPath.substr(slash + 1);
+    return dir + "." + name + ".XXXXXX";
+}
+
+} // namespace
+
+AmrFileWriter::AmrFileWriter(std::string finalPath) : finalPath_(std::move(finalPath)) {}
+
+AmrFileWriter::~AmrFileWriter()
+{
+    discard();
+}
+
+bool AmrFileWriter::open(std::string& error)
+{
+    std::string pattern = temporaryTemplate(finalPath_);
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    fd_ = mkostemp(buffer.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    tempPath_ = buffer.data();
+    // mkostemp creates 0600; give the file the permissions a plain create would.
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd_, 0666 & ~mask);
+
+    if (!append(kAmrHeader)) {
+        error = std::strerror(errno);
+        discard();
+        return false;
+    }
+    return true;
+}
+
+bool AmrFileWriter::append(std::string_view bytes)
+{
+    if (fd_ < 0)
+        return false;
+    while (!bytes.empty()) {
+        const ssize_t n = write(fd_, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+        bytesWritten_ += static_cast<std::uint64_t>(n);
+    }
+    return true;
+}
+
+bool AmrFileWriter::commit(bool replace, std::string& error)
+{
+    if (fd_ < 0) {
+        error = "file is not open";
+        return false;
+    }
+    const bool closed = close(fd_) == 0;
+    fd_ = -1;
+    if (!closed) {
+        error = std::strerror(errno);
+        discard();
+        return false;
+    }
+    const int flags = replace ? 0 : RENAME_NOREPLACE;
+    if (renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, finalPath_.c_str(), flags) != 0) {
+        error = std::strerror(errno);
+        discard();
+        return false;
+    }
+    tempPath_.clear();
+    return true;
+}
+
+void AmrFileWriter::discard()
+{
+    if (fd_ >= 0) {
+        close(fd_);
+        fd_ = -1;
+    }
+    if (!tempPath_.empty()) {
+        unlink(tempPath_.c_str());
+        tempPath_.clear();
+    }
+}
+
+} // namespace veltrix::bridge

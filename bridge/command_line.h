@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace veltrix::bridge {
+
+// The ffmpeg-style arguments register.dat was started with, and the few
+// facts the bridge itself needs from them.
+class CommandLine {
+public:
+    explicit CommandLine(std::vector<std::string> args);
+
+    const std::vector<std::string>& args() const { return args_; }
+
+    // The last argument when it names an output file; a bare probe
+    // ("-i file") has none.
+    std::optional<std::string> outputPath() const;
+
+    // True when -y was given (overwrite without asking).
+    bool overwrite() const;
+
+    // The audio bit rate of the last -ab / -b:a option, in bit/s.
+    std::optional<long> audioBitRate() const;
+
+    // True when the output is an AMR-NB file (".amr", any letter case).
+    bool wantsAmrOutput() const;
+
+private:
+    std::vector<std::string> args_;
+};
+
+// Parses an ffmpeg bit rate value: "12200", "128k", "12.2k", "1M".
+std::optional<long> parseBitRate(const std::string& text);
+
+} // namespace veltrix::bridge

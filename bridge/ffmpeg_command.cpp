@@ -1,0 +1,39 @@
+#include "ffmpeg_command.h"
+
+#include "ffmpeg_process.h"
+
+namespace veltrix::bridge {
+namespace {
+
+std::string pipeUrl(int fd)
+{
+    return "pipe:" + std::to_string(fd);
+}
+
+std::vector<std::string> bridgeOptions()
+{
+    return {"-hide_banner", "-nostdin", "-nostats", "-progress", pipeUrl(kProgressChildFd)};
+}
+
+} // namespace
+
+std::vector<std::string> ffmpegArguments(const std::vector<std::string>& callerArgs)
+{
+    std::vector<std::string> args = bridgeOptions();
+    args.insert(args.end(), callerArgs.begin(), callerArgs.end());
+    return args;
+}
+
+std::vector<std::string> ffmpegPcmArguments(const std::vector<std::string>& callerArgs)
+{
+    std::vector<std::string> args = bridgeOptions();
+    if (!callerArgs.empty())
+        args.insert(args.end(), callerArgs.begin(), callerArgs.end() - 1);
+    for (const char* option : {"-vn", "-f", "s16le", "-acodec", "pcm_s16le"})
+        args.emplace_back(option);
+    args.insert(args.end(), {"-ar", std::to_string(kPcmSampleRate), "-ac", "1"});
+    args.push_back(pipeUrl(kPcmChildFd));
+    return args;
+}
+
+} // namespace veltrix::bridge

@@ -1,0 +1,195 @@
+#include "ffmpeg_process.h"
+
+#include "termination_signals.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace veltrix::bridge {
+namespace {
+
+bool isExecutableFile(const std::string& path)
+{
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
+}
+
+std::string searchPath(const std::string& name)
+{
+    if (name.find('/') != std::string::npos)
+        return isExecutableFile(name) ? name : std::string();
+    const char* path = std::getenv("PATH");
+    std::string dirs = path && *path ? path : "/usr/local/bin:/usr/bin:/bin";
+    std::size_t start = 0;
+    while (start <= dirs.size()) {
+        std::size_t end = dirs.find(':', start);
+        if (end == std::string::npos)
+            end = dirs.size();
+        std::string dir = dirs.substr(start, end - start);
+        const std::string candidate = (dir.empty() ? std::string(".") : dir) + "/" + name;
+        if (isExecutableFile(candidate))
+            return candidate;
+        start = end + 1;
+    }
+    return {};
+}
+
+void closeFd(int& fd)
+{
+    if (fd >= 0)
+        close(fd);
+    fd = -1;
+}
+
+// A pipe whose write end is moved above the descriptor numbers the child
+// will use, so the dup2() calls in the child cannot overwrite each other.
+bool makeChildPipe(int& readEnd, int& writeEnd)
+{
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    readEnd = fds[0];
+    writeEnd = fcntl(fds[1], F_DUPFD_CLOEXEC, 10);
+    close(fds[1]);
+    if (writeEnd < 0) {
+        closeFd(readEnd);
+        return false;
+    }
+    fcntl(readEnd, F_SETFL, fcntl(readEnd, F_GETFL) | O_NONBLOCK);
+    return true;
+}
+
+} // namespace
+
+std::string locateFfmpeg()
+{
+    const char* configured = std::getenv("VELTRIX_FFMPEG");
+    return searchPath(configured && *configured ? configured : "ffmpeg");
+}
+
+FfmpegProcess::~FfmpegProcess()
+{
+    killAndWait();
+    closeFd(diagnosticsFd_);
+    closeFd(progressFd_);
+    closeFd(pcmFd_);
+}
+
+bool FfmpegProcess::start(const std::string& program, const std::vector<std::string>& args,
+                          bool withPcmPipe, std::string& error)
+{
+    int diagWrite = -1, progressWrite = -1, pcmWrite = -1;
+    const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    bool ok = devNull >= 0 && makeChildPipe(diagnosticsFd_, diagWrite)
+              && makeChildPipe(progressFd_, progressWrite)
+              && (!withPcmPipe || makeChildPipe(pcmFd_, pcmWrite));
+    if (!ok) {
+        error = std::string("cannot create pipes: ") + std::strerror(errno);
+        for (int fd : {devNull, diagWrite, progressWrite, pcmWrite})
+            if (fd >= 0)
+                close(fd);
+        return false;
+    }
+
+    // Everything the child touches is prepared before fork().
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    const std::string execFailure = "register.dat: cannot run " + program + "\n";
+    const pid_t parent = getpid();
+
+    int forkErrno = 0;
+    {
+        SignalBlock block;
+        pid_ = fork();
+        forkErrno = errno;
+        if (pid_ == 0) {
+            // Child: same process group as the bridge on purpose.
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            if (getppid() != parent)
+                _exit(255);  // the bridge is already gone
+            dup2(devNull, STDIN_FILENO);
+            dup2(diagWrite, STDOUT_FILENO);
+            dup2(diagWrite, STDERR_FILENO);
+            dup2(progressWrite, kProgressChildFd);
+            int firstUnused = kProgressChildFd + 1;
+            if (pcmWrite >= 0) {
+                dup2(pcmWrite, kPcmChildFd);
+                firstUnused = kPcmChildFd + 1;
+            }
+            close_range(static_cast<unsigned>(firstUnused), ~0U, 0);
+            resetSignalsInChild();
+            execv(program.c_str(), argv.data());
+            [[maybe_unused]] const ssize_t n =
+                write(STDERR_FILENO, execFailure.data(), execFailure.size());
+            _exit(127);
+        }
+    }
+
+    for (int fd : {devNull, diagWrite, progressWrite, pcmWrite})
+        if (fd >= 0)
+            close(fd);
+
+    if (pid_ < 0) {
+        error = std::string("cannot start ffmpeg: ") + std::strerror(forkErrno);
+        return false;
+    }
+    // A termination request that came before the child existed still counts.
+    if (terminationRequested())
+        sendSignal(signalForFfmpeg());
+    return true;
+}
+
+FfmpegProcess::ReadEnds FfmpegProcess::takeReadEnds()
+{
+    ReadEnds ends{diagnosticsFd_, progressFd_, pcmFd_};
+    diagnosticsFd_ = progressFd_ = pcmFd_ = -1;
+    return ends;
+}
+
+bool FfmpegProcess::reap()
+{
+    if (exited_ || pid_ <= 0)
+        return exited_;
+    int status = 0;
+    pid_t r;
+    do {
+        r = waitpid(pid_, &status, WNOHANG);
+    } while (r < 0 && errno == EINTR);
+    if (r == pid_) {
+        exited_ = true;
+        if (WIFEXITED(status))
+            exitCode_ = WEXITSTATUS(status);
+        else if (WIFSIGNALED(status))
+            exitCode_ = 128 + WTERMSIG(status);
+    }
+    return exited_;
+}
+
+void FfmpegProcess::sendSignal(int sig) const
+{
+    if (pid_ > 0 && !exited_)
+        kill(pid_, sig);
+}
+
+void FfmpegProcess::killAndWait()
+{
+    if (pid_ <= 0 || exited_)
+        return;
+    kill(pid_, SIGKILL);
+    int status = 0;
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    exited_ = true;
+}
+
+} // namespace veltrix::bridge

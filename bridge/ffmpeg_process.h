@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace veltrix::bridge {
+
+// File descriptor numbers the child sees; ffmpeg is pointed at them with
+// "pipe:<n>".
+constexpr int kProgressChildFd = 3;
+constexpr int kPcmChildFd = 4;
+
+// The ffmpeg program to run: $VELTRIX_FFMPEG if set, else "ffmpeg" found on
+// PATH. Empty when nothing executable is found.
+std::string locateFfmpeg();
+
+// One running ffmpeg. It stays in the bridge's process group, so a signal to
+// the group reaches both, and gets SIGKILL should the bridge die first. Its
+// stdout and stderr share one pipe; -progress output arrives on a second
+// pipe and, optionally, raw audio on a third. Destroying a still running
+// process kills and reaps it.
+class FfmpegProcess {
+public:
+    FfmpegProcess() = default;
+    ~FfmpegProcess();
+    FfmpegProcess(const FfmpegProcess&) = delete;
+    FfmpegProcess& operator=(const FfmpegProcess&) = delete;
+
+    bool start(const std::string& program, const std::vector<std::string>& args,
+               bool withPcmPipe, std::string& error);
+
+    pid_t pid() const { return pid_; }
+
+    // The parent-side read ends (non-blocking, -1 when not used). Ownership
+    // passes to the caller, who closes them.
+    struct ReadEnds {
+        int diagnostics = -1;
+        int progress = -1;
+        int pcm = -1;
+    };
+    ReadEnds takeReadEnds();
+
+    // Collects the exit status without blocking; true once ffmpeg has ended.
+    bool reap();
+    bool exited() const { return exited_; }
+    // ffmpeg's exit code, or 128 + signal number when a signal ended it.
+    int exitCode() const { return exitCode_; }
+
+    void sendSignal(int sig) const;
+
+private:
+    void killAndWait();
+
+    pid_t pid_ = -1;
+    bool exited_ = false;
+    int exitCode_ = 255;
+    int diagnosticsFd_ = -1;
+    int progressFd_ = -1;
+    int pcmFd_ = -1;
+};
+
+} // namespace veltrix::bridge

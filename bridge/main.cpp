@@ -1,0 +1,34 @@
+// register.dat: runs Debian's ffmpeg for the converter and reports in the
+// line format the converter reads (CR LF description lines, CR-terminated
+// "time=... bitrate=..." progress lines); encodes AMR-NB itself.
+
+#include "amr_job.h"
+#include "command_line.h"
+#include "conversion_session.h"
+#include "dvd_input.h"
+#include "ffmpeg_command.h"
+#include "ffmpeg_process.h"
+#include "output_sink.h"
+#include "termination_signals.h"
+
+#include <unistd.h>
+
+int main(int argc, char* argv[])
+{
+    using namespace veltrix::bridge;
+
+    installSignalHandling();
+    OutputSink out(STDOUT_FILENO);
+
+    const CommandLine command(resolveDvdJobInput(std::vector<std::string>(argv + 1, argv + argc)));
+
+    const std::string ffmpeg = locateFfmpeg();
+    if (ffmpeg.empty()) {
+        out.write("register.dat: ffmpeg not found (install ffmpeg or set VELTRIX_FFMPEG)\r\n");
+        return 127;
+    }
+
+    if (command.wantsAmrOutput())
+        return runAmrJob(ffmpeg, command, out);
+    return runConversion(ffmpeg, ffmpegArguments(command.args()), out);
+}

@@ -1,0 +1,62 @@
+#include "engine/progress.h"
+
+qint32 mulDiv(qint64 a, qint64 b, qint64 c)
+{
+    if (c == 0)
+        return -1;
+    const qint64 product = a * b;
+    const bool negative = (product < 0) != (c < 0);
+    const qint64 num = product < 0 ? -product : product;
+    const qint64 den = c < 0 ? -c : c;
+    const qint64 rounded = (num + den / 2) / den;
+    return static_cast<qint32>(negative ? -rounded : rounded);
+}
+
+qint64 parseProgressSeconds(const QByteArray &text)
+{
+    constexpr qint64 kMaxSeconds = 100000;
+    const qsizetype time = text.indexOf("time=");
+    const qsizetype bitrate = text.indexOf("bitrate=");
+    if (time < 0 || bitrate < 0 || bitrate - time < 1)
+        return 0;
+    const qsizetype digitsFrom = time + 5;
+    const qsizetype dot = text.indexOf('.', digitsFrom);
+    // Without a "." before "bitrate=" the length of the number is unknown: no value.
+    if (dot < 0 || dot > bitrate)
+        return 0;
+    const QByteArray digits = text.mid(digitsFrom, dot - digitsFrom).trimmed();
+    if (digits.isEmpty() || digits.size() > 18)
+        return 0;
+    qint64 value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return 0;
+        value = value * 10 + (c - '0');
+    }
+    return value > kMaxSeconds ? 0 : value;
+}
+
+QString progressText(qint32 value)
+{
+    QString digits = QString::asprintf("%.4d", value);
+    digits.insert(digits.size() - 2, u'.');
+    return digits + u'%';
+}
+
+void consumeLineEnds(QByteArray &buffer, const std::function<void(const QByteArray &)> &onLineEnd)
+{
+    qsizetype consumed = 0;
+    for (qsizetype i = 0; i < buffer.size(); ++i) {
+        if (i < consumed)
+            continue;
+        const char c = buffer.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        onLineEnd(buffer);
+        consumed = i + 1;
+        if (i + 1 < buffer.size() && buffer.at(i + 1) == '\n')
+            consumed = i + 2;
+    }
+    if (consumed > 0)
+        buffer.remove(0, consumed);
+}

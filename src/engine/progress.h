@@ -1,0 +1,26 @@
+#pragma once
+// Progress values and the encoder's progress lines.
+// A progress value runs from 0 to 10000, in hundredths of a percent.
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+inline constexpr qint32 kProgressFull = 10000;
+
+// a * b / c with a 64-bit intermediate, rounded half away from zero; -1 for c == 0.
+qint32 mulDiv(qint64 a, qint64 b, qint64 c);
+
+// Whole seconds from the first "time=" up to its "." before the first
+// "bitrate=" of the text; 0 when there is none, when the digits do not form a
+// non-negative number, or when it exceeds 100000.
+qint64 parseProgressSeconds(const QByteArray &text);
+
+// The Status column text of a value: 5 -> "00.05%", 10000 -> "100.00%".
+QString progressText(qint32 value);
+
+// Walks the buffer and calls onLineEnd once for every CR or LF (a CR LF pair
+// is one line end), then removes everything up to the last line end. A
+// trailing incomplete line stays for the next chunk. The callback sees the
+// untrimmed buffer, as every line end of one pass does.
+void consumeLineEnds(QByteArray &buffer, const std::function<void(const QByteArray &buffer)> &onLineEnd);

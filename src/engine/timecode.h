@@ -1,0 +1,12 @@
+#pragma once
+// Time codes: durations and positions written HH:MM:SS.
+
+#include <QString>
+
+// HH * 3600 + MM * 60 + SS, fields read at fixed positions 1-2, 4-5 and 7-8.
+// Any field that is not a decimal number makes the whole result 0.
+int timeCodeToSeconds(const QString &timeCode);
+
+// Whole seconds as hours:minutes:seconds, each at least two digits; hours are
+// not capped (360000 gives "100:00:00").
+QString secondsToTimeCode(int seconds);

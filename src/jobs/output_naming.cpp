@@ -1,0 +1,24 @@
+#include "jobs/output_naming.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString prepareOutputFolder(const QString &folderText)
+{
+    if (!folderText.isEmpty() && !QFileInfo::exists(folderText))
+        QDir().mkdir(folderText);
+    return folderText.endsWith(u'/') ? folderText : folderText + u'/';
+}
+
+QString outputPathFor(const QString &folderWithSlash, const QString &caption, const QString &extension)
+{
+    const qsizetype dot = caption.lastIndexOf(u'.');
+    const QString first = folderWithSlash + (dot >= 0 ? caption.left(dot) : caption) + extension;
+    if (!QFileInfo::exists(first))
+        return first;
+    for (int n = 1;; ++n) {
+        const QString candidate = folderWithSlash + caption + u'_' + QString::number(n) + extension;
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+}

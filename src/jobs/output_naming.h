@@ -1,0 +1,12 @@
+#pragma once
+// Output naming: the folder rule and the first free output path of a job.
+// An existing file is never overwritten.
+
+#include <QString>
+
+// The folder text with its trailing "/" (created, last level only, when missing).
+QString prepareOutputFolder(const QString &folderText);
+
+// folder + caption with its extension replaced by `extension` (".mp3"); while
+// that file exists, folder + caption + "_N" + extension for N = 1, 2, 3, ...
+QString outputPathFor(const QString &folderWithSlash, const QString &caption, const QString &extension);

@@ -1,0 +1,165 @@
+#include "platform/skin/skin_painter.h"
+
+#include "platform/skin/skin.h"
+#include "platform/skin/skin_slider_geometry.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <algorithm>
+
+namespace {
+
+constexpr qreal kDisabledOpacity = 0.4;
+constexpr int kButtonTextInset = 6;
+
+// Draws a picture of the skin folder into rect; false when it cannot be read,
+// so the caller paints the colours instead.
+bool drawPicture(QPainter &painter, const QRect &rect, const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        if (!pixmap.load(path))
+            return false;
+        QPixmapCache::insert(path, pixmap);
+    }
+    painter.drawPixmap(rect, pixmap, pixmap.rect());
+    return true;
+}
+
+// Solid colour, or a vertical gradient over rect when color2 is given.
+QBrush fillBrush(const QRect &rect, const QColor &color, const QColor &color2)
+{
+    if (!color.isValid())
+        return Qt::NoBrush;
+    if (!color2.isValid())
+        return color;
+    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+    gradient.setColorAt(0, color);
+    gradient.setColorAt(1, color2);
+    return gradient;
+}
+
+// A rounded box with an optional fill and an optional one-pixel border.
+void paintBox(QPainter &painter, const QRect &rect, int radius, const QBrush &fill, const QColor &border)
+{
+    if (fill.style() == Qt::NoBrush && !border.isValid())
+        return;
+    painter.setBrush(fill);
+    painter.setPen(border.isValid() ? QPen(border, 1) : QPen(Qt::NoPen));
+    const QRectF box = border.isValid() ? QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5) : QRectF(rect);
+    painter.drawRoundedRect(box, radius, radius);
+}
+
+}  // namespace
+
+void SkinPainter::paintBackground(QPainter &painter, const SkinForm &form, const QRect &area)
+{
+    // The fill also shows through a picture's transparent parts.
+    painter.fillRect(area, fillBrush(area, form.m_background, form.m_background2));
+    drawPicture(painter, area, form.m_backgroundPicture);
+}
+
+void SkinPainter::paintObject(QPainter &painter, const SkinObject &object, Pointer pointer)
+{
+    const QRect rect = object.qrect();
+    if (!object.m_visible || rect.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(rect);
+    switch (object.m_kind) {
+    case SkinKind::Panel:
+    case SkinKind::Bar:
+        paintObjectBox(painter, object, object.m_color, object.m_color2);
+        break;
+    case SkinKind::Image:
+        if (!(pointer.over && drawPicture(painter, rect, object.m_hoverPicture))
+            && !drawPicture(painter, rect, object.m_picture))
+            paintObjectBox(painter, object, object.m_color, object.m_color2);
+        break;
+    case SkinKind::Button:
+        paintButton(painter, object, pointer);
+        break;
+    case SkinKind::Text:
+        paintText(painter, object);
+        break;
+    case SkinKind::Slider:
+        paintSlider(painter, object, pointer);
+        break;
+    }
+    painter.restore();
+}
+
+void SkinPainter::paintObjectBox(QPainter &painter, const SkinObject &object, const QColor &fill, const QColor &fill2)
+{
+    const QRect rect = object.qrect();
+    paintBox(painter, rect, object.m_radius, fillBrush(rect, fill, fill2), object.m_borderColor);
+}
+
+void SkinPainter::paintObjectText(QPainter &painter, const SkinObject &object, const QRect &rect, Qt::Alignment alignment)
+{
+    QFont font = painter.font();
+    if (!object.m_fontFamily.isEmpty())
+        font.setFamily(object.m_fontFamily);
+    font.setPixelSize(object.m_fontSize);
+    font.setBold(object.m_bold);
+    painter.setFont(font);
+    painter.setPen(object.m_textColor);
+    painter.drawText(rect, alignment, painter.fontMetrics().elidedText(object.text(), Qt::ElideRight, rect.width()));
+}
+
+void SkinPainter::paintButton(QPainter &painter, const SkinObject &object, Pointer pointer)
+{
+    const QRect rect = object.qrect();
+    const bool over = object.m_enabled && pointer.over;
+    const bool down = over && pointer.holding;
+    painter.setOpacity(object.m_enabled ? 1.0 : kDisabledOpacity);
+    if (!(over && drawPicture(painter, rect, object.m_hoverPicture)) && !drawPicture(painter, rect, object.m_picture)) {
+        if (down && object.m_pressColor.isValid())
+            paintObjectBox(painter, object, object.m_pressColor, QColor());
+        else if (over && object.m_hoverColor.isValid())
+            paintObjectBox(painter, object, object.m_hoverColor, QColor());
+        else
+            paintObjectBox(painter, object, object.m_color, object.m_color2);
+    }
+    paintObjectText(painter, object, rect.adjusted(kButtonTextInset, 0, -kButtonTextInset, 0), Qt::AlignCenter);
+}
+
+void SkinPainter::paintText(QPainter &painter, const SkinObject &object)
+{
+    paintObjectBox(painter, object, object.m_color, object.m_color2);
+    paintObjectText(painter, object, object.qrect(), object.m_align);
+}
+
+void SkinPainter::paintSlider(QPainter &painter, const SkinObject &object, Pointer pointer)
+{
+    const QRect rect = object.qrect();
+    const bool over = object.m_enabled && pointer.over;
+    painter.setOpacity(object.m_enabled ? 1.0 : kDisabledOpacity);
+
+    const qreal middle = rect.top() + rect.height() / 2.0;
+    const qreal trackHeight = std::max(2, rect.height() / 4);
+    const QRectF track(rect.left(), middle - trackHeight / 2, rect.width(), trackHeight);
+    const int thumbX = skinSliderThumbCenterX(rect, object.m_position);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(object.m_color.isValid() ? object.m_color : object.m_textColor);
+    painter.drawRoundedRect(track, trackHeight / 2, trackHeight / 2);
+    if (object.m_color2.isValid()) {
+        painter.setBrush(object.m_color2);
+        painter.drawRoundedRect(QRectF(track.left(), track.top(), thumbX - track.left(), trackHeight),
+                                trackHeight / 2, trackHeight / 2);
+    }
+
+    QColor thumb = object.m_thumbColor;
+    if (object.m_enabled && pointer.holding && object.m_pressColor.isValid())
+        thumb = object.m_pressColor;
+    else if (over && object.m_hoverColor.isValid())
+        thumb = object.m_hoverColor;
+    const qreal radius = skinSliderThumbRadius(rect) - 0.5;
+    painter.setBrush(thumb);
+    painter.setPen(object.m_borderColor.isValid() ? QPen(object.m_borderColor, 1) : QPen(Qt::NoPen));
+    painter.drawEllipse(QPointF(thumbX + 0.5, middle), radius, radius);
+}

@@ -1,0 +1,156 @@
+// A conversion run against the real register.dat and ffmpeg: progress,
+// completion, stop, pause and an encoder that cannot start.
+
+#include "engine/encoder_run.h"
+#include "media_fixtures.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace veltrix::test;
+
+namespace {
+
+class EncoderRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        run.setExecutableFolder(VELTRIX_BIN_DIR);
+        run.setStatusWriter([this](const QString &text) { statuses.push_back(text); });
+    }
+
+    // A record converting `input` to `output` with fixed MP3 pieces.
+    void mp3Job(const std::string &input, const std::string &output, int seconds)
+    {
+        intputrec &rec = run.record();
+        rec.inputfile = QString::fromStdString(input);
+        rec.outputfile = QString::fromStdString(output);
+        rec.start = " -ss 00:00:00";
+        rec.audiobitrate = " -ab 128000";
+        rec.channels = " -ac 2";
+        rec.samplerate = " -ar 44100 ";
+        rec.extra = " -vn -acodec libmp3lame";
+        rec.seconds = seconds;
+    }
+
+    RunExit waitForEnd(QSignalSpy &ended, int timeoutMs = 60000)
+    {
+        EXPECT_TRUE(ended.count() > 0 || ended.wait(timeoutMs));
+        return ended.isEmpty() ? RunExit{} : ended.first().first().value<RunExit>();
+    }
+
+    TempDir dir;
+    EncoderRun run;
+    std::vector<QString> statuses;
+};
+
+TEST_F(EncoderRunTest, ConvertsWithRisingProgressAndReleasesTheRun)
+{
+    generateMedia("-f lavfi -i sine=frequency=440:duration=20 -ac 2", dir.file("in put.wav"));
+    mp3Job(dir.file("in put.wav"), dir.file("out file.mp3"), 20);
+    QSignalSpy ended(&run, &EncoderRun::runEnded);
+    run.startRun();
+    EXPECT_TRUE(run.isRunning());
+    const RunExit exit = waitForEnd(ended);
+
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(exit.exitCode, 0);
+    EXPECT_FALSE(exit.crashed);
+    EXPECT_FALSE(run.isRunning());
+    ASSERT_FALSE(statuses.empty());
+    const auto percent = [](const QString &s) { return s.chopped(1).toDouble(); };
+    for (size_t i = 1; i < statuses.size(); ++i)
+        EXPECT_GE(percent(statuses[i]), percent(statuses[i - 1]));
+    EXPECT_GE(percent(statuses.back()), 95.0);
+    EXPECT_EQ(run.lastStatusText(), "");
+    EXPECT_EQ(ffprobeField(dir.file("out file.mp3"), "stream=codec_name"), "mp3");
+    EXPECT_NEAR(std::stod(ffprobeField(dir.file("out file.mp3"), "format=duration")), 20.0, 0.5);
+}
+
+TEST_F(EncoderRunTest, StopEndsTheWholeProcessGroup)
+{
+    generateMedia("-f lavfi -i testsrc=size=640x480:rate=25:duration=60 -c:v libx264 -preset ultrafast",
+                  dir.file("long.mp4"));
+    mp3Job(dir.file("long.mp4"), dir.file("slow.mp4"), 60);
+    run.record().extra = " -vcodec libx264 -preset veryslow";
+    QSignalSpy ended(&run, &EncoderRun::runEnded);
+    run.startRun();
+    const pid_t group = static_cast<pid_t>(run.processId());
+    ASSERT_GT(group, 0);
+    QElapsedTimer waited;
+    waited.start();
+    while (statuses.empty() && ended.isEmpty() && waited.elapsed() < 30000)
+        QTest::qWait(20);
+    ASSERT_FALSE(statuses.empty()) << "no progress before stop";
+
+    run.stop();
+    const RunExit exit = waitForEnd(ended);
+    EXPECT_EQ(exit.exitCode, -1);
+    EXPECT_FALSE(run.isRunning());
+    for (int i = 0; i < 100 && !livingProcessesInGroup(group).empty(); ++i)
+        QTest::qWait(20);
+    EXPECT_TRUE(livingProcessesInGroup(group).empty());
+}
+
+TEST_F(EncoderRunTest, PauseHoldsTheEncoderAndStopWhilePausedStillEnds)
+{
+    generateMedia("-f lavfi -i testsrc=size=640x480:rate=25:duration=60 -c:v libx264 -preset ultrafast",
+                  dir.file("long.mp4"));
+    mp3Job(dir.file("long.mp4"), dir.file("paused.mp4"), 60);
+    run.record().extra = " -vcodec libx264 -preset veryslow";
+    QSignalSpy ended(&run, &EncoderRun::runEnded);
+    run.startRun();
+    const pid_t group = static_cast<pid_t>(run.processId());
+    const QString output = run.record().outputfile;
+    QElapsedTimer waited;
+    waited.start();
+    while (QFileInfo(output).size() == 0 && ended.isEmpty() && waited.elapsed() < 30000)
+        QTest::qWait(20);
+    ASSERT_GT(QFileInfo(output).size(), 0);
+
+    run.pause();
+    EXPECT_TRUE(run.isPaused());
+    QTest::qWait(300); // let writes already under way land
+    const qint64 held = QFileInfo(output).size();
+    const size_t statusesHeld = statuses.size();
+    QTest::qWait(1500);
+    EXPECT_EQ(QFileInfo(output).size(), held);
+    EXPECT_EQ(statuses.size(), statusesHeld);
+
+    run.stop();
+    const RunExit exit = waitForEnd(ended);
+    EXPECT_EQ(exit.exitCode, -1);
+    for (int i = 0; i < 100 && !livingProcessesInGroup(group).empty(); ++i)
+        QTest::qWait(20);
+    EXPECT_TRUE(livingProcessesInGroup(group).empty());
+}
+
+TEST_F(EncoderRunTest, EncoderThatCannotStartStillCompletesOnce)
+{
+    run.setExecutableFolder(QString::fromStdString(dir.path()) + "/no such folder");
+    mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10);
+    QSignalSpy ended(&run, &EncoderRun::runEnded);
+    run.startRun();
+    const RunExit exit = waitForEnd(ended, 5000);
+    EXPECT_TRUE(exit.failedToStart);
+    QTest::qWait(50);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(run.isRunning());
+}
+
+TEST_F(EncoderRunTest, UnreadableInputEndsWithAnErrorCode)
+{
+    writeFile(dir.file("fake.mp3"), "this is text, not sound");
+    mp3Job(dir.file("fake.mp3"), dir.file("out.mp3"), 10);
+    QSignalSpy ended(&run, &EncoderRun::runEnded);
+    run.startRun();
+    const RunExit exit = waitForEnd(ended);
+    EXPECT_NE(exit.exitCode, 0);
+    EXPECT_FALSE(exit.failedToStart);
+    EXPECT_TRUE(statuses.empty());
+}
+
+} // namespace

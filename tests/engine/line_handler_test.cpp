@@ -1,0 +1,136 @@
+// The conversion run's line handler: progress lines in, Status text, the
+// conversion bar and the hint line out, on the shipped skin.
+
+#include "engine/encoder_run.h"
+#include "engine/progress.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+class LineHandler : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(skin.loadSkin(VELTRIX_BIN_DIR "/skn.skn")) << skin.errorText().toStdString();
+        skin.attach(&window);
+        ASSERT_TRUE(skin.applySkinForm(&window, "popvideoconverter"));
+        form = skin.skinFormOfWindow(&window);
+        bar = TSkin::findObject(form, "convertpos");
+        hint = TSkin::findObject(form, "hint");
+        ASSERT_NE(bar, nullptr);
+        ASSERT_NE(hint, nullptr);
+        baseLeft = bar->commonFacet()->rect().left;
+        run.attachSkin(form);
+        run.setStatusWriter([this](const QString &text) { statuses.push_back(text); });
+    }
+
+    void feed(const QByteArray &chunk)
+    {
+        buffer += chunk;
+        run.handleOutput(buffer);
+    }
+
+    qint32 barWidth() const { return bar->commonFacet()->rect().right - baseLeft; }
+    QString hintText() const { return hint->textFacet()->text(); }
+
+    TSkin skin;
+    QWidget window;
+    SkinForm *form = nullptr;
+    SkinObject *bar = nullptr;
+    SkinObject *hint = nullptr;
+    qint32 baseLeft = 0;
+    EncoderRun run;
+    QByteArray buffer;
+    std::vector<QString> statuses;
+};
+
+TEST_F(LineHandler, ChunkEndingMidLineWaitsForTheRest)
+{
+    run.record().seconds = 100;
+    feed("time=5");
+    EXPECT_TRUE(statuses.empty());
+    feed("0.00 bitrate= 128.0kbits/s\r");
+    ASSERT_EQ(statuses.size(), 1u);
+    EXPECT_EQ(statuses[0], "50.00%");
+    EXPECT_EQ(barWidth(), mulDiv(5000, kConvertBarWidth, kProgressFull));
+    EXPECT_TRUE(buffer.isEmpty());
+}
+
+TEST_F(LineHandler, DescriptionLinesWithCrLfAndProgressWithLoneCr)
+{
+    run.record().seconds = 40;
+    feed("Input #0, wav, from 'a.wav':\r\n  Duration: 00:00:40.00, bitrate: 1411 kb/s\r\n");
+    EXPECT_TRUE(statuses.empty());
+    feed("time=20.00 bitrate=128.0kbits/s\rtime=30.00 bitrate=128.0kbits/s\r");
+    // Every line end of one pass parses the same (first) value of the buffer.
+    EXPECT_EQ(statuses, (std::vector<QString>{"50.00%", "50.00%"}));
+    feed("time=30.00 bitrate=128.0kbits/s\r");
+    EXPECT_EQ(statuses.back(), "75.00%");
+}
+
+TEST_F(LineHandler, HintShowsTheTextOfThePreviousProgressLine)
+{
+    run.record().seconds = 1000;
+    feed("time=11.00 bitrate=a\r");
+    EXPECT_EQ(hintText(), "");
+    EXPECT_EQ(run.lastStatusText(), "time=11.00 bitrate=a\r");
+    feed("time=12.00 bitrate=b\r");
+    EXPECT_EQ(hintText(), "time=11.00 bitrate=a\r");
+    feed("time=10.00 bitrate=c\r"); // 10 and below clear the status text
+    EXPECT_EQ(hintText(), "time=12.00 bitrate=b\r");
+    EXPECT_EQ(run.lastStatusText(), "");
+    feed("time=13.00 bitrate=d\r");
+    EXPECT_EQ(hintText(), "");
+}
+
+TEST_F(LineHandler, ValuesThatCountAsNoProgressWriteNothing)
+{
+    run.record().seconds = 100;
+    for (const QByteArray line : {"time=200000.00 bitrate=x\r", "time=00:01:02.00 bitrate=x\r",
+                                  "time=0.00 bitrate=x\r", "frame=1 fps=0\r"})
+        feed(line);
+    EXPECT_TRUE(statuses.empty());
+    EXPECT_EQ(barWidth(), 0);
+}
+
+TEST_F(LineHandler, UnknownJobLengthShowsNoRatio)
+{
+    run.record().seconds = 0;
+    feed("time=15.00 bitrate=x\r");
+    EXPECT_TRUE(statuses.empty());
+    EXPECT_GE(barWidth(), 0);
+    EXPECT_EQ(run.lastStatusText(), "time=15.00 bitrate=x\r");
+}
+
+TEST_F(LineHandler, PositionPastTheLengthKeepsTheBarAtFullWidth)
+{
+    run.record().seconds = 10;
+    feed("time=15.00 bitrate=x\r");
+    ASSERT_EQ(statuses.size(), 1u);
+    EXPECT_EQ(statuses[0], "150.00%");
+    EXPECT_EQ(barWidth(), kConvertBarWidth);
+}
+
+TEST_F(LineHandler, BarUpdateClampsHighValuesOnly)
+{
+    const std::pair<qint32, qint32> cases[] = {
+        {0, 0}, {5000, mulDiv(5000, kConvertBarWidth, kProgressFull)}, {10000, kConvertBarWidth},
+        {250000, kConvertBarWidth}, {-100, mulDiv(-100, kConvertBarWidth, kProgressFull)}};
+    for (const auto &[value, width] : cases) {
+        run.barUpdate(value);
+        EXPECT_EQ(barWidth(), width) << value;
+    }
+}
+
+TEST_F(LineHandler, FirstProgressLineStopsTheProvisionalTimer)
+{
+    run.record().seconds = 100;
+    run.timer2().start();
+    feed("time=25.00 bitrate=x\r");
+    EXPECT_FALSE(run.timer2().isActive());
+    EXPECT_EQ(statuses.back(), "25.00%");
+}
+
+} // namespace
