@@ -5,8 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-// Texts are UTF-8 both in memory and on disk, so SimpleIni stores bytes unchanged.
-#define SI_NO_CONVERSION
 #include <SimpleIni.h>
 #include <string>
 

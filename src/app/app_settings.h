@@ -1,0 +1,28 @@
+#pragma once
+// The application settings file (edition base name + ".ini" in the settings
+// folder): panel and page choices, the output folder, the remembered
+// profile and the after-batch action.
+
+#include <QString>
+
+class IniFile;
+
+struct AppSettings {
+    bool videoPanel = true;   // "plane"/"video": first video panel
+    bool audioPage = true;    // "plane"/"audio": first audio page
+    QString outputPath;       // "output"/"path"
+    int categoryIndex = 1;    // "profiles"/"selcetindex"
+    int profileId = 17;       // "profiles"/"selcetsubindex"
+    int finishAction = 0;     // "profiles"/"FinishSelcet": 0 nothing, 1 open folder, 2 shut down
+};
+
+// The user's music folder with a trailing "/" (the home folder when the
+// desktop names none): the output folder until the user chooses one.
+QString defaultOutputFolder();
+
+// A missing file or key, or a malformed number, gives the default.
+AppSettings loadAppSettings(const IniFile &ini);
+
+// Writes every key, each reaching the disk at once. False when a write
+// failed; ini.error() then says which file and why.
+bool saveAppSettings(IniFile &ini, const AppSettings &settings);

@@ -1,0 +1,60 @@
+#pragma once
+// Reading register.dat's description of a media file ("-i" alone): duration,
+// bit rates, picture size, codecs and audio format, all kept as text.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// What a probe learnt about one file. Empty text means "not found".
+struct ProbeResults {
+    QString duration;       // "00:03:25"
+    QString overallBitrate; // kbit/s, "1411"
+    QString videoBitrate;   // kbit/s, "768"
+    QString audioBitrate;   // kbit/s, "128"
+    QString pictureSize;    // "320x240"
+    QString videoCodec;     // text after "Video: " up to the first comma
+    QString videoTail;      // rest of the video line after its fourth comma
+    QString audioCodec;     // text after "Audio: " up to the first comma
+    QString sampleRate;     // " 44100 Hz", blank kept
+    QString channels;       // " stereo", blank kept
+};
+
+// The first complete line (cut at carriage returns; the piece must end with
+// one) that contains key, without its carriage return. nullopt when no
+// complete line holds the key.
+std::optional<QByteArray> probeLine(const QByteArray &buffer, const QByteArray &key);
+
+// "HH:MM:SS": the 8 characters after "Duration: " in the complete lines of the
+// buffer; nullopt when there is no "Duration:".
+std::optional<QString> extractDuration(const QByteArray &buffer);
+
+// The number before the line's first " kb/s": back from it to the nearest
+// blank, at most ten characters. Empty when the line has no " kb/s".
+QString extractBitrate(const QByteArray &line);
+
+// The first WxH after "Video:" whose width and height are positive decimal
+// numbers standing on their own (so the "0x31637661" of a codec tag is never
+// taken). Empty when there is none.
+QString extractPictureSize(const QByteArray &line);
+
+struct VideoFields {
+    QString codec;
+    QString tail;
+};
+// Codec: after "Video: " up to the first comma; tail: what is left after that
+// comma and three more (a missing comma skips nothing).
+VideoFields extractVideoFields(const QByteArray &line);
+
+struct AudioFields {
+    QString codec;
+    QString sampleRate;
+    QString channels;
+};
+// Codec, then the next two comma-separated texts, blanks kept.
+AudioFields extractAudioFields(const QByteArray &line);
+
+// Runs every extraction over the buffer and stores what its complete lines
+// hold. A value whose line is not in the buffer stays as it was, so results
+// found in an earlier chunk are kept.
+void takeProbeFindings(ProbeResults &results, const QByteArray &buffer);

@@ -1,0 +1,104 @@
+// The application settings file: defaults, every key through a save and a
+// load, malformed values, and writes that never leave half a file.
+
+#include "app/app_settings.h"
+#include "media_fixtures.h"
+#include "platform/ini/atomic_file.h"
+#include "platform/ini/ini_file.h"
+
+#include <QDir>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+using namespace veltrix::test;
+
+namespace {
+
+void expectEqual(const AppSettings &a, const AppSettings &b)
+{
+    EXPECT_EQ(a.videoPanel, b.videoPanel);
+    EXPECT_EQ(a.audioPage, b.audioPage);
+    EXPECT_EQ(a.outputPath, b.outputPath);
+    EXPECT_EQ(a.categoryIndex, b.categoryIndex);
+    EXPECT_EQ(a.profileId, b.profileId);
+    EXPECT_EQ(a.finishAction, b.finishAction);
+}
+
+class AppSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1); }
+    void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
+
+    std::string settingsPath() const { return config.path() + "/veltrix/Conv 2.ini"; }
+
+    TempDir config;
+    AppSettings changed{false, false, "/home/me/My Video/out/", 4, 101, 2};
+};
+
+TEST_F(AppSettingsTest, NoFileGivesTheDefaults)
+{
+    const AppSettings loaded = loadAppSettings(IniFile("Conv 2.ini"));
+    AppSettings defaults;
+    defaults.outputPath = defaultOutputFolder();
+    expectEqual(loaded, defaults);
+    EXPECT_TRUE(loaded.videoPanel && loaded.audioPage);
+    EXPECT_EQ(loaded.categoryIndex, 1);
+    EXPECT_EQ(loaded.profileId, 17);
+    EXPECT_EQ(loaded.finishAction, 0);
+    EXPECT_TRUE(loaded.outputPath.endsWith('/'));
+}
+
+TEST_F(AppSettingsTest, EveryKeySurvivesASaveAndALoad)
+{
+    IniFile ini("Conv 2.ini");
+    ASSERT_TRUE(saveAppSettings(ini, changed)) << ini.error().toStdString();
+    expectEqual(loadAppSettings(IniFile("Conv 2.ini")), changed);
+
+    const std::string text = readFile(settingsPath());
+    for (const char *line : {"[plane]", "video = 0", "audio = 0", "[output]", "path = /home/me/My Video/out/",
+                             "[profiles]", "selcetindex = 4", "selcetsubindex = 101", "FinishSelcet = 2"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+}
+
+TEST_F(AppSettingsTest, MalformedNumbersReadAsTheDefaults)
+{
+    QDir().mkpath(QString::fromStdString(config.path() + "/veltrix"));
+    writeFile(settingsPath(), "[plane]\nvideo=no\naudio=\n[profiles]\nselcetindex=abc\nselcetsubindex=12x\n"
+                              "FinishSelcet=\n[output]\npath=/music/\n");
+    const AppSettings loaded = loadAppSettings(IniFile("Conv 2.ini"));
+    const AppSettings defaults;
+    EXPECT_EQ(loaded.videoPanel, defaults.videoPanel);
+    EXPECT_EQ(loaded.audioPage, defaults.audioPage);
+    EXPECT_EQ(loaded.categoryIndex, defaults.categoryIndex);
+    EXPECT_EQ(loaded.profileId, defaults.profileId);
+    EXPECT_EQ(loaded.finishAction, defaults.finishAction);
+    EXPECT_EQ(loaded.outputPath, "/music/");
+}
+
+TEST_F(AppSettingsTest, AWriteCutShortBeforeItsRenameLeavesTheOldFile)
+{
+    IniFile ini("Conv 2.ini");
+    ASSERT_TRUE(saveAppSettings(ini, changed));
+    const std::string before = readFile(settingsPath());
+    {
+        AtomicFileWriter interrupted(QString::fromStdString(settingsPath()));
+        ASSERT_TRUE(interrupted.prepare("[profiles]\nselcetsubindex=5\n[pla"));
+        EXPECT_EQ(readFile(settingsPath()), before);
+    } // never committed
+    EXPECT_EQ(readFile(settingsPath()), before);
+    expectEqual(loadAppSettings(IniFile("Conv 2.ini")), changed);
+    EXPECT_EQ(QDir(QString::fromStdString(config.path() + "/veltrix")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"Conv 2.ini"});
+}
+
+TEST_F(AppSettingsTest, ASaveThatCannotWriteSaysWhichFile)
+{
+    // The settings folder cannot be created where a plain file stands.
+    writeFile(config.file("blocked"), "");
+    ::setenv("XDG_CONFIG_HOME", config.file("blocked").c_str(), 1);
+    IniFile ini("Conv 2.ini");
+    EXPECT_FALSE(saveAppSettings(ini, changed));
+    EXPECT_TRUE(ini.error().contains("blocked")) << ini.error().toStdString();
+}
+
+} // namespace

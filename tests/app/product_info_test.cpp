@@ -1,0 +1,156 @@
+// softinfo.dat: the record layout, the lookup by edition base name, where
+// the file is found, and message 31 when it or the record is missing.
+
+#include "app/message_table.h"
+#include "app/product_info.h"
+#include "media_fixtures.h"
+#include "recording_prompts.h"
+
+#include <QDir>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+using namespace veltrix::test;
+
+namespace {
+
+QString q(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+QByteArray record(const QString &name, const QString &web)
+{
+    const std::optional<QByteArray> bytes = encodeProductRecord({name, "https://unused/" + name, web, web + "/support"});
+    EXPECT_TRUE(bytes.has_value()) << name.toStdString();
+    return bytes.value_or(QByteArray());
+}
+
+TEST(ProductRecords, TheRecordLayout)
+{
+    const QByteArray bytes = record("veltrix-dvd-ripper", "https://a/help");
+    ASSERT_EQ(bytes.size(), kProductRecordSize);
+    EXPECT_EQ(bytes.at(0), 18);
+    EXPECT_EQ(bytes.mid(1, 18), "veltrix-dvd-ripper");
+    EXPECT_EQ(bytes.at(182), 14);
+    EXPECT_EQ(bytes.mid(183, 14), "https://a/help");
+    EXPECT_EQ(bytes.at(333), 22);
+    EXPECT_EQ(bytes.mid(334, 22), "https://a/help/support");
+}
+
+TEST(ProductRecords, FieldsThatDoNotFitAreRefused)
+{
+    EXPECT_TRUE(encodeProductRecord({QString(30, 'n'), "", QString(150, 'w'), ""}).has_value());
+    EXPECT_FALSE(encodeProductRecord({QString(31, 'n'), "", "", ""}).has_value());
+    EXPECT_FALSE(encodeProductRecord({"x", "", QString(151, 'w'), ""}).has_value());
+    EXPECT_FALSE(encodeProductRecord({QString::fromUtf8("\u4e2d"), "", "", ""}).has_value());
+}
+
+TEST(ProductRecords, TheFirstRecordOfAnEqualNameWins)
+{
+    const QByteArray data = record("Conv", "https://first") + record("Conv", "https://second");
+    const auto found = findProductRecord(data, "Conv");
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->webLink, "https://first");
+    EXPECT_EQ(found->supportLink, "https://first/support");
+}
+
+TEST(ProductRecords, OnlyTheExactNameMatches)
+{
+    const QString longName(31, 'a');
+    const QByteArray data = record("MyConv", "https://mine") + record(longName.left(30), "https://cut");
+    struct Case {
+        QString baseName;
+        bool found;
+    } const cases[] = {{"MyConv", true}, {"myconv", false}, {"MYCONV", false}, {"MyCon", false},
+                       {longName, false}, {longName.left(30), true}};
+    for (const Case &c : cases)
+        EXPECT_EQ(findProductRecord(data, c.baseName).has_value(), c.found) << c.baseName.toStdString();
+}
+
+TEST(ProductRecords, ATruncatedLastRecordIsNotRead)
+{
+    const QByteArray whole = record("First", "https://1") + record("Last", "https://2");
+    const QByteArray cut = whole.left(kProductRecordSize + 200);
+    EXPECT_TRUE(findProductRecord(cut, "First").has_value());
+    EXPECT_FALSE(findProductRecord(cut, "Last").has_value());
+    EXPECT_TRUE(findProductRecord(whole, "Last").has_value());
+}
+
+TEST(ProductRecords, ALengthBeyondItsFieldReadsOnlyTheField)
+{
+    QByteArray data = record(QString(30, 'n'), "https://w");
+    data[0] = char(200); // a damaged length byte
+    const auto found = findProductRecord(data, QString(30, 'n'));
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->webLink, "https://w");
+}
+
+class ProductInfoFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::setenv("XDG_DATA_DIRS", (system1.path() + ":" + system2.path()).c_str(), 1);
+        QDir().mkpath(q(install.file("bin")));
+        writeFile(install.file("bin/language.info"), readFile(VELTRIX_BIN_DIR "/language.info"));
+    }
+    void TearDown() override { ::unsetenv("XDG_DATA_DIRS"); }
+
+    void ship(const TempDir &dataDir, const QByteArray &contents)
+    {
+        QDir().mkpath(q(dataDir.file("veltrix")));
+        writeFile(dataDir.file("veltrix/softinfo.dat"), contents.toStdString());
+    }
+    QString executableFolder() const { return q(install.file("bin")); }
+
+    TempDir system1, system2, install;
+    RecordingPrompts prompts;
+    MessageTable messages{executableFolder(), prompts, [] { return false; }};
+};
+
+TEST_F(ProductInfoFile, SystemDataFoldersComeBeforeTheExecutablesShareFolder)
+{
+    EXPECT_EQ(productInfoFolders(executableFolder()),
+              (QStringList{q(system1.file("veltrix")), q(system2.file("veltrix")), q(install.file("share/veltrix"))}));
+}
+
+TEST_F(ProductInfoFile, TheRecordOfTheEditionGivesItsLinks)
+{
+    ship(system2, record("Other", "https://other") + record("MyConv", "https://mine"));
+    const ProductRecord found = readProductRecord(executableFolder(), "MyConv", messages);
+    EXPECT_EQ(found.webLink, "https://mine");
+    EXPECT_EQ(found.supportLink, "https://mine/support");
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(ProductInfoFile, AMissingFileOrRecordShowsMessage31)
+{
+    const QString message31 = messageLine(QByteArray::fromStdString(readFile(VELTRIX_BIN_DIR "/language.info")), 31);
+    ASSERT_FALSE(message31.isEmpty());
+    const ProductRecord none = readProductRecord(executableFolder(), "MyConv", messages);
+    ship(install, record("Other", "https://other")); // lands in install/veltrix, not share/veltrix
+    ship(system1, record("Other", "https://other"));
+    const ProductRecord unknown = readProductRecord(executableFolder(), "MyConv", messages);
+    for (const ProductRecord &r : {none, unknown}) {
+        EXPECT_EQ(r.webLink, "");
+        EXPECT_EQ(r.supportLink, "");
+    }
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    for (const auto &shown : prompts.shown) {
+        EXPECT_EQ(shown.kind, RecordingPrompts::Kind::Information);
+        EXPECT_EQ(shown.text, message31);
+    }
+}
+
+TEST_F(ProductInfoFile, TheBuildTreeFindsTheShippedFile)
+{
+    for (const char *edition : {"veltrix-video-converter", "veltrix-dvd-ripper", "veltrix-audio-converter"}) {
+        const ProductRecord found = readProductRecord(VELTRIX_BIN_DIR, edition, messages);
+        EXPECT_EQ(found.name, edition);
+        EXPECT_TRUE(found.webLink.startsWith("https://")) << edition;
+        EXPECT_TRUE(found.supportLink.startsWith("https://")) << edition;
+    }
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+} // namespace
