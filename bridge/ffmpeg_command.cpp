@@ -1,5 +1,6 @@
 #include "ffmpeg_command.h"
 
+#include "audio_rate_fit.h"
 #include "ffmpeg_process.h"
 
 namespace veltrix::bridge {
@@ -20,7 +21,8 @@ std::vector<std::string> bridgeOptions()
 std::vector<std::string> ffmpegArguments(const std::vector<std::string>& callerArgs)
 {
     std::vector<std::string> args = bridgeOptions();
-    args.insert(args.end(), callerArgs.begin(), callerArgs.end());
+    const std::vector<std::string> fitted = fitAudioBitRate(callerArgs);
+    args.insert(args.end(), fitted.begin(), fitted.end());
     return args;
 }
 

@@ -7,7 +7,7 @@ namespace veltrix::bridge {
 
 // The arguments ffmpeg runs with: the bridge's own (no banner, no stdin, no
 // status line, machine-readable progress on the progress pipe) followed by
-// the caller's, unchanged.
+// the caller's, with the audio bit rate fitted to encoders of fixed rates.
 std::vector<std::string> ffmpegArguments(const std::vector<std::string>& callerArgs);
 
 // For an AMR-NB job: the caller's arguments without the output file, then

@@ -1,11 +1,13 @@
 // Veltrix Video Converter: program entry.
 
 #include "app/display_check.h"
-#include "app/quick_convert_window.h"
+#include "app/program_windows.h"
+#include "app/prompts.h"
+#include "app/tfm_dir.h"
+#include "app/tfm_main.h"
+#include "platform/shell/qt_desktop_shell.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QStandardPaths>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -16,16 +18,13 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    const QString folder = QCoreApplication::applicationDirPath();
-    QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    if (music.isEmpty())
-        music = QDir::homePath();
-    QuickConvertWindow window(folder, music);
-    window.loadSkin(folder + "/skn.skn");
-    // A file named on the command line ("Open with") is added at once.
-    const QStringList arguments = app.arguments();
-    if (arguments.size() > 1)
-        window.setSourceFile(arguments.at(1));
-    window.show();
+    QtPrompts prompts;
+    QtDesktopShell shell;
+    const std::unique_ptr<Tfm_main> fm_main = createProgramWindows(
+        prompts, shell, QString::fromLocal8Bit(argv[0]), QCoreApplication::applicationDirPath());
+    prompts.setParent(fm_main.get());
+    Tfm_dir *fm_dir = fm_main->windows().fm_dir;
+    prompts.setFolderChooser([fm_dir](const QString &caption) { return fm_dir->choose(caption); });
+    fm_main->show();
     return app.exec();
 }

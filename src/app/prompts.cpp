@@ -1,5 +1,6 @@
 #include "app/prompts.h"
 
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -23,4 +24,19 @@ void QtPrompts::information(const QString &text)
 bool QtPrompts::question(const QString &text)
 {
     return QMessageBox::question(m_parent, title(), text) == QMessageBox::Yes;
+}
+
+QStringList QtPrompts::openFiles(const QString &filter)
+{
+    QFileDialog dialog(m_parent, title(), QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+QString QtPrompts::chooseFolder(const QString &caption)
+{
+    if (m_folderChooser)
+        return m_folderChooser(caption);
+    return QFileDialog::getExistingDirectory(m_parent, caption);
 }

@@ -1,16 +1,18 @@
 #pragma once
-// Prompts for tests: records every box instead of showing it and answers
-// questions with a preset answer.
+// Prompts for tests: records every box and dialog instead of showing it,
+// answers questions with a preset answer, the file-open dialog with the next
+// prepared list of files and the folder chooser with a prepared folder.
 
 #include "app/prompts.h"
 
+#include <deque>
 #include <vector>
 
 namespace veltrix::test {
 
 class RecordingPrompts : public Prompts {
 public:
-    enum class Kind { Warning, Information, Question };
+    enum class Kind { Warning, Information, Question, OpenFiles, ChooseFolder };
     struct Shown {
         Kind kind;
         QString text;
@@ -23,9 +25,37 @@ public:
         shown.push_back({Kind::Question, text});
         return answerYes;
     }
+    // Records the filter; the next prepared list, or none (cancelled).
+    QStringList openFiles(const QString &filter) override
+    {
+        shown.push_back({Kind::OpenFiles, filter});
+        if (fileAnswers.empty())
+            return {};
+        QStringList files = fileAnswers.front();
+        fileAnswers.pop_front();
+        return files;
+    }
+    // Records the caption; the prepared folder (empty: cancelled).
+    QString chooseFolder(const QString &caption) override
+    {
+        shown.push_back({Kind::ChooseFolder, caption});
+        return folderAnswer;
+    }
+
+    // Only the message boxes, in order.
+    std::vector<Shown> boxes() const
+    {
+        std::vector<Shown> result;
+        for (const Shown &s : shown)
+            if (s.kind != Kind::OpenFiles && s.kind != Kind::ChooseFolder)
+                result.push_back(s);
+        return result;
+    }
 
     std::vector<Shown> shown;
     bool answerYes = true;
+    std::deque<QStringList> fileAnswers;
+    QString folderAnswer;
 };
 
 } // namespace veltrix::test

@@ -1,0 +1,43 @@
+#include "brand_pictures.h"
+
+#include "glyphs.h"
+#include "palette.h"
+
+#include <QFont>
+#include <QPainter>
+
+QString editionTitle(const QString &baseName)
+{
+    QStringList words = baseName.split(u'-', Qt::SkipEmptyParts);
+    for (QString &word : words)
+        word = word.compare(u"dvd", Qt::CaseInsensitive) == 0 ? word.toUpper() : word.left(1).toUpper() + word.mid(1);
+    return words.join(u' ');
+}
+
+void addBannerPictures(PictureSheet &sheet, const QStringList &editionBaseNames)
+{
+    for (const QString &baseName : editionBaseNames) {
+        QImage image = canvas(300, 28, palette::titleBar);
+        QPainter p(&image);
+        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(15);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(palette::text);
+        p.drawText(QRectF(0, 0, 300, 28), Qt::AlignVCenter | Qt::AlignLeft, editionTitle(baseName));
+        sheet.push_back({QStringLiteral("images/main/") + baseName + QStringLiteral(".bmp"), image});
+    }
+}
+
+void addProfileIconPicture(PictureSheet &sheet)
+{
+    QImage image = canvas(16, 16, palette::footer);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::accent);
+    p.drawRoundedRect(QRectF(0, 0, 16, 16), 4, 4);
+    drawGlyph(p, Glyph::Note, QRectF(1, 1, 14, 14), Qt::white);
+    sheet.push_back({QStringLiteral("images/main/2.bmp"), image});
+}

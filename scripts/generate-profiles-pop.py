@@ -1,0 +1,202 @@
+#!/usr/bin/env python3
+"""Writes data/profiles.pop: four lines for each profile position 1..132.
+
+Line 1 names the block (not read by the program), line 2 lists the picture
+sizes, line 3 the five video rates in kbit/s from "Lower Quality" to "Higher
+Quality" ("*" for no video), line 4 the encoder argument template, which
+follows the size, rate and audio pieces on the command line and so may
+override them. Run it from anywhere; it writes next to this script's
+data folder.
+"""
+from pathlib import Path
+
+# Picture sizes.
+QCIF_SET = "128x96(SQCIF) 176x144(QCIF) 352x288(CIF)"
+GENERAL4 = "320x240(QVGA) 640x480(VGA) 720x480(NTSC) 720x576(PAL)"
+GENERAL5 = GENERAL4 + " 1280x720(720P)"
+GENERAL6 = "176x144(QCIF) " + GENERAL5
+HD3 = "720x480(480P) 1280x720(720P) 1920x1080(1080P)"
+BLACKBERRY = "320x240(Curve) 480x320(Bold) 480x360(Storm)"
+
+# Video rates, kbit/s, lowest quality first.
+R_QCIF = "64 96 128 192 256"
+R_QVGA = "200 300 400 600 768"
+R_HVGA = "300 450 600 800 1000"
+R_VGA = "500 800 1200 1500 2000"
+R_720 = "1500 2500 3500 4500 6000"
+R_1080 = "3000 5000 8000 10000 12000"
+R_GENERAL = "400 600 800 1000 1200"
+
+# Codec pieces.
+MPEG4 = "-vcodec mpeg4"
+DIVX = "-vcodec mpeg4 -vtag DIVX"
+XVID = "-vcodec libxvid -vtag XVID"
+H264 = "-vcodec libx264 -pix_fmt yuv420p"
+H264_BASE = H264 + " -profile:v baseline -level 3.0"
+H264_MAIN30 = H264 + " -profile:v main -level 3.0"
+H264_MAIN31 = H264 + " -profile:v main -level 3.1"
+H264_HIGH41 = H264 + " -profile:v high -level 4.1"
+WMV = "-vcodec wmv2"
+MP3 = "-acodec libmp3lame"
+AAC = "-acodec aac"
+WMA = "-acodec wmav2"
+AC3 = "-acodec ac3 -ar 48000"          # AC-3 has no 22.05 kHz
+FLASH = "-vcodec flv -acodec libmp3lame -ar 44100"  # Flash takes 44.1/22.05/11.025 kHz MP3 only
+REAL = "-vcodec rv20 " + AC3            # RealVideo G2 with AC-3 ("dnet") audio
+MPEG2_PS = "-vcodec mpeg2video " + AC3 + " -f vob"
+MPEG2_TS = "-vcodec mpeg2video " + AC3 + " -f mpegts"
+
+
+def video(label, sizes, rates, template):
+    return (label, sizes, rates, " " + template)
+
+
+def audio(label, template):
+    return (label, "*", "*", " -vn " + template)
+
+
+BLANK = ("(blank position)", "*", "*", "")
+
+PROFILES = {
+    1: video("ASF", "320x240(QVGA) 640x480(VGA) 720x480(NTSC) 720x576(PAL)", R_GENERAL, "-vcodec msmpeg4 " + WMA),
+    2: video("AVI DivX", GENERAL4, R_GENERAL, DIVX + " " + MP3),
+    3: video("AVI XviD", GENERAL4, R_GENERAL, XVID + " " + MP3),
+    4: video("MP4 MPEG-4", GENERAL6, R_GENERAL, MPEG4 + " " + AAC),
+    5: video("MP4 AVC", GENERAL5, R_GENERAL, H264 + " " + AAC),
+    6: video("RM", GENERAL4, R_GENERAL, REAL),
+    7: video("WMV", GENERAL4, R_GENERAL, WMV + " " + WMA),
+    8: video("3GP", "176x144(QCIF) 320x240(QVGA) 352x288(CIF)", R_QCIF, MPEG4 + " " + AAC),
+    9: video("3G2", "176x144(QCIF) 320x240(QVGA) 352x288(CIF)", R_QCIF, MPEG4 + " " + AAC),
+    10: video("MOV", GENERAL4, R_GENERAL, H264 + " " + AAC),
+    11: video("FLV", GENERAL4, R_GENERAL, FLASH),
+    12: video("SWF", GENERAL4, R_GENERAL, FLASH),
+    13: video("RM", GENERAL4, R_GENERAL, REAL),
+    14: video("WMV", GENERAL4, R_GENERAL, WMV + " " + WMA),
+    15: audio("AAC", AAC),
+    16: audio("AC3", AC3),
+    17: audio("MP3", MP3),
+    18: audio("OGG Vorbis", "-acodec libvorbis"),
+    19: audio("RA", AC3),
+    20: audio("WAV", "-acodec pcm_s16le"),
+    21: audio("WMA", WMA),
+    22: audio("AIFF", "-acodec pcm_s16be"),
+    23: audio("M4A", AAC),
+    24: audio("MP2", "-acodec mp2"),
+    25: audio("AU", "-acodec pcm_s16be"),
+    27: video("iPod 320x240 MPEG-4", "320x240(iPod)", R_QVGA, MPEG4 + " " + AAC),
+    28: video("iPod 320x240 AVC", "320x240(iPod)", R_QVGA, H264_BASE + " " + AAC),
+    29: video("iPod 480x320 MPEG-4", "480x320(iPod-touch)", R_HVGA, MPEG4 + " " + AAC),
+    30: video("iPod 480x320 AVC", "480x320(iPod-touch)", R_HVGA, H264_BASE + " " + AAC),
+    31: video("iPod 640x480 MPEG-4", "640x480(iPod-TV-out)", R_VGA, MPEG4 + " " + AAC),
+    32: video("iPod 640x480 AVC", "640x480(iPod-TV-out)", R_VGA, H264_BASE + " " + AAC),
+    33: audio("iPod audio", MP3),
+    34: video("iPhone 320x240 MPEG-4", "320x240(QVGA)", R_QVGA, MPEG4 + " " + AAC),
+    35: video("iPhone 320x240 AVC", "320x240(QVGA)", R_QVGA, H264_BASE + " " + AAC),
+    36: video("iPhone 480x320 MPEG-4", "480x320(iPhone)", R_HVGA, MPEG4 + " " + AAC),
+    37: video("iPhone 480x320 AVC", "480x320(iPhone)", R_HVGA, H264_BASE + " " + AAC),
+    38: video("iPhone 640x480 MPEG-4", "640x480(iPhone-TV-out)", R_VGA, MPEG4 + " " + AAC),
+    39: video("iPhone 640x480 AVC", "640x480(iPhone-TV-out)", R_VGA, H264_BASE + " " + AAC),
+    40: audio("iPhone audio", MP3),
+    41: video("GPhone 320x240 MPEG-4", "320x240(QVGA)", R_QVGA, MPEG4 + " " + AAC),
+    42: video("GPhone 320x240 H.264", "320x240(QVGA)", R_QVGA, H264_BASE + " " + AAC),
+    43: video("GPhone 640x480 MPEG-4", "640x480(VGA)", R_VGA, MPEG4 + " " + AAC),
+    44: video("GPhone 640x480 H.264", "640x480(VGA)", R_VGA, H264_BASE + " " + AAC),
+    45: audio("GPhone audio", MP3),
+    46: video("Apple TV MPEG-4 480P", "640x480(480P)", R_VGA, MPEG4 + " " + AAC),
+    47: video("Apple TV MPEG-4 720P", "1280x720(720P)", R_720, MPEG4 + " " + AAC),
+    48: video("Apple TV MPEG-4 320x240", "320x240(QVGA)", R_QVGA, MPEG4 + " " + AAC),
+    49: video("Apple TV h264 480P", "640x480(480P)", R_VGA, H264_MAIN31 + " " + AAC),
+    50: video("Apple TV h264 720P", "1280x720(720P)", R_720, H264_MAIN31 + " " + AAC),
+    51: video("Apple TV h264 320x240", "320x240(QVGA)", R_QVGA, H264_MAIN31 + " " + AAC),
+    53: video("PS3 1080P MPEG-4", "1920x1080(1080P) 1280x720(720P)", R_1080, MPEG4 + " " + AAC + " -f mp4"),
+    54: video("PS3 720P MPEG-4", "1280x720(720P) 720x480(480P)", R_720, MPEG4 + " " + AAC + " -f mp4"),
+    55: video("PS3 480P MPEG-4", "320x240(QVGA) 640x480(VGA) 720x480(480P)", R_VGA, MPEG4 + " " + AAC + " -f mp4"),
+    56: video("PSP MPEG-4", "480x272(PSP) 320x240(QVGA) 368x208", R_HVGA, MPEG4 + " " + AAC),
+    57: video("PSP AVC", "480x272(PSP) 320x240(QVGA) 368x208", R_HVGA, H264_MAIN30 + " " + AAC),
+    58: video("PSP 480P MPEG-4", "480x272(PSP) 640x480(VGA) 720x480(480P)", R_VGA, MPEG4 + " " + AAC),
+    59: audio("PSP audio", AAC),
+    60: video("Xbox360 WMV", "640x480(VGA) 720x480(480P) 1280x720(720P)", R_VGA, WMV + " " + WMA),
+    61: video("Xbox360 WMV HDTV", HD3, R_1080, WMV + " " + WMA),
+    62: video("Xbox360 AVC", "320x240(QVGA) 480x360 640x480(VGA)", R_VGA, H264_MAIN31 + " " + AAC),
+    63: video("Xbox360 HD AVC", HD3, R_1080, H264_HIGH41 + " " + AAC),
+    64: video("Xbox360 MPEG-4", "320x240(QVGA) 480x360 640x480(VGA)", R_VGA, MPEG4 + " " + AAC),
+    65: video("Xbox360 HD MPEG-4", HD3, R_1080, MPEG4 + " " + AAC),
+    66: video("Xbox360 MCE HD MPEG-2", HD3, R_1080, MPEG2_PS),
+    68: video("3GP", QCIF_SET, R_QCIF, "-vcodec h263 " + AAC),
+    69: video("3G2", QCIF_SET, R_QCIF, "-vcodec h263 " + AAC),
+    70: video("BlackBerry 3GP", BLACKBERRY, R_QVGA, MPEG4 + " " + AAC),
+    71: audio("BlackBerry AMR", ""),
+    72: video("BlackBerry AVI", BLACKBERRY, R_QVGA, MPEG4 + " " + MP3),
+    73: video("BlackBerry MPEG-4", BLACKBERRY, R_QVGA, MPEG4 + " " + AAC),
+    75: video("Dell Axim X51", "320x240(X51) 640x480(X51v)", R_QVGA, WMV + " " + WMA),
+    76: video("Pocket PC", "320x240(QVGA) 640x480(VGA)", R_QVGA, WMV + " " + WMA),
+    77: video("HP iPAQ hw6500", "176x144(QCIF) 240x240(hw6500)", R_QVGA, WMV + " " + WMA),
+    78: video("HP iPAQ hx2000/rx3000/rx1900", "320x240(QVGA) 240x180", R_QVGA, WMV + " " + WMA),
+    79: video("HP iPAQ hx4700", "640x480(hx4700) 320x240(QVGA)", R_VGA, WMV + " " + WMA),
+    80: audio("WMA", WMA),
+    81: video("WMV", "320x240(QVGA) 640x480(VGA)", R_QVGA, WMV + " " + WMA),
+    83: video("Archos AV500/GMini402", "320x240(GMini402) 480x272(AV500)", R_HVGA, DIVX + " " + MP3),
+    84: video("Archos AV700", "640x480(VGA) 720x480(AV700)", R_VGA, DIVX + " " + MP3),
+    85: video("Creative Zen Vision", "320x240(QVGA) 640x480(Zen-Vision)", R_VGA, XVID + " " + MP3),
+    86: video("Zune AVC", "320x240(Zune) 640x480(VGA)", R_QVGA, H264_BASE + " " + AAC),
+    87: video("Zune MPEG-4", "320x240(Zune) 640x480(VGA)", R_QVGA, MPEG4 + " " + AAC),
+    88: video("Zune WMV", "320x240(Zune) 640x480(VGA)", R_QVGA, WMV + " " + WMA),
+    89: video("iRiver PMP-100", "220x176 320x240(PMP-100)", R_QVGA, XVID + " " + MP3),
+    91: video("HD AVI", HD3, R_1080, XVID + " " + AC3),
+    92: video("HD MPEG-4", HD3, R_1080, MPEG4 + " " + AAC),
+    93: video("HD AVC", HD3, R_1080, H264_HIGH41 + " " + AAC),
+    94: video("HD MOV", HD3, R_1080, H264 + " " + AAC),
+    95: video("HD MPEG-2 TS", HD3, R_1080, MPEG2_TS),
+    96: video("HD MPEG-2", HD3, R_1080, MPEG2_PS),
+    97: video("HD WMV", HD3, R_1080, WMV + " " + WMA),
+    99: video("FLV", "160x120 320x240(QVGA) 400x300 480x360 640x480(VGA)", R_QVGA, FLASH),
+    100: video("SWF", "160x120 320x240(QVGA) 400x300 480x360 640x480(VGA)", R_QVGA, FLASH),
+    102: video("AVI H264", GENERAL4, R_GENERAL, H264 + " " + MP3),
+    103: video("AVI DivX", GENERAL4, R_GENERAL, DIVX + " " + MP3),
+    104: video("AVI XviD", GENERAL4, R_GENERAL, XVID + " " + MP3),
+    105: video("AVI MPEG-4", GENERAL4, R_GENERAL, MPEG4 + " " + MP3),
+    106: video("AVI MSMPEG4", GENERAL4, R_GENERAL, "-vcodec msmpeg4 " + MP3),
+    107: video("AVI MPEG", GENERAL4, R_GENERAL, "-vcodec mpeg1video -acodec mp2"),
+    108: video("AVI WMV", GENERAL4, R_GENERAL, WMV + " " + MP3),
+    110: video("MPEG-1", "160x120 320x240(QVGA) 352x240(SIF-NTSC) 352x288(SIF-PAL) 640x480(VGA)", R_GENERAL,
+               "-vcodec mpeg1video -acodec mp2 -f mpeg"),
+    111: video("MPEG-2", GENERAL4, R_GENERAL, "-vcodec mpeg2video -acodec mp2 -f vob"),
+    112: video("Video CD (target argument)", "PAL NTSC", "*", "-target pal-vcd"),
+    113: video("Super Video CD (target argument)", "PAL NTSC", "*", "-target pal-svcd"),
+    114: video("DVD (target argument)", "PAL NTSC", "*", "-target pal-dvd"),
+    115: video("HD MPEG-2", "1920x1080(1080P) 1280x720(720P)", R_1080, MPEG2_PS),
+    116: video("HD MPEG-2 TS", "1920x1080(1080P) 1280x720(720P)", R_1080, MPEG2_TS),
+    118: video("MP4 MPEG-4 Mini", "128x96(SQCIF) 176x144(QCIF) 320x240(QVGA) 352x288(CIF) 480x320 640x480(VGA)",
+               R_QVGA, MPEG4 + " " + AAC),
+    119: video("MP4 MPEG-4 Normal", "320x240(QVGA) 352x288(CIF) 480x320 640x480(VGA) 720x480(NTSC) 720x576(PAL)",
+               R_VGA, MPEG4 + " " + AAC),
+    120: video("MP4 MPEG-4 Excellent", "640x480(VGA) 720x480(NTSC) 720x576(PAL) 1024x768(XGA) 1280x720(720P) "
+               "1920x1080(1080P)", R_720, MPEG4 + " " + AAC),
+    121: video("MP4 H.264 Mini", "128x96(SQCIF) 176x144(QCIF) 320x240(QVGA) 352x288(CIF) 480x320 640x480(VGA)",
+               R_QVGA, H264_BASE + " " + AAC),
+    122: video("MP4 H.264 Normal", "320x240(QVGA) 352x288(CIF) 480x320 640x480(VGA) 720x480(NTSC) 720x576(PAL)",
+               R_VGA, H264 + " " + AAC),
+    123: video("MP4 H.264 Excellent", "640x480(VGA) 720x480(NTSC) 720x576(PAL) 1024x768(XGA) 1280x720(720P) "
+               "1920x1080(1080P)", R_720, H264 + " " + AAC + " -f mp4"),
+    125: video("MKV H264", GENERAL5, R_GENERAL, H264 + " " + AAC),
+    126: video("MKV DivX", GENERAL5, R_GENERAL, DIVX + " " + MP3),
+    127: video("MKV XviD", GENERAL5, R_GENERAL, XVID + " " + MP3),
+    128: video("MKV MPEG-4", GENERAL5, R_GENERAL, MPEG4 + " " + AAC),
+    129: video("MKV MSMPEG4", GENERAL5, R_GENERAL, "-vcodec msmpeg4 " + MP3),
+    130: video("MKV MPEG", GENERAL5, R_GENERAL, "-vcodec mpeg2video -acodec mp2"),
+    131: video("MKV WMV", GENERAL5, R_GENERAL, WMV + " " + WMA),
+}
+
+
+def main():
+    lines = []
+    for pid in range(1, 133):
+        label, sizes, rates, template = PROFILES.get(pid, BLANK)
+        lines += [f"[{pid}] {label}", sizes, rates, template.rstrip()]
+    target = Path(__file__).resolve().parent.parent / "data" / "profiles.pop"
+    target.write_text("\n".join(lines) + "\n", encoding="ascii")
+    print(f"{target}: {len(lines)} lines")
+
+
+if __name__ == "__main__":
+    main()

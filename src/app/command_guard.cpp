@@ -1,0 +1,14 @@
+#include "app/command_guard.h"
+
+#include "app/prompts.h"
+
+#include <exception>
+
+void runGuarded(Prompts &prompts, const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const std::exception &error) {
+        prompts.warning(QString::fromLocal8Bit(error.what()));
+    }
+}

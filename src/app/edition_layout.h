@@ -1,0 +1,44 @@
+#pragma once
+// The main window's layout for an edition: whether it works on DVDs and
+// whether it is a zuvok edition choose one of four layouts. A plain value;
+// the main window applies it to its controls.
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+struct ControlPlace {
+    QString name; // object name
+    QPoint topLeft;
+    bool operator==(const ControlPlace &) const = default;
+};
+
+// A place and a width; the height stays the control's own.
+struct SpanPlace {
+    QPoint topLeft;
+    int width = 0;
+    bool operator==(const SpanPlace &) const = default;
+};
+
+struct EditionLayout {
+    QPoint outputTopLeft;              // `ed_output`
+    std::optional<int> outputWidth;    // nothing: the width is left as it was
+    QPoint iconPanelTopLeft;           // `Panel1`
+    QPoint profilePanelsTopLeft;       // the 19 profile panels of the picker
+    QPoint playTopLeft;                // `pl_play`
+    std::optional<QSize> playSize;
+    QRect list;                        // `lv`
+    bool titleColumnAndCheckBoxes = true; // first column "Title", a check box on every row
+    std::optional<SpanPlace> audioTracks;    // `cb_audio`; nothing: hidden
+    std::optional<SpanPlace> subtitleTracks; // `cb_subtitle`
+    std::vector<ControlPlace> buttonPlaces; // image buttons moved; empty: left at their places
+    bool previewButtonsHidden = false;
+};
+
+EditionLayout editionLayout(bool dvdMode, bool zuvok);
+
+// The six image buttons of the preview.
+inline const QStringList kPreviewButtons = {"bt_back", "bt_play", "bt_next", "bt_playstop", "bt_cut", "bt_images"};

@@ -1,0 +1,56 @@
+#pragma once
+// The commands of the main window and where they come from: the skin
+// objects that raise them (first equal name wins), the pop-up menus with
+// their items, and the places the menus open at.
+
+#include <QPoint>
+#include <QString>
+#include <span>
+
+enum class MainCommand {
+    None,
+    // Job list and batch.
+    AddFiles, AddFolder, RemoveRows, ClearList, Rename, CheckAll, UncheckAll,
+    StartBatch, StopBatch, PauseBatch,
+    // Profiles, folders, information.
+    OpenPicker, SettingsDialog, ChooseOutputFolder, OpenOutputFolder, FileInformation,
+    // Pop-up menus.
+    FileMenu, EditMenu, ActionsMenu, ToolsMenu, HelpMenu, DvdMenu,
+    // Window, links, About.
+    RunBackground, CloseWindow, OpenWebLink, OpenSupportLink, OpenContactPage, OpenAboutPage, AboutWindow,
+    // Preview, clip cutter, snapshot and DVD listing.
+    StartPreview, StopPreview, PausePreview, StepBack, StepForward, Snapshot, OpenCutter, CutterChecks,
+    CutterPlay, CutterBegin, CutterEnd, CutterBack, CutterForward, CloseCutter,
+    ToggleListing, AddIfo, AddDvd,
+};
+
+// The command of a click on the named skin object; None for any other name.
+MainCommand skinClickCommand(const QString &objectName);
+
+// A pop-up menu and where it opens, relative to the main window's top-left
+// corner on the screen.
+struct MenuPlace {
+    QString menu; // object name
+    QPoint offset;
+    bool operator==(const MenuPlace &) const = default;
+};
+// The menu a menu command pops up in the edition.
+MenuPlace menuPlace(MainCommand menuCommand, bool zuvok);
+
+// Menu items: an empty name is a separator.
+struct MenuItemDesign {
+    const char *name;
+    const char *caption;
+    MainCommand command;
+};
+struct MenuDesign {
+    const char *name;
+    std::span<const MenuItemDesign> items;
+};
+// Every pop-up menu of the main window except `zm_pop_edit`, which belongs
+// to the job list.
+std::span<const MenuDesign> mainMenus();
+
+// Pages of the product's website that do not depend on the edition.
+inline const QString kContactPage = QStringLiteral("https://www.veltrix-software.com/contact");
+inline const QString kAboutPage = QStringLiteral("https://www.veltrix-software.com/about");

@@ -1,0 +1,73 @@
+#include "app/tfm_dir.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeView>
+
+Tfm_dir::Tfm_dir(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_model(new QFileSystemModel(this)),
+      ShellTreeView1(new QTreeView(this)),
+      btn_ok(new QPushButton(QStringLiteral("Ok"), this)),
+      btn_cancel(new QPushButton(QStringLiteral("Cancel"), this))
+{
+    setObjectName(QStringLiteral("fm_dir"));
+    setWindowTitle(QStringLiteral("Output Directory"));
+    setModal(true);
+    setFixedSize(287, 248);
+
+    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    m_model->setRootPath(QDir::rootPath());
+    ShellTreeView1->setObjectName(QStringLiteral("ShellTreeView1"));
+    ShellTreeView1->setModel(m_model);
+    for (int column = 1; column < m_model->columnCount(); ++column)
+        ShellTreeView1->hideColumn(column);
+    ShellTreeView1->header()->hide();
+    ShellTreeView1->setRootIsDecorated(false);
+    ShellTreeView1->setRootIndex(m_model->index(QDir::rootPath()));
+    ShellTreeView1->setGeometry(14, 13, 259, 192);
+    // The user's home folder is where the tree opens.
+    const QModelIndex home = m_model->index(QDir::homePath());
+    ShellTreeView1->expand(home.parent());
+    ShellTreeView1->scrollTo(home);
+
+    btn_ok->setObjectName(QStringLiteral("btn_ok"));
+    btn_ok->setGeometry(36, 216, 75, 25);
+    btn_cancel->setObjectName(QStringLiteral("btn_cancel"));
+    btn_cancel->setGeometry(172, 216, 75, 25);
+    connect(btn_ok, &QPushButton::clicked, this, &Tfm_dir::btn_okClick);
+    connect(btn_cancel, &QPushButton::clicked, this, &Tfm_dir::btn_cancelClick);
+}
+
+QString Tfm_dir::choose(const QString &caption)
+{
+    setWindowTitle(caption);
+    exec();
+    return m_result;
+}
+
+void Tfm_dir::btn_okClick()
+{
+    const QModelIndex selected = ShellTreeView1->currentIndex();
+    m_result = selected.isValid() && ShellTreeView1->selectionModel()->isSelected(selected)
+                   ? m_model->filePath(selected)
+                   : QString();
+    if (!m_result.isEmpty())
+        accept();
+}
+
+void Tfm_dir::btn_cancelClick()
+{
+    m_result.clear();
+    reject();
+}
+
+void Tfm_dir::closeEvent(QCloseEvent *event)
+{
+    // Closing the window means no folder was chosen.
+    m_result.clear();
+    QDialog::closeEvent(event);
+}

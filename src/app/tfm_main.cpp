@@ -1,0 +1,482 @@
+#include "app/tfm_main.h"
+
+#include "app/command_guard.h"
+#include "app/edition_layout.h"
+#include "app/image_button.h"
+#include "app/main_look.h"
+#include "app/product_info.h"
+#include "app/prompts.h"
+#include "app/tfm_about.h"
+#include "app/tfm_dvdcutter.h"
+#include "app/tfm_info.h"
+#include "engine/batch_completion.h"
+#include "engine/command_availability.h"
+#include "jobs/file_job_start.h"
+#include "jobs/job_list.h"
+#include "jobs/profile_choices.h"
+#include "jobs/run_control.h"
+#include "platform/ini/ini_file.h"
+#include "platform/picture/picture_file.h"
+#include "profiles/profile_picker.h"
+#include "profiles/profile_selection.h"
+#include "profiles/quality_settings.h"
+#include "profiles/tfm_set.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr QSize kWindowSize(781, 558);
+const QString kSkinFile = QStringLiteral("skn.skn");
+const QString kMainForm = QStringLiteral("popvideoconverter");
+const QString kCutterForm = QStringLiteral("cutter");
+const QString kTrayToolTip = QStringLiteral("Veltrix Software");
+
+// The image buttons with their hints, in the order they are stacked: the
+// Stop button lies under Start at the same place, and shows when Start hides.
+struct ImageButtonDesign {
+    const char *name;
+    const char *hint;
+    QPoint place;
+};
+const ImageButtonDesign kImageButtons[] = {
+    {"bt_dvdopen", "Add File", {6, 51}},        {"bt_ifo", "Add Folder", {73, 51}},
+    {"bt_remove", "Remove Files", {147, 51}},   {"bt_clear", "Clear file list", {223, 51}},
+    {"bt_chapte", "Properties", {298, 51}},     {"bt_set", "Settings", {375, 51}},
+    {"bt_back", "Back", {477, 371}},            {"bt_play", "Play", {518, 371}},
+    {"bt_next", "Forward", {559, 371}},         {"bt_playstop", "Stop", {601, 371}},
+    {"bt_cut", "Cut", {643, 371}},              {"bt_images", "Save Image", {684, 371}},
+    {"Bt_Convertstop", "Stop convert", {500, 443}}, {"bt_start", "Start conversion", {500, 443}},
+    {"bt_web", "About US", {677, 31}},
+};
+
+// The command of each image button.
+MainCommand buttonCommand(const QString &name)
+{
+    static const std::map<QString, MainCommand> kCommands = {
+        {"bt_dvdopen", MainCommand::AddFiles},     {"bt_ifo", MainCommand::AddFolder},
+        {"bt_remove", MainCommand::RemoveRows},    {"bt_clear", MainCommand::ClearList},
+        {"bt_chapte", MainCommand::FileInformation}, {"bt_set", MainCommand::SettingsDialog},
+        {"bt_back", MainCommand::StepBack},        {"bt_play", MainCommand::StartPreview},
+        {"bt_next", MainCommand::StepForward},     {"bt_playstop", MainCommand::StopPreview},
+        {"bt_cut", MainCommand::OpenCutter},       {"bt_images", MainCommand::Snapshot},
+        {"bt_start", MainCommand::StartBatch},     {"Bt_Convertstop", MainCommand::StopBatch},
+        {"bt_web", MainCommand::OpenAboutPage},
+    };
+    return kCommands.at(name);
+}
+
+// Looks up an object of a skin form, with what the window writes to it.
+SkinObject *lookUp(SkinForm *form, const char *name)
+{
+    return TSkin::findObject(form, QString::fromLatin1(name));
+}
+
+} // namespace
+
+Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, const QString &executableFolder,
+                   QWidget *parent)
+    : QWidget(parent),
+      m_prompts(prompts),
+      m_shell(shell),
+      m_programPath(std::move(programPath)),
+      m_folder(QDir(executableFolder).absolutePath() + u'/'),
+      m_messages(m_folder, prompts, [this] { return m_state.converting; })
+{
+    setObjectName(QStringLiteral("fm_main"));
+    setWindowTitle(QStringLiteral("Video Converter"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(kWindowSize);
+    setWindowIcon(QIcon(m_folder + QStringLiteral("images/main/2.bmp")));
+    setStyleSheet(kMainWindowStyle);
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    createControls();
+    createJobObjects();
+    createMenus();
+    createTray();
+    FormCreate();
+}
+
+Tfm_main::~Tfm_main() = default;
+
+void Tfm_main::FormCreate()
+{
+    m_edition.reset();
+    m_settings.categoryIndex = -1;
+    m_listingTitles = true;
+    m_state.previewing = false;
+    m_state.converting = false;
+    m_sliderDrag = false;
+    m_run.setExecutableFolder(m_folder);
+}
+
+void Tfm_main::createControls()
+{
+    for (const ImageButtonDesign &design : kImageButtons) {
+        const QString name = QString::fromLatin1(design.name);
+        auto *button = new TImageButton(name, QString::fromLatin1(design.hint), m_folder, this);
+        button->move(design.place);
+        button->installEventFilter(this);
+        connect(button, &QAbstractButton::clicked, this, [this, name] { run(buttonCommand(name)); });
+        m_buttons[name] = button;
+    }
+
+    ed_output = new QLineEdit(QStringLiteral("C:\\My Video"), this);
+    ed_output->setObjectName(QStringLiteral("ed_output"));
+    ed_output->setGeometry(96, 479, 210, 22);
+
+    pl_play = new QFrame(this);
+    pl_play->setObjectName(QStringLiteral("pl_play"));
+    pl_play->setGeometry(482, 111, 233, 174);
+    pl_play->hide();
+    pl_play->installEventFilter(this);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(97, 449, 20, 20);
+    im_mainico = new QLabel(Panel1);
+    im_mainico->setObjectName(QStringLiteral("im_mainico"));
+    im_mainico->setGeometry(2, 2, 16, 16);
+    im_mainico->setToolTip(QStringLiteral("Try"));
+    im_mainico->setCursor(Qt::PointingHandCursor);
+    im_mainico->installEventFilter(this);
+
+    pl_appname = new QFrame(this);
+    pl_appname->setObjectName(QStringLiteral("pl_appname"));
+    pl_appname->setGeometry(40, 1, 300, 28);
+    img_name = new QLabel(pl_appname);
+    img_name->setObjectName(QStringLiteral("img_name"));
+    img_name->setGeometry(0, 0, 300, 28);
+    img_name->installEventFilter(this);
+
+    pl_back = new QFrame(this);
+    pl_back->setObjectName(QStringLiteral("pl_back"));
+    pl_back->setGeometry(472, 99, 255, 331);
+
+    cb_audio = new QComboBox(this);
+    cb_audio->setObjectName(QStringLiteral("cb_audio"));
+    cb_audio->hide();
+    cb_subtitle = new QComboBox(this);
+    cb_subtitle->setObjectName(QStringLiteral("cb_subtitle"));
+    cb_subtitle->hide();
+
+    play_time = new QTimer(this);
+    play_time->setObjectName(QStringLiteral("play_time"));
+    play_time->setInterval(1000);
+
+    connect(&Skin1, &TSkin::Click, this, &Tfm_main::Skin1Click);
+    connect(&Skin1, &TSkin::MouseDown, this, &Tfm_main::Skin1MouseDown);
+    connect(&Skin1, &TSkin::MouseUp, this, &Tfm_main::Skin1MouseUp);
+    connect(&Skin1, &TSkin::MouseMove, this, &Tfm_main::Skin1MouseMove);
+    connect(&Skin1, &TSkin::ScrollTrack, this, &Tfm_main::Skin1ScrollTrack);
+}
+
+void Tfm_main::createJobObjects()
+{
+    const auto choices = [this] {
+        return m_selection && m_windows.fm_set
+                   ? profileChoicesOf(*m_selection, *m_windows.fm_set, m_edition && m_edition->dvdMode)
+                   : ProfileChoices{};
+    };
+    m_jobs = new JobList(this, m_run.record(), m_state, m_prompts, m_messages,
+                         {choices, [this] { refreshCommands(); }, [this] { rowClick(); }});
+    m_jobs->lv()->installEventFilter(this);
+    m_jobs->lv()->viewport()->installEventFilter(this);
+    connect(m_jobs->lv(), &QTreeWidget::itemSelectionChanged, this, [this] { runGuarded(m_prompts, [this] { rowClick(); }); });
+    m_run.setStatusWriter([this](const QString &text) { m_jobs->setStatus(m_state.batchPosition, text); });
+
+    // The folder typed into ed_output becomes the stored output folder when
+    // a job starts.
+    m_fileJobStart = std::make_unique<FileJobStart>(m_run, m_state, *m_jobs, choices, [this] {
+        m_settings.outputPath = ed_output->text();
+        return ed_output->text();
+    });
+    m_completion = new BatchCompletion(m_run, m_state, *m_jobs, m_shell,
+                                       {[this] { return m_fileJobStart->start(); },
+                                        [this] { return m_settings.finishAction; },
+                                        [this] { refreshCommands(); }},
+                                       this);
+    m_runControl = new RunControl(m_state, m_run, *m_jobs, *m_completion, m_messages, m_prompts,
+                                  [this] { refreshCommands(); }, this);
+
+    m_picker = new ProfilePicker(this, m_folder,
+                                 {[this] { return m_state.converting; },
+                                  [this] { m_messages.warning(26); },
+                                  [this] { return m_selection ? m_selection->currentProfileId() : -1; },
+                                  [this](int id) {
+                                      if (m_selection)
+                                          m_selection->setCurrentProfileId(id);
+                                  },
+                                  [this](int id) {
+                                      if (m_selection)
+                                          m_selection->selectProfile(id);
+                                  },
+                                  [this] { m_settings.audioPage = true; },
+                                  [this](const std::function<void()> &command) { runGuarded(m_prompts, command); }});
+}
+
+void Tfm_main::createMenus()
+{
+    m_menus[QStringLiteral("zm_pop_edit")] = m_jobs->zm_pop_edit();
+    for (const MenuDesign &design : mainMenus()) {
+        auto *menu = new QMenu(this);
+        menu->setObjectName(QString::fromLatin1(design.name));
+        for (const MenuItemDesign &item : design.items) {
+            if (item.command == MainCommand::None) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction *action = menu->addAction(QString::fromLatin1(item.caption));
+            action->setObjectName(QString::fromLatin1(item.name));
+            const MainCommand command = item.command;
+            connect(action, &QAction::triggered, this, [this, command] { run(command); });
+        }
+        m_menus[menu->objectName()] = menu;
+    }
+    connect(m_runControl, &RunControl::pauseCaptionChanged, this, [this](const QString &caption) {
+        if (QAction *pause = findChild<QAction *>(QStringLiteral("Pause1")))
+            pause->setText(caption);
+    });
+}
+
+void Tfm_main::createTray()
+{
+    m_tray = new QSystemTrayIcon(windowIcon(), this);
+    m_tray->setToolTip(kTrayToolTip.left(63));
+    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        // The left button released on the icon.
+        if (reason != QSystemTrayIcon::Trigger)
+            return;
+        showNormal();
+        m_tray->hide();
+    });
+}
+
+void Tfm_main::setWindows(const ProgramWindows &windows)
+{
+    m_windows = windows;
+    m_windows.fm_set->setAfterBatchAction([this] { return m_settings.finishAction; },
+                                          [this](int action) { m_settings.finishAction = action; });
+    m_windows.fm_set->setRecomputeSizes([this] { m_jobs->recomputeSizes(); });
+}
+
+QMenu *Tfm_main::menu(const QString &name) const
+{
+    const auto it = m_menus.find(name);
+    return it == m_menus.end() ? nullptr : it->second;
+}
+
+void Tfm_main::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    runGuarded(m_prompts, [this] { FormShow(); });
+}
+
+// Every step that can fail reports and ends on its own, so one missing file
+// does not leave the settings unread.
+void Tfm_main::FormShow()
+{
+    if (m_edition)
+        return;
+    loadSkin();
+    m_picker->hidePicker();
+    m_edition = editionOf(m_programPath);
+    m_messages.setEditionBaseName(m_edition->baseName);
+    m_picker->setEdition({m_edition->zuvok, m_edition->audioNamed});
+    applyEditionLayout(editionLayout(m_edition->dvdMode, m_edition->zuvok));
+    runGuarded(m_prompts, [this] { m_product = readProductRecord(m_folder, m_edition->baseName, m_messages); });
+    runGuarded(m_prompts, [this] { m_picker->loadButtonPictures(); });
+    runGuarded(m_prompts, [this] { readSettings(); });
+    m_sliderDrag = false;
+    if (m_skinRefs.di) {
+        m_skinRefs.di->commonFacet()->setState(false);
+        m_skinRefs.di->commonFacet()->redraw();
+    }
+    pl_back->hide();
+    refreshCommands();
+    if (QAction *about = findChild<QAction *>(QStringLiteral("AboutVeltrixVideoConverter1")))
+        about->setText(QStringLiteral("About Veltrix ") + m_edition->baseName);
+}
+
+// A skin that cannot be read leaves the window plain but usable.
+void Tfm_main::loadSkin()
+{
+    if (!Skin1.loadSkin(m_folder + kSkinFile)) {
+        m_prompts.warning(QStringLiteral("The window's skin could not be read: %1\nThe window is shown without it; "
+                                         "reinstall the program to restore it.")
+                              .arg(Skin1.errorText()));
+        return;
+    }
+    Skin1.attach(this);
+    Skin1.applySkinForm(this, kMainForm);
+    setFixedSize(kWindowSize);
+    SkinForm *form = Skin1.skinFormOfWindow(this);
+    m_skinRefs.profilestext = lookUp(form, "profilestext");
+    m_skinRefs.play_time = lookUp(form, "play_time");
+    m_skinRefs.hint = lookUp(form, "hint");
+    m_skinRefs.play_bar = lookUp(form, "play_bar");
+    m_skinRefs.di = lookUp(form, "di");
+    m_skinRefs.alltime = lookUp(form, "alltime");
+    m_skinRefs.playpos = lookUp(form, "playpos");
+    m_skinRefs.convertpos = lookUp(form, "convertpos");
+    m_messages.setHintObject(m_skinRefs.hint);
+    m_run.attachSkin(form);
+    m_playBar = PositionBar(m_skinRefs.playpos, kPlayBarWidth);
+    if (m_skinRefs.play_bar) {
+        m_skinRefs.play_bar->sliderFacet()->setPosition(0);
+        m_skinRefs.play_bar->commonFacet()->redraw();
+    }
+    m_playBar.show(0);
+
+    if (QWidget *cutter = m_windows.fm_dvdcutter) {
+        Skin1.attach(cutter);
+        Skin1.applySkinForm(cutter, kCutterForm);
+        SkinForm *cutterForm = Skin1.skinFormOfWindow(cutter);
+        m_skinRefs.cut_begin_time = lookUp(cutterForm, "cut_begin_time");
+        m_skinRefs.cut_end_time = lookUp(cutterForm, "cut_end_time");
+        m_skinRefs.cut_play_time = lookUp(cutterForm, "cut_play_time");
+        m_skinRefs.cut_play_bar = lookUp(cutterForm, "cut_play_bar");
+        m_skinRefs.cutplaypos = lookUp(cutterForm, "cutplaypos");
+        m_cutBar = PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth);
+        m_cutBar.show(0);
+    }
+    showNameBanner();
+}
+
+void Tfm_main::showNameBanner()
+{
+    const QString banner = m_folder + QStringLiteral("images/main/") + editionOf(m_programPath).baseName + ".bmp";
+    if (!QFile::exists(banner)) {
+        pl_appname->hide();
+        return;
+    }
+    pl_appname->move(40, 1);
+    img_name->setPixmap(loadPictureFile(banner));
+}
+
+void Tfm_main::applyEditionLayout(const EditionLayout &layout)
+{
+    ed_output->move(layout.outputTopLeft);
+    if (layout.outputWidth)
+        ed_output->resize(*layout.outputWidth, ed_output->height());
+    Panel1->move(layout.iconPanelTopLeft);
+    for (QFrame *panel : m_picker->panels())
+        panel->move(layout.profilePanelsTopLeft);
+    pl_play->move(layout.playTopLeft);
+    if (layout.playSize)
+        pl_play->resize(*layout.playSize);
+    QTreeWidget *lv = m_jobs->lv();
+    lv->setGeometry(layout.list);
+    if (layout.titleColumnAndCheckBoxes)
+        lv->headerItem()->setText(kNameColumn, QStringLiteral("Title"));
+    else
+        lv->setStyleSheet(QStringLiteral("QTreeView::indicator { width: 0; height: 0; }"));
+    const auto placeTracks = [](QComboBox *tracks, const std::optional<SpanPlace> &place) {
+        tracks->setVisible(place.has_value());
+        if (place)
+            tracks->setGeometry(QRect(place->topLeft, QSize(place->width, tracks->sizeHint().height())));
+    };
+    placeTracks(cb_audio, layout.audioTracks);
+    placeTracks(cb_subtitle, layout.subtitleTracks);
+    for (const ControlPlace &place : layout.buttonPlaces)
+        m_buttons.at(place.name)->move(place.topLeft);
+    if (layout.previewButtonsHidden)
+        for (const QString &name : kPreviewButtons)
+            m_buttons.at(name)->hide();
+}
+
+void Tfm_main::readSettings()
+{
+    const QString settingsFile = appSettingsFileName(m_edition->baseName);
+    m_qualityStore = std::make_unique<QualitySettingsStore>(settingsFile, m_edition->dvdMode);
+    m_settingsFile = std::make_unique<IniFile>(settingsFile);
+    m_settings = loadAppSettings(*m_settingsFile);
+    ed_output->setText(m_settings.outputPath);
+
+    ProfileSelectionHooks hooks;
+    hooks.showProfileIcon = [this](const QString &path) { im_mainico->setPixmap(loadPictureFile(path)); };
+    hooks.showProfileName = [this](const QString &name) { setSkinText(m_skinRefs.profilestext, name); };
+    hooks.readLists = [this] { return m_windows.fm_set->qualityLists(); };
+    hooks.showLists = [this](const QualityLists &lists) { m_windows.fm_set->setQualityLists(lists); };
+    hooks.recomputeSizes = [this] { m_jobs->recomputeSizes(); };
+    m_selection = std::make_unique<ProfileSelection>(m_folder, m_edition->dvdMode, *m_qualityStore, std::move(hooks));
+    // A remembered id that names no profile (a blank position, a damaged
+    // file) falls back to the default profile rather than leaving none active.
+    if (!m_selection->selectProfile(m_settings.profileId)) {
+        m_settings.profileId = AppSettings().profileId;
+        m_selection->selectProfile(m_settings.profileId);
+    }
+    m_selection->setCurrentProfileId(m_settings.profileId);
+}
+
+void Tfm_main::saveSettings()
+{
+    if (!m_settingsFile)
+        return;
+    if (m_selection)
+        m_settings.profileId = m_selection->currentProfileId();
+    if (!saveAppSettings(*m_settingsFile, m_settings))
+        m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
+                                         "writable; the choices of this session are lost otherwise.")
+                              .arg(m_settingsFile->error()));
+    m_settingsFile.reset();
+}
+
+bool Tfm_main::FormCloseQuery()
+{
+    if (m_state.converting) {
+        m_messages.information(26);
+        return false;
+    }
+    saveSettings();
+    return true;
+}
+
+void Tfm_main::closeEvent(QCloseEvent *event)
+{
+    bool canClose = false;
+    runGuarded(m_prompts, [&] { canClose = FormCloseQuery(); });
+    if (canClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Tfm_main::refreshCommands()
+{
+    const std::optional<int> selected = m_jobs->selectedRow();
+    const CommandSituation situation{m_jobs->rowCount() == 0, selected.has_value(), m_state.previewing,
+                                     m_state.converting};
+    applyCommandAvailability(commandAvailability(situation), this, {m_skinRefs.play_bar, m_skinRefs.cut_play_bar});
+}
+
+// The row click of the list: the commands follow the selection, and the
+// selected job's duration is shown beside the preview.
+void Tfm_main::rowClick()
+{
+    refreshCommands();
+    if (const std::optional<int> row = m_jobs->selectedRow())
+        setSkinText(m_skinRefs.alltime, m_jobs->original(*row).duration);
+}
+
+void Tfm_main::setSkinText(SkinObject *object, const QString &text)
+{
+    if (!object || !object->textFacet())
+        return;
+    object->textFacet()->setText(text);
+    object->commonFacet()->redraw();
+}

@@ -1,0 +1,189 @@
+#pragma once
+// The main window `fm_main`: start-up, the edition's layout, and the routing
+// of every gesture (skin objects, image buttons, menu items, the job list,
+// the tray icon) to the command that owns it. It owns the run state and the
+// objects that act on it.
+
+#include "app/app_settings.h"
+#include "app/edition.h"
+#include "app/main_commands.h"
+#include "app/message_table.h"
+#include "app/product_record.h"
+#include "engine/encoder_run.h"
+#include "engine/position_bar.h"
+#include "engine/run_state.h"
+#include "platform/skin/skin.h"
+
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <optional>
+
+class BatchCompletion;
+class DesktopShell;
+class FileJobStart;
+class IniFile;
+class JobList;
+class ProfilePicker;
+class ProfileSelection;
+class Prompts;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSystemTrayIcon;
+class QTimer;
+class QualitySettingsStore;
+class RunControl;
+class TImageButton;
+class Tfm_about;
+class Tfm_dir;
+class Tfm_dvdcutter;
+class Tfm_info;
+class Tfm_set;
+struct EditionLayout;
+
+// The windows created after the main window, in their order.
+struct ProgramWindows {
+    Tfm_dir *fm_dir = nullptr;
+    Tfm_about *fm_about = nullptr;
+    Tfm_set *fm_set = nullptr;
+    Tfm_info *fm_info = nullptr;
+    Tfm_dvdcutter *fm_dvdcutter = nullptr;
+};
+
+class Tfm_main : public QWidget {
+    Q_OBJECT
+public:
+    // programPath is the path the program was started under (argv[0]): its
+    // file name becomes the edition at the first show. Every data file is
+    // looked up in executableFolder.
+    Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, const QString &executableFolder,
+             QWidget *parent = nullptr);
+    ~Tfm_main() override;
+
+    void setWindows(const ProgramWindows &windows);
+    const ProgramWindows &windows() const { return m_windows; }
+
+    // Runs one command; an error it raises is reported and the window goes on.
+    void run(MainCommand command);
+
+    // Skin events.
+    void Skin1Click(QWidget *sender, SkinObject *source);
+    void Skin1MouseDown(QWidget *sender, SkinObject *source, Qt::MouseButton button, int x, int y);
+    void Skin1MouseUp(QWidget *sender, SkinObject *source, Qt::MouseButton button, int x, int y);
+    void Skin1MouseMove(QWidget *sender, SkinObject *source, int x, int y);
+    void Skin1ScrollTrack(QWidget *sender, SkinObject *source, qint32 position);
+
+    // Start-up and close.
+    void FormShow();
+    bool FormCloseQuery();
+
+    // What the window holds, for the program and its tests.
+    const std::optional<Edition> &edition() const { return m_edition; }
+    RunState &runState() { return m_state; }
+    EncoderRun &encoderRun() { return m_run; }
+    TSkin &skin() { return Skin1; }
+    JobList &jobs() { return *m_jobs; }
+    ProfilePicker &picker() { return *m_picker; }
+    ProfileSelection *selection() const { return m_selection.get(); }
+    const AppSettings &settings() const { return m_settings; }
+    const ProductRecord &product() const { return m_product; }
+    MessageTable &messages() { return m_messages; }
+    QMenu *menu(const QString &name) const;
+    QSystemTrayIcon *trayIcon() const { return m_tray; }
+    bool sliderDragging() const { return m_sliderDrag; }
+    void setListingTitles(bool titles) { m_listingTitles = titles; }
+
+signals:
+    // A menu opened through a menu command, at its place on the screen.
+    void menuPopped(QMenu *menu, const QPoint &at);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void createControls();
+    void createMenus();
+    void createJobObjects();
+    void createTray();
+    void loadSkin();
+    void showNameBanner();
+    void applyEditionLayout(const EditionLayout &layout);
+    void readSettings();
+    void saveSettings();
+    void refreshCommands();
+    void rowClick();
+    void setSkinText(SkinObject *object, const QString &text);
+
+    void execute(MainCommand command);
+    void popMenu(MainCommand menuCommand);
+    void chooseOutputFolder();
+    void fileInformation();
+    void settingsDialog();
+    void aboutWindow();
+    void cutterChecks();
+    void closeCutter();
+    void runBackground();
+    void openLink(const QString &link);
+    void bannerEvent(QEvent *event);
+
+    Prompts &m_prompts;
+    DesktopShell &m_shell;
+    QString m_programPath;
+    QString m_folder; // executable folder, with its trailing "/"
+    ProgramWindows m_windows;
+
+    // Run state, owned here.
+    std::optional<Edition> m_edition; // empty until the first show
+    RunState m_state;
+    bool m_listingTitles = true;
+    bool m_sliderDrag = false;
+    struct BannerDrag {
+        bool released = true;
+        QPoint press;
+    } m_bannerDrag;
+    AppSettings m_settings;
+    ProductRecord m_product;
+
+    TSkin Skin1;
+    EncoderRun m_run;
+    MessageTable m_messages;
+    JobList *m_jobs = nullptr;
+    ProfilePicker *m_picker = nullptr;
+    BatchCompletion *m_completion = nullptr;
+    RunControl *m_runControl = nullptr;
+    std::unique_ptr<FileJobStart> m_fileJobStart;
+    std::unique_ptr<QualitySettingsStore> m_qualityStore;
+    std::unique_ptr<ProfileSelection> m_selection;
+    std::unique_ptr<IniFile> m_settingsFile;
+
+    // Skin objects the window writes.
+    struct SkinRefs {
+        SkinObject *profilestext = nullptr, *play_time = nullptr, *hint = nullptr, *play_bar = nullptr,
+                   *di = nullptr, *alltime = nullptr, *playpos = nullptr, *convertpos = nullptr;
+        SkinObject *cut_begin_time = nullptr, *cut_end_time = nullptr, *cut_play_time = nullptr,
+                   *cut_play_bar = nullptr, *cutplaypos = nullptr;
+    } m_skinRefs;
+    PositionBar m_playBar;
+    PositionBar m_cutBar;
+
+    // Controls.
+    QLineEdit *ed_output = nullptr;
+    QFrame *pl_play = nullptr;
+    QFrame *Panel1 = nullptr;
+    QLabel *im_mainico = nullptr;
+    QFrame *pl_appname = nullptr;
+    QLabel *img_name = nullptr;
+    QFrame *pl_back = nullptr;
+    QComboBox *cb_audio = nullptr;
+    QComboBox *cb_subtitle = nullptr;
+    QTimer *play_time = nullptr;
+    std::map<QString, TImageButton *> m_buttons;
+    std::map<QString, QMenu *> m_menus;
+    QSystemTrayIcon *m_tray = nullptr;
+};

@@ -1,0 +1,88 @@
+#include "engine/command_availability.h"
+
+#include "platform/skin/skin.h"
+
+#include <QAction>
+#include <QWidget>
+#include <array>
+
+namespace {
+
+enum Situation { Empty, NoneSelected, RowSelected, Previewing, Converting, kSituations };
+
+// One column per situation: on, off, or hidden with the enabled state kept.
+enum Cell { On, Off, HiddenKept };
+
+struct Row {
+    std::vector<const char *> controls;
+    std::array<Cell, kSituations> cells;
+};
+
+const Row kTable[] = {
+    {{"AddFiles2", "AddFolder2", "bt_dvdopen", "bt_ifo"}, {On, On, On, Off, Off}},
+    {{"Properties1", "Remove1", "Rename1", "bt_remove"}, {Off, Off, On, Off, Off}},
+    {{"Clear2", "SelectAll1", "UnselectAll1", "Convert2", "bt_clear", "bt_chapte", "bt_set"}, {Off, On, On, Off, Off}},
+    {{"Pause1", "Stop2", "Bt_Convertstop"}, {Off, Off, Off, Off, On}},
+    {{"bt_back", "bt_next", "bt_playstop", "bt_images", "play_bar", "cut_play_bar"}, {Off, Off, Off, On, Off}},
+    {{"bt_play", "bt_cut"}, {Off, Off, On, Off, Off}},
+};
+// `bt_start` is shown in every situation but the last, which hides it.
+const std::array<Cell, kSituations> kStartButton = {Off, On, On, Off, HiddenKept};
+
+void setCell(CommandStates &states, const QString &name, Cell cell, bool showable)
+{
+    ControlState &state = states[name];
+    if (cell == HiddenKept) {
+        state.visible = false;
+        return;
+    }
+    state.enabled = cell == On;
+    if (showable)
+        state.visible = true;
+}
+
+} // namespace
+
+CommandStates commandAvailability(const CommandSituation &situation)
+{
+    const std::array<bool, kSituations> holds = {situation.listEmpty, !situation.listEmpty && !situation.rowSelected,
+                                                 !situation.listEmpty && situation.rowSelected,
+                                                 situation.previewing, situation.converting};
+    CommandStates states;
+    for (int s = 0; s < kSituations; ++s) {
+        if (!holds[s])
+            continue;
+        for (const Row &row : kTable)
+            for (const char *name : row.controls)
+                setCell(states, QString::fromLatin1(name), row.cells[s], false);
+        setCell(states, QStringLiteral("bt_start"), kStartButton[s], true);
+    }
+    return states;
+}
+
+void applyCommandAvailability(const CommandStates &states, QObject *window,
+                              const std::vector<SkinObject *> &skinSliders)
+{
+    for (const auto &[name, state] : states) {
+        if (QAction *action = window->findChild<QAction *>(name)) {
+            if (state.enabled)
+                action->setEnabled(*state.enabled);
+            if (state.visible)
+                action->setVisible(*state.visible);
+        } else if (QWidget *widget = window->findChild<QWidget *>(name)) {
+            if (state.enabled)
+                widget->setEnabled(*state.enabled);
+            if (state.visible)
+                widget->setVisible(*state.visible);
+        }
+    }
+    for (SkinObject *slider : skinSliders) {
+        if (!slider)
+            continue;
+        const auto found = states.find(slider->name());
+        if (found == states.end() || !found->second.enabled)
+            continue;
+        slider->commonFacet()->setState(*found->second.enabled);
+        slider->commonFacet()->redraw();
+    }
+}

@@ -1,0 +1,139 @@
+#include "jobs/argument_pieces.h"
+
+#include "engine/timecode.h"
+#include "jobs/estimate.h"
+#include "profiles/catalogue.h"
+#include "profiles/list_reading.h"
+
+namespace {
+
+bool isAmrExtension(const QString &extension)
+{
+    return extension == QLatin1String(".3gp") || extension == QLatin1String(".amr");
+}
+
+QString bitsPerSecond(qint64 kbits)
+{
+    return QString::number(kbits * 1000);
+}
+
+const QString kVideoRate = QStringLiteral(" -r 25 -b ");
+
+} // namespace
+
+QString sizePiece(const Toriginalinfo &job, const ProfileChoices &choices)
+{
+    if (!choices.lists.size.enabled || isDiscTarget(choices.profileId))
+        return {};
+    const SizeChoice size = readSizeChoice(choices.lists.size);
+    if (size.source)
+        return QStringLiteral(" -s ") + job.pictureSize;
+    if (size.text.isEmpty() || size.text == kNoVideo)
+        return {};
+    return QStringLiteral(" -s ") + size.text.section(u'(', 0, 0);
+}
+
+std::optional<QString> aspectPiece(const QString &sizePiece, const ProfileChoices &choices)
+{
+    if (sizePiece.isEmpty() || !choices.lists.size.enabled || isDiscTarget(choices.profileId))
+        return QString();
+    const QString size = sizePiece.mid(4);
+    const qsizetype x = size.indexOf(u'x');
+    bool widthOk = false, heightOk = false;
+    const double width = size.left(x).toDouble(&widthOk);
+    const double height = size.mid(x + 1).section(u'(', 0, 0).toDouble(&heightOk);
+    if (x < 0 || !widthOk || !heightOk || height == 0)
+        return std::nullopt;
+    return QStringLiteral(" -aspect ") + QString::number(width / height, 'f', 4);
+}
+
+std::optional<QString> videoRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
+{
+    const int id = choices.profileId;
+    if (isDiscTarget(id) || (usesRateTexts(id) && choices.rateTexts[0] == QLatin1String("*")))
+        return QString();
+    if (readQualityChoice(choices.lists.videoQuality).source) {
+        bool ok = false;
+        const int rate = job.videoBitrate.toInt(&ok);
+        return ok ? std::optional<QString>(kVideoRate + bitsPerSecond(rate)) : std::nullopt;
+    }
+    if (usesRateTexts(id))
+        return kVideoRate + choices.rateTexts[readQualityChoice(choices.lists.videoQuality).position]
+            + QStringLiteral("000");
+    const std::optional<int> total = estimateKbits(job, choices);
+    if (!total)
+        return std::nullopt;
+    return kVideoRate + bitsPerSecond(*total - chosenAudioRate(job, choices));
+}
+
+QString audioRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
+{
+    if (isDiscTarget(choices.profileId))
+        return {};
+    if (isAmrExtension(choices.extension)) {
+        const int position = readQualityChoice(choices.lists.audioQuality).position;
+        return QStringLiteral(" -ab ") + QString::number(qRound64(kAmrRates[position] * 1000));
+    }
+    return QStringLiteral(" -ab ") + bitsPerSecond(chosenAudioRate(job, choices));
+}
+
+QString sampleRatePiece(const QString &audioRatePiece, const ProfileChoices &choices)
+{
+    if (audioRatePiece.isEmpty() || isDiscTarget(choices.profileId))
+        return {};
+    if (isAmrExtension(choices.extension))
+        return QStringLiteral(" -ar 8000 ");
+    const qint64 rate = audioRatePiece.mid(QStringLiteral(" -ab ").size()).toLongLong();
+    if (rate > 192000)
+        return QStringLiteral(" -ar 48000 ");
+    if (rate > 64000)
+        return QStringLiteral(" -ar 44100 ");
+    return QStringLiteral(" -ar 22050 ");
+}
+
+QString channelsPiece(const ProfileChoices &choices)
+{
+    if (isAmrExtension(choices.extension))
+        return QStringLiteral(" -ac 1 ");
+    return QStringLiteral(" -ac ") + QString::number(readChannelCount(choices.lists.channel));
+}
+
+QString startPiece(const TClipInfo &clip)
+{
+    return QStringLiteral(" -ss ") + secondsToTimeCode(clip.clipBegin);
+}
+
+QString lengthPiece(const Toriginalinfo &job)
+{
+    // Without a known duration the whole rest of the source is converted.
+    return job.duration.isEmpty() ? QString() : QStringLiteral(" -t ") + job.duration;
+}
+
+QString extraPiece(const ProfileChoices &choices)
+{
+    static const char *const kTargets[] = {"-vcd ", "-svcd ", "-dvd "};
+    if (!isDiscTarget(choices.profileId))
+        return choices.argumentTemplate;
+    const QString standard = readSizeChoice(choices.lists.size).text.toLower();
+    return QStringLiteral(" -target ") + standard + QLatin1String(kTargets[choices.profileId - 112]);
+}
+
+std::optional<JobPieces> jobPieces(const Toriginalinfo &job, const TClipInfo &clip, const ProfileChoices &choices)
+{
+    JobPieces pieces;
+    pieces.size = sizePiece(job, choices);
+    const std::optional<QString> aspect = aspectPiece(pieces.size, choices);
+    const std::optional<QString> video = videoRatePiece(job, choices);
+    if (!aspect || !video)
+        return std::nullopt;
+    pieces.aspect = *aspect;
+    pieces.videobitrate = *video;
+    pieces.audiobitrate = audioRatePiece(job, choices);
+    pieces.seconds = timeCodeToSeconds(job.duration);
+    pieces.samplerate = sampleRatePiece(pieces.audiobitrate, choices);
+    pieces.channels = channelsPiece(choices);
+    pieces.start = startPiece(clip);
+    pieces.length = lengthPiece(job);
+    pieces.extra = extraPiece(choices);
+    return pieces;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The encoder argument pieces of a file job, each a plain function of the
+// job's records and the chosen profile. A piece carries its own leading
+// blank; an empty piece leaves its option out.
+
+#include "jobs/job_records.h"
+#include "jobs/profile_choices.h"
+
+#include <optional>
+
+QString sizePiece(const Toriginalinfo &job, const ProfileChoices &choices);
+// From the size piece: " -aspect " + W / H with four decimals. nullopt when
+// the size has no readable width and height.
+std::optional<QString> aspectPiece(const QString &sizePiece, const ProfileChoices &choices);
+// nullopt when the estimate it derives from fails.
+std::optional<QString> videoRatePiece(const Toriginalinfo &job, const ProfileChoices &choices);
+QString audioRatePiece(const Toriginalinfo &job, const ProfileChoices &choices);
+QString sampleRatePiece(const QString &audioRatePiece, const ProfileChoices &choices);
+QString channelsPiece(const ProfileChoices &choices);
+QString startPiece(const TClipInfo &clip);
+QString lengthPiece(const Toriginalinfo &job);
+// The profile's template, or " -target pal-vcd " and the like for 112 to 114.
+QString extraPiece(const ProfileChoices &choices);
+
+// All pieces of one job, in the invocation record's terms.
+struct JobPieces {
+    QString size, aspect, videobitrate, audiobitrate, samplerate, channels, start, length, extra;
+    qint32 seconds = 0;
+    bool operator==(const JobPieces &) const = default;
+};
+// nullopt when a piece meets a value that does not convert.
+std::optional<JobPieces> jobPieces(const Toriginalinfo &job, const TClipInfo &clip, const ProfileChoices &choices);

@@ -1,0 +1,116 @@
+#include "jobs/estimate.h"
+
+#include "profiles/list_reading.h"
+
+#include <cmath>
+
+namespace {
+
+// Video factors by quality position: usual, ids 118 and 121, ids 120 and 122.
+constexpr double kUsualFactors[5] = {6.25, 4.16, 3.33, 2.13, 1.51};
+constexpr double kMiniFactors[5] = {3.33, 2.13, 1.51, 1.06, 0.8};
+constexpr double kExcellentFactors[5] = {10.41, 8.33, 6.25, 4.16, 3.33};
+
+double videoFactor(int id, int position)
+{
+    if (id == 120 || id == 122)
+        return kExcellentFactors[position];
+    if (id == 118 || id == 121)
+        return kMiniFactors[position];
+    return kUsualFactors[position];
+}
+
+bool isAmrExtension(const QString &extension)
+{
+    return extension == QLatin1String(".3gp") || extension == QLatin1String(".amr");
+}
+
+// The digits after the "x" of a size text, up to a "(" or the end.
+std::optional<int> heightOf(const QString &size)
+{
+    const qsizetype x = size.indexOf(u'x');
+    if (x < 0)
+        return std::nullopt;
+    bool ok = false;
+    const int height = size.mid(x + 1).section(u'(', 0, 0).toInt(&ok);
+    return ok ? std::optional<int>(height) : std::nullopt;
+}
+
+// The video part V, or nullopt for an error; `zero` is set when the chosen
+// size has no "x" and the whole estimate is 0.
+std::optional<int> videoPart(const Toriginalinfo &job, const ProfileChoices &choices, bool &zero)
+{
+    const int id = choices.profileId;
+    const QualityChoice video = readQualityChoice(choices.lists.videoQuality);
+    // A profile without video has no video part, whatever its id.
+    if (choices.rateTexts[0] == QLatin1String("*"))
+        return 0;
+    if (id >= 16 && id <= 100)
+        return video.source ? job.videoBitrate.toInt() : choices.rateTexts[video.position].toInt();
+    if (video.source && choices.fileMode)
+        return job.videoBitrate.toInt();
+    const SizeChoice size = readSizeChoice(choices.lists.size);
+    std::optional<int> height;
+    if (size.source) {
+        height = heightOf(job.pictureSize);
+        if (!height)
+            return std::nullopt;
+    } else {
+        if (!size.text.contains(u'x')) {
+            zero = true;
+            return 0;
+        }
+        height = heightOf(size.text);
+    }
+    return height ? roundHalfEven(*height * videoFactor(id, video.position)) : 0;
+}
+
+} // namespace
+
+int roundHalfEven(double value)
+{
+    return static_cast<int>(std::nearbyint(value));
+}
+
+int chosenAudioRate(const Toriginalinfo &job, const ProfileChoices &choices)
+{
+    const QualityChoice audio = readQualityChoice(choices.lists.audioQuality);
+    return audio.source ? job.audioBitrate.toInt() : kAudioRates[audio.position];
+}
+
+std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices &choices)
+{
+    switch (choices.profileId) {
+    case 112:
+        return 1393;
+    case 113:
+        return 1948;
+    case 114:
+        return 3222;
+    default:
+        break;
+    }
+    bool zero = false;
+    const std::optional<int> video = videoPart(job, choices, zero);
+    if (!video)
+        return std::nullopt;
+    if (zero)
+        return 0;
+    int audio = chosenAudioRate(job, choices);
+    if (isAmrExtension(choices.extension))
+        audio = roundHalfEven(kAmrRates[readQualityChoice(choices.lists.audioQuality).position]);
+    if (choices.extension == QLatin1String(".wav"))
+        audio = 1500;
+    return audio + *video;
+}
+
+QString sizeText(qint64 kbits, qint64 seconds)
+{
+    const double megabytes = static_cast<double>(kbits * seconds) / 8 / 1024 * 1000 / 1024;
+    constexpr int kSignificantDigits = 5;
+    if (std::fabs(megabytes) >= std::pow(10.0, kSignificantDigits))
+        return QString::number(megabytes, 'E', kSignificantDigits - 1) + QStringLiteral("MB");
+    // Five significant digits first, then two decimals.
+    const double rounded = QString::number(megabytes, 'g', kSignificantDigits).toDouble();
+    return QString::number(rounded, 'f', 2) + QStringLiteral("MB");
+}

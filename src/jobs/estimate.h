@@ -1,0 +1,27 @@
+#pragma once
+// The output size estimate of a job: the total bit rate the chosen profile
+// gives its source, and the "Output Size" text.
+
+#include "jobs/job_records.h"
+#include "jobs/profile_choices.h"
+
+#include <optional>
+
+// Rate tables, by quality position (0 "Higher Quality" ... 4 "Lower Quality").
+inline constexpr int kAudioRates[5] = {320, 192, 128, 64, 32};
+inline constexpr double kAmrRates[5] = {12.2, 10.2, 7.4, 5.9, 4.75};
+
+// Total bit rate in kbit/s. nullopt when the source's own picture size is
+// chosen and the job's size holds no readable height.
+std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices &choices);
+
+// The audio rate (kbit/s) of the chosen audio quality: the table's, or the
+// source's own when the source entry is chosen.
+int chosenAudioRate(const Toriginalinfo &job, const ProfileChoices &choices);
+
+// kbit/s times seconds as megabytes with two decimals: 128 for 180 s gives
+// "2.75MB". Beyond five digits before the point, exponent notation.
+QString sizeText(qint64 kbits, qint64 seconds);
+
+// Rounds to the nearest integer, halves to even.
+int roundHalfEven(double value);

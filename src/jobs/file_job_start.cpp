@@ -1,0 +1,47 @@
+#include "jobs/file_job_start.h"
+
+#include "engine/encoder_run.h"
+#include "engine/run_state.h"
+#include "jobs/job_list.h"
+#include "jobs/output_naming.h"
+
+void fillFileJobRecord(intputrec &rec, const QString &input, const QString &output, const JobPieces &pieces)
+{
+    rec.inputfile = input;
+    rec.outputfile = output;
+    rec.size = pieces.size;
+    rec.aspect = pieces.aspect;
+    rec.videobitrate = pieces.videobitrate;
+    rec.audiobitrate = pieces.audiobitrate;
+    rec.seconds = pieces.seconds;
+    rec.samplerate = pieces.samplerate;
+    rec.channels = pieces.channels;
+    rec.start = pieces.start;
+    rec.length = pieces.length;
+    rec.extra = pieces.extra;
+}
+
+FileJobStart::FileJobStart(EncoderRun &run, RunState &state, const JobList &jobs,
+                           std::function<ProfileChoices()> choices, std::function<QString()> outputFolderText)
+    : m_run(run),
+      m_state(state),
+      m_jobs(jobs),
+      m_choices(std::move(choices)),
+      m_outputFolderText(std::move(outputFolderText))
+{
+}
+
+bool FileJobStart::start()
+{
+    const int row = m_state.batchPosition;
+    const Toriginalinfo &job = m_jobs.original(row);
+    const ProfileChoices choices = m_choices();
+    const std::optional<JobPieces> pieces = jobPieces(job, m_jobs.clip(row), choices);
+    if (!pieces)
+        return false;
+    m_state.outputFolder = prepareOutputFolder(m_outputFolderText());
+    const QString output = outputPathFor(m_state.outputFolder, m_jobs.caption(row), choices.extension);
+    fillFileJobRecord(m_run.record(), job.sourcePath, output, *pieces);
+    m_run.startRun();
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The start of a file job: the output folder and name, every argument piece
+// into the invocation record, then the encoder run.
+
+#include "engine/intputrec.h"
+#include "jobs/argument_pieces.h"
+
+#include <functional>
+
+class EncoderRun;
+class JobList;
+struct RunState;
+
+// Writes the paths and pieces of a file job into the record; the encoder
+// path and working folder stay as they are.
+void fillFileJobRecord(intputrec &rec, const QString &input, const QString &output, const JobPieces &pieces);
+
+class FileJobStart {
+public:
+    // `outputFolderText` reads `ed_output`.
+    FileJobStart(EncoderRun &run, RunState &state, const JobList &jobs, std::function<ProfileChoices()> choices,
+                 std::function<QString()> outputFolderText);
+
+    // Starts the job at the batch position. False, with nothing started, when
+    // its arguments cannot be built.
+    bool start();
+
+private:
+    EncoderRun &m_run;
+    RunState &m_state;
+    const JobList &m_jobs;
+    std::function<ProfileChoices()> m_choices;
+    std::function<QString()> m_outputFolderText;
+};

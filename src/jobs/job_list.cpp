@@ -1,0 +1,314 @@
+#include "jobs/job_list.h"
+
+#include "app/message_table.h"
+#include "app/prompts.h"
+#include "engine/run_state.h"
+#include "engine/timecode.h"
+#include "jobs/estimate.h"
+#include "jobs/job_from_probe.h"
+#include "jobs/media_filters.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int kMessageConverting = 26;
+constexpr int kMessagePreviewing = 27;
+constexpr int kMessageClear = 29;
+constexpr int kRenameBoxHeight = 18;
+
+QAction *addAction(QMenu *menu, const char *name, const char *caption)
+{
+    QAction *action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+} // namespace
+
+JobList::JobList(QWidget *window, const intputrec &encoder, RunState &state, Prompts &prompts,
+                 MessageTable &messages, Hooks hooks)
+    : QObject(window),
+      m_lv(new QTreeWidget(window)),
+      m_menu(new QMenu(window)),
+      m_edtTit(new QLineEdit(m_lv->viewport())),
+      m_encoder(encoder),
+      m_state(state),
+      m_prompts(prompts),
+      m_messages(messages),
+      m_hooks(std::move(hooks))
+{
+    m_lv->setObjectName(QStringLiteral("lv"));
+    m_lv->setColumnCount(5);
+    m_lv->setHeaderLabels({QStringLiteral("File Name"), QStringLiteral("File Path"), QStringLiteral("Time"),
+                           QStringLiteral("Output Size"), QStringLiteral("Status")});
+    const int widths[] = {150, 300, 80, 80, 98};
+    for (int column = 0; column < 5; ++column)
+        m_lv->setColumnWidth(column, widths[column]);
+    m_lv->setRootIsDecorated(false);
+    m_lv->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_lv->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lv->setSortingEnabled(false);
+    m_lv->header()->setSectionsClickable(false);
+    m_lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Grid lines and colours come from the window's style sheet.
+
+    m_menu->setObjectName(QStringLiteral("zm_pop_edit"));
+    connect(addAction(m_menu, "Remove1", "Remove"), &QAction::triggered, this, &JobList::remove);
+    connect(addAction(m_menu, "Clear2", "Clear"), &QAction::triggered, this, &JobList::clear);
+    connect(addAction(m_menu, "Rename1", "Rename"), &QAction::triggered, this, &JobList::rename);
+    m_menu->addSeparator();
+    connect(addAction(m_menu, "SelectAll1", "Select All"), &QAction::triggered, this, &JobList::checkAll);
+    connect(addAction(m_menu, "UnselectAll1", "Unselect All"), &QAction::triggered, this, &JobList::uncheckAll);
+    m_lv->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_lv, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_menu->popup(m_lv->viewport()->mapToGlobal(at)); });
+
+    m_edtTit->setObjectName(QStringLiteral("edt_tit"));
+    m_edtTit->hide();
+    m_edtTit->installEventFilter(this);
+}
+
+bool JobList::refusedWhileBusy()
+{
+    if (m_state.previewing) {
+        m_messages.warning(kMessagePreviewing);
+        return true;
+    }
+    if (m_state.converting) {
+        m_messages.warning(kMessageConverting);
+        return true;
+    }
+    return false;
+}
+
+void JobList::addFiles()
+{
+    if (m_state.converting) {
+        m_messages.warning(kMessageConverting);
+        return;
+    }
+    const QStringList files = m_prompts.openFiles(addFilesFilter());
+    if (!files.isEmpty())
+        m_lv->setVisible(true);
+    for (const QString &path : files)
+        if (!addWithRetry(path))
+            rejectFile(path);
+    selectFirstWhenNone();
+}
+
+void JobList::addFolder()
+{
+    if (m_state.converting) {
+        m_messages.warning(kMessageConverting);
+        return;
+    }
+    const QString folder = m_prompts.chooseFolder(QStringLiteral("File Directory"));
+    if (folder.isEmpty())
+        return;
+    m_lv->setVisible(true);
+    for (const QString &path : folderAudioFiles(folder))
+        if (!addWithRetry(path))
+            rejectFile(path);
+    selectFirstWhenNone();
+}
+
+bool JobList::addWithRetry(const QString &path)
+{
+    return addOneFile(path) || addOneFile(path);
+}
+
+void JobList::rejectFile(const QString &path)
+{
+    m_prompts.information(QFileInfo(path).fileName() + QStringLiteral(" is not support!"));
+}
+
+void JobList::selectFirstWhenNone()
+{
+    if (rowCount() > 0 && m_lv->selectedItems().isEmpty()) {
+        m_lv->setCurrentItem(m_lv->topLevelItem(0));
+        m_lv->topLevelItem(0)->setSelected(true);
+        if (m_hooks.rowClick)
+            m_hooks.rowClick();
+    }
+    m_hooks.refreshCommands();
+}
+
+bool JobList::addOneFile(const QString &path)
+{
+    m_probe.start(m_encoder.encoderfile, m_encoder.workdir, path);
+    m_probe.waitUntilIdle();
+    // The records are complete before the row exists, so no row is ever left without them.
+    const std::optional<Toriginalinfo> job = jobRecordFromProbe(path, m_probe.results());
+    if (!job)
+        return false;
+    m_originals.push_back(*job);
+    m_clips.push_back(wholeClipOf(*job));
+    auto *item = new QTreeWidgetItem(m_lv);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setText(kNameColumn, jobNameOf(path));
+    item->setText(kPathColumn, path);
+    item->setText(kTimeColumn, job->duration);
+    item->setText(kStatusColumn, kStatusAdded);
+    item->setCheckState(kNameColumn, Qt::Checked);
+    m_state.batchPosition = rowCount() - 1;
+    item->setText(kSizeColumn, sizeTextOf(m_state.batchPosition));
+    return true;
+}
+
+QString JobList::sizeTextOf(int row) const
+{
+    const std::optional<int> kbits = estimateKbits(m_originals.at(row), m_hooks.profileChoices());
+    // A source whose own picture size cannot be read has no estimate.
+    return kbits ? sizeText(*kbits, timeCodeToSeconds(m_originals.at(row).duration)) : QString();
+}
+
+void JobList::recomputeSizes()
+{
+    for (int row = 0; row < rowCount(); ++row)
+        m_lv->topLevelItem(row)->setText(kSizeColumn, sizeTextOf(row));
+}
+
+void JobList::remove()
+{
+    if (refusedWhileBusy() || m_lv->selectedItems().isEmpty())
+        return;
+    int lastRemoved = -1;
+    for (int row = 0; row < rowCount();) {
+        if (!m_lv->topLevelItem(row)->isSelected()) {
+            ++row;
+            continue;
+        }
+        m_originals.erase(m_originals.begin() + row);
+        m_clips.erase(m_clips.begin() + row);
+        delete m_lv->takeTopLevelItem(row);
+        lastRemoved = row;
+    }
+    m_renameItem = nullptr;
+    if (rowCount() == 0) {
+        m_hooks.refreshCommands();
+        return;
+    }
+    QTreeWidgetItem *next = m_lv->topLevelItem(std::min(lastRemoved, rowCount() - 1));
+    m_lv->setCurrentItem(next);
+    next->setSelected(true);
+    m_lv->setFocus();
+    m_hooks.refreshCommands();
+}
+
+void JobList::clear()
+{
+    if (refusedWhileBusy())
+        return;
+    if (rowCount() > 0 && m_messages.question(kMessageClear)) {
+        m_renameItem = nullptr;
+        m_lv->clear();
+        m_originals.clear();
+        m_clips.clear();
+    }
+    m_hooks.refreshCommands();
+}
+
+void JobList::rename()
+{
+    const QList<QTreeWidgetItem *> selected = m_lv->selectedItems();
+    if (selected.isEmpty())
+        return;
+    QTreeWidgetItem *focused = m_lv->currentItem() ? m_lv->currentItem() : selected.first();
+    const int top = m_lv->visualItemRect(focused).top() - 1;
+    m_edtTit->setGeometry(0, top, m_lv->columnWidth(kNameColumn), kRenameBoxHeight);
+    // The first selected row in list order is the one renamed.
+    m_renameItem = m_lv->topLevelItem(*selectedRow());
+    m_edtTit->setText(m_renameItem->text(kNameColumn));
+    m_edtTit->show();
+    m_edtTit->setFocus();
+}
+
+void JobList::edt_titExit()
+{
+    if (m_edtTit->isHidden())
+        return;
+    m_edtTit->hide();
+    if (m_renameItem && !m_edtTit->text().isEmpty())
+        m_renameItem->setText(kNameColumn, m_edtTit->text());
+    m_renameItem = nullptr;
+}
+
+void JobList::edt_titKeyUp(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        edt_titExit();
+}
+
+bool JobList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_edtTit) {
+        if (event->type() == QEvent::FocusOut)
+            edt_titExit();
+        else if (event->type() == QEvent::KeyRelease)
+            edt_titKeyUp(static_cast<QKeyEvent *>(event)->key());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void JobList::checkAll()
+{
+    for (int row = 0; row < rowCount(); ++row)
+        setChecked(row, true);
+}
+
+void JobList::uncheckAll()
+{
+    for (int row = 0; row < rowCount(); ++row)
+        setChecked(row, false);
+}
+
+int JobList::rowCount() const
+{
+    return m_lv->topLevelItemCount();
+}
+
+bool JobList::isChecked(int row) const
+{
+    return m_lv->topLevelItem(row)->checkState(kNameColumn) == Qt::Checked;
+}
+
+void JobList::setChecked(int row, bool checked)
+{
+    m_lv->topLevelItem(row)->setCheckState(kNameColumn, checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void JobList::setStatus(int row, const QString &text)
+{
+    if (row >= 0 && row < rowCount())
+        m_lv->topLevelItem(row)->setText(kStatusColumn, text);
+}
+
+QString JobList::caption(int row) const
+{
+    return m_lv->topLevelItem(row)->text(kNameColumn);
+}
+
+QString JobList::status(int row) const
+{
+    return m_lv->topLevelItem(row)->text(kStatusColumn);
+}
+
+QString JobList::sizeColumn(int row) const
+{
+    return m_lv->topLevelItem(row)->text(kSizeColumn);
+}
+
+std::optional<int> JobList::selectedRow() const
+{
+    for (int row = 0; row < rowCount(); ++row)
+        if (m_lv->topLevelItem(row)->isSelected())
+            return row;
+    return std::nullopt;
+}

@@ -1,0 +1,103 @@
+#pragma once
+// The job list `lv`: one row per job with its two records kept in step,
+// and the commands that add, remove, clear, rename and check rows.
+
+#include "engine/batch_completion.h"
+#include "engine/intputrec.h"
+#include "engine/media_probe.h"
+#include "jobs/job_records.h"
+#include "jobs/profile_choices.h"
+
+#include <QObject>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class MessageTable;
+class Prompts;
+class QLineEdit;
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+struct RunState;
+
+// Columns of `lv`.
+enum JobColumn { kNameColumn, kPathColumn, kTimeColumn, kSizeColumn, kStatusColumn };
+inline const QString kStatusAdded = QStringLiteral("Status");
+
+class JobList : public QObject, public BatchRows {
+    Q_OBJECT
+public:
+    struct Hooks {
+        // The chosen profile, read by the size estimate.
+        std::function<ProfileChoices()> profileChoices;
+        // Refreshes command availability after a change of rows or selection.
+        std::function<void()> refreshCommands;
+        // The row click: runs after adding, when a row has been selected.
+        std::function<void()> rowClick;
+    };
+
+    // Creates `lv`, its pop-up menu `zm_pop_edit` and the rename box `edt_tit`
+    // as children of `window`. The encoder path and working folder are taken
+    // from `encoder` for every probe.
+    JobList(QWidget *window, const intputrec &encoder, RunState &state, Prompts &prompts, MessageTable &messages,
+            Hooks hooks);
+
+    QTreeWidget *lv() const { return m_lv; }
+    QMenu *zm_pop_edit() const { return m_menu; }
+    MediaProbe &probe() { return m_probe; }
+
+    // Commands.
+    void addFiles();
+    void addFolder();
+    // Probes the file and appends its row; false (nothing added) when the
+    // probe gives no numeric overall bit rate.
+    bool addOneFile(const QString &path);
+    void remove();
+    void clear();
+    void rename();
+    void checkAll();
+    void uncheckAll();
+    // Writes every row's "Output Size" for the chosen profile.
+    void recomputeSizes();
+
+    // Ends a rename: when the box loses focus, or Enter is released in it.
+    void edt_titExit();
+    void edt_titKeyUp(int key);
+
+    // Rows and records.
+    int rowCount() const override;
+    bool isChecked(int row) const override;
+    void setStatus(int row, const QString &text) override;
+    void setChecked(int row, bool checked);
+    QString caption(int row) const;
+    QString status(int row) const;
+    QString sizeColumn(int row) const;
+    const Toriginalinfo &original(int row) const { return m_originals.at(row); }
+    const TClipInfo &clip(int row) const { return m_clips.at(row); }
+    // The first selected row, if any.
+    std::optional<int> selectedRow() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool addWithRetry(const QString &path);
+    void rejectFile(const QString &path);
+    void selectFirstWhenNone();
+    QString sizeTextOf(int row) const;
+    bool refusedWhileBusy();
+
+    QTreeWidget *m_lv;
+    QMenu *m_menu;
+    QLineEdit *m_edtTit;
+    const intputrec &m_encoder;
+    RunState &m_state;
+    Prompts &m_prompts;
+    MessageTable &m_messages;
+    Hooks m_hooks;
+    MediaProbe m_probe;
+    std::vector<Toriginalinfo> m_originals;
+    std::vector<TClipInfo> m_clips;
+    QTreeWidgetItem *m_renameItem = nullptr;
+};

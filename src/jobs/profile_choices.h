@@ -1,0 +1,23 @@
+#pragma once
+// Everything of the chosen profile that the size estimate and the argument
+// pieces read, taken as one value at the moment it is needed.
+
+#include "profiles/choice_list.h"
+
+#include <QString>
+#include <array>
+
+class ProfileSelection;
+class Tfm_set;
+
+struct ProfileChoices {
+    int profileId = -1;                 // the current profile id
+    QString extension;                  // output extension, ".mp3"
+    std::array<QString, 5> rateTexts;   // video rate texts, "*" in 0: no video
+    QString argumentTemplate;
+    QualityLists lists;                 // the Settings dialog's four lists
+    bool fileMode = true;               // false in DVD mode
+};
+
+// The choices as the selection and the Settings dialog hold them now.
+ProfileChoices profileChoicesOf(const ProfileSelection &selection, const Tfm_set &settings, bool dvdMode);

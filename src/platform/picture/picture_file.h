@@ -1,0 +1,18 @@
+#pragma once
+// The picture loader of the windows: reads a picture file (BMP or any format
+// Qt reads) or says why it cannot.
+
+#include <QPixmap>
+#include <QString>
+#include <stdexcept>
+
+// A picture file could not be loaded. what() is the text for the user:
+// Cannot open file "<path>". <reason>
+class PictureFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Needs a QGuiApplication. Throws PictureFileError when the file is missing,
+// unreadable or not a picture.
+QPixmap loadPictureFile(const QString &path);

@@ -1,0 +1,46 @@
+#pragma once
+// The profile catalogue compiled into the program: 132 positions, the display
+// name of each position that has an entry, the picker panel that holds it, and
+// the id ranges the rest of the program tests.
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+#include <span>
+#include <vector>
+
+inline constexpr int kFirstProfileId = 1;
+inline constexpr int kLastProfileId = 132;
+
+// The display name of a position, exactly as the user sees it; nothing for the
+// blank positions at the foot of a picker panel and for ids outside 1..132.
+std::optional<QString> displayName(int id);
+// The ids that have a display name, in order (120 of the 132 positions).
+std::vector<int> catalogueIds();
+
+// A picker panel and the ids it holds.
+struct ProfileGroup {
+    QStringView panel; // object name of the panel, e.g. "pl_audio1"
+    int firstId;
+    int lastId;
+};
+std::span<const ProfileGroup> profileGroups();
+// The group holding an id; nothing outside 1..132.
+std::optional<ProfileGroup> groupOf(int id);
+
+// Id ranges (always tested on the id, never on the name).
+// General formats: source-quality entries may be offered.
+bool isGeneralFormat(int id);
+// Audio formats and device presets: the video rate texts apply.
+bool usesRateTexts(int id);
+// General formats up to 111: "The original width and height" may be offered.
+bool mayOfferOriginalSize(int id);
+// Video CD, Super Video CD and DVD: "PAL"/"NTSC" and a target argument.
+bool isDiscTarget(int id);
+// Profiles without picture: only audio quality and channel are stored.
+bool isAudioOnly(int id);
+
+// The output extension carried by a display name: the text after its first
+// "*" up to, not including, its last character. Letter case is kept; a name
+// without "*" gives no extension.
+QString outputExtension(const QString &displayName);

@@ -1,0 +1,150 @@
+#include "profiles/tfm_set.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QComboBox *makeList(const QString &name, QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(false);
+    list->setMinimumContentsLength(16);
+    return list;
+}
+
+ChoiceList readList(const QComboBox &list)
+{
+    ChoiceList value;
+    for (int i = 0; i < list.count(); ++i)
+        value.entries.append(list.itemText(i));
+    value.selected = list.currentIndex();
+    value.enabled = list.isEnabled();
+    return value;
+}
+
+void showList(QComboBox &list, const ChoiceList &value)
+{
+    if (readList(list).entries != value.entries) {
+        list.clear();
+        list.addItems(value.entries);
+    }
+    list.setCurrentIndex(value.selected);
+    list.setEnabled(value.enabled);
+}
+
+} // namespace
+
+Tfm_set::Tfm_set(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("fm_set"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setModal(true);
+
+    auto *format = new QGroupBox(QStringLiteral("Format Settings"), this);
+    cb_size = makeList(QStringLiteral("cb_size"), format);
+    cb_videobitrate = makeList(QStringLiteral("cb_videobitrate"), format);
+    cb_audiobitrate = makeList(QStringLiteral("cb_audiobitrate"), format);
+    cb_channel = makeList(QStringLiteral("cb_channel"), format);
+    auto *grid = new QGridLayout(format);
+    const auto place = [&](const QString &label, QComboBox *list, int row, int column) {
+        auto *caption = new QLabel(label, format);
+        caption->setBuddy(list);
+        grid->addWidget(caption, row * 2, column);
+        grid->addWidget(list, row * 2 + 1, column);
+    };
+    place(QStringLiteral("Video Size:"), cb_size, 0, 0);
+    place(QStringLiteral("Channel:"), cb_channel, 1, 0);
+    place(QStringLiteral("Video Quality:"), cb_videobitrate, 0, 1);
+    place(QStringLiteral("Audio Quality:"), cb_audiobitrate, 1, 1);
+
+    rg_finish = new QGroupBox(QStringLiteral("Output Settings"), this);
+    rg_finish->setObjectName(QStringLiteral("rg_finish"));
+    m_finishButtons = new QButtonGroup(this);
+    auto *finishLayout = new QVBoxLayout(rg_finish);
+    const QString finishItems[] = {QStringLiteral("Do nothing after conversion finished"),
+                                   QStringLiteral("Open the target folder after conversion finished"),
+                                   QStringLiteral("Automatically shut down after conversion finished")};
+    for (int i = 0; i < 3; ++i) {
+        auto *item = new QRadioButton(finishItems[i], rg_finish);
+        m_finishButtons->addButton(item, i);
+        finishLayout->addWidget(item);
+    }
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    connect(Button1, &QPushButton::clicked, this, &Tfm_set::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &Tfm_set::Button2Click);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(format);
+    layout->addWidget(rg_finish);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setQualityLists(initialQualityLists());
+}
+
+QualityLists Tfm_set::qualityLists() const
+{
+    return {readList(*cb_size), readList(*cb_videobitrate), readList(*cb_audiobitrate), readList(*cb_channel)};
+}
+
+void Tfm_set::setQualityLists(const QualityLists &lists)
+{
+    showList(*cb_size, lists.size);
+    showList(*cb_videobitrate, lists.videoQuality);
+    showList(*cb_audiobitrate, lists.audioQuality);
+    showList(*cb_channel, lists.channel);
+}
+
+void Tfm_set::setAfterBatchAction(std::function<int()> read, std::function<void(int)> store)
+{
+    m_readAfterBatchAction = std::move(read);
+    m_storeAfterBatchAction = std::move(store);
+}
+
+int Tfm_set::finishIndex() const
+{
+    return m_finishButtons->checkedId();
+}
+
+void Tfm_set::showEvent(QShowEvent *event)
+{
+    if (m_readAfterBatchAction) {
+        // A stored value the group does not offer shows "Do nothing".
+        QAbstractButton *item = m_finishButtons->button(m_readAfterBatchAction());
+        (item ? item : m_finishButtons->button(0))->setChecked(true);
+    }
+    QDialog::showEvent(event);
+}
+
+void Tfm_set::Button1Click()
+{
+    if (m_storeAfterBatchAction)
+        m_storeAfterBatchAction(finishIndex());
+    if (m_recomputeSizes)
+        m_recomputeSizes();
+    accept();
+}
+
+void Tfm_set::Button2Click()
+{
+    reject();
+}

@@ -1,0 +1,115 @@
+// The folder chooser and the file information window.
+
+#include "app/tfm_dir.h"
+#include "app/tfm_info.h"
+#include "media_fixtures.h"
+
+#include <QDir>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+using namespace veltrix::test;
+
+namespace {
+
+// Selects `folder` in the chooser's tree.
+void selectFolder(Tfm_dir &dir, const QString &folder)
+{
+    auto *tree = dir.findChild<QTreeView *>("ShellTreeView1");
+    auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+    const QModelIndex index = model->index(folder);
+    tree->setCurrentIndex(index);
+    tree->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+}
+
+TEST(FolderChooser, OkTakesTheSelectedFolderAndCancelClearsIt)
+{
+    TempDir temp;
+    const QString folder = QString::fromStdString(temp.path());
+    Tfm_dir dir;
+    EXPECT_EQ(dir.windowTitle(), "Output Directory");
+
+    QTimer::singleShot(0, &dir, [&] {
+        selectFolder(dir, folder);
+        dir.findChild<QPushButton *>("btn_ok")->click();
+    });
+    EXPECT_EQ(QDir(dir.choose("File Directory")).absolutePath(), QDir(folder).absolutePath());
+    EXPECT_EQ(dir.windowTitle(), "File Directory");
+    EXPECT_EQ(QDir(dir.chosenFolder()).absolutePath(), QDir(folder).absolutePath());
+
+    QTimer::singleShot(0, &dir, [&] { dir.findChild<QPushButton *>("btn_cancel")->click(); });
+    EXPECT_EQ(dir.choose("Choose"), "");
+}
+
+TEST(FolderChooser, OkWithNothingSelectedKeepsTheWindowOpen)
+{
+    Tfm_dir dir;
+    bool stillOpen = false;
+    QTimer::singleShot(0, &dir, [&] {
+        dir.findChild<QTreeView *>("ShellTreeView1")->selectionModel()->clear();
+        dir.findChild<QPushButton *>("btn_ok")->click();
+        stillOpen = dir.isVisible();
+        dir.close(); // the close box: nothing chosen
+    });
+    EXPECT_EQ(dir.choose("x"), "");
+    EXPECT_TRUE(stillOpen);
+}
+
+struct InfoCase {
+    const char *what;
+    Toriginalinfo record;
+    std::array<const char *, 5> fields;
+};
+
+void PrintTo(const InfoCase &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
+class FileInformation : public ::testing::TestWithParam<InfoCase> {};
+
+TEST_P(FileInformation, ShowsTheFieldsAsTheProbeStoredThem)
+{
+    const Toriginalinfo record = GetParam().record;
+    Tfm_info info([&] { return record; });
+    info.show();
+    const char *names[] = {"ed_duration", "ed_audioformat", "ed_audiobit", "ed_sample", "ed_channels"};
+    for (int i = 0; i < 5; ++i) {
+        auto *field = info.findChild<QLineEdit *>(names[i]);
+        ASSERT_NE(field, nullptr) << names[i];
+        EXPECT_TRUE(field->isReadOnly());
+        EXPECT_EQ(field->text(), QString::fromUtf8(GetParam().fields[i])) << names[i];
+    }
+    EXPECT_EQ(info.windowTitle(), "Properties-test");
+}
+
+Toriginalinfo audioRecord()
+{
+    Toriginalinfo r;
+    r.duration = "00:03:25";
+    r.audioCodec = "mp3";
+    r.audioBitrate = "128";
+    r.sampleRate = " 44100 Hz";
+    r.channels = " stereo";
+    return r;
+}
+
+Toriginalinfo dvdRecord()
+{
+    Toriginalinfo r;
+    r.duration = "01:30:00";
+    return r;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, FileInformation,
+                         ::testing::Values(InfoCase{"audio", audioRecord(),
+                                                    {"00:03:25", "mp3", "128 Kb/s", " 44100 Hz", " stereo"}},
+                                           InfoCase{"dvd_row", dvdRecord(), {"01:30:00", "", " Kb/s", "", ""}}),
+                         [](const ::testing::TestParamInfo<InfoCase> &info) { return std::string(info.param.what); });
+
+} // namespace

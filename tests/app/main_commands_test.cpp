@@ -1,0 +1,97 @@
+#include "app/main_commands.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ClickCase {
+    const char *name;
+    MainCommand command;
+};
+
+// Every name of the click table, with the command it raises.
+const ClickCase kClicks[] = {
+    {"cutclose", MainCommand::CloseCutter},    {"profiles", MainCommand::OpenPicker},
+    {"openfiles", MainCommand::AddFiles},      {"chapter", MainCommand::ToggleListing},
+    {"ifoopen", MainCommand::AddIfo},          {"dvdopen", MainCommand::AddDvd},
+    {"openfolder", MainCommand::AddFolder},    {"converter", MainCommand::StartBatch},
+    {"remove", MainCommand::RemoveRows},       {"clear", MainCommand::ClearList},
+    {"stopconverter", MainCommand::StopBatch}, {"browse", MainCommand::ChooseOutputFolder},
+    {"open", MainCommand::OpenOutputFolder},   {"help", MainCommand::HelpMenu},
+    {"file", MainCommand::FileMenu},           {"dvdfile", MainCommand::DvdMenu},
+    {"register", MainCommand::ToolsMenu},      {"play", MainCommand::CutterPlay},
+    {"stop", MainCommand::StopPreview},        {"pause", MainCommand::PausePreview},
+    {"settings", MainCommand::EditMenu},       {"cutter", MainCommand::CutterChecks},
+    {"purchase", MainCommand::ActionsMenu},    {"begin", MainCommand::CutterBegin},
+    {"end", MainCommand::CutterEnd},           {"hou", MainCommand::CutterBack},
+    {"qian", MainCommand::CutterForward},
+    // Names are compared exactly; anything else does nothing.
+    {"Profiles", MainCommand::None},           {"stopplay", MainCommand::None},
+    {"hint", MainCommand::None},               {"", MainCommand::None},
+};
+
+TEST(SkinClickTable, EveryNameRaisesItsCommand)
+{
+    for (const ClickCase &c : kClicks) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(skinClickCommand(QString::fromLatin1(c.name)), c.command);
+    }
+}
+
+struct PlaceCase {
+    MainCommand command;
+    bool zuvok;
+    MenuPlace place;
+};
+
+const PlaceCase kPlaces[] = {
+    {MainCommand::HelpMenu, true, {"pop_help", {366, 64}}},
+    {MainCommand::HelpMenu, false, {"zm_pop_help", {198, 50}}},
+    {MainCommand::FileMenu, true, {"zm_popup_file", {85, 64}}},
+    {MainCommand::FileMenu, false, {"zm_popup_file", {33, 50}}},
+    {MainCommand::DvdMenu, true, {"pop_dvd", {85, 64}}},
+    {MainCommand::DvdMenu, false, {"pop_dvd", {76, 54}}},
+    {MainCommand::ToolsMenu, false, {"zm_pop_tools", {158, 50}}},
+    {MainCommand::ToolsMenu, true, {"zm_pop_tools", {158, 50}}},
+    {MainCommand::EditMenu, false, {"zm_pop_edit", {66, 50}}},
+    {MainCommand::ActionsMenu, false, {"zm_pop_actions", {106, 50}}},
+};
+
+TEST(MenuPlaces, EachMenuOpensAtItsOffset)
+{
+    for (const PlaceCase &c : kPlaces) {
+        SCOPED_TRACE(c.place.menu.toStdString());
+        EXPECT_EQ(menuPlace(c.command, c.zuvok), c.place);
+    }
+}
+
+struct MenuCase {
+    const char *menu;
+    std::vector<const char *> items; // "" for a separator
+};
+
+const MenuCase kMenus[] = {
+    {"pop_file", {"AddFiles1", "AddFolder1", "", "Rmove1", "Clear1", "", "Convert1", "Stop1", "", "Exit1"}},
+    {"pop_help", {"MenuItem1", "MenuItem2", "MenuItem4", "MenuItem5", "", "MenuItem7"}},
+    {"pop_dvd", {"MenuItem3", "MenuItem8", "", "MenuItem10", "MenuItem11", "", "MenuItem13", "MenuItem14", "",
+                 "MenuItem16"}},
+    {"zm_popup_file", {"AddFiles2", "AddFolder2", "", "Properties1", "RunBackground1", "", "Exit2"}},
+    {"zm_pop_actions", {"Convert2", "Pause1", "Stop2"}},
+    {"zm_pop_tools", {"Settings1"}},
+    {"zm_pop_help", {"Help1", "", "FeedbackandSupport1", "", "AboutVeltrixVideoConverter1"}},
+};
+
+TEST(MainMenus, ItemsInTheirOrder)
+{
+    const std::span<const MenuDesign> menus = mainMenus();
+    ASSERT_EQ(menus.size(), std::size(kMenus));
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        SCOPED_TRACE(kMenus[m].menu);
+        EXPECT_STREQ(menus[m].name, kMenus[m].menu);
+        ASSERT_EQ(menus[m].items.size(), kMenus[m].items.size());
+        for (std::size_t i = 0; i < menus[m].items.size(); ++i)
+            EXPECT_STREQ(menus[m].items[i].name, kMenus[m].items[i]);
+    }
+}
+
+} // namespace

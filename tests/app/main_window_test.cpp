@@ -1,0 +1,540 @@
+#include "app/edition.h"
+#include "app/main_commands.h"
+#include "app/message_table.h"
+#include "app/program_windows.h"
+#include "app/tfm_main.h"
+#include "app/tfm_dvdcutter.h"
+#include "jobs/job_list.h"
+#include "media_fixtures.h"
+#include "platform/ini/ini_file.h"
+#include "platform/skin/skin_surface.h"
+#include "profiles/profile_button.h"
+#include "profiles/profile_picker.h"
+#include "profiles/profile_selection.h"
+#include "recording_prompts.h"
+#include "recording_shell.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+using veltrix::test::RecordingPrompts;
+using veltrix::test::RecordingShell;
+using Kind = RecordingPrompts::Kind;
+
+const QString kBin = QStringLiteral(VELTRIX_BIN_DIR);
+
+QString message(int n)
+{
+    QFile file(kBin + "/language.info");
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return messageLine(file.readAll(), n);
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1); }
+    void TearDown() override
+    {
+        m_window.reset();
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+
+    // Creates the windows as the program does, under the edition's name, and
+    // shows the main window.
+    Tfm_main &start(const QString &edition = QStringLiteral("veltrix-video-converter"), const QString &folder = kBin)
+    {
+        m_window = createProgramWindows(m_prompts, m_shell, folder + "/" + edition, folder);
+        m_window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+        return *m_window;
+    }
+
+    SkinSurface *surfaceOf(QWidget *window) const
+    {
+        for (SkinSurface *surface : window->findChildren<SkinSurface *>(Qt::FindDirectChildrenOnly))
+            return surface;
+        return nullptr;
+    }
+    SkinObject *object(QWidget *window, const QString &name) const
+    {
+        return TSkin::findObject(m_window->skin().skinFormOfWindow(window), name);
+    }
+    // A real click of the left button in the middle of the skin object.
+    void clickSkin(const QString &name, QWidget *window = nullptr)
+    {
+        window = window ? window : m_window.get();
+        SkinObject *found = object(window, name);
+        ASSERT_NE(found, nullptr) << name.toStdString();
+        QTest::mouseClick(surfaceOf(window), Qt::LeftButton, {}, found->qrect().center());
+    }
+    // The pointer over the skin object, as the skin surface sees it.
+    void pointAtSkin(const QString &name)
+    {
+        SkinObject *found = object(m_window.get(), name);
+        ASSERT_NE(found, nullptr) << name.toStdString();
+        const QPointF at = found->qrect().center();
+        SkinSurface *surface = surfaceOf(m_window.get());
+        QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(surface, &move);
+    }
+    QString hintLine() const { return object(m_window.get(), "hint")->text(); }
+    template <class T> T *child(const QString &name) const { return m_window->findChild<T *>(name); }
+    ProfileButton *profileButton(int id) const { return m_window->picker().button(id); }
+    QImage picture(const QString &folder, int id) const
+    {
+        return QImage(kBin + QStringLiteral("/images/sub/%1/%2.bmp").arg(folder).arg(id)).convertToFormat(QImage::Format_RGB32);
+    }
+    QImage shown(int id) const { return profileButton(id)->pixmap().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    veltrix::test::TempDir m_settings;
+    RecordingPrompts m_prompts;
+    RecordingShell m_shell;
+    std::unique_ptr<Tfm_main> m_window;
+};
+
+TEST_F(MainWindowTest, FirstShowSetsUpTheWindow)
+{
+    Tfm_main &w = start();
+    ASSERT_TRUE(w.edition().has_value());
+    EXPECT_EQ(w.edition()->name, "veltrix-video-converter");
+    EXPECT_EQ(w.windowTitle(), "Video Converter");
+    EXPECT_EQ(w.size(), QSize(781, 558));
+    EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)");
+    EXPECT_EQ(w.selection()->currentProfileId(), 17);
+    EXPECT_FALSE(object(&w, "di")->state());
+    EXPECT_FALSE(child<QFrame>("pl_back")->isVisible());
+    EXPECT_FALSE(child<QFrame>("pl_audio1")->isVisible());
+    EXPECT_TRUE(child<QFrame>("pl_appname")->isVisible());
+    EXPECT_EQ(child<QAction>("AboutVeltrixVideoConverter1")->text(), "About Veltrix veltrix-video-converter");
+    EXPECT_FALSE(w.product().webLink.isEmpty());
+    // An empty list: Start shows but is off.
+    EXPECT_TRUE(child<QAbstractButton>("bt_start")->isVisible());
+    EXPECT_FALSE(child<QAbstractButton>("bt_start")->isEnabled());
+    EXPECT_FALSE(profileButton(15)->pixmap().isNull());
+    EXPECT_TRUE(m_prompts.boxes().empty());
+}
+
+TEST_F(MainWindowTest, ARememberedIdWithoutProfileFallsBackToTheDefault)
+{
+    for (const int remembered : {26, 0, 999}) {
+        IniFile settings(appSettingsFileName("veltrix-video-converter"));
+        ASSERT_TRUE(settings.writeInteger("profiles", "selcetsubindex", remembered));
+        Tfm_main &w = start();
+        EXPECT_EQ(w.selection()->currentProfileId(), 17) << remembered;
+        EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)") << remembered;
+        m_window.reset();
+    }
+}
+
+TEST_F(MainWindowTest, ShowingAgainRepeatsNoSetUp)
+{
+    Tfm_main &w = start();
+    child<QLineEdit>("ed_output")->setText("/typed/folder");
+    object(&w, "profilestext")->setText("changed");
+    w.hide();
+    w.show();
+    EXPECT_EQ(child<QLineEdit>("ed_output")->text(), "/typed/folder");
+    EXPECT_EQ(object(&w, "profilestext")->text(), "changed");
+}
+
+struct EditionCase {
+    const char *name;
+    QRect list;
+    bool tracksShown;
+    bool previewButtonsShown;
+    QString firstColumn;
+};
+
+TEST_F(MainWindowTest, EditionLayoutIsApplied)
+{
+    const EditionCase cases[] = {
+        {"veltrix-video-converter", {7, 101, 718, 327}, false, false, "Title"},
+        {"veltrix-DVD-ripper", {7, 101, 462, 327}, true, true, "Title"},
+        {"Zuvok-converter", {8, 121, 509, 316}, false, true, "File Name"},
+        {"ZUVOK-dvd", {8, 121, 509, 298}, true, true, "Title"},
+    };
+    for (const EditionCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        Tfm_main &w = start(c.name);
+        QTreeWidget *lv = child<QTreeWidget>("lv");
+        EXPECT_EQ(lv->geometry(), c.list);
+        EXPECT_EQ(lv->headerItem()->text(0), c.firstColumn);
+        EXPECT_EQ(child<QComboBox>("cb_audio")->isVisible(), c.tracksShown);
+        EXPECT_EQ(child<QComboBox>("cb_subtitle")->isVisible(), c.tracksShown);
+        EXPECT_EQ(child<QAbstractButton>("bt_play")->isVisible(), c.previewButtonsShown);
+        EXPECT_EQ(child<QFrame>("pl_audio1")->pos().y(), w.edition()->dvdMode && w.edition()->zuvok ? 71 : 90);
+        m_window.reset();
+    }
+}
+
+// Each routed skin name, clicked for real, reaches its command.
+TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
+{
+    Tfm_main &w = start();
+    m_prompts.shown.clear();
+
+    clickSkin("openfiles");
+    ASSERT_EQ(m_prompts.shown.size(), 1u);
+    EXPECT_EQ(m_prompts.shown[0].kind, Kind::OpenFiles);
+
+    m_prompts.shown.clear();
+    clickSkin("openfolder");
+    ASSERT_EQ(m_prompts.shown.size(), 1u);
+    EXPECT_EQ(m_prompts.shown[0].kind, Kind::ChooseFolder);
+    EXPECT_EQ(m_prompts.shown[0].text, "File Directory");
+
+    clickSkin("profiles");
+    EXPECT_TRUE(child<QFrame>("pl_audio1")->isVisible());
+
+    m_prompts.shown.clear();
+    m_prompts.folderAnswer = "/chosen/output";
+    clickSkin("browse");
+    ASSERT_EQ(m_prompts.shown.size(), 1u);
+    EXPECT_EQ(m_prompts.shown[0].text, message(37));
+    EXPECT_EQ(child<QLineEdit>("ed_output")->text(), "/chosen/output");
+
+    child<QLineEdit>("ed_output")->setText("/typed/later");
+    clickSkin("open");
+    EXPECT_EQ(m_shell.openedFolders, QStringList{"/chosen/output"});
+
+    struct Busy {
+        const char *name;
+        bool previewing, converting, titles;
+        int message;
+    };
+    const Busy busy[] = {
+        {"cutter", true, false, true, 27}, {"cutter", false, true, true, 26}, {"cutter", false, false, false, 28},
+        {"remove", true, false, true, 27}, {"clear", false, true, true, 26},  {"converter", false, true, true, 26},
+        {"openfiles", false, true, true, 26}, {"openfolder", false, true, true, 26},
+    };
+    for (const Busy &b : busy) {
+        SCOPED_TRACE(b.name);
+        m_prompts.shown.clear();
+        w.runState().previewing = b.previewing;
+        w.runState().converting = b.converting;
+        w.setListingTitles(b.titles);
+        clickSkin(b.name);
+        ASSERT_EQ(m_prompts.boxes().size(), 1u);
+        EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
+        EXPECT_EQ(m_prompts.boxes()[0].text, message(b.message));
+    }
+    w.runState().previewing = w.runState().converting = false;
+    w.setListingTitles(true);
+
+    Tfm_dvdcutter *cutter = w.windows().fm_dvdcutter;
+    cutter->show();
+    clickSkin("cutclose", cutter);
+    EXPECT_FALSE(cutter->isVisible());
+}
+
+TEST_F(MainWindowTest, MenuObjectsPopTheirMenusBelowThem)
+{
+    Tfm_main &w = start();
+    w.move(w.pos() + QPoint(37, 23)); // wherever the window has been moved to
+    qRegisterMetaType<QMenu *>();
+    QSignalSpy popped(&w, &Tfm_main::menuPopped);
+    const std::pair<const char *, MenuPlace> cases[] = {
+        {"file", {"zm_popup_file", {33, 50}}},  {"settings", {"zm_pop_edit", {66, 50}}},
+        {"purchase", {"zm_pop_actions", {106, 50}}}, {"register", {"zm_pop_tools", {158, 50}}},
+        {"help", {"zm_pop_help", {198, 50}}},   {"dvdfile", {"pop_dvd", {76, 54}}},
+    };
+    for (const auto &[name, place] : cases) {
+        SCOPED_TRACE(name);
+        clickSkin(name);
+        ASSERT_FALSE(popped.isEmpty());
+        const QList<QVariant> args = popped.takeLast();
+        QMenu *menu = args.at(0).value<QMenu *>();
+        EXPECT_EQ(menu->objectName(), place.menu);
+        EXPECT_EQ(args.at(1).toPoint(), w.frameGeometry().topLeft() + place.offset);
+        menu->hide();
+    }
+}
+
+TEST_F(MainWindowTest, HoverHintsFollowTheHintTable)
+{
+    Tfm_main &w = start();
+    const std::pair<const char *, int> hints[] = {
+        {"profiles", 3},      {"profilestext", 3}, {"openfiles", 22},     {"chapter", 15},   {"ifoopen", 2},
+        {"dvdopen", 1},       {"openfolder", 21},  {"converter", 17},     {"remove", 23},    {"clear", 24},
+        {"stopconverter", 18}, {"browse", 19},     {"open", 20},          {"play", 10},      {"stopplay", 12},
+        {"pause", 11},        {"cutter", 16},      {"play_bar", 13},      {"play_time", 14}, {"audio", 4},
+        {"subtitle", 5},      {"video_size", 6},   {"video_quality", 7},  {"audio_quality", 8}, {"channels", 9},
+    };
+    for (const auto &[name, number] : hints) {
+        SCOPED_TRACE(name);
+        pointAtSkin(name);
+        EXPECT_EQ(hintLine(), message(number));
+    }
+    pointAtSkin("menurow");
+    EXPECT_EQ(hintLine(), message(25) + " veltrix-video-converter.");
+    // During a batch the hint line keeps what it shows.
+    w.runState().converting = true;
+    pointAtSkin("browse");
+    EXPECT_EQ(hintLine(), message(25) + " veltrix-video-converter.");
+    w.runState().converting = false;
+}
+
+TEST_F(MainWindowTest, SliderPressSetsTheDragFlagUntilRelease)
+{
+    Tfm_main &w = start();
+    SkinObject *bar = object(&w, "play_bar");
+    QTest::mousePress(surfaceOf(&w), Qt::LeftButton, {}, bar->qrect().center());
+    EXPECT_TRUE(w.sliderDragging());
+    QTest::mouseRelease(surfaceOf(&w), Qt::LeftButton, {}, bar->qrect().center());
+    EXPECT_FALSE(w.sliderDragging());
+    w.runState().converting = true;
+    QTest::mousePress(surfaceOf(&w), Qt::LeftButton, {}, bar->qrect().center());
+    EXPECT_FALSE(w.sliderDragging());
+    QTest::mouseRelease(surfaceOf(&w), Qt::LeftButton, {}, bar->qrect().center());
+    w.runState().converting = false;
+}
+
+TEST_F(MainWindowTest, PointingMovesTheHighlightWithoutSelecting)
+{
+    Tfm_main &w = start();
+    clickSkin("profiles");
+    QTest::mouseMove(profileButton(15));
+    QTest::mouseMove(profileButton(16));
+    EXPECT_EQ(shown(15), picture("general", 15));
+    EXPECT_EQ(shown(16), picture("move", 16));
+    EXPECT_EQ(w.selection()->currentProfileId(), 16);
+    // A press on the list closes the picker; the loaded profile stays.
+    QTest::mousePress(child<QTreeWidget>("lv")->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(child<QFrame>("pl_audio1")->isVisible());
+    EXPECT_EQ(w.selection()->currentProfileId(), 16);
+    EXPECT_EQ(w.selection()->activeProfile().loadedProfileId, 17);
+    EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)");
+}
+
+TEST_F(MainWindowTest, ClickingAProfileButtonSelectsIt)
+{
+    Tfm_main &w = start();
+    clickSkin("profiles");
+    QTest::mouseMove(profileButton(15));
+    QTest::mouseClick(profileButton(15), Qt::LeftButton);
+    EXPECT_FALSE(child<QFrame>("pl_audio1")->isVisible());
+    EXPECT_EQ(w.selection()->activeProfile().loadedProfileId, 15);
+    EXPECT_EQ(object(&w, "profilestext")->text(), "AAC-Advanced Audio Coding(*.aac)");
+}
+
+struct PageCase {
+    const char *edition;
+    int opened;        // left edge of page 1 when opened
+    int afterReturn;   // left edge of page 1 after page 2 and back
+    bool remembersPage;
+};
+
+TEST_F(MainWindowTest, PickerPagesMoveByEdition)
+{
+    const PageCase cases[] = {
+        {"veltrix-video-converter", 94, 94, true},
+        {"veltrix-audio-converter", 94, 53, false},
+        {"zuvok-mp3", 88, 88, false},
+    };
+    for (const PageCase &c : cases) {
+        SCOPED_TRACE(c.edition);
+        Tfm_main &w = start(c.edition);
+        QFrame *page1 = child<QFrame>("pl_audio1");
+        QFrame *page2 = child<QFrame>("pl_audio2");
+        clickSkin("profiles");
+        EXPECT_EQ(page1->x(), c.opened);
+        QTest::mouseClick(child<QWidget>("Image2"), Qt::LeftButton);
+        EXPECT_TRUE(page2->isVisible());
+        EXPECT_FALSE(page1->isVisible());
+        EXPECT_EQ(page2->x(), 94);
+        EXPECT_EQ(profileButton(23)->y(), 52);
+        QTest::mouseClick(child<QWidget>("Image5"), Qt::LeftButton);
+        EXPECT_TRUE(page1->isVisible());
+        EXPECT_FALSE(page2->isVisible());
+        EXPECT_EQ(page1->x(), c.afterReturn);
+        EXPECT_EQ(w.settings().audioPage, true);
+        m_window.reset();
+    }
+}
+
+TEST_F(MainWindowTest, PickerRefusesToOpenDuringABatch)
+{
+    Tfm_main &w = start();
+    w.runState().converting = true;
+    clickSkin("profiles");
+    EXPECT_FALSE(child<QFrame>("pl_audio1")->isVisible());
+    ASSERT_EQ(m_prompts.boxes().size(), 1u);
+    EXPECT_EQ(m_prompts.boxes()[0].text, message(26));
+    w.runState().converting = false;
+}
+
+TEST_F(MainWindowTest, CloseIsRefusedDuringABatch)
+{
+    Tfm_main &w = start();
+    const QString settingsFile = QString::fromStdString(m_settings.file("veltrix/veltrix-video-converter.ini"));
+    w.runState().converting = true;
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(m_prompts.boxes().size(), 1u);
+    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Information);
+    EXPECT_EQ(m_prompts.boxes()[0].text, message(26));
+    EXPECT_FALSE(QFile::exists(settingsFile));
+    w.runState().converting = false;
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(QFile::exists(settingsFile));
+}
+
+TEST_F(MainWindowTest, RunBackgroundHidesUntilTheTrayIconIsClicked)
+{
+    Tfm_main &w = start();
+    child<QAction>("RunBackground1")->trigger();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(w.trayIcon()->isVisible());
+    EXPECT_EQ(w.trayIcon()->toolTip(), "Veltrix Software");
+    emit w.trayIcon()->activated(QSystemTrayIcon::Context);
+    EXPECT_FALSE(w.isVisible());
+    emit w.trayIcon()->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.trayIcon()->isVisible());
+}
+
+TEST_F(MainWindowTest, FileInformationNeedsASelectedRow)
+{
+    start();
+    child<QAbstractButton>("bt_chapte")->setEnabled(true);
+    QTest::mouseClick(child<QAbstractButton>("bt_chapte"), Qt::LeftButton);
+    ASSERT_EQ(m_prompts.boxes().size(), 1u);
+    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Information);
+    EXPECT_EQ(m_prompts.boxes()[0].text, message(30));
+}
+
+TEST_F(MainWindowTest, LinksOpenThroughTheShell)
+{
+    Tfm_main &w = start();
+    child<QAction>("MenuItem1")->trigger();
+    child<QAction>("MenuItem2")->trigger();
+    child<QAction>("FeedbackandSupport1")->trigger();
+    QTest::mouseClick(child<QAbstractButton>("bt_web"), Qt::LeftButton);
+    EXPECT_EQ(m_shell.openedLinks, (QStringList{w.product().webLink, w.product().supportLink, kContactPage, kAboutPage}));
+}
+
+TEST_F(MainWindowTest, BannerDragsTheWindow)
+{
+    Tfm_main &w = start();
+    QWidget *banner = child<QWidget>("img_name");
+    const QPoint before = w.pos();
+    QTest::mousePress(banner, Qt::LeftButton, {}, QPoint(10, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(40, 25), banner->mapToGlobal(QPointF(40, 25)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(banner, &move);
+    QTest::mouseRelease(banner, Qt::LeftButton, {}, QPoint(40, 25));
+    EXPECT_EQ(w.pos(), before + QPoint(30, 15));
+}
+
+TEST_F(MainWindowTest, WindowShowsItsSkin)
+{
+    Tfm_main &w = start();
+    const QImage grab = w.grab().toImage();
+    EXPECT_EQ(QColor(grab.pixel(400, 40)), QColor(0x16, 0x1c, 0x26));  // menu row
+    EXPECT_EQ(QColor(grab.pixel(600, 5)), QColor(0x10, 0x14, 0x1b));   // title area
+    // The banner shows the edition's name: its pixels are not all title colour.
+    int lettering = 0;
+    for (int x = 40; x < 240; ++x)
+        lettering += QColor(grab.pixel(x, 15)) != QColor(0x10, 0x14, 0x1b);
+    EXPECT_GT(lettering, 20);
+    // The Start button's accent shows at its place.
+    const QColor start = grab.pixel(520, 450);
+    EXPECT_GT(start.blue(), start.red() + 60);
+}
+
+// An executable folder like the build's, with links to its files except one.
+QString folderWithout(const veltrix::test::TempDir &dir, const QString &missing)
+{
+    const QString folder = QString::fromStdString(dir.path());
+    QDirIterator files(kBin, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        const QString relative = QDir(kBin).relativeFilePath(file);
+        if (relative == missing)
+            continue;
+        QDir().mkpath(QFileInfo(folder + "/" + relative).absolutePath());
+        QFile::link(file, folder + "/" + relative);
+    }
+    return folder;
+}
+
+// An error a command raises is shown; the command ends and the window goes on.
+TEST_F(MainWindowTest, ACommandsErrorIsReportedAndTheWindowGoesOn)
+{
+    veltrix::test::TempDir dir;
+    const QString folder = folderWithout(dir, "images/sub/move/16.bmp");
+    Tfm_main &w = start("veltrix-video-converter", folder);
+    m_prompts.shown.clear();
+    clickSkin("profiles");
+    QTest::mouseMove(profileButton(15));
+    QTest::mouseMove(profileButton(16));
+    ASSERT_EQ(m_prompts.boxes().size(), 1u);
+    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
+    EXPECT_EQ(m_prompts.boxes()[0].text,
+              QStringLiteral("Cannot open file \"%1/images/sub/move/16.bmp\". No such file or directory").arg(folder));
+    EXPECT_EQ(w.selection()->currentProfileId(), 15);
+    // Still usable: the next profile highlights and selects.
+    QTest::mouseMove(profileButton(18));
+    QTest::mouseClick(profileButton(18), Qt::LeftButton);
+    EXPECT_EQ(object(&w, "profilestext")->text(), "OGG-Ogg Vorbis Audio(*.ogg)");
+}
+
+// A whole conversion driven through the window's own controls.
+TEST_F(MainWindowTest, ConvertsTwoFilesEndToEnd)
+{
+    veltrix::test::TempDir media;
+    const std::string first = media.file("first tone.wav");
+    const std::string second = media.file("second.mp3");
+    veltrix::test::generateMedia("-f lavfi -i sine=frequency=440:duration=3", first);
+    veltrix::test::generateMedia("-f lavfi -i sine=frequency=660:duration=2", second);
+    const std::string output = media.file("out");
+
+    Tfm_main &w = start();
+    m_prompts.fileAnswers.push_back({QString::fromStdString(first), QString::fromStdString(second)});
+    QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
+    ASSERT_EQ(w.jobs().rowCount(), 2);
+
+    clickSkin("profiles");
+    QTest::mouseMove(profileButton(18));
+    QTest::mouseClick(profileButton(18), Qt::LeftButton);
+    ASSERT_EQ(object(&w, "profilestext")->text(), "OGG-Ogg Vorbis Audio(*.ogg)");
+
+    m_prompts.folderAnswer = QString::fromStdString(output);
+    clickSkin("browse");
+
+    QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
+    EXPECT_TRUE(w.runState().converting);
+    EXPECT_FALSE(child<QAbstractButton>("bt_start")->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(w.jobs().status(0) == "Finish" && w.jobs().status(1) == "Finish", 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.runState().converting, 10000);
+    EXPECT_TRUE(child<QAbstractButton>("bt_start")->isVisible());
+    for (const char *name : {"/first tone.ogg", "/second.ogg"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(veltrix::test::ffprobeField(output + name, "stream=codec_name"), "vorbis");
+    }
+    EXPECT_TRUE(m_prompts.boxes().empty());
+}
+
+} // namespace

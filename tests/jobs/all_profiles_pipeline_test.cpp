@@ -1,0 +1,96 @@
+// Every profile of the catalogue through the whole pipeline: selected with
+// its default quality choices, a generated clip added and probed, a batch of
+// that one job run through register.dat, the output checked with ffprobe.
+// Each id is its own test, so CTest can run two at a time.
+
+#include "engine/commandline.h"
+#include "jobs_harness.h"
+#include "profiles/catalogue.h"
+
+#include <QDir>
+#include <map>
+
+using namespace veltrix::test;
+
+namespace {
+
+// What ffprobe names the container of each output extension.
+std::string containerOf(const QString &extension)
+{
+    static const std::map<QString, std::string> formats = {
+        {".asf", "asf"}, {".wmv", "asf"}, {".wma", "asf"}, {".avi", "avi"}, {".rm", "rm"}, {".ra", "rm"},
+        {".flv", "flv"}, {".swf", "swf"}, {".aac", "aac"}, {".ac3", "ac3"}, {".mp3", "mp3"}, {".mp2", "mp3"},
+        {".ogg", "ogg"}, {".wav", "wav"}, {".aiff", "aiff"}, {".au", "au"}, {".amr", "amr"},
+        {".mpeg", "mpeg"}, {".mpg", "mpeg"}, {".vob", "mpeg"}, {".ts", "mpegts"}, {".mkv", "matroska,webm"},
+        {".mp4", "mov,mp4,m4a,3gp,3g2,mj2"}, {".mov", "mov,mp4,m4a,3gp,3g2,mj2"},
+        {".m4a", "mov,mp4,m4a,3gp,3g2,mj2"}, {".3gp", "mov,mp4,m4a,3gp,3g2,mj2"},
+        {".3g2", "mov,mp4,m4a,3gp,3g2,mj2"}};
+    const auto found = formats.find(extension.toLower());
+    return found == formats.end() ? std::string("unknown extension") : found->second;
+}
+
+// The picture size the encoder was asked for: the last "-s" of its
+// arguments, or the size of the disc standard.
+QString requestedSize(int id, const QStringList &args)
+{
+    if (isDiscTarget(id)) {
+        const bool pal = args.join(' ').contains("pal-");
+        static const char *const kPal[] = {"352x288", "480x576", "720x576"};
+        static const char *const kNtsc[] = {"352x240", "480x480", "720x480"};
+        return QString::fromLatin1((pal ? kPal : kNtsc)[id - 112]);
+    }
+    const qsizetype at = args.lastIndexOf("-s");
+    return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
+}
+
+class ProfilePipeline : public ::testing::TestWithParam<int> {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_media = std::make_unique<TempDir>();
+        generateMedia("-f lavfi -i testsrc=size=320x240:rate=25:duration=3 -f lavfi -i "
+                      "sine=frequency=440:sample_rate=44100:duration=3 -ac 2 -c:v libx264 -preset ultrafast "
+                      "-pix_fmt yuv420p -c:a aac",
+                      s_media->file("clip.mp4"));
+    }
+    static void TearDownTestSuite() { s_media.reset(); }
+    static inline std::unique_ptr<TempDir> s_media;
+};
+
+TEST_P(ProfilePipeline, ConvertsTheClip)
+{
+    const int id = GetParam();
+    JobsHarness h(id);
+    ASSERT_EQ(h.selection.activeProfile().loadedProfileId, id);
+    h.addFiles({QString::fromStdString(s_media->file("clip.mp4"))});
+    ASSERT_EQ(h.jobs.rowCount(), 1);
+
+    h.control.start();
+    const QStringList args = encoderArguments(h.run.record());
+    SCOPED_TRACE(commandLineText(h.run.record()).toStdString());
+    const qint64 pid = h.run.processId();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    expectNoEncoderLeft(pid);
+    EXPECT_EQ(h.jobs.status(0), kStatusFinish);
+
+    const ProfileChoices choices = h.choices();
+    const std::string file = QDir(QString::fromStdString(h.output.path()))
+                                 .filePath("clip" + choices.extension)
+                                 .toStdString();
+    EXPECT_EQ(ffprobeField(file, "format=format_name"), containerOf(choices.extension));
+    const bool video = choices.rateTexts[0] != "*" || isDiscTarget(id);
+    const std::string width = ffprobeField(file, "stream=width");
+    if (!video) {
+        EXPECT_EQ(width, "");
+        return;
+    }
+    const QString size = requestedSize(id, args);
+    ASSERT_FALSE(size.isEmpty());
+    const std::string height = ffprobeField(file, "stream=height");
+    EXPECT_EQ(width + "x" + height, size.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, ProfilePipeline, ::testing::ValuesIn(catalogueIds()),
+                         [](const ::testing::TestParamInfo<int> &info) { return "id_" + std::to_string(info.param); });
+
+} // namespace

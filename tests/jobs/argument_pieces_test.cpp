@@ -1,0 +1,170 @@
+// The argument pieces of a file job, each rule with its examples.
+
+#include "choices_builder.h"
+#include "jobs/argument_pieces.h"
+
+#include <gtest/gtest.h>
+
+using namespace veltrix::test;
+
+namespace {
+
+const QStringList kSizes = {QStringLiteral("320x240"), QStringLiteral("640x480(VGA)"), kOriginalSize};
+
+ChoicesPlan avi(int size = 1, int video = 2, int audio = 2)
+{
+    return {2, ".avi", kNumericRates, listOf(kSizes, size), listOf(qualityWith(kOriginalVideoQuality), video),
+            listOf(qualityWith(kOriginalAudioQuality), audio)};
+}
+
+ChoicesPlan disc(int id, int standard)
+{
+    return {id, id == 114 ? ".vob" : ".mpg", kNumericRates, listOf({kPal, kNtsc}, standard),
+            listOf(qualityWith(), 2, false), listOf(qualityWith(), 2, false)};
+}
+
+ChoicesPlan amr(int audio)
+{
+    return {71, ".amr", kNoVideoRates, listOf({kNoVideo}, 0, false), listOf(qualityWith() << kNoVideo, 5, false),
+            listOf(qualityWith(), audio)};
+}
+
+ChoicesPlan mp3(int audio)
+{
+    return {17, ".mp3", kNoVideoRates, listOf({kNoVideo}, 0, false), listOf(qualityWith() << kNoVideo, 5, false),
+            listOf(qualityWith(), audio)};
+}
+
+ChoicesPlan ipod(int video)
+{
+    return {27, ".mp4", kNumericRates, listOf({"320x240"}, 0), listOf(qualityWith(), video),
+            listOf(qualityWith(), 2)};
+}
+
+ChoicesPlan withId(ChoicesPlan plan, int id)
+{
+    plan.id = id;
+    return plan;
+}
+
+ChoicesPlan withSizeDisabled(ChoicesPlan plan)
+{
+    plan.size.enabled = false;
+    return plan;
+}
+
+ChoicesPlan withMono(ChoicesPlan plan)
+{
+    plan.channel = 0;
+    return plan;
+}
+
+ChoicesPlan withNoSelection(ChoicesPlan plan)
+{
+    plan.size.selected = plan.video.selected = plan.audio.selected = -1;
+    plan.channel = -1;
+    return plan;
+}
+
+struct PiecesCase {
+    const char *what;
+    ChoicesPlan plan;
+    JobPieces expected;
+};
+
+void PrintTo(const PiecesCase &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
+class Pieces : public ::testing::TestWithParam<PiecesCase> {};
+
+TEST_P(Pieces, FollowTheRules)
+{
+    const PiecesCase &c = GetParam();
+    TClipInfo clip;
+    clip.clipBegin = 65;
+    const std::optional<JobPieces> pieces = jobPieces(sourceJob(), clip, choicesOf(c.plan));
+    ASSERT_TRUE(pieces.has_value());
+    EXPECT_EQ(*pieces, c.expected);
+}
+
+// The job is 640x360, 1000 kbit/s video, 192 kbit/s audio, 00:03:25 long,
+// its clip begins at 65 s; its length is 205 s.
+const PiecesCase kPiecesCases[] = {
+    {"sized entry", avi(1, 2, 2),
+     {" -s 640x480", " -aspect 1.3333", " -r 25 -b 1598000", " -ab 128000", " -ar 44100 ", " -ac 2",
+      " -ss 00:01:05", " -t 00:03:25", " -template", 205}}, // 480 x 3.33 = 1598.4
+    {"documented video rate", withSizeDisabled(avi(0, 2, 2)),
+     {"", "", " -r 25 -b 799000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25",
+      " -template", 205}},
+    {"source size, video and audio", avi(2, 5, 5),
+     {" -s 640x360", " -aspect 1.7778", " -r 25 -b 1000000", " -ab 192000", " -ar 44100 ", " -ac 2",
+      " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+    // ids 102 to 111 take the source size as chosen, never its caption.
+    {"source size on 104", withId(avi(2, 2, 2), 104),
+     {" -s 640x360", " -aspect 1.7778", " -r 25 -b 1199000", " -ab 128000", " -ar 44100 ", " -ac 2",
+      " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+    {"Video CD PAL", disc(112, 0),
+     {"", "", "", "", "", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -target pal-vcd ", 205}},
+    {"Super Video CD NTSC", disc(113, 1),
+     {"", "", "", "", "", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -target ntsc-svcd ", 205}},
+    {"DVD PAL", disc(114, 0),
+     {"", "", "", "", "", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -target pal-dvd ", 205}},
+    {"AMR entry 4", amr(4),
+     {"", "", "", " -ab 4750", " -ar 8000 ", " -ac 1 ", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+    {"AMR entry 0", amr(0),
+     {"", "", "", " -ab 12200", " -ar 8000 ", " -ac 1 ", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+    {"320 kbit/s", mp3(0),
+     {"", "", "", " -ab 320000", " -ar 48000 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+    {"192 kbit/s", mp3(1),
+     {"", "", "", " -ab 192000", " -ar 44100 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+    {"64 kbit/s", withMono(mp3(3)),
+     {"", "", "", " -ab 64000", " -ar 22050 ", " -ac 1", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+    {"Lower Quality is 32 kbit/s", mp3(4),
+     {"", "", "", " -ab 32000", " -ar 22050 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+    {"rate text", ipod(1),
+     {" -s 320x240", " -aspect 1.3333", " -r 25 -b 800000", " -ab 128000", " -ar 44100 ", " -ac 2",
+      " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+    {"nothing selected", withNoSelection(avi()),
+     {" -s 320x240", " -aspect 1.3333", " -r 25 -b 799000", " -ab 128000", " -ar 44100 ", " -ac 2",
+      " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rules, Pieces, ::testing::ValuesIn(kPiecesCases),
+                         [](const ::testing::TestParamInfo<PiecesCase> &info) {
+                             std::string name = info.param.what;
+                             for (char &ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
+                             return name;
+                         });
+
+TEST(Pieces, SizeEntryGivesSizeAndAspect)
+{
+    const ProfileChoices choices = choicesOf(avi(1));
+    EXPECT_EQ(sizePiece(sourceJob(), choices), " -s 640x480");
+    EXPECT_EQ(aspectPiece(" -s 640x480", choices), QString(" -aspect 1.3333"));
+}
+
+TEST(Pieces, SizesThatDoNotConvertStopTheStart)
+{
+    Toriginalinfo job = sourceJob();
+    job.pictureSize = QStringLiteral("widexhigh");
+    EXPECT_FALSE(jobPieces(job, TClipInfo{}, choicesOf(avi(2))).has_value());
+    ChoicesPlan zeroHeight = avi(0);
+    zeroHeight.size.entries[0] = QStringLiteral("320x0");
+    EXPECT_FALSE(jobPieces(sourceJob(), TClipInfo{}, choicesOf(zeroHeight)).has_value());
+}
+
+TEST(Pieces, UnknownDurationLeavesTheLengthOut)
+{
+    Toriginalinfo job = sourceJob();
+    job.duration.clear();
+    const std::optional<JobPieces> pieces = jobPieces(job, TClipInfo{}, choicesOf(mp3(2)));
+    ASSERT_TRUE(pieces.has_value());
+    EXPECT_EQ(pieces->length, "");
+    EXPECT_EQ(pieces->seconds, 0);
+}
+
+} // namespace

@@ -1,0 +1,271 @@
+// Adding, removing, clearing, renaming and checking rows of the job list,
+// with media made by ffmpeg and probed by the real register.dat.
+
+#include "jobs/job_from_probe.h"
+#include "jobs_harness.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <filesystem>
+
+using namespace veltrix::test;
+using Kind = RecordingPrompts::Kind;
+
+namespace {
+
+QString languageLine(int n)
+{
+    return messageLine(QByteArray::fromStdString(readFile(VELTRIX_BIN_DIR "/language.info")), n);
+}
+
+class JobListTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_media = std::make_unique<TempDir>();
+        generateMedia("-f lavfi -i sine=frequency=440:duration=2 -ac 2 -c:a libmp3lame", s_media->file("a.b.mp3"));
+        for (const char *name : {"one.wav", "two.wav", "three.wav", "four.wav"})
+            generateMedia("-f lavfi -i sine=frequency=660:duration=1", s_media->file(name));
+        writeFile(s_media->file("broken.mp3"), "this is no media file");
+        std::filesystem::create_directories(s_media->file("folder/sub"));
+        generateMedia("-f lavfi -i sine=duration=1 -c:a libmp3lame", s_media->file("folder/x.MP3"));
+        writeFile(s_media->file("folder/y.txt"), "notes");
+        generateMedia("-f lavfi -i sine=duration=1 -c:a libmp3lame", s_media->file("folder/sub/z.mp3"));
+    }
+    static void TearDownTestSuite() { s_media.reset(); }
+
+    static QString media(const char *name) { return QString::fromStdString(s_media->file(name)); }
+
+    void TearDown() override
+    {
+        EXPECT_EQ(h.jobs.probe().processId(), 0);
+    }
+
+    static inline std::unique_ptr<TempDir> s_media;
+    JobsHarness h;
+};
+
+TEST_F(JobListTest, AddedFileIsNamedWithoutItsExtensionAndCarriesItsRecords)
+{
+    h.addFiles({media("a.b.mp3")});
+
+    ASSERT_EQ(h.jobs.rowCount(), 1);
+    EXPECT_EQ(h.jobs.caption(0), "a.b");
+    QTreeWidgetItem *row = h.jobs.lv()->topLevelItem(0);
+    EXPECT_EQ(row->text(kPathColumn), media("a.b.mp3"));
+    EXPECT_EQ(row->text(kTimeColumn), "00:00:02");
+    EXPECT_EQ(h.jobs.status(0), kStatusAdded);
+    EXPECT_TRUE(h.jobs.isChecked(0));
+    EXPECT_EQ(h.jobs.original(0).sourcePath, media("a.b.mp3"));
+    EXPECT_EQ(h.jobs.original(0).audioCodec, "mp3");
+    EXPECT_EQ(h.jobs.clip(0).fullDuration, 2);
+    EXPECT_EQ(h.jobs.clip(0).clipEnd, 2);
+    EXPECT_EQ(h.jobs.clip(0).clipBegin, 0);
+    // MP3 "Normal" is 128 kbit/s: 2 s make 0.03 MB.
+    EXPECT_EQ(h.jobs.sizeColumn(0), "0.03MB");
+    EXPECT_TRUE(h.prompts.boxes().empty());
+    ASSERT_EQ(h.prompts.shown.size(), 1u);
+    EXPECT_EQ(h.prompts.shown[0].text.left(19), "All Support Format ");
+}
+
+TEST_F(JobListTest, UnreadableMiddleFileGivesTwoRowsAndOneMessage)
+{
+    h.addFiles({media("one.wav"), media("broken.mp3"), media("two.wav")});
+
+    ASSERT_EQ(h.jobs.rowCount(), 2);
+    EXPECT_EQ(h.jobs.caption(0), "one");
+    EXPECT_EQ(h.jobs.caption(1), "two");
+    EXPECT_EQ(h.jobs.original(1).sourcePath, media("two.wav"));
+    const auto boxes = h.prompts.boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, Kind::Information);
+    EXPECT_EQ(boxes[0].text, "broken.mp3 is not support!");
+}
+
+TEST_F(JobListTest, FolderGivesOnlyItsOwnAudioFilesInAnyLetterCase)
+{
+    h.prompts.folderAnswer = media("folder");
+    h.jobs.addFolder();
+
+    ASSERT_EQ(h.jobs.rowCount(), 1);
+    EXPECT_EQ(h.jobs.caption(0), "x");
+    EXPECT_EQ(h.jobs.original(0).sourcePath, QDir(media("folder")).filePath("x.MP3"));
+    ASSERT_FALSE(h.prompts.shown.empty());
+    EXPECT_EQ(h.prompts.shown[0].kind, Kind::ChooseFolder);
+    EXPECT_EQ(h.prompts.shown[0].text, "File Directory");
+    EXPECT_TRUE(h.prompts.boxes().empty());
+}
+
+TEST_F(JobListTest, CancelledFolderChoiceAddsNothing)
+{
+    h.jobs.addFolder();
+    EXPECT_EQ(h.jobs.rowCount(), 0);
+}
+
+TEST_F(JobListTest, FirstAddedFileIsSelectedWhenNothingWas)
+{
+    h.addFiles({media("one.wav")});
+    EXPECT_EQ(h.jobs.selectedRow(), 0);
+    h.jobs.lv()->clearSelection();
+    h.jobs.lv()->topLevelItem(0)->setSelected(false);
+    h.addFiles({media("two.wav")});
+    EXPECT_EQ(h.jobs.selectedRow(), 0);
+    EXPECT_EQ(h.jobs.lv()->selectedItems().size(), 1);
+}
+
+TEST_F(JobListTest, RemovingRowsOneAndTwoKeepsRecordsWithTheirRows)
+{
+    h.addFiles({media("one.wav"), media("two.wav"), media("three.wav"), media("four.wav")});
+    ASSERT_EQ(h.jobs.rowCount(), 4);
+    h.jobs.lv()->clearSelection();
+    h.jobs.lv()->topLevelItem(1)->setSelected(true);
+    h.jobs.lv()->topLevelItem(2)->setSelected(true);
+    h.jobs.remove();
+
+    ASSERT_EQ(h.jobs.rowCount(), 2);
+    EXPECT_EQ(h.jobs.caption(0), "one");
+    EXPECT_EQ(h.jobs.caption(1), "four");
+    EXPECT_EQ(h.jobs.original(0).sourcePath, media("one.wav"));
+    EXPECT_EQ(h.jobs.original(1).sourcePath, media("four.wav"));
+    EXPECT_EQ(h.jobs.selectedRow(), 1);
+    EXPECT_EQ(h.jobs.lv()->selectedItems().size(), 1);
+}
+
+TEST_F(JobListTest, ClearAsksAndNoKeepsTheRows)
+{
+    h.addFiles({media("one.wav"), media("two.wav")});
+    h.prompts.answerYes = false;
+    h.jobs.clear();
+    EXPECT_EQ(h.jobs.rowCount(), 2);
+    ASSERT_EQ(h.prompts.boxes().size(), 1u);
+    EXPECT_EQ(h.prompts.boxes()[0].kind, Kind::Question);
+    EXPECT_EQ(h.prompts.boxes()[0].text, languageLine(29));
+
+    h.prompts.answerYes = true;
+    h.jobs.clear();
+    EXPECT_EQ(h.jobs.rowCount(), 0);
+}
+
+TEST_F(JobListTest, RenameTakesTheTextAndAnEmptyTextKeepsTheName)
+{
+    h.addFiles({media("one.wav")});
+    auto *box = h.jobs.lv()->findChild<QLineEdit *>("edt_tit");
+    ASSERT_NE(box, nullptr);
+
+    h.jobs.rename();
+    EXPECT_TRUE(box->isVisible() || !box->isHidden());
+    EXPECT_EQ(box->text(), "one");
+    box->setText("");
+    h.jobs.edt_titKeyUp(Qt::Key_Return);
+    EXPECT_TRUE(box->isHidden());
+    EXPECT_EQ(h.jobs.caption(0), "one");
+
+    h.jobs.rename();
+    box->setText("renamed");
+    h.jobs.edt_titExit();
+    EXPECT_EQ(h.jobs.caption(0), "renamed");
+}
+
+TEST_F(JobListTest, CheckAllAndUncheckAll)
+{
+    h.addFiles({media("one.wav"), media("two.wav")});
+    h.jobs.uncheckAll();
+    EXPECT_FALSE(h.jobs.isChecked(0));
+    EXPECT_FALSE(h.jobs.isChecked(1));
+    h.jobs.checkAll();
+    EXPECT_TRUE(h.jobs.isChecked(0));
+    EXPECT_TRUE(h.jobs.isChecked(1));
+}
+
+TEST_F(JobListTest, CommandsAreRefusedWhileBusy)
+{
+    h.addFiles({media("one.wav")});
+    h.state.converting = true;
+    h.addFiles({media("two.wav")});
+    h.jobs.remove();
+    h.state.converting = false;
+    h.state.previewing = true;
+    h.jobs.clear();
+    h.state.previewing = false;
+
+    EXPECT_EQ(h.jobs.rowCount(), 1);
+    const auto boxes = h.prompts.boxes();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].kind, Kind::Warning);
+    EXPECT_EQ(boxes[0].text, languageLine(26));
+    EXPECT_EQ(boxes[1].text, languageLine(26));
+    EXPECT_EQ(boxes[2].text, languageLine(27));
+}
+
+TEST_F(JobListTest, RecomputeFollowsTheChosenProfile)
+{
+    h.addFiles({media("a.b.mp3")});
+    QualityLists lists = h.settings.qualityLists();
+    lists.audioQuality.select(0); // 320 kbit/s for 2 s
+    h.settings.setQualityLists(lists);
+    h.jobs.recomputeSizes();
+    EXPECT_EQ(h.jobs.sizeColumn(0), "0.08MB");
+}
+
+struct ProbeCase {
+    const char *what;
+    ProbeResults probe;
+    std::optional<std::array<const char *, 3>> expected; // video, audio, picture size
+};
+
+void PrintTo(const ProbeCase &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
+class JobFromProbe : public ::testing::TestWithParam<ProbeCase> {};
+
+TEST_P(JobFromProbe, FillsTheGaps)
+{
+    const std::optional<Toriginalinfo> job = jobRecordFromProbe("/m/f.avi", GetParam().probe);
+    ASSERT_EQ(job.has_value(), GetParam().expected.has_value());
+    if (!job)
+        return;
+    EXPECT_EQ(job->videoBitrate, (*GetParam().expected)[0]);
+    EXPECT_EQ(job->audioBitrate, (*GetParam().expected)[1]);
+    EXPECT_EQ(job->pictureSize, (*GetParam().expected)[2]);
+}
+
+ProbeResults probeOf(const char *overall, const char *video, const char *audio, const char *size)
+{
+    ProbeResults r;
+    r.overallBitrate = overall;
+    r.videoBitrate = video;
+    r.audioBitrate = audio;
+    r.pictureSize = size;
+    return r;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gaps, JobFromProbe,
+    ::testing::Values(ProbeCase{"all known", probeOf("900", "768", "128", "640x480"), {{"768", "128", "640x480"}}},
+                      ProbeCase{"video from overall and audio", probeOf("900", "", "128", ""),
+                                {{"772", "128", "320x240"}}},
+                      ProbeCase{"video from overall alone", probeOf("900", "", "", ""), {{"900", "128", "320x240"}}},
+                      ProbeCase{"audio from overall and video", probeOf("900", "700", "", "320x240"),
+                                {{"700", "200", "320x240"}}},
+                      ProbeCase{"no overall rate", probeOf("", "700", "128", ""), std::nullopt},
+                      ProbeCase{"overall not a number", probeOf("N/A", "700", "128", ""), std::nullopt},
+                      ProbeCase{"audio not a number", probeOf("900", "", "lots", ""), std::nullopt}),
+    [](const ::testing::TestParamInfo<ProbeCase> &info) {
+        std::string name = info.param.what;
+        for (char &ch : name)
+            if (!std::isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
+        return name;
+    });
+
+TEST(JobName, DropsFolderAndLastExtension)
+{
+    EXPECT_EQ(jobNameOf("/m/a.b.mp3"), "a.b");
+    EXPECT_EQ(jobNameOf("/m/clip.final.avi"), "clip.final");
+    EXPECT_EQ(jobNameOf("/m/noext"), "noext");
+}
+
+} // namespace
