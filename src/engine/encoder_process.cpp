@@ -1,6 +1,7 @@
 #include "engine/encoder_process.h"
 
 #include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 QProcess *startEncoderProcess(const QString &program, const QStringList &arguments, const QString &workdir,
@@ -9,7 +10,11 @@ QProcess *startEncoderProcess(const QString &program, const QStringList &argumen
     auto *process = new QProcess(parent);
     process->setProcessChannelMode(QProcess::MergedChannels);
     process->setWorkingDirectory(workdir);
-    process->setChildProcessModifier([] { ::setpgid(0, 0); });
+    process->setChildProcessModifier([] {
+        ::setpgid(0, 0);
+        // The encoder ends with the program, however the program ends.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    });
     process->start(program, arguments, QIODevice::ReadWrite);
     return process;
 }
