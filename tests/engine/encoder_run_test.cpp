@@ -5,6 +5,7 @@
 #include "media_fixtures.h"
 
 #include <QElapsedTimer>
+#include <filesystem>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
@@ -139,6 +140,51 @@ TEST_F(EncoderRunTest, EncoderThatCannotStartStillCompletesOnce)
     QTest::qWait(50);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(run.isRunning());
+}
+
+// An encoder of our own making in a folder of its own: a shell script named
+// register.dat, for runs whose output the test decides.
+void useScriptEncoder(EncoderRun &run, const TempDir &dir, const std::string &body)
+{
+    const std::string folder = dir.file("encoder");
+    std::filesystem::create_directories(folder);
+    writeFile(folder + "/register.dat", "#!/bin/sh\n" + body);
+    std::filesystem::permissions(folder + "/register.dat", std::filesystem::perms::owner_all);
+    run.setExecutableFolder(QString::fromStdString(folder));
+}
+
+TEST_F(EncoderRunTest, EncoderThatPrintsNothingAndExitsAtOnceStillEndsOnce)
+{
+    useScriptEncoder(run, dir, "exit 0\n");
+    mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10);
+    QSignalSpy ended(&run, &EncoderRun::runEnded);
+    run.startRun();
+    const RunExit exit = waitForEnd(ended, 10000);
+    EXPECT_EQ(exit.exitCode, 0);
+    EXPECT_FALSE(exit.failedToStart);
+    QTest::qWait(100);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_TRUE(statuses.empty());
+    EXPECT_FALSE(run.isRunning());
+}
+
+TEST_F(EncoderRunTest, OutputWrittenJustBeforeTheExitIsReadBeforeTheRunEnds)
+{
+    // Many lines at once and the last progress line right before exiting:
+    // the end may only be handed on after all of it went through the handler.
+    useScriptEncoder(run, dir,
+                     "i=0; while [ $i -lt 200 ]; do printf 'Stream #0:0: Audio: pcm_s16le, line %d\\r\\n' $i; "
+                     "i=$((i+1)); done\nprintf 'time=7.00 bitrate=1.0kbits/s\\r'\nexit 3\n");
+    mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10);
+    std::vector<size_t> statusesAtEnd;
+    QObject::connect(&run, &EncoderRun::runEnded, [&] { statusesAtEnd.push_back(statuses.size()); });
+    QSignalSpy ended(&run, &EncoderRun::runEnded);
+    run.startRun();
+    const RunExit exit = waitForEnd(ended, 10000);
+    EXPECT_EQ(exit.exitCode, 3);
+    ASSERT_EQ(statusesAtEnd.size(), 1u);
+    ASSERT_EQ(statusesAtEnd[0], 1u);
+    EXPECT_EQ(statuses[0], "70.00%");
 }
 
 TEST_F(EncoderRunTest, UnreadableInputEndsWithAnErrorCode)

@@ -117,7 +117,7 @@ TEST_F(LineHandler, BarUpdateClampsHighValuesOnly)
 {
     const std::pair<qint32, qint32> cases[] = {
         {0, 0}, {5000, mulDiv(5000, kConvertBarWidth, kProgressFull)}, {10000, kConvertBarWidth},
-        {250000, kConvertBarWidth}, {-100, mulDiv(-100, kConvertBarWidth, kProgressFull)}};
+        {12000, kConvertBarWidth}, {250000, kConvertBarWidth}, {-100, mulDiv(-100, kConvertBarWidth, kProgressFull)}};
     for (const auto &[value, width] : cases) {
         run.barUpdate(value);
         EXPECT_EQ(barWidth(), width) << value;
