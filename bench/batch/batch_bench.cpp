@@ -51,6 +51,7 @@ public:
     void openFolder(const QString &) override {}
     void openLink(const QString &) override {}
     void powerOff() override {}
+    bool hasTray() const override { return false; }
 };
 
 bool runFfmpeg(const QStringList &args)

@@ -1,6 +1,5 @@
 #include "app/tfm_dir.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -61,13 +60,13 @@ void Tfm_dir::btn_okClick()
 
 void Tfm_dir::btn_cancelClick()
 {
-    m_result.clear();
     reject();
 }
 
-void Tfm_dir::closeEvent(QCloseEvent *event)
+// Leaving without OK means no folder was chosen, also when an earlier OK
+// had chosen one: the next caller must not take that folder again.
+void Tfm_dir::reject()
 {
-    // Closing the window means no folder was chosen.
     m_result.clear();
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }

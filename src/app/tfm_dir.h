@@ -1,7 +1,7 @@
 #pragma once
 // The folder chooser `fm_dir`: the folder tree of the machine, folders only.
 // OK takes the selected folder (and stays open while none is selected);
-// Cancel, or the close box, clears the result.
+// Cancel, the close box and the Escape key all clear the result.
 
 #include <QDialog>
 
@@ -21,9 +21,8 @@ public:
 
     void btn_okClick();
     void btn_cancelClick();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    // Every way of leaving without OK ends here.
+    void reject() override;
 
 private:
     QFileSystemModel *m_model;

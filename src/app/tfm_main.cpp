@@ -292,7 +292,7 @@ void Tfm_main::FormShow()
 {
     if (m_edition)
         return;
-    loadSkin();
+    runGuarded(m_prompts, [this] { loadSkin(); });
     m_picker->hidePicker();
     m_edition = editionOf(m_programPath);
     m_messages.setEditionBaseName(m_edition->baseName);

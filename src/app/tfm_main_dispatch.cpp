@@ -200,8 +200,14 @@ void Tfm_main::closeCutter()
         m_windows.fm_dvdcutter->close();
 }
 
+// Without a notification area the icon could never be clicked, so the
+// window goes to the task bar instead of out of reach.
 void Tfm_main::runBackground()
 {
+    if (!m_shell.hasTray()) {
+        showMinimized();
+        return;
+    }
     m_tray->show();
     hide();
 }

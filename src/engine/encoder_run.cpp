@@ -95,6 +95,10 @@ void EncoderRun::stop()
 void EncoderRun::handleOutput(QByteArray &buffer)
 {
     consumeLineEnds(buffer, [this](const QByteArray &whole) {
+        // A stopped run may still report while it finishes its file; its row
+        // reads "Stop" and the batch position may already name another row.
+        if (m_stopping)
+            return;
         const qint64 seconds = parseProgressSeconds(whole);
         if (seconds == 0)
             return;

@@ -67,7 +67,7 @@ void MediaProbe::release(const RunExit &exit)
     m_waiter->deleteLater();
     m_reader = nullptr;
     m_waiter = nullptr;
-    m_results = m_found;
+    m_results = m_found.results;
     m_busy = false;
     emit finished();
 }

@@ -53,7 +53,7 @@ private:
     QPointer<QProcess> m_process;
     TtimeProcessor *m_reader = nullptr;
     TtimeClientWaitThread *m_waiter = nullptr;
-    ProbeResults m_found;   // grows while output arrives
+    ProbeFindings m_found;  // grows while output arrives
     ProbeResults m_results; // published once all output is parsed
     int m_exitCode = -1;
 };

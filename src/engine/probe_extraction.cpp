@@ -118,24 +118,39 @@ AudioFields extractAudioFields(const QByteArray &line)
     return fields;
 }
 
-void takeProbeFindings(ProbeResults &results, const QByteArray &buffer)
+void takeProbeFindings(ProbeFindings &findings, const QByteArray &buffer)
 {
-    if (const auto duration = extractDuration(buffer))
-        results.duration = *duration;
-    if (const auto line = probeLine(buffer, "bitrate:"))
-        results.overallBitrate = extractBitrate(*line);
-    if (const auto line = probeLine(buffer, "Video:")) {
-        const VideoFields video = extractVideoFields(*line);
-        results.videoBitrate = extractBitrate(*line);
-        results.pictureSize = extractPictureSize(*line);
-        results.videoCodec = video.codec;
-        results.videoTail = video.tail;
+    ProbeResults &results = findings.results;
+    if (!findings.durationFound) {
+        if (const auto duration = extractDuration(buffer)) {
+            results.duration = *duration;
+            findings.durationFound = true;
+        }
     }
-    if (const auto line = probeLine(buffer, "Audio:")) {
-        const AudioFields audio = extractAudioFields(*line);
-        results.audioBitrate = extractBitrate(*line);
-        results.audioCodec = audio.codec;
-        results.sampleRate = audio.sampleRate;
-        results.channels = audio.channels;
+    if (!findings.overallFound) {
+        if (const auto line = probeLine(buffer, "bitrate:")) {
+            results.overallBitrate = extractBitrate(*line);
+            findings.overallFound = true;
+        }
+    }
+    if (!findings.videoFound) {
+        if (const auto line = probeLine(buffer, "Video:")) {
+            const VideoFields video = extractVideoFields(*line);
+            results.videoBitrate = extractBitrate(*line);
+            results.pictureSize = extractPictureSize(*line);
+            results.videoCodec = video.codec;
+            results.videoTail = video.tail;
+            findings.videoFound = true;
+        }
+    }
+    if (!findings.audioFound) {
+        if (const auto line = probeLine(buffer, "Audio:")) {
+            const AudioFields audio = extractAudioFields(*line);
+            results.audioBitrate = extractBitrate(*line);
+            results.audioCodec = audio.codec;
+            results.sampleRate = audio.sampleRate;
+            results.channels = audio.channels;
+            findings.audioFound = true;
+        }
     }
 }

@@ -54,7 +54,19 @@ struct AudioFields {
 // Codec, then the next two comma-separated texts, blanks kept.
 AudioFields extractAudioFields(const QByteArray &line);
 
-// Runs every extraction over the buffer and stores what its complete lines
-// hold. A value whose line is not in the buffer stays as it was, so results
-// found in an earlier chunk are kept.
-void takeProbeFindings(ProbeResults &results, const QByteArray &buffer);
+// What a probe has read so far. Each result comes from the first line of the
+// description that holds its key, in whichever pass over the output that line
+// is met: a later line with the same key (a second sound track) never
+// replaces it, and a pass whose buffer no longer holds the line never empties
+// it, however the output was cut into chunks.
+struct ProbeFindings {
+    ProbeResults results;
+    bool durationFound = false;
+    bool overallFound = false;
+    bool videoFound = false;
+    bool audioFound = false;
+};
+
+// Runs the extractions whose line has not been found yet over the complete
+// lines of the buffer.
+void takeProbeFindings(ProbeFindings &findings, const QByteArray &buffer);

@@ -7,11 +7,6 @@
 
 namespace {
 
-bool isAmrExtension(const QString &extension)
-{
-    return extension == QLatin1String(".3gp") || extension == QLatin1String(".amr");
-}
-
 QString bitsPerSecond(qint64 kbits)
 {
     return QString::number(kbits * 1000);

@@ -20,11 +20,6 @@ double videoFactor(int id, int position)
     return kUsualFactors[position];
 }
 
-bool isAmrExtension(const QString &extension)
-{
-    return extension == QLatin1String(".3gp") || extension == QLatin1String(".amr");
-}
-
 // The digits after the "x" of a size text, up to a "(" or the end.
 std::optional<int> heightOf(const QString &size)
 {
@@ -66,6 +61,11 @@ std::optional<int> videoPart(const Toriginalinfo &job, const ProfileChoices &cho
 }
 
 } // namespace
+
+bool isAmrExtension(const QString &extension)
+{
+    return extension == QLatin1String(".3gp") || extension == QLatin1String(".amr");
+}
 
 int roundHalfEven(double value)
 {

@@ -11,6 +11,9 @@
 inline constexpr int kAudioRates[5] = {320, 192, 128, 64, 32};
 inline constexpr double kAmrRates[5] = {12.2, 10.2, 7.4, 5.9, 4.75};
 
+// The output extensions whose sound is AMR at 8 kHz mono: ".3gp", ".amr".
+bool isAmrExtension(const QString &extension);
+
 // Total bit rate in kbit/s. nullopt when the source's own picture size is
 // chosen and the job's size holds no readable height.
 std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices &choices);

@@ -27,7 +27,21 @@ void selectFolder(Tfm_dir &dir, const QString &folder)
     tree->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
 }
 
-TEST(FolderChooser, OkTakesTheSelectedFolderAndCancelClearsIt)
+// Every way of leaving the chooser without OK, after an earlier OK chose a
+// folder: the earlier folder must not come back as chosen again.
+struct Decline {
+    const char *what;
+    void (*leave)(Tfm_dir &dir);
+};
+
+void PrintTo(const Decline &d, std::ostream *os)
+{
+    *os << d.what;
+}
+
+class FolderChooserDecline : public ::testing::TestWithParam<Decline> {};
+
+TEST_P(FolderChooserDecline, OkTakesTheSelectedFolderAndDecliningClearsIt)
 {
     TempDir temp;
     const QString folder = QString::fromStdString(temp.path());
@@ -42,9 +56,17 @@ TEST(FolderChooser, OkTakesTheSelectedFolderAndCancelClearsIt)
     EXPECT_EQ(dir.windowTitle(), "File Directory");
     EXPECT_EQ(QDir(dir.chosenFolder()).absolutePath(), QDir(folder).absolutePath());
 
-    QTimer::singleShot(0, &dir, [&] { dir.findChild<QPushButton *>("btn_cancel")->click(); });
+    QTimer::singleShot(0, &dir, [&] { GetParam().leave(dir); });
     EXPECT_EQ(dir.choose("Choose"), "");
+    EXPECT_FALSE(dir.isVisible());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, FolderChooserDecline,
+    ::testing::Values(Decline{"cancel", [](Tfm_dir &dir) { dir.findChild<QPushButton *>("btn_cancel")->click(); }},
+                      Decline{"escape", [](Tfm_dir &dir) { QTest::keyClick(&dir, Qt::Key_Escape); }},
+                      Decline{"close_box", [](Tfm_dir &dir) { dir.close(); }}),
+    [](const ::testing::TestParamInfo<Decline> &info) { return std::string(info.param.what); });
 
 TEST(FolderChooser, OkWithNothingSelectedKeepsTheWindowOpen)
 {

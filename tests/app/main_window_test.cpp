@@ -415,6 +415,18 @@ TEST_F(MainWindowTest, RunBackgroundHidesUntilTheTrayIconIsClicked)
     EXPECT_FALSE(w.trayIcon()->isVisible());
 }
 
+// A desktop without a notification area could never give the window back
+// from an icon: the window goes to the task bar instead.
+TEST_F(MainWindowTest, RunBackgroundWithoutATrayKeepsTheWindowReachable)
+{
+    m_shell.trayAvailable = false;
+    Tfm_main &w = start();
+    child<QAction>("RunBackground1")->trigger();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.isMinimized());
+    EXPECT_FALSE(w.trayIcon()->isVisible());
+}
+
 TEST_F(MainWindowTest, FileInformationNeedsASelectedRow)
 {
     start();
@@ -499,6 +511,26 @@ TEST_F(MainWindowTest, ACommandsErrorIsReportedAndTheWindowGoesOn)
     QTest::mouseMove(profileButton(18));
     QTest::mouseClick(profileButton(18), Qt::LeftButton);
     EXPECT_EQ(object(&w, "profilestext")->text(), "OGG-Ogg Vorbis Audio(*.ogg)");
+}
+
+// A name banner that cannot be read is reported; the rest of the set-up
+// still runs, so the settings are read and later saved.
+TEST_F(MainWindowTest, AnUnreadableBannerDoesNotStopTheSetUp)
+{
+    veltrix::test::TempDir dir;
+    const QString folder = folderWithout(dir, "images/main/veltrix-video-converter.bmp");
+    veltrix::test::writeFile(dir.file("images/main/veltrix-video-converter.bmp"), "not a picture");
+    Tfm_main &w = start("veltrix-video-converter", folder);
+    // This folder has no share/veltrix beside it, so message 31 follows.
+    ASSERT_FALSE(m_prompts.boxes().empty());
+    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
+    EXPECT_TRUE(m_prompts.boxes()[0].text.contains("veltrix-video-converter.bmp"))
+        << m_prompts.boxes()[0].text.toStdString();
+    ASSERT_TRUE(w.edition().has_value());
+    ASSERT_NE(w.selection(), nullptr);
+    EXPECT_EQ(w.selection()->currentProfileId(), 17);
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(m_settings.file("veltrix/veltrix-video-converter.ini"))));
 }
 
 // A whole conversion driven through the window's own controls.

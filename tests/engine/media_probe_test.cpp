@@ -119,7 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "-f lavfi -i testsrc=size=176x144:rate=25:duration=3 -f lavfi -i sine=duration=3 -c:v mpeg4 "
                   "-c:a libmp3lame -ac 2 -shortest",
                   true},
-        MediaCase{"tone.ogg", "-f lavfi -i sine=frequency=300:duration=5 -c:a libvorbis", false}),
+        MediaCase{"tone.ogg", "-f lavfi -i sine=frequency=300:duration=5 -c:a libvorbis", false},
+        // Two sound tracks: the results are those of the first.
+        MediaCase{"tracks.mp4",
+                  "-f lavfi -i sine=duration=3 -f lavfi -i sine=frequency=300:sample_rate=48000:duration=3 -map 0 "
+                  "-map 1 -ac:a:1 2 -c:a aac -b:a:0 96k -b:a:1 160k",
+                  false}),
     [](const ::testing::TestParamInfo<MediaCase> &info) {
         return q(info.param.file).replace(u'.', u'_').toStdString();
     });

@@ -16,23 +16,33 @@ const QByteArray kVideoFile = "Input #0, mov,mp4,m4a,3gp,3g2,mj2, from 'a.mp4':\
                               "fltp, 128 kb/s (default)\r\n"
                               "At least one output file must be specified\r\n";
 
+// Two sound tracks: the first track's line is the one that counts.
+const QByteArray kTwoTracks = "Input #0, mov,mp4,m4a,3gp,3g2,mj2, from 'two.mp4':\r\n"
+                              "  Duration: 00:00:02.00, start: 0.000000, bitrate: 243 kb/s\r\n"
+                              "  Stream #0:0[0x1](und): Audio: aac (LC) (mp4a / 0x6134706D), 44100 Hz, mono, "
+                              "fltp, 96 kb/s (default)\r\n"
+                              "    Metadata:\r\n"
+                              "      handler_name    : SoundHandler\r\n"
+                              "  Stream #0:1[0x2](ger): Audio: ac3, 48000 Hz, stereo, fltp, 133 kb/s\r\n"
+                              "At least one output file must be specified\r\n";
+
 ProbeResults findingsOf(const QByteArray &text)
 {
-    ProbeResults results;
-    takeProbeFindings(results, text);
-    return results;
+    ProbeFindings findings;
+    takeProbeFindings(findings, text);
+    return findings.results;
 }
 
 // Feeds the text in chunks through the line-end walk, as the probe's reader does.
 ProbeResults findingsInChunks(const QByteArray &text, qsizetype chunk)
 {
-    ProbeResults results;
+    ProbeFindings findings;
     QByteArray buffer;
     for (qsizetype at = 0; at < text.size(); at += chunk) {
         buffer += text.mid(at, chunk);
-        consumeLineEnds(buffer, [&results](const QByteArray &whole) { takeProbeFindings(results, whole); });
+        consumeLineEnds(buffer, [&findings](const QByteArray &whole) { takeProbeFindings(findings, whole); });
     }
-    return results;
+    return findings.results;
 }
 
 void expectSame(const ProbeResults &a, const ProbeResults &b)
@@ -146,19 +156,31 @@ TEST(ProbeExtraction, OnlyLinesEndedByACarriageReturnCount)
 
 TEST(ProbeExtraction, ResultsFoundInAnEarlierChunkAreKept)
 {
-    ProbeResults results;
-    takeProbeFindings(results, kVideoFile);
-    takeProbeFindings(results, "At least one output file must be specified\r\n");
-    expectSame(results, findingsOf(kVideoFile));
+    ProbeFindings findings;
+    takeProbeFindings(findings, kVideoFile);
+    takeProbeFindings(findings, "At least one output file must be specified\r\n");
+    expectSame(findings.results, findingsOf(kVideoFile));
 }
 
-// Every chunk size cuts somewhere inside a key, a number or a CR LF pair.
+TEST(ProbeExtraction, TheFirstTrackOfAKindGivesItsResults)
+{
+    const ProbeResults r = findingsOf(kTwoTracks);
+    EXPECT_EQ(r.audioCodec, "aac (LC) (mp4a / 0x6134706D)");
+    EXPECT_EQ(r.audioBitrate, "96");
+    EXPECT_EQ(r.sampleRate, " 44100 Hz");
+    EXPECT_EQ(r.channels, " mono");
+}
+
+// Every chunk size cuts somewhere inside a key, a number or a CR LF pair, or
+// puts a later track's line into a later pass than the first track's.
 TEST(ProbeExtraction, AnyChunkingGivesTheResultsOfOneChunk)
 {
-    const ProbeResults whole = findingsOf(kVideoFile);
-    for (qsizetype chunk = 1; chunk <= kVideoFile.size(); ++chunk) {
-        SCOPED_TRACE(chunk);
-        expectSame(findingsInChunks(kVideoFile, chunk), whole);
+    for (const QByteArray &description : {kVideoFile, kTwoTracks}) {
+        const ProbeResults whole = findingsOf(description);
+        for (qsizetype chunk = 1; chunk <= description.size(); ++chunk) {
+            SCOPED_TRACE(chunk);
+            expectSame(findingsInChunks(description, chunk), whole);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 // The argument pieces of a file job, each rule with its examples.
 
+#include "case_name.h"
 #include "choices_builder.h"
 #include "jobs/argument_pieces.h"
 
@@ -131,14 +132,7 @@ const PiecesCase kPiecesCases[] = {
       " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rules, Pieces, ::testing::ValuesIn(kPiecesCases),
-                         [](const ::testing::TestParamInfo<PiecesCase> &info) {
-                             std::string name = info.param.what;
-                             for (char &ch : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Rules, Pieces, ::testing::ValuesIn(kPiecesCases), NameByWhat());
 
 TEST(Pieces, SizeEntryGivesSizeAndAspect)
 {

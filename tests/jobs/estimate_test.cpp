@@ -1,5 +1,6 @@
 // The output size estimate over every branch, and the "Output Size" text.
 
+#include "case_name.h"
 #include "choices_builder.h"
 #include "jobs/estimate.h"
 
@@ -104,14 +105,7 @@ const EstimateCase kEstimateCases[] = {
      1000 + 128},
 };
 
-INSTANTIATE_TEST_SUITE_P(Branches, Estimate, ::testing::ValuesIn(kEstimateCases),
-                         [](const ::testing::TestParamInfo<EstimateCase> &info) {
-                             std::string name = info.param.what;
-                             for (char &ch : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Branches, Estimate, ::testing::ValuesIn(kEstimateCases), NameByWhat());
 
 struct SizeTextCase {
     qint64 kbits;

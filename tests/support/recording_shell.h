@@ -13,10 +13,12 @@ public:
     void openFolder(const QString &folder) override { openedFolders.append(folder); }
     void openLink(const QString &link) override { openedLinks.append(link); }
     void powerOff() override { ++powerOffRequests; }
+    bool hasTray() const override { return trayAvailable; }
 
     QStringList openedFolders;
     QStringList openedLinks;
     int powerOffRequests = 0;
+    bool trayAvailable = true; // the desktop shows tray icons
 };
 
 } // namespace veltrix::test

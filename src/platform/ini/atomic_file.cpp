@@ -10,7 +10,21 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-AtomicFileWriter::AtomicFileWriter(QString path) : m_path(std::move(path)) {}
+namespace {
+
+// Where a write to path lands: a file linked into the settings folder is
+// replaced where it lies, and the link stays a link.
+QString resolvedTarget(const QString &path)
+{
+    QFileInfo info(path);
+    for (int hops = 0; hops < 40 && info.isSymLink(); ++hops)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
+
+} // namespace
+
+AtomicFileWriter::AtomicFileWriter(const QString &path) : m_path(resolvedTarget(path)) {}
 
 AtomicFileWriter::~AtomicFileWriter()
 {

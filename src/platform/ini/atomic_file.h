@@ -7,7 +7,8 @@
 
 class AtomicFileWriter {
 public:
-    explicit AtomicFileWriter(QString path);
+    // A symbolic link is followed: its target is the file replaced.
+    explicit AtomicFileWriter(const QString &path);
     ~AtomicFileWriter(); // removes a temporary file that was never committed
     AtomicFileWriter(const AtomicFileWriter &) = delete;
     AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;

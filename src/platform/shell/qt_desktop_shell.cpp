@@ -4,6 +4,7 @@
 #include <QDBusMessage>
 #include <QDesktopServices>
 #include <QProcess>
+#include <QSystemTrayIcon>
 #include <QUrl>
 
 void QtDesktopShell::openFolder(const QString &folder)
@@ -28,4 +29,9 @@ void QtDesktopShell::powerOff()
     const QDBusMessage reply = QDBusConnection::systemBus().call(call);
     if (reply.type() == QDBusMessage::ErrorMessage)
         QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+}
+
+bool QtDesktopShell::hasTray() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
 }

@@ -10,4 +10,5 @@ public:
     void openFolder(const QString &folder) override;
     void openLink(const QString &link) override;
     void powerOff() override;
+    bool hasTray() const override;
 };

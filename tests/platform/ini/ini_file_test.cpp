@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -70,6 +71,23 @@ TEST(IniFile, ChangesReachTheDiskAtOnceAndKeepOtherKeys)
     EXPECT_EQ(reader.readString("output", "path", ""), "/x");
 }
 
+// A settings file kept elsewhere and linked into the settings folder is
+// written where it lies; the link stays.
+TEST(AtomicFile, AWriteThroughALinkKeepsTheLink)
+{
+    TempDir dir;
+    QDir().mkpath(q(dir.file("kept")));
+    writeFile(dir.file("kept/s.ini"), "[plane]\nselcetindex=2\n");
+    ASSERT_TRUE(QFile::link("kept/s.ini", q(dir.file("s.ini"))));
+
+    IniFile ini(q(dir.file("s.ini")));
+    ASSERT_TRUE(ini.writeInteger("plane", "selcetsubindex", 4)) << ini.error().toStdString();
+    EXPECT_TRUE(QFileInfo(q(dir.file("s.ini"))).isSymLink());
+    IniFile kept(q(dir.file("kept/s.ini")));
+    EXPECT_EQ(kept.readInteger("plane", "selcetindex", 0), 2);
+    EXPECT_EQ(kept.readInteger("plane", "selcetsubindex", 0), 4);
+}
+
 TEST(AtomicFile, AnInterruptedWriteLeavesTheOldFileIntact)
 {
     TempDir dir;
@@ -81,6 +99,7 @@ TEST(AtomicFile, AnInterruptedWriteLeavesTheOldFileIntact)
         // The program stops here, before the rename.
     }
     EXPECT_EQ(readFile(dir.file("s.ini")), "[plane]\nselcetindex=2\n");
+    EXPECT_EQ(IniFile(path).readInteger("plane", "selcetindex", 0), 2);
     EXPECT_EQ(QDir(q(dir.path())).entryList(QDir::Files | QDir::Hidden), QStringList{"s.ini"});
 }
 
