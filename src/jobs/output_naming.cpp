@@ -10,8 +10,11 @@ QString prepareOutputFolder(const QString &folderText)
     return folderText.endsWith(u'/') ? folderText : folderText + u'/';
 }
 
-QString outputPathFor(const QString &folderWithSlash, const QString &caption, const QString &extension)
+QString outputPathFor(const QString &folderWithSlash, const QString &givenCaption, const QString &extension)
 {
+    // A renamed caption may hold "/", which would reach into other folders.
+    QString caption = givenCaption;
+    caption.replace(u'/', u'_');
     const qsizetype dot = caption.lastIndexOf(u'.');
     const QString first = folderWithSlash + (dot >= 0 ? caption.left(dot) : caption) + extension;
     if (!QFileInfo::exists(first))

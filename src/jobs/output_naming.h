@@ -9,4 +9,5 @@ QString prepareOutputFolder(const QString &folderText);
 
 // folder + caption with its extension replaced by `extension` (".mp3"); while
 // that file exists, folder + caption + "_N" + extension for N = 1, 2, 3, ...
+// A "/" in the caption becomes "_", so the file always lands in the folder.
 QString outputPathFor(const QString &folderWithSlash, const QString &caption, const QString &extension);

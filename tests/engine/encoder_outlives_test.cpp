@@ -1,5 +1,7 @@
 // An encoder never outlives the program that started it, even when the
-// program is killed outright and has no chance to stop it.
+// program is killed outright and has no chance to stop it. A paused encoder
+// is stopped and cannot act on its termination signal; the kernel continues
+// it once the program's death orphans its process group.
 
 #include "media_fixtures.h"
 
@@ -14,11 +16,18 @@ using namespace std::chrono_literals;
 
 namespace {
 
-TEST(EncoderLifetime, AKilledProgramTakesItsEncoderAlong)
+class EncoderLifetime : public ::testing::TestWithParam<const char *>
+{
+};
+
+TEST_P(EncoderLifetime, AKilledProgramTakesItsEncoderAlong)
 {
     TempDir dir;
     generateMedia("-f lavfi -i testsrc=size=320x240:rate=25:duration=30", dir.file("in.mp4"));
-    ChildProcess host({ENCODER_HOST, dir.file("in.mp4"), dir.file("out.avi")});
+    std::vector<std::string> command{ENCODER_HOST, dir.file("in.mp4"), dir.file("out.avi")};
+    if (std::string(GetParam()) == "paused")
+        command.push_back("pause");
+    ChildProcess host(command);
     ASSERT_TRUE(host.started());
     const std::regex line(R"(encoder (\d+)\n)");
     ASSERT_TRUE(host.readUntil([&](const std::string &out) { return std::regex_search(out, line); }, 10s))
@@ -38,5 +47,8 @@ TEST(EncoderLifetime, AKilledProgramTakesItsEncoderAlong)
         std::this_thread::sleep_for(50ms);
     EXPECT_TRUE(livingProcessesInGroup(encoderGroup).empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(States, EncoderLifetime, ::testing::Values("running", "paused"),
+                         [](const auto &info) { return std::string(info.param); });
 
 } // namespace

@@ -29,6 +29,7 @@ TEST(OutputNaming, TakesTheFirstFreeName)
         {"movie", ".mp4", "movie_2.mp4"},      {"clip.final", ".mp4", "clip.mp4"},
         {"clip.final", ".mp4", "clip.final_1.mp4"}, {"a.b.mp3", ".mp3", "a.b.mp3"},
         {"no extension", ".amr", "no extension.amr"},
+        {"../clip.final", ".mp3", ".._clip.mp3"},  {"a/b.final", ".mp3", "a_b.mp3"},
     };
     for (const Step &s : steps) {
         const QString path = outputPathFor(out, s.caption, s.extension);
