@@ -61,7 +61,7 @@ TEST_F(JobListTest, AddedFileIsNamedWithoutItsExtensionAndCarriesItsRecords)
     const double duration = std::stod(ffprobeField(s_media->file("a.b.mp3"), "format=duration"));
     const int seconds = static_cast<int>(std::floor(duration + 0.005));
     EXPECT_EQ(row->text(kTimeColumn), secondsToTimeCode(seconds));
-    EXPECT_EQ(h.jobs.status(0), kStatusAdded);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Waiting);
     EXPECT_TRUE(h.jobs.isChecked(0));
     EXPECT_EQ(h.jobs.original(0).sourcePath, media("a.b.mp3"));
     EXPECT_EQ(h.jobs.original(0).audioCodec, QString::fromStdString(ffprobeField(s_media->file("a.b.mp3"),
@@ -126,12 +126,21 @@ TEST_F(JobListTest, RemovingRowsOneAndTwoKeepsRecordsWithTheirRows)
 {
     h.addFiles({media("one.wav"), media("two.wav"), media("three.wav"), media("four.wav")});
     ASSERT_EQ(h.jobs.rowCount(), 4);
+    // Every row carries records of its own, its state included.
+    h.jobs.setStatus(0, {JobState::Finished});
+    h.jobs.setStatus(2, JobStatus::running(1234));
+    h.jobs.setStatus(3, {JobState::Failed});
+    const Job first = h.jobs.job(0), last = h.jobs.job(3);
+    ASSERT_NE(first.original, last.original);
     h.jobs.lv()->clearSelection();
     h.jobs.lv()->topLevelItem(1)->setSelected(true);
     h.jobs.lv()->topLevelItem(2)->setSelected(true);
     h.jobs.remove();
 
     ASSERT_EQ(h.jobs.rowCount(), 2);
+    EXPECT_EQ(h.jobs.job(0), first);
+    EXPECT_EQ(h.jobs.job(1), last);
+    EXPECT_EQ(h.jobs.statusColumn(1), "Failed");
     EXPECT_EQ(h.jobs.caption(0), "one");
     EXPECT_EQ(h.jobs.caption(1), "four");
     EXPECT_EQ(h.jobs.original(0).sourcePath, media("one.wav"));
@@ -189,13 +198,13 @@ TEST_F(JobListTest, CheckAllAndUncheckAll)
 TEST_F(JobListTest, CommandsAreRefusedWhileBusy)
 {
     h.addFiles({media("one.wav")});
-    h.state.converting = true;
+    h.listBusy = true;
     h.addFiles({media("two.wav")});
     h.jobs.remove();
-    h.state.converting = false;
-    h.state.previewing = true;
+    h.listBusy = false;
+    h.previewing = true;
     h.jobs.clear();
-    h.state.previewing = false;
+    h.previewing = false;
 
     EXPECT_EQ(h.jobs.rowCount(), 1);
     const auto boxes = h.prompts.boxes();
