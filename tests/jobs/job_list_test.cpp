@@ -269,8 +269,33 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{"700", "200", "320x240"}}},
                       ProbeCase{"no overall rate", probeOf("", "700", "128", ""), std::nullopt},
                       ProbeCase{"overall not a number", probeOf("N/A", "700", "128", ""), std::nullopt},
-                      ProbeCase{"audio not a number", probeOf("900", "", "lots", ""), std::nullopt}),
+                      ProbeCase{"audio not a number", probeOf("900", "", "lots", ""), std::nullopt},
+                      // Rates are whole numbers from 0 to INT_MAX; the gaps are filled in 64 bits.
+                      ProbeCase{"overall at the int limit less a negative audio rate",
+                                probeOf("2147483647", "", "-1", ""), std::nullopt},
+                      ProbeCase{"overall at the int limit alone", probeOf("2147483647", "", "", ""),
+                                {{"2147483647", "128", "320x240"}}},
+                      ProbeCase{"overall beyond an int", probeOf("2147483648", "", "", ""), std::nullopt},
+                      ProbeCase{"negative overall", probeOf("-900", "", "", ""), std::nullopt},
+                      ProbeCase{"negative video rate met in the gap", probeOf("900", "-1", "", ""), std::nullopt},
+                      ProbeCase{"audio above overall leaves no video rate", probeOf("900", "", "1000", ""),
+                                {{"768", "1000", "320x240"}}},
+                      ProbeCase{"video above overall leaves no audio rate", probeOf("900", "1000", "", ""),
+                                {{"1000", "128", "320x240"}}},
+                      ProbeCase{"negative rate given by the probe", probeOf("900", "-5", "-7", ""),
+                                {{"768", "128", "320x240"}}}),
     NameByWhat());
+
+// A description whose audio rate is negative: the video rate it would fill in
+// (overall - audio) lies beyond an int, so the file is refused.
+TEST(JobFromProbeText, OverflowingGapIsRefused)
+{
+    ProbeFindings findings;
+    takeProbeFindings(findings, "bitrate: 2147483647 kb/s\nAudio: a, b, c, -1 kb/s\n");
+    ASSERT_EQ(findings.results.overallBitrate, "2147483647");
+    ASSERT_EQ(findings.results.audioBitrate, "-1");
+    EXPECT_FALSE(jobRecordFromProbe("/m/f.avi", findings.results).has_value());
+}
 
 TEST(JobName, DropsFolderAndLastExtension)
 {
