@@ -91,7 +91,7 @@ std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folde
     const ProfileChoices choices = profileChoicesOf(*window.selection(), *window.windows().fm_set, false);
     const QString extension = outputExtension(window.selection()->activeProfile().displayName);
     for (int row = 0; row < jobs.rowCount(); ++row) {
-        const std::optional<JobPieces> pieces = jobPieces(jobs.original(row), jobs.clip(row), choices);
+        const std::optional<JobPieces> pieces = jobPieces(jobs.job(row), choices);
         if (!pieces)
             continue;
         intputrec rec;

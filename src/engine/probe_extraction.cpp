@@ -65,6 +65,21 @@ std::optional<QString> extractDuration(const QByteArray &buffer)
     return text(line->mid(line->indexOf("Duration:") + 10, 8));
 }
 
+QString extractExactDuration(const QByteArray &buffer)
+{
+    const std::optional<QByteArray> line = probeLine(buffer, "Duration:");
+    if (!line)
+        return {};
+    const QByteArray code = line->mid(line->indexOf("Duration:") + 10, 11);
+    static constexpr char kShape[] = "99:99:99.99";
+    if (code.size() != 11)
+        return {};
+    for (int i = 0; i < 11; ++i)
+        if (kShape[i] == '9' ? !isDigit(code.at(i)) : code.at(i) != kShape[i])
+            return {};
+    return text(code);
+}
+
 QString extractBitrate(const QByteArray &line)
 {
     const qsizetype unit = line.indexOf(" kb/s");
@@ -125,6 +140,7 @@ void takeProbeFindings(ProbeFindings &findings, const QByteArray &buffer)
     if (!findings.durationFound) {
         if (const auto duration = extractDuration(buffer)) {
             results.duration = *duration;
+            results.exactDuration = extractExactDuration(buffer);
             findings.durationFound = true;
         }
     }

@@ -7,6 +7,8 @@
 #include "ui_text/prompts.h"
 
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 
 int nextCheckedRow(const std::vector<bool> &checked, int row)
 {
@@ -15,6 +17,17 @@ int nextCheckedRow(const std::vector<bool> &checked, int row)
             return next;
     return static_cast<int>(checked.size());
 }
+
+namespace {
+
+// A run that exited with 0 but wrote nothing (a clip too short for a frame,
+// a muxer that gave up) has not done its work.
+bool outputWritten(const QString &path)
+{
+    return QFileInfo(path).size() > 0;
+}
+
+} // namespace
 
 Batch::Batch(EncoderRun &run, JobList &jobs, DesktopShell &shell, MessageTable &messages, Prompts &prompts,
              Hooks hooks, QObject *parent)
@@ -118,8 +131,15 @@ void Batch::runEnded(const RunOutcome &outcome)
         m_hooks.refreshCommands();
         return;
     }
-    if (m_jobs.isChecked(*row))
-        m_jobs.setStatus(*row, {outcome.succeeded() ? JobState::Finished : JobState::Failed});
+    if (m_jobs.isChecked(*row)) {
+        const QString output = m_run.record().outputfile;
+        const bool done = outcome.succeeded() && outputWritten(output);
+        // The output name was free when the job started: what a failed run
+        // left there (a partial or empty file) is its own and goes.
+        if (!done)
+            QFile::remove(output);
+        m_jobs.setStatus(*row, {done ? JobState::Finished : JobState::Failed});
+    }
     beginAt(nextCheckedRow(checkedRows(), *row));
 }
 

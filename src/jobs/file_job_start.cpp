@@ -33,7 +33,7 @@ std::optional<StartedJob> FileJobStart::start(int row)
 {
     const Toriginalinfo &job = m_jobs.original(row);
     const ProfileChoices choices = m_choices();
-    const std::optional<JobPieces> pieces = jobPieces(job, m_jobs.clip(row), choices);
+    const std::optional<JobPieces> pieces = jobPieces(m_jobs.job(row), choices);
     if (!pieces)
         return std::nullopt;
     StartedJob started{prepareOutputFolder(m_outputFolderText())};

@@ -23,6 +23,10 @@ QString statusText(const JobStatus &status);
 struct Job {
     Toriginalinfo original;
     TClipInfo clip;
+    // The source's length as the probe read it, "HH:MM:SS.cc"; empty when
+    // unknown. A job that converts the whole source passes it on, so no
+    // file loses its last fraction of a second.
+    QString exactDuration;
     JobStatus status;
     bool operator==(const Job &) const = default;
 };

@@ -145,7 +145,7 @@ bool JobList::addOneFile(const QString &path)
     const std::optional<Toriginalinfo> job = jobRecordFromProbe(path, m_probe.results());
     if (!job)
         return false;
-    m_jobs.push_back(Job{*job, wholeClipOf(*job), {}});
+    m_jobs.push_back(Job{.original = *job, .clip = wholeClipOf(*job), .exactDuration = m_probe.results().exactDuration});
     auto *item = new QTreeWidgetItem(m_lv);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setText(kNameColumn, jobNameOf(path));

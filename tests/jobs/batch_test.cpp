@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <sys/mount.h>
 
 using namespace veltrix::test;
 using Kind = RecordingPrompts::Kind;
@@ -22,6 +23,9 @@ protected:
         generateMedia("-f lavfi -i testsrc=size=640x480:rate=25:duration=40 -f lavfi -i sine=duration=40 "
                       "-c:v libx264 -preset ultrafast -c:a aac",
                       s_media->file("long.mp4"));
+        // Lengths that are no whole number of seconds.
+        generateMedia("-f lavfi -i sine=frequency=440:duration=12.96 -ac 2", s_media->file("fraction.wav"));
+        generateMedia("-f lavfi -i sine=frequency=440:duration=0.8 -ac 2", s_media->file("short.wav"));
         // Probes as media, but its stream cannot be decoded.
         generateMedia("-f lavfi -i sine=frequency=440:duration=4 -ac 2", s_media->file("corrupt.wav"));
         std::string bytes = readFile(s_media->file("corrupt.wav"));
@@ -236,6 +240,43 @@ TEST_F(BatchTest, StartExplainsWhyItCannotStart)
     const QByteArray language = QByteArray::fromStdString(readFile(VELTRIX_BIN_DIR "/language.info"));
     EXPECT_EQ(boxes[1].text, messageLine(language, 27));
     EXPECT_EQ(boxes[2].text, messageLine(language, 26));
+}
+
+// Every fraction of a second of a whole file is converted.
+TEST_F(BatchTest, WholeFilesKeepTheirFractionOfASecond)
+{
+    h.addFiles({media("fraction.wav"), media("short.wav")});
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    const std::pair<const char *, double> lengths[] = {{"fraction.mp3", 12.96}, {"short.mp3", 0.8}};
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(lengths[row].first);
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Finished);
+        const std::string file = output(lengths[row].first).toStdString();
+        EXPECT_NEAR(std::stod("0" + ffprobeField(file, "format=duration")), lengths[row].second, 0.05);
+    }
+}
+
+// A disk that fills up mid-batch: every job fails, the batch ends, and no
+// partial or empty output is left behind.
+TEST_F(BatchTest, AFullDiskFailsEachJobAndLeavesNoPartialOutput)
+{
+    const std::string disk = h.output.file("small");
+    std::filesystem::create_directories(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here";
+    h.outputFolder = disk;
+    h.addFiles({media("fraction.wav"), media("long.mp4")});
+    h.selection.setCurrentProfileId(2);
+    h.selection.selectProfile(2);
+    h.batch.start();
+    const bool ended = h.waitForBatchEnd();
+    const QStringList left = QDir(QString::fromStdString(disk)).entryList(QDir::Files);
+    ::umount(disk.c_str());
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Failed);
+    EXPECT_EQ(h.jobs.status(1).state, JobState::Failed);
+    EXPECT_TRUE(left.isEmpty()) << left.join(", ").toStdString();
 }
 
 } // namespace

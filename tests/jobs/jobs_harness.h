@@ -97,6 +97,7 @@ public:
 
     PrivateSettings privateSettings;
     TempDir output;
+    std::string outputFolder = output.path(); // the folder jobs write to
     QWidget window;
     CommandControls controls;
     bool previewing = false;
@@ -121,7 +122,7 @@ public:
                                 .converting = [this] { return listBusy || batch.isConverting(); },
                                 .previewing = [this] { return previewing; }}};
     FileJobStart fileStart{run, jobs, [this] { return choices(); },
-                           [this] { return QString::fromStdString(output.path()); }};
+                           [this] { return QString::fromStdString(outputFolder); }};
     Batch batch{run, jobs, shell, messages, prompts,
                 Batch::Hooks{.startJob = [this](int row) { return startJob(row); },
                              .previewing = [this] { return previewing; },
