@@ -45,20 +45,17 @@ const QString kTrayToolTip = QStringLiteral("Veltrix Software");
 
 // The image buttons with their hints, in the order they are stacked: the
 // Stop button lies under Start at the same place, and shows when Start hides.
+// Their places come from the edition's layout.
 struct ImageButtonDesign {
     const char *name;
     const char *hint;
-    QPoint place;
 };
 const ImageButtonDesign kImageButtons[] = {
-    {"bt_dvdopen", "Add File", {6, 51}},        {"bt_ifo", "Add Folder", {73, 51}},
-    {"bt_remove", "Remove Files", {147, 51}},   {"bt_clear", "Clear file list", {223, 51}},
-    {"bt_chapte", "Properties", {298, 51}},     {"bt_set", "Settings", {375, 51}},
-    {"bt_back", "Back", {477, 371}},            {"bt_play", "Play", {518, 371}},
-    {"bt_next", "Forward", {559, 371}},         {"bt_playstop", "Stop", {601, 371}},
-    {"bt_cut", "Cut", {643, 371}},              {"bt_images", "Save Image", {684, 371}},
-    {"Bt_Convertstop", "Stop convert", {500, 443}}, {"bt_start", "Start conversion", {500, 443}},
-    {"bt_web", "About US", {677, 31}},
+    {"bt_dvdopen", "Add File"},   {"bt_ifo", "Add Folder"},     {"bt_remove", "Remove Files"},
+    {"bt_clear", "Clear file list"}, {"bt_chapte", "Properties"}, {"bt_set", "Settings"},
+    {"bt_back", "Back"},          {"bt_play", "Play"},          {"bt_next", "Forward"},
+    {"bt_playstop", "Stop"},      {"bt_cut", "Cut"},            {"bt_images", "Save Image"},
+    {"Bt_Convertstop", "Stop convert"}, {"bt_start", "Start conversion"}, {"bt_web", "About US"},
 };
 
 // The command of each image button.
@@ -127,12 +124,14 @@ void Tfm_main::createControls()
     for (const ImageButtonDesign &design : kImageButtons) {
         const QString name = QString::fromLatin1(design.name);
         auto *button = new TImageButton(name, QString::fromLatin1(design.hint), m_folder, this);
-        button->move(design.place);
         button->installEventFilter(this);
         connect(button, &QAbstractButton::clicked, this, [this, name] { run(buttonCommand(name)); });
         m_buttons[name] = button;
         m_commandControls.add(button);
     }
+    // The places of the file-mode layout, which the zuvok layouts keep.
+    for (const ControlPlace &place : editionLayout(false, false).buttonPlaces)
+        m_buttons.at(place.name)->move(place.topLeft);
 
     ed_output = new QLineEdit(QStringLiteral("C:\\My Video"), this);
     ed_output->setObjectName(QStringLiteral("ed_output"));
