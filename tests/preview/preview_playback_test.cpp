@@ -5,43 +5,16 @@
 #include "preview/preview_playback.h"
 
 #include "fake_preview_engine.h"
+#include "recording_preview_host.h"
 #include "platform/skin/skin.h"
 
 #include <QFrame>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <map>
 #include <memory>
 #include <optional>
 
 namespace {
-
-// The job list as the preview sees it, with what the preview wrote to it.
-class RecordingHost : public PreviewHost {
-public:
-    int rowCount() const override { return int(rows.size()); }
-    std::optional<int> selectedRow() const override { return selected; }
-    PreviewRow row(int row) const override { return rows.at(size_t(row)); }
-    void setRowStatus(int row, PreviewStatus status) override { statuses[row] = previewStatusText(status); }
-    void clearSelection() override { selected.reset(); }
-    void selectRow(int row) override
-    {
-        selected = row;
-        if (playback)
-            playback->setPreviewRow(row);
-    }
-    void refreshCommands() override { ++refreshes; }
-    void warn(int number) override { warnings.push_back(number); }
-    void reportError(const QString &text) override { errors << text; }
-
-    std::vector<PreviewRow> rows;
-    std::optional<int> selected;
-    std::map<int, QString> statuses;
-    int refreshes = 0;
-    std::vector<int> warnings;
-    QStringList errors;
-    PreviewPlayback *playback = nullptr;
-};
 
 PreviewRow fileRow(const char *path, qint32 fullDuration, qint32 rowDuration)
 {
