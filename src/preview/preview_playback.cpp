@@ -114,8 +114,7 @@ void PreviewPlayback::playbackEnded(const PreviewEnd &end)
     stopPreview();
     if (end.failed) {
         const QString what = m_source.path.isEmpty() ? QStringLiteral("this DVD row") : m_source.path;
-        m_host.reportError(QStringLiteral("The preview cannot play %1 (%2). Check that the source still exists "
-                                          "and can be read; it may still convert.")
+        m_host.reportError(QStringLiteral("The preview cannot play %1: %2. Check that it still exists and can be read.")
                                .arg(what, end.reason));
     }
 }

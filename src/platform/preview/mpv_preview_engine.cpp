@@ -10,6 +10,7 @@
 namespace {
 
 constexpr std::uint64_t kPositionObserver = 1;
+constexpr std::uint64_t kTrackCountObserver = 2;
 
 // Options of every preview: no key or mouse handling of mpv's own (it would
 // swallow the panel's clicks), no scripts, no on-screen controller, and a
@@ -118,7 +119,12 @@ bool MpvPreviewEngine::InitPreviewWindow(quintptr window, qint32, qint32)
     }
     if (const int result = m_mpv->initialize(handle); result < 0)
         return fail(handle, QStringLiteral("The preview player could not start (%1).").arg(mpvError(m_mpv, result)));
+    if (!m_dvd.registerWith(*m_mpv, handle))
+        return fail(handle, QStringLiteral("The preview player cannot read DVDs. Install libmpv2 from Debian 12 "
+                                           "and try again."));
     m_mpv->observe_property(handle, kPositionObserver, "time-pos", MPV_FORMAT_DOUBLE);
+    // Tracks of a DVD row may show up after the start (a late subtitle).
+    m_mpv->observe_property(handle, kTrackCountObserver, "track-list/count", MPV_FORMAT_INT64);
     m_handle = handle;
     ++m_session;
     m_phase = Phase::Idle;
@@ -160,6 +166,8 @@ void MpvPreviewEngine::handleEvent(const mpv_event &event)
         const auto *property = static_cast<const mpv_event_property *>(event.data);
         if (event.reply_userdata == kPositionObserver && property->format == MPV_FORMAT_DOUBLE && m_events.position)
             m_events.position(*static_cast<const double *>(property->data));
+        else if (event.reply_userdata == kTrackCountObserver && m_phase == Phase::Loaded)
+            selectDvdTracks();
         break;
     }
     case MPV_EVENT_COMMAND_REPLY: {
@@ -185,6 +193,7 @@ void MpvPreviewEngine::handleEvent(const mpv_event &event)
         if (m_phase != Phase::Loading || m_startingEntry != m_entry)
             break;
         m_phase = Phase::Loaded;
+        selectDvdTracks();
         if (m_pendingSeek) {
             Seek(*m_pendingSeek);
             m_pendingSeek.reset();
@@ -198,8 +207,11 @@ void MpvPreviewEngine::handleEvent(const mpv_event &event)
             break;
         if (end->reason == MPV_END_FILE_REASON_EOF)
             endPlayback({false, {}});
-        else if (end->reason == MPV_END_FILE_REASON_ERROR)
-            endPlayback({true, mpvError(m_mpv, end->error)});
+        else if (end->reason == MPV_END_FILE_REASON_ERROR) {
+            // A DVD row that could not be opened says why in its own words.
+            const QString dvdError = m_dvd.takeError();
+            endPlayback({true, dvdError.isEmpty() ? mpvError(m_mpv, end->error) : dvdError});
+        }
         break;
     }
     default:
@@ -251,7 +263,10 @@ void MpvPreviewEngine::Play(const PreviewSource &source)
     m_playReply = m_nextReply++;
     const QByteArray start = "start=" + QByteArray::number(m_startSeconds);
     m_startSeconds = 0;
-    const QByteArray path = source.path.toUtf8();
+    m_dvdTracks = source.dvd;
+    if (source.dvd)
+        m_dvd.setSource(*source.dvd);
+    const QByteArray path = source.dvd ? QByteArray(MpvDvdProtocol::kUrl) : source.path.toUtf8();
     const int queued = command({"loadfile", path.constData(), "replace", start.constData()}, m_playReply);
     if (queued < 0) {
         // Reported like any other failure, after Play has returned.
@@ -260,6 +275,38 @@ void MpvPreviewEngine::Play(const PreviewSource &source)
         const quint64 session = m_session;
         QMetaObject::invokeMethod(
             this, [this, end, session] { if (m_session == session) endPlayback(end); }, Qt::QueuedConnection);
+    }
+}
+
+QByteArray MpvPreviewEngine::playerProperty(const char *name) const
+{
+    if (!m_handle)
+        return {};
+    char *value = m_mpv->get_property_string(m_handle, name);
+    const QByteArray text(value);
+    m_mpv->free(value);
+    return text;
+}
+
+void MpvPreviewEngine::selectDvdTracks()
+{
+    if (!m_dvdTracks)
+        return;
+    if (m_dvdTracks->subtitleStreamId < 0)
+        m_mpv->set_property_string(m_handle, "sid", "no");
+    const qint64 audio = m_dvdTracks->audioStreamId < 0 ? -1 : mpvSourceIdOfDvdStream(m_dvdTracks->audioStreamId);
+    const qint64 subtitle =
+        m_dvdTracks->subtitleStreamId < 0 ? -1 : mpvSourceIdOfDvdStream(m_dvdTracks->subtitleStreamId);
+    const int count = playerProperty("track-list/count").toInt();
+    for (int i = 0; i < count; ++i) {
+        const QByteArray track = "track-list/" + QByteArray::number(i) + "/";
+        const QByteArray type = playerProperty(track + "type");
+        const qint64 sourceId = playerProperty(track + "src-id").toLongLong();
+        const QByteArray id = playerProperty(track + "id");
+        if (type == "audio" && sourceId == audio)
+            m_mpv->set_property_string(m_handle, "aid", id.constData());
+        else if (type == "sub" && sourceId == subtitle)
+            m_mpv->set_property_string(m_handle, "sid", id.constData());
     }
 }
 

@@ -6,6 +6,7 @@
 // Events of mpv's threads are handed to the thread that created the engine
 // and delivered there.
 
+#include "platform/preview/mpv_dvd_protocol.h"
 #include "platform/preview/preview_engine.h"
 
 #include <QByteArray>
@@ -49,6 +50,10 @@ public:
     void Stop() override;
     void DestroyPreviewWindow() override;
 
+    // One of mpv's properties as text ("" without a player or file), to
+    // see what the player does (which tracks it plays, for instance).
+    QByteArray playerProperty(const char *name) const;
+
 private:
     enum class Phase { Idle, Loading, Loaded };
 
@@ -58,6 +63,7 @@ private:
     void endPlayback(const PreviewEnd &end);
     int command(std::initializer_list<const char *> arguments, std::uint64_t replyId = 0);
     bool fail(mpv_handle *handle, const QString &error);
+    void selectDvdTracks();
 
     MpvPreviewSettings m_settings;
     const MpvLibrary *m_mpv = nullptr;
@@ -74,4 +80,7 @@ private:
     std::uint64_t m_nextReply = 1;
     std::int64_t m_entry = -1;       // playlist entry of the last Play
     std::int64_t m_startingEntry = -1;
+
+    MpvDvdProtocol m_dvd;
+    std::optional<DvdPreviewSource> m_dvdTracks; // the DVD row playing, whose tracks are chosen
 };

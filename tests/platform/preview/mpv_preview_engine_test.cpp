@@ -1,9 +1,11 @@
-// The real libmpv player with null outputs: it plays generated clips, starts
-// where a Seek before Play says, seeks and pauses, reports the end of the
-// file or a failure once, and leaves no thread behind.
+// The real libmpv player with null outputs: it plays generated clips and the
+// sectors of an authored DVD with the chosen audio track, starts where a Seek
+// before Play says, seeks and pauses, reports the end of the file or a
+// failure once, and leaves no thread behind.
 
 #include "platform/preview/mpv_preview_engine.h"
 
+#include "dvd_fixture.h"
 #include "media_fixtures.h"
 
 #include <QTest>
@@ -202,6 +204,59 @@ TEST_F(MpvPreviewEngineTest, ASecondPreviewOnTheSameEngineWorks)
     engine->Seek(2);
     engine->Play({media("six.mp4"), {}});
     ASSERT_TRUE(waitForPosition(2.2));
+}
+
+struct DvdAudioCase {
+    const char *name;
+    qint32 streamId;
+    const char *playedSourceId;
+};
+
+class MpvDvdRowTest : public MpvPreviewEngineTest, public ::testing::WithParamInterface<DvdAudioCase> {
+protected:
+    static void SetUpTestSuite()
+    {
+        MpvPreviewEngineTest::SetUpTestSuite();
+        s_dvd = authorDvd(s_dir->path());
+    }
+    static DvdPreviewSource row(qint32 audioStreamId)
+    {
+        return DvdPreviewSource{QString::fromStdString(s_dvd.folder), 1, {{0, s_dvd.vobSectors - 1}}, audioStreamId, -1};
+    }
+    static inline AuthoredDvd s_dvd;
+};
+
+TEST_P(MpvDvdRowTest, PlaysItsSectorsWithTheChosenAudioTrack)
+{
+    start();
+    engine->Play({{}, row(GetParam().streamId)});
+    ASSERT_TRUE(waitForPosition(0.5)) << (ends.empty() ? "" : ends[0].reason.toStdString());
+    EXPECT_EQ(engine->playerProperty("current-tracks/audio/src-id"), GetParam().playedSourceId);
+    EXPECT_TRUE(ends.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tracks, MpvDvdRowTest,
+                         ::testing::Values(DvdAudioCase{"Ac3", 0x80, "128"}, DvdAudioCase{"Mpeg", 0xC0, "448"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(MpvDvdRowTest, ADvdRowThatCannotBeReadFailsWithItsReason)
+{
+    start();
+    DvdPreviewSource gone = row(0x80);
+    gone.dvdFolder = media("no-such-dvd");
+    engine->Play({{}, gone});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !ends.empty(); }, 5000));
+    EXPECT_TRUE(ends[0].failed);
+    EXPECT_TRUE(ends[0].reason.contains("cannot be opened")) << ends[0].reason.toStdString();
+}
+
+TEST_F(MpvDvdRowTest, ReachesTheEndOfItsSectors)
+{
+    start({true, true});
+    engine->Play({{}, row(0x80)});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !ends.empty(); }, 10000));
+    EXPECT_FALSE(ends[0].failed) << ends[0].reason.toStdString();
+    EXPECT_GE(positions.back(), 3.5);
 }
 
 } // namespace
