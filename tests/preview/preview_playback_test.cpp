@@ -230,30 +230,20 @@ TEST_F(PreviewPlaybackTest, APlayerThatCannotStartLeavesTheWindowIdle)
     EXPECT_NE(host.statuses[0], "Play");
 }
 
-TEST_F(PreviewPlaybackTest, AStalledPlayerIsStoppedOnTheThirdStalledTick)
+TEST_F(PreviewPlaybackTest, AStalledPlayerIsStoppedOnTheThirdStalledTickOfItsOwn)
 {
-    play(0);
-    tickAt(0.04);
-    tickAt(1.04);
-    tickAt(2.04);
-    tickAt(2.04);
-    tickAt(2.04);
-    EXPECT_TRUE(state.previewing);
-    tickAt(2.04);
-    EXPECT_FALSE(state.previewing);
-    EXPECT_FALSE(playback->positionTimer().isActive());
-}
-
-TEST_F(PreviewPlaybackTest, StallsOfDifferentPreviewsDoNotAddUp)
-{
+    // Two stalled ticks of an earlier preview do not count for the next one.
     play(0);
     for (double at : {0.04, 1.04, 2.04, 2.04, 2.04})
         tickAt(at);
     playback->stopPreview();
     play(0);
-    for (double at : {0.04, 1.04, 2.04, 2.04})
+    for (double at : {0.04, 1.04, 2.04, 2.04, 2.04})
         tickAt(at);
-    EXPECT_TRUE(state.previewing) << "one stalled tick of a new preview";
+    EXPECT_TRUE(state.previewing);
+    tickAt(2.04);
+    EXPECT_FALSE(state.previewing);
+    EXPECT_FALSE(playback->positionTimer().isActive());
 }
 
 TEST_F(PreviewPlaybackTest, TheEndTimerStopsThePreviewOnItsFirstTick)
@@ -333,32 +323,34 @@ TEST_F(PreviewPlaybackTest, DraggingThePlayBarSeeksAndReleaseRestartsTheTimer)
     EXPECT_EQ(text(mainWindow, "play_time"), "00:05:05");
 }
 
-TEST_F(PreviewPlaybackTest, TheSliderOfACutFileSpansTheWholeFile)
-{
-    play(1); // 600 s file cut to 150 s
-    engine.calls.clear();
-    dragPlayBar(5000);
-    playback->sliderRelease(PositionSlider::Play);
-    EXPECT_EQ(engine.calls, QStringList({"Seek 300", "Seek 300"}));
-    tickAt(0.04);
-    tickAt(300.04);
-    EXPECT_EQ(slider(mainWindow, "play_bar"), 5000);
-    tickAt(301.04);
-    EXPECT_FALSE(playback->endTimer().isActive()) << "past the clip length the whole file plays on";
-}
+struct SpanCase {
+    const char *name;
+    int row;
+    qint32 middle; // the second in the middle of the bar
+};
 
-TEST_F(PreviewPlaybackTest, ADvdRowWithoutFullDurationUsesItsDuration)
+class PreviewSpanTest : public PreviewPlaybackTest, public ::testing::WithParamInterface<SpanCase> {
+};
+
+TEST_P(PreviewSpanTest, TheBarSpansTheFullDurationOrTheDurationOfADvdRow)
 {
-    play(2); // full duration 0, 120 s
+    play(GetParam().row);
     engine.calls.clear();
     dragPlayBar(5000);
     playback->sliderRelease(PositionSlider::Play);
-    EXPECT_EQ(engine.calls, QStringList({"Seek 60", "Seek 60"}));
+    const QString seek = QStringLiteral("Seek %1").arg(GetParam().middle);
+    EXPECT_EQ(engine.calls, QStringList({seek, seek}));
     tickAt(0.04);
-    tickAt(60.04);
+    tickAt(GetParam().middle + 0.04);
     EXPECT_EQ(slider(mainWindow, "play_bar"), 5000);
     EXPECT_EQ(playPosWidth(), 105);
+    tickAt(GetParam().middle + 1.04);
+    EXPECT_FALSE(playback->endTimer().isActive()) << "halfway, far from the end";
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, PreviewSpanTest,
+                         ::testing::Values(SpanCase{"FileCutTo150Of600", 1, 300}, SpanCase{"DvdRowOf120", 2, 60}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(PreviewPlaybackTest, TrackingWhileIdleShowsTheTargetWithoutSeeking)
 {
