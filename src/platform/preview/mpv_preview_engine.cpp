@@ -118,7 +118,9 @@ bool MpvPreviewEngine::InitPreviewWindow(quintptr window, qint32, qint32)
                                     .arg(QString::fromLatin1(name), QString::fromLatin1(value), mpvError(m_mpv, result)));
     }
     if (const int result = m_mpv->initialize(handle); result < 0)
-        return fail(handle, QStringLiteral("The preview player could not start (%1).").arg(mpvError(m_mpv, result)));
+        return fail(handle, QStringLiteral("The preview player could not start (%1). Install libmpv2 from Debian 12 "
+                                           "and try again.")
+                                .arg(mpvError(m_mpv, result)));
     if (!m_dvd.registerWith(*m_mpv, handle))
         return fail(handle, QStringLiteral("The preview player cannot read DVDs. Install libmpv2 from Debian 12 "
                                            "and try again."));
