@@ -11,7 +11,7 @@ packages=(
   libmpv-dev libjack-jackd2-dev
   libsimpleini-dev
   googletest libgtest-dev
-  xvfb xauth
+  xvfb xauth libx11-dev
 )
 
 missing=()
