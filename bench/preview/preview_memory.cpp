@@ -40,6 +40,7 @@ public:
     void setRowStatus(int, PreviewStatus) override {}
     void clearSelection() override {}
     void selectRow(int) override {}
+    bool converting() const override { return false; }
     void refreshCommands() override {}
     void warn(int number) override { std::fprintf(stderr, "message %d\n", number); }
     void reportError(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
@@ -63,10 +64,9 @@ int main(int argc, char *argv[])
 
     MpvPreviewEngine engine;
     OneRow host(QString::fromLocal8Bit(argv[1]));
-    RunState state;
     PreviewDisplay display;
     display.panel = panel;
-    PreviewPlayback playback(engine, host, state, display);
+    PreviewPlayback playback(engine, host, display);
 
     const auto report = [](const char *moment) {
         std::printf("%s_kb=%ld\n%s_file_kb=%ld\n", moment, statusKb("VmRSS:"), moment, statusKb("RssFile:"));

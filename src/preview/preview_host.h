@@ -32,6 +32,8 @@ public:
     virtual void clearSelection() = 0;
     // Selects the row and runs the row click, as a click on it does.
     virtual void selectRow(int row) = 0;
+    // Whether a batch converts: Play is then refused.
+    virtual bool converting() const = 0;
     // Runs the command availability rule (the previewing flag has changed).
     virtual void refreshCommands() = 0;
     // Shows numbered message `number` of the message table in a warning box.

@@ -44,9 +44,9 @@ std::optional<PositionSlider> positionSliderNamed(const QString &objectName)
     return std::nullopt;
 }
 
-PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, RunState &state, PreviewDisplay display,
+PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display,
                                  QObject *parent)
-    : QObject(parent), m_engine(engine), m_host(host), m_state(state), m_display(std::move(display))
+    : QObject(parent), m_engine(engine), m_host(host), m_display(std::move(display))
 {
     m_positionTimer.setObjectName(QStringLiteral("play_time"));
     m_positionTimer.setInterval(1000);
@@ -60,8 +60,8 @@ PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, RunSt
 
 PreviewPlayback::~PreviewPlayback()
 {
-    if (m_state.previewing) {
-        m_state.previewing = false;
+    if (m_previewing) {
+        m_previewing = false;
         m_engine.Stop();
         m_engine.DestroyPreviewWindow();
     }
@@ -72,15 +72,15 @@ void PreviewPlayback::playSelectedRow()
     const std::optional<int> selected = m_host.selectedRow();
     if (!selected)
         return;
-    if (m_state.converting) {
+    if (m_host.converting()) {
         m_host.warn(kMessageConverting);
         return;
     }
     if (m_paused)
         togglePause();
-    if (m_state.previewing)
+    if (m_previewing)
         return;
-    m_state.previewing = true;
+    m_previewing = true;
     m_host.refreshCommands();
     m_display.panel->show();
     m_row = *selected;
@@ -109,7 +109,7 @@ void PreviewPlayback::startPreview(const PreviewRow &row)
 
 void PreviewPlayback::playbackEnded(const PreviewEnd &end)
 {
-    if (!m_state.previewing)
+    if (!m_previewing)
         return;
     stopPreview();
     if (end.failed) {
@@ -121,8 +121,8 @@ void PreviewPlayback::playbackEnded(const PreviewEnd &end)
 
 void PreviewPlayback::stopPreview()
 {
-    if (m_state.previewing) {
-        m_state.previewing = false;
+    if (m_previewing) {
+        m_previewing = false;
         // The player's Destroy waits for its threads, so no pause is needed between the two.
         m_engine.Stop();
         m_engine.DestroyPreviewWindow();
@@ -143,7 +143,7 @@ void PreviewPlayback::stopPreview()
 
 void PreviewPlayback::togglePause()
 {
-    if (!m_state.previewing)
+    if (!m_previewing)
         return;
     m_paused = !m_paused;
     m_engine.Pause();
@@ -180,7 +180,7 @@ void PreviewPlayback::step(int by)
 
 void PreviewPlayback::setPreviewRow(int row)
 {
-    if (!m_state.previewing)
+    if (!m_previewing)
         m_row = row;
 }
 
@@ -232,11 +232,11 @@ void PreviewPlayback::Timer1Timer()
 
 void PreviewPlayback::sliderPress(PositionSlider)
 {
-    if (m_state.converting)
+    if (m_host.converting())
         return;
     m_sliderDrag = true;
     // The display stops following the player while the user drags.
-    if (m_state.previewing)
+    if (m_previewing)
         m_positionTimer.stop();
 }
 
@@ -249,13 +249,13 @@ void PreviewPlayback::sliderTrack(PositionSlider slider)
     const qint32 target = sliderSecond(value, previewRowLength());
     showText(display.timeText, secondsToTimeCode(target));
     display.fill.show(value);
-    if (m_state.previewing)
+    if (m_previewing)
         m_engine.Seek(target);
 }
 
 void PreviewPlayback::sliderRelease(PositionSlider slider)
 {
-    if (m_state.previewing && !m_state.converting) {
+    if (m_previewing && !m_host.converting()) {
         PositionDisplay &display = displayOf(slider);
         const qint32 value = sliderPosition(display.slider);
         const qint32 target = sliderSecond(value, previewRowLength()) + m_clock.startOffset;

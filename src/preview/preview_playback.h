@@ -7,11 +7,10 @@
 //
 // Owns the preview state (preview row, paused, slider drag, cutter open, the
 // position clock) and the two timers `play_time` (1000 ms, position) and
-// `Timer1` (10 ms, deferred stop). The previewing flag lives in RunState,
-// which the command availability rule reads.
+// `Timer1` (10 ms, deferred stop), and the previewing flag that the command
+// availability rule reads.
 
-#include "engine/position_bar.h"
-#include "engine/run_state.h"
+#include "platform/skin/position_bar.h"
 #include "preview/preview_host.h"
 #include "preview/preview_position.h"
 
@@ -48,7 +47,7 @@ public:
 
     // The panel is made a native window for the player. All references must
     // outlive this object.
-    PreviewPlayback(PreviewEngine &engine, PreviewHost &host, RunState &state, PreviewDisplay display,
+    PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display,
                     QObject *parent = nullptr);
     // Ends a running preview's player; touches neither the host nor the display.
     ~PreviewPlayback() override;
@@ -79,7 +78,7 @@ public:
     void play_timeTimer();
     void Timer1Timer();
 
-    bool previewing() const { return m_state.previewing; }
+    bool previewing() const { return m_previewing; }
     bool paused() const { return m_paused; }
     bool sliderDragging() const { return m_sliderDrag; }
     bool cutterOpen() const { return m_cutterOpen; }
@@ -99,9 +98,9 @@ private:
 
     PreviewEngine &m_engine;
     PreviewHost &m_host;
-    RunState &m_state;
     PreviewDisplay m_display;
 
+    bool m_previewing = false;
     int m_row = 0;
     PreviewSource m_source;
     bool m_paused = false;

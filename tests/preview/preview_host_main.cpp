@@ -54,10 +54,9 @@ int main(int argc, char *argv[])
         MpvPreviewEngine engine{MpvPreviewSettings{true, false}};
         RecordingHost host;
         host.rows = {PreviewRow{PreviewSource{QString::fromLocal8Bit(argv[1]), {}}, 30, 30}};
-        RunState state;
         PreviewDisplay display;
         display.panel = panel;
-        PreviewPlayback playback(engine, host, state, display);
+        PreviewPlayback playback(engine, host, display);
         host.playback = &playback;
 
         report("libmpv-at-start", libmpvMapped());

@@ -61,14 +61,13 @@ TEST(PreviewOnScreen, TheClipAppearsInsideThePanel)
     MpvPreviewEngine engine{MpvPreviewSettings{}};
     RecordingHost host;
     host.rows = {PreviewRow{PreviewSource{QString::fromStdString(dir.file("quarters.mp4")), {}}, 8, 8}};
-    RunState state;
     PreviewDisplay display;
     display.panel = panel;
-    PreviewPlayback playback(engine, host, state, display);
+    PreviewPlayback playback(engine, host, display);
     host.playback = &playback;
     host.selectRow(0);
     playback.playSelectedRow();
-    ASSERT_TRUE(state.previewing) << host.errors.join(' ').toStdString();
+    ASSERT_TRUE(playback.previewing()) << host.errors.join(' ').toStdString();
 
     const QPoint origin = panel->mapToGlobal(QPoint(0, 0));
     const struct {
@@ -99,7 +98,7 @@ TEST(PreviewOnScreen, TheClipAppearsInsideThePanel)
 
     playback.stopPreview();
     EXPECT_TRUE(panel->isHidden());
-    EXPECT_FALSE(state.previewing);
+    EXPECT_FALSE(playback.previewing());
 }
 
 } // namespace

@@ -45,7 +45,7 @@ protected:
 
         host.rows = {fileRow("/media/a.mp4", 600, 600), fileRow("/media/b.mp4", 600, 150),
                      PreviewRow{PreviewSource{{}, DvdPreviewSource{}}, 0, 120}};
-        playback = std::make_unique<PreviewPlayback>(engine, host, state, display);
+        playback = std::make_unique<PreviewPlayback>(engine, host, display);
         host.playback = playback.get();
     }
 
@@ -84,7 +84,6 @@ protected:
     qint32 playPosLeft = 0, cutPosLeft = 0;
     FakePreviewEngine engine;
     RecordingHost host;
-    RunState state;
     std::unique_ptr<PreviewPlayback> playback;
 };
 
@@ -94,7 +93,7 @@ TEST_F(PreviewPlaybackTest, PlayStartsThePlayerInThePanel)
     EXPECT_EQ(engine.calls, QStringList({"Init 233x174", "SetEventFuntion", "Seek 0", "Play /media/a.mp4"}));
     EXPECT_EQ(engine.window, panel->winId());
     EXPECT_TRUE(panel->testAttribute(Qt::WA_NativeWindow));
-    EXPECT_TRUE(state.previewing);
+    EXPECT_TRUE(playback->previewing());
     EXPECT_TRUE(playback->positionTimer().isActive());
     EXPECT_EQ(playback->positionTimer().interval(), 1000);
     EXPECT_FALSE(panel->isHidden());
@@ -107,11 +106,11 @@ TEST_F(PreviewPlaybackTest, PlayNeedsASelectedRowAndNoConversion)
 {
     playback->playSelectedRow();
     EXPECT_TRUE(engine.calls.isEmpty());
-    state.converting = true;
+    host.batchRunning = true;
     play(0);
     EXPECT_TRUE(engine.calls.isEmpty());
     EXPECT_EQ(host.warnings, std::vector<int>{26});
-    EXPECT_FALSE(state.previewing);
+    EXPECT_FALSE(playback->previewing());
 }
 
 TEST_F(PreviewPlaybackTest, PlayWhilePlayingChangesNothing)
@@ -165,7 +164,7 @@ TEST_F(PreviewPlaybackTest, StopReleasesThePlayerAndResetsTheDisplay)
     engine.calls.clear();
     playback->stopPreview();
     EXPECT_EQ(engine.calls, QStringList({"Stop", "Destroy"}));
-    EXPECT_FALSE(state.previewing);
+    EXPECT_FALSE(playback->previewing());
     EXPECT_FALSE(playback->paused()) << "a stopped preview is not paused";
     EXPECT_EQ(host.statuses[0], "Stop");
     EXPECT_TRUE(panel->isHidden());
@@ -203,7 +202,7 @@ TEST_F(PreviewPlaybackTest, TheEndOfTheMediaStopsThePreview)
     engine.calls.clear();
     engine.reportEnd({false, {}});
     EXPECT_EQ(engine.calls, QStringList({"Stop", "Destroy"}));
-    EXPECT_FALSE(state.previewing);
+    EXPECT_FALSE(playback->previewing());
     EXPECT_EQ(host.statuses[0], "Stop");
     EXPECT_TRUE(host.errors.isEmpty());
 }
@@ -212,7 +211,7 @@ TEST_F(PreviewPlaybackTest, AFileThePlayerCannotPlayIsStoppedAndExplained)
 {
     play(1);
     engine.reportEnd({true, "unrecognized file format"});
-    EXPECT_FALSE(state.previewing);
+    EXPECT_FALSE(playback->previewing());
     ASSERT_EQ(host.errors.size(), 1);
     EXPECT_TRUE(host.errors[0].contains("/media/b.mp4"));
     EXPECT_TRUE(host.errors[0].contains("unrecognized file format"));
@@ -222,7 +221,7 @@ TEST_F(PreviewPlaybackTest, APlayerThatCannotStartLeavesTheWindowIdle)
 {
     engine.initFails = true;
     play(0);
-    EXPECT_FALSE(state.previewing) << "a conversion can still start";
+    EXPECT_FALSE(playback->previewing()) << "a conversion can still start";
     EXPECT_TRUE(panel->isHidden());
     EXPECT_FALSE(playback->positionTimer().isActive());
     EXPECT_FALSE(engine.calls.contains("Play /media/a.mp4"));
@@ -240,9 +239,9 @@ TEST_F(PreviewPlaybackTest, AStalledPlayerIsStoppedOnTheThirdStalledTickOfItsOwn
     play(0);
     for (double at : {0.04, 1.04, 2.04, 2.04, 2.04})
         tickAt(at);
-    EXPECT_TRUE(state.previewing);
+    EXPECT_TRUE(playback->previewing());
     tickAt(2.04);
-    EXPECT_FALSE(state.previewing);
+    EXPECT_FALSE(playback->previewing());
     EXPECT_FALSE(playback->positionTimer().isActive());
 }
 
@@ -257,7 +256,7 @@ TEST_F(PreviewPlaybackTest, TheEndTimerStopsThePreviewOnItsFirstTick)
     tickAt(3.04);
     ASSERT_TRUE(playback->endTimer().isActive());
     EXPECT_EQ(playback->endTimer().interval(), 10);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !state.previewing; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !playback->previewing(); }, 1000));
     EXPECT_FALSE(playback->endTimer().isActive());
     EXPECT_EQ(host.statuses[0], "Stop");
 }
@@ -284,7 +283,7 @@ TEST_P(PreviewStepTest, StopsAndPlaysTheNeighbourOrOnlyClearsTheSelection)
     if (GetParam().playedRow < 0) {
         EXPECT_FALSE(host.selected.has_value());
         EXPECT_TRUE(engine.calls.isEmpty());
-        EXPECT_TRUE(state.previewing);
+        EXPECT_TRUE(playback->previewing());
         EXPECT_EQ(playback->previewRow(), GetParam().from);
         return;
     }
@@ -374,7 +373,7 @@ TEST_F(PreviewPlaybackTest, TicksLeaveADraggedSliderAlone)
 TEST_F(PreviewPlaybackTest, SliderGesturesAreIgnoredWhileConverting)
 {
     host.selectRow(0);
-    state.converting = true;
+    host.batchRunning = true;
     playback->sliderPress(PositionSlider::Play);
     EXPECT_FALSE(playback->sliderDragging());
 }

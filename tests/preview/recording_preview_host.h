@@ -23,6 +23,7 @@ public:
         if (playback)
             playback->setPreviewRow(row);
     }
+    bool converting() const override { return batchRunning; }
     void refreshCommands() override { ++refreshes; }
     void warn(int number) override { warnings.push_back(number); }
     void reportError(const QString &text) override { errors << text; }
@@ -30,6 +31,7 @@ public:
     std::vector<PreviewRow> rows;
     std::optional<int> selected;
     std::map<int, QString> statuses;
+    bool batchRunning = false;
     int refreshes = 0;
     std::vector<int> warnings;
     QStringList errors;
