@@ -22,6 +22,13 @@ std::optional<std::string> CommandLine::outputPath() const
     return last;
 }
 
+std::optional<std::string> CommandLine::probeInput() const
+{
+    if (args_.size() == 2 && args_[0] == "-i")
+        return args_[1];
+    return std::nullopt;
+}
+
 bool CommandLine::overwrite() const
 {
     return std::find(args_.begin(), args_.end(), "-y") != args_.end();

@@ -18,6 +18,10 @@ public:
     // ("-i file") has none.
     std::optional<std::string> outputPath() const;
 
+    // The input of a probe run: the file of "-i <file>" when those two
+    // arguments are all there is.
+    std::optional<std::string> probeInput() const;
+
     // True when -y was given (overwrite without asking).
     bool overwrite() const;
 
