@@ -24,6 +24,12 @@ int main(int argc, char* argv[])
 
     const CommandLine command(resolveDvdJobInput(std::vector<std::string>(argv + 1, argv + argc)));
 
+    // Checked before anything reads a rate: ffmpeg would refuse such a rate
+    // anyway, and rounding it would overflow.
+    if (const auto error = command.bitRateError()) {
+        out.write(*error);
+        return 1;
+    }
     if (const auto input = command.probeInput())
         return runProbe(*input, out);
 
