@@ -10,11 +10,10 @@
 // Usage: bench_batch [rounds]   (7 at least)
 
 #include "app/program_windows.h"
-#include "app/prompts.h"
+#include "ui_text/prompts.h"
 #include "app/tfm_main.h"
 #include "engine/commandline.h"
 #include "engine/encoder_run.h"
-#include "engine/run_state.h"
 #include "jobs/argument_pieces.h"
 #include "jobs/job_list.h"
 #include "jobs/profile_choices.h"
@@ -145,7 +144,7 @@ std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folde
     const ProfileChoices choices = profileChoicesOf(*window.selection(), *window.windows().fm_set, false);
     const QString extension = outputExtension(window.selection()->activeProfile().displayName);
     for (int row = 0; row < jobs.rowCount(); ++row) {
-        const std::optional<JobPieces> pieces = jobPieces(jobs.original(row), jobs.clip(row), choices);
+        const std::optional<JobPieces> pieces = jobPieces(jobs.job(row), choices);
         if (!pieces)
             continue;
         intputrec rec;
@@ -197,7 +196,6 @@ int main(int argc, char *argv[])
     QDir().mkpath(reference);
     window->findChild<QLineEdit *>("ed_output")->setText(out);
     JobList &jobs = window->jobs();
-    RunState &state = window->runState();
     EncoderRun &run = window->encoderRun();
 
     const int rounds = std::max(kLeastRounds, argc > 1 ? std::atoi(argv[1]) : 0);
@@ -210,7 +208,7 @@ int main(int argc, char *argv[])
 
         Stopwatch watch;
         window->findChild<QAbstractButton *>("bt_start")->click();
-        waitForBatchEnd(run, [&] { return !state.converting && !run.isRunning(); });
+        waitForBatchEnd(run, [&] { return !window->isConverting() && !run.isRunning(); });
         const Measured batch = watch.measured();
         const double batchWindowCpu = watch.selfCpuMs();
         const std::vector<QStringList> lines = sameCommandLines(*window, reference);
