@@ -5,10 +5,12 @@
 #include "app/tfm_main.h"
 #include "platform/shell/qt_desktop_shell.h"
 #include "startup_report.h"
+#include "ui_look/look.h"
 
 int main(int argc, char *argv[])
 {
     StartupReportApplication app(argc, argv);
+    applyProgramLook(app);
     QtPrompts prompts;
     QtDesktopShell shell;
     const QString folder = QStringLiteral(VELTRIX_BIN_DIR);

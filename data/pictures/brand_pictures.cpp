@@ -1,7 +1,8 @@
 #include "brand_pictures.h"
 
 #include "glyphs.h"
-#include "palette.h"
+#include "profiles/profile_selection.h"
+#include "ui_look/palette.h"
 
 #include <QFont>
 #include <QPainter>
@@ -20,24 +21,25 @@ void addBannerPictures(PictureSheet &sheet, const QStringList &editionBaseNames)
         QImage image = canvas(300, 28, palette::titleBar);
         QPainter p(&image);
         p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(15);
-        font.setBold(true);
-        p.setFont(font);
+        p.setFont(pixelFont(15, true));
         p.setPen(palette::text);
         p.drawText(QRectF(0, 0, 300, 28), Qt::AlignVCenter | Qt::AlignLeft, editionTitle(baseName));
         sheet.push_back({QStringLiteral("images/main/") + baseName + QStringLiteral(".bmp"), image});
     }
 }
 
-void addProfileIconPicture(PictureSheet &sheet)
+void addProfileIconPictures(PictureSheet &sheet)
 {
-    QImage image = canvas(16, 16, palette::footer);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(palette::accent);
-    p.drawRoundedRect(QRectF(0, 0, 16, 16), 4, 4);
-    drawGlyph(p, Glyph::Note, QRectF(1, 1, 14, 14), Qt::white);
-    sheet.push_back({QStringLiteral("images/main/2.bmp"), image});
+    const std::pair<ProfileKind, Glyph> kinds[] = {
+        {ProfileKind::Sound, Glyph::Note}, {ProfileKind::Film, Glyph::Film}, {ProfileKind::Device, Glyph::Device}};
+    for (const auto &[kind, glyph] : kinds) {
+        QImage image = canvas(16, 16, palette::footer);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette::accentStrong);
+        p.drawRoundedRect(QRectF(0, 0, 16, 16), 4, 4);
+        drawGlyph(p, glyph, QRectF(1, 1, 14, 14), palette::onAccent);
+        sheet.push_back({profileIconPicture(kind), image});
+    }
 }

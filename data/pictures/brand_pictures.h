@@ -1,13 +1,13 @@
 #pragma once
 // The name banner of each edition (images/main/<edition base name>.bmp) and
-// the profile icon (images/main/2.bmp).
+// the profile field's icon of each profile kind (sound, film, device).
 
 #include "picture_sheet.h"
 
 #include <QStringList>
 
 void addBannerPictures(PictureSheet &sheet, const QStringList &editionBaseNames);
-void addProfileIconPicture(PictureSheet &sheet);
+void addProfileIconPictures(PictureSheet &sheet);
 
 // "veltrix-dvd-ripper" -> "Veltrix DVD Ripper"
 QString editionTitle(const QString &baseName);

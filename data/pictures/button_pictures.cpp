@@ -1,7 +1,7 @@
 #include "button_pictures.h"
 
 #include "glyphs.h"
-#include "palette.h"
+#include "ui_look/palette.h"
 
 #include <QFont>
 #include <QPainter>
@@ -60,14 +60,6 @@ QColor backgroundOf(Style style)
     return {};
 }
 
-QFont pixelFont(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 // A hover or press box behind tool and player buttons.
 void drawStateBox(QPainter &p, const QRectF &box, Look look)
 {
@@ -78,48 +70,49 @@ void drawStateBox(QPainter &p, const QRectF &box, Look look)
     p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 7, 7);
 }
 
+// The caption ends 38 pixels down, so a picker page (whose upper edge lies
+// 39 pixels below the buttons' own) leaves it whole.
 void drawTool(QPainter &p, const ButtonDesign &design, const QRectF &box, Look look)
 {
     drawStateBox(p, box, look);
-    const QColor ink = look == Look::Normal ? palette::text : QColor(Qt::white);
+    const QColor ink = look == Look::Normal ? palette::text : palette::onAccent;
     const qreal shift = look == Look::Down ? 1 : 0;
-    drawGlyph(p, design.glyph, QRectF(box.center().x() - 11, 5 + shift, 22, 22), look == Look::Normal ? palette::accent : ink);
+    drawGlyph(p, design.glyph, QRectF(box.center().x() - 10, 3 + shift, 20, 20), look == Look::Normal ? palette::accent : ink);
     p.setFont(pixelFont(11));
     p.setPen(ink);
-    p.drawText(QRectF(0, 29 + shift, box.width(), 14), Qt::AlignCenter, QString::fromLatin1(design.caption));
+    p.drawText(QRectF(0, 24 + shift, box.width(), 14), Qt::AlignCenter, QString::fromLatin1(design.caption));
 }
 
 void drawPlayer(QPainter &p, const ButtonDesign &design, const QRectF &box, Look look)
 {
     drawStateBox(p, box, look);
     drawGlyph(p, design.glyph, box.adjusted(9, 5, -9, -5).translated(0, look == Look::Down ? 1 : 0),
-              look == Look::Normal ? palette::text : QColor(Qt::white));
+              look == Look::Normal ? palette::text : palette::onAccent);
 }
 
+// Under the pointer the pill gets a light ring rather than a lighter fill,
+// which would lower the contrast of its white caption.
 void drawPill(QPainter &p, const ButtonDesign &design, const QRectF &box, Look look, QColor top, QColor bottom)
 {
-    if (look == Look::Over) {
-        top = top.lighter(112);
-        bottom = bottom.lighter(112);
-    } else if (look == Look::Down) {
+    if (look == Look::Down) {
         top = bottom.darker(110);
         bottom = top;
     }
     QLinearGradient gradient(box.topLeft(), box.bottomLeft());
     gradient.setColorAt(0, top);
     gradient.setColorAt(1, bottom);
-    p.setPen(QPen(top.lighter(118), 1));
+    p.setPen(look == Look::Over ? QPen(palette::onAccent, 2) : QPen(top.lighter(118), 1));
     p.setBrush(gradient);
-    p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+    p.drawRoundedRect(box.adjusted(1, 1, -1, -1), 12, 12);
 
     const QFont font = pixelFont(17, true);
     const QString caption = QString::fromLatin1(design.caption);
     const qreal textWidth = QFontMetricsF(font).horizontalAdvance(caption);
     const qreal glyphSide = 20, gap = 10;
     const qreal left = box.center().x() - (glyphSide + gap + textWidth) / 2;
-    drawGlyph(p, design.glyph, QRectF(left, box.center().y() - glyphSide / 2, glyphSide, glyphSide), Qt::white);
+    drawGlyph(p, design.glyph, QRectF(left, box.center().y() - glyphSide / 2, glyphSide, glyphSide), palette::onAccent);
     p.setFont(font);
-    p.setPen(Qt::white);
+    p.setPen(palette::onAccent);
     p.drawText(QRectF(left + glyphSide + gap, 0, textWidth + 2, box.height()), Qt::AlignVCenter | Qt::AlignLeft, caption);
 }
 
@@ -140,7 +133,7 @@ QImage drawButton(const ButtonDesign &design, Look look)
     switch (design.style) {
     case Style::Tool: drawTool(p, design, box, look); break;
     case Style::Player: drawPlayer(p, design, box, look); break;
-    case Style::Primary: drawPill(p, design, box, look, palette::accent, palette::accentDark); break;
+    case Style::Primary: drawPill(p, design, box, look, palette::accentStrong, palette::accentDark); break;
     case Style::Danger: drawPill(p, design, box, look, palette::danger, palette::dangerDark); break;
     case Style::Link: drawLink(p, design, box, look); break;
     }
@@ -175,7 +168,7 @@ QImage drawSkinPicture(const SkinPictureDesign &design, Look look)
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     const QRectF box(0, 0, design.size.width(), design.size.height());
     drawStateBox(p, box, look);
-    const QColor ink = look == Look::Normal ? palette::mutedText : QColor(Qt::white);
+    const QColor ink = look == Look::Normal ? palette::mutedText : palette::onAccent;
     const QString caption = QString::fromLatin1(design.caption);
     if (caption.isEmpty()) {
         drawGlyph(p, design.glyph, box.adjusted(11, 7, -11, -7), look == Look::Normal ? palette::text : ink);

@@ -156,6 +156,20 @@ void paint(QPainter &p, Glyph glyph)
         p.drawEllipse(QPointF(12, 12), 9.5, 9.5);
         p.drawEllipse(QPointF(12, 12), 2.5, 2.5);
         break;
+    case Glyph::Film:
+        p.drawRoundedRect(QRectF(3.5, 4.5, 17, 15), 1.5, 1.5);
+        p.drawLine(QPointF(7.5, 4.5), QPointF(7.5, 19.5));
+        p.drawLine(QPointF(16.5, 4.5), QPointF(16.5, 19.5));
+        for (const qreal y : {8.5, 12.0, 15.5}) {
+            p.drawLine(QPointF(3.5, y), QPointF(7.5, y));
+            p.drawLine(QPointF(16.5, y), QPointF(20.5, y));
+        }
+        break;
+    case Glyph::Device:
+        p.drawRoundedRect(QRectF(6.5, 2.5, 11, 19), 2.5, 2.5);
+        p.drawLine(QPointF(10, 18.5), QPointF(14, 18.5));
+        p.drawRect(QRectF(8.5, 5, 7, 10.5));
+        break;
     case Glyph::Note:
         p.drawPolyline(QPolygonF({{9, 17.5}, {9, 5}, {19, 3}, {19, 15.5}}));
         p.save();

@@ -9,7 +9,7 @@ class QPainter;
 enum class Glyph {
     AddFile, AddFolder, Remove, Clear, Properties, Settings,
     Back, Play, Forward, Stop, Pause, Cut, Snapshot, Convert,
-    PictureSize, VideoQuality, AudioQuality, Channels, Disc, Note,
+    PictureSize, VideoQuality, AudioQuality, Channels, Disc, Note, Film, Device,
 };
 
 // Draws the glyph centred in box, in the given colour, with strokes that

@@ -19,6 +19,14 @@ QImage canvas(int width, int height, const QColor &background)
     return image;
 }
 
+QFont pixelFont(int pixels, bool bold)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
 int main(int argc, char *argv[])
 {
     if (argc < 2) {
@@ -34,10 +42,11 @@ int main(int argc, char *argv[])
         editions << QString::fromLocal8Bit(argv[i]);
 
     PictureSheet sheet;
-    addProfileIconPicture(sheet);
+    addProfileIconPictures(sheet);
     addBannerPictures(sheet, editions);
     addProfilePictures(sheet);
     addPickerStripPictures(sheet);
+    addCategoryPictures(sheet);
     addImageButtonPictures(sheet);
     addSkinPictures(sheet);
 

@@ -1,30 +1,20 @@
 #include "profile_pictures.h"
 
-#include "palette.h"
 #include "profiles/catalogue.h"
+#include "profiles/picker_placement.h"
+#include "ui_look/palette.h"
 
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
+#include <map>
 
 namespace {
 
-constexpr int kButtonWidth = 310;
-constexpr int kFirstButtonHeight = 53; // the first button of a page
-constexpr int kButtonHeight = 48;
-
-QFont pixelFont(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
+// The height of an id's button: the first of its page is taller.
 int heightOf(int id)
 {
     const std::optional<ProfileGroup> group = groupOf(id);
-    return group && group->firstId == id ? kFirstButtonHeight : kButtonHeight;
+    return profileButtonHeight(group ? id - group->firstId : 1);
 }
 
 // "MP3-MPEG Layer-3Audio(*.mp3)" -> "MP3"
@@ -36,64 +26,110 @@ QString badgeText(const QString &name)
 QImage drawProfileButton(int id, bool pointedAt)
 {
     const int height = heightOf(id);
-    QImage image = canvas(kButtonWidth, height, palette::picker);
+    QImage image = canvas(kPickerPageWidth, height, palette::picker);
     const std::optional<QString> name = displayName(id);
     if (!name)
         return image; // the blank area at the foot of a page
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    const QRectF row(4, 3, kButtonWidth - 8, height - 6);
+    const QRectF row(4, 3, kPickerPageWidth - 8, height - 6);
     if (pointedAt) {
         QLinearGradient gradient(row.topLeft(), row.bottomLeft());
-        gradient.setColorAt(0, palette::accent);
+        gradient.setColorAt(0, palette::accentStrong);
         gradient.setColorAt(1, palette::accentDark);
         p.setPen(Qt::NoPen);
         p.setBrush(gradient);
         p.drawRoundedRect(row, 8, 8);
     } else {
         p.setPen(QPen(palette::line, 1));
-        p.drawLine(QPointF(14, height - 0.5), QPointF(kButtonWidth - 14, height - 0.5));
+        p.drawLine(QPointF(14, height - 0.5), QPointF(kPickerPageWidth - 14, height - 0.5));
     }
 
     const QRectF badge(row.left() + 8, row.center().y() - 13, 50, 26);
-    p.setPen(Qt::NoPen);
-    p.setBrush(pointedAt ? QColor(255, 255, 255, 56) : palette::raised);
-    p.drawRoundedRect(badge, 6, 6);
+    p.setPen(pointedAt ? QPen(palette::onAccent, 1) : Qt::NoPen);
+    p.setBrush(pointedAt ? Qt::NoBrush : QBrush(palette::raised));
+    p.drawRoundedRect(badge.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     p.setFont(pixelFont(badgeText(*name).size() > 3 ? 10 : 12, true));
-    p.setPen(pointedAt ? QColor(Qt::white) : palette::accent);
+    p.setPen(pointedAt ? palette::onAccent : palette::accentText);
     p.drawText(badge, Qt::AlignCenter, badgeText(*name));
 
     const QRectF textBox(badge.right() + 12, row.top(), row.right() - badge.right() - 20, row.height());
     // Long names wrap onto a second line rather than losing their extension.
-    const QFont font = pixelFont(12, pointedAt);
-    p.setFont(font);
-    p.setPen(pointedAt ? QColor(Qt::white) : palette::text);
+    p.setFont(pixelFont(12, pointedAt));
+    p.setPen(pointedAt ? palette::onAccent : palette::text);
     p.drawText(textBox, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, *name);
     return image;
 }
 
 QImage drawStrip(const QString &caption)
 {
-    QImage image = canvas(240, 17, palette::picker);
+    QImage image = canvas(kPickerStripWidth, kPickerStripHeight, palette::picker);
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     p.setFont(pixelFont(10));
     p.setPen(palette::mutedText);
-    p.drawText(QRectF(12, 0, 228, 17), Qt::AlignVCenter | Qt::AlignLeft, caption);
+    p.drawText(QRectF(12, 0, kPickerStripWidth - 12, kPickerStripHeight), Qt::AlignVCenter | Qt::AlignLeft, caption);
     return image;
 }
 
-QImage drawPageSwitch(const QString &caption)
+QImage drawPageSwitch(const QString &caption, int width)
 {
-    QImage image = canvas(71, 17, palette::picker);
+    QImage image = canvas(width, kPickerStripHeight, palette::picker);
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    p.setPen(Qt::NoPen);
+    const QRectF pill(2, 1, width - 8, kPickerStripHeight - 2);
+    p.setPen(QPen(palette::controlBorder, 1));
     p.setBrush(palette::raised);
-    p.drawRoundedRect(QRectF(2, 1, 63, 15), 7, 7);
+    p.drawRoundedRect(pill.adjusted(0.5, 0.5, -0.5, -0.5), 7, 7);
     p.setFont(pixelFont(10, true));
-    p.setPen(palette::accent);
-    p.drawText(QRectF(2, 0, 63, 17), Qt::AlignCenter, caption);
+    p.setPen(palette::accentText);
+    p.drawText(pill, Qt::AlignCenter, caption);
+    return image;
+}
+
+// The captions of the category list, by group panel.
+const std::map<QString, QString> &groupCaptions()
+{
+    static const std::map<QString, QString> captions = {
+        {"pl_video1", "Common video"},     {"pl_video2", "Mobile and web video"}, {"pl_audio1", "Audio"},
+        {"pl_audio2", "Audio"},            {"pl_ipod", "iPod"},                   {"pl_iphone", "iPhone"},
+        {"pl_gphone", "GPhone"},           {"pl_appletv", "Apple TV"},            {"pl_psp", "PS3 and PSP"},
+        {"pl_xbox", "Xbox 360"},           {"pl_phone", "Phones"},                {"pl_win", "Pocket PC"},
+        {"pl_pmp", "Portable players"},    {"pl_hd", "HD video"},                 {"pl_animation", "Flash animation"},
+        {"pl_avi", "AVI"},                 {"pl_mpeg", "MPEG, VCD and DVD"},      {"pl_mp4", "MP4"},
+        {"pl_mkv", "MKV"},
+    };
+    return captions;
+}
+
+QImage drawCategory(const QString &caption, bool shown)
+{
+    QImage image = canvas(kCategoryListWidth, kCategoryRowHeight, palette::picker);
+    QPainter p(&image);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const QRectF row(4, 1, kCategoryListWidth - 8, kCategoryRowHeight - 2);
+    if (shown) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette::accentDark);
+        p.drawRoundedRect(row, 5, 5);
+    }
+    p.setFont(pixelFont(11, shown));
+    p.setPen(shown ? palette::onAccent : palette::text);
+    p.drawText(row.adjusted(8, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, caption);
+    return image;
+}
+
+QImage drawCategoryTitle()
+{
+    QImage image = canvas(kCategoryListWidth, kCategoryTitleHeight, palette::picker);
+    QPainter p(&image);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    p.setFont(pixelFont(10, true));
+    p.setPen(palette::mutedText);
+    p.drawText(QRectF(12, 0, kCategoryListWidth - 12, kCategoryTitleHeight), Qt::AlignVCenter | Qt::AlignLeft,
+               QStringLiteral("ALL FORMATS"));
+    p.setPen(QPen(palette::line, 1));
+    p.drawLine(QPointF(12, kCategoryTitleHeight - 3.5), QPointF(kCategoryListWidth - 12, kCategoryTitleHeight - 3.5));
     return image;
 }
 
@@ -110,8 +146,21 @@ void addProfilePictures(PictureSheet &sheet)
 
 void addPickerStripPictures(PictureSheet &sheet)
 {
-    sheet.push_back({QStringLiteral("images/sub/strip1.bmp"), drawStrip(QStringLiteral("Audio formats  \u00b7  page 1 of 2"))});
-    sheet.push_back({QStringLiteral("images/sub/strip2.bmp"), drawStrip(QStringLiteral("Audio formats  \u00b7  page 2 of 2"))});
-    sheet.push_back({QStringLiteral("images/sub/next.bmp"), drawPageSwitch(QStringLiteral("More \u203a"))});
-    sheet.push_back({QStringLiteral("images/sub/back.bmp"), drawPageSwitch(QStringLiteral("\u2039 Back"))});
+    sheet.push_back({QStringLiteral("images/sub/strip1.bmp"), drawStrip(QStringLiteral("Audio  \u00b7  1 of 2"))});
+    sheet.push_back({QStringLiteral("images/sub/strip2.bmp"), drawStrip(QStringLiteral("Audio  \u00b7  2 of 2"))});
+    sheet.push_back({QStringLiteral("images/sub/next.bmp"), drawPageSwitch(QStringLiteral("More \u203a"), kPickerSwitchWidth)});
+    sheet.push_back({QStringLiteral("images/sub/back.bmp"), drawPageSwitch(QStringLiteral("\u2039 Back"), kPickerSwitchWidth)});
+    sheet.push_back({QStringLiteral("images/sub/all.bmp"), drawPageSwitch(QStringLiteral("All formats"), kAllFormatsSwitchWidth)});
+}
+
+void addCategoryPictures(PictureSheet &sheet)
+{
+    sheet.push_back({QStringLiteral("images/sub/category/title.bmp"), drawCategoryTitle()});
+    for (const ProfileGroup &group : profileGroups()) {
+        const QString panel = group.panel.toString();
+        const QString caption = groupCaptions().at(panel);
+        const QString base = QStringLiteral("images/sub/category/") + panel;
+        sheet.push_back({base + QStringLiteral(".bmp"), drawCategory(caption, false)});
+        sheet.push_back({base + QStringLiteral("_on.bmp"), drawCategory(caption, true)});
+    }
 }

@@ -39,6 +39,11 @@ EditionLayout editionLayout(bool dvdMode, bool zuvok)
         if (dvdMode) {
             layout.audioTracks = SpanPlace{{90, 453}, 177};
             layout.subtitleTracks = SpanPlace{{336, 453}, 177};
+        } else {
+            // The list leaves the preview column in view, cut off; file mode
+            // offers no preview or DVD command there.
+            layout.previewButtonsHidden = true;
+            layout.hiddenSkinObjects = kPreviewAndDvdSkinObjects;
         }
         return layout;
     }

@@ -36,9 +36,17 @@ struct EditionLayout {
     std::optional<SpanPlace> subtitleTracks; // `cb_subtitle`
     std::vector<ControlPlace> buttonPlaces; // image buttons moved; empty: left at their places
     bool previewButtonsHidden = false;
+    // Skin objects hidden: the preview column and the DVD commands where the
+    // list leaves them in view, cut off, and the edition has no use for them.
+    QStringList hiddenSkinObjects;
 };
 
 EditionLayout editionLayout(bool dvdMode, bool zuvok);
+
+// The skin objects of the preview column and of the DVD commands.
+inline const QStringList kPreviewAndDvdSkinObjects = {
+    "previewarea", "screen", "play_bar", "playtrack", "playpos", "play_time", "pause", "alltime", "audio",
+    "subtitle",    "chapter", "play",   "stopplay", "cutter",    "dvdopen",  "ifoopen",   "dvdfile"};
 
 // The six image buttons of the preview.
 inline const QStringList kPreviewButtons = {"bt_back", "bt_play", "bt_next", "bt_playstop", "bt_cut", "bt_images"};

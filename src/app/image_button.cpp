@@ -1,43 +1,58 @@
 #include "app/image_button.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QPainter>
 
 namespace {
 constexpr qreal kDisabledOpacity = 0.35;
-}
+constexpr QSize kBlankSize(64, 46);
+const char *const kSuffixes[] = {".bmp", "_over.bmp", "_down.bmp"};
+} // namespace
 
 TImageButton::TImageButton(const QString &name, const QString &hint, const QString &executableFolder, QWidget *parent)
-    : QAbstractButton(parent)
+    : QAbstractButton(parent), m_base(QDir(executableFolder).filePath(QStringLiteral("images/buttons/") + name))
 {
     setObjectName(name);
     setToolTip(hint);
     setCursor(Qt::PointingHandCursor);
-    const QString base = QDir(executableFolder).filePath(QStringLiteral("images/buttons/") + name);
-    m_normal = QPixmap(base + ".bmp");
-    m_over = QPixmap(base + "_over.bmp");
-    m_down = QPixmap(base + "_down.bmp");
-    resize(sizeHint());
+    // The size comes from the picture's header; its pixels wait for the first paint.
+    const QSize pictureSize = QImageReader(m_base + kSuffixes[Normal]).size();
+    m_size = pictureSize.isValid() ? pictureSize : kBlankSize;
+    resize(m_size);
     setAttribute(Qt::WA_Hover);
 }
 
 QSize TImageButton::sizeHint() const
 {
-    return m_normal.isNull() ? QSize(64, 46) : m_normal.size();
+    return m_size;
+}
+
+const QPixmap &TImageButton::picture(Look look)
+{
+    std::optional<QPixmap> &picture = m_pictures[look];
+    if (!picture) {
+        const QImage image(m_base + kSuffixes[look]);
+        if (look == Normal && !image.isNull())
+            m_background = image.pixelColor(0, 0);
+        picture = QPixmap::fromImage(image);
+    }
+    return *picture;
 }
 
 void TImageButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPixmap *picture = &m_normal;
-    if (isEnabled() && isDown() && !m_down.isNull())
-        picture = &m_down;
-    else if (isEnabled() && underMouse() && !m_over.isNull())
-        picture = &m_over;
+    const QPixmap &normal = picture(Normal);
+    const QPixmap *shown = &normal;
+    if (isEnabled() && isDown() && !picture(Down).isNull())
+        shown = &picture(Down);
+    else if (isEnabled() && underMouse() && !picture(Over).isNull())
+        shown = &picture(Over);
     // A faded button still covers what lies beneath it: its pictures'
     // background shows through instead.
-    if (!isEnabled() && !m_normal.isNull())
-        painter.fillRect(rect(), m_normal.toImage().pixelColor(0, 0));
+    if (!isEnabled() && !normal.isNull())
+        painter.fillRect(rect(), m_background);
     painter.setOpacity(isEnabled() ? 1.0 : kDisabledOpacity);
-    painter.drawPixmap(rect(), *picture);
+    painter.drawPixmap(rect(), *shown);
 }

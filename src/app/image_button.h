@@ -1,10 +1,13 @@
 #pragma once
 // An image button of the main window: its picture, a second one while the
 // pointer is over it and a third while it is held down; faded when
-// disabled. It takes the size of its picture.
+// disabled. It takes the size of its picture. Each picture is read when it
+// is first drawn.
 
 #include <QAbstractButton>
 #include <QPixmap>
+#include <array>
+#include <optional>
 
 class TImageButton : public QAbstractButton {
     Q_OBJECT
@@ -19,5 +22,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_normal, m_over, m_down;
+    enum Look { Normal, Over, Down };
+    const QPixmap &picture(Look look);
+
+    QString m_base; // path of the pictures without "_over.bmp" etc.
+    QSize m_size;
+    QColor m_background; // of the normal picture, shown under a faded button
+    std::array<std::optional<QPixmap>, 3> m_pictures;
 };

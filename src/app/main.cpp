@@ -6,6 +6,7 @@
 #include "app/tfm_dir.h"
 #include "app/tfm_main.h"
 #include "platform/shell/qt_desktop_shell.h"
+#include "ui_look/look.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
+    applyProgramLook(app);
     QtPrompts prompts;
     QtDesktopShell shell;
     const std::unique_ptr<Tfm_main> fm_main = createProgramWindows(

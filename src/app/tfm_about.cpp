@@ -14,12 +14,11 @@ Tfm_about::Tfm_about(DesktopShell &shell, QWidget *parent)
     setObjectName(QStringLiteral("fm_about"));
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(360, 190);
-    setStyleSheet(QStringLiteral("QDialog { background: #161c26; } QLabel { color: #c9d1de; }"
-                                 "QPushButton { background: #263042; color: #e6ebf3; border: 1px solid #2b3548;"
-                                 " border-radius: 5px; padding: 5px 14px; }"
-                                 "QPushButton:hover { background: #2f3b52; }"));
     m_title->setObjectName(QStringLiteral("lb_title"));
-    m_title->setStyleSheet(QStringLiteral("color: #eef2f8; font-size: 17px; font-weight: bold;"));
+    QFont titleFont = m_title->font();
+    titleFont.setPixelSize(17);
+    titleFont.setBold(true);
+    m_title->setFont(titleFont);
     m_link->setObjectName(QStringLiteral("lb_link"));
     m_link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     connect(m_link, &QLabel::linkActivated, this, [this] { m_shell.openLink(m_webLink); });
@@ -48,5 +47,5 @@ void Tfm_about::setProduct(const QString &editionBaseName, const QString &webLin
     m_webLink = webLink;
     m_title->setText(editionBaseName);
     m_link->setText(webLink.isEmpty() ? QString()
-                                      : QStringLiteral("<a style=\"color:#4f8cff\" href=\"%1\">%1</a>").arg(webLink.toHtmlEscaped()));
+                                      : QStringLiteral("<a href=\"%1\">%1</a>").arg(webLink.toHtmlEscaped()));
 }

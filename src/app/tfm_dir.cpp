@@ -1,59 +1,154 @@
 #include "app/tfm_dir.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
 
+namespace {
+
+const QString kNewFolder = QStringLiteral("New folder");
+
+// "~" and "~/x" name the home folder; a relative path is taken from there.
+QString expandedPath(const QString &typed)
+{
+    const QString text = typed.trimmed();
+    if (text == u'~')
+        return QDir::homePath();
+    if (text.startsWith(QStringLiteral("~/")))
+        return QDir::home().filePath(text.mid(2));
+    return QDir::home().filePath(text);
+}
+
+} // namespace
+
 Tfm_dir::Tfm_dir(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_model(new QFileSystemModel(this)),
       ShellTreeView1(new QTreeView(this)),
+      ed_path(new QLineEdit(this)),
+      lb_status(new QLabel(this)),
+      bt_newfolder(new QPushButton(QStringLiteral("New folder"), this)),
       btn_ok(new QPushButton(QStringLiteral("Ok"), this)),
       btn_cancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
     setObjectName(QStringLiteral("fm_dir"));
     setWindowTitle(QStringLiteral("Output Directory"));
     setModal(true);
-    setFixedSize(287, 248);
+    setFixedSize(287, 300);
 
-    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    m_model->setRootPath(QDir::rootPath());
     ShellTreeView1->setObjectName(QStringLiteral("ShellTreeView1"));
+    ShellTreeView1->header()->hide();
+    ShellTreeView1->setRootIsDecorated(false);
+    ShellTreeView1->setGeometry(14, 13, 259, 192);
+
+    ed_path->setObjectName(QStringLiteral("ed_path"));
+    ed_path->setPlaceholderText(QStringLiteral("Folder path"));
+    ed_path->setGeometry(14, 213, 259, 24);
+    lb_status->setObjectName(QStringLiteral("lb_status"));
+    lb_status->setGeometry(14, 238, 259, 22);
+    lb_status->setWordWrap(true);
+    QFont small = lb_status->font();
+    small.setPixelSize(11);
+    lb_status->setFont(small);
+
+    bt_newfolder->setObjectName(QStringLiteral("bt_newfolder"));
+    bt_newfolder->setGeometry(14, 266, 88, 25);
+    btn_ok->setObjectName(QStringLiteral("btn_ok"));
+    btn_ok->setGeometry(116, 266, 75, 25);
+    btn_cancel->setObjectName(QStringLiteral("btn_cancel"));
+    btn_cancel->setGeometry(198, 266, 75, 25);
+    btn_ok->setDefault(true);
+    connect(bt_newfolder, &QPushButton::clicked, this, &Tfm_dir::bt_newfolderClick);
+    connect(btn_ok, &QPushButton::clicked, this, &Tfm_dir::btn_okClick);
+    connect(btn_cancel, &QPushButton::clicked, this, &Tfm_dir::btn_cancelClick);
+}
+
+// Reading the file system (icons, a watcher) waits until a user needs the tree.
+void Tfm_dir::createModel()
+{
+    if (m_model)
+        return;
+    m_model = new QFileSystemModel(this);
+    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    m_model->setReadOnly(false); // a new folder's name can be edited in the tree
+    m_model->setRootPath(QDir::rootPath());
     ShellTreeView1->setModel(m_model);
     for (int column = 1; column < m_model->columnCount(); ++column)
         ShellTreeView1->hideColumn(column);
-    ShellTreeView1->header()->hide();
-    ShellTreeView1->setRootIsDecorated(false);
     ShellTreeView1->setRootIndex(m_model->index(QDir::rootPath()));
-    ShellTreeView1->setGeometry(14, 13, 259, 192);
+    ShellTreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(ShellTreeView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                ed_path->setText(current.isValid() ? m_model->filePath(current) : QString());
+                tell({});
+            });
+    connect(m_model, &QFileSystemModel::fileRenamed, this, [this] { ed_path->setText(selectedFolder()); });
     // The user's home folder is where the tree opens.
     const QModelIndex home = m_model->index(QDir::homePath());
     ShellTreeView1->expand(home.parent());
     ShellTreeView1->scrollTo(home);
+}
 
-    btn_ok->setObjectName(QStringLiteral("btn_ok"));
-    btn_ok->setGeometry(36, 216, 75, 25);
-    btn_cancel->setObjectName(QStringLiteral("btn_cancel"));
-    btn_cancel->setGeometry(172, 216, 75, 25);
-    connect(btn_ok, &QPushButton::clicked, this, &Tfm_dir::btn_okClick);
-    connect(btn_cancel, &QPushButton::clicked, this, &Tfm_dir::btn_cancelClick);
+void Tfm_dir::showEvent(QShowEvent *event)
+{
+    createModel();
+    QDialog::showEvent(event);
 }
 
 QString Tfm_dir::choose(const QString &caption)
 {
     setWindowTitle(caption);
+    tell({});
     exec();
     return m_result;
 }
 
+void Tfm_dir::tell(const QString &text)
+{
+    lb_status->setText(text);
+}
+
+void Tfm_dir::select(const QModelIndex &index)
+{
+    ShellTreeView1->setCurrentIndex(index);
+    ShellTreeView1->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    ShellTreeView1->scrollTo(index);
+}
+
+QString Tfm_dir::selectedFolder() const
+{
+    if (!m_model)
+        return {};
+    const QModelIndex selected = ShellTreeView1->currentIndex();
+    return selected.isValid() && ShellTreeView1->selectionModel()->isSelected(selected) ? m_model->filePath(selected)
+                                                                                         : QString();
+}
+
+bool Tfm_dir::goToTypedFolder()
+{
+    createModel();
+    const QString typed = ed_path->text().trimmed();
+    if (typed.isEmpty() || ed_path->text() == selectedFolder())
+        return true;
+    const QFileInfo folder(expandedPath(typed));
+    if (!folder.isDir()) {
+        tell(QStringLiteral("\"%1\" is not a folder. Type an existing folder, or make one with \"New folder\".")
+                 .arg(typed));
+        return false;
+    }
+    select(m_model->index(folder.absoluteFilePath()));
+    return true;
+}
+
 void Tfm_dir::btn_okClick()
 {
-    const QModelIndex selected = ShellTreeView1->currentIndex();
-    m_result = selected.isValid() && ShellTreeView1->selectionModel()->isSelected(selected)
-                   ? m_model->filePath(selected)
-                   : QString();
+    if (!goToTypedFolder())
+        return;
+    m_result = selectedFolder();
     if (!m_result.isEmpty())
         accept();
 }
@@ -61,6 +156,23 @@ void Tfm_dir::btn_okClick()
 void Tfm_dir::btn_cancelClick()
 {
     reject();
+}
+
+void Tfm_dir::bt_newfolderClick()
+{
+    if (!goToTypedFolder())
+        return;
+    const QString parent = selectedFolder().isEmpty() ? QDir::homePath() : selectedFolder();
+    QString name = kNewFolder;
+    for (int n = 2; QFileInfo::exists(QDir(parent).filePath(name)); ++n)
+        name = kNewFolder + QStringLiteral(" %1").arg(n);
+    const QModelIndex created = m_model->mkdir(m_model->index(parent), name);
+    if (!created.isValid()) {
+        tell(QStringLiteral("No folder can be made in \"%1\". Choose a folder you may write to.").arg(parent));
+        return;
+    }
+    select(created);
+    ShellTreeView1->edit(created);
 }
 
 // Leaving without OK means no folder was chosen, also when an earlier OK

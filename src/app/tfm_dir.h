@@ -1,11 +1,15 @@
 #pragma once
-// The folder chooser `fm_dir`: the folder tree of the machine, folders only.
-// OK takes the selected folder (and stays open while none is selected);
-// Cancel, the close box and the Escape key all clear the result.
+// The folder chooser `fm_dir`: the folder tree of the machine, folders only,
+// a path field that follows the tree and takes a typed folder, and a "New
+// folder" button. OK takes the selected folder (and stays open while none is
+// selected); Cancel, the close box and the Escape key all clear the result.
+// The tree's model is created when the chooser first opens.
 
 #include <QDialog>
 
 class QFileSystemModel;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTreeView;
 
@@ -21,12 +25,31 @@ public:
 
     void btn_okClick();
     void btn_cancelClick();
+    // Creates "New folder" (or "New folder 2", ...) in the selected folder,
+    // or in the home folder when none is selected, selects it and opens its
+    // name for editing. OK and "New folder" first take a folder typed into
+    // the path field (Enter is OK).
+    void bt_newfolderClick();
     // Every way of leaving without OK ends here.
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
-    QFileSystemModel *m_model;
+    void createModel();
+    void select(const QModelIndex &index);
+    // Selects the folder typed into the path field, when it differs from the
+    // selection; false (and says why) when it names no folder.
+    bool goToTypedFolder();
+    QString selectedFolder() const;
+    void tell(const QString &text);
+
+    QFileSystemModel *m_model = nullptr;
     QTreeView *ShellTreeView1;
+    QLineEdit *ed_path;
+    QLabel *lb_status;
+    QPushButton *bt_newfolder;
     QPushButton *btn_ok;
     QPushButton *btn_cancel;
     QString m_result;

@@ -1,5 +1,7 @@
 #include "app/tfm_info.h"
 
+#include "ui_look/look.h"
+
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,9 +30,7 @@ Tfm_info::Tfm_info(std::function<Toriginalinfo()> selectedRecord, QWidget *paren
     setWindowTitle(QStringLiteral("Properties-test"));
     setModal(true);
     setFixedSize(555, 295);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(250, 254, 251));
-    setPalette(background);
+    setPalette(propertiesPalette());
     setAutoFillBackground(true);
 
     auto *group = new QGroupBox(QStringLiteral("Basic Info"), this);

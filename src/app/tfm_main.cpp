@@ -3,7 +3,6 @@
 #include "app/command_guard.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
-#include "app/main_look.h"
 #include "app/product_info.h"
 #include "app/tfm_about.h"
 #include "app/tfm_dvdcutter.h"
@@ -19,6 +18,7 @@
 #include "profiles/profile_selection.h"
 #include "profiles/quality_settings.h"
 #include "profiles/tfm_set.h"
+#include "ui_look/palette.h"
 #include "ui_text/prompts.h"
 
 #include <QAction>
@@ -74,6 +74,15 @@ MainCommand buttonCommand(const QString &name)
     return kCommands.at(name);
 }
 
+// A panel painted in one colour of the design.
+void fillWith(QWidget *panel, const QColor &colour)
+{
+    QPalette colours = panel->palette();
+    colours.setColor(QPalette::Window, colour);
+    panel->setPalette(colours);
+    panel->setAutoFillBackground(true);
+}
+
 // Looks up an object of a skin form, with what the window writes to it.
 SkinObject *lookUp(SkinForm *form, const char *name)
 {
@@ -97,7 +106,6 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
                    | Qt::WindowCloseButtonHint);
     setFixedSize(kWindowSize);
     setWindowIcon(QIcon(m_folder + QStringLiteral("images/main/2.bmp")));
-    setStyleSheet(kMainWindowStyle);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     createControls();
@@ -140,12 +148,14 @@ void Tfm_main::createControls()
     pl_play = new QFrame(this);
     pl_play->setObjectName(QStringLiteral("pl_play"));
     pl_play->setGeometry(482, 111, 233, 174);
+    fillWith(pl_play, palette::player);
     pl_play->hide();
     pl_play->installEventFilter(this);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(97, 449, 20, 20);
+    fillWith(Panel1, palette::toolbar);
     im_mainico = new QLabel(Panel1);
     im_mainico->setObjectName(QStringLiteral("im_mainico"));
     im_mainico->setGeometry(2, 2, 16, 16);
@@ -388,8 +398,7 @@ void Tfm_main::applyEditionLayout(const EditionLayout &layout)
     if (layout.outputWidth)
         ed_output->resize(*layout.outputWidth, ed_output->height());
     Panel1->move(layout.iconPanelTopLeft);
-    for (QFrame *panel : m_picker->panels())
-        panel->move(layout.profilePanelsTopLeft);
+    m_picker->setPanelsTopLeft(layout.profilePanelsTopLeft);
     pl_play->move(layout.playTopLeft);
     if (layout.playSize)
         pl_play->resize(*layout.playSize);
@@ -411,6 +420,11 @@ void Tfm_main::applyEditionLayout(const EditionLayout &layout)
     if (layout.previewButtonsHidden)
         for (const QString &name : kPreviewButtons)
             m_buttons.at(name)->hide();
+    for (const QString &name : layout.hiddenSkinObjects)
+        if (SkinObject *object = TSkin::findObject(Skin1.skinFormOfWindow(this), name)) {
+            object->setVisible(false);
+            object->redraw();
+        }
 }
 
 void Tfm_main::readSettings()

@@ -4,6 +4,7 @@
 #include "jobs/estimate.h"
 #include "jobs/job_from_probe.h"
 #include "jobs/media_filters.h"
+#include "jobs/repaint_throttle.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -53,7 +54,10 @@ JobList::JobList(QWidget *window, const intputrec &encoder, Prompts &prompts, Me
     m_lv->setSortingEnabled(false);
     m_lv->header()->setSectionsClickable(false);
     m_lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Grid lines and colours come from the window's style sheet.
+    // Colours come from the program's palette.
+    QFont font = m_lv->font();
+    font.setPixelSize(12);
+    m_lv->setFont(font);
 
     m_menu->setObjectName(QStringLiteral("zm_pop_edit"));
     connect(addAction(m_menu, "Remove1", "Remove"), &QAction::triggered, this, &JobList::remove);
@@ -93,10 +97,7 @@ void JobList::addFiles()
     const QStringList files = m_prompts.openFiles(addFilesFilter());
     if (!files.isEmpty())
         m_lv->setVisible(true);
-    for (const QString &path : files)
-        if (!addWithRetry(path))
-            rejectFile(path);
-    selectFirstWhenNone();
+    addAll(files);
 }
 
 void JobList::addFolder()
@@ -109,9 +110,24 @@ void JobList::addFolder()
     if (folder.isEmpty())
         return;
     m_lv->setVisible(true);
-    for (const QString &path : folderAudioFiles(folder))
-        if (!addWithRetry(path))
+    addAll(folderAudioFiles(folder));
+}
+
+// Rows appear a few times a second rather than one repaint of the whole
+// list per file.
+void JobList::addAll(const QStringList &paths)
+{
+    {
+        RepaintThrottle throttle(m_lv);
+        for (const QString &path : paths) {
+            if (addWithRetry(path)) {
+                throttle.changed();
+                continue;
+            }
+            throttle.flush(); // the rows added so far show behind the message
             rejectFile(path);
+        }
+    }
     selectFirstWhenNone();
 }
 

@@ -9,6 +9,7 @@
 #include "jobs/profile_choices.h"
 
 #include <QObject>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -86,6 +87,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Adds each file (a probe each) and selects the first row when none is.
+    void addAll(const QStringList &paths);
     bool addWithRetry(const QString &path);
     void rejectFile(const QString &path);
     void selectFirstWhenNone();

@@ -228,6 +228,13 @@ bool isAudioOnly(int id)
     return (id >= 15 && id <= 25) || id == 33 || id == 40 || id == 45 || id == 59 || id == 71 || id == 80;
 }
 
+ProfileKind profileKind(int id)
+{
+    if (isAudioOnly(id))
+        return ProfileKind::Sound;
+    return id >= 27 && id <= 90 ? ProfileKind::Device : ProfileKind::Film;
+}
+
 QString outputExtension(const QString &displayName)
 {
     const qsizetype star = displayName.indexOf(u'*');

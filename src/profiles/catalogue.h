@@ -40,6 +40,12 @@ bool isDiscTarget(int id);
 // Profiles without picture: only audio quality and channel are stored.
 bool isAudioOnly(int id);
 
+// What a profile makes, as the profile field's icon shows it: sound (the
+// audio-only profiles), a film for a player of the user's choice, or a film
+// for one device (iPod to portable players, ids 27 to 90).
+enum class ProfileKind { Sound, Film, Device };
+ProfileKind profileKind(int id);
+
 // The output extension carried by a display name: the text after its first
 // "*" up to, not including, its last character. Letter case is kept; a name
 // without "*" gives no extension.

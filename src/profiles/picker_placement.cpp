@@ -21,6 +21,11 @@ std::optional<int> firstPageLeftAfterReturn(const PickerEdition &edition)
     return edition.zuvok ? 88 : 53;
 }
 
+bool offersAllFormats(const PickerEdition &edition)
+{
+    return !edition.audioNamed;
+}
+
 int profileButtonTop(int index)
 {
     return index == 0 ? kFirstButtonTop : kSecondButtonTop + (index - 1) * kButtonHeight;
@@ -34,4 +39,9 @@ int profileButtonHeight(int index)
 int blankAreaHeight(int index)
 {
     return kPickerPageHeight - kPickerStripHeight - profileButtonTop(index);
+}
+
+int categoryRowTop(int row)
+{
+    return kCategoryTitleHeight + row * kCategoryRowHeight;
 }

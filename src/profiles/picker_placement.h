@@ -1,5 +1,6 @@
 #pragma once
-// Where the picker's pages and buttons go: plain values of the edition.
+// Where the picker's pages, buttons and category list go: plain values of
+// the edition. The picture generator draws to the same sizes.
 
 #include <optional>
 
@@ -16,6 +17,17 @@ inline constexpr int kPickerStripWidth = 240;
 inline constexpr int kPickerSwitchWidth = 71;
 inline constexpr int kSecondPageLeft = 94;
 
+// The "All formats" switch on the audio pages' strips, left of the page switch.
+inline constexpr int kAllFormatsSwitchWidth = 80;
+inline constexpr int kAllFormatsSwitchLeft = kPickerStripWidth - 1 - kAllFormatsSwitchWidth;
+// The category list `pl_main`: a title, then one row per entry.
+inline constexpr int kCategoryListWidth = 160;
+inline constexpr int kCategoryTitleHeight = 26;
+inline constexpr int kCategoryRowHeight = 18;
+
+// Whether the audio pages offer "All formats": not in editions named for audio.
+bool offersAllFormats(const PickerEdition &edition);
+
 // Left edge of the first audio page when the picker opens.
 int firstPageLeft(const PickerEdition &edition);
 // Left edge of the first audio page on a return from the second page;
@@ -27,3 +39,5 @@ int profileButtonTop(int index);
 int profileButtonHeight(int index);
 // Height of the blank area that starts at `index`: down to the strip.
 int blankAreaHeight(int index);
+// Upper edge of the category list's row at `row` (0 = topmost).
+int categoryRowTop(int row);

@@ -1,6 +1,9 @@
 #include "profiles/profile_button.h"
 
+#include "platform/picture/picture_file.h"
+
 #include <QMouseEvent>
+#include <utility>
 
 ProfileButton::ProfileButton(int id, QWidget *parent)
     : QLabel(parent), m_id(id)
@@ -8,6 +11,20 @@ ProfileButton::ProfileButton(int id, QWidget *parent)
     setObjectName(QStringLiteral("btim_%1").arg(id));
     setScaledContents(true);
     setMouseTracking(true);
+}
+
+void ProfileButton::setPicture(const QString &path)
+{
+    m_pending = path;
+    if (isVisible())
+        showPendingPicture();
+}
+
+void ProfileButton::showPendingPicture()
+{
+    if (m_pending.isEmpty())
+        return;
+    setPixmap(loadPictureFile(std::exchange(m_pending, QString())));
 }
 
 void ProfileButton::mouseMoveEvent(QMouseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 // A profile button `btim_<id>` of the picker: shows one of the profile's two
-// pictures and reports the pointer entering it and clicks on it.
+// pictures and reports the pointer entering it and clicks on it. A picture
+// put on a hidden button is read when the button's page shows.
 
 #include <QLabel>
 
@@ -9,6 +10,12 @@ class ProfileButton : public QLabel {
 public:
     ProfileButton(int id, QWidget *parent);
     int id() const { return m_id; }
+
+    // Shows the picture file: at once when the button is visible, otherwise
+    // at the next showPendingPicture(). Throws PictureFileError when a
+    // picture it reads cannot be loaded; the button keeps what it showed.
+    void setPicture(const QString &path);
+    void showPendingPicture();
 
 signals:
     void pointed(int id);
@@ -22,4 +29,5 @@ protected:
 private:
     int m_id;
     bool m_pressed = false;
+    QString m_pending; // picture to read when the page shows
 };

@@ -3,6 +3,7 @@
 #include "platform/picture/picture_file.h"
 #include "profiles/catalogue.h"
 #include "profiles/profile_button.h"
+#include "ui_look/palette.h"
 
 #include <QDir>
 #include <QFrame>
@@ -13,14 +14,14 @@ namespace {
 
 const QString kFirstAudioPage = QStringLiteral("pl_audio1");
 const QString kSecondAudioPage = QStringLiteral("pl_audio2");
-const QColor kPageColour(0x1b, 0x22, 0x30);
-const QColor kPageBorder(0x2b, 0x35, 0x48);
+const QString kFirstVideoPage = QStringLiteral("pl_video1");
+const QString kNormal = QStringLiteral("general");
+const QString kPointedAt = QStringLiteral("move");
 
 // A fixed picture of the window design that acts on a click.
 class PageSwitch : public QLabel {
 public:
-    PageSwitch(QWidget *parent, std::function<void()> onClick)
-        : QLabel(parent), m_onClick(std::move(onClick))
+    PageSwitch(QWidget *parent, std::function<void()> onClick) : QLabel(parent), m_onClick(std::move(onClick))
     {
         setCursor(Qt::PointingHandCursor);
     }
@@ -42,35 +43,97 @@ void makeFlat(QFrame *page)
     page->setLineWidth(1);
 }
 
-} // namespace
+const QString kBorder = QStringLiteral("border");
 
-ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, Hooks hooks)
-    : QObject(window), m_folder(std::move(executableFolder)), m_hooks(std::move(hooks))
+// The page's border drawn once more above its buttons, which cover the
+// page's own, so the page stands out from the list beneath it.
+void addBorder(QFrame *page)
 {
-    for (const ProfileGroup &group : profileGroups())
-        m_panels.push_back(buildPanel(window, group.panel.toString(), group.firstId, group.lastId));
-    m_page1 = panel(kFirstAudioPage);
-    m_page2 = panel(kSecondAudioPage);
-    const int strip = kPickerPageHeight - kPickerStripHeight - 1;
-    addPageSwitch(m_page1, strip, {QStringLiteral("strip1"), QStringLiteral("next"), QStringLiteral("Image2")},
-                  &ProfilePicker::Image2Click);
-    addPageSwitch(m_page2, strip, {QStringLiteral("strip2"), QStringLiteral("back"), QStringLiteral("Image5")},
-                  &ProfilePicker::Image5Click);
+    auto *border = new QFrame(page);
+    border->setObjectName(kBorder);
+    makeFlat(border);
+    border->setGeometry(page->rect());
+    border->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-QFrame *ProfilePicker::buildPanel(QWidget *window, const QString &name, int firstId, int lastId)
+QFrame *makePage(QWidget *window, const QString &name, int width)
 {
     auto *page = new QFrame(window);
     page->setObjectName(name);
-    page->resize(kPickerPageWidth, kPickerPageHeight);
+    page->resize(width, kPickerPageHeight);
     makeFlat(page);
     QPalette colours = page->palette();
-    colours.setColor(QPalette::Window, kPageColour);
-    colours.setColor(QPalette::WindowText, kPageBorder);
+    colours.setColor(QPalette::Window, palette::picker);
+    colours.setColor(QPalette::WindowText, palette::controlBorder);
     page->setPalette(colours);
     page->setAutoFillBackground(true);
+    addBorder(page);
     page->hide();
+    return page;
+}
 
+// Shows a page above the window's other controls, its border above its own.
+void bringUp(QFrame *page)
+{
+    page->show();
+    page->raise();
+    if (auto *border = page->findChild<QFrame *>(kBorder, Qt::FindDirectChildrenOnly))
+        border->raise();
+}
+
+bool isAudioGroup(const QString &panelName)
+{
+    return panelName == kFirstAudioPage || panelName == kSecondAudioPage;
+}
+
+} // namespace
+
+ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, Hooks hooks)
+    : QObject(window), m_window(window), m_folder(std::move(executableFolder)), m_hooks(std::move(hooks))
+{
+}
+
+void ProfilePicker::setPanelsTopLeft(const QPoint &topLeft)
+{
+    m_topLeft = topLeft;
+    for (QFrame *page : m_panels)
+        page->move(topLeft);
+    if (m_categoryList)
+        m_categoryList->move(m_categoryList->x(), topLeft.y());
+}
+
+void ProfilePicker::buildPanels()
+{
+    if (!m_panels.empty())
+        return;
+    for (const ProfileGroup &group : profileGroups())
+        m_panels.push_back(buildPanel(group.panel.toString(), group.firstId, group.lastId));
+    m_page1 = panel(kFirstAudioPage);
+    m_page2 = panel(kSecondAudioPage);
+    const int strip = kPickerPageHeight - kPickerStripHeight - 1;
+    const auto addStrip = [&](QFrame *page, const QString &picture) {
+        auto *stripPicture = new QLabel(page);
+        stripPicture->setGeometry(0, strip, kPickerStripWidth, kPickerStripHeight);
+        stripPicture->setPixmap(QPixmap(QDir(m_folder).filePath(QStringLiteral("images/sub/") + picture + ".bmp")));
+    };
+    addStrip(m_page1, QStringLiteral("strip1"));
+    addStrip(m_page2, QStringLiteral("strip2"));
+    addPageSwitch(m_page1, QStringLiteral("next"), QStringLiteral("Image2"), kPickerStripWidth - 1,
+                  kPickerSwitchWidth, [this] { Image2Click(); });
+    addPageSwitch(m_page2, QStringLiteral("back"), QStringLiteral("Image5"), kPickerStripWidth - 1,
+                  kPickerSwitchWidth, [this] { Image5Click(); });
+    if (offersAllFormats(m_edition)) {
+        for (QFrame *page : {m_page1, m_page2})
+            addPageSwitch(page, QStringLiteral("all"), QStringLiteral("im_allformats"), kAllFormatsSwitchLeft,
+                          kAllFormatsSwitchWidth, [this] { showAllFormats(); });
+        buildCategoryList();
+    }
+}
+
+QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
+{
+    QFrame *page = makePage(m_window, name, kPickerPageWidth);
+    page->move(m_topLeft);
     for (int id = firstId; id <= lastId; ++id) {
         const int index = id - firstId;
         auto *button = new ProfileButton(id, page);
@@ -83,21 +146,42 @@ QFrame *ProfilePicker::buildPanel(QWidget *window, const QString &name, int firs
             connect(button, &ProfileButton::pointed, this, [this](int pointed) { m_hooks.guard([=, this] { pointAt(pointed); }); });
             connect(button, &ProfileButton::clicked, this, [this](int clicked) { m_hooks.guard([=, this] { clickButton(clicked); }); });
         }
+        button->setPicture(picturePath(id, kNormal));
         m_buttons[id] = button;
     }
     return page;
 }
 
-void ProfilePicker::addPageSwitch(QFrame *page, int strip, const PageStrip &look, void (ProfilePicker::*onClick)())
+// The list: a title, then one entry per group; the two audio groups share
+// the entry "Audio".
+void ProfilePicker::buildCategoryList()
 {
-    const QString pictures = QDir(m_folder).filePath(QStringLiteral("images/sub/"));
-    auto *stripPicture = new QLabel(page);
-    stripPicture->setGeometry(0, strip, kPickerStripWidth, kPickerStripHeight);
-    stripPicture->setPixmap(QPixmap(pictures + look.stripPicture + ".bmp"));
-    auto *pageSwitch = new PageSwitch(page, [this, onClick] { m_hooks.guard([this, onClick] { (this->*onClick)(); }); });
-    pageSwitch->setObjectName(look.switchName);
-    pageSwitch->setGeometry(kPickerStripWidth - 1, strip, kPickerSwitchWidth, kPickerStripHeight);
-    pageSwitch->setPixmap(QPixmap(pictures + look.switchPicture + ".bmp"));
+    m_categoryList = makePage(m_window, QStringLiteral("pl_main"), kCategoryListWidth);
+    m_categoryList->move(m_categoryList->x(), m_topLeft.y());
+    const QString pictures = QDir(m_folder).filePath(QStringLiteral("images/sub/category/"));
+    auto *title = new QLabel(m_categoryList);
+    title->setGeometry(0, 0, kCategoryListWidth, kCategoryTitleHeight);
+    title->setPixmap(QPixmap(pictures + QStringLiteral("title.bmp")));
+    int row = 0;
+    for (const ProfileGroup &group : profileGroups()) {
+        const QString name = group.panel.toString();
+        if (name == kSecondAudioPage)
+            continue;
+        auto *entry = new PageSwitch(m_categoryList, [this, name] { m_hooks.guard([this, name] { showGroup(name); }); });
+        entry->setObjectName(QStringLiteral("im_") + name);
+        entry->setGeometry(0, categoryRowTop(row++), kCategoryListWidth, kCategoryRowHeight);
+        entry->setPixmap(QPixmap(pictures + name + QStringLiteral(".bmp")));
+        m_categories[name] = entry;
+    }
+}
+
+void ProfilePicker::addPageSwitch(QFrame *page, const QString &picture, const QString &name, int left, int width,
+                                  std::function<void()> onClick)
+{
+    auto *pageSwitch = new PageSwitch(page, [this, onClick] { m_hooks.guard(onClick); });
+    pageSwitch->setObjectName(name);
+    pageSwitch->setGeometry(left, kPickerPageHeight - kPickerStripHeight - 1, width, kPickerStripHeight);
+    pageSwitch->setPixmap(QPixmap(QDir(m_folder).filePath(QStringLiteral("images/sub/") + picture + ".bmp")));
 }
 
 QFrame *ProfilePicker::panel(const QString &name) const
@@ -119,26 +203,43 @@ bool ProfilePicker::isProfileButton(int id) const
     return id >= kFirstProfileId && id <= kLastProfileId;
 }
 
+QString ProfilePicker::picturePath(int id, const QString &folder) const
+{
+    return QDir(m_folder).filePath(QStringLiteral("images/sub/%1/%2.bmp").arg(folder).arg(id));
+}
+
 void ProfilePicker::showPicture(int id, const QString &folder)
 {
-    const QString path = QDir(m_folder).filePath(QStringLiteral("images/sub/%1/%2.bmp").arg(folder).arg(id));
-    m_buttons.at(id)->setPixmap(loadPictureFile(path));
+    if (ProfileButton *shown = button(id))
+        shown->setPicture(picturePath(id, folder));
 }
 
 void ProfilePicker::loadButtonPictures()
 {
     for (int id = kFirstProfileId; id <= kLastProfileId; ++id)
-        showPicture(id, QStringLiteral("general"));
+        checkPictureFile(picturePath(id, kNormal));
+    for (const auto &[id, shown] : m_buttons)
+        shown->setPicture(picturePath(id, kNormal));
 }
 
-void ProfilePicker::preparePage(QFrame *page, int left)
+void ProfilePicker::showPictures(QFrame *page)
 {
+    for (QObject *child : page->children())
+        if (auto *profile = qobject_cast<ProfileButton *>(child))
+            profile->showPendingPicture();
+}
+
+void ProfilePicker::turnTo(QFrame *page, int left)
+{
+    hidePicker();
     page->move(left, page->y());
     makeFlat(page);
     int index = 0;
     for (QObject *child : page->children())
         if (auto *profile = qobject_cast<ProfileButton *>(child))
             profile->move(profile->x(), profileButtonTop(index++));
+    bringUp(page);
+    showPictures(page);
 }
 
 void ProfilePicker::openPicker()
@@ -147,17 +248,16 @@ void ProfilePicker::openPicker()
         m_hooks.warnBusy();
         return;
     }
-    preparePage(m_page1, firstPageLeft(m_edition));
-    hidePicker();
-    m_page1->show();
-    m_page1->raise();
-    m_page2->hide();
+    buildPanels();
+    turnTo(m_page1, firstPageLeft(m_edition));
 }
 
 void ProfilePicker::hidePicker()
 {
     for (QFrame *page : m_panels)
         page->hide();
+    if (m_categoryList)
+        m_categoryList->hide();
 }
 
 void ProfilePicker::pointAt(int id)
@@ -166,8 +266,8 @@ void ProfilePicker::pointAt(int id)
     if (current == id)
         return;
     if (isProfileButton(current))
-        showPicture(current, QStringLiteral("general"));
-    showPicture(id, QStringLiteral("move"));
+        showPicture(current, kNormal);
+    showPicture(id, kPointedAt);
     m_hooks.setCurrentProfileId(id);
 }
 
@@ -179,26 +279,36 @@ void ProfilePicker::clickButton(int id)
 
 void ProfilePicker::Image2Click()
 {
-    preparePage(m_page2, kSecondPageLeft);
-    hidePicker();
-    m_page2->show();
-    m_page2->raise();
-    m_page1->hide();
+    turnTo(m_page2, kSecondPageLeft);
 }
 
 void ProfilePicker::Image5Click()
 {
     const std::optional<int> left = firstPageLeftAfterReturn(m_edition);
-    if (!left) {
-        m_page1->show();
-        m_page1->raise();
-        m_page2->hide();
+    // Without a new place, page 1 comes back where it was.
+    if (!left)
         m_hooks.rememberFirstAudioPage();
+    turnTo(m_page1, left.value_or(m_page1->x()));
+}
+
+void ProfilePicker::showAllFormats()
+{
+    const std::optional<ProfileGroup> current = groupOf(m_hooks.currentProfileId());
+    const QString group = current ? current->panel.toString() : kFirstVideoPage;
+    showGroup(isAudioGroup(group) ? kFirstVideoPage : group);
+}
+
+void ProfilePicker::showGroup(const QString &panelName)
+{
+    if (isAudioGroup(panelName)) {
+        turnTo(m_page1, firstPageLeft(m_edition));
         return;
     }
-    preparePage(m_page1, *left);
-    hidePicker();
-    m_page1->show();
-    m_page1->raise();
-    m_page2->hide();
+    const QString pictures = QDir(m_folder).filePath(QStringLiteral("images/sub/category/"));
+    for (const auto &[name, entry] : m_categories)
+        entry->setPixmap(QPixmap(pictures + name + (name == panelName ? QStringLiteral("_on.bmp") : QStringLiteral(".bmp"))));
+    const int listLeft = firstPageLeft(m_edition);
+    turnTo(panel(panelName), listLeft + kCategoryListWidth - 1);
+    m_categoryList->move(listLeft, m_categoryList->y());
+    bringUp(m_categoryList);
 }

@@ -1,14 +1,19 @@
 #pragma once
 // The profile picker: a page of picture buttons over the main window for
-// each group of the catalogue. Only the two audio pages (`pl_audio1` with
-// ids 15 to 21, `pl_audio2` with 22 to 25 and the blank area 26) ever open;
-// the other panels exist, stay hidden and are placed by the edition layout.
+// each group of the catalogue. The two audio pages (`pl_audio1` with ids 15
+// to 21, `pl_audio2` with 22 to 25 and the blank area 26) open from the
+// profile field. In editions not named for audio, the audio pages' strips
+// also offer "All formats": the category list `pl_main` beside the panel of
+// the group the user picks in it; its "Audio" entry returns to page 1.
 // Pointing at a button highlights it and makes its id the current profile
 // id; clicking it selects the profile.
+// The panels are built when the picker first opens; from then on there is
+// a button for every id. A button's picture is read when its panel shows.
 
 #include "profiles/picker_placement.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <functional>
 #include <map>
@@ -37,18 +42,25 @@ public:
         std::function<void(const std::function<void()> &)> guard;
     };
 
-    // Builds every panel with its buttons as hidden children of the window.
+    // The panels will be children of `window`; pictures are read from the
+    // executable folder.
     ProfilePicker(QWidget *window, QString executableFolder, Hooks hooks);
 
     void setEdition(const PickerEdition &edition) { m_edition = edition; }
+    // Where the edition layout puts the group panels; their upper edge is
+    // also the list's and every page's.
+    void setPanelsTopLeft(const QPoint &topLeft);
 
-    // The panels by object name ("pl_audio1", ...), in catalogue order.
+    // The group panels by object name ("pl_audio1", ...), in catalogue
+    // order, and the category list; nothing before the first open.
     const std::vector<QFrame *> &panels() const { return m_panels; }
     QFrame *panel(const QString &name) const;
+    QFrame *categoryList() const { return m_categoryList; }
     ProfileButton *button(int id) const;
 
-    // Puts the normal picture on every button, ids 1 to 132 in order.
-    // Throws PictureFileError at the first picture that cannot be loaded.
+    // Checks that the normal picture of every id 1 to 132 can be opened, in
+    // increasing order; throws PictureFileError at the first that cannot.
+    // The pictures themselves are read when their panel first shows.
     void loadButtonPictures();
 
     void openPicker();
@@ -57,26 +69,36 @@ public:
     void clickButton(int id);
     void Image2Click(); // next page
     void Image5Click(); // previous page
+    // "All formats": the category list with the group of the current
+    // profile id beside it (the first group when that is an audio page).
+    void showAllFormats();
+    // An entry of the category list: the group's panel beside the list, or
+    // for the audio groups the first audio page as the picker opens it.
+    void showGroup(const QString &panelName);
 
 private:
-    // The fixed pictures along the foot of an audio page.
-    struct PageStrip {
-        QString stripPicture;  // under images/sub, without ".bmp"
-        QString switchPicture;
-        QString switchName;    // object name of the page switch
-    };
-
-    QFrame *buildPanel(QWidget *window, const QString &name, int firstId, int lastId);
-    void addPageSwitch(QFrame *page, int strip, const PageStrip &look, void (ProfilePicker::*onClick)());
-    void preparePage(QFrame *page, int left);
+    void buildPanels();
+    QFrame *buildPanel(const QString &name, int firstId, int lastId);
+    void buildCategoryList();
+    void addPageSwitch(QFrame *page, const QString &picture, const QString &name, int left, int width,
+                       std::function<void()> onClick);
+    // Hides every panel, then shows `page` at `left` (flat, single-line
+    // border, buttons at their upper edges) with the pictures of its buttons.
+    void turnTo(QFrame *page, int left);
+    void showPictures(QFrame *page);
     void showPicture(int id, const QString &folder);
+    QString picturePath(int id, const QString &folder) const;
     bool isProfileButton(int id) const;
 
+    QWidget *m_window;
     QString m_folder;
     Hooks m_hooks;
     PickerEdition m_edition;
+    QPoint m_topLeft;
     std::vector<QFrame *> m_panels;
     std::map<int, ProfileButton *> m_buttons;
+    std::map<QString, QLabel *> m_categories; // entries of the list by panel name
+    QFrame *m_categoryList = nullptr;
     QFrame *m_page1 = nullptr;
     QFrame *m_page2 = nullptr;
 };

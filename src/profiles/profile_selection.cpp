@@ -7,6 +7,16 @@
 
 #include <QDir>
 
+QString profileIconPicture(ProfileKind kind)
+{
+    switch (kind) {
+    case ProfileKind::Film: return QStringLiteral("images/main/2-film.bmp");
+    case ProfileKind::Device: return QStringLiteral("images/main/2-device.bmp");
+    case ProfileKind::Sound: break;
+    }
+    return QStringLiteral("images/main/2.bmp");
+}
+
 ProfileSelection::ProfileSelection(QString executableFolder, bool dvdMode, QualitySettingsStore &store,
                                    ProfileSelectionHooks hooks)
     : m_executableFolder(std::move(executableFolder)), m_dvdMode(dvdMode), m_store(store), m_hooks(std::move(hooks))
@@ -19,7 +29,7 @@ bool ProfileSelection::selectProfile(int id)
     if (!name)
         return false;
 
-    m_hooks.showProfileIcon(QDir(m_executableFolder).filePath(kProfileIconPicture));
+    m_hooks.showProfileIcon(QDir(m_executableFolder).filePath(profileIconPicture(profileKind(id))));
     m_active.displayName = *name;
     m_hooks.showProfileName(m_active.displayName);
 

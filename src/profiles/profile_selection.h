@@ -5,6 +5,7 @@
 // Settings dialog's lists) is reached through hooks.
 
 #include "profiles/active_profile.h"
+#include "profiles/catalogue.h"
 #include "profiles/choice_list.h"
 
 #include <QString>
@@ -25,7 +26,9 @@ struct ProfileSelectionHooks {
     std::function<void()> recomputeSizes;
 };
 
-inline const QString kProfileIconPicture = QStringLiteral("images/main/2.bmp");
+// The profile field's picture for a kind, under the executable folder:
+// "images/main/2.bmp" for sound, "2-film.bmp" and "2-device.bmp" beside it.
+QString profileIconPicture(ProfileKind kind);
 
 class ProfileSelection {
 public:
@@ -38,7 +41,7 @@ public:
     int currentProfileId() const { return m_currentProfileId; }
     void setCurrentProfileId(int id) { m_currentProfileId = id; }
 
-    // The selection sequence: profile icon, display name, save the loaded
+    // The selection sequence: the icon of the id's kind, display name, save the loaded
     // profile's choices, load the block of the id from profiles.pop, apply the
     // id's quality settings, remember it as loaded, recompute the estimates.
     // Errors (a missing picture, a failed save, a missing profiles.pop) end

@@ -30,6 +30,8 @@ QStringList QtPrompts::openFiles(const QString &filter)
 {
     QFileDialog dialog(m_parent, title(), QString(), filter);
     dialog.setFileMode(QFileDialog::ExistingFiles);
+    // Qt's own dialog follows the program's palette; a desktop's would not.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFilter(dialog.filter() | QDir::Hidden);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
@@ -38,5 +40,6 @@ QString QtPrompts::chooseFolder(const QString &caption)
 {
     if (m_folderChooser)
         return m_folderChooser(caption);
-    return QFileDialog::getExistingDirectory(m_parent, caption);
+    return QFileDialog::getExistingDirectory(m_parent, caption, QString(),
+                                             QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }

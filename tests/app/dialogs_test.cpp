@@ -5,7 +5,9 @@
 #include "media_fixtures.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -80,6 +82,39 @@ TEST(FolderChooser, OkWithNothingSelectedKeepsTheWindowOpen)
     });
     EXPECT_EQ(dir.choose("x"), "");
     EXPECT_TRUE(stillOpen);
+}
+
+// The path field follows the tree, takes a typed folder and refuses (saying
+// so) one that does not exist; "New folder" makes one in the selected folder.
+TEST(FolderChooser, TypedFoldersAndNewFolders)
+{
+    TempDir temp;
+    const QString folder = QDir(QString::fromStdString(temp.path())).absolutePath();
+    QDir().mkpath(folder + "/New folder");
+    Tfm_dir dir;
+    QString refusal;
+    QString shownPath;
+    QTimer::singleShot(0, &dir, [&] {
+        auto *path = dir.findChild<QLineEdit *>("ed_path");
+        path->setText(folder + "/missing");
+        dir.findChild<QPushButton *>("btn_ok")->click();
+        refusal = dir.findChild<QLabel *>("lb_status")->text();
+        path->setText(folder);
+        dir.findChild<QPushButton *>("bt_newfolder")->click();
+        shownPath = path->text();
+        dir.findChild<QPushButton *>("btn_ok")->click();
+    });
+    EXPECT_EQ(dir.choose("Choose"), folder + "/New folder 2");
+    EXPECT_TRUE(refusal.contains(folder + "/missing")) << refusal.toStdString();
+    EXPECT_EQ(shownPath, folder + "/New folder 2");
+    EXPECT_TRUE(QFileInfo(folder + "/New folder 2").isDir());
+
+    QTimer::singleShot(0, &dir, [&] {
+        auto *path = dir.findChild<QLineEdit *>("ed_path");
+        path->setText(folder);
+        QTest::keyClick(path, Qt::Key_Return);
+    });
+    EXPECT_EQ(dir.choose("Choose"), folder);
 }
 
 struct InfoCase {

@@ -20,17 +20,18 @@ struct LayoutCase {
     std::optional<SpanPlace> subtitle;
     bool buttonsMoved;
     bool previewHidden;
+    bool skinPreviewAndDvdHidden;
 };
 
 const LayoutCase kLayouts[] = {
     {"file mode, zuvok", false, true, {94, 483}, std::nullopt, {96, 451}, {241, 90}, {546, 296}, std::nullopt,
-     {8, 121, 509, 316}, false, std::nullopt, std::nullopt, false, false},
+     {8, 121, 509, 316}, false, std::nullopt, std::nullopt, false, true, true},
     {"file mode, other", false, false, {96, 479}, 210, {97, 449}, {247, 90}, {482, 111}, QSize(233, 174),
-     {7, 101, 718, 327}, true, std::nullopt, std::nullopt, true, true},
+     {7, 101, 718, 327}, true, std::nullopt, std::nullopt, true, true, false},
     {"DVD mode, zuvok", true, true, {94, 483}, std::nullopt, {96, 429}, {243, 71}, {546, 296}, std::nullopt,
-     {8, 121, 509, 298}, true, SpanPlace{{90, 453}, 177}, SpanPlace{{336, 453}, 177}, false, false},
+     {8, 121, 509, 298}, true, SpanPlace{{90, 453}, 177}, SpanPlace{{336, 453}, 177}, false, false, false},
     {"DVD mode, other", true, false, {96, 479}, 210, {97, 449}, {247, 90}, {482, 111}, QSize(233, 174),
-     {7, 101, 462, 327}, true, SpanPlace{{516, 59}, 75}, SpanPlace{{642, 59}, 75}, true, false},
+     {7, 101, 462, 327}, true, SpanPlace{{516, 59}, 75}, SpanPlace{{642, 59}, 75}, true, false, false},
 };
 
 TEST(EditionLayout, FourLayouts)
@@ -50,6 +51,7 @@ TEST(EditionLayout, FourLayouts)
         EXPECT_EQ(layout.subtitleTracks, c.subtitle);
         EXPECT_EQ(!layout.buttonPlaces.empty(), c.buttonsMoved);
         EXPECT_EQ(layout.previewButtonsHidden, c.previewHidden);
+        EXPECT_EQ(layout.hiddenSkinObjects == kPreviewAndDvdSkinObjects, c.skinPreviewAndDvdHidden);
     }
 }
 

@@ -102,6 +102,12 @@ protected:
     QString hintLine() const { return object(m_window.get(), "hint")->text(); }
     template <class T> T *child(const QString &name) const { return m_window->findChild<T *>(name); }
     ProfileButton *profileButton(int id) const { return m_window->picker().button(id); }
+    // The picker builds its panels when it first opens.
+    bool panelShown(const QString &name) const
+    {
+        const QFrame *panel = child<QFrame>(name);
+        return panel && panel->isVisible();
+    }
     QImage picture(const QString &folder, int id) const
     {
         return QImage(kBin + QStringLiteral("/images/sub/%1/%2.bmp").arg(folder).arg(id)).convertToFormat(QImage::Format_RGB32);
@@ -147,16 +153,17 @@ TEST_F(MainWindowTest, FirstShowSetsUpTheWindow)
     EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)");
     EXPECT_EQ(w.selection()->currentProfileId(), 17);
     EXPECT_FALSE(object(&w, "di")->state());
-    EXPECT_FALSE(child<QFrame>("pl_back")->isVisible());
-    EXPECT_FALSE(child<QFrame>("pl_audio1")->isVisible());
-    EXPECT_TRUE(child<QFrame>("pl_appname")->isVisible());
+    EXPECT_FALSE(panelShown("pl_back"));
+    EXPECT_FALSE(panelShown("pl_audio1"));
+    EXPECT_TRUE(panelShown("pl_appname"));
     EXPECT_EQ(child<QAction>("AboutVeltrixVideoConverter1")->text(), "About Veltrix veltrix-video-converter");
     EXPECT_FALSE(w.product().webLink.isEmpty());
     // An empty list: Start shows but is off.
     EXPECT_TRUE(child<QAbstractButton>("bt_start")->isVisible());
     EXPECT_FALSE(child<QAbstractButton>("bt_start")->isEnabled());
-    EXPECT_FALSE(profileButton(15)->pixmap().isNull());
     EXPECT_TRUE(m_prompts.boxes().empty());
+    clickSkin("profiles");
+    EXPECT_EQ(shown(15), picture("general", 15));
 }
 
 TEST_F(MainWindowTest, ARememberedIdWithoutProfileFallsBackToTheDefault)
@@ -188,15 +195,16 @@ struct EditionCase {
     bool tracksShown;
     bool previewButtonsShown;
     QString firstColumn;
+    bool skinDvdCommandsShown; // where the list leaves them in view
 };
 
 TEST_F(MainWindowTest, EditionLayoutIsApplied)
 {
     const EditionCase cases[] = {
-        {"veltrix-video-converter", {7, 101, 718, 327}, false, false, "Title"},
-        {"veltrix-DVD-ripper", {7, 101, 462, 327}, true, true, "Title"},
-        {"Zuvok-converter", {8, 121, 509, 316}, false, true, "File Name"},
-        {"ZUVOK-dvd", {8, 121, 509, 298}, true, true, "Title"},
+        {"veltrix-video-converter", {7, 101, 718, 327}, false, false, "Title", true},
+        {"veltrix-DVD-ripper", {7, 101, 462, 327}, true, true, "Title", true},
+        {"Zuvok-converter", {8, 121, 509, 316}, false, false, "File Name", false},
+        {"ZUVOK-dvd", {8, 121, 509, 298}, true, true, "Title", true},
     };
     for (const EditionCase &c : cases) {
         SCOPED_TRACE(c.name);
@@ -207,6 +215,8 @@ TEST_F(MainWindowTest, EditionLayoutIsApplied)
         EXPECT_EQ(child<QComboBox>("cb_audio")->isVisible(), c.tracksShown);
         EXPECT_EQ(child<QComboBox>("cb_subtitle")->isVisible(), c.tracksShown);
         EXPECT_EQ(child<QAbstractButton>("bt_play")->isVisible(), c.previewButtonsShown);
+        EXPECT_EQ(object(&w, "dvdopen")->visible(), c.skinDvdCommandsShown);
+        clickSkin("profiles");
         EXPECT_EQ(child<QFrame>("pl_audio1")->pos().y(), w.edition()->dvdMode && w.edition()->zuvok ? 71 : 90);
         m_window.reset();
     }
@@ -229,7 +239,7 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
     EXPECT_EQ(m_prompts.shown[0].text, "File Directory");
 
     clickSkin("profiles");
-    EXPECT_TRUE(child<QFrame>("pl_audio1")->isVisible());
+    EXPECT_TRUE(panelShown("pl_audio1"));
 
     m_prompts.shown.clear();
     m_prompts.folderAnswer = "/chosen/output";
@@ -355,7 +365,7 @@ TEST_F(MainWindowTest, PointingMovesTheHighlightWithoutSelecting)
     EXPECT_EQ(w.selection()->currentProfileId(), 16);
     // A press on the list closes the picker; the loaded profile stays.
     QTest::mousePress(child<QTreeWidget>("lv")->viewport(), Qt::LeftButton);
-    EXPECT_FALSE(child<QFrame>("pl_audio1")->isVisible());
+    EXPECT_FALSE(panelShown("pl_audio1"));
     EXPECT_EQ(w.selection()->currentProfileId(), 16);
     EXPECT_EQ(w.selection()->activeProfile().loadedProfileId, 17);
     EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)");
@@ -367,7 +377,7 @@ TEST_F(MainWindowTest, ClickingAProfileButtonSelectsIt)
     clickSkin("profiles");
     QTest::mouseMove(profileButton(15));
     QTest::mouseClick(profileButton(15), Qt::LeftButton);
-    EXPECT_FALSE(child<QFrame>("pl_audio1")->isVisible());
+    EXPECT_FALSE(panelShown("pl_audio1"));
     EXPECT_EQ(w.selection()->activeProfile().loadedProfileId, 15);
     EXPECT_EQ(object(&w, "profilestext")->text(), "AAC-Advanced Audio Coding(*.aac)");
 }
@@ -389,9 +399,9 @@ TEST_F(MainWindowTest, PickerPagesMoveByEdition)
     for (const PageCase &c : cases) {
         SCOPED_TRACE(c.edition);
         Tfm_main &w = start(c.edition);
+        clickSkin("profiles");
         QFrame *page1 = child<QFrame>("pl_audio1");
         QFrame *page2 = child<QFrame>("pl_audio2");
-        clickSkin("profiles");
         EXPECT_EQ(page1->x(), c.opened);
         QTest::mouseClick(child<QWidget>("Image2"), Qt::LeftButton);
         EXPECT_TRUE(page2->isVisible());
@@ -407,12 +417,91 @@ TEST_F(MainWindowTest, PickerPagesMoveByEdition)
     }
 }
 
+struct AllFormatsCase {
+    const char *edition;
+    bool offered;
+};
+
+TEST_F(MainWindowTest, AllFormatsIsOfferedOutsideTheAudioEditions)
+{
+    const AllFormatsCase cases[] = {
+        {"veltrix-video-converter", true},
+        {"veltrix-dvd-ripper", true},
+        {"veltrix-audio-converter", false},
+        {"zuvok-mp3", false},
+    };
+    for (const AllFormatsCase &c : cases) {
+        SCOPED_TRACE(c.edition);
+        Tfm_main &w = start(c.edition);
+        clickSkin("profiles");
+        for (const char *page : {"pl_audio1", "pl_audio2"})
+            EXPECT_EQ(w.picker().panel(page)->findChild<QWidget *>("im_allformats") != nullptr, c.offered) << page;
+        m_window.reset();
+    }
+}
+
+// A video profile picked from a group of the category list converts; the
+// profile field's icon shows a film.
+TEST_F(MainWindowTest, AVideoProfileChosenUnderAllFormatsConverts)
+{
+    veltrix::test::TempDir media;
+    const std::string clip = media.file("clip.mp4");
+    veltrix::test::generateMedia("-f lavfi -i testsrc=size=160x120:rate=10:duration=1 "
+                                 "-f lavfi -i sine=frequency=440:duration=1 -shortest -c:v libx264 -c:a aac",
+                                 clip);
+    Tfm_main &w = start();
+    m_prompts.fileAnswers.push_back({QString::fromStdString(clip)});
+    QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
+    ASSERT_EQ(w.jobs().rowCount(), 1);
+
+    clickSkin("profiles");
+    QTest::mouseClick(w.picker().panel("pl_audio1")->findChild<QWidget *>("im_allformats"), Qt::LeftButton);
+    QFrame *list = child<QFrame>("pl_main");
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_TRUE(panelShown("pl_video1")); // an audio profile is current: the first video group
+    EXPECT_FALSE(panelShown("pl_audio1"));
+
+    // "Audio" returns to the first audio page where the picker opens it.
+    QTest::mouseClick(list->findChild<QWidget *>("im_pl_audio1"), Qt::LeftButton);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(panelShown("pl_audio1"));
+    EXPECT_EQ(child<QFrame>("pl_audio1")->x(), 94);
+
+    QTest::mouseClick(w.picker().panel("pl_audio1")->findChild<QWidget *>("im_allformats"), Qt::LeftButton);
+    auto *avi = list->findChild<QLabel *>("im_pl_avi");
+    ASSERT_NE(avi, nullptr);
+    EXPECT_FALSE(avi->pixmap().isNull());
+    QTest::mouseClick(avi, Qt::LeftButton);
+    QFrame *group = child<QFrame>("pl_avi");
+    EXPECT_TRUE(group->isVisible());
+    EXPECT_FALSE(panelShown("pl_video1"));
+    EXPECT_EQ(group->x(), list->geometry().right()); // beside the list, sharing its border
+    EXPECT_EQ(shown(105), picture("general", 105));
+
+    QTest::mouseMove(profileButton(105));
+    EXPECT_EQ(shown(105), picture("move", 105));
+    QTest::mouseClick(profileButton(105), Qt::LeftButton);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_FALSE(group->isVisible());
+    ASSERT_EQ(object(&w, "profilestext")->text(), "AVI - MPEG-4 Movie(*.avi)");
+    EXPECT_EQ(child<QLabel>("im_mainico")->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+              QImage(kBin + "/images/main/2-film.bmp").convertToFormat(QImage::Format_RGB32));
+
+    const std::string output = media.file("out");
+    child<QLineEdit>("ed_output")->setText(QString::fromStdString(output));
+    QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(w.jobs().statusColumn(0) == "Finish", 60000);
+    EXPECT_EQ(veltrix::test::ffprobeField(output + "/clip.avi", "stream=codec_name"), "mpeg4");
+    EXPECT_TRUE(m_prompts.boxes().empty());
+}
+
 TEST_F(MainWindowTest, PickerRefusesToOpenDuringABatch)
 {
     Tfm_main &w = start();
     beginBusyBatch(w);
     clickSkin("profiles");
-    EXPECT_FALSE(child<QFrame>("pl_audio1")->isVisible());
+    EXPECT_FALSE(panelShown("pl_audio1"));
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_EQ(m_prompts.boxes()[0].text, message(26));
     endBusyBatch(w);
@@ -544,6 +633,21 @@ TEST_F(MainWindowTest, ACommandsErrorIsReportedAndTheWindowGoesOn)
     QTest::mouseMove(profileButton(18));
     QTest::mouseClick(profileButton(18), Qt::LeftButton);
     EXPECT_EQ(object(&w, "profilestext")->text(), "OGG-Ogg Vorbis Audio(*.ogg)");
+}
+
+// Start-up only opens the profile pictures; one that is missing is still
+// reported there, and the pages that can show theirs still do.
+TEST_F(MainWindowTest, AMissingProfilePictureIsReportedAtStart)
+{
+    veltrix::test::TempDir dir;
+    const QString folder = folderWithout(dir, "images/sub/general/40.bmp");
+    start("veltrix-video-converter", folder);
+    const QString expected =
+        QStringLiteral("Cannot open file \"%1/images/sub/general/40.bmp\". No such file or directory").arg(folder);
+    const auto boxes = m_prompts.boxes();
+    EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [&](const auto &box) { return box.text == expected; }));
+    clickSkin("profiles");
+    EXPECT_EQ(shown(21), picture("general", 21));
 }
 
 // A name banner that cannot be read is reported; the rest of the set-up

@@ -82,4 +82,17 @@ TEST(Catalogue, IdRanges)
     }
 }
 
+// Audio-only device presets show a sound, HD and container groups a film.
+TEST(Catalogue, KindOfEachProfile)
+{
+    const std::pair<int, ProfileKind> cases[] = {
+        {1, ProfileKind::Film},    {14, ProfileKind::Film},    {15, ProfileKind::Sound},  {25, ProfileKind::Sound},
+        {27, ProfileKind::Device}, {33, ProfileKind::Sound},   {59, ProfileKind::Sound},  {66, ProfileKind::Device},
+        {71, ProfileKind::Sound},  {80, ProfileKind::Sound},   {89, ProfileKind::Device}, {91, ProfileKind::Film},
+        {100, ProfileKind::Film},  {114, ProfileKind::Film},   {131, ProfileKind::Film},
+    };
+    for (const auto &[id, kind] : cases)
+        EXPECT_EQ(profileKind(id), kind) << id;
+}
+
 } // namespace

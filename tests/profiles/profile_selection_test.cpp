@@ -65,7 +65,7 @@ TEST_F(ProfileSelectionTest, RunsTheStepsInOrder)
 {
     ProfileSelection &select = selection();
     ASSERT_TRUE(select.selectProfile(2));
-    const QString icon = QDir(QString::fromStdString(m_folder.path())).filePath("images/main/2.bmp");
+    const QString icon = QDir(QString::fromStdString(m_folder.path())).filePath("images/main/2-film.bmp");
     EXPECT_EQ(m_calls, (QStringList{"icon " + icon, "name AVI-DivX Movie(*.avi)", "recompute"}));
     EXPECT_EQ(select.activeProfile().loadedProfileId, 2);
     EXPECT_EQ(select.activeProfile().argumentTemplate, " -t2");

@@ -12,6 +12,13 @@ namespace {
 
 } // namespace
 
+void checkPictureFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(path, file.errorString());
+}
+
 QPixmap loadPictureFile(const QString &path)
 {
     QFile file(path);

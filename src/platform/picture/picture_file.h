@@ -16,3 +16,6 @@ public:
 // Needs a QGuiApplication. Throws PictureFileError when the file is missing,
 // unreadable or not a picture.
 QPixmap loadPictureFile(const QString &path);
+// Opens the file without reading its pixels; throws PictureFileError, with
+// the same text, when it cannot be opened.
+void checkPictureFile(const QString &path);

@@ -78,6 +78,11 @@ public:
 
     QRect qrect() const { return QRect(QPoint(m_rect.left, m_rect.top), QPoint(m_rect.right - 1, m_rect.bottom - 1)); }
 
+    // Whether the object is drawn and meets the pointer; the skin file sets
+    // it first. Like the common facet's setters, a change shows after redraw().
+    bool visible() const { return m_visible; }
+    void setVisible(bool visible) { m_visible = visible; }
+
 private:
     friend class SkinForm;
     friend class SkinSurface;

@@ -76,12 +76,17 @@ void SkinSurface::paintEvent(QPaintEvent *event)
         painter.fillRect(rect(), palette().window());
         return;
     }
+    const QRegion &region = event->region();
     SkinPainter::paintBackground(painter, *m_form, rect());
+    // Objects outside the update region keep what they show; a progress
+    // update repaints the bar alone.
     for (const auto &object : m_form->m_objects) {
+        if (!region.intersects(object->qrect()) && !region.intersects(object->m_paintedRect))
+            continue;
         SkinPainter::paintObject(painter, *object, {object.get() == m_hover, object.get() == m_pressed});
         // Whatever of the old painted area this event did not cover is still on screen.
         const QRect drawn = object->m_visible && !object->qrect().isEmpty() ? object->qrect() : QRect();
-        const bool oldCovered = (QRegion(object->m_paintedRect) - event->region()).isEmpty();
+        const bool oldCovered = (QRegion(object->m_paintedRect) - region).isEmpty();
         object->m_paintedRect = oldCovered ? drawn : object->m_paintedRect.united(drawn);
     }
 }
