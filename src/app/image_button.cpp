@@ -20,6 +20,8 @@ TImageButton::TImageButton(const QString &name, const QString &hint, const QStri
     const QSize pictureSize = QImageReader(m_base + kSuffixes[Normal]).size();
     m_size = pictureSize.isValid() ? pictureSize : kBlankSize;
     resize(m_size);
+    // A picture covers the whole button, so what lies beneath need not be painted.
+    setAttribute(Qt::WA_OpaquePaintEvent, pictureSize.isValid());
     setAttribute(Qt::WA_Hover);
 }
 

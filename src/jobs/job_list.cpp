@@ -54,10 +54,13 @@ JobList::JobList(QWidget *window, const intputrec &encoder, Prompts &prompts, Me
     m_lv->setSortingEnabled(false);
     m_lv->header()->setSectionsClickable(false);
     m_lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Colours come from the program's palette.
+    // Colours come from the program's palette. The list is opaque, so what
+    // the window's skin has beneath it is never painted.
     QFont font = m_lv->font();
     font.setPixelSize(12);
     m_lv->setFont(font);
+    m_lv->setAutoFillBackground(true);
+    m_lv->setUniformRowHeights(true); // one line each: no row needs measuring
 
     m_menu->setObjectName(QStringLiteral("zm_pop_edit"));
     connect(addAction(m_menu, "Remove1", "Remove"), &QAction::triggered, this, &JobList::remove);

@@ -17,12 +17,14 @@ void RepaintThrottle::changed()
 {
     if (m_sinceRepaint.elapsed() >= kRepaintIntervalMs)
         flush();
+    else
+        m_widget->setUpdatesEnabled(false);
 }
 
+// Enabling updates asks for one repaint of the whole widget, which the next
+// pass of the event loop (a probe's wait, a message box) carries out.
 void RepaintThrottle::flush()
 {
     m_widget->setUpdatesEnabled(true);
-    m_widget->repaint();
-    m_widget->setUpdatesEnabled(false);
     m_sinceRepaint.restart();
 }

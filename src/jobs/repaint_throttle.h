@@ -16,9 +16,10 @@ public:
     RepaintThrottle(const RepaintThrottle &) = delete;
     RepaintThrottle &operator=(const RepaintThrottle &) = delete;
 
-    // A change happened: repaints now when the last repaint is old enough.
+    // A change happened: lets the repaint through when the last one is old
+    // enough, and holds it back otherwise.
     void changed();
-    // Repaints now, e.g. before a message box covers the window.
+    // Lets the repaint through, e.g. before a message box covers the window.
     void flush();
 
 private:

@@ -17,6 +17,7 @@ const QString kSecondAudioPage = QStringLiteral("pl_audio2");
 const QString kFirstVideoPage = QStringLiteral("pl_video1");
 const QString kNormal = QStringLiteral("general");
 const QString kPointedAt = QStringLiteral("move");
+const QString kBorder = QStringLiteral("border");
 
 // A fixed picture of the window design that acts on a click.
 class PageSwitch : public QLabel {
@@ -42,8 +43,6 @@ void makeFlat(QFrame *page)
     page->setFrameStyle(QFrame::Box | QFrame::Plain);
     page->setLineWidth(1);
 }
-
-const QString kBorder = QStringLiteral("border");
 
 // The page's border drawn once more above its buttons, which cover the
 // page's own, so the page stands out from the list beneath it.
@@ -114,7 +113,7 @@ void ProfilePicker::buildPanels()
     const auto addStrip = [&](QFrame *page, const QString &picture) {
         auto *stripPicture = new QLabel(page);
         stripPicture->setGeometry(0, strip, kPickerStripWidth, kPickerStripHeight);
-        stripPicture->setPixmap(QPixmap(QDir(m_folder).filePath(QStringLiteral("images/sub/") + picture + ".bmp")));
+        stripPicture->setPixmap(QPixmap(subPicture(picture)));
     };
     addStrip(m_page1, QStringLiteral("strip1"));
     addStrip(m_page2, QStringLiteral("strip2"));
@@ -158,10 +157,9 @@ void ProfilePicker::buildCategoryList()
 {
     m_categoryList = makePage(m_window, QStringLiteral("pl_main"), kCategoryListWidth);
     m_categoryList->move(m_categoryList->x(), m_topLeft.y());
-    const QString pictures = QDir(m_folder).filePath(QStringLiteral("images/sub/category/"));
     auto *title = new QLabel(m_categoryList);
     title->setGeometry(0, 0, kCategoryListWidth, kCategoryTitleHeight);
-    title->setPixmap(QPixmap(pictures + QStringLiteral("title.bmp")));
+    title->setPixmap(QPixmap(subPicture(QStringLiteral("category/title"))));
     int row = 0;
     for (const ProfileGroup &group : profileGroups()) {
         const QString name = group.panel.toString();
@@ -170,7 +168,7 @@ void ProfilePicker::buildCategoryList()
         auto *entry = new PageSwitch(m_categoryList, [this, name] { m_hooks.guard([this, name] { showGroup(name); }); });
         entry->setObjectName(QStringLiteral("im_") + name);
         entry->setGeometry(0, categoryRowTop(row++), kCategoryListWidth, kCategoryRowHeight);
-        entry->setPixmap(QPixmap(pictures + name + QStringLiteral(".bmp")));
+        entry->setPixmap(QPixmap(subPicture(QStringLiteral("category/") + name)));
         m_categories[name] = entry;
     }
 }
@@ -181,7 +179,7 @@ void ProfilePicker::addPageSwitch(QFrame *page, const QString &picture, const QS
     auto *pageSwitch = new PageSwitch(page, [this, onClick] { m_hooks.guard(onClick); });
     pageSwitch->setObjectName(name);
     pageSwitch->setGeometry(left, kPickerPageHeight - kPickerStripHeight - 1, width, kPickerStripHeight);
-    pageSwitch->setPixmap(QPixmap(QDir(m_folder).filePath(QStringLiteral("images/sub/") + picture + ".bmp")));
+    pageSwitch->setPixmap(QPixmap(subPicture(picture)));
 }
 
 QFrame *ProfilePicker::panel(const QString &name) const
@@ -205,7 +203,12 @@ bool ProfilePicker::isProfileButton(int id) const
 
 QString ProfilePicker::picturePath(int id, const QString &folder) const
 {
-    return QDir(m_folder).filePath(QStringLiteral("images/sub/%1/%2.bmp").arg(folder).arg(id));
+    return subPicture(QStringLiteral("%1/%2").arg(folder).arg(id));
+}
+
+QString ProfilePicker::subPicture(const QString &name) const
+{
+    return QDir(m_folder).filePath(QStringLiteral("images/sub/") + name + QStringLiteral(".bmp"));
 }
 
 void ProfilePicker::showPicture(int id, const QString &folder)
@@ -304,9 +307,8 @@ void ProfilePicker::showGroup(const QString &panelName)
         turnTo(m_page1, firstPageLeft(m_edition));
         return;
     }
-    const QString pictures = QDir(m_folder).filePath(QStringLiteral("images/sub/category/"));
     for (const auto &[name, entry] : m_categories)
-        entry->setPixmap(QPixmap(pictures + name + (name == panelName ? QStringLiteral("_on.bmp") : QStringLiteral(".bmp"))));
+        entry->setPixmap(QPixmap(subPicture(QStringLiteral("category/") + name + (name == panelName ? "_on" : ""))));
     const int listLeft = firstPageLeft(m_edition);
     turnTo(panel(panelName), listLeft + kCategoryListWidth - 1);
     m_categoryList->move(listLeft, m_categoryList->y());

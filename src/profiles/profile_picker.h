@@ -88,6 +88,8 @@ private:
     void showPictures(QFrame *page);
     void showPicture(int id, const QString &folder);
     QString picturePath(int id, const QString &folder) const;
+    // A fixed picture of the picker: images/sub/<name>.bmp.
+    QString subPicture(const QString &name) const;
     bool isProfileButton(int id) const;
 
     QWidget *m_window;

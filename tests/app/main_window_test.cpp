@@ -684,6 +684,7 @@ TEST_F(MainWindowTest, ConvertsTwoFilesEndToEnd)
     m_prompts.fileAnswers.push_back({QString::fromStdString(first), QString::fromStdString(second)});
     QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
     ASSERT_EQ(w.jobs().rowCount(), 2);
+    EXPECT_TRUE(child<QTreeWidget>("lv")->updatesEnabled()); // the list shows its new rows
 
     clickSkin("profiles");
     QTest::mouseMove(profileButton(18));

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
@@ -168,7 +167,6 @@ private:
 
 SkinParseResult SkinFileParser::parse(const QString &text)
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
     const auto failure = [this](int line, const QString &what) {
         return SkinParseResult{{}, QStringLiteral("%1:%2: %3").arg(m_fileName).arg(line).arg(what)};
     };
@@ -179,11 +177,12 @@ SkinParseResult SkinFileParser::parse(const QString &text)
         const QString line = lines[i].trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
-        const qsizetype gap = line.indexOf(blanks);
+        const auto blank = std::find_if(line.cbegin(), line.cend(), [](QChar c) { return c.isSpace(); });
+        const qsizetype gap = blank == line.cend() ? -1 : blank - line.cbegin();
         const QString key = gap < 0 ? line : line.left(gap);
         Value value;
         value.rest = gap < 0 ? QString() : line.mid(gap).trimmed();
-        value.words = value.rest.split(blanks, Qt::SkipEmptyParts);
+        value.words = value.rest.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
 
         if (key == QLatin1String("form") || key == QLatin1String("object")) {
             if (const QString problem = finishBlock(); !problem.isEmpty())
