@@ -32,6 +32,8 @@ void Tfm_main::createPreview()
                                                 CutterSkinObjects{m_skinRefs.cut_begin_time, m_skinRefs.cut_end_time,
                                                                   m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar});
     m_snapshot = std::make_unique<Snapshot>(m_run, m_messages, m_prompts, [this] { return isConverting(); });
+    connect(m_snapshot.get(), &Snapshot::saved, this,
+            [this](const QString &image) { setSkinText(m_skinRefs.hint, QStringLiteral("Image saved: ") + image); });
     if (const std::optional<int> row = m_jobs->selectedRow())
         m_playback->setPreviewRow(*row);
 }

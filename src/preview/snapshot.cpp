@@ -60,8 +60,10 @@ void Snapshot::runEnded(const RunOutcome &)
     if (!m_running)
         return;
     m_running = false;
-    if (QFileInfo(m_image).size() > 0)
+    if (QFileInfo(m_image).size() > 0) {
+        emit saved(m_image);
         return;
+    }
     // The name was free before the run: an empty file there is the run's own.
     if (QFileInfo::exists(m_image))
         QFile::remove(m_image);

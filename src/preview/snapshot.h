@@ -41,6 +41,10 @@ public:
     // The image the last snapshot writes or wrote.
     const QString &imagePath() const { return m_image; }
 
+signals:
+    // The image has been written.
+    void saved(const QString &imagePath);
+
 private:
     void runEnded(const RunOutcome &outcome);
 

@@ -311,6 +311,7 @@ TEST_F(MainPreviewTest, SnapshotsSaveTheShownFrameAndDoNothingElse)
     QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 10000);
 
     EXPECT_EQ(imagesWritten(), QStringList({"frame%d.bmp", "frame%d_1.bmp"}));
+    EXPECT_EQ(text(&w, "hint"), "Image saved: " + output() + "/frame%d_1.bmp");
     const QImage image(output() + "/frame%d.bmp", "BMP");
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(320, 240));
