@@ -37,10 +37,12 @@ ff -f lavfi -i "$(video 35)" -f lavfi -i "$(tone "$tone1" 35)" -f lavfi -i "$(to
 ff -f lavfi -i "$(video 8)" -f lavfi -i "$(tone "$tone1" 8)" \
    -c:a ac3 -b:a 192k -ac 2 "${mpeg2[@]}" "$work/t2.mpg"
 
-ff -f lavfi -i "color=c=black@0.0:s=${width}x${height},format=rgba,drawbox=x=$sub_x:y=$sub_y:w=$sub_w:h=$sub_h:color=0x$sub_rgb@1.0:t=fill" \
+# The box on black, black keyed out (spumux drops an alpha-only background
+# together with the box).
+ff -f lavfi -i "color=c=black:s=${width}x${height},format=rgb24,drawbox=x=$sub_x:y=$sub_y:w=$sub_w:h=$sub_h:color=0x$sub_rgb:t=fill" \
    -frames:v 1 "$work/sub.png"
 cat >"$work/sub.xml" <<EOF
-<subpictures><stream><spu start="00:00:01.00" end="00:00:08.00" image="$work/sub.png"/></stream></subpictures>
+<subpictures><stream><spu start="00:00:01.00" end="00:00:08.00" image="$work/sub.png" transparent="000000"/></stream></subpictures>
 EOF
 spumux -s 0 "$work/sub.xml" <"$work/t1.mpg" >"$work/t1s.mpg" 2>"$work/spumux.log"
 for _ in $(seq 16); do echo "$sub_rgb"; done >"$work/palette.rgb"

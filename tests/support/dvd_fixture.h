@@ -14,9 +14,9 @@ struct TestDvdFacts {
     int firstTone = 440;   // Hz, the AC-3 track (0x80) of both title sets
     int secondTone = 880;  // Hz, the MPEG audio track (0xc0) of title set 1
     // The subtitle (0x20) of title set 1: a filled box, shown from 1 s to 8 s.
-    int subtitleX = 200;
-    int subtitleY = 480;
-    int subtitleWidth = 320;
+    int subtitleX = 368;
+    int subtitleY = 500;
+    int subtitleWidth = 72;
     int subtitleHeight = 40;
     unsigned subtitleRgb = 0xffff00;
     int subtitleBegin = 1;
