@@ -1,8 +1,6 @@
 #pragma once
-// Profile choices read from the shipped profiles.pop, and IFO contents
-// written by hand, for the DVD tests.
+// Profile choices read from the shipped profiles.pop, for the DVD tests.
 
-#include "dvd/ifo_contents.h"
 #include "jobs/profile_choices.h"
 #include "profiles/catalogue.h"
 #include "profiles/profile_definition.h"
@@ -12,7 +10,7 @@
 
 namespace veltrix::test {
 
-inline const int kDivxProfile = 2; // "AVI-DivX Movie(*.avi)"
+inline const int kDivxProfile = 2; // "AVI-DivX Movie(*.avi)", first size 320x240
 inline const int kMp3Profile = 17; // "MP3-MPEG Layer-3Audio(*.mp3)", template " -vn -acodec libmp3lame"
 
 // The choices of a profile in the DVD edition: the first size, "Normal"
@@ -27,40 +25,7 @@ inline ProfileChoices dvdChoices(int id)
     lists.videoQuality.select(2);
     lists.audioQuality.select(2);
     lists.channel.select(1);
-    ProfileChoices choices;
-    choices.profileId = id;
-    choices.extension = active.outputExtension();
-    choices.rateTexts = active.rateTexts;
-    choices.argumentTemplate = active.argumentTemplate;
-    choices.lists = lists;
-    choices.fileMode = false;
-    return choices;
-}
-
-inline ifolib::CellRecord cell(quint32 first, quint32 last, int seconds)
-{
-    ifolib::CellRecord c;
-    c.firstSector = first;
-    c.lastSector = last;
-    c.minutes = static_cast<quint8>(seconds / 60);
-    c.seconds = static_cast<quint8>(seconds % 60);
-    return c;
-}
-
-// A title of the given cells; its time is their sum unless given.
-inline IfoTitle title(std::vector<ifolib::CellRecord> cells, int seconds = -1)
-{
-    IfoTitle t;
-    if (seconds < 0) {
-        seconds = 0;
-        for (const auto &c : cells)
-            seconds += secondsOf(c);
-    }
-    t.time.hours = static_cast<quint8>(seconds / 3600);
-    t.time.minutes = static_cast<quint8>(seconds / 60 % 60);
-    t.time.seconds = static_cast<quint8>(seconds % 60);
-    t.cells = std::move(cells);
-    return t;
+    return {id, active.outputExtension(), active.rateTexts, active.argumentTemplate, lists, false};
 }
 
 inline QString qs(const std::string &text)
