@@ -15,9 +15,9 @@ QString unescapedMountField(const QString &field)
 {
     QString out;
     for (qsizetype i = 0; i < field.size(); ++i) {
-        bool ok = false;
-        const int code = field.mid(i + 1, 3).toInt(&ok, 8);
-        if (field.at(i) == u'\\' && i + 3 < field.size() && ok) {
+        bool octal = false;
+        const int code = field.at(i) == u'\\' ? field.mid(i + 1, 3).toInt(&octal, 8) : 0;
+        if (octal && i + 3 < field.size()) {
             out += QChar(code);
             i += 3;
         } else {

@@ -71,7 +71,10 @@ TEST(DvdJobInputResolution, OtherInputsPassAndBrokenDvdsAreRefused)
 
     const ResolvedInput damaged = resolveDvdJobInput({"-y", "-i", "veltrix-dvd:root=/d&vts=0", "/out/a.avi"});
     EXPECT_NE(damaged.error.find("damaged"), std::string::npos) << damaged.error;
-    const DvdJobInput missing{"/nonexistent/disc", 1, {{0, 9}}};
+    DvdJobInput missing;
+    missing.root = "/nonexistent/disc";
+    missing.titleSet = 1;
+    missing.cells = {{0, 9}};
     const ResolvedInput absent = resolveDvdJobInput({"-y", "-i", formatDvdJobInput(missing), "/out/a.avi"});
     EXPECT_NE(absent.error.find("/nonexistent/disc"), std::string::npos) << absent.error;
     EXPECT_FALSE(absent.feed);

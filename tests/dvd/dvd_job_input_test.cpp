@@ -22,7 +22,10 @@ DvdJobInput fullInput()
 
 TEST(DvdJobInput, ReadsBackWhatIsWritten)
 {
-    const DvdJobInput bare{"/d", 1, {{0, 0}}};
+    DvdJobInput bare;
+    bare.root = "/d";
+    bare.titleSet = 1;
+    bare.cells = {{0, 0}};
     for (const DvdJobInput &in : {fullInput(), bare}) {
         const std::string text = formatDvdJobInput(in);
         EXPECT_EQ(text.find(' '), std::string::npos) << text;

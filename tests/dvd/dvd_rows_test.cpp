@@ -117,7 +117,12 @@ TEST(DvdListingRules, AudioIdAndOutputSize)
 
 TEST(DvdListingRules, InitialRowIsTheFirstWidest)
 {
-    const auto span = [](qint32 first, qint32 last) { return TConvertInfo{{}, {}, first, last}; };
+    const auto span = [](qint32 first, qint32 last) {
+        TConvertInfo row;
+        row.firstSector = first;
+        row.lastSector = last;
+        return row;
+    };
     EXPECT_EQ(initialRow(std::vector{span(0, 0), TConvertInfo{}}), 0);
     EXPECT_EQ(initialRow(std::vector{span(0, 100), span(10, 5000), span(0, 4990), span(20, 5010)}), 1);
 }

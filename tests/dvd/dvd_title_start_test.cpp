@@ -27,7 +27,9 @@ TEST(DvdTitleStart, RootPaletteAndFileRows)
     for (const auto &[yCrCb, rgb] : colours)
         EXPECT_EQ(rgbOfYCrCb(yCrCb), rgb) << std::hex << yCrCb;
 
-    EXPECT_TRUE(startsAsFileJob(Toriginalinfo{"/home/me/clip.avi"}));
+    Toriginalinfo file;
+    file.sourcePath = "/home/me/clip.avi";
+    EXPECT_TRUE(startsAsFileJob(file));
     EXPECT_FALSE(startsAsFileJob(Toriginalinfo{}));
 }
 

@@ -2,7 +2,8 @@
 // The IFO information library: what one title-set information file
 // (VTS_nn_0.IFO) says about its titles, cells, picture, audio and subtitle
 // tracks, read with libdvdread. A handle is a positive number, 0 meaning
-// failure; the functions take handles that ifoOpen returned.
+// failure; the functions take handles that ifoOpen returned. For one thread
+// (the main thread): the handles are kept in one unguarded table.
 //
 // The names live in their own namespace because libdvdread's own C functions
 // are called ifoOpen and ifoClose too.
