@@ -32,6 +32,10 @@ quint32 rgbOfYCrCb(quint32 yCrCb)
     return channel(y + 1.596 * cr) << 16 | channel(y - 0.813 * cr - 0.391 * cb) << 8 | channel(y + 2.018 * cb);
 }
 
+namespace {
+
+// A stream id text of `TConvertInfo` ("0x80") as a number; 0 for "0" or
+// anything else that is no hexadecimal id.
 int streamIdNumber(const QString &streamId)
 {
     if (!streamId.startsWith(QLatin1String("0x")))
@@ -40,8 +44,6 @@ int streamIdNumber(const QString &streamId)
     const int id = streamId.mid(2).toInt(&ok, 16);
     return ok ? id : 0;
 }
-
-namespace {
 
 // The title a row was listed from, and the cells it plays.
 struct RowCells {

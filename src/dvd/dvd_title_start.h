@@ -24,10 +24,6 @@ QString dvdRootOf(const QString &ifoPath);
 // A disc palette entry 0x00YYCrCb as 0xRRGGBB (ITU-R BT.601, video range).
 quint32 rgbOfYCrCb(quint32 yCrCb);
 
-// A stream id text of `TConvertInfo` ("0x80") as a number; 0 for "0" or
-// anything else that is no hexadecimal id.
-int streamIdNumber(const QString &streamId);
-
 struct DvdJobInputResult {
     std::optional<DvdJobInput> input;
     QString error; // what happened and what to do, when there is no input
