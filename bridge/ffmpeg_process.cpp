@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 namespace veltrix::bridge {
 namespace {
@@ -48,23 +49,28 @@ void closeFd(int& fd)
     fd = -1;
 }
 
-// A pipe whose write end is moved above the descriptor numbers the child
+// A pipe whose child end is moved above the descriptor numbers the child
 // will use, so the dup2() calls in the child cannot overwrite each other.
-bool makeChildPipe(int& readEnd, int& writeEnd)
+// The parent's end is non-blocking. `childWrites` tells the direction.
+bool makeChildPipe(int& parentEnd, int& childEnd, bool childWrites = true)
 {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
         return false;
-    readEnd = fds[0];
-    writeEnd = fcntl(fds[1], F_DUPFD_CLOEXEC, 10);
-    close(fds[1]);
-    if (writeEnd < 0) {
-        closeFd(readEnd);
+    const int child = childWrites ? 1 : 0;
+    parentEnd = fds[1 - child];
+    childEnd = fcntl(fds[child], F_DUPFD_CLOEXEC, 10);
+    close(fds[child]);
+    if (childEnd < 0) {
+        closeFd(parentEnd);
         return false;
     }
-    fcntl(readEnd, F_SETFL, fcntl(readEnd, F_GETFL) | O_NONBLOCK);
+    fcntl(parentEnd, F_SETFL, fcntl(parentEnd, F_GETFL) | O_NONBLOCK);
     return true;
 }
+
+// Input data flows better through a larger pipe: fewer wake-ups per second.
+constexpr int kInputPipeBytes = 1 << 20;
 
 } // namespace
 
@@ -80,23 +86,27 @@ FfmpegProcess::~FfmpegProcess()
     closeFd(diagnosticsFd_);
     closeFd(progressFd_);
     closeFd(pcmFd_);
+    closeFd(inputFd_);
 }
 
 bool FfmpegProcess::start(const std::string& program, const std::vector<std::string>& args,
-                          bool withPcmPipe, std::string& error)
+                          ExtraPipes extra, std::string& error)
 {
-    int diagWrite = -1, progressWrite = -1, pcmWrite = -1;
+    int diagWrite = -1, progressWrite = -1, pcmWrite = -1, inputRead = -1;
     const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
     bool ok = devNull >= 0 && makeChildPipe(diagnosticsFd_, diagWrite)
               && makeChildPipe(progressFd_, progressWrite)
-              && (!withPcmPipe || makeChildPipe(pcmFd_, pcmWrite));
+              && (!extra.pcm || makeChildPipe(pcmFd_, pcmWrite))
+              && (!extra.input || makeChildPipe(inputFd_, inputRead, false));
     if (!ok) {
         error = std::string("cannot create pipes: ") + std::strerror(errno);
-        for (int fd : {devNull, diagWrite, progressWrite, pcmWrite})
+        for (int fd : {devNull, diagWrite, progressWrite, pcmWrite, inputRead})
             if (fd >= 0)
                 close(fd);
         return false;
     }
+    if (inputFd_ >= 0)
+        fcntl(inputFd_, F_SETPIPE_SZ, kInputPipeBytes);
 
     // Everything the child touches is prepared before fork().
     std::vector<char*> argv;
@@ -121,12 +131,13 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
             dup2(diagWrite, STDOUT_FILENO);
             dup2(diagWrite, STDERR_FILENO);
             dup2(progressWrite, kProgressChildFd);
-            int firstUnused = kProgressChildFd + 1;
-            if (pcmWrite >= 0) {
-                dup2(pcmWrite, kPcmChildFd);
-                firstUnused = kPcmChildFd + 1;
+            for (const auto& [from, to] : {std::pair{pcmWrite, kPcmChildFd}, std::pair{inputRead, kInputChildFd}}) {
+                if (from >= 0)
+                    dup2(from, to);
+                else
+                    close(to);
             }
-            close_range(static_cast<unsigned>(firstUnused), ~0U, 0);
+            close_range(static_cast<unsigned>(kInputChildFd + 1), ~0U, 0);
             resetSignalsInChild();
             execv(program.c_str(), argv.data());
             [[maybe_unused]] const ssize_t n =
@@ -135,7 +146,7 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
         }
     }
 
-    for (int fd : {devNull, diagWrite, progressWrite, pcmWrite})
+    for (int fd : {devNull, diagWrite, progressWrite, pcmWrite, inputRead})
         if (fd >= 0)
             close(fd);
 
@@ -149,10 +160,10 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
     return true;
 }
 
-FfmpegProcess::ReadEnds FfmpegProcess::takeReadEnds()
+FfmpegProcess::ParentEnds FfmpegProcess::takeParentEnds()
 {
-    ReadEnds ends{diagnosticsFd_, progressFd_, pcmFd_};
-    diagnosticsFd_ = progressFd_ = pcmFd_ = -1;
+    ParentEnds ends{diagnosticsFd_, progressFd_, pcmFd_, inputFd_};
+    diagnosticsFd_ = progressFd_ = pcmFd_ = inputFd_ = -1;
     return ends;
 }
 
