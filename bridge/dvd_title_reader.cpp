@@ -25,7 +25,7 @@ const dvd_logger_cb kQuietLogger = {discardLog};
 // the DVD opens.
 class StderrSilenced {
 public:
-    StderrSilenced() : saved_(fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0))
+    StderrSilenced() : m_saved(fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0))
     {
         const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
         if (null >= 0) {
@@ -35,16 +35,16 @@ public:
     }
     ~StderrSilenced()
     {
-        if (saved_ >= 0) {
-            dup2(saved_, STDERR_FILENO);
-            ::close(saved_);
+        if (m_saved >= 0) {
+            dup2(m_saved, STDERR_FILENO);
+            ::close(m_saved);
         }
     }
     StderrSilenced(const StderrSilenced&) = delete;
     StderrSilenced& operator=(const StderrSilenced&) = delete;
 
 private:
-    int saved_;
+    int m_saved;
 };
 
 std::string twoDigits(int n)
@@ -58,55 +58,55 @@ std::string twoDigits(int n)
 
 DvdTitleReader::~DvdTitleReader()
 {
-    if (vobs_)
-        DVDCloseFile(vobs_);
-    if (dvd_)
-        DVDClose(dvd_);
+    if (m_vobs)
+        DVDCloseFile(m_vobs);
+    if (m_dvd)
+        DVDClose(m_dvd);
 }
 
 std::string DvdTitleReader::where() const
 {
-    return "title set " + std::to_string(titleSet_) + " of the DVD in " + root_;
+    return "title set " + std::to_string(m_titleSet) + " of the DVD in " + m_root;
 }
 
 bool DvdTitleReader::open(const DvdJobInput& input, std::string& error)
 {
-    root_ = input.root;
-    titleSet_ = input.titleSet;
-    cells_ = input.cells;
+    m_root = input.root;
+    m_titleSet = input.titleSet;
+    m_cells = input.cells;
     {
         StderrSilenced quiet;
-        dvd_ = DVDOpen2(nullptr, &kQuietLogger, root_.c_str());
+        m_dvd = DVDOpen2(nullptr, &kQuietLogger, m_root.c_str());
     }
-    if (!dvd_) {
-        error = "cannot open the DVD in " + root_ + ": check that the folder is there and holds the DVD's files";
+    if (!m_dvd) {
+        error = "cannot open the DVD in " + m_root + ": check that the folder is there and holds the DVD's files";
         return false;
     }
-    vobs_ = DVDOpenFile(dvd_, titleSet_, DVD_READ_TITLE_VOBS);
-    if (!vobs_) {
-        error = where() + " has no video files (VTS_" + twoDigits(titleSet_)
+    m_vobs = DVDOpenFile(m_dvd, m_titleSet, DVD_READ_TITLE_VOBS);
+    if (!m_vobs) {
+        error = where() + " has no video files (VTS_" + twoDigits(m_titleSet)
                 + "_1.VOB and on): copy the whole VIDEO_TS folder, or insert the disc";
         return false;
     }
-    const ssize_t size = DVDFileSize(vobs_);
-    for (const SectorRange& cell : cells_) {
+    const ssize_t size = DVDFileSize(m_vobs);
+    for (const SectorRange& cell : m_cells) {
         if (size < 0 || cell.last >= static_cast<std::uint64_t>(size)) {
             error = where() + " ends at sector " + std::to_string(size)
                     + " before the title does: the copy is incomplete, copy the VIDEO_TS folder again";
             return false;
         }
     }
-    next_ = cells_.empty() ? 0 : cells_.front().first;
-    startLead_ = leadOfFirstCell();
+    m_next = m_cells.empty() ? 0 : m_cells.front().first;
+    m_startLead = leadOfFirstCell();
     return true;
 }
 
 double DvdTitleReader::leadOfFirstCell()
 {
-    const SectorRange& first = cells_.front();
+    const SectorRange& first = m_cells.front();
     const std::size_t count = std::min<std::size_t>(kLeadScanSectors, first.last - first.first + 1);
     std::string sectors(count * kSectorBytes, '\0');
-    const ssize_t got = DVDReadBlocks(vobs_, static_cast<int>(first.first), count,
+    const ssize_t got = DVDReadBlocks(m_vobs, static_cast<int>(first.first), count,
                                       reinterpret_cast<unsigned char*>(sectors.data()));
     if (got <= 0)
         return 0.0;
@@ -116,21 +116,21 @@ double DvdTitleReader::leadOfFirstCell()
 
 std::ptrdiff_t DvdTitleReader::read(char* buffer, std::size_t capacity)
 {
-    while (cell_ < cells_.size() && next_ > cells_[cell_].last) {
-        if (++cell_ < cells_.size())
-            next_ = cells_[cell_].first;
+    while (m_cell < m_cells.size() && m_next > m_cells[m_cell].last) {
+        if (++m_cell < m_cells.size())
+            m_next = m_cells[m_cell].first;
     }
-    if (cell_ >= cells_.size())
+    if (m_cell >= m_cells.size())
         return 0;
-    const std::size_t left = cells_[cell_].last - next_ + 1;
+    const std::size_t left = m_cells[m_cell].last - m_next + 1;
     const std::size_t count = std::min(left, capacity / kSectorBytes);
-    const ssize_t got = DVDReadBlocks(vobs_, static_cast<int>(next_), count, reinterpret_cast<unsigned char*>(buffer));
+    const ssize_t got = DVDReadBlocks(m_vobs, static_cast<int>(m_next), count, reinterpret_cast<unsigned char*>(buffer));
     if (got <= 0) {
-        failure_ = "cannot read sector " + std::to_string(next_) + " of " + where()
+        m_failure = "cannot read sector " + std::to_string(m_next) + " of " + where()
                    + ": the disc may be damaged or was taken out";
         return -1;
     }
-    next_ += static_cast<std::uint32_t>(got);
+    m_next += static_cast<std::uint32_t>(got);
     return static_cast<std::ptrdiff_t>(got) * static_cast<std::ptrdiff_t>(kSectorBytes);
 }
 

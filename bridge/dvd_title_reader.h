@@ -27,25 +27,25 @@ public:
 
     // Seconds the cell's sound runs ahead of its picture (see
     // dvdStartLeadSeconds), known once open.
-    double startLead() const { return startLead_; }
+    double startLead() const { return m_startLead; }
 
     // Whole sectors: `capacity` must hold at least one (2048 bytes).
     std::ptrdiff_t read(char* buffer, std::size_t capacity) override;
-    std::string failure() const override { return failure_; }
+    std::string failure() const override { return m_failure; }
 
 private:
     std::string where() const;
     double leadOfFirstCell();
 
-    dvd_reader_s* dvd_ = nullptr;
-    dvd_file_s* vobs_ = nullptr;
-    std::string root_;
-    int titleSet_ = 0;
-    std::vector<SectorRange> cells_;
-    std::size_t cell_ = 0;
-    std::uint32_t next_ = 0;  // next sector of cells_[cell_]
-    double startLead_ = 0.0;
-    std::string failure_;
+    dvd_reader_s* m_dvd = nullptr;
+    dvd_file_s* m_vobs = nullptr;
+    std::string m_root;
+    int m_titleSet = 0;
+    std::vector<SectorRange> m_cells;
+    std::size_t m_cell = 0;
+    std::uint32_t m_next = 0;  // next sector of m_cells[m_cell]
+    double m_startLead = 0.0;
+    std::string m_failure;
 };
 
 } // namespace veltrix::bridge

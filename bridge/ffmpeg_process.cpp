@@ -83,10 +83,10 @@ std::string locateFfmpeg()
 FfmpegProcess::~FfmpegProcess()
 {
     killAndWait();
-    closeFd(diagnosticsFd_);
-    closeFd(progressFd_);
-    closeFd(pcmFd_);
-    closeFd(inputFd_);
+    closeFd(m_diagnosticsFd);
+    closeFd(m_progressFd);
+    closeFd(m_pcmFd);
+    closeFd(m_inputFd);
 }
 
 bool FfmpegProcess::start(const std::string& program, const std::vector<std::string>& args,
@@ -94,10 +94,10 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
 {
     int diagWrite = -1, progressWrite = -1, pcmWrite = -1, inputRead = -1;
     const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
-    bool ok = devNull >= 0 && makeChildPipe(diagnosticsFd_, diagWrite)
-              && makeChildPipe(progressFd_, progressWrite)
-              && (!extra.pcm || makeChildPipe(pcmFd_, pcmWrite))
-              && (!extra.input || makeChildPipe(inputFd_, inputRead, false));
+    bool ok = devNull >= 0 && makeChildPipe(m_diagnosticsFd, diagWrite)
+              && makeChildPipe(m_progressFd, progressWrite)
+              && (!extra.pcm || makeChildPipe(m_pcmFd, pcmWrite))
+              && (!extra.input || makeChildPipe(m_inputFd, inputRead, false));
     if (!ok) {
         error = std::string("cannot create pipes: ") + std::strerror(errno);
         for (int fd : {devNull, diagWrite, progressWrite, pcmWrite, inputRead})
@@ -105,8 +105,8 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
                 close(fd);
         return false;
     }
-    if (inputFd_ >= 0)
-        fcntl(inputFd_, F_SETPIPE_SZ, kInputPipeBytes);
+    if (m_inputFd >= 0)
+        fcntl(m_inputFd, F_SETPIPE_SZ, kInputPipeBytes);
 
     // Everything the child touches is prepared before fork().
     std::vector<char*> argv;
@@ -120,9 +120,9 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
     int forkErrno = 0;
     {
         SignalBlock block;
-        pid_ = fork();
+        m_pid = fork();
         forkErrno = errno;
-        if (pid_ == 0) {
+        if (m_pid == 0) {
             // Child: same process group as the bridge on purpose.
             prctl(PR_SET_PDEATHSIG, SIGKILL);
             if (getppid() != parent)
@@ -150,7 +150,7 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
         if (fd >= 0)
             close(fd);
 
-    if (pid_ < 0) {
+    if (m_pid < 0) {
         error = std::string("cannot start ffmpeg: ") + std::strerror(forkErrno);
         return false;
     }
@@ -162,45 +162,45 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
 
 FfmpegProcess::ParentEnds FfmpegProcess::takeParentEnds()
 {
-    ParentEnds ends{diagnosticsFd_, progressFd_, pcmFd_, inputFd_};
-    diagnosticsFd_ = progressFd_ = pcmFd_ = inputFd_ = -1;
+    ParentEnds ends{m_diagnosticsFd, m_progressFd, m_pcmFd, m_inputFd};
+    m_diagnosticsFd = m_progressFd = m_pcmFd = m_inputFd = -1;
     return ends;
 }
 
 bool FfmpegProcess::reap()
 {
-    if (exited_ || pid_ <= 0)
-        return exited_;
+    if (m_exited || m_pid <= 0)
+        return m_exited;
     int status = 0;
     pid_t r;
     do {
-        r = waitpid(pid_, &status, WNOHANG);
+        r = waitpid(m_pid, &status, WNOHANG);
     } while (r < 0 && errno == EINTR);
-    if (r == pid_) {
-        exited_ = true;
+    if (r == m_pid) {
+        m_exited = true;
         if (WIFEXITED(status))
-            exitCode_ = WEXITSTATUS(status);
+            m_exitCode = WEXITSTATUS(status);
         else if (WIFSIGNALED(status))
-            exitCode_ = 128 + WTERMSIG(status);
+            m_exitCode = 128 + WTERMSIG(status);
     }
-    return exited_;
+    return m_exited;
 }
 
 void FfmpegProcess::sendSignal(int sig) const
 {
-    if (pid_ > 0 && !exited_)
-        kill(pid_, sig);
+    if (m_pid > 0 && !m_exited)
+        kill(m_pid, sig);
 }
 
 void FfmpegProcess::killAndWait()
 {
-    if (pid_ <= 0 || exited_)
+    if (m_pid <= 0 || m_exited)
         return;
-    kill(pid_, SIGKILL);
+    kill(m_pid, SIGKILL);
     int status = 0;
-    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
     }
-    exited_ = true;
+    m_exited = true;
 }
 
 } // namespace veltrix::bridge

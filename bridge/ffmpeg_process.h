@@ -39,7 +39,7 @@ public:
     bool start(const std::string& program, const std::vector<std::string>& args,
                ExtraPipes extra, std::string& error);
 
-    pid_t pid() const { return pid_; }
+    pid_t pid() const { return m_pid; }
 
     // The parent-side ends (non-blocking, -1 when not used). Ownership
     // passes to the caller, who closes them.
@@ -53,22 +53,22 @@ public:
 
     // Collects the exit status without blocking; true once ffmpeg has ended.
     bool reap();
-    bool exited() const { return exited_; }
+    bool exited() const { return m_exited; }
     // ffmpeg's exit code, or 128 + signal number when a signal ended it.
-    int exitCode() const { return exitCode_; }
+    int exitCode() const { return m_exitCode; }
 
     void sendSignal(int sig) const;
 
 private:
     void killAndWait();
 
-    pid_t pid_ = -1;
-    bool exited_ = false;
-    int exitCode_ = 255;
-    int diagnosticsFd_ = -1;
-    int progressFd_ = -1;
-    int pcmFd_ = -1;
-    int inputFd_ = -1;
+    pid_t m_pid = -1;
+    bool m_exited = false;
+    int m_exitCode = 255;
+    int m_diagnosticsFd = -1;
+    int m_progressFd = -1;
+    int m_pcmFd = -1;
+    int m_inputFd = -1;
 };
 
 } // namespace veltrix::bridge

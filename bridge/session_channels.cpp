@@ -20,13 +20,13 @@ constexpr std::size_t kWriteBudget = 1 << 20;
 
 void Channel::close()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
 }
 
 ReadChannel::ReadChannel(int fd, std::function<void(std::string_view)> onData, std::function<void()> onEnd)
-    : Channel(fd), onData_(std::move(onData)), onEnd_(std::move(onEnd))
+    : Channel(fd), m_onData(std::move(onData)), m_onEnd(std::move(onEnd))
 {
 }
 
@@ -38,19 +38,19 @@ short ReadChannel::events() const
 void ReadChannel::pump()
 {
     std::array<char, 65536> buffer;
-    const ssize_t n = ::read(fd_, buffer.data(), buffer.size());
+    const ssize_t n = ::read(m_fd, buffer.data(), buffer.size());
     if (n > 0) {
-        onData_(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+        m_onData(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
         return;
     }
     if (n < 0 && (errno == EAGAIN || errno == EINTR))
         return;
-    if (onEnd_)
-        onEnd_();
+    if (m_onEnd)
+        m_onEnd();
     close();
 }
 
-WriteChannel::WriteChannel(int fd, InputSource* source) : Channel(fd), source_(source), buffer_(kWriteChunk) {}
+WriteChannel::WriteChannel(int fd, InputSource* source) : Channel(fd), m_source(source), m_buffer(kWriteChunk) {}
 
 short WriteChannel::events() const
 {
@@ -60,20 +60,20 @@ short WriteChannel::events() const
 void WriteChannel::pump()
 {
     for (std::size_t written = 0; written < kWriteBudget;) {
-        if (offset_ == filled_) {
-            const std::ptrdiff_t n = source_->read(buffer_.data(), buffer_.size());
+        if (m_offset == m_filled) {
+            const std::ptrdiff_t n = m_source->read(m_buffer.data(), m_buffer.size());
             if (n <= 0) {
                 if (n < 0)
-                    failure_ = source_->failure();
+                    m_failure = m_source->failure();
                 close();
                 return;
             }
-            offset_ = 0;
-            filled_ = static_cast<std::size_t>(n);
+            m_offset = 0;
+            m_filled = static_cast<std::size_t>(n);
         }
-        const ssize_t n = ::write(fd_, buffer_.data() + offset_, filled_ - offset_);
+        const ssize_t n = ::write(m_fd, m_buffer.data() + m_offset, m_filled - m_offset);
         if (n > 0) {
-            offset_ += static_cast<std::size_t>(n);
+            m_offset += static_cast<std::size_t>(n);
             written += static_cast<std::size_t>(n);
         } else if (n < 0 && errno == EAGAIN) {
             return;

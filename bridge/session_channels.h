@@ -18,15 +18,15 @@ public:
     Channel(const Channel&) = delete;
     Channel& operator=(const Channel&) = delete;
 
-    bool isOpen() const { return fd_ >= 0; }
-    int fd() const { return fd_; }
+    bool isOpen() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
     virtual short events() const = 0;
     virtual void pump() = 0;
     void close();
 
 protected:
-    explicit Channel(int fd) : fd_(fd) {}
-    int fd_;
+    explicit Channel(int fd) : m_fd(fd) {}
+    int m_fd;
 };
 
 // A read end and what to do with the bytes arriving on it.
@@ -38,8 +38,8 @@ public:
     void pump() override;
 
 private:
-    std::function<void(std::string_view)> onData_;
-    std::function<void()> onEnd_;
+    std::function<void(std::string_view)> m_onData;
+    std::function<void()> m_onEnd;
 };
 
 // A non-blocking write end fed from an input source. It writes as much as
@@ -50,14 +50,14 @@ public:
     WriteChannel(int fd, InputSource* source);
     short events() const override;
     void pump() override;
-    const std::string& failure() const { return failure_; }
+    const std::string& failure() const { return m_failure; }
 
 private:
-    InputSource* source_;
-    std::vector<char> buffer_;
-    std::size_t offset_ = 0;
-    std::size_t filled_ = 0;
-    std::string failure_;
+    InputSource* m_source;
+    std::vector<char> m_buffer;
+    std::size_t m_offset = 0;
+    std::size_t m_filled = 0;
+    std::string m_failure;
 };
 
 // Waits until a signal arrives, a channel is ready, or `timeoutMs` passes

@@ -10,20 +10,20 @@ namespace veltrix::bridge {
 
 void StopPolicy::beginStop()
 {
-    if (stopping_)
+    if (m_stopping)
         return;
-    stopping_ = true;
-    killAt_ = Clock::now() + kGracePeriod;
+    m_stopping = true;
+    m_killAt = Clock::now() + kGracePeriod;
 }
 
 void StopPolicy::review(bool ownReasonToStop)
 {
-    if (blocksSinceRequest_ < 0 && terminationRequested()) {
-        blocksSinceRequest_ = 0;
+    if (m_blocksSinceRequest < 0 && terminationRequested()) {
+        m_blocksSinceRequest = 0;
         beginStop();
     }
-    if (ownReasonToStop && !stopping_) {
-        ffmpeg_.sendSignal(SIGTERM);
+    if (ownReasonToStop && !m_stopping) {
+        m_ffmpeg.sendSignal(SIGTERM);
         beginStop();
     }
 }
@@ -31,23 +31,23 @@ void StopPolicy::review(bool ownReasonToStop)
 void StopPolicy::onProgressBlock()
 {
     review(false);
-    if (blocksSinceRequest_ >= 0 && ++blocksSinceRequest_ == 3)
-        ffmpeg_.sendSignal(signalForFfmpeg());
+    if (m_blocksSinceRequest >= 0 && ++m_blocksSinceRequest == 3)
+        m_ffmpeg.sendSignal(signalForFfmpeg());
 }
 
 int StopPolicy::waitLimitMs() const
 {
-    if (!killAt_ || ffmpeg_.exited())
+    if (!m_killAt || m_ffmpeg.exited())
         return -1;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(*killAt_ - Clock::now());
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(*m_killAt - Clock::now());
     return static_cast<int>(std::max<long long>(0, left.count()));
 }
 
 void StopPolicy::enforceDeadline()
 {
-    if (killAt_ && Clock::now() >= *killAt_ && !ffmpeg_.exited()) {
-        ffmpeg_.sendSignal(SIGKILL);
-        killAt_.reset();
+    if (m_killAt && Clock::now() >= *m_killAt && !m_ffmpeg.exited()) {
+        m_ffmpeg.sendSignal(SIGKILL);
+        m_killAt.reset();
     }
 }
 

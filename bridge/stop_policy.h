@@ -24,14 +24,14 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::seconds kGracePeriod{10};
 
-    explicit StopPolicy(FfmpegProcess& ffmpeg) : ffmpeg_(ffmpeg) {}
+    explicit StopPolicy(FfmpegProcess& ffmpeg) : m_ffmpeg(ffmpeg) {}
 
     // Looks for a termination request and takes the bridge's own reason to
     // stop, if it has one.
     void review(bool ownReasonToStop);
     // ffmpeg finished another "progress=continue" block.
     void onProgressBlock();
-    bool stopping() const { return stopping_; }
+    bool stopping() const { return m_stopping; }
     // How long the loop may wait before the kill deadline; -1: no deadline.
     int waitLimitMs() const;
     // Kills ffmpeg once the grace period is over.
@@ -40,10 +40,10 @@ public:
 private:
     void beginStop();
 
-    FfmpegProcess& ffmpeg_;
-    bool stopping_ = false;
-    int blocksSinceRequest_ = -1;  // -1: no termination request seen yet
-    std::optional<Clock::time_point> killAt_;
+    FfmpegProcess& m_ffmpeg;
+    bool m_stopping = false;
+    int m_blocksSinceRequest = -1;  // -1: no termination request seen yet
+    std::optional<Clock::time_point> m_killAt;
 };
 
 } // namespace veltrix::bridge
