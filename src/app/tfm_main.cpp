@@ -13,6 +13,7 @@
 #include "engine/command_availability.h"
 #include "jobs/file_job_start.h"
 #include "jobs/job_list.h"
+#include "jobs/output_folder.h"
 #include "jobs/profile_choices.h"
 #include "jobs/run_control.h"
 #include "platform/ini/ini_file.h"
@@ -199,11 +200,16 @@ void Tfm_main::createJobObjects()
     connect(m_jobs->lv(), &QTreeWidget::itemSelectionChanged, this, [this] { runGuarded(m_prompts, [this] { rowClick(); }); });
     m_run.setStatusWriter([this](const QString &text) { m_jobs->setStatus(m_state.batchPosition, text); });
 
-    // The folder typed into ed_output becomes the stored output folder when
-    // a job starts.
+    // The folder typed into ed_output, made absolute and shown so, becomes the
+    // stored output folder when a job starts. A field emptied during a batch
+    // leaves the folder of the jobs before.
     m_fileJobStart = std::make_unique<FileJobStart>(m_run, m_state, *m_jobs, choices, [this] {
-        m_settings.outputPath = ed_output->text();
-        return ed_output->text();
+        if (!outputFolderRefusal(ed_output->text())) {
+            m_settings.outputPath = absoluteOutputFolder(ed_output->text(), QDir::homePath());
+            if (ed_output->text() != m_settings.outputPath)
+                ed_output->setText(m_settings.outputPath);
+        }
+        return m_settings.outputPath;
     });
     m_completion = new BatchCompletion(m_run, m_state, *m_jobs, m_shell,
                                        {[this] { return m_fileJobStart->start(); },
@@ -212,6 +218,12 @@ void Tfm_main::createJobObjects()
                                        this);
     m_runControl = new RunControl(m_state, m_run, *m_jobs, *m_completion, m_messages, m_prompts,
                                   [this] { refreshCommands(); }, this);
+    m_runControl->setStartCheck([this] {
+        const std::optional<QString> refusal = outputFolderRefusal(ed_output->text());
+        if (refusal)
+            m_prompts.warning(*refusal);
+        return !refusal;
+    });
 
     m_picker = new ProfilePicker(this, m_folder,
                                  {[this] { return m_state.converting; },

@@ -51,6 +51,8 @@ void RunControl::start()
         m_prompts.information(QStringLiteral("Please select one file."));
         return;
     }
+    if (m_mayStart && !m_mayStart())
+        return;
     waitForEndedRun();
     m_state.batchPosition = first;
     m_run.resetOffsetCounter();

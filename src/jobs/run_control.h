@@ -23,6 +23,10 @@ public:
                MessageTable &messages, Prompts &prompts, std::function<void()> refreshCommands,
                QObject *parent = nullptr);
 
+    // A last check before a batch begins, after the checked rows are known:
+    // false (having told the user why) refuses the start.
+    void setStartCheck(std::function<bool()> mayStart) { m_mayStart = std::move(mayStart); }
+
     void start();
     void stop();
     void pauseToggle();
@@ -43,4 +47,5 @@ private:
     MessageTable &m_messages;
     Prompts &m_prompts;
     std::function<void()> m_refreshCommands;
+    std::function<bool()> m_mayStart;
 };

@@ -569,4 +569,60 @@ TEST_F(MainWindowTest, ConvertsTwoFilesEndToEnd)
     EXPECT_TRUE(m_prompts.boxes().empty());
 }
 
+// The folder typed into the Output field is resolved once against the home
+// folder, whatever the program's working folder; a field that names no usable
+// folder refuses Start and converts nothing.
+struct TypedFolderCase {
+    const char *what;
+    QString typed;
+    QString folderInHome; // where the file lands; empty: Start is refused
+};
+
+TEST_F(MainWindowTest, TheTypedOutputFolderIsTakenFromTheHomeFolder)
+{
+    veltrix::test::TempDir home;
+    veltrix::test::TempDir media;
+    const QString homePath = QString::fromStdString(home.path());
+    const QByteArray oldHome = qgetenv("HOME");
+    ::setenv("HOME", home.path().c_str(), 1);
+    veltrix::test::generateMedia("-f lavfi -i sine=frequency=440:duration=1", media.file("tone.wav"));
+    const TypedFolderCase cases[] = {
+        {"relative", "converted", "converted"},
+        {"tilde", "~/tilde out", "tilde out"},
+        {"home itself", "~", ""},
+        {"absolute", homePath + "/abs", "abs"},
+        {"empty", "", QString()},
+        {"blanks only", "   ", QString()},
+        {"unreadable name", "caf\uFFFD", QString()},
+    };
+    for (const TypedFolderCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        Tfm_main &w = start();
+        m_prompts.fileAnswers.push_back({QString::fromStdString(media.file("tone.wav"))});
+        QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
+        ASSERT_EQ(w.jobs().rowCount(), 1);
+        m_prompts.shown.clear();
+        child<QLineEdit>("ed_output")->setText(c.typed);
+        QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
+        if (c.folderInHome.isNull()) {
+            EXPECT_FALSE(w.runState().converting);
+            ASSERT_EQ(m_prompts.boxes().size(), 1u);
+            EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
+            EXPECT_TRUE(m_prompts.boxes()[0].text.contains("nothing was converted"));
+            EXPECT_EQ(w.jobs().status(0), "Status");
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(!w.runState().converting, 30000);
+            const QString folder = QDir(homePath).filePath(c.folderInHome);
+            EXPECT_EQ(w.jobs().status(0), "Finish");
+            EXPECT_TRUE(QFileInfo(folder + "/tone.mp3").size() > 0) << folder.toStdString();
+            EXPECT_EQ(QDir(child<QLineEdit>("ed_output")->text()).absolutePath(), QDir(folder).absolutePath());
+            EXPECT_EQ(QDir(w.settings().outputPath).absolutePath(), QDir(folder).absolutePath());
+            QFile::remove(folder + "/tone.mp3");
+            EXPECT_TRUE(m_prompts.boxes().empty());
+        }
+        m_window.reset();
+    }
+    ::setenv("HOME", oldHome.constData(), 1);
+}
+
 } // namespace
