@@ -6,6 +6,7 @@
 #include "app/main_look.h"
 #include "app/product_info.h"
 #include "app/prompts.h"
+#include "app/remembered_profile.h"
 #include "app/tfm_about.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_info.h"
@@ -440,7 +441,8 @@ void Tfm_main::saveSettings()
     if (!m_settingsFile)
         return;
     if (m_selection)
-        m_settings.profileId = m_selection->currentProfileId();
+        m_settings.profileId =
+            profileIdToRemember(m_selection->activeProfile().loadedProfileId, m_settings.profileId);
     if (!saveAppSettings(*m_settingsFile, m_settings))
         m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
                                          "writable; the choices of this session are lost otherwise.")

@@ -5,6 +5,7 @@
 #include "app/tfm_main.h"
 #include "app/tfm_dvdcutter.h"
 #include "jobs/job_list.h"
+#include "jobs/profile_choices.h"
 #include "media_fixtures.h"
 #include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
@@ -623,6 +624,47 @@ TEST_F(MainWindowTest, TheTypedOutputFolderIsTakenFromTheHomeFolder)
         m_window.reset();
     }
     ::setenv("HOME", oldHome.constData(), 1);
+}
+
+// The profile remembered on close is the one loaded: a highlight left by the
+// pointer is not saved, and a remembered profile that cannot be loaded at
+// start is kept for the next start.
+struct RememberedCase {
+    const char *what;
+    QString missing;  // a file of the executable folder left out; empty: none
+    bool pointAround; // point at buttons and close the picker without a click
+    int saved;
+};
+
+TEST_F(MainWindowTest, TheRememberedProfileIsTheLoadedOne)
+{
+    const RememberedCase cases[] = {
+        {"pointed at without a click", "", true, 18},
+        {"profiles.pop missing", "profiles.pop", false, 18},
+        {"profile icon missing", "images/main/2.bmp", false, 18},
+    };
+    for (const RememberedCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        veltrix::test::TempDir dir;
+        const QString folder = c.missing.isEmpty() ? kBin : folderWithout(dir, c.missing);
+        IniFile settings(appSettingsFileName("veltrix-video-converter"));
+        ASSERT_TRUE(settings.writeInteger("profiles", "selcetsubindex", 18));
+        Tfm_main &w = start("veltrix-video-converter", folder);
+        if (c.pointAround) {
+            clickSkin("profiles");
+            QTest::mouseMove(profileButton(16));
+            QTest::mouseMove(profileButton(15));
+            QTest::mousePress(child<QTreeWidget>("lv")->viewport(), Qt::LeftButton);
+            EXPECT_EQ(w.selection()->currentProfileId(), 15);
+            // The loaded profile's rules run with its own id.
+            EXPECT_EQ(profileChoicesOf(*w.selection(), *w.windows().fm_set, false).profileId, 18);
+        } else {
+            EXPECT_FALSE(m_prompts.boxes().empty());
+        }
+        EXPECT_TRUE(w.close());
+        EXPECT_EQ(settings.readInteger("profiles", "selcetsubindex", -7), c.saved);
+        m_window.reset();
+    }
 }
 
 } // namespace
