@@ -1,6 +1,7 @@
 #include "app/tfm_main.h"
 
 #include "app/command_guard.h"
+#include "app/damaged_settings.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
 #include "app/main_look.h"
@@ -417,6 +418,11 @@ void Tfm_main::readSettings()
     const QString settingsFile = appSettingsFileName(m_edition->baseName);
     m_qualityStore = std::make_unique<QualitySettingsStore>(settingsFile, m_edition->dvdMode);
     m_settingsFile = std::make_unique<IniFile>(settingsFile);
+    for (const QString &path : {m_settingsFile->path(), m_qualityStore->path()}) {
+        IniFile file(path);
+        if (const std::optional<QString> notice = damagedSettingsNotice(file))
+            m_prompts.warning(*notice);
+    }
     m_settings = loadAppSettings(*m_settingsFile);
     ed_output->setText(m_settings.outputPath);
 

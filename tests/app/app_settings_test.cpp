@@ -55,8 +55,8 @@ TEST_F(AppSettingsTest, EveryKeySurvivesASaveAndALoad)
     expectEqual(loadAppSettings(IniFile("Conv 2.ini")), changed);
 
     const std::string text = readFile(settingsPath());
-    for (const char *line : {"[plane]", "video = 0", "audio = 0", "[output]", "path = /home/me/My Video/out/",
-                             "[profiles]", "selcetindex = 4", "selcetsubindex = 101", "FinishSelcet = 2"})
+    for (const char *line : {"[plane]", "\nvideo=0\n", "\naudio=0\n", "[output]", "\npath=/home/me/My Video/out/\n",
+                             "[profiles]", "\nselcetindex=4\n", "\nselcetsubindex=101\n", "\nFinishSelcet=2\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 }
 
@@ -73,6 +73,36 @@ TEST_F(AppSettingsTest, MalformedNumbersReadAsTheDefaults)
     EXPECT_EQ(loaded.profileId, defaults.profileId);
     EXPECT_EQ(loaded.finishAction, defaults.finishAction);
     EXPECT_EQ(loaded.outputPath, "/music/");
+}
+
+// A stored folder is bytes: a name that is not valid text here (Latin-1 under
+// UTF-8) and one with a blank at its end come back exactly through a load
+// and a save, while a folder the user changed is stored as chosen.
+TEST_F(AppSettingsTest, TheStoredFolderKeepsItsBytes)
+{
+    struct Case {
+        const char *what;
+        std::string stored;
+        QString chosen; // empty: the folder is left as loaded
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"Latin-1 byte", "/home/me/caf\xe9/", {}, "path=/home/me/caf\xe9/\n"},
+        {"blank at the end", "\"/home/me/Music \"", {}, "path=\"/home/me/Music \"\n"},
+        {"changed by the user", "/home/me/caf\xe9/", "/home/me/Videos/", "path=/home/me/Videos/\n"},
+    };
+    QDir().mkpath(QString::fromStdString(config.path() + "/veltrix"));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile(settingsPath(), "[output]\npath=" + c.stored + "\n");
+        IniFile ini("Conv 2.ini");
+        AppSettings loaded = loadAppSettings(ini);
+        if (!c.chosen.isEmpty())
+            loaded.outputPath = c.chosen;
+        ASSERT_TRUE(saveAppSettings(ini, loaded)) << ini.error().toStdString();
+        EXPECT_NE(readFile(settingsPath()).find(c.expected), std::string::npos) << readFile(settingsPath());
+        EXPECT_EQ(loadAppSettings(ini).outputPath, loaded.outputPath);
+    }
 }
 
 TEST_F(AppSettingsTest, ASaveThatCannotWriteSaysWhichFile)

@@ -667,4 +667,40 @@ TEST_F(MainWindowTest, TheRememberedProfileIsTheLoadedOne)
     }
 }
 
+// Damaged settings files are copied aside and reported once, at start; the
+// rewrite keeps every readable value byte for byte, a folder name that is not
+// valid text included.
+TEST_F(MainWindowTest, DamagedSettingsFilesAreCopiedAndReportedOnce)
+{
+    const std::string folder = m_settings.path() + "/veltrix/";
+    const std::string app = folder + "veltrix-video-converter.ini";
+    const std::string quality = folder + "pro veltrix-video-converter.ini";
+    const std::string appText = "[output]\npath=\"/srv/caf\xe9 \"\nnot a setting\n[profiles]\nselcetsubindex=18\n";
+    const std::string qualityText = std::string("[18]\naudio bitrate=1\n\0\0\0\n", 26);
+    QDir().mkpath(QString::fromStdString(folder));
+    veltrix::test::writeFile(app, appText);
+    veltrix::test::writeFile(quality, qualityText);
+
+    Tfm_main &w = start();
+    const auto boxes = m_prompts.boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(boxes[0].text.contains(QString::fromStdString(app + ".bak"))) << boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes[1].text.contains(QString::fromStdString(quality + ".bak"))) << boxes[1].text.toStdString();
+    EXPECT_EQ(veltrix::test::readFile(app + ".bak"), appText);
+    EXPECT_EQ(veltrix::test::readFile(quality + ".bak"), qualityText);
+    EXPECT_EQ(w.selection()->activeProfile().loadedProfileId, 18);
+    EXPECT_EQ(child<QLineEdit>("ed_output")->text(), QString::fromUtf8("/srv/caf\uFFFD "));
+    EXPECT_TRUE(w.close());
+    EXPECT_NE(veltrix::test::readFile(app).find("\npath=\"/srv/caf\xe9 \"\n"), std::string::npos);
+    m_window.reset();
+
+    // The application file is clean now; the quality file, not yet rewritten,
+    // keeps its copy and is not reported again.
+    m_prompts.shown.clear();
+    start();
+    EXPECT_TRUE(m_prompts.boxes().empty());
+    EXPECT_EQ(veltrix::test::readFile(app + ".bak"), appText);
+    EXPECT_EQ(veltrix::test::readFile(quality + ".bak"), qualityText);
+}
+
 } // namespace
