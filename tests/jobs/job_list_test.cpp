@@ -3,6 +3,7 @@
 
 #include "case_name.h"
 #include "engine/timecode.h"
+#include "jobs/estimate.h"
 #include "jobs/job_from_probe.h"
 #include "jobs_harness.h"
 
@@ -237,6 +238,20 @@ TEST_F(JobListTest, CommandsAreRefusedWhileBusy)
     EXPECT_EQ(boxes[0].text, languageLine(26));
     EXPECT_EQ(boxes[1].text, languageLine(26));
     EXPECT_EQ(boxes[2].text, languageLine(27));
+}
+
+// Every audio profile estimates the size of its sound, the AAC profile (id
+// 15, outside the ids whose rate texts apply) included: its picture size "No
+// Video" gives no video part, never an estimate of nothing.
+TEST_F(JobListTest, AudioProfilesEstimateTheSizeOfTheirSound)
+{
+    h.addFiles({media("a.b.mp3")});
+    const std::pair<int, int> profileKbits[] = {{15, 128}, {16, 128}, {17, 128}, {20, 1500}, {23, 128}};
+    for (const auto &[id, kbits] : profileKbits) {
+        h.selection.setCurrentProfileId(id);
+        h.selection.selectProfile(id);
+        EXPECT_EQ(h.jobs.sizeColumn(0), sizeText(kbits, 2)) << id;
+    }
 }
 
 TEST_F(JobListTest, RecomputeFollowsTheChosenProfile)
