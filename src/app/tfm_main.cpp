@@ -20,6 +20,7 @@
 #include "jobs/run_control.h"
 #include "platform/ini/ini_file.h"
 #include "platform/picture/picture_file.h"
+#include "profiles/profile_file_check.h"
 #include "profiles/profile_picker.h"
 #include "profiles/profile_selection.h"
 #include "profiles/quality_settings.h"
@@ -433,6 +434,8 @@ void Tfm_main::readSettings()
     hooks.showLists = [this](const QualityLists &lists) { m_windows.fm_set->setQualityLists(lists); };
     hooks.recomputeSizes = [this] { m_jobs->recomputeSizes(); };
     m_selection = std::make_unique<ProfileSelection>(m_folder, m_edition->dvdMode, *m_qualityStore, std::move(hooks));
+    if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
+        m_prompts.warning(*notice);
     // A remembered id that names no profile (a blank position, a damaged
     // file) falls back to the default profile rather than leaving none active.
     if (!m_selection->selectProfile(m_settings.profileId)) {

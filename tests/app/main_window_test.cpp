@@ -703,4 +703,25 @@ TEST_F(MainWindowTest, DamagedSettingsFilesAreCopiedAndReportedOnce)
     EXPECT_EQ(veltrix::test::readFile(quality + ".bak"), qualityText);
 }
 
+// A profiles.pop with a line missing is reported once, at start, by the
+// position of the first block out of place.
+TEST_F(MainWindowTest, AShiftedProfileFileIsReportedAtStart)
+{
+    veltrix::test::TempDir dir;
+    const QString folder = folderWithout(dir, "profiles.pop");
+    QList<QByteArray> lines =
+        QByteArray::fromStdString(veltrix::test::readFile(VELTRIX_BIN_DIR "/profiles.pop")).split('\n');
+    lines.removeAt(65); // the size line of id 17
+    veltrix::test::writeFile(dir.file("profiles.pop"), lines.join('\n').toStdString());
+    start("veltrix-video-converter", folder);
+    // This folder has no share/veltrix beside it, so message 31 comes too.
+    std::vector<RecordingPrompts::Shown> boxes;
+    for (const RecordingPrompts::Shown &box : m_prompts.boxes())
+        if (box.text.contains("profiles.pop"))
+            boxes.push_back(box);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, Kind::Warning);
+    EXPECT_TRUE(boxes[0].text.contains("position 18 (OGG-Ogg Vorbis Audio(*.ogg))")) << boxes[0].text.toStdString();
+}
+
 } // namespace
