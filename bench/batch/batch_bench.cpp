@@ -5,11 +5,10 @@
 // of three rounds and their ratios. Run through bench/batch.sh.
 
 #include "app/program_windows.h"
-#include "app/prompts.h"
+#include "ui_text/prompts.h"
 #include "app/tfm_main.h"
 #include "engine/commandline.h"
 #include "engine/encoder_run.h"
-#include "engine/run_state.h"
 #include "jobs/argument_pieces.h"
 #include "jobs/job_list.h"
 #include "jobs/profile_choices.h"
@@ -92,7 +91,7 @@ std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folde
     const ProfileChoices choices = profileChoicesOf(*window.selection(), *window.windows().fm_set, false);
     const QString extension = outputExtension(window.selection()->activeProfile().displayName);
     for (int row = 0; row < jobs.rowCount(); ++row) {
-        const std::optional<JobPieces> pieces = jobPieces(jobs.original(row), jobs.clip(row), choices);
+        const std::optional<JobPieces> pieces = jobPieces(jobs.job(row), choices);
         if (!pieces)
             continue;
         intputrec rec;
@@ -150,7 +149,6 @@ int main(int argc, char *argv[])
     QDir().mkpath(reference);
     window->findChild<QLineEdit *>("ed_output")->setText(out);
     JobList &jobs = window->jobs();
-    RunState &state = window->runState();
     EncoderRun &run = window->encoderRun();
 
     std::vector<qint64> batchOurs, batchBare, addOurs, addBare;
@@ -163,7 +161,7 @@ int main(int argc, char *argv[])
         QElapsedTimer timer;
         timer.start();
         window->findChild<QAbstractButton *>("bt_start")->click();
-        waitUntil([&] { return !state.converting && !run.isRunning(); });
+        waitUntil([&] { return !window->isConverting() && !run.isRunning(); });
         batchOurs.push_back(timer.elapsed());
 
         const std::vector<QStringList> lines = sameCommandLines(*window, reference);

@@ -1,7 +1,7 @@
 // Start-up of the converter's main window, as the program starts it.
 
 #include "app/program_windows.h"
-#include "app/prompts.h"
+#include "ui_text/prompts.h"
 #include "app/tfm_main.h"
 #include "platform/shell/qt_desktop_shell.h"
 #include "rest_report.h"

@@ -1,6 +1,6 @@
 #include "app/command_guard.h"
 
-#include "app/prompts.h"
+#include "ui_text/prompts.h"
 
 #include <exception>
 

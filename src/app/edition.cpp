@@ -18,7 +18,3 @@ QString appSettingsFileName(const QString &baseName)
     return (dot < 0 ? baseName : baseName.left(dot)) + QStringLiteral(".ini");
 }
 
-QString qualitySettingsFileName(const QString &baseName)
-{
-    return QStringLiteral("pro ") + appSettingsFileName(baseName);
-}

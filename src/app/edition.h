@@ -19,5 +19,3 @@ Edition editionOf(const QString &programPath);
 // "Conv 2.5" -> "Conv 2.ini": ".ini" replaces what follows the last dot of
 // the base name, or is appended when it has none.
 QString appSettingsFileName(const QString &baseName);
-// "pro " + the application settings file name.
-QString qualitySettingsFileName(const QString &baseName);

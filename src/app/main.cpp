@@ -2,7 +2,7 @@
 
 #include "app/display_check.h"
 #include "app/program_windows.h"
-#include "app/prompts.h"
+#include "ui_text/prompts.h"
 #include "app/tfm_dir.h"
 #include "app/tfm_main.h"
 #include "platform/shell/qt_desktop_shell.h"

@@ -1,13 +1,9 @@
 #include "app/product_info.h"
 
-#include "app/message_table.h"
+#include "ui_text/message_table.h"
 
 #include <QDir>
 #include <QFile>
-
-namespace {
-constexpr int kMissingProductInfo = 31;
-} // namespace
 
 QStringList productInfoFolders(const QString &executableFolder)
 {
@@ -33,6 +29,6 @@ ProductRecord readProductRecord(const QString &executableFolder, const QString &
             return *record;
         break;
     }
-    messages.information(kMissingProductInfo);
+    messages.information(Message::NoProductInfo);
     return {};
 }

@@ -6,18 +6,16 @@
 #include "app/image_button.h"
 #include "app/main_look.h"
 #include "app/product_info.h"
-#include "app/prompts.h"
 #include "app/remembered_profile.h"
 #include "app/tfm_about.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_info.h"
-#include "engine/batch_completion.h"
 #include "engine/command_availability.h"
+#include "jobs/batch.h"
 #include "jobs/file_job_start.h"
 #include "jobs/job_list.h"
 #include "jobs/output_folder.h"
 #include "jobs/profile_choices.h"
-#include "jobs/run_control.h"
 #include "platform/ini/ini_file.h"
 #include "platform/picture/picture_file.h"
 #include "profiles/profile_file_check.h"
@@ -25,6 +23,7 @@
 #include "profiles/profile_selection.h"
 #include "profiles/quality_settings.h"
 #include "profiles/tfm_set.h"
+#include "ui_text/prompts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -50,20 +49,17 @@ const QString kTrayToolTip = QStringLiteral("Veltrix Software");
 
 // The image buttons with their hints, in the order they are stacked: the
 // Stop button lies under Start at the same place, and shows when Start hides.
+// Their places come from the edition's layout.
 struct ImageButtonDesign {
     const char *name;
     const char *hint;
-    QPoint place;
 };
 const ImageButtonDesign kImageButtons[] = {
-    {"bt_dvdopen", "Add File", {6, 51}},        {"bt_ifo", "Add Folder", {73, 51}},
-    {"bt_remove", "Remove Files", {147, 51}},   {"bt_clear", "Clear file list", {223, 51}},
-    {"bt_chapte", "Properties", {298, 51}},     {"bt_set", "Settings", {375, 51}},
-    {"bt_back", "Back", {477, 371}},            {"bt_play", "Play", {518, 371}},
-    {"bt_next", "Forward", {559, 371}},         {"bt_playstop", "Stop", {601, 371}},
-    {"bt_cut", "Cut", {643, 371}},              {"bt_images", "Save Image", {684, 371}},
-    {"Bt_Convertstop", "Stop convert", {500, 443}}, {"bt_start", "Start conversion", {500, 443}},
-    {"bt_web", "About US", {677, 31}},
+    {"bt_dvdopen", "Add File"},   {"bt_ifo", "Add Folder"},     {"bt_remove", "Remove Files"},
+    {"bt_clear", "Clear file list"}, {"bt_chapte", "Properties"}, {"bt_set", "Settings"},
+    {"bt_back", "Back"},          {"bt_play", "Play"},          {"bt_next", "Forward"},
+    {"bt_playstop", "Stop"},      {"bt_cut", "Cut"},            {"bt_images", "Save Image"},
+    {"Bt_Convertstop", "Stop convert"}, {"bt_start", "Start conversion"}, {"bt_web", "About US"},
 };
 
 // The command of each image button.
@@ -97,7 +93,7 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
       m_shell(shell),
       m_programPath(std::move(programPath)),
       m_folder(QDir(executableFolder).absolutePath() + u'/'),
-      m_messages(m_folder, prompts, [this] { return m_state.converting; })
+      m_messages(m_folder, prompts, [this] { return isConverting(); })
 {
     setObjectName(QStringLiteral("fm_main"));
     setWindowTitle(QStringLiteral("Video Converter"));
@@ -122,8 +118,7 @@ void Tfm_main::FormCreate()
     m_edition.reset();
     m_settings.categoryIndex = -1;
     m_listingTitles = true;
-    m_state.previewing = false;
-    m_state.converting = false;
+    m_previewing = false;
     m_sliderDrag = false;
     m_run.setExecutableFolder(m_folder);
 }
@@ -133,11 +128,14 @@ void Tfm_main::createControls()
     for (const ImageButtonDesign &design : kImageButtons) {
         const QString name = QString::fromLatin1(design.name);
         auto *button = new TImageButton(name, QString::fromLatin1(design.hint), m_folder, this);
-        button->move(design.place);
         button->installEventFilter(this);
         connect(button, &QAbstractButton::clicked, this, [this, name] { run(buttonCommand(name)); });
         m_buttons[name] = button;
+        m_commandControls.add(button);
     }
+    // The places of the file-mode layout, which the zuvok layouts keep.
+    for (const ControlPlace &place : editionLayout(false, false).buttonPlaces)
+        m_buttons.at(place.name)->move(place.topLeft);
 
     ed_output = new QLineEdit(QStringLiteral("C:\\My Video"), this);
     ed_output->setObjectName(QStringLiteral("ed_output"));
@@ -196,17 +194,20 @@ void Tfm_main::createJobObjects()
                    ? profileChoicesOf(*m_selection, *m_windows.fm_set, m_edition && m_edition->dvdMode)
                    : ProfileChoices{};
     };
-    m_jobs = new JobList(this, m_run.record(), m_state, m_prompts, m_messages,
-                         {choices, [this] { refreshCommands(); }, [this] { rowClick(); }});
+    m_jobs = new JobList(this, m_run.record(), m_prompts, m_messages,
+                         {.profileChoices = choices,
+                          .refreshCommands = [this] { refreshCommands(); },
+                          .rowClick = [this] { rowClick(); },
+                          .converting = [this] { return isConverting(); },
+                          .previewing = [this] { return m_previewing; }});
     m_jobs->lv()->installEventFilter(this);
     m_jobs->lv()->viewport()->installEventFilter(this);
     connect(m_jobs->lv(), &QTreeWidget::itemSelectionChanged, this, [this] { runGuarded(m_prompts, [this] { rowClick(); }); });
-    m_run.setStatusWriter([this](const QString &text) { m_jobs->setStatus(m_state.batchPosition, text); });
 
     // The folder typed into ed_output, made absolute and shown so, becomes the
     // stored output folder when a job starts. A field emptied during a batch
     // leaves the folder of the jobs before.
-    m_fileJobStart = std::make_unique<FileJobStart>(m_run, m_state, *m_jobs, choices, [this] {
+    m_fileJobStart = std::make_unique<FileJobStart>(m_run, *m_jobs, choices, [this] {
         if (!outputFolderRefusal(ed_output->text())) {
             m_settings.outputPath = absoluteOutputFolder(ed_output->text(), QDir::homePath());
             if (ed_output->text() != m_settings.outputPath)
@@ -214,34 +215,41 @@ void Tfm_main::createJobObjects()
         }
         return m_settings.outputPath;
     });
-    m_completion = new BatchCompletion(m_run, m_state, *m_jobs, m_shell,
-                                       {[this] { return m_fileJobStart->start(); },
-                                        [this] { return m_settings.finishAction; },
-                                        [this] { refreshCommands(); }},
-                                       this);
-    m_runControl = new RunControl(m_state, m_run, *m_jobs, *m_completion, m_messages, m_prompts,
-                                  [this] { refreshCommands(); }, this);
-    m_runControl->setStartCheck([this] {
-        const std::optional<QString> refusal = outputFolderRefusal(ed_output->text());
-        if (refusal)
-            m_prompts.warning(*refusal);
-        return !refusal;
+    m_batch = new Batch(m_run, *m_jobs, m_shell, m_messages, m_prompts,
+                        {.startJob = [this](int row) { return m_fileJobStart->start(row); },
+                         .previewing = [this] { return m_previewing; },
+                         .afterBatchAction = [this] { return static_cast<AfterBatchAction>(m_settings.finishAction); },
+                         .refreshCommands = [this] { refreshCommands(); },
+                         .mayStart =
+                             [this] {
+                                 const std::optional<QString> refusal = outputFolderRefusal(ed_output->text());
+                                 if (refusal)
+                                     m_prompts.warning(*refusal);
+                                 return !refusal;
+                             }},
+                        this);
+    connect(&m_run, &EncoderRun::displayChanged, this, [this](qint32 barValue, const QString &statusLine) {
+        m_convertBar.show(barValue);
+        setSkinText(m_skinRefs.hint, statusLine);
     });
 
-    m_picker = new ProfilePicker(this, m_folder,
-                                 {[this] { return m_state.converting; },
-                                  [this] { m_messages.warning(26); },
-                                  [this] { return m_selection ? m_selection->currentProfileId() : -1; },
-                                  [this](int id) {
-                                      if (m_selection)
-                                          m_selection->setCurrentProfileId(id);
-                                  },
-                                  [this](int id) {
-                                      if (m_selection)
-                                          m_selection->selectProfile(id);
-                                  },
-                                  [this] { m_settings.audioPage = true; },
-                                  [this](const std::function<void()> &command) { runGuarded(m_prompts, command); }});
+    m_picker = new ProfilePicker(
+        this, m_folder,
+        {.converting = [this] { return isConverting(); },
+         .warnBusy = [this] { m_messages.warning(Message::Converting); },
+         .currentProfileId = [this] { return m_selection ? m_selection->currentProfileId() : -1; },
+         .setCurrentProfileId =
+             [this](int id) {
+                 if (m_selection)
+                     m_selection->setCurrentProfileId(id);
+             },
+         .select =
+             [this](int id) {
+                 if (m_selection)
+                     m_selection->selectProfile(id);
+             },
+         .rememberFirstAudioPage = [this] { m_settings.audioPage = true; },
+         .guard = [this](const std::function<void()> &command) { runGuarded(m_prompts, command); }});
 }
 
 void Tfm_main::createMenus()
@@ -257,12 +265,16 @@ void Tfm_main::createMenus()
             }
             QAction *action = menu->addAction(QString::fromLatin1(item.caption));
             action->setObjectName(QString::fromLatin1(item.name));
+            m_commandControls.add(action);
             const MainCommand command = item.command;
             connect(action, &QAction::triggered, this, [this, command] { run(command); });
         }
         m_menus[menu->objectName()] = menu;
     }
-    connect(m_runControl, &RunControl::pauseCaptionChanged, this, [this](const QString &caption) {
+    for (QAction *action : m_jobs->zm_pop_edit()->actions())
+        if (!action->isSeparator())
+            m_commandControls.add(action);
+    connect(m_batch, &Batch::pauseCaptionChanged, this, [this](const QString &caption) {
         if (QAction *pause = findChild<QAction *>(QStringLiteral("Pause1")))
             pause->setText(caption);
     });
@@ -349,7 +361,9 @@ void Tfm_main::loadSkin()
     m_skinRefs.playpos = lookUp(form, "playpos");
     m_skinRefs.convertpos = lookUp(form, "convertpos");
     m_messages.setHintObject(m_skinRefs.hint);
-    m_run.attachSkin(form);
+    m_convertBar = PositionBar(m_skinRefs.convertpos, kConvertBarWidth);
+    m_convertBar.show(0); // the skin declares the bar at full width; no run has progressed yet
+    m_commandControls.add(m_skinRefs.play_bar);
     m_playBar = PositionBar(m_skinRefs.playpos, kPlayBarWidth);
     if (m_skinRefs.play_bar) {
         m_skinRefs.play_bar->sliderFacet()->setPosition(0);
@@ -366,6 +380,7 @@ void Tfm_main::loadSkin()
         m_skinRefs.cut_play_time = lookUp(cutterForm, "cut_play_time");
         m_skinRefs.cut_play_bar = lookUp(cutterForm, "cut_play_bar");
         m_skinRefs.cutplaypos = lookUp(cutterForm, "cutplaypos");
+        m_commandControls.add(m_skinRefs.cut_play_bar);
         m_cutBar = PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth);
         m_cutBar.show(0);
     }
@@ -459,10 +474,21 @@ void Tfm_main::saveSettings()
     m_settingsFile.reset();
 }
 
+bool Tfm_main::isConverting() const
+{
+    return m_batch && m_batch->isConverting();
+}
+
+void Tfm_main::setPreviewing(bool previewing)
+{
+    m_previewing = previewing;
+    refreshCommands();
+}
+
 bool Tfm_main::FormCloseQuery()
 {
-    if (m_state.converting) {
-        m_messages.information(26);
+    if (isConverting()) {
+        m_messages.information(Message::Converting);
         return false;
     }
     saveSettings();
@@ -482,9 +508,10 @@ void Tfm_main::closeEvent(QCloseEvent *event)
 void Tfm_main::refreshCommands()
 {
     const std::optional<int> selected = m_jobs->selectedRow();
-    const CommandSituation situation{m_jobs->rowCount() == 0, selected.has_value(), m_state.previewing,
-                                     m_state.converting};
-    applyCommandAvailability(commandAvailability(situation), this, {m_skinRefs.play_bar, m_skinRefs.cut_play_bar});
+    m_commandControls.apply(commandAvailability({.listEmpty = m_jobs->rowCount() == 0,
+                                                 .rowSelected = selected.has_value(),
+                                                 .previewing = m_previewing,
+                                                 .converting = isConverting()}));
 }
 
 // The row click of the list: the commands follow the selection, and the

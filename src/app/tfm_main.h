@@ -5,21 +5,21 @@
 // objects that act on it.
 
 #include "app/app_settings.h"
+#include "app/command_controls.h"
 #include "app/edition.h"
 #include "app/main_commands.h"
-#include "app/message_table.h"
 #include "app/product_record.h"
 #include "engine/encoder_run.h"
-#include "engine/position_bar.h"
-#include "engine/run_state.h"
+#include "platform/skin/position_bar.h"
 #include "platform/skin/skin.h"
+#include "ui_text/message_table.h"
 
 #include <QWidget>
 #include <map>
 #include <memory>
 #include <optional>
 
-class BatchCompletion;
+class Batch;
 class DesktopShell;
 class FileJobStart;
 class IniFile;
@@ -35,7 +35,6 @@ class QMenu;
 class QSystemTrayIcon;
 class QTimer;
 class QualitySettingsStore;
-class RunControl;
 class TImageButton;
 class Tfm_about;
 class Tfm_dir;
@@ -82,7 +81,11 @@ public:
 
     // What the window holds, for the program and its tests.
     const std::optional<Edition> &edition() const { return m_edition; }
-    RunState &runState() { return m_state; }
+    Batch &batch() { return *m_batch; }
+    bool isConverting() const;
+    bool isPreviewing() const { return m_previewing; }
+    // Set by the preview while it plays; commands that would disturb it are refused.
+    void setPreviewing(bool previewing);
     EncoderRun &encoderRun() { return m_run; }
     TSkin &skin() { return Skin1; }
     JobList &jobs() { return *m_jobs; }
@@ -140,7 +143,7 @@ private:
 
     // Run state, owned here.
     std::optional<Edition> m_edition; // empty until the first show
-    RunState m_state;
+    bool m_previewing = false;
     bool m_listingTitles = true;
     bool m_sliderDrag = false;
     struct BannerDrag {
@@ -155,8 +158,7 @@ private:
     MessageTable m_messages;
     JobList *m_jobs = nullptr;
     ProfilePicker *m_picker = nullptr;
-    BatchCompletion *m_completion = nullptr;
-    RunControl *m_runControl = nullptr;
+    Batch *m_batch = nullptr;
     std::unique_ptr<FileJobStart> m_fileJobStart;
     std::unique_ptr<QualitySettingsStore> m_qualityStore;
     std::unique_ptr<ProfileSelection> m_selection;
@@ -169,6 +171,7 @@ private:
         SkinObject *cut_begin_time = nullptr, *cut_end_time = nullptr, *cut_play_time = nullptr,
                    *cut_play_bar = nullptr, *cutplaypos = nullptr;
     } m_skinRefs;
+    PositionBar m_convertBar;
     PositionBar m_playBar;
     PositionBar m_cutBar;
 
@@ -185,5 +188,6 @@ private:
     QTimer *play_time = nullptr;
     std::map<QString, TImageButton *> m_buttons;
     std::map<QString, QMenu *> m_menus;
+    CommandControls m_commandControls;
     QSystemTrayIcon *m_tray = nullptr;
 };

@@ -4,15 +4,17 @@
 #include "app/tfm_main.h"
 
 #include "app/command_guard.h"
-#include "app/prompts.h"
 #include "app/tfm_about.h"
 #include "jobs/job_list.h"
-#include "jobs/run_control.h"
+#include "jobs/batch.h"
 #include "platform/shell/desktop_shell.h"
 #include "profiles/profile_picker.h"
 #include "profiles/tfm_set.h"
 #include "app/tfm_info.h"
 #include "app/tfm_dvdcutter.h"
+
+#include "ui_text/message_numbers.h"
+#include "ui_text/prompts.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -25,11 +27,6 @@
 
 namespace {
 
-constexpr int kMessageConverting = 26;
-constexpr int kMessagePreviewing = 27;
-constexpr int kMessageChapters = 28;
-constexpr int kMessageNoRow = 30;
-constexpr int kMessageOutputFolder = 37;
 constexpr QPoint kAboutOffset(160, 100);
 
 bool isPositionSlider(const SkinObject *object)
@@ -55,9 +52,9 @@ void Tfm_main::execute(MainCommand command)
     case C::Rename: m_jobs->rename(); break;
     case C::CheckAll: m_jobs->checkAll(); break;
     case C::UncheckAll: m_jobs->uncheckAll(); break;
-    case C::StartBatch: m_runControl->start(); break;
-    case C::StopBatch: m_runControl->stop(); break;
-    case C::PauseBatch: m_runControl->pauseToggle(); break;
+    case C::StartBatch: m_batch->start(); break;
+    case C::StopBatch: m_batch->stop(); break;
+    case C::PauseBatch: m_batch->pauseToggle(); break;
     case C::OpenPicker: m_picker->openPicker(); break;
     case C::SettingsDialog: settingsDialog(); break;
     case C::ChooseOutputFolder: chooseOutputFolder(); break;
@@ -112,17 +109,17 @@ void Tfm_main::Skin1MouseMove(QWidget *, SkinObject *source, int, int)
 void Tfm_main::Skin1MouseDown(QWidget *, SkinObject *source, Qt::MouseButton, int, int)
 {
     m_picker->hidePicker();
-    if (m_state.converting || !isPositionSlider(source))
+    if (isConverting() || !isPositionSlider(source))
         return;
     m_sliderDrag = true;
     // The position display stops following the player while the user drags.
-    if (m_state.previewing)
+    if (m_previewing)
         play_time->stop();
 }
 
 void Tfm_main::Skin1MouseUp(QWidget *, SkinObject *source, Qt::MouseButton, int, int)
 {
-    if (m_state.converting)
+    if (isConverting())
         return;
     if (isPositionSlider(source))
         m_sliderDrag = false;
@@ -151,7 +148,7 @@ void Tfm_main::popMenu(MainCommand menuCommand)
 // of ed_output; a cancelled chooser changes nothing.
 void Tfm_main::chooseOutputFolder()
 {
-    const std::optional<QString> caption = m_messages.text(kMessageOutputFolder);
+    const std::optional<QString> caption = m_messages.text(Message::OutputFolderCaption);
     if (!caption)
         return;
     const QString folder = m_prompts.chooseFolder(*caption);
@@ -164,7 +161,7 @@ void Tfm_main::chooseOutputFolder()
 void Tfm_main::fileInformation()
 {
     if (!m_jobs->selectedRow()) {
-        m_messages.information(kMessageNoRow);
+        m_messages.information(Message::NoRowSelected);
         return;
     }
     m_windows.fm_info->exec();
@@ -186,12 +183,12 @@ void Tfm_main::aboutWindow()
 // The busy conditions under which no cutter opens.
 void Tfm_main::cutterChecks()
 {
-    if (m_state.previewing)
-        m_messages.warning(kMessagePreviewing);
-    else if (m_state.converting)
-        m_messages.warning(kMessageConverting);
+    if (m_previewing)
+        m_messages.warning(Message::Previewing);
+    else if (isConverting())
+        m_messages.warning(Message::Converting);
     else if (!m_listingTitles)
-        m_messages.warning(kMessageChapters);
+        m_messages.warning(Message::ChapterMode);
 }
 
 void Tfm_main::closeCutter()

@@ -1,9 +1,5 @@
 #include "engine/command_availability.h"
 
-#include "platform/skin/skin.h"
-
-#include <QAction>
-#include <QWidget>
 #include <array>
 
 namespace {
@@ -58,31 +54,4 @@ CommandStates commandAvailability(const CommandSituation &situation)
         setCell(states, QStringLiteral("bt_start"), kStartButton[s], true);
     }
     return states;
-}
-
-void applyCommandAvailability(const CommandStates &states, QObject *window,
-                              const std::vector<SkinObject *> &skinSliders)
-{
-    for (const auto &[name, state] : states) {
-        if (QAction *action = window->findChild<QAction *>(name)) {
-            if (state.enabled)
-                action->setEnabled(*state.enabled);
-            if (state.visible)
-                action->setVisible(*state.visible);
-        } else if (QWidget *widget = window->findChild<QWidget *>(name)) {
-            if (state.enabled)
-                widget->setEnabled(*state.enabled);
-            if (state.visible)
-                widget->setVisible(*state.visible);
-        }
-    }
-    for (SkinObject *slider : skinSliders) {
-        if (!slider)
-            continue;
-        const auto found = states.find(slider->name());
-        if (found == states.end() || !found->second.enabled)
-            continue;
-        slider->commonFacet()->setState(*found->second.enabled);
-        slider->commonFacet()->redraw();
-    }
 }

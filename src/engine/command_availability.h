@@ -1,15 +1,11 @@
 #pragma once
 // Which of the main window's commands are available: one rule over the
-// situation (list empty, a row selected, previewing, converting), and an
-// applier that sets the named menu items, buttons and skin sliders.
+// situation (list empty, a row selected, previewing, converting). The window
+// applies the result to its controls.
 
 #include <QString>
 #include <map>
 #include <optional>
-#include <vector>
-
-class QObject;
-class SkinObject;
 
 struct CommandSituation {
     bool listEmpty = true;
@@ -33,9 +29,3 @@ using CommandStates = std::map<QString, ControlState>;
 // none selected, a row selected, previewing, converting; a later one
 // overrides an earlier one.
 CommandStates commandAvailability(const CommandSituation &situation);
-
-// Sets every named control found among the window's descendants (QAction or
-// QWidget by object name) and the enabled state of the given skin sliders,
-// redrawing them. Controls the window does not have are skipped.
-void applyCommandAvailability(const CommandStates &states, QObject *window,
-                              const std::vector<SkinObject *> &skinSliders);

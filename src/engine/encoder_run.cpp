@@ -1,10 +1,6 @@
 #include "engine/encoder_run.h"
 
 #include "engine/commandline.h"
-#include "engine/encoder_process.h"
-#include "engine/tprocessor.h"
-
-#include <csignal>
 
 namespace {
 constexpr qsizetype kConversionChunk = 256;
@@ -16,20 +12,7 @@ EncoderRun::EncoderRun(QObject *parent) : QObject(parent)
 {
     m_timer2.setInterval(1000);
     connect(&m_timer2, &QTimer::timeout, this, &EncoderRun::timer2Tick);
-    m_killTimer.setSingleShot(true);
-    m_killTimer.setInterval(kStopGraceMs);
-    connect(&m_killTimer, &QTimer::timeout, this, [this] {
-        if (m_process)
-            signalProcessGroup(*m_process, SIGKILL);
-    });
-}
-
-EncoderRun::~EncoderRun()
-{
-    if (m_process) {
-        m_process->disconnect();
-        killProcessGroupNow(*m_process, kStopGraceMs);
-    }
+    connect(&m_child, &ChildRun::finished, this, &EncoderRun::release);
 }
 
 void EncoderRun::setExecutableFolder(const QString &folder)
@@ -39,65 +22,23 @@ void EncoderRun::setExecutableFolder(const QString &folder)
     m_rec.workdir = withSlash;
 }
 
-void EncoderRun::attachSkin(SkinForm *form)
-{
-    m_convertBar = PositionBar(TSkin::findObject(form, "convertpos"), kConvertBarWidth);
-    m_hint = TSkin::findObject(form, "hint");
-    m_convertBar.show(0); // the skin declares the bar at full width; no run has progressed yet
-}
-
 void EncoderRun::startRun()
 {
-    m_paused = false;
-    m_stopping = false;
-    QProcess *process = startEncoderProcess(m_rec.encoderfile, encoderArguments(m_rec), m_rec.workdir, this);
-    m_process = process;
-    m_reader = new TProcessor(process, kConversionChunk, [this](QByteArray &buffer) { handleOutput(buffer); }, this);
-    m_waiter = new TClientWaitThread(process, m_reader, [this](const RunExit &exit) { release(exit); }, this);
-}
-
-qint64 EncoderRun::processId() const
-{
-    return m_process ? m_process->processId() : 0;
-}
-
-void EncoderRun::pause()
-{
-    if (!m_process || m_paused)
-        return;
-    signalProcessGroup(*m_process, SIGSTOP);
-    m_reader->setSuspended(true);
-    m_paused = true;
-}
-
-void EncoderRun::resume()
-{
-    if (!m_process || !m_paused)
-        return;
-    signalProcessGroup(*m_process, SIGCONT);
-    m_paused = false;
-    m_reader->setSuspended(false);
-}
-
-void EncoderRun::stop()
-{
-    if (!m_process || m_stopping)
-        return;
-    m_stopping = true;
-    // A stopped group cannot act on SIGTERM: continue it first.
-    signalProcessGroup(*m_process, SIGCONT);
-    m_paused = false;
-    m_reader->setSuspended(false);
-    signalProcessGroup(*m_process, SIGTERM);
-    m_killTimer.start();
+    ChildRun::Options options;
+    options.program = m_rec.encoderfile;
+    options.arguments = encoderArguments(m_rec);
+    options.workdir = m_rec.workdir;
+    options.chunkSize = kConversionChunk;
+    options.stopGraceMs = kStopGraceMs;
+    m_child.start(options, [this](QByteArray &buffer) { handleOutput(buffer); });
 }
 
 void EncoderRun::handleOutput(QByteArray &buffer)
 {
     consumeLineEnds(buffer, [this](const QByteArray &whole) {
         // A stopped run may still report while it finishes its file; its row
-        // reads "Stop" and the batch position may already name another row.
-        if (m_stopping)
+        // reads "Stop" and the batch may already have moved on.
+        if (m_child.isStopping())
             return;
         const qint64 seconds = parseProgressSeconds(whole);
         if (seconds == 0)
@@ -120,17 +61,12 @@ void EncoderRun::showProgress(qint32 value)
     if (!m_timer2.isActive())
         value += m_offsetCounter;
     barUpdate(value);
-    if (m_statusWriter)
-        m_statusWriter(progressText(value));
+    emit progress(value);
 }
 
 void EncoderRun::barUpdate(qint32 value)
 {
-    m_convertBar.show(value);
-    if (m_hint && m_hint->textFacet()) {
-        m_hint->textFacet()->setText(m_lastStatus);
-        m_hint->commonFacet()->redraw();
-    }
+    emit displayChanged(value, m_lastStatus);
 }
 
 void EncoderRun::timer2Tick()
@@ -139,28 +75,11 @@ void EncoderRun::timer2Tick()
     showProgress(m_offsetCounter);
 }
 
-void EncoderRun::release(const RunExit &exit)
+void EncoderRun::release(const RunOutcome &outcome)
 {
-    m_killTimer.stop();
-    if (m_process) {
-        m_process->disconnect(this);
-        m_process->deleteLater();
-    }
-    m_process = nullptr;
-    if (m_reader)
-        m_reader->deleteLater();
-    if (m_waiter)
-        m_waiter->deleteLater();
-    m_reader = nullptr;
-    m_waiter = nullptr;
-    m_paused = false;
     if (m_timer2.isActive())
         m_timer2.stop();
     barUpdate(0);
     m_lastStatus.clear();
-    RunExit reported = exit;
-    if (m_stopping)
-        reported.exitCode = -1;
-    m_stopping = false;
-    emit runEnded(reported);
+    emit runEnded(outcome);
 }

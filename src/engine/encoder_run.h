@@ -1,27 +1,20 @@
 #pragma once
-// One conversion run at a time: the invocation record, the start of register.dat,
-// the progress it reports (Status text, conversion bar, hint line, the
-// provisional-progress timer) and the release of the run when it exits.
+// One conversion run at a time: the invocation record, the start of
+// register.dat, and the progress it reports. The run computes progress values
+// and keeps the last status line; whoever shows them (the Status column, the
+// conversion bar, the hint line) listens to its signals.
 
+#include "engine/child_run.h"
 #include "engine/intputrec.h"
-#include "engine/position_bar.h"
 #include "engine/progress.h"
-#include "engine/tclientwaitthread.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
-#include <functional>
-
-class QProcess;
-class TProcessor;
-class SkinForm;
 
 class EncoderRun : public QObject {
     Q_OBJECT
 public:
     explicit EncoderRun(QObject *parent = nullptr);
-    ~EncoderRun() override; // ends a running encoder's whole process group
 
     // The one invocation record of the program.
     intputrec &record() { return m_rec; }
@@ -29,32 +22,30 @@ public:
     // Fills the encoder path and working folder from the executable folder.
     void setExecutableFolder(const QString &folder);
 
-    // Finds the conversion bar ("convertpos") and the hint line ("hint").
-    void attachSkin(SkinForm *form);
-    // Receives the Status text of the running job; the receiver skips it when
-    // the running job's row is no longer a valid row.
-    void setStatusWriter(std::function<void(const QString &)> writer) { m_statusWriter = std::move(writer); }
-
     // Starts register.dat with the record's pieces. Returns at once; the run
-    // reports through the Status writer and ends with runEnded().
+    // reports through progress() and displayChanged() and ends with runEnded().
     void startRun();
-    bool isRunning() const { return m_process != nullptr; }
+    bool isRunning() const { return m_child.isRunning(); }
     // Process id (and process group id) of the running encoder; 0 when idle.
-    qint64 processId() const;
+    qint64 processId() const { return m_child.processId(); }
 
     // Pause and continue the encoder's process group; reading stops meanwhile.
-    void pause();
-    void resume();
-    bool isPaused() const { return m_paused; }
+    void pause() { m_child.pause(); }
+    void resume() { m_child.resume(); }
+    bool isPaused() const { return m_child.isPaused(); }
     // Ends the run: continue (when paused), SIGTERM to the group, SIGKILL after
-    // a grace period. runEnded() follows as for any other exit.
-    void stop();
+    // a grace period. runEnded() follows with a Stopped outcome.
+    void stop() { m_child.stop(); }
 
     // Progress shared by the runs of a batch.
     void resetOffsetCounter() { m_offsetCounter = 0; }
     qint32 offsetCounter() const { return m_offsetCounter; }
     QTimer &timer2() { return m_timer2; }
+    // Reports value (plus the offset counter unless Timer2 runs) as the
+    // running job's progress, on the bar and with the last status line.
     void showProgress(qint32 value);
+    // Sets the bar to value, with the last status line, without a progress
+    // report for the job.
     void barUpdate(qint32 value);
     QString lastStatusText() const { return m_lastStatus; }
 
@@ -62,27 +53,22 @@ public:
     void handleOutput(QByteArray &buffer);
 
 signals:
+    // The running job's progress value, 0 to 10000.
+    void progress(qint32 value);
+    // What the conversion bar (value 0 to 10000) and the hint line show.
+    void displayChanged(qint32 barValue, const QString &statusLine);
     // Emitted after the run's resources are released, the timer stopped, the
     // bar reset and the last status text cleared.
-    void runEnded(const RunExit &exit);
+    void runEnded(const RunOutcome &outcome);
 
 private:
-    void release(const RunExit &exit);
+    void release(const RunOutcome &outcome);
     void timer2Tick();
 
     intputrec m_rec;
-    QPointer<QProcess> m_process;
-    TProcessor *m_reader = nullptr;
-    TClientWaitThread *m_waiter = nullptr;
-    bool m_paused = false;
-    bool m_stopping = false;
-    QTimer m_killTimer;
-
+    ChildRun m_child;
     QTimer m_timer2;
     qint32 m_offsetCounter = 0;
     qint32 m_remainingRange = kProgressFull;
     QString m_lastStatus;
-    PositionBar m_convertBar;
-    SkinObject *m_hint = nullptr;
-    std::function<void(const QString &)> m_statusWriter;
 };

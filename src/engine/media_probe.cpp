@@ -1,73 +1,53 @@
 #include "engine/media_probe.h"
 
 #include "engine/commandline.h"
-#include "engine/encoder_process.h"
 #include "engine/progress.h"
 
 #include <QEventLoop>
-#include <QProcess>
 
 namespace {
 constexpr int kKillGraceMs = 1000;
 } // namespace
 
-MediaProbe::MediaProbe(QObject *parent) : QObject(parent) {}
-
-MediaProbe::~MediaProbe()
+MediaProbe::MediaProbe(QObject *parent) : QObject(parent)
 {
-    if (m_process) {
-        m_process->disconnect();
-        killProcessGroupNow(*m_process, kKillGraceMs);
-    }
+    connect(&m_child, &ChildRun::finished, this, &MediaProbe::release);
 }
 
 void MediaProbe::start(const QString &encoderPath, const QString &workdir, const QString &mediaPath)
 {
-    if (m_busy)
+    if (isBusy())
         return;
     m_found = {};
     m_results = {};
-    m_exitCode = -1;
-    m_busy = true;
-    QProcess *process = startEncoderProcess(encoderPath, probeArguments(mediaPath), workdir, this);
-    m_process = process;
-    m_reader = new TtimeProcessor(
-        process, kProbeChunkSize,
-        [this](QByteArray &buffer) {
-            consumeLineEnds(buffer, [this](const QByteArray &whole) { takeProbeFindings(m_found, whole); });
-        },
-        this);
-    m_waiter = new TtimeClientWaitThread(process, m_reader, [this](const RunExit &exit) { release(exit); }, this);
-}
-
-qint64 MediaProbe::processId() const
-{
-    return m_process ? m_process->processId() : 0;
+    m_outcome = {};
+    ChildRun::Options options;
+    options.program = encoderPath;
+    options.arguments = probeArguments(mediaPath);
+    options.workdir = workdir;
+    options.chunkSize = kProbeChunkSize;
+    options.stallTimeoutMs = m_stallTimeoutMs;
+    options.stopGraceMs = kKillGraceMs;
+    m_child.start(options, [this](QByteArray &buffer) {
+        consumeLineEnds(buffer, [this](const QByteArray &whole) { takeProbeFindings(m_found, whole); });
+    });
 }
 
 void MediaProbe::waitUntilIdle()
 {
-    if (!m_busy)
+    if (!isBusy())
         return;
     QEventLoop loop;
     connect(this, &MediaProbe::finished, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void MediaProbe::release(const RunExit &exit)
+void MediaProbe::release(const RunOutcome &outcome)
 {
-    // The waiter has let the reader hand over every byte: the results are complete.
-    m_exitCode = exit.exitCode;
-    if (m_process) {
-        m_process->disconnect(this);
-        m_process->deleteLater();
-    }
-    m_process = nullptr;
-    m_reader->deleteLater();
-    m_waiter->deleteLater();
-    m_reader = nullptr;
-    m_waiter = nullptr;
-    m_results = m_found.results;
-    m_busy = false;
+    // Every byte has been handed over: the results are complete. A stalled
+    // probe's partial description is no description.
+    m_outcome = outcome;
+    if (outcome.kind != RunOutcome::Kind::Stalled)
+        m_results = m_found.results;
     emit finished();
 }

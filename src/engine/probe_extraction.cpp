@@ -45,23 +45,39 @@ void skipComma(QByteArray &rest)
 std::optional<QByteArray> probeLine(const QByteArray &buffer, const QByteArray &key)
 {
     qsizetype start = 0;
-    for (qsizetype cr = buffer.indexOf('\r'); cr >= 0; cr = buffer.indexOf('\r', start)) {
-        const QByteArray piece = buffer.mid(start, cr - start);
-        if (piece.contains(key))
-            return piece;
-        start = cr + 1;
+    for (qsizetype end = 0; end < buffer.size(); ++end) {
+        const char c = buffer.at(end);
+        if (c != '\r' && c != '\n')
+            continue;
+        const QByteArray line = buffer.mid(start, end - start);
+        if (line.contains(key))
+            return line;
+        start = end + 1;
     }
     return std::nullopt;
 }
 
 std::optional<QString> extractDuration(const QByteArray &buffer)
 {
-    // Only complete lines count: a chunk may end inside the time code.
-    const QByteArray complete = buffer.left(buffer.lastIndexOf('\r') + 1);
-    const qsizetype at = complete.indexOf("Duration:");
-    if (at < 0)
+    const std::optional<QByteArray> line = probeLine(buffer, "Duration:");
+    if (!line)
         return std::nullopt;
-    return text(complete.mid(at + 10, 8));
+    return text(line->mid(line->indexOf("Duration:") + 10, 8));
+}
+
+QString extractExactDuration(const QByteArray &buffer)
+{
+    const std::optional<QByteArray> line = probeLine(buffer, "Duration:");
+    if (!line)
+        return {};
+    const QByteArray code = line->mid(line->indexOf("Duration:") + 10, 11);
+    static constexpr char kShape[] = "99:99:99.99";
+    if (code.size() != 11)
+        return {};
+    for (int i = 0; i < 11; ++i)
+        if (kShape[i] == '9' ? !isDigit(code.at(i)) : code.at(i) != kShape[i])
+            return {};
+    return text(code);
 }
 
 QString extractBitrate(const QByteArray &line)
@@ -124,6 +140,7 @@ void takeProbeFindings(ProbeFindings &findings, const QByteArray &buffer)
     if (!findings.durationFound) {
         if (const auto duration = extractDuration(buffer)) {
             results.duration = *duration;
+            results.exactDuration = extractExactDuration(buffer);
             findings.durationFound = true;
         }
     }

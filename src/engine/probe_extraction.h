@@ -9,6 +9,7 @@
 // What a probe learnt about one file. Empty text means "not found".
 struct ProbeResults {
     QString duration;       // "00:03:25"
+    QString exactDuration;  // "00:03:25.40"; empty unless the line has the hundredths
     QString overallBitrate; // kbit/s, "1411"
     QString videoBitrate;   // kbit/s, "768"
     QString audioBitrate;   // kbit/s, "128"
@@ -20,14 +21,20 @@ struct ProbeResults {
     QString channels;       // " stereo", blank kept
 };
 
-// The first complete line (cut at carriage returns; the piece must end with
-// one) that contains key, without its carriage return. nullopt when no
-// complete line holds the key.
+// The first complete line of the buffer that contains key, without its line
+// end. A CR, an LF or a CR LF pair ends a line; the text after the last line
+// end is not a line yet. nullopt when no complete line holds the key.
 std::optional<QByteArray> probeLine(const QByteArray &buffer, const QByteArray &key);
 
-// "HH:MM:SS": the 8 characters after "Duration: " in the complete lines of the
-// buffer; nullopt when there is no "Duration:".
+// "HH:MM:SS": the 8 characters after "Duration: " in the first complete line
+// that holds "Duration:" (fewer where the line ends sooner); nullopt when
+// there is none.
 std::optional<QString> extractDuration(const QByteArray &buffer);
+
+// "HH:MM:SS.cc": the 11 characters after "Duration: " in the same line, when
+// they are exactly that (digits, ":" and "."); empty otherwise ("N/A", a
+// shorter line).
+QString extractExactDuration(const QByteArray &buffer);
 
 // The number before the line's first " kb/s": back from it to the nearest
 // blank, at most ten characters. Empty when the line has no " kb/s".

@@ -97,10 +97,13 @@ QString startPiece(const TClipInfo &clip)
     return QStringLiteral(" -ss ") + secondsToTimeCode(clip.clipBegin);
 }
 
-QString lengthPiece(const Toriginalinfo &job)
+QString lengthPiece(const Job &job)
 {
+    const bool wholeSource = job.clip.clipBegin == 0 && job.clip.clipEnd == job.clip.fullDuration;
+    if (wholeSource && !job.exactDuration.isEmpty())
+        return QStringLiteral(" -t ") + job.exactDuration;
     // Without a known duration the whole rest of the source is converted.
-    return job.duration.isEmpty() ? QString() : QStringLiteral(" -t ") + job.duration;
+    return job.original.duration.isEmpty() ? QString() : QStringLiteral(" -t ") + job.original.duration;
 }
 
 QString extraPiece(const ProfileChoices &choices)
@@ -112,8 +115,9 @@ QString extraPiece(const ProfileChoices &choices)
     return QStringLiteral(" -target ") + standard + QLatin1String(kTargets[choices.profileId - 112]);
 }
 
-std::optional<JobPieces> jobPieces(const Toriginalinfo &job, const TClipInfo &clip, const ProfileChoices &choices)
+std::optional<JobPieces> jobPieces(const Job &row, const ProfileChoices &choices)
 {
+    const Toriginalinfo &job = row.original;
     JobPieces pieces;
     pieces.size = sizePiece(job, choices);
     const std::optional<QString> aspect = aspectPiece(pieces.size, choices);
@@ -126,8 +130,8 @@ std::optional<JobPieces> jobPieces(const Toriginalinfo &job, const TClipInfo &cl
     pieces.seconds = timeCodeToSeconds(job.duration);
     pieces.samplerate = sampleRatePiece(pieces.audiobitrate, choices);
     pieces.channels = channelsPiece(choices);
-    pieces.start = startPiece(clip);
-    pieces.length = lengthPiece(job);
+    pieces.start = startPiece(row.clip);
+    pieces.length = lengthPiece(row);
     pieces.extra = extraPiece(choices);
     return pieces;
 }

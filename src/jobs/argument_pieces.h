@@ -3,7 +3,7 @@
 // job's records and the chosen profile. A piece carries its own leading
 // blank; an empty piece leaves its option out.
 
-#include "jobs/job_records.h"
+#include "jobs/job.h"
 #include "jobs/profile_choices.h"
 
 #include <optional>
@@ -18,7 +18,10 @@ QString audioRatePiece(const Toriginalinfo &job, const ProfileChoices &choices);
 QString sampleRatePiece(const QString &audioRatePiece, const ProfileChoices &choices);
 QString channelsPiece(const ProfileChoices &choices);
 QString startPiece(const TClipInfo &clip);
-QString lengthPiece(const Toriginalinfo &job);
+// " -t " with the exact source length when the job converts the whole
+// source, else with the row's duration (a cut clip's whole seconds); empty
+// when neither is known.
+QString lengthPiece(const Job &job);
 // The profile's template, or " -target pal-vcd " and the like for 112 to 114.
 QString extraPiece(const ProfileChoices &choices);
 
@@ -29,4 +32,4 @@ struct JobPieces {
     bool operator==(const JobPieces &) const = default;
 };
 // nullopt when a piece meets a value that does not convert.
-std::optional<JobPieces> jobPieces(const Toriginalinfo &job, const TClipInfo &clip, const ProfileChoices &choices);
+std::optional<JobPieces> jobPieces(const Job &job, const ProfileChoices &choices);

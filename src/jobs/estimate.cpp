@@ -3,9 +3,22 @@
 #include "jobs/amr_rate.h"
 #include "profiles/list_reading.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
+
+// Limits that keep every sum and product of the estimate within an int: no
+// real stream comes near 100 Gbit/s, no picture near 100000 lines.
+constexpr qint64 kMaxRateKbits = 100'000'000;
+constexpr qint64 kMaxPictureHeight = 100'000;
+
+// A rate text in kbit/s, held within 0..kMaxRateKbits; no number reads as 0.
+int rateKbits(const QString &text)
+{
+    return static_cast<int>(std::clamp<qint64>(text.toLongLong(), 0, kMaxRateKbits));
+}
 
 // Video factors by quality position: usual, ids 118 and 121, ids 120 and 122.
 constexpr double kUsualFactors[5] = {6.25, 4.16, 3.33, 2.13, 1.51};
@@ -28,8 +41,8 @@ std::optional<int> heightOf(const QString &size)
     if (x < 0)
         return std::nullopt;
     bool ok = false;
-    const int height = size.mid(x + 1).section(u'(', 0, 0).toInt(&ok);
-    return ok ? std::optional<int>(height) : std::nullopt;
+    const qint64 height = size.mid(x + 1).section(u'(', 0, 0).toLongLong(&ok);
+    return ok ? std::optional<int>(static_cast<int>(std::clamp<qint64>(height, 0, kMaxPictureHeight))) : std::nullopt;
 }
 
 // The video part V, or nullopt for an error; `zero` is set when the chosen
@@ -42,9 +55,9 @@ std::optional<int> videoPart(const Toriginalinfo &job, const ProfileChoices &cho
     if (choices.rateTexts[0] == QLatin1String("*"))
         return 0;
     if (id >= 16 && id <= 100)
-        return video.source ? job.videoBitrate.toInt() : choices.rateTexts[video.position].toInt();
+        return rateKbits(video.source ? job.videoBitrate : choices.rateTexts[video.position]);
     if (video.source && choices.fileMode)
-        return job.videoBitrate.toInt();
+        return rateKbits(job.videoBitrate);
     const SizeChoice size = readSizeChoice(choices.lists.size);
     std::optional<int> height;
     if (size.source) {
@@ -70,13 +83,15 @@ bool isAmrExtension(const QString &extension)
 
 int roundHalfEven(double value)
 {
-    return static_cast<int>(std::nearbyint(value));
+    constexpr double kLowest = std::numeric_limits<int>::min();
+    constexpr double kHighest = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(std::nearbyint(value), kLowest, kHighest));
 }
 
 int chosenAudioRate(const Toriginalinfo &job, const ProfileChoices &choices)
 {
     const QualityChoice audio = readQualityChoice(choices.lists.audioQuality);
-    return audio.source ? job.audioBitrate.toInt() : kAudioRates[audio.position];
+    return audio.source ? rateKbits(job.audioBitrate) : kAudioRates[audio.position];
 }
 
 std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices &choices)
@@ -107,7 +122,7 @@ std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices 
 
 QString sizeText(qint64 kbits, qint64 seconds)
 {
-    const double megabytes = static_cast<double>(kbits * seconds) / 8 / 1024 * 1000 / 1024;
+    const double megabytes = static_cast<double>(kbits) * static_cast<double>(seconds) / 8 / 1024 * 1000 / 1024;
     constexpr int kSignificantDigits = 5;
     if (std::fabs(megabytes) >= std::pow(10.0, kSignificantDigits))
         return QString::number(megabytes, 'E', kSignificantDigits - 1) + QStringLiteral("MB");

@@ -15,16 +15,18 @@ inline constexpr double kAmrRates[5] = {12.2, 10.2, 7.4, 5.9, 4.75};
 bool isAmrExtension(const QString &extension);
 
 // Total bit rate in kbit/s. nullopt when the source's own picture size is
-// chosen and the job's size holds no readable height.
+// chosen and the job's size holds no readable height. Every rate it reads is
+// held within 0..100000000 kbit/s and every height within 0..100000, so the
+// total always fits an int.
 std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices &choices);
 
 // The audio rate (kbit/s) of the chosen audio quality: the table's, or the
-// source's own when the source entry is chosen.
+// source's own (held within 0..100000000) when the source entry is chosen.
 int chosenAudioRate(const Toriginalinfo &job, const ProfileChoices &choices);
 
 // kbit/s times seconds as megabytes with two decimals: 128 for 180 s gives
 // "2.75MB". Beyond five digits before the point, exponent notation.
 QString sizeText(qint64 kbits, qint64 seconds);
 
-// Rounds to the nearest integer, halves to even.
+// Rounds to the nearest integer, halves to even; held within int's range.
 int roundHalfEven(double value);

@@ -1,7 +1,6 @@
 #include "jobs/file_job_start.h"
 
 #include "engine/encoder_run.h"
-#include "engine/run_state.h"
 #include "jobs/job_list.h"
 #include "jobs/output_naming.h"
 
@@ -21,27 +20,25 @@ void fillFileJobRecord(intputrec &rec, const QString &input, const QString &outp
     rec.extra = pieces.extra;
 }
 
-FileJobStart::FileJobStart(EncoderRun &run, RunState &state, const JobList &jobs,
-                           std::function<ProfileChoices()> choices, std::function<QString()> outputFolderText)
+FileJobStart::FileJobStart(EncoderRun &run, const JobList &jobs, std::function<ProfileChoices()> choices,
+                           std::function<QString()> outputFolderText)
     : m_run(run),
-      m_state(state),
       m_jobs(jobs),
       m_choices(std::move(choices)),
       m_outputFolderText(std::move(outputFolderText))
 {
 }
 
-bool FileJobStart::start()
+std::optional<StartedJob> FileJobStart::start(int row)
 {
-    const int row = m_state.batchPosition;
     const Toriginalinfo &job = m_jobs.original(row);
     const ProfileChoices choices = m_choices();
-    const std::optional<JobPieces> pieces = jobPieces(job, m_jobs.clip(row), choices);
+    const std::optional<JobPieces> pieces = jobPieces(m_jobs.job(row), choices);
     if (!pieces)
-        return false;
-    m_state.outputFolder = prepareOutputFolder(m_outputFolderText());
-    const QString output = outputPathFor(m_state.outputFolder, m_jobs.caption(row), choices.extension);
+        return std::nullopt;
+    StartedJob started{prepareOutputFolder(m_outputFolderText())};
+    const QString output = outputPathFor(started.outputFolder, m_jobs.caption(row), choices.extension);
     fillFileJobRecord(m_run.record(), job.sourcePath, output, *pieces);
     m_run.startRun();
-    return true;
+    return started;
 }

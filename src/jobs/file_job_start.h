@@ -4,12 +4,13 @@
 
 #include "engine/intputrec.h"
 #include "jobs/argument_pieces.h"
+#include "jobs/batch.h"
 
 #include <functional>
+#include <optional>
 
 class EncoderRun;
 class JobList;
-struct RunState;
 
 // Writes the paths and pieces of a file job into the record; the encoder
 // path and working folder stay as they are.
@@ -18,16 +19,15 @@ void fillFileJobRecord(intputrec &rec, const QString &input, const QString &outp
 class FileJobStart {
 public:
     // `outputFolderText` reads `ed_output`.
-    FileJobStart(EncoderRun &run, RunState &state, const JobList &jobs, std::function<ProfileChoices()> choices,
+    FileJobStart(EncoderRun &run, const JobList &jobs, std::function<ProfileChoices()> choices,
                  std::function<QString()> outputFolderText);
 
-    // Starts the job at the batch position. False, with nothing started, when
-    // its arguments cannot be built.
-    bool start();
+    // Starts the job of `row`. Nullopt, with nothing started, when its
+    // arguments cannot be built.
+    std::optional<StartedJob> start(int row);
 
 private:
     EncoderRun &m_run;
-    RunState &m_state;
     const JobList &m_jobs;
     std::function<ProfileChoices()> m_choices;
     std::function<QString()> m_outputFolderText;

@@ -3,14 +3,31 @@
 #include "engine/timecode.h"
 
 #include <QFileInfo>
+#include <limits>
 
 namespace {
+
+// A rate as the rules read it: a whole number from 0 to INT_MAX. Anything else
+// (no number, a negative rate, one too large for an int) is not a number.
+std::optional<int> rateIn(qint64 value)
+{
+    if (value < 0 || value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(value);
+}
 
 std::optional<int> number(const QString &text)
 {
     bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    const qint64 value = text.toLongLong(&ok);
+    return ok ? rateIn(value) : std::nullopt;
+}
+
+// overall - other as rate text; empty (not a number) when it is no rate.
+QString difference(int overall, int other)
+{
+    const std::optional<int> value = rateIn(qint64{overall} - other);
+    return value ? QString::number(*value) : QString();
 }
 
 // The rate as a plain integer, or the fallback when it does not convert.
@@ -44,14 +61,14 @@ std::optional<Toriginalinfo> jobRecordFromProbe(const QString &path, const Probe
             const std::optional<int> audioRate = number(audio);
             if (!audioRate)
                 return std::nullopt;
-            video = QString::number(*overall - *audioRate);
+            video = difference(*overall, *audioRate);
         }
     }
     if (audio.isEmpty()) {
         const std::optional<int> videoRate = number(video);
         if (!videoRate)
             return std::nullopt;
-        audio = QString::number(*overall - *videoRate);
+        audio = difference(*overall, *videoRate);
     }
     if (audio == QLatin1String("0"))
         audio = QStringLiteral("128");

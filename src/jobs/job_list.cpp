@@ -1,8 +1,5 @@
 #include "jobs/job_list.h"
 
-#include "app/message_table.h"
-#include "app/prompts.h"
-#include "engine/run_state.h"
 #include "engine/timecode.h"
 #include "jobs/estimate.h"
 #include "jobs/job_from_probe.h"
@@ -16,11 +13,11 @@
 #include <QMenu>
 #include <QTreeWidget>
 
+#include "ui_text/message_table.h"
+#include "ui_text/prompts.h"
+
 namespace {
 
-constexpr int kMessageConverting = 26;
-constexpr int kMessagePreviewing = 27;
-constexpr int kMessageClear = 29;
 constexpr int kRenameBoxHeight = 18;
 
 QAction *addAction(QMenu *menu, const char *name, const char *caption)
@@ -32,14 +29,13 @@ QAction *addAction(QMenu *menu, const char *name, const char *caption)
 
 } // namespace
 
-JobList::JobList(QWidget *window, const intputrec &encoder, RunState &state, Prompts &prompts,
-                 MessageTable &messages, Hooks hooks)
+JobList::JobList(QWidget *window, const intputrec &encoder, Prompts &prompts, MessageTable &messages,
+                 Hooks hooks)
     : QObject(window),
       m_lv(new QTreeWidget(window)),
       m_menu(new QMenu(window)),
       m_edtTit(new QLineEdit(m_lv->viewport())),
       m_encoder(encoder),
-      m_state(state),
       m_prompts(prompts),
       m_messages(messages),
       m_hooks(std::move(hooks))
@@ -77,12 +73,12 @@ JobList::JobList(QWidget *window, const intputrec &encoder, RunState &state, Pro
 
 bool JobList::refusedWhileBusy()
 {
-    if (m_state.previewing) {
-        m_messages.warning(kMessagePreviewing);
+    if (m_hooks.previewing()) {
+        m_messages.warning(Message::Previewing);
         return true;
     }
-    if (m_state.converting) {
-        m_messages.warning(kMessageConverting);
+    if (m_hooks.converting()) {
+        m_messages.warning(Message::Converting);
         return true;
     }
     return false;
@@ -90,8 +86,8 @@ bool JobList::refusedWhileBusy()
 
 void JobList::addFiles()
 {
-    if (m_state.converting) {
-        m_messages.warning(kMessageConverting);
+    if (m_hooks.converting()) {
+        m_messages.warning(Message::Converting);
         return;
     }
     const QStringList files = m_prompts.openFiles(addFilesFilter());
@@ -105,8 +101,8 @@ void JobList::addFiles()
 
 void JobList::addFolder()
 {
-    if (m_state.converting) {
-        m_messages.warning(kMessageConverting);
+    if (m_hooks.converting()) {
+        m_messages.warning(Message::Converting);
         return;
     }
     const QString folder = m_prompts.chooseFolder(QStringLiteral("File Directory"));
@@ -121,7 +117,8 @@ void JobList::addFolder()
 
 bool JobList::addWithRetry(const QString &path)
 {
-    return addOneFile(path) || addOneFile(path);
+    // A probe that stalled (a FIFO, a hung mount) would only stall again.
+    return addOneFile(path) || (m_probe.outcome().kind != RunOutcome::Kind::Stalled && addOneFile(path));
 }
 
 void JobList::rejectFile(const QString &path)
@@ -148,25 +145,24 @@ bool JobList::addOneFile(const QString &path)
     const std::optional<Toriginalinfo> job = jobRecordFromProbe(path, m_probe.results());
     if (!job)
         return false;
-    m_originals.push_back(*job);
-    m_clips.push_back(wholeClipOf(*job));
+    m_jobs.push_back(Job{.original = *job, .clip = wholeClipOf(*job), .exactDuration = m_probe.results().exactDuration});
     auto *item = new QTreeWidgetItem(m_lv);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setText(kNameColumn, jobNameOf(path));
     item->setText(kPathColumn, path);
     item->setText(kTimeColumn, job->duration);
-    item->setText(kStatusColumn, kStatusAdded);
+    item->setText(kStatusColumn, statusText(m_jobs.back().status));
     item->setCheckState(kNameColumn, Qt::Checked);
-    m_state.batchPosition = rowCount() - 1;
-    item->setText(kSizeColumn, sizeTextOf(m_state.batchPosition));
+    item->setText(kSizeColumn, sizeTextOf(rowCount() - 1));
     return true;
 }
 
 QString JobList::sizeTextOf(int row) const
 {
-    const std::optional<int> kbits = estimateKbits(m_originals.at(row), m_hooks.profileChoices());
+    const Toriginalinfo &source = original(row);
+    const std::optional<int> kbits = estimateKbits(source, m_hooks.profileChoices());
     // A source whose own picture size cannot be read has no estimate.
-    return kbits ? sizeText(*kbits, timeCodeToSeconds(m_originals.at(row).duration)) : QString();
+    return kbits ? sizeText(*kbits, timeCodeToSeconds(source.duration)) : QString();
 }
 
 void JobList::recomputeSizes()
@@ -185,8 +181,7 @@ void JobList::remove()
             ++row;
             continue;
         }
-        m_originals.erase(m_originals.begin() + row);
-        m_clips.erase(m_clips.begin() + row);
+        m_jobs.erase(m_jobs.begin() + row);
         delete m_lv->takeTopLevelItem(row);
         lastRemoved = row;
     }
@@ -206,11 +201,10 @@ void JobList::clear()
 {
     if (refusedWhileBusy())
         return;
-    if (rowCount() > 0 && m_messages.question(kMessageClear)) {
+    if (rowCount() > 0 && m_messages.question(Message::ConfirmClear)) {
         m_renameItem = nullptr;
         m_lv->clear();
-        m_originals.clear();
-        m_clips.clear();
+        m_jobs.clear();
     }
     m_hooks.refreshCommands();
 }
@@ -284,10 +278,12 @@ void JobList::setChecked(int row, bool checked)
     m_lv->topLevelItem(row)->setCheckState(kNameColumn, checked ? Qt::Checked : Qt::Unchecked);
 }
 
-void JobList::setStatus(int row, const QString &text)
+void JobList::setStatus(int row, const JobStatus &status)
 {
-    if (row >= 0 && row < rowCount())
-        m_lv->topLevelItem(row)->setText(kStatusColumn, text);
+    if (row < 0 || row >= rowCount())
+        return;
+    m_jobs[row].status = status;
+    m_lv->topLevelItem(row)->setText(kStatusColumn, statusText(status));
 }
 
 QString JobList::caption(int row) const
@@ -295,7 +291,7 @@ QString JobList::caption(int row) const
     return m_lv->topLevelItem(row)->text(kNameColumn);
 }
 
-QString JobList::status(int row) const
+QString JobList::statusColumn(int row) const
 {
     return m_lv->topLevelItem(row)->text(kStatusColumn);
 }

@@ -1,11 +1,11 @@
 #pragma once
-// The job list `lv`: one row per job with its two records kept in step,
-// and the commands that add, remove, clear, rename and check rows.
+// The job list `lv`: one row per job, each row's Job record kept beside it
+// in one vector, and the commands that add, remove, clear, rename and check
+// rows.
 
-#include "engine/batch_completion.h"
 #include "engine/intputrec.h"
 #include "engine/media_probe.h"
-#include "jobs/job_records.h"
+#include "jobs/job.h"
 #include "jobs/profile_choices.h"
 
 #include <QObject>
@@ -19,13 +19,11 @@ class QLineEdit;
 class QMenu;
 class QTreeWidget;
 class QTreeWidgetItem;
-struct RunState;
 
 // Columns of `lv`.
 enum JobColumn { kNameColumn, kPathColumn, kTimeColumn, kSizeColumn, kStatusColumn };
-inline const QString kStatusAdded = QStringLiteral("Status");
 
-class JobList : public QObject, public BatchRows {
+class JobList : public QObject {
     Q_OBJECT
 public:
     struct Hooks {
@@ -35,13 +33,16 @@ public:
         std::function<void()> refreshCommands;
         // The row click: runs after adding, when a row has been selected.
         std::function<void()> rowClick;
+        // Whether a batch runs or the preview plays: the list then refuses
+        // changes with a message.
+        std::function<bool()> converting;
+        std::function<bool()> previewing;
     };
 
     // Creates `lv`, its pop-up menu `zm_pop_edit` and the rename box `edt_tit`
     // as children of `window`. The encoder path and working folder are taken
     // from `encoder` for every probe.
-    JobList(QWidget *window, const intputrec &encoder, RunState &state, Prompts &prompts, MessageTable &messages,
-            Hooks hooks);
+    JobList(QWidget *window, const intputrec &encoder, Prompts &prompts, MessageTable &messages, Hooks hooks);
 
     QTreeWidget *lv() const { return m_lv; }
     QMenu *zm_pop_edit() const { return m_menu; }
@@ -66,15 +67,18 @@ public:
     void edt_titKeyUp(int key);
 
     // Rows and records.
-    int rowCount() const override;
-    bool isChecked(int row) const override;
-    void setStatus(int row, const QString &text) override;
+    int rowCount() const;
+    bool isChecked(int row) const;
     void setChecked(int row, bool checked);
+    // Sets a row's state and its Status column; a row that does not exist is skipped.
+    void setStatus(int row, const JobStatus &status);
     QString caption(int row) const;
-    QString status(int row) const;
+    const JobStatus &status(int row) const { return job(row).status; }
+    QString statusColumn(int row) const;
     QString sizeColumn(int row) const;
-    const Toriginalinfo &original(int row) const { return m_originals.at(row); }
-    const TClipInfo &clip(int row) const { return m_clips.at(row); }
+    const Job &job(int row) const { return m_jobs.at(row); }
+    const Toriginalinfo &original(int row) const { return job(row).original; }
+    const TClipInfo &clip(int row) const { return job(row).clip; }
     // The first selected row, if any.
     std::optional<int> selectedRow() const;
 
@@ -92,12 +96,10 @@ private:
     QMenu *m_menu;
     QLineEdit *m_edtTit;
     const intputrec &m_encoder;
-    RunState &m_state;
     Prompts &m_prompts;
     MessageTable &m_messages;
     Hooks m_hooks;
     MediaProbe m_probe;
-    std::vector<Toriginalinfo> m_originals;
-    std::vector<TClipInfo> m_clips;
+    std::vector<Job> m_jobs; // one per row, in row order
     QTreeWidgetItem *m_renameItem = nullptr;
 };

@@ -74,15 +74,13 @@ bool isSavedProfile(int id)
     return setADefaults(id) && id != 33 && id != 40 && id != 45 && id != 59 && id != 131;
 }
 
-// "pro " + the application settings file name (the edition's own rule is
-// qualitySettingsFileName in app/edition.h, over the base name).
-static QString qualityFileOf(const QString &settingsFileName)
+QString qualitySettingsFileName(const QString &settingsFileName)
 {
     return QStringLiteral("pro ") + settingsFileName;
 }
 
 QualitySettingsStore::QualitySettingsStore(const QString &settingsFileName, bool dvdMode)
-    : m_file(qualityFileOf(settingsFileName)), m_dvdMode(dvdMode)
+    : m_file(qualitySettingsFileName(settingsFileName)), m_dvdMode(dvdMode)
 {
 }
 

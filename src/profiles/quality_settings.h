@@ -35,6 +35,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The quality settings file of an edition: "pro " + its application
+// settings file name.
+QString qualitySettingsFileName(const QString &settingsFileName);
+
 class QualitySettingsStore {
 public:
     // `settingsFileName` is the application settings file name of the edition

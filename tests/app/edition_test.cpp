@@ -2,6 +2,7 @@
 // settings file names and the keyword tests.
 
 #include "app/edition.h"
+#include "profiles/quality_settings.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -33,7 +34,7 @@ TEST_P(EditionNames, FollowFromTheProgramName)
     EXPECT_EQ(edition.name, c.name);
     EXPECT_EQ(edition.baseName, c.baseName);
     EXPECT_EQ(appSettingsFileName(edition.baseName), c.settingsFile);
-    EXPECT_EQ(qualitySettingsFileName(edition.baseName), c.qualityFile);
+    EXPECT_EQ(qualitySettingsFileName(appSettingsFileName(edition.baseName)), c.qualityFile);
     EXPECT_EQ(edition.dvdMode, c.dvdMode);
     EXPECT_EQ(edition.zuvok, c.zuvok);
     EXPECT_EQ(edition.audioNamed, c.audioNamed);

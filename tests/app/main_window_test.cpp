@@ -1,6 +1,6 @@
 #include "app/edition.h"
 #include "app/main_commands.h"
-#include "app/message_table.h"
+#include "ui_text/message_table.h"
 #include "app/program_windows.h"
 #include "app/tfm_main.h"
 #include "app/tfm_dvdcutter.h"
@@ -109,7 +109,30 @@ protected:
     }
     QImage shown(int id) const { return profileButton(id)->pixmap().toImage().convertToFormat(QImage::Format_RGB32); }
 
+    // A real batch, paused in its first job (ten minutes of sound), so the
+    // window is converting until endBusyBatch stops it.
+    void beginBusyBatch(Tfm_main &w)
+    {
+        const std::string clip = m_busyMedia.file("long.mp3");
+        if (!QFile::exists(QString::fromStdString(clip)))
+            veltrix::test::generateMedia("-f lavfi -i anullsrc=r=8000:cl=mono -t 600 -b:a 8k", clip);
+        m_prompts.fileAnswers.push_back({QString::fromStdString(clip)});
+        w.run(MainCommand::AddFiles);
+        child<QLineEdit>("ed_output")->setText(QString::fromStdString(m_busyMedia.file("out")));
+        w.run(MainCommand::StartBatch);
+        ASSERT_TRUE(w.encoderRun().isRunning());
+        w.run(MainCommand::PauseBatch);
+        ASSERT_TRUE(w.isConverting());
+        m_prompts.shown.clear();
+    }
+    void endBusyBatch(Tfm_main &w)
+    {
+        w.run(MainCommand::StopBatch);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
+    }
+
     veltrix::test::TempDir m_settings;
+    veltrix::test::TempDir m_busyMedia;
     RecordingPrompts m_prompts;
     RecordingShell m_shell;
     std::unique_ptr<Tfm_main> m_window;
@@ -226,22 +249,30 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
         int message;
     };
     const Busy busy[] = {
-        {"cutter", true, false, true, 27}, {"cutter", false, true, true, 26}, {"cutter", false, false, false, 28},
-        {"remove", true, false, true, 27}, {"clear", false, true, true, 26},  {"converter", false, true, true, 26},
+        {"cutter", true, false, true, 27},  {"cutter", false, false, false, 28}, {"remove", true, false, true, 27},
+        {"cutter", false, true, true, 26},  {"clear", false, true, true, 26},    {"converter", false, true, true, 26},
         {"openfiles", false, true, true, 26}, {"openfolder", false, true, true, 26},
     };
     for (const Busy &b : busy) {
         SCOPED_TRACE(b.name);
+        w.setPreviewing(b.previewing);
+        if (b.converting && !w.isConverting())
+            beginBusyBatch(w);
         m_prompts.shown.clear();
-        w.runState().previewing = b.previewing;
-        w.runState().converting = b.converting;
         w.setListingTitles(b.titles);
+        // Start continues a paused batch: it is refused only while one runs.
+        const bool resumeFirst = b.converting && std::string(b.name) == "converter";
+        if (resumeFirst)
+            w.run(MainCommand::PauseBatch);
         clickSkin(b.name);
+        if (resumeFirst)
+            w.run(MainCommand::PauseBatch);
         ASSERT_EQ(m_prompts.boxes().size(), 1u);
         EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
         EXPECT_EQ(m_prompts.boxes()[0].text, message(b.message));
     }
-    w.runState().previewing = w.runState().converting = false;
+    endBusyBatch(w);
+    w.setPreviewing(false);
     w.setListingTitles(true);
 
     Tfm_dvdcutter *cutter = w.windows().fm_dvdcutter;
@@ -291,10 +322,12 @@ TEST_F(MainWindowTest, HoverHintsFollowTheHintTable)
     pointAtSkin("menurow");
     EXPECT_EQ(hintLine(), message(25) + " veltrix-video-converter.");
     // During a batch the hint line keeps what it shows.
-    w.runState().converting = true;
+    beginBusyBatch(w);
+    pointAtSkin("menurow");
+    const QString shownInBatch = hintLine();
     pointAtSkin("browse");
-    EXPECT_EQ(hintLine(), message(25) + " veltrix-video-converter.");
-    w.runState().converting = false;
+    EXPECT_EQ(hintLine(), shownInBatch);
+    endBusyBatch(w);
 }
 
 TEST_F(MainWindowTest, SliderPressSetsTheDragFlagUntilRelease)
@@ -305,11 +338,11 @@ TEST_F(MainWindowTest, SliderPressSetsTheDragFlagUntilRelease)
     EXPECT_TRUE(w.sliderDragging());
     QTest::mouseRelease(surfaceOf(&w), Qt::LeftButton, {}, bar->qrect().center());
     EXPECT_FALSE(w.sliderDragging());
-    w.runState().converting = true;
+    beginBusyBatch(w);
     QTest::mousePress(surfaceOf(&w), Qt::LeftButton, {}, bar->qrect().center());
     EXPECT_FALSE(w.sliderDragging());
     QTest::mouseRelease(surfaceOf(&w), Qt::LeftButton, {}, bar->qrect().center());
-    w.runState().converting = false;
+    endBusyBatch(w);
 }
 
 TEST_F(MainWindowTest, PointingMovesTheHighlightWithoutSelecting)
@@ -378,26 +411,26 @@ TEST_F(MainWindowTest, PickerPagesMoveByEdition)
 TEST_F(MainWindowTest, PickerRefusesToOpenDuringABatch)
 {
     Tfm_main &w = start();
-    w.runState().converting = true;
+    beginBusyBatch(w);
     clickSkin("profiles");
     EXPECT_FALSE(child<QFrame>("pl_audio1")->isVisible());
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_EQ(m_prompts.boxes()[0].text, message(26));
-    w.runState().converting = false;
+    endBusyBatch(w);
 }
 
 TEST_F(MainWindowTest, CloseIsRefusedDuringABatch)
 {
     Tfm_main &w = start();
     const QString settingsFile = QString::fromStdString(m_settings.file("veltrix/veltrix-video-converter.ini"));
-    w.runState().converting = true;
+    beginBusyBatch(w);
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Information);
     EXPECT_EQ(m_prompts.boxes()[0].text, message(26));
     EXPECT_FALSE(QFile::exists(settingsFile));
-    w.runState().converting = false;
+    endBusyBatch(w);
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(QFile::exists(settingsFile));
 }
@@ -558,10 +591,10 @@ TEST_F(MainWindowTest, ConvertsTwoFilesEndToEnd)
     clickSkin("browse");
 
     QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
-    EXPECT_TRUE(w.runState().converting);
+    EXPECT_TRUE(w.isConverting());
     EXPECT_FALSE(child<QAbstractButton>("bt_start")->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(w.jobs().status(0) == "Finish" && w.jobs().status(1) == "Finish", 60000);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.runState().converting, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(w.jobs().statusColumn(0) == "Finish" && w.jobs().statusColumn(1) == "Finish", 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.isConverting(), 10000);
     EXPECT_TRUE(child<QAbstractButton>("bt_start")->isVisible());
     for (const char *name : {"/first tone.ogg", "/second.ogg"}) {
         SCOPED_TRACE(name);
@@ -606,15 +639,15 @@ TEST_F(MainWindowTest, TheTypedOutputFolderIsTakenFromTheHomeFolder)
         child<QLineEdit>("ed_output")->setText(c.typed);
         QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
         if (c.folderInHome.isNull()) {
-            EXPECT_FALSE(w.runState().converting);
+            EXPECT_FALSE(w.isConverting());
             ASSERT_EQ(m_prompts.boxes().size(), 1u);
             EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
             EXPECT_TRUE(m_prompts.boxes()[0].text.contains("nothing was converted"));
-            EXPECT_EQ(w.jobs().status(0), "Status");
+            EXPECT_EQ(w.jobs().status(0).state, JobState::Waiting);
         } else {
-            QTRY_VERIFY_WITH_TIMEOUT(!w.runState().converting, 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(!w.isConverting(), 30000);
             const QString folder = QDir(homePath).filePath(c.folderInHome);
-            EXPECT_EQ(w.jobs().status(0), "Finish");
+            EXPECT_EQ(w.jobs().status(0).state, JobState::Finished);
             EXPECT_TRUE(QFileInfo(folder + "/tone.mp3").size() > 0) << folder.toStdString();
             EXPECT_EQ(QDir(child<QLineEdit>("ed_output")->text()).absolutePath(), QDir(folder).absolutePath());
             EXPECT_EQ(QDir(w.settings().outputPath).absolutePath(), QDir(folder).absolutePath());

@@ -1,7 +1,7 @@
 // Messages and hover hints from language.info, on the shipped skin's hint
 // line, with boxes answered by a recording prompt.
 
-#include "app/message_table.h"
+#include "ui_text/message_table.h"
 #include "media_fixtures.h"
 #include "platform/skin/skin.h"
 #include "recording_prompts.h"

@@ -1,7 +1,7 @@
 // softinfo.dat: the record layout, the lookup by edition base name, where
 // the file is found, and message 31 when it or the record is missing.
 
-#include "app/message_table.h"
+#include "ui_text/message_table.h"
 #include "app/product_info.h"
 #include "media_fixtures.h"
 #include "recording_prompts.h"

@@ -1,6 +1,7 @@
 // The command availability rule in its five situations, and its applier on
 // real widgets and actions.
 
+#include "app/command_controls.h"
 #include "engine/command_availability.h"
 
 #include <QAction>
@@ -72,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {off, off, off, on, off, off, off, off, off, on, off}, false, off}),
     [](const ::testing::TestParamInfo<SituationCase> &info) { return std::string(info.param.what); });
 
-TEST(AvailabilityApplier, SetsActionsAndButtonsByName)
+TEST(AvailabilityApplier, SetsTheRegisteredActionsAndButtons)
 {
     QWidget window;
     auto *start = new QPushButton(&window);
@@ -82,12 +83,16 @@ TEST(AvailabilityApplier, SetsActionsAndButtonsByName)
     auto *pause = new QAction(&window);
     pause->setObjectName("Pause1");
 
-    applyCommandAvailability(commandAvailability({false, true, false, true}), &window, {});
+    CommandControls controls;
+    controls.add(start);
+    controls.add(stop);
+    controls.add(pause);
+    controls.apply(commandAvailability({false, true, false, true}));
     EXPECT_TRUE(start->isHidden());
     EXPECT_TRUE(stop->isEnabled());
     EXPECT_TRUE(pause->isEnabled());
 
-    applyCommandAvailability(commandAvailability({false, false, false, false}), &window, {});
+    controls.apply(commandAvailability({false, false, false, false}));
     EXPECT_FALSE(start->isHidden());
     EXPECT_TRUE(start->isEnabled());
     EXPECT_FALSE(stop->isEnabled());

@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         run.setExecutableFolder(VELTRIX_BIN_DIR);
-        run.setStatusWriter([this](const QString &text) { statuses.push_back(text); });
+        QObject::connect(&run, &EncoderRun::progress, [this](qint32 value) { statuses.push_back(progressText(value)); });
     }
 
     // A record converting `input` to `output` with fixed MP3 pieces.
@@ -56,10 +56,10 @@ protected:
         EXPECT_TRUE(livingProcessesInGroup(group).empty());
     }
 
-    RunExit waitForEnd(QSignalSpy &ended, int timeoutMs = 60000)
+    RunOutcome waitForEnd(QSignalSpy &ended, int timeoutMs = 60000)
     {
         EXPECT_TRUE(ended.count() > 0 || ended.wait(timeoutMs));
-        return ended.isEmpty() ? RunExit{} : ended.first().first().value<RunExit>();
+        return ended.isEmpty() ? RunOutcome{} : ended.first().first().value<RunOutcome>();
     }
 
     TempDir dir;
@@ -74,11 +74,11 @@ TEST_F(EncoderRunTest, ConvertsWithRisingProgressAndReleasesTheRun)
     QSignalSpy ended(&run, &EncoderRun::runEnded);
     run.startRun();
     EXPECT_TRUE(run.isRunning());
-    const RunExit exit = waitForEnd(ended);
+    const RunOutcome exit = waitForEnd(ended);
 
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(exit.exitCode, 0);
-    EXPECT_FALSE(exit.crashed);
+    EXPECT_EQ(exit.kind, RunOutcome::Kind::Succeeded);
     EXPECT_FALSE(run.isRunning());
     ASSERT_FALSE(statuses.empty());
     const auto percent = [](const QString &s) { return s.chopped(1).toDouble(); };
@@ -102,7 +102,7 @@ TEST_F(EncoderRunTest, StopEndsTheWholeProcessGroup)
     ASSERT_FALSE(statuses.empty()) << "no progress before stop";
 
     run.stop();
-    const RunExit exit = waitForEnd(ended);
+    const RunOutcome exit = waitForEnd(ended);
     EXPECT_EQ(exit.exitCode, -1);
     EXPECT_FALSE(run.isRunning());
     expectGroupGone(group);
@@ -130,7 +130,7 @@ TEST_F(EncoderRunTest, PauseHoldsTheEncoderAndStopWhilePausedStillEnds)
     EXPECT_EQ(statuses.size(), statusesHeld);
 
     run.stop();
-    const RunExit exit = waitForEnd(ended);
+    const RunOutcome exit = waitForEnd(ended);
     EXPECT_EQ(exit.exitCode, -1);
     expectGroupGone(group);
 }
@@ -141,8 +141,8 @@ TEST_F(EncoderRunTest, EncoderThatCannotStartStillCompletesOnce)
     mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10);
     QSignalSpy ended(&run, &EncoderRun::runEnded);
     run.startRun();
-    const RunExit exit = waitForEnd(ended, 5000);
-    EXPECT_TRUE(exit.failedToStart);
+    const RunOutcome exit = waitForEnd(ended, 5000);
+    EXPECT_EQ(exit.kind, RunOutcome::Kind::CouldNotStart);
     QTest::qWait(50);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(run.isRunning());
@@ -165,9 +165,9 @@ TEST_F(EncoderRunTest, EncoderThatPrintsNothingAndExitsAtOnceStillEndsOnce)
     mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10);
     QSignalSpy ended(&run, &EncoderRun::runEnded);
     run.startRun();
-    const RunExit exit = waitForEnd(ended, 10000);
+    const RunOutcome exit = waitForEnd(ended, 10000);
     EXPECT_EQ(exit.exitCode, 0);
-    EXPECT_FALSE(exit.failedToStart);
+    EXPECT_NE(exit.kind, RunOutcome::Kind::CouldNotStart);
     QTest::qWait(100);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_TRUE(statuses.empty());
@@ -186,7 +186,7 @@ TEST_F(EncoderRunTest, OutputWrittenJustBeforeTheExitIsReadBeforeTheRunEnds)
     QObject::connect(&run, &EncoderRun::runEnded, [&] { statusesAtEnd.push_back(statuses.size()); });
     QSignalSpy ended(&run, &EncoderRun::runEnded);
     run.startRun();
-    const RunExit exit = waitForEnd(ended, 10000);
+    const RunOutcome exit = waitForEnd(ended, 10000);
     EXPECT_EQ(exit.exitCode, 3);
     ASSERT_EQ(statusesAtEnd.size(), 1u);
     // Every line end of the chunk that carries the progress line shows its
@@ -209,7 +209,7 @@ TEST_F(EncoderRunTest, ProgressWrittenWhileStoppingShowsNothing)
     run.startRun();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !statuses.empty(); }, 10000));
     run.stop();
-    const RunExit exit = waitForEnd(ended, 10000);
+    const RunOutcome exit = waitForEnd(ended, 10000);
     EXPECT_EQ(exit.exitCode, -1);
     // The stopped job's row belongs to the stop now; a row added meanwhile
     // must not receive the stopped run's progress either.
@@ -222,9 +222,9 @@ TEST_F(EncoderRunTest, UnreadableInputEndsWithAnErrorCode)
     mp3Job(dir.file("fake.mp3"), dir.file("out.mp3"), 10);
     QSignalSpy ended(&run, &EncoderRun::runEnded);
     run.startRun();
-    const RunExit exit = waitForEnd(ended);
+    const RunOutcome exit = waitForEnd(ended);
     EXPECT_NE(exit.exitCode, 0);
-    EXPECT_FALSE(exit.failedToStart);
+    EXPECT_NE(exit.kind, RunOutcome::Kind::CouldNotStart);
     EXPECT_TRUE(statuses.empty());
 }
 

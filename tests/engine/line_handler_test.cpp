@@ -1,8 +1,11 @@
 // The conversion run's line handler: progress lines in, Status text, the
-// conversion bar and the hint line out, on the shipped skin.
+// conversion bar and the hint line out, shown on the shipped skin as the main
+// window shows them.
 
 #include "engine/encoder_run.h"
 #include "engine/progress.h"
+#include "platform/skin/position_bar.h"
+#include "platform/skin/skin.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -22,8 +25,13 @@ protected:
         ASSERT_NE(bar, nullptr);
         ASSERT_NE(hint, nullptr);
         baseLeft = bar->commonFacet()->rect().left;
-        run.attachSkin(form);
-        run.setStatusWriter([this](const QString &text) { statuses.push_back(text); });
+        convertBar = PositionBar(bar, kConvertBarWidth);
+        convertBar.show(0); // the skin declares the bar at full width
+        QObject::connect(&run, &EncoderRun::displayChanged, [this](qint32 value, const QString &line) {
+            convertBar.show(value);
+            hint->textFacet()->setText(line);
+        });
+        QObject::connect(&run, &EncoderRun::progress, [this](qint32 value) { statuses.push_back(progressText(value)); });
     }
 
     void feed(const QByteArray &chunk)
@@ -41,6 +49,7 @@ protected:
     SkinObject *bar = nullptr;
     SkinObject *hint = nullptr;
     qint32 baseLeft = 0;
+    PositionBar convertBar;
     EncoderRun run;
     QByteArray buffer;
     std::vector<QString> statuses;

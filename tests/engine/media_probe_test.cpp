@@ -158,7 +158,7 @@ TEST_F(MediaProbeTest, AnEncoderThatCannotStartStillEndsTheProbe)
     probeRun.waitUntilIdle();
     EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(probeRun.isBusy());
-    EXPECT_EQ(probeRun.exitCode(), -1);
+    EXPECT_EQ(probeRun.outcome().kind, RunOutcome::Kind::CouldNotStart);
     EXPECT_EQ(probeRun.results().duration, "");
 }
 
@@ -176,6 +176,24 @@ TEST_F(MediaProbeTest, DestroyingABusyProbeEndsItsEncoder)
         QTest::qWait(200); // let register.dat start ffmpeg
         EXPECT_TRUE(stuck.isBusy());
     }
+    for (int i = 0; i < 100 && !livingProcessesInGroup(group).empty(); ++i)
+        QTest::qWait(20);
+    EXPECT_TRUE(livingProcessesInGroup(group).empty());
+}
+
+// A FIFO nobody writes (or a stalled mount) keeps the probe silent: it is
+// ended after the stall timeout, with no results, and no process is left.
+TEST_F(MediaProbeTest, ASilentProbeIsEndedAsStalled)
+{
+    const std::string fifo = dir.file("silent.mp3");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    MediaProbe silent;
+    silent.setStallTimeoutMs(700);
+    silent.start(VELTRIX_BIN_DIR "/register.dat", VELTRIX_BIN_DIR "/", q(fifo));
+    const auto group = static_cast<pid_t>(silent.processId());
+    silent.waitUntilIdle();
+    EXPECT_EQ(silent.outcome().kind, RunOutcome::Kind::Stalled);
+    EXPECT_EQ(silent.results().duration, "");
     for (int i = 0; i < 100 && !livingProcessesInGroup(group).empty(); ++i)
         QTest::qWait(20);
     EXPECT_TRUE(livingProcessesInGroup(group).empty());

@@ -5,6 +5,7 @@
 #include "engine/progress.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 
 namespace {
 
@@ -148,10 +149,12 @@ TEST(ProbeExtraction, AudioOnlyDescriptionLeavesTheVideoResultsEmpty)
     EXPECT_EQ(r.videoTail, "");
 }
 
-TEST(ProbeExtraction, OnlyLinesEndedByACarriageReturnCount)
+TEST(ProbeExtraction, OnlyEndedLinesCountWithoutTheirLineEnds)
 {
     EXPECT_EQ(probeLine("a Video: x\r\nb Audio: y", "Audio:"), std::nullopt);
-    EXPECT_EQ(probeLine("a Video: x\r\nb Audio: y\r", "Audio:"), QByteArray("\nb Audio: y"));
+    EXPECT_EQ(probeLine("a Video: x\r\nb Audio: y\r", "Audio:"), QByteArray("b Audio: y"));
+    EXPECT_EQ(probeLine("a Video: x\nb Audio: y\n", "Audio:"), QByteArray("b Audio: y"));
+    EXPECT_EQ(probeLine("a Video: x\r\nb Audio: y\r\n", "Video:"), QByteArray("a Video: x"));
 }
 
 TEST(ProbeExtraction, ResultsFoundInAnEarlierChunkAreKept)
@@ -183,5 +186,49 @@ TEST(ProbeExtraction, AnyChunkingGivesTheResultsOfOneChunk)
         }
     }
 }
+
+struct OwnLineCase {
+    const char *what;
+    QByteArray text;
+    const char *duration;
+    const char *overallBitrate;
+};
+
+void PrintTo(const OwnLineCase &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
+class ProbeValuesStayInTheirLine : public ::testing::TestWithParam<OwnLineCase> {};
+
+// Each value is read from within its own line, whatever the chunk size.
+TEST_P(ProbeValuesStayInTheirLine, ForEveryChunkSize)
+{
+    const OwnLineCase &c = GetParam();
+    const ProbeResults whole = findingsOf(c.text);
+    EXPECT_EQ(whole.duration, c.duration);
+    EXPECT_EQ(whole.overallBitrate, c.overallBitrate);
+    for (qsizetype chunk = 1; chunk <= c.text.size(); ++chunk) {
+        SCOPED_TRACE(chunk);
+        expectSame(findingsInChunks(c.text, chunk), whole);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProbeValuesStayInTheirLine,
+    ::testing::Values(
+        OwnLineCase{"duration key ending its line", QByteArray("Duration:\n\x01"), "", ""},
+        OwnLineCase{"short time code", "  Duration: 00:01\r\n  next line\r\n", "00:01", ""},
+        OwnLineCase{"unended rate line", "\nbitrate: kb/s", "", ""},
+        OwnLineCase{"rate reaching back to its line start", "\nbitrate: kb/s\r\n", "", "bitrate:"},
+        OwnLineCase{"time code cut by a lone CR", "Duration: 1\r2345678\r\n", "1", ""},
+        OwnLineCase{"line feed ends", "  Duration: 00:00:02.00, bitrate: 300 kb/s\n", "00:00:02", "300"},
+        OwnLineCase{"split CR LF pairs", "Input\r\n\r\n  Duration: 00:00:07.50, start: 0, bitrate: 70 kb/s\r\n",
+                    "00:00:07", "70"}),
+    [](const auto &info) {
+        std::string name = info.param.what;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
 
 } // namespace

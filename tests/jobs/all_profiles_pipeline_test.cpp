@@ -65,13 +65,13 @@ TEST_P(ProfilePipeline, ConvertsTheClip)
     h.addFiles({QString::fromStdString(s_media->file("clip.mp4"))});
     ASSERT_EQ(h.jobs.rowCount(), 1);
 
-    h.control.start();
+    h.batch.start();
     const QStringList args = encoderArguments(h.run.record());
     SCOPED_TRACE(commandLineText(h.run.record()).toStdString());
     const qint64 pid = h.run.processId();
     ASSERT_TRUE(h.waitForBatchEnd());
     expectNoEncoderLeft(pid);
-    EXPECT_EQ(h.jobs.status(0), kStatusFinish);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
 
     const ProfileChoices choices = h.choices();
     const std::string file = QDir(QString::fromStdString(h.output.path()))

@@ -85,7 +85,7 @@ TEST_P(Pieces, FollowTheRules)
     const PiecesCase &c = GetParam();
     TClipInfo clip;
     clip.clipBegin = 65;
-    const std::optional<JobPieces> pieces = jobPieces(sourceJob(), clip, choicesOf(c.plan));
+    const std::optional<JobPieces> pieces = jobPieces(Job{.original = sourceJob(), .clip = clip}, choicesOf(c.plan));
     ASSERT_TRUE(pieces.has_value());
     EXPECT_EQ(*pieces, c.expected);
 }
@@ -145,20 +145,33 @@ TEST(Pieces, SizesThatDoNotConvertStopTheStart)
 {
     Toriginalinfo job = sourceJob();
     job.pictureSize = QStringLiteral("widexhigh");
-    EXPECT_FALSE(jobPieces(job, TClipInfo{}, choicesOf(avi(2))).has_value());
+    EXPECT_FALSE(jobPieces(Job{.original = job}, choicesOf(avi(2))).has_value());
     ChoicesPlan zeroHeight = avi(0);
     zeroHeight.size.entries[0] = QStringLiteral("320x0");
-    EXPECT_FALSE(jobPieces(sourceJob(), TClipInfo{}, choicesOf(zeroHeight)).has_value());
+    EXPECT_FALSE(jobPieces(Job{.original = sourceJob()}, choicesOf(zeroHeight)).has_value());
 }
 
 TEST(Pieces, UnknownDurationLeavesTheLengthOut)
 {
     Toriginalinfo job = sourceJob();
     job.duration.clear();
-    const std::optional<JobPieces> pieces = jobPieces(job, TClipInfo{}, choicesOf(mp3(2)));
+    const std::optional<JobPieces> pieces = jobPieces(Job{.original = job}, choicesOf(mp3(2)));
     ASSERT_TRUE(pieces.has_value());
     EXPECT_EQ(pieces->length, "");
     EXPECT_EQ(pieces->seconds, 0);
+}
+
+// The whole source passes its exact length; a cut clip its whole seconds.
+TEST(Pieces, LengthIsExactForTheWholeSourceOnly)
+{
+    Job whole{.original = sourceJob(), .clip = {0, 205, 0, 205, 0}, .exactDuration = "00:03:25.40"};
+    EXPECT_EQ(lengthPiece(whole), " -t 00:03:25.40");
+    Job cut = whole;
+    cut.clip.clipEnd = 200;
+    cut.original.duration = "00:03:20";
+    EXPECT_EQ(lengthPiece(cut), " -t 00:03:20");
+    whole.exactDuration.clear();
+    EXPECT_EQ(lengthPiece(whole), " -t 00:03:25");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <sys/mount.h>
 
 using namespace veltrix::test;
 using Kind = RecordingPrompts::Kind;
@@ -23,6 +24,9 @@ protected:
         generateMedia("-f lavfi -i testsrc=size=640x480:rate=25:duration=40 -f lavfi -i sine=duration=40 "
                       "-c:v libx264 -preset ultrafast -c:a aac",
                       s_media->file("long.mp4"));
+        // Lengths that are no whole number of seconds.
+        generateMedia("-f lavfi -i sine=frequency=440:duration=12.96 -ac 2", s_media->file("fraction.wav"));
+        generateMedia("-f lavfi -i sine=frequency=440:duration=0.8 -ac 2", s_media->file("short.wav"));
         // Probes as media, but its stream cannot be decoded.
         generateMedia("-f lavfi -i sine=frequency=440:duration=4 -ac 2", s_media->file("corrupt.wav"));
         std::string bytes = readFile(s_media->file("corrupt.wav"));
@@ -38,10 +42,7 @@ protected:
     // Remembers every encoder the batch starts, to check none is left.
     void watchEncoders()
     {
-        h.run.setStatusWriter([this](const QString &text) {
-            pids.push_back(h.run.processId());
-            h.jobs.setStatus(h.state.batchPosition, text);
-        });
+        QObject::connect(&h.run, &EncoderRun::progress, [this] { pids.push_back(h.run.processId()); });
     }
 
     void TearDown() override
@@ -62,22 +63,22 @@ TEST_F(BatchTest, ConvertsTheCheckedRowsInOrder)
     h.jobs.setChecked(1, false);
     h.jobs.setChecked(3, false);
     watchEncoders();
-    h.control.start();
-    EXPECT_TRUE(h.state.converting);
+    h.batch.start();
+    EXPECT_TRUE(h.batch.isConverting());
     EXPECT_TRUE(h.window.findChild<QPushButton *>("bt_start")->isHidden());
     ASSERT_TRUE(h.waitForBatchEnd());
 
     EXPECT_EQ(h.startedRows, (std::vector<int>{0, 2, 4}));
     for (int row : {0, 2, 4}) {
-        EXPECT_EQ(h.jobs.status(row), kStatusFinish);
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Finished);
         const std::string file = output(QStringLiteral("r%1.mp3").arg(row)).toStdString();
         EXPECT_EQ(ffprobeField(file, "stream=codec_name"), "mp3") << file;
     }
     for (int row : {1, 3}) {
-        EXPECT_EQ(h.jobs.status(row), kStatusAdded);
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Waiting);
         EXPECT_FALSE(QFileInfo::exists(output(QStringLiteral("r%1.mp3").arg(row))));
     }
-    EXPECT_FALSE(h.state.converting);
+    EXPECT_FALSE(h.batch.isConverting());
     EXPECT_FALSE(h.window.findChild<QPushButton *>("bt_start")->isHidden());
     EXPECT_TRUE(h.shell.openedFolders.isEmpty());
     EXPECT_EQ(h.shell.powerOffRequests, 0);
@@ -88,11 +89,11 @@ TEST_F(BatchTest, CorruptInputReadsFailedAndTheNextRowStillConverts)
     h.addFiles({media("corrupt.wav"), media("r1.wav")});
     ASSERT_EQ(h.jobs.rowCount(), 2);
     watchEncoders();
-    h.control.start();
+    h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
 
-    EXPECT_EQ(h.jobs.status(0), kStatusFailed);
-    EXPECT_EQ(h.jobs.status(1), kStatusFinish);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Failed);
+    EXPECT_EQ(h.jobs.status(1).state, JobState::Finished);
     EXPECT_EQ(ffprobeField(output("r1.mp3").toStdString(), "stream=codec_name"), "mp3");
 }
 
@@ -105,11 +106,11 @@ TEST_F(BatchTest, JobWhoseArgumentsCannotBeBuiltReadsFailed)
     lists.size.entries[0] = QStringLiteral("320x0");
     lists.size.selected = 0;
     h.settings.setQualityLists(lists);
-    h.control.start();
+    h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
-    EXPECT_EQ(h.jobs.status(0), kStatusFailed);
-    EXPECT_EQ(h.jobs.status(1), kStatusFailed);
-    EXPECT_FALSE(h.state.converting);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Failed);
+    EXPECT_EQ(h.jobs.status(1).state, JobState::Failed);
+    EXPECT_FALSE(h.batch.isConverting());
 }
 
 // "The Original Audio Quliay" on a profile with the AMR rates passes the
@@ -149,10 +150,10 @@ TEST_F(BatchTest, TheSourcesOwnRateOnAnAmrProfile)
         ASSERT_GT(sourceKbits, 20);
         h.jobs.uncheckAll();
         h.jobs.setChecked(row, true);
-        h.control.start();
+        h.batch.start();
         ASSERT_TRUE(h.waitForBatchEnd());
         EXPECT_EQ(h.run.record().audiobitrate, QStringLiteral(" -ab %1").arg(sourceKbits * 1000));
-        EXPECT_EQ(h.jobs.status(row), kStatusFinish);
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Finished);
         EXPECT_EQ(ffprobeField(output(QStringLiteral("clip") + c.extension).toStdString(), "stream=sample_rate"),
                   "8000");
         const int video = c.sourceVideo ? h.jobs.original(row).videoBitrate.toInt() : 0;
@@ -167,28 +168,28 @@ TEST_F(BatchTest, StopOnTheSecondOfThreeLeavesTheThirdUntouched)
     h.selection.setCurrentProfileId(2);
     h.selection.selectProfile(2);
     watchEncoders();
-    h.control.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return h.state.batchPosition == 1 && h.jobs.status(1).endsWith('%'); },
+    h.batch.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.batch.runningRow() == 1 && h.jobs.statusColumn(1).endsWith('%'); },
                                 60000));
     const qint64 pid = h.run.processId();
-    h.control.stop();
+    h.batch.stop();
 
-    EXPECT_EQ(h.jobs.status(1), kStatusStop);
-    EXPECT_FALSE(h.state.converting);
+    EXPECT_EQ(h.jobs.status(1).state, JobState::Stopped);
+    EXPECT_FALSE(h.batch.isConverting());
     ASSERT_TRUE(h.waitForBatchEnd());
     expectNoEncoderLeft(pid);
-    EXPECT_EQ(h.jobs.status(0), kStatusFinish);
-    EXPECT_EQ(h.jobs.status(1), kStatusStop);
-    EXPECT_EQ(h.jobs.status(2), kStatusAdded);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
+    EXPECT_EQ(h.jobs.status(1).state, JobState::Stopped);
+    EXPECT_EQ(h.jobs.status(2).state, JobState::Waiting);
     EXPECT_EQ(h.shell.powerOffRequests, 0);
 
     // Start after a stop begins at the first checked row again.
     h.startedRows.clear();
     h.jobs.setChecked(1, false);
-    h.control.start();
+    h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
     EXPECT_EQ(h.startedRows, (std::vector<int>{0, 2}));
-    EXPECT_EQ(h.jobs.status(2), kStatusFinish);
+    EXPECT_EQ(h.jobs.status(2).state, JobState::Finished);
     // The first output was kept: the second run of row 0 wrote beside it.
     EXPECT_TRUE(QFileInfo::exists(output("r0.avi")));
     EXPECT_TRUE(QFileInfo::exists(output("r0_1.avi")));
@@ -201,24 +202,24 @@ TEST_F(BatchTest, PauseHoldsTheEncoderAndContinueFinishesTheJob)
     h.selection.selectProfile(2);
     h.addFiles({media("long.mp4")});
     watchEncoders();
-    h.control.start();
+    h.batch.start();
     const QString file = output("long.avi");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(file).size() > 0 && h.jobs.status(0).endsWith('%'); },
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(file).size() > 0 && h.jobs.statusColumn(0).endsWith('%'); },
                                 60000));
-    h.control.pauseToggle();
+    h.batch.pauseToggle();
     EXPECT_EQ(h.pauseCaption(), kContinueCaption);
     QTest::qWait(300); // let writes already under way land
     const qint64 held = QFileInfo(file).size();
     QTest::qWait(1500);
     EXPECT_EQ(QFileInfo(file).size(), held);
-    EXPECT_TRUE(h.state.converting);
+    EXPECT_TRUE(h.batch.isConverting());
 
     // Start while paused continues the batch.
-    h.control.start();
+    h.batch.start();
     EXPECT_EQ(h.pauseCaption(), kPauseCaption);
     EXPECT_TRUE(h.prompts.boxes().empty());
     ASSERT_TRUE(h.waitForBatchEnd());
-    EXPECT_EQ(h.jobs.status(0), kStatusFinish);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
     EXPECT_EQ(ffprobeField(file.toStdString(), "stream=codec_type"), "video");
 }
 
@@ -228,18 +229,18 @@ TEST_F(BatchTest, StopWhilePausedEndsTheRunCleanly)
     h.selection.selectProfile(2);
     h.addFiles({media("long.mp4"), media("r1.wav")});
     watchEncoders();
-    h.control.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return h.jobs.status(0).endsWith('%'); }, 60000));
+    h.batch.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.jobs.statusColumn(0).endsWith('%'); }, 60000));
     const qint64 pid = h.run.processId();
-    h.control.pauseToggle();
+    h.batch.pauseToggle();
     QSignalSpy ended(&h.run, &EncoderRun::runEnded);
-    h.control.stop();
+    h.batch.stop();
     ASSERT_TRUE(ended.wait(20000));
 
     EXPECT_FALSE(h.run.isRunning());
     expectNoEncoderLeft(pid);
-    EXPECT_EQ(h.jobs.status(0), kStatusStop);
-    EXPECT_EQ(h.jobs.status(1), kStatusAdded);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Stopped);
+    EXPECT_EQ(h.jobs.status(1).state, JobState::Waiting);
     EXPECT_EQ(h.pauseCaption(), kPauseCaption);
 }
 
@@ -247,7 +248,7 @@ TEST_F(BatchTest, OpenFolderActionAsksOnceAtTheEnd)
 {
     h.afterBatchAction = 1;
     h.addFiles({media("r0.wav"), media("r1.wav")});
-    h.control.start();
+    h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
     ASSERT_EQ(h.shell.openedFolders.size(), 1);
     EXPECT_EQ(QDir(h.shell.openedFolders[0]).absolutePath(), QDir(QString::fromStdString(h.output.path())).absolutePath());
@@ -258,7 +259,7 @@ TEST_F(BatchTest, PowerOffActionRunsOnceAtANormalEnd)
 {
     h.afterBatchAction = 2;
     h.addFiles({media("r0.wav"), media("r1.wav")});
-    h.control.start();
+    h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
     EXPECT_EQ(h.shell.powerOffRequests, 1);
     EXPECT_TRUE(h.shell.openedFolders.isEmpty());
@@ -266,28 +267,65 @@ TEST_F(BatchTest, PowerOffActionRunsOnceAtANormalEnd)
 
 TEST_F(BatchTest, StartExplainsWhyItCannotStart)
 {
-    h.control.start(); // empty list: nothing
+    h.batch.start(); // empty list: nothing
     EXPECT_TRUE(h.prompts.boxes().empty());
     h.addFiles({media("r0.wav")});
     h.jobs.uncheckAll();
-    h.control.start();
+    h.batch.start();
     ASSERT_EQ(h.prompts.boxes().size(), 1u);
     EXPECT_EQ(h.prompts.boxes()[0].kind, Kind::Information);
     EXPECT_EQ(h.prompts.boxes()[0].text, "Please select one file.");
-    EXPECT_FALSE(h.state.converting);
+    EXPECT_FALSE(h.batch.isConverting());
 
-    h.state.previewing = true;
-    h.control.start();
-    h.state.previewing = false;
+    h.previewing = true;
+    h.batch.start();
+    h.previewing = false;
     h.jobs.checkAll();
-    h.control.start();
-    h.control.start(); // running, not paused
+    h.batch.start();
+    h.batch.start(); // running, not paused
     ASSERT_TRUE(h.waitForBatchEnd());
     const auto boxes = h.prompts.boxes();
     ASSERT_EQ(boxes.size(), 3u);
     const QByteArray language = QByteArray::fromStdString(readFile(VELTRIX_BIN_DIR "/language.info"));
     EXPECT_EQ(boxes[1].text, messageLine(language, 27));
     EXPECT_EQ(boxes[2].text, messageLine(language, 26));
+}
+
+// Every fraction of a second of a whole file is converted.
+TEST_F(BatchTest, WholeFilesKeepTheirFractionOfASecond)
+{
+    h.addFiles({media("fraction.wav"), media("short.wav")});
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    const std::pair<const char *, double> lengths[] = {{"fraction.mp3", 12.96}, {"short.mp3", 0.8}};
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(lengths[row].first);
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Finished);
+        const std::string file = output(lengths[row].first).toStdString();
+        EXPECT_NEAR(std::stod("0" + ffprobeField(file, "format=duration")), lengths[row].second, 0.05);
+    }
+}
+
+// A disk that fills up mid-batch: every job fails, the batch ends, and no
+// partial or empty output is left behind.
+TEST_F(BatchTest, AFullDiskFailsEachJobAndLeavesNoPartialOutput)
+{
+    const std::string disk = h.output.file("small");
+    std::filesystem::create_directories(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here";
+    h.outputFolder = disk;
+    h.addFiles({media("fraction.wav"), media("long.mp4")});
+    h.selection.setCurrentProfileId(2);
+    h.selection.selectProfile(2);
+    h.batch.start();
+    const bool ended = h.waitForBatchEnd();
+    const QStringList left = QDir(QString::fromStdString(disk)).entryList(QDir::Files);
+    ::umount(disk.c_str());
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Failed);
+    EXPECT_EQ(h.jobs.status(1).state, JobState::Failed);
+    EXPECT_TRUE(left.isEmpty()) << left.join(", ").toStdString();
 }
 
 } // namespace

@@ -40,6 +40,19 @@ Toriginalinfo unreadableSize()
     return job;
 }
 
+Toriginalinfo sourceWith(const char *size, const char *videoRate, const char *audioRate)
+{
+    Toriginalinfo job = sourceJob();
+    job.pictureSize = QString::fromLatin1(size);
+    job.videoBitrate = QString::fromLatin1(videoRate);
+    job.audioBitrate = QString::fromLatin1(audioRate);
+    return job;
+}
+
+// Rates are held within 0..100000000 kbit/s and heights within 0..100000.
+constexpr int kRateLimit = 100'000'000;
+const std::array<QString, 5> kHugeRates = {"2147483647", "99999999999999999999", "-600", "400", "200"};
+
 const EstimateCase kEstimateCases[] = {
     {"video CD", {112, ".mpg", kNumericRates, listOf({kPal, kNtsc}, 0), listOf(qualityWith(), 2, false),
                   listOf(qualityWith(), 2, false)}, 1393},
@@ -103,6 +116,27 @@ const EstimateCase kEstimateCases[] = {
     {"source video left on iPod", {27, ".mp4", kNumericRates, listOf({"320x240"}, 0),
                                    listOf(qualityWith(kOriginalVideoQuality), 5), listOf(qualityWith(), 2)},
      1000 + 128},
+    // Values far beyond any real medium never overflow the total.
+    {"source rates at the int limit", {2, ".avi", kNumericRates, listOf(kSizes, 0),
+                                       listOf(qualityWith(kOriginalVideoQuality), 5),
+                                       listOf(qualityWith(kOriginalAudioQuality), 5)},
+     kRateLimit + kRateLimit, sourceWith("640x360", "2147483647", "2147483647")},
+    {"negative source rates", {2, ".avi", kNumericRates, listOf(kSizes, 0),
+                               listOf(qualityWith(kOriginalVideoQuality), 5),
+                               listOf(qualityWith(kOriginalAudioQuality), 5)},
+     0, sourceWith("640x360", "-2147483648", "-1")},
+    {"rate text at the int limit", {27, ".mp4", kHugeRates, listOf({"320x240"}, 0), listOf(qualityWith(), 0),
+                                    listOf(qualityWith(), 0)}, kRateLimit + 320},
+    {"rate text beyond 64 bits", {27, ".mp4", kHugeRates, listOf({"320x240"}, 0), listOf(qualityWith(), 1),
+                                  listOf(qualityWith(), 0)}, 0 + 320}, // no number reads as 0
+    {"negative rate text", {27, ".mp4", kHugeRates, listOf({"320x240"}, 0), listOf(qualityWith(), 2),
+                            listOf(qualityWith(), 0)}, 0 + 320},
+    {"source height far beyond any picture", {120, ".mp4", kNumericRates, listOf(kSizes, 2),
+                                              listOf(qualityWith(), 0), listOf(qualityWith(), 0)},
+     1041000 + 320, sourceWith("640x999999999", "1000", "192")}, // 100000 x 10.41
+    {"size entry far beyond any picture", {2, ".avi", kNumericRates, listOf({"1x2147483647"}, 0),
+                                           listOf(qualityWith(), 0), listOf(qualityWith(), 2)},
+     625000 + 128}, // 100000 x 6.25
 };
 
 INSTANTIATE_TEST_SUITE_P(Branches, Estimate, ::testing::ValuesIn(kEstimateCases), NameByWhat());

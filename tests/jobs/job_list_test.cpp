@@ -67,7 +67,7 @@ TEST_F(JobListTest, AddedFileIsNamedWithoutItsExtensionAndCarriesItsRecords)
     const double duration = std::stod(ffprobeField(s_media->file("a.b.mp3"), "format=duration"));
     const int seconds = static_cast<int>(std::floor(duration + 0.005));
     EXPECT_EQ(row->text(kTimeColumn), secondsToTimeCode(seconds));
-    EXPECT_EQ(h.jobs.status(0), kStatusAdded);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Waiting);
     EXPECT_TRUE(h.jobs.isChecked(0));
     EXPECT_EQ(h.jobs.original(0).sourcePath, media("a.b.mp3"));
     EXPECT_EQ(h.jobs.original(0).audioCodec, QString::fromStdString(ffprobeField(s_media->file("a.b.mp3"),
@@ -160,12 +160,21 @@ TEST_F(JobListTest, RemovingRowsOneAndTwoKeepsRecordsWithTheirRows)
 {
     h.addFiles({media("one.wav"), media("two.wav"), media("three.wav"), media("four.wav")});
     ASSERT_EQ(h.jobs.rowCount(), 4);
+    // Every row carries records of its own, its state included.
+    h.jobs.setStatus(0, {JobState::Finished});
+    h.jobs.setStatus(2, JobStatus::running(1234));
+    h.jobs.setStatus(3, {JobState::Failed});
+    const Job first = h.jobs.job(0), last = h.jobs.job(3);
+    ASSERT_NE(first.original, last.original);
     h.jobs.lv()->clearSelection();
     h.jobs.lv()->topLevelItem(1)->setSelected(true);
     h.jobs.lv()->topLevelItem(2)->setSelected(true);
     h.jobs.remove();
 
     ASSERT_EQ(h.jobs.rowCount(), 2);
+    EXPECT_EQ(h.jobs.job(0), first);
+    EXPECT_EQ(h.jobs.job(1), last);
+    EXPECT_EQ(h.jobs.statusColumn(1), "Failed");
     EXPECT_EQ(h.jobs.caption(0), "one");
     EXPECT_EQ(h.jobs.caption(1), "four");
     EXPECT_EQ(h.jobs.original(0).sourcePath, media("one.wav"));
@@ -223,13 +232,13 @@ TEST_F(JobListTest, CheckAllAndUncheckAll)
 TEST_F(JobListTest, CommandsAreRefusedWhileBusy)
 {
     h.addFiles({media("one.wav")});
-    h.state.converting = true;
+    h.listBusy = true;
     h.addFiles({media("two.wav")});
     h.jobs.remove();
-    h.state.converting = false;
-    h.state.previewing = true;
+    h.listBusy = false;
+    h.previewing = true;
     h.jobs.clear();
-    h.state.previewing = false;
+    h.previewing = false;
 
     EXPECT_EQ(h.jobs.rowCount(), 1);
     const auto boxes = h.prompts.boxes();
@@ -308,8 +317,33 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{"700", "200", "320x240"}}},
                       ProbeCase{"no overall rate", probeOf("", "700", "128", ""), std::nullopt},
                       ProbeCase{"overall not a number", probeOf("N/A", "700", "128", ""), std::nullopt},
-                      ProbeCase{"audio not a number", probeOf("900", "", "lots", ""), std::nullopt}),
+                      ProbeCase{"audio not a number", probeOf("900", "", "lots", ""), std::nullopt},
+                      // Rates are whole numbers from 0 to INT_MAX; the gaps are filled in 64 bits.
+                      ProbeCase{"overall at the int limit less a negative audio rate",
+                                probeOf("2147483647", "", "-1", ""), std::nullopt},
+                      ProbeCase{"overall at the int limit alone", probeOf("2147483647", "", "", ""),
+                                {{"2147483647", "128", "320x240"}}},
+                      ProbeCase{"overall beyond an int", probeOf("2147483648", "", "", ""), std::nullopt},
+                      ProbeCase{"negative overall", probeOf("-900", "", "", ""), std::nullopt},
+                      ProbeCase{"negative video rate met in the gap", probeOf("900", "-1", "", ""), std::nullopt},
+                      ProbeCase{"audio above overall leaves no video rate", probeOf("900", "", "1000", ""),
+                                {{"768", "1000", "320x240"}}},
+                      ProbeCase{"video above overall leaves no audio rate", probeOf("900", "1000", "", ""),
+                                {{"1000", "128", "320x240"}}},
+                      ProbeCase{"negative rate given by the probe", probeOf("900", "-5", "-7", ""),
+                                {{"768", "128", "320x240"}}}),
     NameByWhat());
+
+// A description whose audio rate is negative: the video rate it would fill in
+// (overall - audio) lies beyond an int, so the file is refused.
+TEST(JobFromProbeText, OverflowingGapIsRefused)
+{
+    ProbeFindings findings;
+    takeProbeFindings(findings, "bitrate: 2147483647 kb/s\nAudio: a, b, c, -1 kb/s\n");
+    ASSERT_EQ(findings.results.overallBitrate, "2147483647");
+    ASSERT_EQ(findings.results.audioBitrate, "-1");
+    EXPECT_FALSE(jobRecordFromProbe("/m/f.avi", findings.results).has_value());
+}
 
 TEST(JobName, DropsFolderAndLastExtension)
 {

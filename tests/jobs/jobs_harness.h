@@ -4,20 +4,19 @@
 // profiles.pop and language.info of the executable folder; prompts and the
 // desktop shell are recording stand-ins.
 
-#include "app/message_table.h"
-#include "engine/batch_completion.h"
+#include "app/command_controls.h"
 #include "engine/command_availability.h"
 #include "engine/encoder_run.h"
-#include "engine/run_state.h"
+#include "jobs/batch.h"
 #include "jobs/file_job_start.h"
 #include "jobs/job_list.h"
-#include "jobs/run_control.h"
 #include "media_fixtures.h"
 #include "profiles/profile_selection.h"
 #include "profiles/quality_settings.h"
 #include "profiles/tfm_set.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
+#include "ui_text/message_table.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -52,10 +51,12 @@ public:
         for (const char *name : {"bt_start", "Bt_Convertstop", "bt_remove"}) {
             auto *button = new QPushButton(&window);
             button->setObjectName(QString::fromLatin1(name));
+            controls.add(button);
         }
         auto *pause = new QAction(QStringLiteral("Pause"), &window);
         pause->setObjectName(QStringLiteral("Pause1"));
-        QObject::connect(&control, &RunControl::pauseCaptionChanged, pause, &QAction::setText);
+        controls.add(pause);
+        QObject::connect(&batch, &Batch::pauseCaptionChanged, pause, &QAction::setText);
     }
     ~JobsHarness()
     {
@@ -70,10 +71,8 @@ public:
     ProfileChoices choices() const { return profileChoicesOf(selection, settings, false); }
     void refresh()
     {
-        applyCommandAvailability(
-            commandAvailability({jobs.rowCount() == 0, jobs.selectedRow().has_value(), state.previewing,
-                                 state.converting}),
-            &window, {});
+        controls.apply(commandAvailability(
+            {jobs.rowCount() == 0, jobs.selectedRow().has_value(), previewing, batch.isConverting()}));
     }
     // Adds files directly, as the file-open dialog would hand them over.
     void addFiles(const QStringList &paths)
@@ -84,25 +83,28 @@ public:
     // Processes events until the batch is over (converting clear, no run).
     bool waitForBatchEnd(int timeoutMs = 120000)
     {
-        return QTest::qWaitFor([this] { return !state.converting && !run.isRunning(); }, timeoutMs);
+        return QTest::qWaitFor([this] { return !batch.isConverting() && !run.isRunning(); }, timeoutMs);
     }
     // The file-job start, remembering each row it started.
-    bool startJob()
+    std::optional<StartedJob> startJob(int row)
     {
-        const bool started = fileStart.start();
+        std::optional<StartedJob> started = fileStart.start(row);
         if (started)
-            startedRows.push_back(state.batchPosition);
+            startedRows.push_back(row);
         return started;
     }
     QString pauseCaption() const { return window.findChild<QAction *>(QStringLiteral("Pause1"))->text(); }
 
     PrivateSettings privateSettings;
     TempDir output;
+    std::string outputFolder = output.path(); // the folder jobs write to
     QWidget window;
-    RunState state;
+    CommandControls controls;
+    bool previewing = false;
+    bool listBusy = false; // the job list alone sees a batch running
     RecordingPrompts prompts;
     RecordingShell shell;
-    MessageTable messages{kBinFolder, prompts, [this] { return state.converting; }};
+    MessageTable messages{kBinFolder, prompts, [this] { return batch.isConverting(); }};
     EncoderRun run;
     Tfm_set settings{&window};
     QualitySettingsStore store{QStringLiteral("veltrix-test.ini"), false};
@@ -113,14 +115,19 @@ public:
                                                      [this] { jobs.recomputeSizes(); }}};
     int afterBatchAction = 0;
     std::vector<int> startedRows;
-    JobList jobs{&window, run.record(), state, prompts, messages,
-                 JobList::Hooks{[this] { return choices(); }, [this] { refresh(); }, {}}};
-    FileJobStart fileStart{run, state, jobs, [this] { return choices(); },
-                           [this] { return QString::fromStdString(output.path()); }};
-    BatchCompletion completion{run, state, jobs, shell,
-                               BatchCompletion::Hooks{[this] { return startJob(); },
-                                                      [this] { return afterBatchAction; }, [this] { refresh(); }}};
-    RunControl control{state, run, jobs, completion, messages, prompts, [this] { refresh(); }};
+    JobList jobs{&window, run.record(), prompts, messages,
+                 JobList::Hooks{.profileChoices = [this] { return choices(); },
+                                .refreshCommands = [this] { refresh(); },
+                                .rowClick = {},
+                                .converting = [this] { return listBusy || batch.isConverting(); },
+                                .previewing = [this] { return previewing; }}};
+    FileJobStart fileStart{run, jobs, [this] { return choices(); },
+                           [this] { return QString::fromStdString(outputFolder); }};
+    Batch batch{run, jobs, shell, messages, prompts,
+                Batch::Hooks{.startJob = [this](int row) { return startJob(row); },
+                             .previewing = [this] { return previewing; },
+                             .afterBatchAction = [this] { return static_cast<AfterBatchAction>(afterBatchAction); },
+                             .refreshCommands = [this] { refresh(); }}};
 };
 
 // No process of the run's group (register.dat or its ffmpeg) is left.

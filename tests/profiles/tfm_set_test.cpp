@@ -40,7 +40,7 @@ TEST(Tfm_set, ControlsCaptionsAndEntries)
         EXPECT_EQ(list->currentIndex(), selected) << name;
         const auto labels = dialog.findChildren<QLabel *>();
         EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
-                                [&](const QLabel *l) { return l->text() == label && l->buddy() == list; }))
+                                [&, caption = label](const QLabel *l) { return l->text() == caption && l->buddy() == list; }))
             << name;
         EXPECT_EQ(qobject_cast<QGroupBox *>(list->parentWidget())->title(), "Format Settings") << name;
     }

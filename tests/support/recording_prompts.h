@@ -3,7 +3,7 @@
 // answers questions with a preset answer, the file-open dialog with the next
 // prepared list of files and the folder chooser with a prepared folder.
 
-#include "app/prompts.h"
+#include "ui_text/prompts.h"
 
 #include <deque>
 #include <vector>

@@ -12,6 +12,15 @@
 
 namespace {
 
+// Window pixels a skin may name: far beyond any screen and far within int, so
+// edges, widths and their sums never overflow.
+constexpr int kPixelLimit = 100000;
+
+bool withinPixelLimit(const int *values, qsizetype count)
+{
+    return std::all_of(values, values + count, [](int v) { return v >= -kPixelLimit && v <= kPixelLimit; });
+}
+
 // The values of one statement: the raw rest of the line and its words.
 struct Value {
     QString rest;
@@ -248,6 +257,8 @@ QString SkinFileParser::formStatement(const QString &key, const Value &value)
             return problem;
         if (size[0] <= 0 || size[1] <= 0)
             return QStringLiteral("size must be positive");
+        if (!withinPixelLimit(size, 2))
+            return QStringLiteral("size must be at most %1").arg(kPixelLimit);
         m_form->m_size = QSize(size[0], size[1]);
         m_hasSize = true;
         return {};
@@ -267,6 +278,8 @@ QString SkinFileParser::objectStatement(const QString &key, const Value &value)
              int edges[4];
              if (QString problem = readInts(v, 4, edges); !problem.isEmpty())
                  return problem;
+             if (!withinPixelLimit(edges, 4))
+                 return QStringLiteral("rect edges must lie in -%1..%1").arg(kPixelLimit);
              if (edges[2] < edges[0] || edges[3] < edges[1])
                  return QStringLiteral("rect right/bottom lie before left/top");
              o.m_rect = SkinRect{edges[0], edges[1], edges[2], edges[3]};
@@ -278,7 +291,13 @@ QString SkinFileParser::objectStatement(const QString &key, const Value &value)
         {QStringLiteral("textcolor"), [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_textColor); }},
         {QStringLiteral("border"), [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_borderColor); }},
         {QStringLiteral("thumb"), [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_thumbColor); }},
-        {QStringLiteral("radius"), [](SkinObject &o, const Value &v, const QDir &) { return readInts(v, 1, &o.m_radius); }},
+        {QStringLiteral("radius"), [](SkinObject &o, const Value &v, const QDir &) {
+             if (QString problem = readInts(v, 1, &o.m_radius); !problem.isEmpty())
+                 return problem;
+             if (o.m_radius < 0 || o.m_radius > kPixelLimit)
+                 return QStringLiteral("radius must lie in 0..%1").arg(kPixelLimit);
+             return QString();
+         }},
         {QStringLiteral("picture"), [](SkinObject &o, const Value &v, const QDir &d) { return readPath(v, d, &o.m_picture); }},
         {QStringLiteral("hoverpicture"), [](SkinObject &o, const Value &v, const QDir &d) { return readPath(v, d, &o.m_hoverPicture); }},
         {QStringLiteral("font"), [](SkinObject &o, const Value &v, const QDir &) { return readFont(v, &o.m_fontFamily, &o.m_fontSize, &o.m_bold); }},

@@ -7,7 +7,7 @@
 //
 //   form NAME                    starts a form; the keys up to its first
 //                                object describe the form itself
-//     size W H                   window size in pixels (required)
+//     size W H                   window size in pixels, 1..100000 (required)
 //     background COLOR [COLOR2]  fill; a vertical gradient down to COLOR2
 //     picture PATH               picture stretched over the whole window
 //
@@ -15,8 +15,8 @@
 //                                panel, image, button, text, bar or slider.
 //                                Objects paint in the order they appear, and
 //                                the last one under the pointer takes the mouse.
-//     rect L T R B               window pixels, right and bottom exclusive
-//                                (required)
+//     rect L T R B               window pixels, right and bottom exclusive,
+//                                each within -100000..100000 (required)
 //     fill COLOR [COLOR2]        fill; a vertical gradient down to COLOR2.
 //                                Sliders: the track (default the text colour),
 //                                and the part of it left of the thumb
@@ -26,7 +26,7 @@
 //     textcolor COLOR            text of buttons and text objects
 //     border COLOR               one-pixel outline (sliders: of the thumb)
 //     thumb COLOR                slider thumb
-//     radius N                   corner radius in pixels
+//     radius N                   corner radius in pixels, 0..100000
 //     picture PATH               drawn scaled into the rect instead of the fill
 //     hoverpicture PATH          the same while pointed at
 //     font [FAMILY...] SIZE [bold]   SIZE in pixels; no family: the desktop's

@@ -107,6 +107,18 @@ TEST(SkinFileParser, AcceptsWindowsLineEndings)
     EXPECT_EQ(result.forms[0]->findObject("caption")->text(), "Track #1 of 2");
 }
 
+TEST(SkinFileParser, AcceptsEdgesAtTheLimits)
+{
+    const SkinParseResult result =
+        parseSkinFile("form a\n size 100000 100000\nobject x panel\n rect -100000 -100000 100000 100000\n"
+                      " radius 100000\n",
+                      kFileName);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    const SkinObject &object = *result.forms[0]->objects()[0];
+    EXPECT_EQ(object.qrect().width(), 200000);
+    EXPECT_EQ(object.qrect().height(), 200000);
+}
+
 struct BadSkin {
     const char *what;
     const char *text;
@@ -161,6 +173,16 @@ const BadSkin kBadSkins[] = {
     {"FormWithoutSize", "form a\n background #000\nobject x panel\n rect 0 0 1 1\n", 1, "form 'a' has no size"},
     {"LastObjectWithoutRect", "form a\n size 10 10\nobject x panel\n fill #000\n", 3, "object 'x' has no rect"},
     {"EmptySize", "form a\n size 0 10\n", 2, "size must be positive"},
+    // Numbers that would overflow the edge and width arithmetic of a rect.
+    {"RectAtTheIntLimits", "form a\n size 10 10\nobject x panel\n rect -2147483648 0 2147483647 5\n", 4,
+     "rect edges must lie in -100000..100000"},
+    {"RectJustBeyondTheLimit", "form a\n size 10 10\nobject x bar\n rect 0 -100001 1 1\n", 4,
+     "rect edges must lie in -100000..100000"},
+    {"SizeBeyondTheLimit", "form a\n size 100001 10\n", 2, "size must be at most 100000"},
+    {"HugeRadius", "form a\n size 10 10\nobject x panel\n rect 0 0 1 1\n radius 2147483647\n", 5,
+     "radius must lie in 0..100000"},
+    {"NegativeRadius", "form a\n size 10 10\nobject x panel\n rect 0 0 1 1\n radius -1\n", 5,
+     "radius must lie in 0..100000"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, SkinFileParserErrors, ::testing::ValuesIn(kBadSkins),

@@ -1,4 +1,4 @@
-#include "engine/position_bar.h"
+#include "platform/skin/position_bar.h"
 
 #include "engine/progress.h"
 

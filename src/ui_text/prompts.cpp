@@ -1,4 +1,4 @@
-#include "app/prompts.h"
+#include "ui_text/prompts.h"
 
 #include <QFileDialog>
 #include <QGuiApplication>

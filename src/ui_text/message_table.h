@@ -3,6 +3,8 @@
 // beside the executable: line N is message N. The file is read anew at every
 // lookup, so translating the program means replacing that file.
 
+#include "ui_text/message_numbers.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -11,7 +13,6 @@
 class Prompts;
 class SkinObject;
 
-inline constexpr int kEditionHint = 25; // the hint that names the edition
 
 // Line n (counting from 1) of the file's contents, whole, without its line
 // end (CR LF or a lone LF); empty beyond the last line.

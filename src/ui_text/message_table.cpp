@@ -1,6 +1,6 @@
-#include "app/message_table.h"
+#include "ui_text/message_table.h"
 
-#include "app/prompts.h"
+#include "ui_text/prompts.h"
 #include "platform/skin/skin.h"
 
 #include <QDir>
@@ -31,7 +31,7 @@ QString messageLine(const QByteArray &contents, int n)
 
 QString hintLineText(int n, const QString &line, const QString &editionBaseName)
 {
-    return n == kEditionHint ? line + u' ' + editionBaseName + u'.' : line;
+    return n == Message::EditionHint ? line + u' ' + editionBaseName + u'.' : line;
 }
 
 int hintNumberFor(const QString &skinObjectName)
@@ -47,7 +47,7 @@ int hintNumberFor(const QString &skinObjectName)
     for (const auto &[name, number] : kHints)
         if (skinObjectName == QLatin1StringView(name))
             return number;
-    return kEditionHint;
+    return Message::EditionHint;
 }
 
 MessageTable::MessageTable(QString executableFolder, Prompts &prompts, std::function<bool()> converting)

@@ -1,0 +1,195 @@
+#include "jobs/batch.h"
+
+#include "engine/encoder_run.h"
+#include "jobs/job_list.h"
+#include "platform/shell/desktop_shell.h"
+#include "ui_text/message_table.h"
+#include "ui_text/prompts.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+
+int nextCheckedRow(const std::vector<bool> &checked, int row)
+{
+    for (int next = row + 1; next < static_cast<int>(checked.size()); ++next)
+        if (checked[next])
+            return next;
+    return static_cast<int>(checked.size());
+}
+
+namespace {
+
+// A run that exited with 0 but wrote nothing (a clip too short for a frame,
+// a muxer that gave up) has not done its work.
+bool outputWritten(const QString &path)
+{
+    return QFileInfo(path).size() > 0;
+}
+
+} // namespace
+
+Batch::Batch(EncoderRun &run, JobList &jobs, DesktopShell &shell, MessageTable &messages, Prompts &prompts,
+             Hooks hooks, QObject *parent)
+    : QObject(parent),
+      m_run(run),
+      m_jobs(jobs),
+      m_shell(shell),
+      m_messages(messages),
+      m_prompts(prompts),
+      m_hooks(std::move(hooks))
+{
+    connect(&m_run, &EncoderRun::progress, this, [this](qint32 value) {
+        if (const std::optional<int> row = runningRow())
+            m_jobs.setStatus(*row, JobStatus::running(value));
+    });
+    connect(&m_run, &EncoderRun::runEnded, this, &Batch::runEnded);
+}
+
+std::optional<int> Batch::runningRow() const
+{
+    if (!m_converting || m_position < 0 || m_position >= m_jobs.rowCount())
+        return std::nullopt;
+    return m_position;
+}
+
+std::vector<bool> Batch::checkedRows() const
+{
+    std::vector<bool> checked(m_jobs.rowCount());
+    for (int row = 0; row < m_jobs.rowCount(); ++row)
+        checked[row] = m_jobs.isChecked(row);
+    return checked;
+}
+
+void Batch::start()
+{
+    if (m_hooks.previewing()) {
+        m_messages.warning(Message::Previewing);
+        return;
+    }
+    if (m_converting) {
+        if (m_run.isPaused())
+            resume();
+        else
+            m_messages.warning(Message::Converting);
+        return;
+    }
+    if (m_jobs.rowCount() == 0)
+        return;
+    const int first = nextCheckedRow(checkedRows(), -1);
+    if (first == m_jobs.rowCount()) {
+        m_prompts.information(QStringLiteral("Please select one file."));
+        return;
+    }
+    if (m_hooks.mayStart && !m_hooks.mayStart())
+        return;
+    waitForEndedRun();
+    m_run.resetOffsetCounter();
+    m_converting = true;
+    m_hooks.refreshCommands();
+    beginAt(first);
+}
+
+void Batch::waitForEndedRun()
+{
+    if (!m_run.isRunning())
+        return;
+    QEventLoop loop;
+    connect(&m_run, &EncoderRun::runEnded, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Batch::beginAt(int row)
+{
+    while (row >= 0 && row < m_jobs.rowCount()) {
+        m_position = row; // the one place that moves the batch along
+        if (const std::optional<StartedJob> started = m_hooks.startJob(row)) {
+            m_outputFolder = started->outputFolder;
+            m_jobRunning = true;
+            return;
+        }
+        m_jobs.setStatus(row, {JobState::Failed});
+        row = nextCheckedRow(checkedRows(), row);
+    }
+    endBatch();
+}
+
+void Batch::leave(bool stopped)
+{
+    m_converting = false;
+    m_stopped = stopped;
+    m_position = -1;
+}
+
+void Batch::runEnded(const RunOutcome &outcome)
+{
+    // The run's resources are released, the bar is reset and the last status
+    // text is cleared by the run itself. Runs this batch did not start (a
+    // snapshot) and the end of a stopped run mark and advance nothing.
+    const bool batchJob = m_jobRunning;
+    m_jobRunning = false;
+    const std::optional<int> row = runningRow();
+    if (!batchJob || !row) {
+        m_hooks.refreshCommands();
+        return;
+    }
+    if (m_jobs.isChecked(*row)) {
+        const QString output = m_run.record().outputfile;
+        const bool done = outcome.succeeded() && outputWritten(output);
+        // The output name was free when the job started: what a failed run
+        // left there (a partial or empty file) is its own and goes.
+        if (!done)
+            QFile::remove(output);
+        m_jobs.setStatus(*row, {done ? JobState::Finished : JobState::Failed});
+    }
+    beginAt(nextCheckedRow(checkedRows(), *row));
+}
+
+void Batch::endBatch()
+{
+    leave(false);
+    m_hooks.refreshCommands();
+    switch (m_hooks.afterBatchAction()) {
+    case AfterBatchAction::OpenFolder:
+        m_shell.openFolder(m_outputFolder);
+        break;
+    case AfterBatchAction::PowerOff:
+        m_shell.powerOff();
+        break;
+    case AfterBatchAction::Nothing:
+        break;
+    }
+}
+
+void Batch::stop()
+{
+    if (!m_converting)
+        return;
+    // A paused run is continued and terminated; its release follows as for any end.
+    m_run.stop();
+    m_jobs.setStatus(m_position, {JobState::Stopped});
+    m_run.barUpdate(0);
+    leave(true);
+    if (m_run.timer2().isActive())
+        m_run.timer2().stop();
+    emit pauseCaptionChanged(kPauseCaption);
+    m_hooks.refreshCommands();
+}
+
+void Batch::pauseToggle()
+{
+    if (!m_converting || !m_run.isRunning())
+        return;
+    if (m_run.isPaused()) {
+        resume();
+        return;
+    }
+    m_run.pause();
+    emit pauseCaptionChanged(kContinueCaption);
+}
+
+void Batch::resume()
+{
+    m_run.resume();
+    emit pauseCaptionChanged(kPauseCaption);
+}

@@ -1,0 +1,20 @@
+#include "jobs/job.h"
+
+#include "engine/progress.h"
+
+QString statusText(const JobStatus &status)
+{
+    switch (status.state) {
+    case JobState::Waiting:
+        return QStringLiteral("Status");
+    case JobState::Running:
+        return progressText(status.progress);
+    case JobState::Finished:
+        return QStringLiteral("Finish");
+    case JobState::Failed:
+        return QStringLiteral("Failed");
+    case JobState::Stopped:
+        return QStringLiteral("Stop");
+    }
+    return {};
+}

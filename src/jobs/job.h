@@ -1,0 +1,32 @@
+#pragma once
+// One job: the records of one row of the job list and the state of its run.
+// The job list keeps one Job per row, in row order, so every record moves
+// with its row.
+
+#include "jobs/job_records.h"
+
+#include <QString>
+
+enum class JobState { Waiting, Running, Finished, Failed, Stopped };
+
+struct JobStatus {
+    JobState state = JobState::Waiting;
+    qint32 progress = 0; // 0 to 10000 while running
+
+    static JobStatus running(qint32 progress) { return {JobState::Running, progress}; }
+    bool operator==(const JobStatus &) const = default;
+};
+
+// The Status column text: "Status", "12.34%", "Finish", "Failed" or "Stop".
+QString statusText(const JobStatus &status);
+
+struct Job {
+    Toriginalinfo original;
+    TClipInfo clip;
+    // The source's length as the probe read it, "HH:MM:SS.cc"; empty when
+    // unknown. A job that converts the whole source passes it on, so no
+    // file loses its last fraction of a second.
+    QString exactDuration;
+    JobStatus status;
+    bool operator==(const Job &) const = default;
+};
