@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace veltrix::bridge {
@@ -20,6 +21,13 @@ std::optional<std::string> CommandLine::outputPath() const
     if (args_.size() >= 2 && args_[args_.size() - 2] == "-i")
         return std::nullopt;
     return last;
+}
+
+std::optional<std::string> CommandLine::probeInput() const
+{
+    if (args_.size() == 2 && args_[0] == "-i")
+        return args_[1];
+    return std::nullopt;
 }
 
 bool CommandLine::overwrite() const
@@ -40,6 +48,26 @@ std::optional<long> CommandLine::audioBitRate() const
     return rate;
 }
 
+std::optional<std::string> CommandLine::bitRateError() const
+{
+    for (std::size_t i = 0; i + 1 < args_.size(); ++i) {
+        if (args_[i] != "-ab" && args_[i] != "-b:a")
+            continue;
+        const std::string& text = args_[i + 1];
+        const std::optional<double> value = readBitRate(text);
+        if (!value || parseBitRate(text))
+            continue;
+        char number[400];  // "%f" of the largest double has 316 characters
+        std::snprintf(number, sizeof number, "%f", *value);
+        char highest[32];
+        std::snprintf(highest, sizeof highest, "%g", kMaxBitRate);
+        const std::string option = args_[i].substr(1);
+        return std::string("Value ") + number + " for parameter '" + option + "' out of range [0 - " + highest
+               + "]\r\nError setting option " + option + " to value " + text + ".\r\n";
+    }
+    return std::nullopt;
+}
+
 bool CommandLine::wantsAmrOutput() const
 {
     const auto out = outputPath();
@@ -51,23 +79,32 @@ bool CommandLine::wantsAmrOutput() const
     return ext == ".amr";
 }
 
-std::optional<long> parseBitRate(const std::string& text)
+std::optional<double> readBitRate(const std::string& text)
 {
     if (text.empty())
         return std::nullopt;
     char* end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
-    if (end == text.c_str() || !std::isfinite(value) || value < 0)
+    if (end == text.c_str())
         return std::nullopt;
-    double scale = 1.0;
     const std::string suffix(end);
+    if (suffix.empty())
+        return value;
     if (suffix == "k" || suffix == "K")
-        scale = 1e3;
-    else if (suffix == "M")
-        scale = 1e6;
-    else if (!suffix.empty())
+        return value * 1e3;
+    if (suffix == "M")
+        return value * 1e6;
+    return std::nullopt;
+}
+
+std::optional<long> parseBitRate(const std::string& text)
+{
+    const std::optional<double> value = readBitRate(text);
+    // The range test comes before rounding: lround() of a value beyond a long
+    // is undefined. A NaN fails both comparisons.
+    if (!value || !(*value >= 0 && *value <= kMaxBitRate))
         return std::nullopt;
-    return std::lround(value * scale);
+    return std::lround(*value);
 }
 
 } // namespace veltrix::bridge

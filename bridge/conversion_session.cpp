@@ -68,8 +68,9 @@ int runConversion(const std::string& ffmpegPath, const std::vector<std::string>&
     }
     const auto ends = ffmpeg.takeReadEnds();
 
+    DescriptionRelay description;
     LineSplitter descriptionLines([&](std::string_view line) {
-        const std::string text = relayedDescriptionLine(line);
+        const std::string text = description.relay(line);
         if (!text.empty())
             out.write(text);
     });

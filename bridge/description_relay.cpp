@@ -1,6 +1,15 @@
 #include "description_relay.h"
 
 namespace veltrix::bridge {
+namespace {
+
+std::size_t indentOf(std::string_view line)
+{
+    const std::size_t first = line.find_first_not_of(' ');
+    return first == std::string_view::npos ? line.size() : first;
+}
+
+} // namespace
 
 bool isStatsReportLine(std::string_view line)
 {
@@ -8,8 +17,17 @@ bool isStatsReportLine(std::string_view line)
     return statsStart && line.find(" time=") != std::string_view::npos;
 }
 
-std::string relayedDescriptionLine(std::string_view line)
+std::string DescriptionRelay::relay(std::string_view line)
 {
+    const std::size_t indent = indentOf(line);
+    // Every line ffmpeg prints for a tag is indented deeper than its heading.
+    if (metadataIndent_ && indent > *metadataIndent_)
+        return {};
+    metadataIndent_.reset();
+    if (line.substr(indent) == "Metadata:") {
+        metadataIndent_ = indent;
+        return {};
+    }
     if (isStatsReportLine(line))
         return {};
     std::string text(line);

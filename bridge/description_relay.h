@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,9 +12,21 @@ namespace veltrix::bridge {
 // bridge's own progress lines, so it is not relayed.
 bool isStatsReportLine(std::string_view line);
 
-// Turns one line of ffmpeg's diagnostic output into what register.dat prints:
-// the text with CR LF, with any stray CR inside replaced by a blank. Returns
-// an empty string for lines that are not relayed.
-std::string relayedDescriptionLine(std::string_view line);
+// Turns ffmpeg's diagnostic output, line by line, into what register.dat
+// prints: each line with CR LF, any stray CR inside replaced by a blank.
+// Left out are the statistics line and every "Metadata:" block (its heading
+// and all deeper-indented lines after it: the tags of the file, its streams,
+// chapters and outputs), so that no tag text ("Duration: ...", "time=...
+// bitrate=...") can pass for a line of ffmpeg's own.
+class DescriptionRelay {
+public:
+    // What to print for the next line (given without its line end); empty
+    // for a line left out.
+    std::string relay(std::string_view line);
+
+private:
+    // Indentation of the "Metadata:" heading whose block is being left out.
+    std::optional<std::size_t> metadataIndent_;
+};
 
 } // namespace veltrix::bridge

@@ -3,6 +3,8 @@
 #include "audio_rate_fit.h"
 #include "ffmpeg_process.h"
 
+#include <algorithm>
+
 namespace veltrix::bridge {
 namespace {
 
@@ -21,8 +23,22 @@ std::vector<std::string> bridgeOptions()
 std::vector<std::string> ffmpegArguments(const std::vector<std::string>& callerArgs)
 {
     std::vector<std::string> args = bridgeOptions();
-    const std::vector<std::string> fitted = fitAudioBitRate(callerArgs);
+    const std::vector<std::string> fitted = withLiteralImageName(fitAudioBitRate(callerArgs));
     args.insert(args.end(), fitted.begin(), fitted.end());
+    return args;
+}
+
+std::vector<std::string> withLiteralImageName(std::vector<std::string> args)
+{
+    // Output options follow the last input; the last argument is the output name.
+    const auto lastInput = std::find(args.rbegin(), args.rend(), "-i");
+    std::size_t i = lastInput == args.rend() ? 0 : static_cast<std::size_t>(args.rend() - lastInput);
+    for (; i + 2 < args.size(); ++i) {
+        if (args[i] == "-f" && args[i + 1] == "image2") {
+            args.insert(args.end() - 1, {"-update", "1"});
+            break;
+        }
+    }
     return args;
 }
 

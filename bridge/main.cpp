@@ -1,6 +1,7 @@
 // register.dat: runs Debian's ffmpeg for the converter and reports in the
 // line format the converter reads (CR LF description lines, CR-terminated
-// "time=... bitrate=..." progress lines); encodes AMR-NB itself.
+// "time=... bitrate=..." progress lines); describes a probe's input itself
+// with libavformat and encodes AMR-NB itself.
 
 #include "amr_job.h"
 #include "command_line.h"
@@ -8,6 +9,7 @@
 #include "dvd_input.h"
 #include "ffmpeg_command.h"
 #include "ffmpeg_process.h"
+#include "input_probe.h"
 #include "output_sink.h"
 #include "termination_signals.h"
 
@@ -21,6 +23,15 @@ int main(int argc, char* argv[])
     OutputSink out(STDOUT_FILENO);
 
     const CommandLine command(resolveDvdJobInput(std::vector<std::string>(argv + 1, argv + argc)));
+
+    // Checked before anything reads a rate: ffmpeg would refuse such a rate
+    // anyway, and rounding it would overflow.
+    if (const auto error = command.bitRateError()) {
+        out.write(*error);
+        return 1;
+    }
+    if (const auto input = command.probeInput())
+        return runProbe(*input, out);
 
     const std::string ffmpeg = locateFfmpeg();
     if (ffmpeg.empty()) {

@@ -7,11 +7,12 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   ffmpeg libopencore-amrnb-dev
+  libavformat-dev libavcodec-dev libavutil-dev
   libdvdread-dev dvdauthor
   libmpv-dev libjack-jackd2-dev
   libsimpleini-dev
   googletest libgtest-dev
-  xvfb xauth
+  xvfb xauth libx11-dev
 )
 
 missing=()

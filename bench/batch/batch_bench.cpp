@@ -1,8 +1,13 @@
 // A batch and the adding of files through the program's own window, against
 // the same work done by bare ffmpeg: five 30-second clips converted with the
 // command lines the program builds, run one after another; fifty files added
-// (probe included) against fifty "ffmpeg -i" runs. Prints median wall times
-// of three rounds and their ratios. Run through bench/batch.sh.
+// (probe included) against fifty "ffmpeg -i" runs. Each round runs the
+// program's side, then ffmpeg's, and prints one line per comparison:
+//   pair <what> <program wall ms> <program CPU ms> <ffmpeg wall ms> <ffmpeg CPU ms>
+//   window <what> <CPU ms of the window's own process>
+// CPU counts this process and every process it ran and waited for. Run
+// through bench/batch.sh, which sums the rounds up.
+// Usage: bench_batch [rounds]   (7 at least)
 
 #include "app/program_windows.h"
 #include "ui_text/prompts.h"
@@ -20,18 +25,21 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <sys/resource.h>
 
 namespace {
 
 constexpr int kClips = 5;
 constexpr int kAddedFiles = 50;
-constexpr int kRounds = 3;
+constexpr int kLeastRounds = 7;
 
 // Answers the file-open dialog with the files the bench hands it; boxes are
 // printed, never shown.
@@ -61,18 +69,63 @@ bool runFfmpeg(const QStringList &args)
     return ffmpeg.waitForFinished(-1) && ffmpeg.exitCode() == 0;
 }
 
-void waitUntil(const std::function<bool()> &done)
+// Runs an event loop until `done` holds, checked after every end of an
+// encoder run (queued, so that the batch has taken its next step by then).
+void waitForBatchEnd(EncoderRun &run, const std::function<bool()> &done)
 {
-    while (!done()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
+    if (done())
+        return;
+    QEventLoop loop;
+    const QMetaObject::Connection check = QObject::connect(
+        &run, &EncoderRun::runEnded, &loop,
+        [&] {
+            if (done())
+                loop.quit();
+        },
+        Qt::QueuedConnection);
+    loop.exec();
+    QObject::disconnect(check);
 }
 
-qint64 median(std::vector<qint64> values)
+double cpuMsOf(int who)
 {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    rusage usage{};
+    getrusage(who, &usage);
+    const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+struct Measured {
+    double wallMs;
+    double cpuMs;
+};
+
+// Wall time, and CPU time of this process and of the processes it ran and
+// waited for, since the last restart.
+class Stopwatch {
+public:
+    Stopwatch() { restart(); }
+    void restart()
+    {
+        m_wall.start();
+        m_self = cpuMsOf(RUSAGE_SELF);
+        m_children = cpuMsOf(RUSAGE_CHILDREN);
+    }
+    double selfCpuMs() const { return cpuMsOf(RUSAGE_SELF) - m_self; }
+    Measured measured() const
+    {
+        return {double(m_wall.nsecsElapsed()) / 1e6, selfCpuMs() + cpuMsOf(RUSAGE_CHILDREN) - m_children};
+    }
+
+private:
+    QElapsedTimer m_wall;
+    double m_self = 0;
+    double m_children = 0;
+};
+
+void printPair(const char *what, const Measured &program, const Measured &ffmpeg)
+{
+    std::printf("pair %s %.1f %.1f %.1f %.1f\n", what, program.wallMs, program.cpuMs, ffmpeg.wallMs, ffmpeg.cpuMs);
 }
 
 int firstProfileWithExtension(const QString &extension)
@@ -111,12 +164,6 @@ std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folde
     return lines;
 }
 
-void printRow(const char *what, qint64 ours, qint64 bare)
-{
-    std::printf("%-46s %7lld ms %7lld ms %6.3f\n", what, static_cast<long long>(ours), static_cast<long long>(bare),
-                bare > 0 ? double(ours) / double(bare) : 0.0);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -151,43 +198,42 @@ int main(int argc, char *argv[])
     JobList &jobs = window->jobs();
     EncoderRun &run = window->encoderRun();
 
-    std::vector<qint64> batchOurs, batchBare, addOurs, addBare;
-    for (int round = 0; round < kRounds; ++round) {
+    const int rounds = std::max(kLeastRounds, argc > 1 ? std::atoi(argv[1]) : 0);
+    std::printf("profile %d (%s), %d rounds\n", profile, qPrintable(*displayName(profile)), rounds);
+    for (int round = 0; round < rounds; ++round) {
         QDir(out).removeRecursively();
         jobs.clear();
         prompts.nextFiles = clips;
         jobs.addFiles();
 
-        QElapsedTimer timer;
-        timer.start();
+        Stopwatch watch;
         window->findChild<QAbstractButton *>("bt_start")->click();
-        waitUntil([&] { return !window->isConverting() && !run.isRunning(); });
-        batchOurs.push_back(timer.elapsed());
-
+        waitForBatchEnd(run, [&] { return !window->isConverting() && !run.isRunning(); });
+        const Measured batch = watch.measured();
+        const double batchWindowCpu = watch.selfCpuMs();
         const std::vector<QStringList> lines = sameCommandLines(*window, reference);
-        timer.restart();
+        watch.restart();
         for (const QStringList &line : lines)
             runFfmpeg(line);
-        batchBare.push_back(timer.elapsed());
+        printPair("batch", batch, watch.measured());
+        std::printf("window batch %.1f\n", batchWindowCpu);
 
         QStringList many;
         for (int i = 0; i < kAddedFiles; ++i)
             many << clips[i % kClips];
         jobs.clear();
         prompts.nextFiles = many;
-        timer.restart();
+        watch.restart();
         jobs.addFiles();
-        addOurs.push_back(timer.elapsed());
-        timer.restart();
+        const Measured adding = watch.measured();
+        const double addingWindowCpu = watch.selfCpuMs();
+        watch.restart();
         for (const QString &file : many)
             runFfmpeg({"-i", file}); // exits 1: no output named, as a probe does
-        addBare.push_back(timer.elapsed());
+        printPair("add", adding, watch.measured());
+        std::printf("window add_per_file %.2f\n", addingWindowCpu / kAddedFiles);
+        std::fflush(stdout);
         jobs.clear();
     }
-
-    std::printf("profile %d (%s), median of %d rounds\n", profile, qPrintable(*displayName(profile)), kRounds);
-    std::printf("%-46s %10s %10s %6s\n", "", "program", "ffmpeg", "ratio");
-    printRow("batch of 5 x 30 s 640x480 clips", median(batchOurs), median(batchBare));
-    printRow("adding 50 files (probe) vs 50 ffmpeg -i", median(addOurs), median(addBare));
     return 0;
 }

@@ -4,17 +4,15 @@
 #include "ui_text/prompts.h"
 #include "app/tfm_main.h"
 #include "platform/shell/qt_desktop_shell.h"
-#include "rest_report.h"
-
-#include <QApplication>
+#include "startup_report.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    StartupReportApplication app(argc, argv);
     QtPrompts prompts;
     QtDesktopShell shell;
     const QString folder = QStringLiteral(VELTRIX_BIN_DIR);
     const std::unique_ptr<Tfm_main> fm_main =
         createProgramWindows(prompts, shell, folder + "/veltrix-video-converter", folder);
-    return showAndReport(*fm_main);
+    return app.showAndReport(*fm_main);
 }

@@ -94,7 +94,7 @@ class DescriptionLines : public ::testing::TestWithParam<RelayCase> {};
 
 TEST_P(DescriptionLines, EndInCrLf)
 {
-    EXPECT_EQ(relayedDescriptionLine(GetParam().line), GetParam().relayed);
+    EXPECT_EQ(DescriptionRelay().relay(GetParam().line), GetParam().relayed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -107,6 +107,70 @@ INSTANTIATE_TEST_SUITE_P(
         RelayCase{"AudioStatsDropped", "size=     314kB time=00:00:20.01 bitrate= 128.3kbits/s speed= 309x    ", ""},
         RelayCase{"VideoStatsDropped",
                   "frame=   50 fps=0.0 q=-1.0 Lsize=      43kB time=00:00:01.96 bitrate= 178.8kbits/s", ""}));
+
+// Descriptions as ffmpeg 5.1 prints them, with the tags of the file, its
+// streams, chapters and outputs.
+struct DescriptionCase {
+    const char* name;
+    std::vector<std::string> lines;
+    std::string relayed;
+};
+
+void PrintTo(const DescriptionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DescriptionBlocks : public ::testing::TestWithParam<DescriptionCase> {};
+
+TEST_P(DescriptionBlocks, LeaveOutEveryMetadataBlock)
+{
+    DescriptionRelay relay;
+    std::string relayed;
+    for (const std::string& line : GetParam().lines)
+        relayed += relay.relay(line);
+    EXPECT_EQ(relayed, GetParam().relayed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Descriptions, DescriptionBlocks,
+    ::testing::Values(
+        DescriptionCase{"FileTags",
+                        {"Input #0, mp3, from 'tag.mp3':", "  Metadata:",
+                         "    comment         : Duration: 00:00:03.00", "    encoder         : Lavf59.27.100",
+                         "  Duration: 00:00:10.03, start: 0.025057, bitrate: 64 kb/s",
+                         "  Stream #0:0: Audio: mp3, 44100 Hz, mono, fltp, 64 kb/s"},
+                        "Input #0, mp3, from 'tag.mp3':\r\n"
+                        "  Duration: 00:00:10.03, start: 0.025057, bitrate: 64 kb/s\r\n"
+                        "  Stream #0:0: Audio: mp3, 44100 Hz, mono, fltp, 64 kb/s\r\n"},
+        DescriptionCase{"StreamTagsAndAMultiLineValue",
+                        {"  Stream #0:0: Video: h264, yuv420p, 160x120, 25 fps", "    Metadata:",
+                         "      title           : first line", "                      : time=19.00 bitrate=1",
+                         "  Stream #0:1: Audio: aac (LC), 44100 Hz, mono, fltp", "    Metadata:",
+                         "      ENCODER         : Lavc59.37.100 aac", "Stream mapping:"},
+                        "  Stream #0:0: Video: h264, yuv420p, 160x120, 25 fps\r\n"
+                        "  Stream #0:1: Audio: aac (LC), 44100 Hz, mono, fltp\r\n"
+                        "Stream mapping:\r\n"},
+        DescriptionCase{"ChapterTitles",
+                        {"  Duration: 00:00:04.00, start: 0.000000, bitrate: 1 kb/s", "  Chapters:",
+                         "    Chapter #0:0: start 0.000000, end 2.000000", "      Metadata:",
+                         "        title           : Duration: 00:00:01.00",
+                         "    Chapter #0:1: start 2.000000, end 4.000000", "      Metadata:",
+                         "        title           : time=3.00 bitrate=9", "  Stream #0:0: Audio: flac"},
+                        "  Duration: 00:00:04.00, start: 0.000000, bitrate: 1 kb/s\r\n  Chapters:\r\n"
+                        "    Chapter #0:0: start 0.000000, end 2.000000\r\n"
+                        "    Chapter #0:1: start 2.000000, end 4.000000\r\n  Stream #0:0: Audio: flac\r\n"},
+        DescriptionCase{"OutputTagsAndTheStatsLine",
+                        {"Output #0, mp3, to 'o.mp3':", "  Metadata:", "    TIT2            : time=19.00 bitrate=1",
+                         "  Stream #0:0: Audio: mp3, 44100 Hz, mono, fltp", "    Metadata:",
+                         "      encoder         : Lavc59.37.100 libmp3lame",
+                         "size=      17kB time=00:00:02.06 bitrate=  65.8kbits/s speed= 131x    ",
+                         "video:0kB audio:16kB subtitle:0kB"},
+                        "Output #0, mp3, to 'o.mp3':\r\n  Stream #0:0: Audio: mp3, 44100 Hz, mono, fltp\r\n"
+                        "video:0kB audio:16kB subtitle:0kB\r\n"},
+        DescriptionCase{"TagWordsOutsideABlockStay",
+                        {"  Metadata: is not a heading", "  Duration: 00:00:01.00", "Metadata:", "x"},
+                        "  Metadata: is not a heading\r\n  Duration: 00:00:01.00\r\nx\r\n"}));
 
 struct CommandCase {
     const char* name;

@@ -109,10 +109,12 @@ public:
     Tfm_set settings{&window};
     QualitySettingsStore store{QStringLiteral("veltrix-test.ini"), false};
     ProfileSelection selection{kBinFolder, false, store,
-                               ProfileSelectionHooks{[](const QString &) {}, [](const QString &) {},
-                                                     [this] { return settings.qualityLists(); },
-                                                     [this](const QualityLists &l) { settings.setQualityLists(l); },
-                                                     [this] { jobs.recomputeSizes(); }}};
+                               ProfileSelectionHooks{
+                                   .showProfileIcon = [](const QString &) {},
+                                   .showProfileName = [](const QString &) {},
+                                   .readLists = [this] { return settings.qualityLists(); },
+                                   .showLists = [this](const QualityLists &l) { settings.setQualityLists(l); },
+                                   .recomputeSizes = [this] { jobs.recomputeSizes(); }}};
     int afterBatchAction = 0;
     std::vector<int> startedRows;
     JobList jobs{&window, run.record(), prompts, messages,

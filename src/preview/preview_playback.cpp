@@ -1,0 +1,268 @@
+#include "preview/preview_playback.h"
+
+#include "engine/progress.h"
+#include "engine/timecode.h"
+#include "platform/skin/skin.h"
+
+#include <QWidget>
+
+namespace {
+
+void showText(SkinObject *object, const QString &text)
+{
+    if (!object || !object->textFacet())
+        return;
+    object->textFacet()->setText(text);
+    object->commonFacet()->redraw();
+}
+
+void setSliderPosition(SkinObject *object, qint32 value)
+{
+    if (!object || !object->sliderFacet())
+        return;
+    object->sliderFacet()->setPosition(qBound(0, value, kProgressFull));
+    object->commonFacet()->redraw();
+}
+
+qint32 sliderPosition(SkinObject *object)
+{
+    if (!object || !object->sliderFacet())
+        return 0;
+    return qMin(object->sliderFacet()->position(), kProgressFull);
+}
+
+const QString kZeroTime = QStringLiteral("00:00:00");
+
+} // namespace
+
+std::optional<PositionSlider> positionSliderNamed(const QString &objectName)
+{
+    if (objectName == QLatin1String("play_bar"))
+        return PositionSlider::Play;
+    if (objectName == QLatin1String("cut_play_bar"))
+        return PositionSlider::Cut;
+    return std::nullopt;
+}
+
+PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display,
+                                 QObject *parent)
+    : QObject(parent), m_engine(engine), m_host(host), m_display(std::move(display))
+{
+    m_positionTimer.setObjectName(QStringLiteral("play_time"));
+    m_positionTimer.setInterval(1000);
+    connect(&m_positionTimer, &QTimer::timeout, this, &PreviewPlayback::play_timeTimer);
+    m_endTimer.setObjectName(QStringLiteral("Timer1"));
+    m_endTimer.setInterval(10);
+    connect(&m_endTimer, &QTimer::timeout, this, &PreviewPlayback::Timer1Timer);
+    // The player draws into the panel's own X window.
+    m_display.panel->setAttribute(Qt::WA_NativeWindow);
+}
+
+PreviewPlayback::~PreviewPlayback()
+{
+    if (m_previewing) {
+        m_previewing = false;
+        m_engine.Stop();
+        m_engine.DestroyPreviewWindow();
+    }
+}
+
+void PreviewPlayback::playSelectedRow()
+{
+    const std::optional<int> selected = m_host.selectedRow();
+    if (!selected)
+        return;
+    if (m_host.converting()) {
+        m_host.warn(kMessageConverting);
+        return;
+    }
+    if (m_paused)
+        togglePause();
+    if (m_previewing)
+        return;
+    m_previewing = true;
+    m_host.refreshCommands();
+    m_display.panel->show();
+    m_row = *selected;
+    startPreview(m_host.row(m_row));
+}
+
+void PreviewPlayback::startPreview(const PreviewRow &row)
+{
+    m_clock = PreviewClock{};
+    m_reported = 0.0;
+    QWidget *panel = m_display.panel;
+    if (!m_engine.InitPreviewWindow(panel->winId(), panel->width(), panel->height())) {
+        // Back to idle, so that neither the preview nor a conversion is blocked.
+        stopPreview();
+        m_host.reportError(m_engine.errorText());
+        return;
+    }
+    m_engine.SetEventFuntion({[this](double seconds) { m_reported = seconds; },
+                              [this](const PreviewEnd &end) { playbackEnded(end); }});
+    m_engine.Seek(0);
+    setRowStatus(PreviewStatus::Play);
+    m_source = row.source;
+    m_engine.Play(row.source);
+    m_positionTimer.start();
+}
+
+void PreviewPlayback::playbackEnded(const PreviewEnd &end)
+{
+    if (!m_previewing)
+        return;
+    stopPreview();
+    if (end.failed) {
+        const QString what = m_source.path.isEmpty() ? QStringLiteral("this DVD row") : m_source.path;
+        m_host.reportError(QStringLiteral("The preview cannot play %1: %2. Check that it still exists and can be read.")
+                               .arg(what, end.reason));
+    }
+}
+
+void PreviewPlayback::stopPreview()
+{
+    if (m_previewing) {
+        m_previewing = false;
+        // The player's Destroy waits for its threads, so no pause is needed between the two.
+        m_engine.Stop();
+        m_engine.DestroyPreviewWindow();
+    }
+    if (m_statusShown)
+        setRowStatus(PreviewStatus::Stop);
+    m_display.panel->hide();
+    m_positionTimer.stop();
+    m_endTimer.stop();
+    setSliderPosition(m_display.main.slider, 0);
+    m_display.main.fill.show(0);
+    m_display.cutter.fill.show(0);
+    showText(m_display.main.timeText, kZeroTime);
+    // A new preview starts unpaused.
+    m_paused = false;
+    m_host.refreshCommands();
+}
+
+void PreviewPlayback::togglePause()
+{
+    if (!m_previewing)
+        return;
+    m_paused = !m_paused;
+    m_engine.Pause();
+    if (m_paused) {
+        m_positionTimer.stop();
+        setRowStatus(PreviewStatus::Pause);
+    } else {
+        m_positionTimer.start();
+        setRowStatus(PreviewStatus::Play);
+    }
+}
+
+void PreviewPlayback::stepBack()
+{
+    step(-1);
+}
+
+void PreviewPlayback::stepForward()
+{
+    step(+1);
+}
+
+void PreviewPlayback::step(int by)
+{
+    m_host.clearSelection();
+    const int target = m_row + by;
+    if (target < 0 || target >= m_host.rowCount())
+        return;
+    stopPreview();
+    m_row = target;
+    m_host.selectRow(target);
+    playSelectedRow();
+}
+
+void PreviewPlayback::setPreviewRow(int row)
+{
+    if (!m_previewing)
+        m_row = row;
+}
+
+void PreviewPlayback::setRowStatus(PreviewStatus status)
+{
+    m_host.setRowStatus(m_row, status);
+    m_statusShown = status != PreviewStatus::Stop;
+}
+
+qint32 PreviewPlayback::previewRowLength() const
+{
+    if (m_row < 0 || m_row >= m_host.rowCount())
+        return 0;
+    const PreviewRow row = m_host.row(m_row);
+    return previewLength(row.fullDuration, row.rowDuration);
+}
+
+PositionDisplay &PreviewPlayback::displayOf(PositionSlider slider)
+{
+    return slider == PositionSlider::Play ? m_display.main : m_display.cutter;
+}
+
+void PreviewPlayback::play_timeTimer()
+{
+    const qint32 length = previewRowLength();
+    const PreviewTick tick = previewTick(m_clock, m_reported, length);
+    if (tick.endNear)
+        m_endTimer.start();
+    if (tick.stalled) {
+        stopPreview();
+        return;
+    }
+    if (!tick.shownSecond)
+        return;
+    PositionDisplay &display = m_cutterOpen ? m_display.cutter : m_display.main;
+    showText(display.timeText, secondsToTimeCode(*tick.shownSecond));
+    if (!m_sliderDrag) {
+        const qint32 value = positionBarValue(*tick.shownSecond, length);
+        setSliderPosition(display.slider, value);
+        display.fill.show(value);
+    }
+}
+
+void PreviewPlayback::Timer1Timer()
+{
+    m_endTimer.stop();
+    stopPreview();
+}
+
+void PreviewPlayback::sliderPress(PositionSlider)
+{
+    if (m_host.converting())
+        return;
+    m_sliderDrag = true;
+    // The display stops following the player while the user drags.
+    if (m_previewing)
+        m_positionTimer.stop();
+}
+
+void PreviewPlayback::sliderTrack(PositionSlider slider)
+{
+    if (!m_sliderDrag || m_host.rowCount() == 0)
+        return;
+    PositionDisplay &display = displayOf(slider);
+    const qint32 value = sliderPosition(display.slider);
+    const qint32 target = sliderSecond(value, previewRowLength());
+    showText(display.timeText, secondsToTimeCode(target));
+    display.fill.show(value);
+    if (m_previewing)
+        m_engine.Seek(target);
+}
+
+void PreviewPlayback::sliderRelease(PositionSlider slider)
+{
+    if (m_previewing && !m_host.converting()) {
+        PositionDisplay &display = displayOf(slider);
+        const qint32 value = sliderPosition(display.slider);
+        const qint32 target = sliderSecond(value, previewRowLength()) + m_clock.startOffset;
+        m_engine.Seek(target);
+        m_clock.seekTarget = target;
+        m_positionTimer.start();
+        display.fill.show(value);
+    }
+    m_sliderDrag = false;
+}

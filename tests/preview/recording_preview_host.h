@@ -1,0 +1,39 @@
+#pragma once
+// The job list as the preview sees it, with what the preview wrote to it:
+// rows, selection, Status cells, messages. Selecting a row runs the row
+// click of the playback it is given.
+
+#include "preview/preview_playback.h"
+
+#include <QStringList>
+#include <map>
+#include <optional>
+#include <vector>
+
+class RecordingHost : public PreviewHost {
+public:
+    int rowCount() const override { return int(rows.size()); }
+    std::optional<int> selectedRow() const override { return selected; }
+    PreviewRow row(int row) const override { return rows.at(size_t(row)); }
+    void setRowStatus(int row, PreviewStatus status) override { statuses[row] = previewStatusText(status); }
+    void clearSelection() override { selected.reset(); }
+    void selectRow(int row) override
+    {
+        selected = row;
+        if (playback)
+            playback->setPreviewRow(row);
+    }
+    bool converting() const override { return batchRunning; }
+    void refreshCommands() override { ++refreshes; }
+    void warn(int number) override { warnings.push_back(number); }
+    void reportError(const QString &text) override { errors << text; }
+
+    std::vector<PreviewRow> rows;
+    std::optional<int> selected;
+    std::map<int, QString> statuses;
+    bool batchRunning = false;
+    int refreshes = 0;
+    std::vector<int> warnings;
+    QStringList errors;
+    PreviewPlayback *playback = nullptr;
+};
