@@ -75,36 +75,6 @@ TEST_F(AppSettingsTest, MalformedNumbersReadAsTheDefaults)
     EXPECT_EQ(loaded.outputPath, "/music/");
 }
 
-// A stored folder is bytes: a name that is not valid text here (Latin-1 under
-// UTF-8) and one with a blank at its end come back exactly through a load
-// and a save, while a folder the user changed is stored as chosen.
-TEST_F(AppSettingsTest, TheStoredFolderKeepsItsBytes)
-{
-    struct Case {
-        const char *what;
-        std::string stored;
-        QString chosen; // empty: the folder is left as loaded
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"Latin-1 byte", "/home/me/caf\xe9/", {}, "path=/home/me/caf\xe9/\n"},
-        {"blank at the end", "\"/home/me/Music \"", {}, "path=\"/home/me/Music \"\n"},
-        {"changed by the user", "/home/me/caf\xe9/", "/home/me/Videos/", "path=/home/me/Videos/\n"},
-    };
-    QDir().mkpath(QString::fromStdString(config.path() + "/veltrix"));
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        writeFile(settingsPath(), "[output]\npath=" + c.stored + "\n");
-        IniFile ini("Conv 2.ini");
-        AppSettings loaded = loadAppSettings(ini);
-        if (!c.chosen.isEmpty())
-            loaded.outputPath = c.chosen;
-        ASSERT_TRUE(saveAppSettings(ini, loaded)) << ini.error().toStdString();
-        EXPECT_NE(readFile(settingsPath()).find(c.expected), std::string::npos) << readFile(settingsPath());
-        EXPECT_EQ(loadAppSettings(ini).outputPath, loaded.outputPath);
-    }
-}
-
 TEST_F(AppSettingsTest, ASaveThatCannotWriteSaysWhichFile)
 {
     // The settings folder cannot be created where a plain file stands.
