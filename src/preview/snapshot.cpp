@@ -1,10 +1,12 @@
 #include "preview/snapshot.h"
 
 #include "engine/encoder_run.h"
+#include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
 #include "ui_text/message_table.h"
 #include "ui_text/prompts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -43,13 +45,16 @@ void Snapshot::take(const SnapshotRequest &request)
                                          "image again."));
         return;
     }
-    if (request.outputFolder.isEmpty()) {
-        m_prompts.warning(QStringLiteral("No output folder is set, so the image has nowhere to go. Choose an output "
-                                         "folder, then save the image again."));
+    // The folder is read as a batch reads it.
+    if (outputFolderRefusal(request.outputFolder)) {
+        m_prompts.warning(QStringLiteral("The image cannot be saved: the Output field names no usable folder. Type "
+                                         "a folder into it or choose one with the folder button, then save the image "
+                                         "again."));
         return;
     }
     m_request = request;
-    m_image = outputPathFor(prepareOutputFolder(request.outputFolder), request.caption, QStringLiteral(".bmp"));
+    const QString folder = absoluteOutputFolder(request.outputFolder, QDir::homePath());
+    m_image = outputPathFor(prepareOutputFolder(folder), request.caption, QStringLiteral(".bmp"));
     fillSnapshotRecord(m_run.record(), request, m_image);
     m_running = true;
     m_run.startRun();

@@ -18,7 +18,7 @@ struct RunOutcome;
 struct SnapshotRequest {
     QString inputPath;    // the preview row's source
     QString caption;      // the preview row's caption: the image is named after it
-    QString outputFolder; // the text of ed_output
+    QString outputFolder; // the text of ed_output, read as a batch reads it
     QString sizePiece;    // the chosen profile's size piece (" -s 320x240"), or empty
     QString timeText;     // the shown position, "HH:MM:SS"
 };
