@@ -22,15 +22,14 @@ void Tfm_main::createPreview()
         *m_jobs, m_messages, m_prompts,
         MainPreviewHost::Hooks{.converting = [this] { return isConverting(); },
                                .refreshCommands = [this] { refreshCommands(); }});
+    Tfm_dvdcutter &cutter = *m_windows.fm_dvdcutter;
     PreviewDisplay display = m_previewDisplay;
     display.panel = pl_play;
-    Tfm_dvdcutter *cutter = m_windows.fm_dvdcutter;
-    display.cutterPanel = cutter ? cutter->pl_play() : nullptr;
+    display.cutterPanel = cutter.pl_play();
     m_playback = std::make_unique<PreviewPlayback>(*m_previewEngine, *m_previewHost, display);
-    if (cutter)
-        m_cutter = std::make_unique<ClipCutter>(*cutter, *this, *m_jobs, *m_playback, m_prompts,
-                                                CutterSkinObjects{m_skinRefs.cut_begin_time, m_skinRefs.cut_end_time,
-                                                                  m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar});
+    m_cutter = std::make_unique<ClipCutter>(cutter, *this, *m_jobs, *m_playback, m_prompts,
+                                            CutterSkinObjects{m_skinRefs.cut_begin_time, m_skinRefs.cut_end_time,
+                                                              m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar});
     m_snapshot = std::make_unique<Snapshot>(m_run, m_messages, m_prompts, [this] { return isConverting(); });
     connect(m_snapshot.get(), &Snapshot::saved, this,
             [this](const QString &image) { setSkinText(m_skinRefs.hint, QStringLiteral("Image saved: ") + image); });
@@ -40,6 +39,7 @@ void Tfm_main::createPreview()
 
 void Tfm_main::previewCommand(MainCommand command)
 {
+    // Created at the first show, before any command can arrive.
     if (!m_playback)
         return;
     PreviewPlayback &playback = *m_playback;
@@ -53,11 +53,6 @@ void Tfm_main::previewCommand(MainCommand command)
     case C::Snapshot: takeSnapshot(); break;
     case C::OpenCutter:
     case C::CutterChecks: openCutter(); break;
-    default: break;
-    }
-    if (!m_cutter)
-        return;
-    switch (command) {
     case C::CutterPlay: m_cutter->play(); break;
     case C::CutterBegin: m_cutter->setBegin(); break;
     case C::CutterEnd: m_cutter->setEnd(); break;
@@ -78,7 +73,7 @@ void Tfm_main::openCutter()
         m_messages.warning(Message::Converting);
     else if (!m_listingTitles)
         m_messages.warning(Message::ChapterMode);
-    else if (m_cutter)
+    else
         m_cutter->open();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QHeaderView>
+#include <QShowEvent>
 #include <QTreeWidget>
 
 namespace {
@@ -84,5 +85,7 @@ void Tfm_dvdcutter::selectRow(int row)
 void Tfm_dvdcutter::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    emit shown();
+    // Not when the desktop gives a minimised window back.
+    if (!event->spontaneous())
+        emit shown();
 }

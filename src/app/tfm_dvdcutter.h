@@ -34,7 +34,7 @@ public:
     QFrame *pl_play() const { return m_panel; }
 
 signals:
-    // Each time the window is shown.
+    // Each time the program shows the window.
     void shown();
     // The selection of the list changed (lvClick).
     void rowClicked();

@@ -192,6 +192,8 @@ void PreviewPlayback::seekTo(qint32 seconds)
     m_positionTimer.stop();
     m_engine.Seek(seconds);
     m_clock.seekTarget = seconds;
+    // Shown at once, also while paused, so a mark set next takes it.
+    showPosition(seconds, previewRowLength());
     if (!m_paused)
         m_positionTimer.start();
 }
@@ -233,12 +235,16 @@ void PreviewPlayback::play_timeTimer()
         stopPreview();
         return;
     }
-    if (!tick.shownSecond)
-        return;
+    if (tick.shownSecond)
+        showPosition(*tick.shownSecond, length);
+}
+
+void PreviewPlayback::showPosition(qint32 second, qint32 length)
+{
     PositionDisplay &display = m_cutterOpen ? m_display.cutter : m_display.main;
-    writeSkinText(display.timeText, secondsToTimeCode(*tick.shownSecond));
+    writeSkinText(display.timeText, secondsToTimeCode(second));
     if (!m_sliderDrag) {
-        const qint32 value = positionBarValue(*tick.shownSecond, length);
+        const qint32 value = positionBarValue(second, length);
         writeSkinSliderPosition(display.slider, value);
         display.fill.show(value);
     }

@@ -68,8 +68,8 @@ public:
     // or resumes a paused preview. Writes no Status cell. Refused with
     // message 26 while converting.
     void playInCutter(int row);
-    // Continues playback from `seconds` (the cutter's 30-second steps); the
-    // display waits until the player has got there. Only while previewing.
+    // Continues playback from `seconds` (the cutter's 30-second steps) and
+    // shows that position. Only while previewing.
     void seekTo(qint32 seconds);
     // The row click: the row the sliders and a later Play refer to. Ignored
     // while previewing.
@@ -102,6 +102,10 @@ private:
     void playbackEnded(const PreviewEnd &end);
     void step(int by);
     qint32 previewRowLength() const;
+    // Shows the elapsed second on the time text, slider and fill of the
+    // window the preview plays in (slider and fill stay while dragged), on a
+    // bar spanning `length` seconds.
+    void showPosition(qint32 second, qint32 length);
     PositionDisplay &displayOf(PositionSlider slider);
     void setRowStatus(JobState state);
 

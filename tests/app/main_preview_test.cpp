@@ -243,6 +243,11 @@ TEST_F(MainPreviewTest, CutsAClipThroughTheCuttersOwnControls)
     EXPECT_EQ(text(cut, "cut_end_time"), "00:01:17");
     EXPECT_EQ(row->text(1), "00:01:05");
     EXPECT_EQ(row->text(2), "00:01:17");
+    clickSkin(cut, "hou");
+    EXPECT_EQ(text(cut, "cut_play_time"), "00:00:47");
+    clickSkin(cut, "qian");
+    clickSkin(cut, "qian");
+    EXPECT_EQ(text(cut, "cut_play_time"), "00:01:17") << "no step past the end (00:01:47 of 00:01:40)";
 
     // A begin after the end, or an end before the begin, is refused.
     ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:20"));

@@ -438,6 +438,8 @@ TEST_F(PreviewPlaybackTest, SeeksWhilePausedLeaveThePositionTimerStopped)
     EXPECT_FALSE(playback->positionTimer().isActive());
     EXPECT_EQ(engine.calls.last(), "Seek 270");
     EXPECT_EQ(playback->clock().seekTarget, 270);
+    EXPECT_EQ(text(mainWindow, "play_time"), "00:04:30") << "shown at once while paused";
+    EXPECT_EQ(slider(mainWindow, "play_bar"), 4500);
     playback->togglePause();
     EXPECT_TRUE(playback->positionTimer().isActive());
     EXPECT_TRUE(playback->previewing());
