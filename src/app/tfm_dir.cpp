@@ -87,10 +87,19 @@ void Tfm_dir::createModel()
                 tell({});
             });
     connect(m_model, &QFileSystemModel::fileRenamed, this, [this] { ed_path->setText(selectedFolder()); });
-    // The user's home folder is where the tree opens.
-    const QModelIndex home = m_model->index(QDir::homePath());
-    ShellTreeView1->expand(home.parent());
-    ShellTreeView1->scrollTo(home);
+    // Folders above the home folder that load while the chooser is open
+    // push it out of sight; it is brought back as each of them loads.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        const QString above = loaded.endsWith(u'/') ? loaded : loaded + u'/';
+        if (isVisible() && (QDir::homePath() + u'/').startsWith(above))
+            revealHome();
+    });
+}
+
+// The tree opens at the user's home folder, its parents expanded.
+void Tfm_dir::revealHome()
+{
+    ShellTreeView1->scrollTo(m_model->index(QDir::homePath()), QAbstractItemView::PositionAtCenter);
 }
 
 void Tfm_dir::showEvent(QShowEvent *event)
@@ -103,6 +112,8 @@ QString Tfm_dir::choose(const QString &caption)
 {
     setWindowTitle(caption);
     tell({});
+    createModel();
+    revealHome();
     exec();
     return m_result;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The folder chooser `fm_dir`: the folder tree of the machine, folders only,
-// a path field that follows the tree and takes a typed folder, and a "New
-// folder" button. OK takes the selected folder (and stays open while none is
+// opening at the user's home folder; a path field that follows the tree and
+// takes a typed folder, and a "New folder" button. OK takes the selected folder (and stays open while none is
 // selected); Cancel, the close box and the Escape key all clear the result.
 // The tree's model is created when the chooser first opens.
 
@@ -38,6 +38,7 @@ protected:
 
 private:
     void createModel();
+    void revealHome();
     void select(const QModelIndex &index);
     // Selects the folder typed into the path field, when it differs from the
     // selection; false (and says why) when it names no folder.

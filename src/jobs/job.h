@@ -7,7 +7,9 @@
 
 #include <QString>
 
-enum class JobState { Waiting, Running, Finished, Failed, Stopped };
+// Playing and Paused: the row is being previewed. Stopped: its run or its
+// preview was stopped.
+enum class JobState { Waiting, Running, Finished, Failed, Stopped, Playing, Paused };
 
 struct JobStatus {
     JobState state = JobState::Waiting;
@@ -17,7 +19,8 @@ struct JobStatus {
     bool operator==(const JobStatus &) const = default;
 };
 
-// The Status column text: "Status", "12.34%", "Finish", "Failed" or "Stop".
+// The Status column text: "Status", "12.34%", "Finish", "Failed", "Stop",
+// "Play" or "Pause".
 QString statusText(const JobStatus &status);
 
 struct Job {
