@@ -19,10 +19,20 @@ TImageButton::TImageButton(const QString &name, const QString &hint, const QStri
     // The size comes from the picture's header; its pixels wait for the first paint.
     const QSize pictureSize = QImageReader(m_base + kSuffixes[Normal]).size();
     m_size = pictureSize.isValid() ? pictureSize : kBlankSize;
+    m_opaque = pictureSize.isValid();
     resize(m_size);
-    // A picture covers the whole button, so what lies beneath need not be painted.
-    setAttribute(Qt::WA_OpaquePaintEvent, pictureSize.isValid());
     setAttribute(Qt::WA_Hover);
+}
+
+// A picture covers the whole button, so what lies beneath need not be
+// painted. The style's polish clears that mark on buttons; it is set again
+// once the polish is done.
+bool TImageButton::event(QEvent *event)
+{
+    const bool handled = QAbstractButton::event(event);
+    if (event->type() == QEvent::Polish)
+        setAttribute(Qt::WA_OpaquePaintEvent, m_opaque);
+    return handled;
 }
 
 QSize TImageButton::sizeHint() const

@@ -19,6 +19,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -27,6 +28,7 @@ private:
 
     QString m_base; // path of the pictures without "_over.bmp" etc.
     QSize m_size;
+    bool m_opaque = false; // its normal picture exists and fills it
     QColor m_background; // of the normal picture, shown under a faded button
     std::array<std::optional<QPixmap>, 3> m_pictures;
 };

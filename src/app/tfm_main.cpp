@@ -120,7 +120,6 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
     createControls();
     createJobObjects();
     createMenus();
-    createTray();
     FormCreate();
 }
 

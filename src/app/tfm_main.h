@@ -102,6 +102,7 @@ public:
     const ProductRecord &product() const { return m_product; }
     MessageTable &messages() { return m_messages; }
     QMenu *menu(const QString &name) const;
+    // Nothing until the window first goes to the background.
     QSystemTrayIcon *trayIcon() const { return m_tray; }
     bool sliderDragging() const;
     void setListingTitles(bool titles) { m_listingTitles = titles; }

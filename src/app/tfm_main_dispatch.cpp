@@ -170,6 +170,10 @@ void Tfm_main::aboutWindow()
 // window goes to the task bar instead of out of reach.
 void Tfm_main::runBackground()
 {
+    // The icon (and the desktop bus it talks over) is made the first time
+    // it is needed rather than at start.
+    if (!m_tray)
+        createTray();
     if (!m_shell.hasTray()) {
         showMinimized();
         return;
