@@ -54,11 +54,8 @@ JobList::JobList(QWidget *window, const intputrec &encoder, Prompts &prompts, Me
     m_lv->setSortingEnabled(false);
     m_lv->header()->setSectionsClickable(false);
     m_lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Colours come from the program's palette. The list is opaque, so what
-    // the window's skin has beneath it is never painted.
-    QFont font = m_lv->font();
-    font.setPixelSize(12);
-    m_lv->setFont(font);
+    // Colours and font come from the program's look. The list is opaque, so
+    // what the window's skin has beneath it is never painted.
     m_lv->setAutoFillBackground(true);
     m_lv->setUniformRowHeights(true); // one line each: no row needs measuring
 
