@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -39,6 +40,12 @@ struct EditionLayout {
 };
 
 EditionLayout editionLayout(bool dvdMode, bool zuvok);
+
+// The widths of the list's five columns for rows `room` pixels wide: the
+// designed 150, 300, 80, 80, 98 where they fit; otherwise the path column
+// gives way first, then the name, Status and Time columns, each down to
+// what its texts need, so that no column lies beyond the list's edge.
+std::array<int, 5> listColumnWidths(int room);
 
 // The six image buttons of the preview.
 inline const QStringList kPreviewButtons = {"bt_back", "bt_play", "bt_next", "bt_playstop", "bt_cut", "bt_images"};

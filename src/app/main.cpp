@@ -8,6 +8,7 @@
 #include "platform/shell/qt_desktop_shell.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -26,5 +27,8 @@ int main(int argc, char *argv[])
     Tfm_dir *fm_dir = fm_main->windows().fm_dir;
     prompts.setFolderChooser([fm_dir](const QString &caption) { return fm_dir->choose(caption); });
     fm_main->show();
+    // Once the window is up, so that what the listing asks or tells shows over it.
+    const QStringList paths = QCoreApplication::arguments().mid(1);
+    QTimer::singleShot(0, fm_main.get(), [window = fm_main.get(), paths] { window->openCommandLine(paths); });
     return app.exec();
 }

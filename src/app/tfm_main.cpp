@@ -2,6 +2,7 @@
 
 #include "app/command_guard.h"
 #include "app/damaged_settings.h"
+#include "app/dvd_commands.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
 #include "app/main_look.h"
@@ -10,6 +11,8 @@
 #include "app/tfm_about.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_info.h"
+#include "dvd/dvd_job_start.h"
+#include "dvd/dvd_title_start.h"
 #include "engine/command_availability.h"
 #include "jobs/batch.h"
 #include "jobs/file_job_start.h"
@@ -34,6 +37,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -117,7 +121,6 @@ void Tfm_main::FormCreate()
 {
     m_edition.reset();
     m_settings.categoryIndex = -1;
-    m_listingTitles = true;
     m_previewing = false;
     m_sliderDrag = false;
     m_run.setExecutableFolder(m_folder);
@@ -207,16 +210,25 @@ void Tfm_main::createJobObjects()
     // The folder typed into ed_output, made absolute and shown so, becomes the
     // stored output folder when a job starts. A field emptied during a batch
     // leaves the folder of the jobs before.
-    m_fileJobStart = std::make_unique<FileJobStart>(m_run, *m_jobs, choices, [this] {
+    const auto outputFolderText = [this] {
         if (!outputFolderRefusal(ed_output->text())) {
             m_settings.outputPath = absoluteOutputFolder(ed_output->text(), QDir::homePath());
             if (ed_output->text() != m_settings.outputPath)
                 ed_output->setText(m_settings.outputPath);
         }
         return m_settings.outputPath;
-    });
+    };
+    m_fileJobStart = std::make_unique<FileJobStart>(m_run, *m_jobs, choices, outputFolderText);
+    m_dvdJobStart = std::make_unique<DvdJobStart>(m_run, *m_jobs, m_prompts, choices, outputFolderText);
+    m_dvd = new DvdCommands(*m_jobs, cb_audio, cb_subtitle, m_prompts, m_messages,
+                            {.converting = [this] { return isConverting(); },
+                             .previewing = [this] { return m_previewing; },
+                             .profileChoices = choices,
+                             .refreshCommands = [this] { refreshCommands(); },
+                             .rowClick = [this] { rowClick(); }},
+                            this);
     m_batch = new Batch(m_run, *m_jobs, m_shell, m_messages, m_prompts,
-                        {.startJob = [this](int row) { return m_fileJobStart->start(row); },
+                        {.startJob = [this](int row) { return startJob(row); },
                          .previewing = [this] { return m_previewing; },
                          .afterBatchAction = [this] { return static_cast<AfterBatchAction>(m_settings.finishAction); },
                          .refreshCommands = [this] { refreshCommands(); },
@@ -411,6 +423,12 @@ void Tfm_main::applyEditionLayout(const EditionLayout &layout)
         pl_play->resize(*layout.playSize);
     QTreeWidget *lv = m_jobs->lv();
     lv->setGeometry(layout.list);
+    // The rows' width beside a vertical scroll bar, as the style draws them.
+    lv->ensurePolished();
+    const std::array<int, 5> columns =
+        listColumnWidths(lv->maximumViewportSize().width() - lv->verticalScrollBar()->sizeHint().width());
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column)
+        lv->setColumnWidth(column, columns[column]);
     if (layout.titleColumnAndCheckBoxes)
         lv->headerItem()->setText(kNameColumn, QStringLiteral("Title"));
     else
@@ -521,6 +539,22 @@ void Tfm_main::rowClick()
     refreshCommands();
     if (const std::optional<int> row = m_jobs->selectedRow())
         setSkinText(m_skinRefs.alltime, m_jobs->original(*row).duration);
+    if (m_edition && m_edition->dvdMode)
+        m_dvd->rowClicked();
+}
+
+// A file added to the list runs as a file job in either edition, a DVD
+// title or chapter as a DVD job.
+std::optional<StartedJob> Tfm_main::startJob(int row)
+{
+    if (startsAsFileJob(m_jobs->original(row)))
+        return m_fileJobStart->start(row);
+    return m_dvdJobStart->start(row);
+}
+
+bool Tfm_main::listingTitles() const
+{
+    return m_dvd->listingTitles();
 }
 
 void Tfm_main::setSkinText(SkinObject *object, const QString &text)

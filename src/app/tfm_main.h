@@ -20,6 +20,8 @@
 #include <optional>
 
 class Batch;
+class DvdCommands;
+class DvdJobStart;
 class DesktopShell;
 class FileJobStart;
 class IniFile;
@@ -42,6 +44,7 @@ class Tfm_dvdcutter;
 class Tfm_info;
 class Tfm_set;
 struct EditionLayout;
+struct StartedJob;
 
 // The windows created after the main window, in their order.
 struct ProgramWindows {
@@ -97,7 +100,12 @@ public:
     QMenu *menu(const QString &name) const;
     QSystemTrayIcon *trayIcon() const { return m_tray; }
     bool sliderDragging() const { return m_sliderDrag; }
-    void setListingTitles(bool titles) { m_listingTitles = titles; }
+    // Whether the DVD listing shows titles (not chapters).
+    bool listingTitles() const;
+
+    // Opens what the program was started with: in the DVD edition, ".ifo"
+    // files are listed as Add IFO lists them, else a folder as Add DVD does.
+    void openCommandLine(const QStringList &paths);
 
 signals:
     // A menu opened through a menu command, at its place on the screen.
@@ -121,6 +129,7 @@ private:
     void saveSettings();
     void refreshCommands();
     void rowClick();
+    std::optional<StartedJob> startJob(int row);
     void setSkinText(SkinObject *object, const QString &text);
 
     void execute(MainCommand command);
@@ -144,7 +153,6 @@ private:
     // Run state, owned here.
     std::optional<Edition> m_edition; // empty until the first show
     bool m_previewing = false;
-    bool m_listingTitles = true;
     bool m_sliderDrag = false;
     struct BannerDrag {
         bool released = true;
@@ -160,6 +168,8 @@ private:
     ProfilePicker *m_picker = nullptr;
     Batch *m_batch = nullptr;
     std::unique_ptr<FileJobStart> m_fileJobStart;
+    std::unique_ptr<DvdJobStart> m_dvdJobStart;
+    DvdCommands *m_dvd = nullptr;
     std::unique_ptr<QualitySettingsStore> m_qualityStore;
     std::unique_ptr<ProfileSelection> m_selection;
     std::unique_ptr<IniFile> m_settingsFile;

@@ -4,6 +4,7 @@
 #include "app/tfm_main.h"
 
 #include "app/command_guard.h"
+#include "app/dvd_commands.h"
 #include "app/tfm_about.h"
 #include "jobs/job_list.h"
 #include "jobs/batch.h"
@@ -50,8 +51,14 @@ void Tfm_main::execute(MainCommand command)
     case C::RemoveRows: m_jobs->remove(); break;
     case C::ClearList: m_jobs->clear(); break;
     case C::Rename: m_jobs->rename(); break;
-    case C::CheckAll: m_jobs->checkAll(); break;
-    case C::UncheckAll: m_jobs->uncheckAll(); break;
+    case C::CheckAll:
+        m_jobs->checkAll();
+        m_dvd->recordCheckMarks();
+        break;
+    case C::UncheckAll:
+        m_jobs->uncheckAll();
+        m_dvd->recordCheckMarks();
+        break;
     case C::StartBatch: m_batch->start(); break;
     case C::StopBatch: m_batch->stop(); break;
     case C::PauseBatch: m_batch->pauseToggle(); break;
@@ -76,8 +83,11 @@ void Tfm_main::execute(MainCommand command)
     case C::CutterChecks: cutterChecks(); break;
     case C::OpenCutter: cutterChecks(); break;
     case C::CloseCutter: closeCutter(); break;
-    // The preview, the cutter's own commands, the snapshot and the DVD
-    // listing arrive with the parts that own them.
+    case C::ToggleListing: m_dvd->toggleListing(); break;
+    case C::AddIfo: m_dvd->addIfo(); break;
+    case C::AddDvd: m_dvd->addDvd(); break;
+    // The preview, the cutter's own commands and the snapshot arrive with
+    // the parts that own them.
     case C::StartPreview:
     case C::StopPreview:
     case C::PausePreview:
@@ -89,9 +99,6 @@ void Tfm_main::execute(MainCommand command)
     case C::CutterEnd:
     case C::CutterBack:
     case C::CutterForward:
-    case C::ToggleListing:
-    case C::AddIfo:
-    case C::AddDvd:
     case C::None: break;
     }
 }
@@ -187,7 +194,7 @@ void Tfm_main::cutterChecks()
         m_messages.warning(Message::Previewing);
     else if (isConverting())
         m_messages.warning(Message::Converting);
-    else if (!m_listingTitles)
+    else if (!listingTitles())
         m_messages.warning(Message::ChapterMode);
 }
 

@@ -7,6 +7,8 @@ QString statusText(const JobStatus &status)
     switch (status.state) {
     case JobState::Waiting:
         return QStringLiteral("Status");
+    case JobState::Ready:
+        return QStringLiteral("Ready");
     case JobState::Running:
         return progressText(status.progress);
     case JobState::Finished:

@@ -7,7 +7,9 @@
 
 #include <QString>
 
-enum class JobState { Waiting, Running, Finished, Failed, Stopped };
+// Waiting: a file added, not converted yet; Ready: a DVD title or chapter
+// listed, not converted yet.
+enum class JobState { Waiting, Ready, Running, Finished, Failed, Stopped };
 
 struct JobStatus {
     JobState state = JobState::Waiting;
@@ -17,7 +19,8 @@ struct JobStatus {
     bool operator==(const JobStatus &) const = default;
 };
 
-// The Status column text: "Status", "12.34%", "Finish", "Failed" or "Stop".
+// The Status column text: "Status", "Ready", "12.34%", "Finish", "Failed" or
+// "Stop".
 QString statusText(const JobStatus &status);
 
 struct Job {
@@ -27,6 +30,10 @@ struct Job {
     // unknown. A job that converts the whole source passes it on, so no
     // file loses its last fraction of a second.
     QString exactDuration;
+    // DVD rows only: what the row converts and its chosen tracks. A row
+    // without an IFO path is a file.
+    TConvertInfo convert;
+    TrackChoice tracks;
     JobStatus status;
     bool operator==(const Job &) const = default;
 };

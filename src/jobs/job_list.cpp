@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 #include "ui_text/message_table.h"
@@ -145,16 +146,47 @@ bool JobList::addOneFile(const QString &path)
     const std::optional<Toriginalinfo> job = jobRecordFromProbe(path, m_probe.results());
     if (!job)
         return false;
-    m_jobs.push_back(Job{.original = *job, .clip = wholeClipOf(*job), .exactDuration = m_probe.results().exactDuration});
+    appendRow(Job{.original = *job, .clip = wholeClipOf(*job), .exactDuration = m_probe.results().exactDuration},
+              jobNameOf(path), path);
+    return true;
+}
+
+QTreeWidgetItem *JobList::appendRow(const Job &job, const QString &caption, const QString &pathColumn)
+{
+    m_jobs.push_back(job);
     auto *item = new QTreeWidgetItem(m_lv);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setText(kNameColumn, jobNameOf(path));
-    item->setText(kPathColumn, path);
-    item->setText(kTimeColumn, job->duration);
-    item->setText(kStatusColumn, statusText(m_jobs.back().status));
+    item->setText(kNameColumn, caption);
+    item->setText(kPathColumn, pathColumn);
+    item->setText(kTimeColumn, job.original.duration);
+    item->setText(kStatusColumn, statusText(job.status));
     item->setCheckState(kNameColumn, Qt::Checked);
     item->setText(kSizeColumn, sizeTextOf(rowCount() - 1));
-    return true;
+    return item;
+}
+
+void JobList::replaceRows(const std::vector<ListedRow> &rows, const std::vector<bool> &checks)
+{
+    // The selection changes while the rows go and come; the row click
+    // belongs to the finished list.
+    const QSignalBlocker quiet(m_lv);
+    m_renameItem = nullptr;
+    m_lv->clear();
+    m_jobs.clear();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        QTreeWidgetItem *item = appendRow(rows[i].job, rows[i].caption, rows[i].job.original.pictureSize);
+        if (i < checks.size() && !checks[i])
+            item->setCheckState(kNameColumn, Qt::Unchecked);
+    }
+}
+
+void JobList::selectRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_lv->clearSelection();
+    m_lv->setCurrentItem(m_lv->topLevelItem(row));
+    m_lv->topLevelItem(row)->setSelected(true);
 }
 
 QString JobList::sizeTextOf(int row) const
@@ -176,16 +208,23 @@ void JobList::remove()
     if (refusedWhileBusy() || m_lv->selectedItems().isEmpty())
         return;
     int lastRemoved = -1;
-    for (int row = 0; row < rowCount();) {
-        if (!m_lv->topLevelItem(row)->isSelected()) {
-            ++row;
-            continue;
+    QList<int> removed; // positions before the removal
+    {
+        // The row click belongs to the list once every selected row is gone.
+        const QSignalBlocker quiet(m_lv);
+        for (int row = 0; row < rowCount();) {
+            if (!m_lv->topLevelItem(row)->isSelected()) {
+                ++row;
+                continue;
+            }
+            removed.append(row + static_cast<int>(removed.size()));
+            m_jobs.erase(m_jobs.begin() + row);
+            delete m_lv->takeTopLevelItem(row);
+            lastRemoved = row;
         }
-        m_jobs.erase(m_jobs.begin() + row);
-        delete m_lv->takeTopLevelItem(row);
-        lastRemoved = row;
     }
     m_renameItem = nullptr;
+    emit rowsRemoved(removed);
     if (rowCount() == 0) {
         m_hooks.refreshCommands();
         return;
@@ -299,6 +338,22 @@ QString JobList::statusColumn(int row) const
 QString JobList::sizeColumn(int row) const
 {
     return m_lv->topLevelItem(row)->text(kSizeColumn);
+}
+
+void JobList::setTracks(int row, const TConvertInfo &convert, const TrackChoice &tracks)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_jobs[row].convert = convert;
+    m_jobs[row].tracks = tracks;
+}
+
+std::vector<bool> JobList::checkMarks() const
+{
+    std::vector<bool> marks(rowCount());
+    for (int row = 0; row < rowCount(); ++row)
+        marks[row] = isChecked(row);
+    return marks;
 }
 
 std::optional<int> JobList::selectedRow() const

@@ -20,8 +20,14 @@ class QMenu;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// Columns of `lv`.
+// Columns of `lv`. A DVD row shows its picture description in the path column.
 enum JobColumn { kNameColumn, kPathColumn, kTimeColumn, kSizeColumn, kStatusColumn };
+
+// A row listed without a probe: a DVD title or chapter with its records.
+struct ListedRow {
+    QString caption;
+    Job job;
+};
 
 class JobList : public QObject {
     Q_OBJECT
@@ -61,6 +67,12 @@ public:
     void uncheckAll();
     // Writes every row's "Output Size" for the chosen profile.
     void recomputeSizes();
+    // Replaces every row by `rows` (a listing of DVD titles or chapters),
+    // each checked as `checks` says (checked beyond its end). No row is
+    // selected afterwards and no row click runs.
+    void replaceRows(const std::vector<ListedRow> &rows, const std::vector<bool> &checks);
+    // Selects `row` alone and makes it the current row.
+    void selectRow(int row);
 
     // Ends a rename: when the box loses focus, or Enter is released in it.
     void edt_titExit();
@@ -79,8 +91,17 @@ public:
     const Job &job(int row) const { return m_jobs.at(row); }
     const Toriginalinfo &original(int row) const { return job(row).original; }
     const TClipInfo &clip(int row) const { return job(row).clip; }
+    // A DVD row's track choice and the stream ids it sets in its record.
+    void setTracks(int row, const TConvertInfo &convert, const TrackChoice &tracks);
+    // Every row's check mark, in row order.
+    std::vector<bool> checkMarks() const;
     // The first selected row, if any.
     std::optional<int> selectedRow() const;
+
+signals:
+    // Remove took these rows (their positions before the removal, ascending)
+    // out of the list, with their records.
+    void rowsRemoved(const QList<int> &rows);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -91,6 +112,7 @@ private:
     void selectFirstWhenNone();
     QString sizeTextOf(int row) const;
     bool refusedWhileBusy();
+    QTreeWidgetItem *appendRow(const Job &job, const QString &caption, const QString &pathColumn);
 
     QTreeWidget *m_lv;
     QMenu *m_menu;
