@@ -7,6 +7,7 @@
 #include "ui_text/message_table.h"
 #include "ui_text/prompts.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QSignalBlocker>
@@ -14,6 +15,8 @@
 #include <QTreeWidget>
 
 namespace {
+
+constexpr int kPopupMargin = 16;
 
 // A folder on an optical drive can be searched once the drive has spun up:
 // the wait runs on a thread of its own while the window keeps painting.
@@ -186,6 +189,9 @@ void DvdCommands::fillTrackLists(int row)
     m_subtitle->clear();
     m_subtitle->addItems(lists.subtitle);
     m_subtitle->setCurrentIndex(lists.subtitle.isEmpty() ? -1 : job.tracks.subtitle);
+    // The narrow lists open wide enough to read every track whole.
+    for (QComboBox *list : {m_audio, m_subtitle})
+        list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + kPopupMargin);
 }
 
 void DvdCommands::cb_audioChange(int index)

@@ -16,6 +16,8 @@ QLineEdit#ed_output, QLineEdit#edt_tit { background: #1a2130; color: #e6ebf3; bo
 QLineEdit#ed_output:focus { border-color: #4f8cff; }
 QComboBox#cb_audio, QComboBox#cb_subtitle { background: #1a2130; color: #e6ebf3; border: 1px solid #2b3548;
     border-radius: 4px; padding: 1px 6px; }
+QComboBox#cb_audio QAbstractItemView, QComboBox#cb_subtitle QAbstractItemView { background: #1d2432;
+    color: #e6ebf3; border: 1px solid #2b3548; selection-background-color: #2f5fc4; selection-color: #ffffff; }
 QFrame#Panel1 { background: #1a2130; border: none; }
 QFrame#pl_play { background: #000000; }
 QMenu { background: #1d2432; color: #e6ebf3; border: 1px solid #2b3548; padding: 4px 0; }

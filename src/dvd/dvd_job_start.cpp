@@ -29,9 +29,10 @@ std::optional<StartedJob> DvdJobStart::start(int row)
     }
     fillFileJobRecord(m_run.record(), title.job->input, title.job->output, title.job->pieces);
     m_run.barUpdate(0);
-    m_run.startRun();
     // No progress line comes until ffmpeg has read its way into the title:
-    // the Status moves one hundredth of a percent a second meanwhile.
+    // the Status moves one hundredth of a percent a second meanwhile. The
+    // timer runs before the run starts, so a run that ends at once stops it.
     m_run.timer2().start();
+    m_run.startRun();
     return started;
 }

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -245,27 +246,33 @@ TEST_F(DvdWindowTest, ConvertsATitleWithItsChosenTracksAndAChapter)
     EXPECT_TRUE(m_prompts.boxes().empty());
 }
 
-// An audio profile writes no picture; a title whose video files are missing
-// fails and the batch goes on, to a file added in the DVD edition too.
-TEST_F(DvdWindowTest, AudioProfileFailedTitleAndFileRowInOneBatch)
+// An audio profile writes no picture; a title whose IFO file has gone, or
+// whose video files are missing, fails and the batch goes on, to a file
+// added in the DVD edition too.
+TEST_F(DvdWindowTest, AudioProfileFailedTitlesAndFileRowInOneBatch)
 {
     veltrix::test::TempDir media;
     veltrix::test::generateMedia("-f lavfi -i sine=frequency=660:duration=2", media.file("tone.wav"));
+    const QString gone = qs(media.file("VTS_01_0.IFO"));
+    ASSERT_TRUE(QFile::copy(qs(testDvd().noVobs + "/VTS_01_0.IFO"), gone));
     Tfm_main &w = startDvd(kMp3Profile);
-    m_prompts.fileAnswers.push_back({qs(testDvd().noVobs + "/VTS_01_0.IFO"), qs(testDvd().ifo(2))});
+    m_prompts.fileAnswers.push_back({gone, qs(testDvd().noVobs + "/VTS_01_0.IFO"), qs(testDvd().ifo(2))});
     clickSkin("ifoopen");
     m_prompts.fileAnswers.push_back({qs(media.file("tone.wav"))});
     QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
-    ASSERT_EQ(column(0), QStringList({"Title_01", "Title_02", "tone"}));
+    ASSERT_EQ(column(0), QStringList({"Title_01", "Title_02", "Title_03", "tone"}));
+    ASSERT_TRUE(QFile::remove(gone)); // the disc was taken out
 
     veltrix::test::TempDir out;
     child<QLineEdit>("ed_output")->setText(qs(out.path()));
     QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!w.isConverting(), 120000);
-    EXPECT_EQ(column(4), QStringList({"Failed", "Finish", "Finish"}));
-    EXPECT_FALSE(QFile::exists(qs(out.file("Title_01.mp3"))));
+    EXPECT_EQ(column(4), QStringList({"Failed", "Failed", "Finish", "Finish"}));
+    ASSERT_EQ(m_prompts.boxes().size(), 1u);
+    EXPECT_TRUE(m_prompts.boxes()[0].text.contains(gone)) << m_prompts.boxes()[0].text.toStdString();
+    EXPECT_EQ(QDir(qs(out.path())).entryList(QDir::Files), QStringList({"Title_03.mp3", "tone.mp3"}));
     const auto streams = veltrix::test::runProcess(
-        {"ffprobe", "-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", out.file("Title_02.mp3")});
+        {"ffprobe", "-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", out.file("Title_03.mp3")});
     EXPECT_EQ(streams.output, "audio\n");
     EXPECT_EQ(veltrix::test::ffprobeField(out.file("tone.mp3"), "stream=codec_name"), "mp3");
 }
