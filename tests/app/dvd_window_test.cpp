@@ -151,6 +151,7 @@ TEST_F(DvdWindowTest, OpeningTellsWhatItFound)
         {"no title in the IFO files", AddDvd, {dvd.garbage}, {}, 34},
         {"IFO files in the order chosen", AddIfo, {dvd.ifo(2), dvd.ifo(1)}, {"00:00:08", "00:00:35"}, 0},
         {"IFO file without titles", AddIfo, {dvd.garbage + "/VIDEO_TS/VTS_01_0.IFO"}, {}, 34},
+        {"the disc's menu file, no title set", AddIfo, {dvd.videoTs + "/VIDEO_TS.IFO"}, {}, 34},
         {"started with the disc", CommandLine, {dvd.discRoot}, {"00:00:35", "00:00:08"}, 0},
         {"started with the VIDEO_TS folder", CommandLine, {dvd.videoTs}, {"00:00:35", "00:00:08"}, 0},
         {"started with an IFO file", CommandLine, {dvd.ifo(2)}, {"00:00:08"}, 0},
