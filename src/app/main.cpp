@@ -29,6 +29,6 @@ int main(int argc, char *argv[])
     fm_main->show();
     // Once the window is up, so that what the listing asks or tells shows over it.
     const QStringList paths = QCoreApplication::arguments().mid(1);
-    QTimer::singleShot(0, fm_main.get(), [window = fm_main.get(), paths] { window->openCommandLine(paths); });
+    QTimer::singleShot(0, fm_main.get(), [window = fm_main.get(), paths] { window->openDvdPaths(paths); });
     return app.exec();
 }

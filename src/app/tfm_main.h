@@ -103,9 +103,11 @@ public:
     // Whether the DVD listing shows titles (not chapters).
     bool listingTitles() const;
 
-    // Opens what the program was started with: in the DVD edition, ".ifo"
-    // files are listed as Add IFO lists them, else a folder as Add DVD does.
-    void openCommandLine(const QStringList &paths);
+    // Opens paths the program was started with, in the DVD edition: ".ifo"
+    // files are listed as Add IFO lists them, else the first folder as Add
+    // DVD lists it. False (nothing done) in other editions or when the paths
+    // name neither.
+    bool openDvdPaths(const QStringList &paths);
 
 signals:
     // A menu opened through a menu command, at its place on the screen.

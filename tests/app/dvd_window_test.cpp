@@ -175,7 +175,7 @@ TEST_F(DvdWindowTest, OpeningTellsWhatItFound)
             EXPECT_EQ(m_prompts.shown.at(0).text, "IFO Files (*.ifo *.IFO)");
             break;
         case CommandLine:
-            w.openCommandLine(paths);
+            EXPECT_TRUE(w.openDvdPaths(paths));
             break;
         }
         EXPECT_EQ(column(2), c.times);
@@ -186,9 +186,11 @@ TEST_F(DvdWindowTest, OpeningTellsWhatItFound)
             EXPECT_EQ(boxes[0].text, message(c.message));
         }
     }
-    // A cancelled folder chooser leaves the list as it was.
-    w.openCommandLine({qs(dvd.discRoot)});
+    // A cancelled folder chooser leaves the list as it was; a path that is
+    // neither a folder nor an IFO file is not the DVD listing's to open.
+    w.openDvdPaths({qs(dvd.discRoot)});
     addDvd("");
+    EXPECT_FALSE(w.openDvdPaths({qs(dvd.videoTs + "/VTS_01_1.VOB")}));
     EXPECT_EQ(column(0), QStringList({"Title_01", "Title_02"}));
 }
 

@@ -1,5 +1,5 @@
-// What the program does with the paths it was started with (a file
-// manager's "Open with").
+// The DVD edition opening what it was started with (a file manager's
+// "Open with" on a DVD folder or an IFO file).
 
 #include "app/tfm_main.h"
 
@@ -8,10 +8,10 @@
 
 #include <QFileInfo>
 
-void Tfm_main::openCommandLine(const QStringList &paths)
+bool Tfm_main::openDvdPaths(const QStringList &paths)
 {
     if (!m_edition || !m_edition->dvdMode)
-        return;
+        return false;
     QStringList ifoFiles;
     QString folder;
     for (const QString &path : paths) {
@@ -21,10 +21,13 @@ void Tfm_main::openCommandLine(const QStringList &paths)
         else if (info.suffix().compare(QLatin1String("ifo"), Qt::CaseInsensitive) == 0)
             ifoFiles.append(info.absoluteFilePath());
     }
+    if (ifoFiles.isEmpty() && folder.isEmpty())
+        return false;
     runGuarded(m_prompts, [&] {
         if (!ifoFiles.isEmpty())
             m_dvd->listIfoFiles(ifoFiles);
-        else if (!folder.isEmpty())
+        else
             m_dvd->listDvdFolder(folder);
     });
+    return true;
 }
