@@ -91,7 +91,7 @@ void checkJob(const ProbeResults &results)
         FUZZ_EXPECT(!kbits || *kbits >= 0, "an estimate is never negative");
         if (kbits)
             sizeText(*kbits, timeCodeToSeconds(job->duration));
-        jobPieces(*job, clip, choices);
+        jobPieces(Job{.original = *job, .clip = clip, .exactDuration = results.exactDuration}, choices);
     }
 }
 

@@ -145,6 +145,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_EXPECT(!kbits || *kbits >= 0, "an estimate is never negative");
     TClipInfo clip;
     clip.fullDuration = clip.clipEnd = 205;
-    jobPieces(job, clip, choices);
+    jobPieces(Job{.original = job, .clip = clip}, choices);
     return 0;
 }
