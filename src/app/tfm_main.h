@@ -12,6 +12,7 @@
 #include "engine/encoder_run.h"
 #include "platform/skin/position_bar.h"
 #include "platform/skin/skin.h"
+#include "preview/preview_playback.h"
 #include "ui_text/message_table.h"
 
 #include <QWidget>
@@ -20,12 +21,15 @@
 #include <optional>
 
 class Batch;
+class ClipCutter;
 class DvdCommands;
 class DvdJobStart;
 class DesktopShell;
 class FileJobStart;
 class IniFile;
 class JobList;
+class MainPreviewHost;
+class PreviewEngine;
 class ProfilePicker;
 class ProfileSelection;
 class Prompts;
@@ -35,8 +39,8 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QSystemTrayIcon;
-class QTimer;
 class QualitySettingsStore;
+class Snapshot;
 class TImageButton;
 class Tfm_about;
 class Tfm_dir;
@@ -44,6 +48,7 @@ class Tfm_dvdcutter;
 class Tfm_info;
 class Tfm_set;
 struct EditionLayout;
+struct ProfileChoices;
 struct StartedJob;
 
 // The windows created after the main window, in their order.
@@ -86,10 +91,12 @@ public:
     const std::optional<Edition> &edition() const { return m_edition; }
     Batch &batch() { return *m_batch; }
     bool isConverting() const;
-    bool isPreviewing() const { return m_previewing; }
-    // Set by the preview while it plays; commands that would disturb it are refused.
-    void setPreviewing(bool previewing);
+    // Whether the preview plays; commands that would disturb it are refused.
+    bool isPreviewing() const;
     EncoderRun &encoderRun() { return m_run; }
+    // The preview, its clip cutter and the snapshot; created at the first show.
+    PreviewPlayback *playback() const { return m_playback.get(); }
+    Snapshot *snapshot() const { return m_snapshot.get(); }
     TSkin &skin() { return Skin1; }
     JobList &jobs() { return *m_jobs; }
     ProfilePicker &picker() { return *m_picker; }
@@ -99,7 +106,7 @@ public:
     MessageTable &messages() { return m_messages; }
     QMenu *menu(const QString &name) const;
     QSystemTrayIcon *trayIcon() const { return m_tray; }
-    bool sliderDragging() const { return m_sliderDrag; }
+    bool sliderDragging() const;
     // Whether the DVD listing shows titles (not chapters).
     bool listingTitles() const;
 
@@ -132,6 +139,7 @@ private:
     void refreshCommands();
     void rowClick();
     std::optional<StartedJob> startJob(int row);
+    ProfileChoices profileChoices() const;
     void setSkinText(SkinObject *object, const QString &text);
 
     void execute(MainCommand command);
@@ -140,8 +148,11 @@ private:
     void fileInformation();
     void settingsDialog();
     void aboutWindow();
-    void cutterChecks();
-    void closeCutter();
+    // The preview, the clip cutter and the snapshot (main_preview.cpp).
+    void createPreview();
+    void previewCommand(MainCommand command);
+    void openCutter();
+    void takeSnapshot();
     void runBackground();
     void openLink(const QString &link);
     void bannerEvent(QEvent *event);
@@ -154,8 +165,6 @@ private:
 
     // Run state, owned here.
     std::optional<Edition> m_edition; // empty until the first show
-    bool m_previewing = false;
-    bool m_sliderDrag = false;
     struct BannerDrag {
         bool released = true;
         QPoint press;
@@ -184,8 +193,13 @@ private:
                    *cut_play_bar = nullptr, *cutplaypos = nullptr;
     } m_skinRefs;
     PositionBar m_convertBar;
-    PositionBar m_playBar;
-    PositionBar m_cutBar;
+    PreviewDisplay m_previewDisplay; // the preview's skin objects, read with the skin
+
+    std::unique_ptr<PreviewEngine> m_previewEngine;
+    std::unique_ptr<MainPreviewHost> m_previewHost;
+    std::unique_ptr<PreviewPlayback> m_playback;
+    std::unique_ptr<ClipCutter> m_cutter;
+    std::unique_ptr<Snapshot> m_snapshot;
 
     // Controls.
     QLineEdit *ed_output = nullptr;
@@ -197,7 +211,6 @@ private:
     QFrame *pl_back = nullptr;
     QComboBox *cb_audio = nullptr;
     QComboBox *cb_subtitle = nullptr;
-    QTimer *play_time = nullptr;
     std::map<QString, TImageButton *> m_buttons;
     std::map<QString, QMenu *> m_menus;
     CommandControls m_commandControls;

@@ -17,6 +17,10 @@ QString statusText(const JobStatus &status)
         return QStringLiteral("Failed");
     case JobState::Stopped:
         return QStringLiteral("Stop");
+    case JobState::Playing:
+        return QStringLiteral("Play");
+    case JobState::Paused:
+        return QStringLiteral("Pause");
     }
     return {};
 }

@@ -8,8 +8,9 @@
 #include <QString>
 
 // Waiting: a file added, not converted yet; Ready: a DVD title or chapter
-// listed, not converted yet.
-enum class JobState { Waiting, Ready, Running, Finished, Failed, Stopped };
+// listed, not converted yet. Playing and Paused: the row is being
+// previewed. Stopped: its run or its preview was stopped.
+enum class JobState { Waiting, Ready, Running, Finished, Failed, Stopped, Playing, Paused };
 
 struct JobStatus {
     JobState state = JobState::Waiting;
@@ -19,8 +20,8 @@ struct JobStatus {
     bool operator==(const JobStatus &) const = default;
 };
 
-// The Status column text: "Status", "Ready", "12.34%", "Finish", "Failed" or
-// "Stop".
+// The Status column text: "Status", "Ready", "12.34%", "Finish", "Failed",
+// "Stop", "Play" or "Pause".
 QString statusText(const JobStatus &status);
 
 struct Job {

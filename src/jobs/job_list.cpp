@@ -146,8 +146,11 @@ bool JobList::addOneFile(const QString &path)
     const std::optional<Toriginalinfo> job = jobRecordFromProbe(path, m_probe.results());
     if (!job)
         return false;
-    appendRow(Job{.original = *job, .clip = wholeClipOf(*job), .exactDuration = m_probe.results().exactDuration},
-              jobNameOf(path), path);
+    Job added;
+    added.original = *job;
+    added.clip = wholeClipOf(*job);
+    added.exactDuration = m_probe.results().exactDuration;
+    appendRow(added, jobNameOf(path), path);
     return true;
 }
 
@@ -323,6 +326,18 @@ void JobList::setStatus(int row, const JobStatus &status)
         return;
     m_jobs[row].status = status;
     m_lv->topLevelItem(row)->setText(kStatusColumn, statusText(status));
+}
+
+void JobList::setClipRange(int row, qint32 begin, qint32 end)
+{
+    m_jobs.at(row).clip.clipBegin = begin;
+    m_jobs.at(row).clip.clipEnd = end;
+}
+
+void JobList::setDuration(int row, const QString &timeCode)
+{
+    m_jobs.at(row).original.duration = timeCode;
+    m_lv->topLevelItem(row)->setText(kTimeColumn, timeCode);
 }
 
 QString JobList::caption(int row) const

@@ -84,6 +84,10 @@ public:
     void setChecked(int row, bool checked);
     // Sets a row's state and its Status column; a row that does not exist is skipped.
     void setStatus(int row, const JobStatus &status);
+    // The stretch of the row's source its job converts, in seconds (the clip cutter).
+    void setClipRange(int row, qint32 begin, qint32 end);
+    // The row's duration time code and its Time column.
+    void setDuration(int row, const QString &timeCode);
     QString caption(int row) const;
     const JobStatus &status(int row) const { return job(row).status; }
     QString statusColumn(int row) const;

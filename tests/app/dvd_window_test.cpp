@@ -4,6 +4,7 @@
 // is started with), batches through the real register.dat, and a list that
 // shows every column.
 
+#include "app/dvd_preview_source.h"
 #include "dvd_fixture.h"
 #include "dvd_media_checks.h"
 #include "main_window_fixture.h"
@@ -278,6 +279,36 @@ TEST_F(DvdWindowTest, AudioProfileFailedTitlesAndFileRowInOneBatch)
         {"ffprobe", "-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", out.file("Title_03.mp3")});
     EXPECT_EQ(streams.output, "audio\n");
     EXPECT_EQ(veltrix::test::ffprobeField(out.file("tone.mp3"), "stream=codec_name"), "mp3");
+}
+
+// The preview plays a DVD row's own sectors with the tracks chosen for it.
+TEST_F(DvdWindowTest, ADvdRowPreviewsItsSectorsAndTracks)
+{
+    Tfm_main &w = startDvd();
+    addDvd(testDvd().discRoot);
+    clickSkin("chapter");
+    clickRow(2);
+    tracks("cb_audio")->setCurrentIndex(1);
+    tracks("cb_subtitle")->setCurrentIndex(1);
+    const Job &chapter = w.jobs().job(2);
+    const DvdPreviewSource source = dvdPreviewSourceOf(chapter.convert, chapter.clip);
+    EXPECT_EQ(QDir(source.dvdFolder), QDir(qs(testDvd().discRoot)));
+    EXPECT_EQ(source.titleSet, 1);
+    EXPECT_EQ(source.sectors, std::vector<DvdSectorRange>({{chapter.convert.firstSector, chapter.convert.lastSector}}));
+    EXPECT_EQ(std::pair(source.audioStreamId, source.subtitleStreamId), std::pair(0xc0, 0x20));
+    const Job &title = w.jobs().job(0);
+    EXPECT_EQ(dvdPreviewSourceOf(title.convert, title.clip).sectors.size(), 3u) << "a title plays all its cells";
+    TConvertInfo gone = title.convert;
+    gone.ifoPath = qs(testDvd().discRoot + "/VIDEO_TS/VTS_07_0.IFO");
+    EXPECT_TRUE(dvdPreviewSourceOf(gone, title.clip).sectors.empty());
+
+    w.run(MainCommand::StartPreview);
+    ASSERT_TRUE(w.isPreviewing());
+    EXPECT_EQ(column(4)[2], "Play");
+    QTest::qWait(1000);
+    EXPECT_TRUE(w.isPreviewing()) << "the chapter still plays";
+    w.run(MainCommand::StopPreview);
+    EXPECT_TRUE(m_prompts.boxes().empty());
 }
 
 // Status and Output Size stay inside the narrowed lists, beside a scroll bar.

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTreeWidget>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
@@ -46,7 +47,12 @@ QString message(int n)
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1); }
+    void SetUp() override
+    {
+        ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1);
+        // The preview plays with the player's null outputs: no window, no sound.
+        ::setenv("VELTRIX_PREVIEW_OUTPUT", "null", 1);
+    }
     void TearDown() override
     {
         m_window.reset();
@@ -120,6 +126,24 @@ protected:
     {
         w.run(MainCommand::StopBatch);
         QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
+    }
+
+    // A real preview of a short clip, in an unchecked row of its own so that
+    // a batch leaves it out.
+    void beginPreview(Tfm_main &w)
+    {
+        const QString clip = QString::fromStdString(m_busyMedia.file("preview.mp4"));
+        if (!QFile::exists(clip)) {
+            veltrix::test::generateMedia("-f lavfi -i testsrc=size=64x48:rate=25:duration=30 -c:v libx264 "
+                                         "-preset ultrafast",
+                                         clip.toStdString());
+            m_prompts.fileAnswers.push_back({clip});
+            w.run(MainCommand::AddFiles);
+            w.jobs().setChecked(w.jobs().rowCount() - 1, false);
+        }
+        w.jobs().lv()->setCurrentItem(w.jobs().lv()->topLevelItem(0));
+        w.run(MainCommand::StartPreview);
+        ASSERT_TRUE(w.isPreviewing());
     }
 
     veltrix::test::TempDir m_settings;

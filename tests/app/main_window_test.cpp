@@ -156,10 +156,14 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
     for (const Busy &b : busy) {
         SCOPED_TRACE(b.name);
         // With no IFO file listed the toggle only switches the listing mode.
-        w.setPreviewing(false);
-        if (w.listingTitles() != b.titles)
+        if (w.listingTitles() != b.titles) {
+            w.run(MainCommand::StopPreview);
             w.run(MainCommand::ToggleListing);
-        w.setPreviewing(b.previewing);
+        }
+        if (b.previewing && !w.isPreviewing())
+            beginPreview(w);
+        if (!b.previewing)
+            w.run(MainCommand::StopPreview);
         if (b.converting && !w.isConverting())
             beginBusyBatch(w);
         m_prompts.shown.clear();
@@ -175,7 +179,6 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
         EXPECT_EQ(m_prompts.boxes()[0].text, message(b.message));
     }
     endBusyBatch(w);
-    w.setPreviewing(false);
 
     Tfm_dvdcutter *cutter = w.windows().fm_dvdcutter;
     cutter->show();
