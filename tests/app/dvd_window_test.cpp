@@ -281,8 +281,9 @@ TEST_F(DvdWindowTest, AudioProfileFailedTitlesAndFileRowInOneBatch)
     EXPECT_EQ(veltrix::test::ffprobeField(out.file("tone.mp3"), "stream=codec_name"), "mp3");
 }
 
-// The preview plays a DVD row's own sectors with the tracks chosen for it.
-TEST_F(DvdWindowTest, ADvdRowPreviewsItsSectorsAndTracks)
+// The preview plays a DVD row's own sectors with the tracks chosen for it,
+// and a snapshot reads them too.
+TEST_F(DvdWindowTest, ADvdRowPreviewsAndSnapshotsItsSectorsAndTracks)
 {
     Tfm_main &w = startDvd();
     addDvd(testDvd().discRoot);
@@ -308,7 +309,19 @@ TEST_F(DvdWindowTest, ADvdRowPreviewsItsSectorsAndTracks)
     QTest::qWait(1000);
     EXPECT_TRUE(w.isPreviewing()) << "the chapter still plays";
     w.run(MainCommand::StopPreview);
-    EXPECT_TRUE(m_prompts.boxes().empty());
+
+    // A snapshot of the title while its subtitle shows has the subtitle in it.
+    clickRow(0);
+    tracks("cb_subtitle")->setCurrentIndex(1);
+    veltrix::test::TempDir out;
+    child<QLineEdit>("ed_output")->setText(qs(out.path()));
+    w.run(MainCommand::StartPreview);
+    QTRY_VERIFY_WITH_TIMEOUT(object(&w, "play_time")->text() >= "00:00:03", 10000);
+    w.run(MainCommand::Snapshot);
+    w.run(MainCommand::StopPreview);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
+    ASSERT_TRUE(m_prompts.boxes().empty()) << m_prompts.boxes()[0].text.toStdString();
+    EXPECT_EQ(veltrix::test::subtitlePointsAt(out.file("Title_01.bmp"), 0), veltrix::test::kSubtitlePoints);
 }
 
 // Status and Output Size stay inside the narrowed lists, beside a scroll bar.
