@@ -3,6 +3,7 @@
 #include "app/command_guard.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
+#include "app/main_keys.h"
 #include "app/main_look.h"
 #include "app/product_info.h"
 #include "app/tfm_about.h"
@@ -103,6 +104,7 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
     createControls();
     createJobObjects();
     createMenus();
+    addMainKeys(this, m_jobs->lv());
     createTray();
     FormCreate();
 }
@@ -125,7 +127,7 @@ void Tfm_main::createControls()
         const QString name = QString::fromLatin1(design.name);
         auto *button = new TImageButton(name, QString::fromLatin1(design.hint), m_folder, this);
         button->installEventFilter(this);
-        connect(button, &QAbstractButton::clicked, this, [this, name] { run(buttonCommand(name)); });
+        connect(button, &QAbstractButton::clicked, this, [this, name] { runPressed(buttonCommand(name)); });
         m_buttons[name] = button;
         m_commandControls.add(button);
     }
@@ -212,10 +214,24 @@ void Tfm_main::createJobObjects()
                          .afterBatchAction = [this] { return static_cast<AfterBatchAction>(m_settings.finishAction); },
                          .refreshCommands = [this] { refreshCommands(); }},
                         this);
-    connect(&m_run, &EncoderRun::displayChanged, this, [this](qint32 barValue, const QString &statusLine) {
-        m_convertBar.show(barValue);
-        setSkinText(m_skinRefs.hint, statusLine);
-    });
+    m_display = std::make_unique<ConversionDisplay>(ConversionDisplay::Surface{
+        .showBar = [this](qint32 value) { m_convertBar.show(value); },
+        .greyBar =
+            [this](bool greyed) {
+                // A bar whose state is off is painted grey.
+                if (!m_skinRefs.convertpos)
+                    return;
+                m_skinRefs.convertpos->commonFacet()->setState(!greyed);
+                m_skinRefs.convertpos->commonFacet()->redraw();
+            },
+        .showHint = [this](const QString &text) { setSkinText(m_skinRefs.hint, text); }});
+    connect(&m_run, &EncoderRun::displayChanged, this,
+            [this](qint32 barValue, const QString &statusLine) { m_display->runDisplay(barValue, statusLine); });
+    connect(&m_run, &EncoderRun::runEnded, this, [this] { m_display->runEnded(); });
+    connect(m_batch, &Batch::pausedChanged, this,
+            [this](bool paused) { m_display->setPaused(paused, m_run.lastStatusText()); });
+    connect(m_batch, &Batch::batchStarted, this, [this] { m_display->batchStarted(); });
+    connect(m_batch, &Batch::batchEnded, this, [this](const BatchTally &tally) { m_display->batchEnded(tally); });
 
     m_picker = new ProfilePicker(
         this, m_folder,

@@ -6,15 +6,19 @@
 
 #include "app/app_settings.h"
 #include "app/command_controls.h"
+#include "app/conversion_display.h"
 #include "app/edition.h"
 #include "app/main_commands.h"
+#include "app/press_debounce.h"
 #include "app/product_record.h"
 #include "engine/encoder_run.h"
 #include "platform/skin/position_bar.h"
 #include "platform/skin/skin.h"
 #include "ui_text/message_table.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -67,6 +71,7 @@ public:
 
     // Runs one command; an error it raises is reported and the window goes on.
     void run(MainCommand command);
+    void run(const std::function<void()> &command);
 
     // Skin events.
     void Skin1Click(QWidget *sender, SkinObject *source);
@@ -132,6 +137,10 @@ private:
     void cutterChecks();
     void closeCutter();
     void runBackground();
+    // Runs the command of a pressed button or skin object; a second press
+    // on the Start/Stop pill within half a second of the last one that
+    // counted is taken as part of it and ignored.
+    void runPressed(MainCommand command);
     void openLink(const QString &link);
     void bannerEvent(QEvent *event);
 
@@ -172,6 +181,9 @@ private:
                    *cut_play_bar = nullptr, *cutplaypos = nullptr;
     } m_skinRefs;
     PositionBar m_convertBar;
+    std::unique_ptr<ConversionDisplay> m_display;
+    PressDebounce m_pillPresses;
+    QElapsedTimer m_pillClock;
     PositionBar m_playBar;
     PositionBar m_cutBar;
 

@@ -41,6 +41,22 @@ void Tfm_main::run(MainCommand command)
     runGuarded(m_prompts, [this, command] { execute(command); });
 }
 
+void Tfm_main::run(const std::function<void()> &command)
+{
+    runGuarded(m_prompts, command);
+}
+
+void Tfm_main::runPressed(MainCommand command)
+{
+    if (command == MainCommand::StartBatch || command == MainCommand::StopBatch) {
+        if (!m_pillClock.isValid())
+            m_pillClock.start();
+        if (!m_pillPresses.accept(m_pillClock.elapsed()))
+            return;
+    }
+    run(command);
+}
+
 void Tfm_main::execute(MainCommand command)
 {
     using C = MainCommand;
@@ -98,7 +114,7 @@ void Tfm_main::execute(MainCommand command)
 
 void Tfm_main::Skin1Click(QWidget *, SkinObject *source)
 {
-    run(skinClickCommand(source->name()));
+    runPressed(skinClickCommand(source->name()));
 }
 
 void Tfm_main::Skin1MouseMove(QWidget *, SkinObject *source, int, int)

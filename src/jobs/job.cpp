@@ -9,6 +9,8 @@ QString statusText(const JobStatus &status)
         return QStringLiteral("Status");
     case JobState::Running:
         return progressText(status.progress);
+    case JobState::Paused:
+        return QStringLiteral("Paused");
     case JobState::Finished:
         return QStringLiteral("Finish");
     case JobState::Failed:

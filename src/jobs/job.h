@@ -6,19 +6,33 @@
 #include "jobs/job_records.h"
 
 #include <QString>
+#include <QStringList>
 
-enum class JobState { Waiting, Running, Finished, Failed, Stopped };
+enum class JobState { Waiting, Running, Paused, Finished, Failed, Stopped };
 
 struct JobStatus {
     JobState state = JobState::Waiting;
-    qint32 progress = 0; // 0 to 10000 while running
+    qint32 progress = 0; // 0 to 10000 while running or paused
+    QString reason;      // why a Failed job failed, in the user's words
 
-    static JobStatus running(qint32 progress) { return {JobState::Running, progress}; }
+    static JobStatus running(qint32 progress) { return {JobState::Running, progress, {}}; }
+    static JobStatus paused(qint32 progress) { return {JobState::Paused, progress, {}}; }
+    static JobStatus failed(const QString &reason) { return {JobState::Failed, 0, reason}; }
     bool operator==(const JobStatus &) const = default;
 };
 
-// The Status column text: "Status", "12.34%", "Finish", "Failed" or "Stop".
+// The Status column text: "Status", "12.34%", "Paused", "Finish", "Failed"
+// or "Stop".
 QString statusText(const JobStatus &status);
+
+// What the last run of a job left behind.
+struct JobRunRecord {
+    QString commandLine;
+    QStringList lastLines; // the encoder's last lines, oldest first
+    QString logFile;       // the whole log; empty when none could be written
+    QString logProblem;    // why no log was written
+    bool operator==(const JobRunRecord &) const = default;
+};
 
 struct Job {
     Toriginalinfo original;
@@ -28,5 +42,6 @@ struct Job {
     // file loses its last fraction of a second.
     QString exactDuration;
     JobStatus status;
+    JobRunRecord lastRun; // empty until the job has been started
     bool operator==(const Job &) const = default;
 };

@@ -110,8 +110,10 @@ protected:
 
 TEST_F(ProductInfoFile, SystemDataFoldersComeBeforeTheExecutablesShareFolder)
 {
+    // Last the installed layout, whose executable folder is <prefix>/lib/veltrix.
     EXPECT_EQ(productInfoFolders(executableFolder()),
-              (QStringList{q(system1.file("veltrix")), q(system2.file("veltrix")), q(install.file("share/veltrix"))}));
+              (QStringList{q(system1.file("veltrix")), q(system2.file("veltrix")), q(install.file("share/veltrix")),
+                           QDir::cleanPath(q(install.file("bin")) + "/../../share/veltrix")}));
 }
 
 TEST_F(ProductInfoFile, TheRecordOfTheEditionGivesItsLinks)
