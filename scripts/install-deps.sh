@@ -13,7 +13,7 @@ packages=(
   libsimpleini-dev
   googletest libgtest-dev
   xvfb xauth libx11-dev
-  desktop-file-utils
+  desktop-file-utils dbus-daemon
 )
 
 missing=()
