@@ -2,7 +2,7 @@
 // A second press that follows the first too closely, as in a double click,
 // is taken as part of the first and ignored.
 
-#include <QtGlobal>
+#include <QElapsedTimer>
 #include <optional>
 
 inline constexpr qint64 kPressDebounceMs = 500;
@@ -19,7 +19,15 @@ public:
         m_lastAccepted = nowMs;
         return true;
     }
+    // Whether a press now counts.
+    bool acceptNow()
+    {
+        if (!m_clock.isValid())
+            m_clock.start();
+        return accept(m_clock.elapsed());
+    }
 
 private:
+    QElapsedTimer m_clock;
     std::optional<qint64> m_lastAccepted;
 };

@@ -16,7 +16,6 @@
 #include "platform/skin/skin.h"
 #include "ui_text/message_table.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -119,6 +118,8 @@ private:
     void createMenus();
     void createJobObjects();
     void createTray();
+    // What the conversion bar and the hint line show around a batch.
+    void createConversionDisplay();
     void loadSkin();
     void showNameBanner();
     void applyEditionLayout(const EditionLayout &layout);
@@ -183,7 +184,6 @@ private:
     PositionBar m_convertBar;
     std::unique_ptr<ConversionDisplay> m_display;
     PressDebounce m_pillPresses;
-    QElapsedTimer m_pillClock;
     PositionBar m_playBar;
     PositionBar m_cutBar;
 

@@ -48,12 +48,9 @@ void Tfm_main::run(const std::function<void()> &command)
 
 void Tfm_main::runPressed(MainCommand command)
 {
-    if (command == MainCommand::StartBatch || command == MainCommand::StopBatch) {
-        if (!m_pillClock.isValid())
-            m_pillClock.start();
-        if (!m_pillPresses.accept(m_pillClock.elapsed()))
-            return;
-    }
+    const bool pill = command == MainCommand::StartBatch || command == MainCommand::StopBatch;
+    if (pill && !m_pillPresses.acceptNow())
+        return;
     run(command);
 }
 
