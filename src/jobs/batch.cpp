@@ -167,7 +167,7 @@ void Batch::markEnded(int row, const RunOutcome &outcome)
     // there (a partial or empty file) is its own and goes.
     if (!done)
         QFile::remove(output);
-    m_jobs.setStatus(row, done ? JobStatus{JobState::Finished} : JobStatus::failed(reason));
+    m_jobs.setStatus(row, done ? JobStatus{JobState::Finished, 0, {}} : JobStatus::failed(reason));
     ++(done ? m_tally.finished : m_tally.failed);
 }
 
@@ -196,7 +196,7 @@ void Batch::stop()
     // A paused run is continued and terminated; its release follows as for any end.
     m_run.stop();
     m_jobs.setLastRun(m_position, m_log.record());
-    m_jobs.setStatus(m_position, {JobState::Stopped});
+    m_jobs.setStatus(m_position, {JobState::Stopped, 0, {}});
     ++m_tally.stopped;
     m_run.barUpdate(0);
     leave(true);
