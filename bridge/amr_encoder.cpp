@@ -34,40 +34,40 @@ Mode amrModeForBitRate(std::optional<long> bitsPerSecond)
     return best;
 }
 
-AmrEncoder::AmrEncoder(Mode mode) : state_(Encoder_Interface_init(0)), mode_(mode) {}
+AmrEncoder::AmrEncoder(Mode mode) : m_state(Encoder_Interface_init(0)), m_mode(mode) {}
 
 AmrEncoder::~AmrEncoder()
 {
-    if (state_)
-        Encoder_Interface_exit(state_);
+    if (m_state)
+        Encoder_Interface_exit(m_state);
 }
 
 void AmrEncoder::encode(std::string_view pcm, std::string& frames)
 {
     // Whole frames straight from the input; only the remainder is copied.
-    if (!pending_.empty()) {
-        const std::size_t take = std::min(kFrameBytes - pending_.size(), pcm.size());
-        pending_.append(pcm.substr(0, take));
+    if (!m_pending.empty()) {
+        const std::size_t take = std::min(kFrameBytes - m_pending.size(), pcm.size());
+        m_pending.append(pcm.substr(0, take));
         pcm.remove_prefix(take);
-        if (pending_.size() < kFrameBytes)
+        if (m_pending.size() < kFrameBytes)
             return;
-        encodeFrame(reinterpret_cast<const unsigned char*>(pending_.data()), frames);
-        pending_.clear();
+        encodeFrame(reinterpret_cast<const unsigned char*>(m_pending.data()), frames);
+        m_pending.clear();
     }
     while (pcm.size() >= kFrameBytes) {
         encodeFrame(reinterpret_cast<const unsigned char*>(pcm.data()), frames);
         pcm.remove_prefix(kFrameBytes);
     }
-    pending_.assign(pcm);
+    m_pending.assign(pcm);
 }
 
 void AmrEncoder::flush(std::string& frames)
 {
-    if (pending_.empty())
+    if (m_pending.empty())
         return;
-    pending_.resize(kFrameBytes, '\0');
-    encodeFrame(reinterpret_cast<const unsigned char*>(pending_.data()), frames);
-    pending_.clear();
+    m_pending.resize(kFrameBytes, '\0');
+    encodeFrame(reinterpret_cast<const unsigned char*>(m_pending.data()), frames);
+    m_pending.clear();
 }
 
 void AmrEncoder::encodeFrame(const unsigned char* pcm, std::string& frames)
@@ -76,7 +76,7 @@ void AmrEncoder::encodeFrame(const unsigned char* pcm, std::string& frames)
     for (int i = 0; i < kSamplesPerFrame; ++i)
         samples[i] = static_cast<short>(pcm[2 * i] | (pcm[2 * i + 1] << 8));
     std::array<unsigned char, 64> out;  // the largest frame (MR122) is 32 bytes
-    const int n = Encoder_Interface_Encode(state_, mode_, samples.data(), out.data(), 0);
+    const int n = Encoder_Interface_Encode(m_state, m_mode, samples.data(), out.data(), 0);
     if (n > 0)
         frames.append(reinterpret_cast<const char*>(out.data()), static_cast<std::size_t>(n));
 }

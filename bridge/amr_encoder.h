@@ -22,7 +22,7 @@ public:
     AmrEncoder(const AmrEncoder&) = delete;
     AmrEncoder& operator=(const AmrEncoder&) = delete;
 
-    bool valid() const { return state_ != nullptr; }
+    bool valid() const { return m_state != nullptr; }
 
     // Appends the frames completed by this PCM to `frames`; an incomplete
     // frame waits for more input.
@@ -35,9 +35,9 @@ public:
 private:
     void encodeFrame(const unsigned char* pcm, std::string& frames);
 
-    void* state_;
-    Mode mode_;
-    std::string pending_;
+    void* m_state;
+    Mode m_mode;
+    std::string m_pending;
 };
 
 } // namespace veltrix::bridge

@@ -23,7 +23,7 @@ std::string temporaryTemplate(const std::string& finalPath)
 
 } // namespace
 
-AmrFileWriter::AmrFileWriter(std::string finalPath) : finalPath_(std::move(finalPath)) {}
+AmrFileWriter::AmrFileWriter(std::string finalPath) : m_finalPath(std::move(finalPath)) {}
 
 AmrFileWriter::~AmrFileWriter()
 {
@@ -32,19 +32,19 @@ AmrFileWriter::~AmrFileWriter()
 
 bool AmrFileWriter::open(std::string& error)
 {
-    std::string pattern = temporaryTemplate(finalPath_);
+    std::string pattern = temporaryTemplate(m_finalPath);
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
-    fd_ = mkostemp(buffer.data(), O_CLOEXEC);
-    if (fd_ < 0) {
+    m_fd = mkostemp(buffer.data(), O_CLOEXEC);
+    if (m_fd < 0) {
         error = std::strerror(errno);
         return false;
     }
-    tempPath_ = buffer.data();
+    m_tempPath = buffer.data();
     // mkostemp creates 0600; give the file the permissions a plain create would.
     const mode_t mask = umask(0);
     umask(mask);
-    fchmod(fd_, 0666 & ~mask);
+    fchmod(m_fd, 0666 & ~mask);
 
     if (!append(kAmrHeader)) {
         error = std::strerror(errno);
@@ -56,53 +56,53 @@ bool AmrFileWriter::open(std::string& error)
 
 bool AmrFileWriter::append(std::string_view bytes)
 {
-    if (fd_ < 0)
+    if (m_fd < 0)
         return false;
     while (!bytes.empty()) {
-        const ssize_t n = write(fd_, bytes.data(), bytes.size());
+        const ssize_t n = write(m_fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
-        bytesWritten_ += static_cast<std::uint64_t>(n);
+        m_bytesWritten += static_cast<std::uint64_t>(n);
     }
     return true;
 }
 
 bool AmrFileWriter::commit(bool replace, std::string& error)
 {
-    if (fd_ < 0) {
+    if (m_fd < 0) {
         error = "file is not open";
         return false;
     }
-    const bool closed = close(fd_) == 0;
-    fd_ = -1;
+    const bool closed = close(m_fd) == 0;
+    m_fd = -1;
     if (!closed) {
         error = std::strerror(errno);
         discard();
         return false;
     }
     const int flags = replace ? 0 : RENAME_NOREPLACE;
-    if (renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, finalPath_.c_str(), flags) != 0) {
+    if (renameat2(AT_FDCWD, m_tempPath.c_str(), AT_FDCWD, m_finalPath.c_str(), flags) != 0) {
         error = std::strerror(errno);
         discard();
         return false;
     }
-    tempPath_.clear();
+    m_tempPath.clear();
     return true;
 }
 
 void AmrFileWriter::discard()
 {
-    if (fd_ >= 0) {
-        close(fd_);
-        fd_ = -1;
+    if (m_fd >= 0) {
+        close(m_fd);
+        m_fd = -1;
     }
-    if (!tempPath_.empty()) {
-        unlink(tempPath_.c_str());
-        tempPath_.clear();
+    if (!m_tempPath.empty()) {
+        unlink(m_tempPath.c_str());
+        m_tempPath.clear();
     }
 }
 

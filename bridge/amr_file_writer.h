@@ -20,7 +20,7 @@ public:
     bool open(std::string& error);
     bool append(std::string_view bytes);
     // Bytes in the file so far, header included.
-    std::uint64_t bytesWritten() const { return bytesWritten_; }
+    std::uint64_t bytesWritten() const { return m_bytesWritten; }
 
     // Moves the file to its final name; with replace == false an existing
     // file there is left alone and commit() fails.
@@ -28,10 +28,10 @@ public:
     void discard();
 
 private:
-    std::string finalPath_;
-    std::string tempPath_;
-    int fd_ = -1;
-    std::uint64_t bytesWritten_ = 0;
+    std::string m_finalPath;
+    std::string m_tempPath;
+    int m_fd = -1;
+    std::uint64_t m_bytesWritten = 0;
 };
 
 } // namespace veltrix::bridge

@@ -12,7 +12,7 @@
 
 namespace veltrix::bridge {
 
-int runAmrJob(const std::string& ffmpegPath, const CommandLine& command, OutputSink& out)
+int runAmrJob(const std::string& ffmpegPath, const CommandLine& command, OutputSink& out, InputSource* input)
 {
     const std::string output = *command.outputPath();
 
@@ -48,7 +48,7 @@ int runAmrJob(const std::string& ffmpegPath, const CommandLine& command, OutputS
         return formatBitrate(file.bytesWritten(), outTimeUs);
     };
 
-    const int code = runConversion(ffmpegPath, ffmpegPcmArguments(command.args()), out, &consumer);
+    const int code = runConversion(ffmpegPath, ffmpegPcmArguments(command.args()), out, {&consumer, input});
     if (code != 0)
         return code;  // the writer removes the temporary file
 

@@ -12,42 +12,42 @@ CapturedStderr::CapturedStderr()
 {
     // A memory file has no size limit and never blocks the writer, unlike a
     // pipe nobody reads until the end.
-    memory_ = memfd_create("register.dat-stderr", MFD_CLOEXEC);
-    if (memory_ < 0)
+    m_memory = memfd_create("register.dat-stderr", MFD_CLOEXEC);
+    if (m_memory < 0)
         return;
-    saved_ = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
-    if (saved_ < 0 || dup2(memory_, STDERR_FILENO) < 0) {
-        if (saved_ >= 0)
-            close(saved_);
-        saved_ = -1;
+    m_saved = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+    if (m_saved < 0 || dup2(m_memory, STDERR_FILENO) < 0) {
+        if (m_saved >= 0)
+            close(m_saved);
+        m_saved = -1;
     }
 }
 
 CapturedStderr::~CapturedStderr()
 {
     restore();
-    if (memory_ >= 0)
-        close(memory_);
+    if (m_memory >= 0)
+        close(m_memory);
 }
 
 void CapturedStderr::restore()
 {
-    if (saved_ < 0)
+    if (m_saved < 0)
         return;
-    dup2(saved_, STDERR_FILENO);
-    close(saved_);
-    saved_ = -1;
+    dup2(m_saved, STDERR_FILENO);
+    close(m_saved);
+    m_saved = -1;
 }
 
 std::string CapturedStderr::finish()
 {
     restore();
     std::string text;
-    if (memory_ < 0 || lseek(memory_, 0, SEEK_SET) != 0)
+    if (m_memory < 0 || lseek(m_memory, 0, SEEK_SET) != 0)
         return text;
     std::array<char, 65536> buffer;
     for (;;) {
-        const ssize_t n = read(memory_, buffer.data(), buffer.size());
+        const ssize_t n = read(m_memory, buffer.data(), buffer.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

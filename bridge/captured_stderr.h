@@ -15,7 +15,7 @@ public:
     CapturedStderr& operator=(const CapturedStderr&) = delete;
 
     // False when standard error could not be redirected; it then stays as it was.
-    bool active() const { return saved_ >= 0; }
+    bool active() const { return m_saved >= 0; }
 
     // Restores standard error and returns what was written to it meanwhile.
     std::string finish();
@@ -23,8 +23,8 @@ public:
 private:
     void restore();
 
-    int memory_ = -1;
-    int saved_ = -1;
+    int m_memory = -1;
+    int m_saved = -1;
 };
 
 } // namespace veltrix::bridge

@@ -8,40 +8,40 @@
 
 namespace veltrix::bridge {
 
-CommandLine::CommandLine(std::vector<std::string> args) : args_(std::move(args)) {}
+CommandLine::CommandLine(std::vector<std::string> args) : m_args(std::move(args)) {}
 
 std::optional<std::string> CommandLine::outputPath() const
 {
-    if (args_.empty())
+    if (m_args.empty())
         return std::nullopt;
-    const std::string& last = args_.back();
+    const std::string& last = m_args.back();
     if (last.empty() || last.front() == '-')
         return std::nullopt;
     // "-i file" at the end is an input, not an output.
-    if (args_.size() >= 2 && args_[args_.size() - 2] == "-i")
+    if (m_args.size() >= 2 && m_args[m_args.size() - 2] == "-i")
         return std::nullopt;
     return last;
 }
 
 std::optional<std::string> CommandLine::probeInput() const
 {
-    if (args_.size() == 2 && args_[0] == "-i")
-        return args_[1];
+    if (m_args.size() == 2 && m_args[0] == "-i")
+        return m_args[1];
     return std::nullopt;
 }
 
 bool CommandLine::overwrite() const
 {
-    return std::find(args_.begin(), args_.end(), "-y") != args_.end();
+    return std::find(m_args.begin(), m_args.end(), "-y") != m_args.end();
 }
 
 std::optional<long> CommandLine::audioBitRate() const
 {
     std::optional<long> rate;
     // Stop before the last argument: it is the output, never an option value.
-    for (std::size_t i = 0; i + 2 < args_.size(); ++i) {
-        if (args_[i] == "-ab" || args_[i] == "-b:a") {
-            if (auto parsed = parseBitRate(args_[i + 1]))
+    for (std::size_t i = 0; i + 2 < m_args.size(); ++i) {
+        if (m_args[i] == "-ab" || m_args[i] == "-b:a") {
+            if (auto parsed = parseBitRate(m_args[i + 1]))
                 rate = parsed;
         }
     }
@@ -50,10 +50,10 @@ std::optional<long> CommandLine::audioBitRate() const
 
 std::optional<std::string> CommandLine::bitRateError() const
 {
-    for (std::size_t i = 0; i + 1 < args_.size(); ++i) {
-        if (args_[i] != "-ab" && args_[i] != "-b:a")
+    for (std::size_t i = 0; i + 1 < m_args.size(); ++i) {
+        if (m_args[i] != "-ab" && m_args[i] != "-b:a")
             continue;
-        const std::string& text = args_[i + 1];
+        const std::string& text = m_args[i + 1];
         const std::optional<double> value = readBitRate(text);
         if (!value || parseBitRate(text))
             continue;
@@ -61,7 +61,7 @@ std::optional<std::string> CommandLine::bitRateError() const
         std::snprintf(number, sizeof number, "%f", *value);
         char highest[32];
         std::snprintf(highest, sizeof highest, "%g", kMaxBitRate);
-        const std::string option = args_[i].substr(1);
+        const std::string option = m_args[i].substr(1);
         return std::string("Value ") + number + " for parameter '" + option + "' out of range [0 - " + highest
                + "]\r\nError setting option " + option + " to value " + text + ".\r\n";
     }

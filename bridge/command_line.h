@@ -12,7 +12,7 @@ class CommandLine {
 public:
     explicit CommandLine(std::vector<std::string> args);
 
-    const std::vector<std::string>& args() const { return args_; }
+    const std::vector<std::string>& args() const { return m_args; }
 
     // The last argument when it names an output file; a bare probe
     // ("-i file") has none.
@@ -38,7 +38,7 @@ public:
     bool wantsAmrOutput() const;
 
 private:
-    std::vector<std::string> args_;
+    std::vector<std::string> m_args;
 };
 
 // The highest bit rate register.dat passes on, in bit/s.

@@ -21,11 +21,11 @@ std::string DescriptionRelay::relay(std::string_view line)
 {
     const std::size_t indent = indentOf(line);
     // Every line ffmpeg prints for a tag is indented deeper than its heading.
-    if (metadataIndent_ && indent > *metadataIndent_)
+    if (m_metadataIndent && indent > *m_metadataIndent)
         return {};
-    metadataIndent_.reset();
+    m_metadataIndent.reset();
     if (line.substr(indent) == "Metadata:") {
-        metadataIndent_ = indent;
+        m_metadataIndent = indent;
         return {};
     }
     if (isStatsReportLine(line))

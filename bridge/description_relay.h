@@ -26,7 +26,7 @@ public:
 
 private:
     // Indentation of the "Metadata:" heading whose block is being left out.
-    std::optional<std::size_t> metadataIndent_;
+    std::optional<std::size_t> m_metadataIndent;
 };
 
 } // namespace veltrix::bridge

@@ -1,10 +1,96 @@
 #include "dvd_input.h"
 
-namespace veltrix::bridge {
+#include "dvd_title_reader.h"
+#include "ffmpeg_process.h"
 
-std::vector<std::string> resolveDvdJobInput(std::vector<std::string> args)
+#include <algorithm>
+#include <cstdio>
+
+namespace veltrix::bridge {
+namespace {
+
+bool holds(const std::vector<std::string>& args, const char* option)
 {
-    return args;
+    return std::find(args.begin(), args.end(), option) != args.end();
+}
+
+std::string hex(const char* format, unsigned value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// ffmpeg names an MPEG audio stream by its full start code (0x1c0 for the
+// disc's 0xc0); the private streams (AC-3, DTS, LPCM, subtitles) by their
+// sub-stream id.
+std::string streamSpecifier(int id)
+{
+    const bool mpegAudio = id >= 0xc0 && id <= 0xdf;
+    return "0:i:" + hex("0x%x", static_cast<unsigned>(mpegAudio ? 0x100 + id : id));
+}
+
+std::string paletteText(const std::array<std::uint32_t, 16>& palette)
+{
+    std::string text;
+    for (std::uint32_t rgb : palette)
+        text += (text.empty() ? "" : ",") + hex("%06x", rgb & 0xffffffu);
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string>& args, std::size_t inputAt,
+                                            const DvdJobInput& input, double startLead)
+{
+    std::vector<std::string> out(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(inputAt) - 1);
+    out.insert(out.end(), {"-probesize", "50M", "-analyzeduration", "30M"});
+    const bool video = !holds(args, "-vn");
+    const bool subtitle = video && input.subtitleStream != 0;
+    if (subtitle && input.palette)
+        out.insert(out.end(), {"-palette:s", paletteText(*input.palette)});
+    out.insert(out.end(), {"-i", "pipe:" + std::to_string(kInputChildFd)});
+
+    const double skip = startLead + input.begin.value_or(0);
+    if (skip >= 0.001) {
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "%.3f", skip);
+        out.insert(out.end(), {"-ss", seconds});
+    }
+    if (input.end)
+        out.insert(out.end(), {"-t", std::to_string(*input.end - input.begin.value_or(0))});
+    if (subtitle)
+        out.insert(out.end(), {"-filter_complex", "[0:v:0][" + streamSpecifier(input.subtitleStream) + "]overlay[v]",
+                               "-map", "[v]"});
+    else if (video)
+        out.insert(out.end(), {"-map", "0:v:0"});
+    if (input.audioStream != 0 && !holds(args, "-an"))
+        out.insert(out.end(), {"-map", streamSpecifier(input.audioStream)});
+
+    out.insert(out.end(), args.begin() + static_cast<std::ptrdiff_t>(inputAt) + 1, args.end());
+    return out;
+}
+
+ResolvedInput resolveDvdJobInput(std::vector<std::string> args)
+{
+    ResolvedInput resolved;
+    const auto dash = std::find(args.begin(), args.end(), "-i");
+    if (dash == args.end() || dash + 1 == args.end() || !isDvdJobInput(*(dash + 1))) {
+        resolved.args = std::move(args);
+        return resolved;
+    }
+    const std::size_t inputAt = static_cast<std::size_t>(dash - args.begin()) + 1;
+    const std::optional<DvdJobInput> input = parseDvdJobInput(args[inputAt]);
+    if (!input) {
+        resolved.error = "the DVD job input is damaged: add the DVD to the list again";
+        return resolved;
+    }
+    auto reader = std::make_unique<DvdTitleReader>();
+    if (!reader->open(*input, resolved.error))
+        return resolved;
+    resolved.args = dvdFfmpegArguments(args, inputAt, *input, reader->startLead());
+    resolved.feed = std::move(reader);
+    return resolved;
 }
 
 } // namespace veltrix::bridge

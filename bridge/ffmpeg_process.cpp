@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 namespace veltrix::bridge {
 namespace {
@@ -48,23 +49,28 @@ void closeFd(int& fd)
     fd = -1;
 }
 
-// A pipe whose write end is moved above the descriptor numbers the child
+// A pipe whose child end is moved above the descriptor numbers the child
 // will use, so the dup2() calls in the child cannot overwrite each other.
-bool makeChildPipe(int& readEnd, int& writeEnd)
+// The parent's end is non-blocking. `childWrites` tells the direction.
+bool makeChildPipe(int& parentEnd, int& childEnd, bool childWrites = true)
 {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
         return false;
-    readEnd = fds[0];
-    writeEnd = fcntl(fds[1], F_DUPFD_CLOEXEC, 10);
-    close(fds[1]);
-    if (writeEnd < 0) {
-        closeFd(readEnd);
+    const int child = childWrites ? 1 : 0;
+    parentEnd = fds[1 - child];
+    childEnd = fcntl(fds[child], F_DUPFD_CLOEXEC, 10);
+    close(fds[child]);
+    if (childEnd < 0) {
+        closeFd(parentEnd);
         return false;
     }
-    fcntl(readEnd, F_SETFL, fcntl(readEnd, F_GETFL) | O_NONBLOCK);
+    fcntl(parentEnd, F_SETFL, fcntl(parentEnd, F_GETFL) | O_NONBLOCK);
     return true;
 }
+
+// Input data flows better through a larger pipe: fewer wake-ups per second.
+constexpr int kInputPipeBytes = 1 << 20;
 
 } // namespace
 
@@ -77,26 +83,30 @@ std::string locateFfmpeg()
 FfmpegProcess::~FfmpegProcess()
 {
     killAndWait();
-    closeFd(diagnosticsFd_);
-    closeFd(progressFd_);
-    closeFd(pcmFd_);
+    closeFd(m_diagnosticsFd);
+    closeFd(m_progressFd);
+    closeFd(m_pcmFd);
+    closeFd(m_inputFd);
 }
 
 bool FfmpegProcess::start(const std::string& program, const std::vector<std::string>& args,
-                          bool withPcmPipe, std::string& error)
+                          ExtraPipes extra, std::string& error)
 {
-    int diagWrite = -1, progressWrite = -1, pcmWrite = -1;
+    int diagWrite = -1, progressWrite = -1, pcmWrite = -1, inputRead = -1;
     const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
-    bool ok = devNull >= 0 && makeChildPipe(diagnosticsFd_, diagWrite)
-              && makeChildPipe(progressFd_, progressWrite)
-              && (!withPcmPipe || makeChildPipe(pcmFd_, pcmWrite));
+    bool ok = devNull >= 0 && makeChildPipe(m_diagnosticsFd, diagWrite)
+              && makeChildPipe(m_progressFd, progressWrite)
+              && (!extra.pcm || makeChildPipe(m_pcmFd, pcmWrite))
+              && (!extra.input || makeChildPipe(m_inputFd, inputRead, false));
     if (!ok) {
         error = std::string("cannot create pipes: ") + std::strerror(errno);
-        for (int fd : {devNull, diagWrite, progressWrite, pcmWrite})
+        for (int fd : {devNull, diagWrite, progressWrite, pcmWrite, inputRead})
             if (fd >= 0)
                 close(fd);
         return false;
     }
+    if (m_inputFd >= 0)
+        fcntl(m_inputFd, F_SETPIPE_SZ, kInputPipeBytes);
 
     // Everything the child touches is prepared before fork().
     std::vector<char*> argv;
@@ -110,9 +120,9 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
     int forkErrno = 0;
     {
         SignalBlock block;
-        pid_ = fork();
+        m_pid = fork();
         forkErrno = errno;
-        if (pid_ == 0) {
+        if (m_pid == 0) {
             // Child: same process group as the bridge on purpose.
             prctl(PR_SET_PDEATHSIG, SIGKILL);
             if (getppid() != parent)
@@ -121,12 +131,13 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
             dup2(diagWrite, STDOUT_FILENO);
             dup2(diagWrite, STDERR_FILENO);
             dup2(progressWrite, kProgressChildFd);
-            int firstUnused = kProgressChildFd + 1;
-            if (pcmWrite >= 0) {
-                dup2(pcmWrite, kPcmChildFd);
-                firstUnused = kPcmChildFd + 1;
+            for (const auto& [from, to] : {std::pair{pcmWrite, kPcmChildFd}, std::pair{inputRead, kInputChildFd}}) {
+                if (from >= 0)
+                    dup2(from, to);
+                else
+                    close(to);
             }
-            close_range(static_cast<unsigned>(firstUnused), ~0U, 0);
+            close_range(static_cast<unsigned>(kInputChildFd + 1), ~0U, 0);
             resetSignalsInChild();
             execv(program.c_str(), argv.data());
             [[maybe_unused]] const ssize_t n =
@@ -135,11 +146,11 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
         }
     }
 
-    for (int fd : {devNull, diagWrite, progressWrite, pcmWrite})
+    for (int fd : {devNull, diagWrite, progressWrite, pcmWrite, inputRead})
         if (fd >= 0)
             close(fd);
 
-    if (pid_ < 0) {
+    if (m_pid < 0) {
         error = std::string("cannot start ffmpeg: ") + std::strerror(forkErrno);
         return false;
     }
@@ -149,47 +160,47 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
     return true;
 }
 
-FfmpegProcess::ReadEnds FfmpegProcess::takeReadEnds()
+FfmpegProcess::ParentEnds FfmpegProcess::takeParentEnds()
 {
-    ReadEnds ends{diagnosticsFd_, progressFd_, pcmFd_};
-    diagnosticsFd_ = progressFd_ = pcmFd_ = -1;
+    ParentEnds ends{m_diagnosticsFd, m_progressFd, m_pcmFd, m_inputFd};
+    m_diagnosticsFd = m_progressFd = m_pcmFd = m_inputFd = -1;
     return ends;
 }
 
 bool FfmpegProcess::reap()
 {
-    if (exited_ || pid_ <= 0)
-        return exited_;
+    if (m_exited || m_pid <= 0)
+        return m_exited;
     int status = 0;
     pid_t r;
     do {
-        r = waitpid(pid_, &status, WNOHANG);
+        r = waitpid(m_pid, &status, WNOHANG);
     } while (r < 0 && errno == EINTR);
-    if (r == pid_) {
-        exited_ = true;
+    if (r == m_pid) {
+        m_exited = true;
         if (WIFEXITED(status))
-            exitCode_ = WEXITSTATUS(status);
+            m_exitCode = WEXITSTATUS(status);
         else if (WIFSIGNALED(status))
-            exitCode_ = 128 + WTERMSIG(status);
+            m_exitCode = 128 + WTERMSIG(status);
     }
-    return exited_;
+    return m_exited;
 }
 
 void FfmpegProcess::sendSignal(int sig) const
 {
-    if (pid_ > 0 && !exited_)
-        kill(pid_, sig);
+    if (m_pid > 0 && !m_exited)
+        kill(m_pid, sig);
 }
 
 void FfmpegProcess::killAndWait()
 {
-    if (pid_ <= 0 || exited_)
+    if (m_pid <= 0 || m_exited)
         return;
-    kill(pid_, SIGKILL);
+    kill(m_pid, SIGKILL);
     int status = 0;
-    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
     }
-    exited_ = true;
+    m_exited = true;
 }
 
 } // namespace veltrix::bridge

@@ -10,6 +10,14 @@ namespace veltrix::bridge {
 // "pipe:<n>".
 constexpr int kProgressChildFd = 3;
 constexpr int kPcmChildFd = 4;
+constexpr int kInputChildFd = 5;
+
+// The pipes beyond output and progress that a run needs: raw audio from
+// ffmpeg, input data to ffmpeg.
+struct ExtraPipes {
+    bool pcm = false;
+    bool input = false;
+};
 
 // The ffmpeg program to run: $VELTRIX_FFMPEG if set, else "ffmpeg" found on
 // PATH. Empty when nothing executable is found.
@@ -18,7 +26,8 @@ std::string locateFfmpeg();
 // One running ffmpeg. It stays in the bridge's process group, so a signal to
 // the group reaches both, and gets SIGKILL should the bridge die first. Its
 // stdout and stderr share one pipe; -progress output arrives on a second
-// pipe and, optionally, raw audio on a third. Destroying a still running
+// pipe; optionally raw audio comes on a third and its input is fed through
+// a fourth. Destroying a still running
 // process kills and reaps it.
 class FfmpegProcess {
 public:
@@ -28,36 +37,38 @@ public:
     FfmpegProcess& operator=(const FfmpegProcess&) = delete;
 
     bool start(const std::string& program, const std::vector<std::string>& args,
-               bool withPcmPipe, std::string& error);
+               ExtraPipes extra, std::string& error);
 
-    pid_t pid() const { return pid_; }
+    pid_t pid() const { return m_pid; }
 
-    // The parent-side read ends (non-blocking, -1 when not used). Ownership
+    // The parent-side ends (non-blocking, -1 when not used). Ownership
     // passes to the caller, who closes them.
-    struct ReadEnds {
+    struct ParentEnds {
         int diagnostics = -1;
         int progress = -1;
         int pcm = -1;
+        int input = -1;  // write end
     };
-    ReadEnds takeReadEnds();
+    ParentEnds takeParentEnds();
 
     // Collects the exit status without blocking; true once ffmpeg has ended.
     bool reap();
-    bool exited() const { return exited_; }
+    bool exited() const { return m_exited; }
     // ffmpeg's exit code, or 128 + signal number when a signal ended it.
-    int exitCode() const { return exitCode_; }
+    int exitCode() const { return m_exitCode; }
 
     void sendSignal(int sig) const;
 
 private:
     void killAndWait();
 
-    pid_t pid_ = -1;
-    bool exited_ = false;
-    int exitCode_ = 255;
-    int diagnosticsFd_ = -1;
-    int progressFd_ = -1;
-    int pcmFd_ = -1;
+    pid_t m_pid = -1;
+    bool m_exited = false;
+    int m_exitCode = 255;
+    int m_diagnosticsFd = -1;
+    int m_progressFd = -1;
+    int m_pcmFd = -1;
+    int m_inputFd = -1;
 };
 
 } // namespace veltrix::bridge

@@ -2,32 +2,32 @@
 
 namespace veltrix::bridge {
 
-LineSplitter::LineSplitter(LineHandler onLine) : onLine_(std::move(onLine)) {}
+LineSplitter::LineSplitter(LineHandler onLine) : m_onLine(std::move(onLine)) {}
 
 void LineSplitter::feed(std::string_view bytes)
 {
-    pending_.append(bytes);
+    m_pending.append(bytes);
     std::size_t start = 0;
-    for (std::size_t nl = pending_.find('\n'); nl != std::string::npos;
-         nl = pending_.find('\n', start)) {
-        std::string_view line(pending_.data() + start, nl - start);
+    for (std::size_t nl = m_pending.find('\n'); nl != std::string::npos;
+         nl = m_pending.find('\n', start)) {
+        std::string_view line(m_pending.data() + start, nl - start);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        onLine_(line);
+        m_onLine(line);
         start = nl + 1;
     }
-    pending_.erase(0, start);
+    m_pending.erase(0, start);
 }
 
 void LineSplitter::finish()
 {
-    if (pending_.empty())
+    if (m_pending.empty())
         return;
-    std::string_view line(pending_);
+    std::string_view line(m_pending);
     if (line.back() == '\r')
         line.remove_suffix(1);
-    onLine_(line);
-    pending_.clear();
+    m_onLine(line);
+    m_pending.clear();
 }
 
 } // namespace veltrix::bridge

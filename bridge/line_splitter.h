@@ -19,8 +19,8 @@ public:
     void finish();
 
 private:
-    LineHandler onLine_;
-    std::string pending_;
+    LineHandler m_onLine;
+    std::string m_pending;
 };
 
 } // namespace veltrix::bridge

@@ -1,7 +1,7 @@
 // register.dat: runs Debian's ffmpeg for the converter and reports in the
 // line format the converter reads (CR LF description lines, CR-terminated
 // "time=... bitrate=..." progress lines); describes a probe's input itself
-// with libavformat and encodes AMR-NB itself.
+// with libavformat, encodes AMR-NB itself and reads DVD titles for ffmpeg.
 
 #include "amr_job.h"
 #include "command_line.h"
@@ -22,7 +22,12 @@ int main(int argc, char* argv[])
     installSignalHandling();
     OutputSink out(STDOUT_FILENO);
 
-    const CommandLine command(resolveDvdJobInput(std::vector<std::string>(argv + 1, argv + argc)));
+    ResolvedInput input = resolveDvdJobInput(std::vector<std::string>(argv + 1, argv + argc));
+    if (!input.error.empty()) {
+        out.write("register.dat: " + input.error + "\r\n");
+        return 1;
+    }
+    const CommandLine command(std::move(input.args));
 
     // Checked before anything reads a rate: ffmpeg would refuse such a rate
     // anyway, and rounding it would overflow.
@@ -30,8 +35,8 @@ int main(int argc, char* argv[])
         out.write(*error);
         return 1;
     }
-    if (const auto input = command.probeInput())
-        return runProbe(*input, out);
+    if (const auto probed = command.probeInput())
+        return runProbe(*probed, out);
 
     const std::string ffmpeg = locateFfmpeg();
     if (ffmpeg.empty()) {
@@ -40,6 +45,6 @@ int main(int argc, char* argv[])
     }
 
     if (command.wantsAmrOutput())
-        return runAmrJob(ffmpeg, command, out);
-    return runConversion(ffmpeg, ffmpegArguments(command.args()), out);
+        return runAmrJob(ffmpeg, command, out, input.feed.get());
+    return runConversion(ffmpeg, ffmpegArguments(command.args()), out, {nullptr, input.feed.get()});
 }

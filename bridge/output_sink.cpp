@@ -7,12 +7,12 @@ namespace veltrix::bridge {
 
 void OutputSink::write(std::string_view text)
 {
-    while (!broken_ && !text.empty()) {
-        const ssize_t n = ::write(fd_, text.data(), text.size());
+    while (!m_broken && !text.empty()) {
+        const ssize_t n = ::write(m_fd, text.data(), text.size());
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            broken_ = true;
+            m_broken = true;
             return;
         }
         text.remove_prefix(static_cast<std::size_t>(n));

@@ -9,14 +9,14 @@ namespace veltrix::bridge {
 // write error) the sink is broken and drops everything after.
 class OutputSink {
 public:
-    explicit OutputSink(int fd) : fd_(fd) {}
+    explicit OutputSink(int fd) : m_fd(fd) {}
 
     void write(std::string_view text);
-    bool broken() const { return broken_; }
+    bool broken() const { return m_broken; }
 
 private:
-    int fd_;
-    bool broken_ = false;
+    int m_fd;
+    bool m_broken = false;
 };
 
 } // namespace veltrix::bridge

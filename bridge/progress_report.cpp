@@ -45,18 +45,18 @@ std::optional<ProgressSample> ProgressReport::addLine(std::string_view line)
     const std::string_view value = line.substr(eq + 1);
 
     if (key == "out_time_us") {
-        outTimeUs_ = parseInteger(value);
+        m_outTimeUs = parseInteger(value);
     } else if (key == "out_time") {
-        outTimeText_ = parseClock(value);
+        m_outTimeText = parseClock(value);
     } else if (key == "bitrate") {
-        bitrate_ = value;
+        m_bitrate = value;
     } else if (key == "total_size") {
-        totalSize_ = parseInteger(value);
+        m_totalSize = parseInteger(value);
     } else if (key == "progress") {
-        std::optional<std::int64_t> time = outTimeUs_ ? outTimeUs_ : outTimeText_;
+        std::optional<std::int64_t> time = m_outTimeUs ? m_outTimeUs : m_outTimeText;
         std::optional<ProgressSample> sample;
         if (time && *time >= 0)
-            sample = ProgressSample{*time, bitrate_.empty() ? "N/A" : bitrate_, totalSize_};
+            sample = ProgressSample{*time, m_bitrate.empty() ? "N/A" : m_bitrate, m_totalSize};
         reset();
         return sample;
     }
@@ -65,10 +65,10 @@ std::optional<ProgressSample> ProgressReport::addLine(std::string_view line)
 
 void ProgressReport::reset()
 {
-    outTimeUs_.reset();
-    outTimeText_.reset();
-    bitrate_.clear();
-    totalSize_.reset();
+    m_outTimeUs.reset();
+    m_outTimeText.reset();
+    m_bitrate.clear();
+    m_totalSize.reset();
 }
 
 std::string formatProgressLine(std::int64_t outTimeUs, std::string_view bitrate)

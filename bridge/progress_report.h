@@ -24,10 +24,10 @@ public:
 private:
     void reset();
 
-    std::optional<std::int64_t> outTimeUs_;
-    std::optional<std::int64_t> outTimeText_;  // from "out_time=HH:MM:SS.micro"
-    std::string bitrate_;
-    std::optional<std::int64_t> totalSize_;
+    std::optional<std::int64_t> m_outTimeUs;
+    std::optional<std::int64_t> m_outTimeText;  // from "out_time=HH:MM:SS.micro"
+    std::string m_bitrate;
+    std::optional<std::int64_t> m_totalSize;
 };
 
 // "time=<seconds>.<hundredths> bitrate=<rate>\r"; hundredths are truncated,

@@ -78,12 +78,12 @@ SignalBlock::SignalBlock()
 {
     sigset_t set;
     blockedSet(&set);
-    sigprocmask(SIG_BLOCK, &set, &previous_);
+    sigprocmask(SIG_BLOCK, &set, &m_previous);
 }
 
 SignalBlock::~SignalBlock()
 {
-    sigprocmask(SIG_SETMASK, &previous_, nullptr);
+    sigprocmask(SIG_SETMASK, &m_previous, nullptr);
 }
 
 void resetSignalsInChild()

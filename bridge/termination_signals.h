@@ -34,7 +34,7 @@ public:
     SignalBlock& operator=(const SignalBlock&) = delete;
 
 private:
-    sigset_t previous_;
+    sigset_t m_previous;
 };
 
 // For a freshly forked child: default dispositions, nothing blocked, so the

@@ -1,5 +1,6 @@
 #include "app/app_settings.h"
 
+#include "app/stored_folder.h"
 #include "platform/ini/ini_file.h"
 
 #include <QDir>
@@ -25,7 +26,8 @@ AppSettings loadAppSettings(const IniFile &ini)
     AppSettings s;
     s.videoPanel = ini.readBool(kPlane, "video", defaults.videoPanel);
     s.audioPage = ini.readBool(kPlane, "audio", defaults.audioPage);
-    s.outputPath = ini.readString(kOutput, "path", defaultOutputFolder());
+    const std::optional<QByteArray> path = ini.readBytes(kOutput, "path");
+    s.outputPath = path ? folderFromStoredBytes(*path) : defaultOutputFolder();
     s.categoryIndex = ini.readInteger(kProfiles, "selcetindex", defaults.categoryIndex);
     s.profileId = ini.readInteger(kProfiles, "selcetsubindex", defaults.profileId);
     s.finishAction = ini.readInteger(kProfiles, "FinishSelcet", defaults.finishAction);
@@ -34,7 +36,7 @@ AppSettings loadAppSettings(const IniFile &ini)
 
 bool saveAppSettings(IniFile &ini, const AppSettings &s)
 {
-    return ini.writeString(kOutput, "path", s.outputPath)
+    return ini.writeBytes(kOutput, "path", storedFolderBytes(s.outputPath, ini.readBytes(kOutput, "path")))
         && ini.writeInteger(kProfiles, "selcetsubindex", s.profileId)
         && ini.writeInteger(kProfiles, "selcetindex", s.categoryIndex)
         && ini.writeInteger(kProfiles, "FinishSelcet", s.finishAction)

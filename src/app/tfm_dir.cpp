@@ -28,10 +28,13 @@ Tfm_dir::Tfm_dir(QWidget *parent)
     ShellTreeView1->setRootIsDecorated(false);
     ShellTreeView1->setRootIndex(m_model->index(QDir::rootPath()));
     ShellTreeView1->setGeometry(14, 13, 259, 192);
-    // The user's home folder is where the tree opens.
-    const QModelIndex home = m_model->index(QDir::homePath());
-    ShellTreeView1->expand(home.parent());
-    ShellTreeView1->scrollTo(home);
+    // Folders above the home folder that load while the chooser is open
+    // push it out of sight; it is brought back as each of them loads.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        const QString above = loaded.endsWith(u'/') ? loaded : loaded + u'/';
+        if (isVisible() && (QDir::homePath() + u'/').startsWith(above))
+            revealHome();
+    });
 
     btn_ok->setObjectName(QStringLiteral("btn_ok"));
     btn_ok->setGeometry(36, 216, 75, 25);
@@ -44,8 +47,15 @@ Tfm_dir::Tfm_dir(QWidget *parent)
 QString Tfm_dir::choose(const QString &caption)
 {
     setWindowTitle(caption);
+    revealHome();
     exec();
     return m_result;
+}
+
+// The tree opens at the user's home folder, its parents expanded.
+void Tfm_dir::revealHome()
+{
+    ShellTreeView1->scrollTo(m_model->index(QDir::homePath()), QAbstractItemView::PositionAtCenter);
 }
 
 void Tfm_dir::btn_okClick()

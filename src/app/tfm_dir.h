@@ -1,5 +1,6 @@
 #pragma once
-// The folder chooser `fm_dir`: the folder tree of the machine, folders only.
+// The folder chooser `fm_dir`: the folder tree of the machine, folders only,
+// opening at the user's home folder.
 // OK takes the selected folder (and stays open while none is selected);
 // Cancel, the close box and the Escape key all clear the result.
 
@@ -25,6 +26,8 @@ public:
     void reject() override;
 
 private:
+    void revealHome();
+
     QFileSystemModel *m_model;
     QTreeView *ShellTreeView1;
     QPushButton *btn_ok;

@@ -1,11 +1,13 @@
 #include "app/tfm_main.h"
 
 #include "app/command_guard.h"
+#include "app/damaged_settings.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
 #include "app/main_keys.h"
 #include "app/main_look.h"
 #include "app/product_info.h"
+#include "app/remembered_profile.h"
 #include "app/tfm_about.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_info.h"
@@ -13,9 +15,11 @@
 #include "jobs/batch.h"
 #include "jobs/file_job_start.h"
 #include "jobs/job_list.h"
+#include "jobs/output_folder.h"
 #include "jobs/profile_choices.h"
 #include "platform/ini/ini_file.h"
 #include "platform/picture/picture_file.h"
+#include "profiles/profile_file_check.h"
 #include "profiles/profile_picker.h"
 #include "profiles/profile_selection.h"
 #include "profiles/quality_settings.h"
@@ -202,17 +206,29 @@ void Tfm_main::createJobObjects()
     m_jobs->lv()->viewport()->installEventFilter(this);
     connect(m_jobs->lv(), &QTreeWidget::itemSelectionChanged, this, [this] { runGuarded(m_prompts, [this] { rowClick(); }); });
 
-    // The folder typed into ed_output becomes the stored output folder when
-    // a job starts.
+    // The folder typed into ed_output, made absolute and shown so, becomes the
+    // stored output folder when a job starts. A field emptied during a batch
+    // leaves the folder of the jobs before.
     m_fileJobStart = std::make_unique<FileJobStart>(m_run, *m_jobs, choices, [this] {
-        m_settings.outputPath = ed_output->text();
-        return ed_output->text();
+        if (!outputFolderRefusal(ed_output->text())) {
+            m_settings.outputPath = absoluteOutputFolder(ed_output->text(), QDir::homePath());
+            if (ed_output->text() != m_settings.outputPath)
+                ed_output->setText(m_settings.outputPath);
+        }
+        return m_settings.outputPath;
     });
     m_batch = new Batch(m_run, *m_jobs, m_shell, m_messages, m_prompts,
                         {.startJob = [this](int row) { return m_fileJobStart->start(row); },
                          .previewing = [this] { return m_previewing; },
                          .afterBatchAction = [this] { return static_cast<AfterBatchAction>(m_settings.finishAction); },
-                         .refreshCommands = [this] { refreshCommands(); }},
+                         .refreshCommands = [this] { refreshCommands(); },
+                         .mayStart =
+                             [this] {
+                                 const std::optional<QString> refusal = outputFolderRefusal(ed_output->text());
+                                 if (refusal)
+                                     m_prompts.warning(*refusal);
+                                 return !refusal;
+                             }},
                         this);
     createConversionDisplay();
 
@@ -417,6 +433,11 @@ void Tfm_main::readSettings()
     const QString settingsFile = appSettingsFileName(m_edition->baseName);
     m_qualityStore = std::make_unique<QualitySettingsStore>(settingsFile, m_edition->dvdMode);
     m_settingsFile = std::make_unique<IniFile>(settingsFile);
+    for (const QString &path : {m_settingsFile->path(), m_qualityStore->path()}) {
+        IniFile file(path);
+        if (const std::optional<QString> notice = damagedSettingsNotice(file))
+            m_prompts.warning(*notice);
+    }
     m_settings = loadAppSettings(*m_settingsFile);
     ed_output->setText(m_settings.outputPath);
 
@@ -427,6 +448,8 @@ void Tfm_main::readSettings()
     hooks.showLists = [this](const QualityLists &lists) { m_windows.fm_set->setQualityLists(lists); };
     hooks.recomputeSizes = [this] { m_jobs->recomputeSizes(); };
     m_selection = std::make_unique<ProfileSelection>(m_folder, m_edition->dvdMode, *m_qualityStore, std::move(hooks));
+    if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
+        m_prompts.warning(*notice);
     // A remembered id that names no profile (a blank position, a damaged
     // file) falls back to the default profile rather than leaving none active.
     if (!m_selection->selectProfile(m_settings.profileId)) {
@@ -441,7 +464,8 @@ void Tfm_main::saveSettings()
     if (!m_settingsFile)
         return;
     if (m_selection)
-        m_settings.profileId = m_selection->currentProfileId();
+        m_settings.profileId =
+            profileIdToRemember(m_selection->activeProfile().loadedProfileId, m_settings.profileId);
     if (!saveAppSettings(*m_settingsFile, m_settings))
         m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
                                          "writable; the choices of this session are lost otherwise.")

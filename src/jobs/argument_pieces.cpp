@@ -1,6 +1,7 @@
 #include "jobs/argument_pieces.h"
 
 #include "engine/timecode.h"
+#include "jobs/amr_rate.h"
 #include "jobs/estimate.h"
 #include "profiles/catalogue.h"
 #include "profiles/list_reading.h"
@@ -65,10 +66,8 @@ QString audioRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
 {
     if (isDiscTarget(choices.profileId))
         return {};
-    if (isAmrExtension(choices.extension)) {
-        const int position = readQualityChoice(choices.lists.audioQuality).position;
-        return QStringLiteral(" -ab ") + QString::number(qRound64(kAmrRates[position] * 1000));
-    }
+    if (isAmrExtension(choices.extension))
+        return QStringLiteral(" -ab ") + QString::number(qRound64(chosenAmrKbits(job, choices) * 1000));
     return QStringLiteral(" -ab ") + bitsPerSecond(chosenAudioRate(job, choices));
 }
 

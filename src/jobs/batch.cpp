@@ -90,6 +90,8 @@ void Batch::start()
         m_prompts.information(QStringLiteral("Please select one file."));
         return;
     }
+    if (m_hooks.mayStart && !m_hooks.mayStart())
+        return;
     waitForEndedRun();
     m_run.resetOffsetCounter();
     m_converting = true;

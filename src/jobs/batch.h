@@ -46,6 +46,9 @@ public:
         // The chosen after-batch action, read when a batch ends.
         std::function<AfterBatchAction()> afterBatchAction;
         std::function<void()> refreshCommands;
+        // A last check before a batch begins, once the checked rows are
+        // known: false (having told the user why) refuses the start.
+        std::function<bool()> mayStart;
     };
 
     // Writes the running job's state into its row of `jobs`.

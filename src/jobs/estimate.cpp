@@ -1,5 +1,6 @@
 #include "jobs/estimate.h"
 
+#include "jobs/amr_rate.h"
 #include "profiles/list_reading.h"
 
 #include <algorithm>
@@ -113,7 +114,7 @@ std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices 
         return 0;
     int audio = chosenAudioRate(job, choices);
     if (isAmrExtension(choices.extension))
-        audio = roundHalfEven(kAmrRates[readQualityChoice(choices.lists.audioQuality).position]);
+        audio = roundHalfEven(chosenAmrKbits(job, choices));
     if (choices.extension == QLatin1String(".wav"))
         audio = 1500;
     return audio + *video;

@@ -1,5 +1,6 @@
 #pragma once
-// The two records of every job row, kept in row order beside the list.
+// The records of a job row: what the probe learnt, the clip, and on DVD rows
+// the DVD job record.
 
 #include <QString>
 #include <QtGlobal>
@@ -28,4 +29,18 @@ struct TClipInfo {
     qint32 clipEnd = 0;      // seconds; initially the full duration
     quint8 titleRow = 0;     // DVD rows only
     bool operator==(const TClipInfo &) const = default;
+};
+
+// What a DVD title or chapter row converts: its tracks, its sectors within
+// the title set and its clip.
+struct TConvertInfo {
+    QString audioStreamId;    // "0x80"; "0" when the title set has no audio
+    QString subtitleStreamId; // "0x20"; "0" for no subtitle
+    qint32 firstSector = 0;   // the title's or chapter's first cell
+    qint32 lastSector = 0;    // the title's last cell, or the chapter's cell
+    QString ifoPath;          // the VTS_nn_0.IFO file the row was listed from
+    qint64 duration = 0;      // seconds
+    qint32 clipBegin = 0;     // seconds from the title's start
+    qint32 clipEnd = 0;       // seconds from the title's start
+    bool operator==(const TConvertInfo &) const = default;
 };

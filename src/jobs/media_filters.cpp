@@ -29,8 +29,10 @@ QStringList folderAudioFiles(const QString &folder)
 {
     QStringList paths;
     const QDir dir(folder);
-    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name))
-        if (isFolderAudioFile(entry.fileName()))
+    // Regular files and links to them only: a FIFO, socket or device would
+    // hold the probe for ever.
+    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name))
+        if (entry.isFile() && isFolderAudioFile(entry.fileName()))
             paths.append(entry.filePath());
     return paths;
 }

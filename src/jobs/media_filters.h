@@ -13,5 +13,6 @@ QString addFilesFilter();
 bool isFolderAudioFile(const QString &fileName);
 
 // The audio files directly inside a folder (subfolders are not entered),
-// full paths in name order.
+// full paths in name order: regular files and links to them, never FIFOs,
+// sockets or devices.
 QStringList folderAudioFiles(const QString &folder);

@@ -6,6 +6,6 @@
 ProfileChoices profileChoicesOf(const ProfileSelection &selection, const Tfm_set &settings, bool dvdMode)
 {
     const TActiveProfile &active = selection.activeProfile();
-    return {selection.currentProfileId(), active.outputExtension(), active.rateTexts,
-            active.argumentTemplate,      settings.qualityLists(),   !dvdMode};
+    return {active.loadedProfileId,  active.outputExtension(), active.rateTexts,
+            active.argumentTemplate, settings.qualityLists(),  !dvdMode};
 }

@@ -11,7 +11,7 @@ class ProfileSelection;
 class Tfm_set;
 
 struct ProfileChoices {
-    int profileId = -1;                 // the current profile id
+    int profileId = -1;                 // the loaded profile's id
     QString extension;                  // output extension, ".mp3"
     std::array<QString, 5> rateTexts;   // video rate texts, "*" in 0: no video
     QString argumentTemplate;
@@ -19,5 +19,7 @@ struct ProfileChoices {
     bool fileMode = true;               // false in DVD mode
 };
 
-// The choices as the selection and the Settings dialog hold them now.
+// The choices as the selection and the Settings dialog hold them now. The id
+// is the loaded profile's, so a button merely pointed at in the picker never
+// mixes its id into the loaded profile's rules.
 ProfileChoices profileChoicesOf(const ProfileSelection &selection, const Tfm_set &settings, bool dvdMode);

@@ -55,8 +55,8 @@ TEST_F(AppSettingsTest, EveryKeySurvivesASaveAndALoad)
     expectEqual(loadAppSettings(IniFile("Conv 2.ini")), changed);
 
     const std::string text = readFile(settingsPath());
-    for (const char *line : {"[plane]", "video = 0", "audio = 0", "[output]", "path = /home/me/My Video/out/",
-                             "[profiles]", "selcetindex = 4", "selcetsubindex = 101", "FinishSelcet = 2"})
+    for (const char *line : {"[plane]", "\nvideo=0\n", "\naudio=0\n", "[output]", "\npath=/home/me/My Video/out/\n",
+                             "[profiles]", "\nselcetindex=4\n", "\nselcetsubindex=101\n", "\nFinishSelcet=2\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 }
 

@@ -82,6 +82,37 @@ TEST(FolderChooser, OkWithNothingSelectedKeepsTheWindowOpen)
     EXPECT_TRUE(stillOpen);
 }
 
+// The chooser opens showing the home folder, however deep it lies and
+// whenever the file system model loads the folders above it, with nothing
+// chosen yet.
+TEST(FolderChooser, OpensAtTheHomeFolder)
+{
+    TempDir temp;
+    const QString home = QString::fromStdString(temp.path()) + "/a/b/c/home";
+    QDir().mkpath(home);
+    const QByteArray oldHome = qgetenv("HOME");
+    ::setenv("HOME", home.toLocal8Bit().constData(), 1);
+    // Created at start and opened later, when the model has loaded "/".
+    Tfm_dir dir;
+    QTest::qWait(1500);
+    bool shown = false;
+    bool chosen = true;
+    QTimer::singleShot(0, &dir, [&] {
+        auto *tree = dir.findChild<QTreeView *>("ShellTreeView1");
+        auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+        shown = QTest::qWaitFor([&] {
+            const QRect place = tree->visualRect(model->index(home));
+            return place.isValid() && tree->viewport()->rect().contains(place.center());
+        }, 10000);
+        chosen = tree->selectionModel()->hasSelection();
+        dir.close();
+    });
+    EXPECT_EQ(dir.choose("File Directory"), "");
+    ::setenv("HOME", oldHome.constData(), 1);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(chosen);
+}
+
 struct InfoCase {
     const char *what;
     Toriginalinfo record;

@@ -5,6 +5,7 @@
 #include "app/tfm_main.h"
 #include "app/tfm_dvdcutter.h"
 #include "jobs/job_list.h"
+#include "jobs/profile_choices.h"
 #include "media_fixtures.h"
 #include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
@@ -600,6 +601,160 @@ TEST_F(MainWindowTest, ConvertsTwoFilesEndToEnd)
         EXPECT_EQ(veltrix::test::ffprobeField(output + name, "stream=codec_name"), "vorbis");
     }
     EXPECT_TRUE(m_prompts.boxes().empty());
+}
+
+// The folder typed into the Output field is resolved once against the home
+// folder, whatever the program's working folder; a field that names no usable
+// folder refuses Start and converts nothing.
+struct TypedFolderCase {
+    const char *what;
+    QString typed;
+    QString folderInHome; // where the file lands; empty: Start is refused
+};
+
+TEST_F(MainWindowTest, TheTypedOutputFolderIsTakenFromTheHomeFolder)
+{
+    veltrix::test::TempDir home;
+    veltrix::test::TempDir media;
+    const QString homePath = QString::fromStdString(home.path());
+    const QByteArray oldHome = qgetenv("HOME");
+    ::setenv("HOME", home.path().c_str(), 1);
+    veltrix::test::generateMedia("-f lavfi -i sine=frequency=440:duration=1", media.file("tone.wav"));
+    const TypedFolderCase cases[] = {
+        {"relative", "converted", "converted"},
+        {"tilde", "~/tilde out", "tilde out"},
+        {"home itself", "~", ""},
+        {"absolute", homePath + "/abs", "abs"},
+        {"empty", "", QString()},
+        {"blanks only", "   ", QString()},
+        {"unreadable name", "caf\uFFFD", QString()},
+    };
+    for (const TypedFolderCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        Tfm_main &w = start();
+        m_prompts.fileAnswers.push_back({QString::fromStdString(media.file("tone.wav"))});
+        QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
+        ASSERT_EQ(w.jobs().rowCount(), 1);
+        m_prompts.shown.clear();
+        child<QLineEdit>("ed_output")->setText(c.typed);
+        QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
+        if (c.folderInHome.isNull()) {
+            EXPECT_FALSE(w.isConverting());
+            ASSERT_EQ(m_prompts.boxes().size(), 1u);
+            EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
+            EXPECT_TRUE(m_prompts.boxes()[0].text.contains("nothing was converted"));
+            EXPECT_EQ(w.jobs().status(0).state, JobState::Waiting);
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(!w.isConverting(), 30000);
+            const QString folder = QDir(homePath).filePath(c.folderInHome);
+            EXPECT_EQ(w.jobs().status(0).state, JobState::Finished);
+            EXPECT_TRUE(QFileInfo(folder + "/tone.mp3").size() > 0) << folder.toStdString();
+            EXPECT_EQ(QDir(child<QLineEdit>("ed_output")->text()).absolutePath(), QDir(folder).absolutePath());
+            EXPECT_EQ(QDir(w.settings().outputPath).absolutePath(), QDir(folder).absolutePath());
+            QFile::remove(folder + "/tone.mp3");
+            EXPECT_TRUE(m_prompts.boxes().empty());
+        }
+        m_window.reset();
+    }
+    ::setenv("HOME", oldHome.constData(), 1);
+}
+
+// The profile remembered on close is the one loaded: a highlight left by the
+// pointer is not saved, and a remembered profile that cannot be loaded at
+// start is kept for the next start.
+struct RememberedCase {
+    const char *what;
+    QString missing;  // a file of the executable folder left out; empty: none
+    bool pointAround; // point at buttons and close the picker without a click
+    int saved;
+};
+
+TEST_F(MainWindowTest, TheRememberedProfileIsTheLoadedOne)
+{
+    const RememberedCase cases[] = {
+        {"pointed at without a click", "", true, 18},
+        {"profiles.pop missing", "profiles.pop", false, 18},
+        {"profile icon missing", "images/main/2.bmp", false, 18},
+    };
+    for (const RememberedCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        veltrix::test::TempDir dir;
+        const QString folder = c.missing.isEmpty() ? kBin : folderWithout(dir, c.missing);
+        IniFile settings(appSettingsFileName("veltrix-video-converter"));
+        ASSERT_TRUE(settings.writeInteger("profiles", "selcetsubindex", 18));
+        Tfm_main &w = start("veltrix-video-converter", folder);
+        if (c.pointAround) {
+            clickSkin("profiles");
+            QTest::mouseMove(profileButton(16));
+            QTest::mouseMove(profileButton(15));
+            QTest::mousePress(child<QTreeWidget>("lv")->viewport(), Qt::LeftButton);
+            EXPECT_EQ(w.selection()->currentProfileId(), 15);
+            // The loaded profile's rules run with its own id.
+            EXPECT_EQ(profileChoicesOf(*w.selection(), *w.windows().fm_set, false).profileId, 18);
+        } else {
+            EXPECT_FALSE(m_prompts.boxes().empty());
+        }
+        EXPECT_TRUE(w.close());
+        EXPECT_EQ(settings.readInteger("profiles", "selcetsubindex", -7), c.saved);
+        m_window.reset();
+    }
+}
+
+// Damaged settings files are copied aside and reported once, at start; the
+// rewrite keeps every readable value byte for byte, a folder name that is not
+// valid text included.
+TEST_F(MainWindowTest, DamagedSettingsFilesAreCopiedAndReportedOnce)
+{
+    const std::string folder = m_settings.path() + "/veltrix/";
+    const std::string app = folder + "veltrix-video-converter.ini";
+    const std::string quality = folder + "pro veltrix-video-converter.ini";
+    const std::string appText = "[output]\npath=\"/srv/caf\xe9 \"\nnot a setting\n[profiles]\nselcetsubindex=18\n";
+    const std::string qualityText = std::string("[18]\naudio bitrate=1\n\0\0\0\n", 26);
+    QDir().mkpath(QString::fromStdString(folder));
+    veltrix::test::writeFile(app, appText);
+    veltrix::test::writeFile(quality, qualityText);
+
+    Tfm_main &w = start();
+    const auto boxes = m_prompts.boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(boxes[0].text.contains(QString::fromStdString(app + ".bak"))) << boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes[1].text.contains(QString::fromStdString(quality + ".bak"))) << boxes[1].text.toStdString();
+    EXPECT_EQ(veltrix::test::readFile(app + ".bak"), appText);
+    EXPECT_EQ(veltrix::test::readFile(quality + ".bak"), qualityText);
+    EXPECT_EQ(w.selection()->activeProfile().loadedProfileId, 18);
+    EXPECT_EQ(child<QLineEdit>("ed_output")->text(), QString::fromUtf8("/srv/caf\uFFFD "));
+    EXPECT_TRUE(w.close());
+    EXPECT_NE(veltrix::test::readFile(app).find("\npath=\"/srv/caf\xe9 \"\n"), std::string::npos);
+    m_window.reset();
+
+    // The application file is clean now; the quality file, not yet rewritten,
+    // keeps its copy and is not reported again.
+    m_prompts.shown.clear();
+    start();
+    EXPECT_TRUE(m_prompts.boxes().empty());
+    EXPECT_EQ(veltrix::test::readFile(app + ".bak"), appText);
+    EXPECT_EQ(veltrix::test::readFile(quality + ".bak"), qualityText);
+}
+
+// A profiles.pop with a line missing is reported once, at start, by the
+// position of the first block out of place.
+TEST_F(MainWindowTest, AShiftedProfileFileIsReportedAtStart)
+{
+    veltrix::test::TempDir dir;
+    const QString folder = folderWithout(dir, "profiles.pop");
+    QList<QByteArray> lines =
+        QByteArray::fromStdString(veltrix::test::readFile(VELTRIX_BIN_DIR "/profiles.pop")).split('\n');
+    lines.removeAt(65); // the size line of id 17
+    veltrix::test::writeFile(dir.file("profiles.pop"), lines.join('\n').toStdString());
+    start("veltrix-video-converter", folder);
+    // This folder has no share/veltrix beside it, so message 31 comes too.
+    std::vector<RecordingPrompts::Shown> boxes;
+    for (const RecordingPrompts::Shown &box : m_prompts.boxes())
+        if (box.text.contains("profiles.pop"))
+            boxes.push_back(box);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, Kind::Warning);
+    EXPECT_TRUE(boxes[0].text.contains("position 18 (OGG-Ogg Vorbis Audio(*.ogg))")) << boxes[0].text.toStdString();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Real batches through register.dat: advance over the checked rows, failed
 // jobs, stop, pause and continue, and the after-batch actions.
 
+#include "jobs/estimate.h"
 #include "jobs_harness.h"
 
 #include <QDir>
@@ -110,6 +111,54 @@ TEST_F(BatchTest, JobWhoseArgumentsCannotBeBuiltReadsFailed)
     EXPECT_EQ(h.jobs.status(0).state, JobState::Failed);
     EXPECT_EQ(h.jobs.status(1).state, JobState::Failed);
     EXPECT_FALSE(h.batch.isConverting());
+}
+
+// "The Original Audio Quliay" on a profile with the AMR rates passes the
+// source's own rate, which the encoder brings to the nearest rate the output
+// takes; the size estimate counts the same rate.
+struct AmrSourceCase {
+    const char *what;
+    std::vector<int> selections; // the last is the profile converted to
+    const char *extension;
+    bool sourceVideo; // the video quality stays at the source's own
+};
+
+TEST_F(BatchTest, TheSourcesOwnRateOnAnAmrProfile)
+{
+    TempDir media;
+    generateMedia("-f lavfi -i testsrc=size=320x240:rate=25:duration=2 -f lavfi -i sine=duration=2 "
+                  "-c:v mpeg4 -c:a aac -b:a 48k -ac 1",
+                  media.file("clip.mp4"));
+    const AmrSourceCase cases[] = {
+        {"3GP", {8}, ".3gp", true},
+        // Id 71 offers no source entry of its own; one left by id 8 stays.
+        {"AMR", {8, 71}, ".amr", false},
+    };
+    for (const AmrSourceCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const int id : c.selections) {
+            h.selection.setCurrentProfileId(id);
+            h.selection.selectProfile(id);
+        }
+        QualityLists lists = h.settings.qualityLists();
+        lists.audioQuality.selected = int(lists.audioQuality.entries.indexOf(kOriginalAudioQuality));
+        ASSERT_GE(lists.audioQuality.selected, 0);
+        h.settings.setQualityLists(lists);
+        h.addFiles({QString::fromStdString(media.file("clip.mp4"))});
+        const int row = h.jobs.rowCount() - 1;
+        const int sourceKbits = h.jobs.original(row).audioBitrate.toInt();
+        ASSERT_GT(sourceKbits, 20);
+        h.jobs.uncheckAll();
+        h.jobs.setChecked(row, true);
+        h.batch.start();
+        ASSERT_TRUE(h.waitForBatchEnd());
+        EXPECT_EQ(h.run.record().audiobitrate, QStringLiteral(" -ab %1").arg(sourceKbits * 1000));
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Finished);
+        EXPECT_EQ(ffprobeField(output(QStringLiteral("clip") + c.extension).toStdString(), "stream=sample_rate"),
+                  "8000");
+        const int video = c.sourceVideo ? h.jobs.original(row).videoBitrate.toInt() : 0;
+        EXPECT_EQ(h.jobs.sizeColumn(row), sizeText(video + sourceKbits, 2));
+    }
 }
 
 TEST_F(BatchTest, StopOnTheSecondOfThreeLeavesTheThirdUntouched)

@@ -3,6 +3,7 @@
 
 #include "case_name.h"
 #include "engine/timecode.h"
+#include "jobs/estimate.h"
 #include "jobs/job_from_probe.h"
 #include "jobs_harness.h"
 
@@ -10,7 +11,12 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace veltrix::test;
 using Kind = RecordingPrompts::Kind;
@@ -102,6 +108,34 @@ TEST_F(JobListTest, FolderGivesOnlyItsOwnAudioFilesInAnyLetterCase)
     ASSERT_FALSE(h.prompts.shown.empty());
     EXPECT_EQ(h.prompts.shown[0].kind, Kind::ChooseFolder);
     EXPECT_EQ(h.prompts.shown[0].text, "File Directory");
+    EXPECT_TRUE(h.prompts.boxes().empty());
+}
+
+// Only regular files, and links to them, are taken from a folder: a FIFO, a
+// socket or a device named like audio is never probed (its probe would wait
+// for ever).
+TEST_F(JobListTest, FolderTakesRegularFilesAndLinksToThemOnly)
+{
+    TempDir dir;
+    std::filesystem::copy_file(s_media->file("one.wav"), dir.file("real.wav"));
+    std::filesystem::create_symlink(s_media->file("two.wav"), dir.file("link.mp3"));
+    std::filesystem::create_symlink("/dev/null", dir.file("null.ogg"));
+    std::filesystem::create_symlink(dir.file("nowhere.wav"), dir.file("broken.aac"));
+    std::filesystem::create_directory(dir.file("folder.mp3"));
+    ASSERT_EQ(::mkfifo(dir.file("fifo.mp3").c_str(), 0600), 0);
+    const int unixSocket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, dir.file("socket.wav").c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(unixSocket, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+
+    h.prompts.folderAnswer = QString::fromStdString(dir.path());
+    h.jobs.addFolder();
+    ::close(unixSocket);
+
+    ASSERT_EQ(h.jobs.rowCount(), 2);
+    EXPECT_EQ(h.jobs.caption(0), "link");
+    EXPECT_EQ(h.jobs.caption(1), "real");
     EXPECT_TRUE(h.prompts.boxes().empty());
 }
 
@@ -213,6 +247,20 @@ TEST_F(JobListTest, CommandsAreRefusedWhileBusy)
     EXPECT_EQ(boxes[0].text, languageLine(26));
     EXPECT_EQ(boxes[1].text, languageLine(26));
     EXPECT_EQ(boxes[2].text, languageLine(27));
+}
+
+// Every audio profile estimates the size of its sound, the AAC profile (id
+// 15, outside the ids whose rate texts apply) included: its picture size "No
+// Video" gives no video part, never an estimate of nothing.
+TEST_F(JobListTest, AudioProfilesEstimateTheSizeOfTheirSound)
+{
+    h.addFiles({media("a.b.mp3")});
+    const std::pair<int, int> profileKbits[] = {{15, 128}, {16, 128}, {17, 128}, {20, 1500}, {23, 128}};
+    for (const auto &[id, kbits] : profileKbits) {
+        h.selection.setCurrentProfileId(id);
+        h.selection.selectProfile(id);
+        EXPECT_EQ(h.jobs.sizeColumn(0), sizeText(kbits, 2)) << id;
+    }
 }
 
 TEST_F(JobListTest, RecomputeFollowsTheChosenProfile)

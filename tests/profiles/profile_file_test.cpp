@@ -1,6 +1,7 @@
 #include "media_fixtures.h"
 #include "profiles/catalogue.h"
 #include "profiles/profile_file.h"
+#include "profiles/profile_file_check.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -122,6 +123,38 @@ TEST(ShippedProfileFile, EveryBlockReadsAsItsProfileNeeds)
         for (int k = 1; k < 5; ++k)
             EXPECT_LT(rates[k - 1].toInt(), rates[k].toInt()) << id;
     }
+}
+
+// A missing or extra line shifts every later block: the first block whose
+// name line is not its position's catalogue name is found, so the program
+// can say where the shipped file is damaged.
+struct MisplacedCase {
+    const char *what;
+    QByteArray (*damage)(QList<QByteArray> lines);
+    std::optional<int> position;
+};
+
+QByteArray joined(const QList<QByteArray> &lines, const char *end = "\n")
+{
+    return lines.join(end) + end;
+}
+
+TEST(ShippedProfileFile, AMisplacedBlockIsFoundByItsNameLine)
+{
+    const QByteArray shipped = QByteArray::fromStdString(readFile(VELTRIX_BIN_DIR "/profiles.pop"));
+    QList<QByteArray> lines = shipped.split('\n');
+    lines.removeLast();
+    const MisplacedCase cases[] = {
+        {"as shipped", [](QList<QByteArray> l) { return joined(l); }, std::nullopt},
+        {"CR LF line ends", [](QList<QByteArray> l) { return joined(l, "\r\n"); }, std::nullopt},
+        {"size line of 17 missing", [](QList<QByteArray> l) { l.removeAt(65); return joined(l); }, 18},
+        {"extra line after block 1", [](QList<QByteArray> l) { l.insert(4, "extra"); return joined(l); }, 2},
+        {"name of 15 changed", [](QList<QByteArray> l) { l[56] = "AAC"; return joined(l); }, 15},
+        {"line missing in blank 26", [](QList<QByteArray> l) { l.removeAt(101); return joined(l); }, 27},
+        {"ends inside block 131", [](QList<QByteArray> l) { return joined(l.mid(0, 522)); }, 131},
+    };
+    for (const MisplacedCase &c : cases)
+        EXPECT_EQ(firstMisplacedBlock(c.damage(lines)), c.position) << c.what;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/ini/ini_file.h"
 
 #include "platform/ini/atomic_file.h"
+#include "platform/ini/ini_damage.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,20 +11,36 @@
 
 namespace {
 
-// Loads the file as it is now; a missing or unreadable file reads as empty.
-void load(CSimpleIniA &ini, const QString &path)
+// The file as it is now; a missing or unreadable file reads as empty.
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Keys and values are bytes (no conversion); "key=value" without blanks; a
+// value with a blank at either end is quoted, and quotes are stripped on
+// reading. Only the readable lines of a damaged file are loaded.
+void load(CSimpleIniA &ini, const QByteArray &readableText)
 {
     ini.SetUnicode(true);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray data = file.readAll();
-    ini.LoadData(data.constData(), static_cast<size_t>(data.size()));
+    ini.SetSpaces(false);
+    ini.SetQuotes(true);
+    ini.LoadData(readableText.constData(), static_cast<size_t>(readableText.size()));
 }
 
 std::string utf8(const QString &text)
 {
     return text.toStdString();
+}
+
+// The form handed to SimpleIni so that the value reads back exactly. It quotes
+// a value with a blank at either end itself, and reading strips one pair of
+// enclosing quotes, so a value already enclosed in quotes gets one more pair.
+QByteArray storedForm(const QByteArray &value)
+{
+    const bool enclosed = value.size() >= 2 && value.startsWith('"') && value.endsWith('"');
+    return enclosed ? '"' + value + '"' : value;
 }
 
 } // namespace
@@ -41,12 +58,18 @@ QString IniFile::settingsFolder()
     return base + "/veltrix";
 }
 
-QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
+std::optional<QByteArray> IniFile::readBytes(const QString &section, const QString &key) const
 {
     CSimpleIniA ini;
-    load(ini, m_path);
+    load(ini, readableIni(contentsOf(m_path)).text);
     const char *value = ini.GetValue(utf8(section).c_str(), utf8(key).c_str(), nullptr);
-    return value ? QString::fromUtf8(value) : defaultValue;
+    return value ? std::optional<QByteArray>(QByteArray(value)) : std::nullopt;
+}
+
+QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    const std::optional<QByteArray> value = readBytes(section, key);
+    return value ? QString::fromUtf8(*value) : defaultValue;
 }
 
 int IniFile::readInteger(const QString &section, const QString &key, int defaultValue) const
@@ -64,15 +87,39 @@ bool IniFile::readBool(const QString &section, const QString &key, bool defaultV
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
+    return writeBytes(section, key, value.toUtf8());
+}
+
+bool IniFile::writeBytes(const QString &section, const QString &key, const QByteArray &value)
+{
+    if (value.contains('\n') || value.contains('\r') || value.contains('\0')) {
+        m_error = QStringLiteral("%1: the value of \"%2\" holds a line break or a NUL byte, which a settings line cannot keep.")
+                      .arg(m_path, key);
+        return false;
+    }
+    const QByteArray current = contentsOf(m_path);
+    const ReadableIni readable = readableIni(current);
+    if (!readable.complete && !writeFileAtomically(damagedCopyPath(m_path), current, &m_error))
+        return false;
     CSimpleIniA ini;
-    load(ini, m_path);
-    ini.SetValue(utf8(section).c_str(), utf8(key).c_str(), utf8(value).c_str());
+    load(ini, readable.text);
+    ini.SetValue(utf8(section).c_str(), utf8(key).c_str(), storedForm(value).constData());
     std::string contents;
     if (ini.Save(contents) < 0) {
         m_error = QStringLiteral("%1 could not be prepared for writing.").arg(m_path);
         return false;
     }
     return writeFileAtomically(m_path, QByteArray::fromStdString(contents), &m_error);
+}
+
+IniFile::Damage IniFile::keepCopyIfDamaged()
+{
+    const QByteArray current = contentsOf(m_path);
+    if (readableIni(current).complete)
+        return Damage::None;
+    if (contentsOf(damagedCopyPath(m_path)) == current)
+        return Damage::CopyKeptBefore;
+    return writeFileAtomically(damagedCopyPath(m_path), current, &m_error) ? Damage::CopyKept : Damage::CopyFailed;
 }
 
 bool IniFile::writeInteger(const QString &section, const QString &key, int value)

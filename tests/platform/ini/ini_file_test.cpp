@@ -71,6 +71,67 @@ TEST(IniFile, ChangesReachTheDiskAtOnceAndKeepOtherKeys)
     EXPECT_EQ(reader.readString("output", "path", ""), "/x");
 }
 
+// Values are bytes and come back exactly as written, whatever their ends;
+// every line is written "key=value".
+TEST(IniFile, ValuesReadBackByteForByte)
+{
+    TempDir dir;
+    IniFile ini(q(dir.file("v.ini")));
+    const QByteArray values[] = {"Music ", " lead", "\ttab\t", "\"quoted\"", "\" x \"", "\"", "caf\xe9",
+                                 "a=b", "; not a comment", "", "  "};
+    int n = 0;
+    for (const QByteArray &value : values) {
+        const QString key = QStringLiteral("k%1").arg(n++);
+        ASSERT_TRUE(ini.writeBytes("output", key, value)) << ini.error().toStdString();
+        EXPECT_EQ(IniFile(ini.path()).readBytes("output", key), value) << value.toStdString();
+    }
+    const std::string text = readFile(dir.file("v.ini"));
+    EXPECT_NE(text.find("\nk0=\"Music \"\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find(" = "), std::string::npos) << text;
+    EXPECT_FALSE(ini.writeBytes("output", "broken", "two\nlines"));
+    EXPECT_FALSE(IniFile(ini.path()).readBytes("output", "broken").has_value());
+}
+
+// A file that a rewrite would shorten is copied whole to "<name>.ini.bak"
+// before it is rewritten; a clean file is rewritten without a copy.
+struct DamageCase {
+    const char *what;
+    std::string contents;
+    bool damaged;
+};
+
+TEST(IniFile, ADamagedFileIsCopiedBeforeItsFirstRewrite)
+{
+    const DamageCase cases[] = {
+        {"line without equals", "[plane]\nvideo=1\nthis line has no equals sign\n", true},
+        {"binary", std::string("\x7f" "ELF\x02\x01\x01\xff\xfe\n\x01\x02", 12), true},
+        {"NUL bytes", std::string("[plane]\nvideo=1\0\0[output]\npath=/x\n", 33), true},
+        {"brackets", "[plane]\nvideo=1\n[[[\naudio=0\n", true},
+        {"text after a section", "[plane] old\nvideo=1\n", true},
+        {"key twice", "[plane]\nvideo=1\nVideo=0\n", true},
+        {"trailing comment", "[plane]\nvideo=1\n; keep me\n", true},
+        {"clean", "; settings\n[plane]\r\nvideo = 1\r\n\r\n[output]\npath=\"/x \"\n", false},
+        {"empty", "", false},
+    };
+    for (const DamageCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string path = dir.file("s.ini");
+        writeFile(path, c.contents);
+        IniFile ini(q(path));
+        ASSERT_TRUE(ini.writeInteger("profiles", "selcetsubindex", 18)) << ini.error().toStdString();
+        EXPECT_EQ(QFile::exists(q(path + ".bak")), c.damaged);
+        if (c.damaged) {
+            EXPECT_EQ(readFile(path + ".bak"), c.contents);
+        }
+        EXPECT_EQ(IniFile(q(path)).readInteger("profiles", "selcetsubindex", 0), 18);
+        // What the rewrite wrote loads cleanly: no further copy, no warning.
+        QFile::remove(q(path + ".bak"));
+        EXPECT_EQ(ini.keepCopyIfDamaged(), IniFile::Damage::None);
+        EXPECT_FALSE(QFile::exists(q(path + ".bak")));
+    }
+}
+
 // A settings file kept elsewhere and linked into the settings folder is
 // written where it lies; the link stays.
 TEST(AtomicFile, AWriteThroughALinkKeepsTheLink)

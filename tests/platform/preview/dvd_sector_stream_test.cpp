@@ -5,7 +5,7 @@
 
 #include "platform/preview/dvd_sector_stream.h"
 
-#include "dvd_fixture.h"
+#include "preview_dvd.h"
 #include "media_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ protected:
     static void SetUpTestSuite()
     {
         s_dir = std::make_unique<TempDir>();
-        s_dvd = authorDvd(s_dir->path());
+        s_dvd = authoredDvd();
         s_vob = readFile(s_dvd.vobPath);
     }
     static void TearDownTestSuite() { s_dir.reset(); }
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"Inverted", 1, {{20, 10}}, false, "no valid range"},
                       RefusedCase{"Negative", 1, {{-1, 10}}, false, "no valid range"},
                       RefusedCase{"BeyondTheTitleSet", 1, {{0, 1000000}}, false, "beyond"},
-                      RefusedCase{"MissingTitleSet", 2, {{0, 10}}, false, "title set 2"},
+                      RefusedCase{"MissingTitleSet", 7, {{0, 10}}, false, "title set 7"},
                       RefusedCase{"MissingFolder", 1, {{0, 10}}, true, "cannot be opened"}),
     [](const auto &info) { return std::string(info.param.name); });
 

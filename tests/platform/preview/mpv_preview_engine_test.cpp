@@ -5,7 +5,7 @@
 
 #include "platform/preview/mpv_preview_engine.h"
 
-#include "dvd_fixture.h"
+#include "preview_dvd.h"
 #include "media_fixtures.h"
 
 #include <QTest>
@@ -217,7 +217,7 @@ protected:
     static void SetUpTestSuite()
     {
         MpvPreviewEngineTest::SetUpTestSuite();
-        s_dvd = authorDvd(s_dir->path());
+        s_dvd = authoredDvd();
     }
     static DvdPreviewSource row(qint32 audioStreamId)
     {

@@ -1,0 +1,28 @@
+#include "jobs/output_folder.h"
+
+#include <QDir>
+
+QString absoluteOutputFolder(const QString &typed, const QString &home)
+{
+    if (typed == QLatin1String("~"))
+        return home;
+    if (typed.startsWith(QLatin1String("~/")))
+        return QDir(home).filePath(typed.mid(2));
+    if (QDir::isAbsolutePath(typed))
+        return typed;
+    return QDir(home).filePath(typed);
+}
+
+std::optional<QString> outputFolderRefusal(const QString &typed)
+{
+    if (typed.trimmed().isEmpty())
+        return QStringLiteral("No output folder is given, so nothing was converted.\n"
+                              "Type a folder into the Output field or choose one with the folder button, "
+                              "then press Start again.");
+    if (typed.contains(QChar::ReplacementCharacter))
+        return QStringLiteral("The output folder \"%1\" has a name that is not valid text on this system "
+                              "(shown as \uFFFD), so files cannot be written there and nothing was converted.\n"
+                              "Rename that folder or choose another one, then press Start again.")
+            .arg(typed);
+    return std::nullopt;
+}

@@ -1,0 +1,199 @@
+// DVD rows of the authored disc converted end to end: the title start's
+// record, its argument vector, the real register.dat and ffmpeg; outputs
+// checked by their tone, their pixels and their length.
+
+#include "dvd/dvd_listing.h"
+#include "dvd/dvd_title_start.h"
+#include "dvd_fixture.h"
+#include "dvd_start_lead.h"
+#include "dvd_test_support.h"
+#include "engine/commandline.h"
+#include "engine/timecode.h"
+#include "jobs/file_job_start.h"
+#include "media_fixtures.h"
+
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace veltrix::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+// register.dat and its arguments for a row, from the record the title start
+// fills; the output path comes last.
+std::vector<std::string> encoderCall(const DvdRow &row, int profile, const TempDir &out)
+{
+    const DvdTitleJobResult r =
+        dvdTitleJob(row.caption, row.original, row.convert, row.clip, dvdChoices(profile), qs(out.path()) + "/");
+    EXPECT_TRUE(r.job) << r.error.toStdString();
+    intputrec rec;
+    if (r.job)
+        fillFileJobRecord(rec, r.job->input, r.job->output, r.job->pieces);
+    std::vector<std::string> argv{std::string(VELTRIX_BIN_DIR) + "/register.dat"};
+    for (const QString &arg : encoderArguments(rec))
+        argv.push_back(arg.toStdString());
+    return argv;
+}
+
+// The tone between 2 s and 6 s, from the zero crossings.
+double toneOf(const std::string &media)
+{
+    const std::string pcm = runProcess({"ffmpeg", "-v", "error", "-ss", "2", "-t", "4", "-i", media, "-ac", "1",
+                                        "-ar", "16000", "-f", "s16le", "-"})
+                                .output;
+    const auto *samples = reinterpret_cast<const std::int16_t *>(pcm.data());
+    const std::size_t count = pcm.size() / 2;
+    int crossings = 0;
+    for (std::size_t i = 1; i < count; ++i)
+        crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+    return count ? crossings / 2.0 / (count / 16000.0) : 0.0;
+}
+
+// How many points inside the subtitle box (clear of its edges) of the frame
+// at `second`, scaled back to the disc's size, show the subtitle's colour.
+int subtitlePointsAt(const std::string &media, int second)
+{
+    const TestDvdFacts &f = testDvd().facts;
+    const std::string rgb = runProcess({"ffmpeg", "-v", "error", "-ss", std::to_string(second), "-i", media,
+                                        "-frames:v", "1", "-s", std::to_string(f.width) + "x" + std::to_string(f.height),
+                                        "-f", "rawvideo", "-pix_fmt", "rgb24", "-"})
+                                .output;
+    if (rgb.size() != std::size_t(f.width) * f.height * 3)
+        return -1;
+    int coloured = 0;
+    for (int y = f.subtitleY + 10; y < f.subtitleY + f.subtitleHeight - 10; y += 5) {
+        for (int x = f.subtitleX + 12; x < f.subtitleX + f.subtitleWidth - 12; x += 6) {
+            bool near = true;
+            for (int c = 0; c < 3; ++c) {
+                const int got = static_cast<unsigned char>(rgb[(std::size_t(y) * f.width + x) * 3 + c]);
+                near = near && std::abs(got - int(f.subtitleRgb >> (16 - 8 * c) & 0xff)) < 40;
+            }
+            coloured += near;
+        }
+    }
+    return coloured;
+}
+constexpr int kSubtitlePoints = 4 * 8; // rows x columns sampled above
+
+double durationOf(const std::string &media)
+{
+    const std::string text = ffprobeField(media, "format=duration");
+    return text.empty() ? -1 : std::stod(text);
+}
+
+// Rows of the authored disc in chapters mode: Title_01, Chapter_01,
+// Chapter_03 (title set 1), Title_04, Chapter_01 (title set 2).
+class DvdConversion : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        DvdListing listing;
+        listing.toggleMode(dvdChoices(kDivxProfile));
+        s_rows = listing.addDvd(qs(testDvd().discRoot), dvdChoices(kDivxProfile)).rows;
+    }
+    void SetUp() override { ASSERT_EQ(s_rows.size(), 5u); }
+    static inline std::vector<DvdRow> s_rows;
+    TempDir out;
+};
+
+TEST_F(DvdConversion, TitleWithTheSecondAudioTrackAndTheSubtitleBurnedIn)
+{
+    DvdRow title = s_rows[0];
+    chooseAudioTrack(title.convert, title.tracks, 1, "MPEG-1 de 2ch 48000Hz (0xc0)");
+    chooseSubtitleTrack(title.convert, title.tracks, 1, "Subtitle en (0x20)");
+    const auto call = encoderCall(title, kDivxProfile, out);
+    const ProcessResult run = runProcess(call);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NEAR(durationOf(call.back()), 35.0, 0.2);
+    EXPECT_NEAR(toneOf(call.back()), testDvd().facts.secondTone, 10);
+    EXPECT_EQ(subtitlePointsAt(call.back(), 4), kSubtitlePoints) << "the subtitle shows from 1 s to 8 s";
+    EXPECT_EQ(subtitlePointsAt(call.back(), 10), 0);
+
+    const auto plain = encoderCall(s_rows[1], kDivxProfile, out);
+    ASSERT_EQ(runProcess(plain).exitCode, 0);
+    EXPECT_NEAR(toneOf(plain.back()), testDvd().facts.firstTone, 10) << "the first track by default";
+    EXPECT_EQ(subtitlePointsAt(plain.back(), 4), 0) << "no subtitle by default";
+}
+
+TEST_F(DvdConversion, ChaptersAndCutsConvertJustTheirStretch)
+{
+    struct Case {
+        int row, begin, end;
+    };
+    for (const Case &c : {Case{2, 15, 35}, Case{0, 5, 12}}) {
+        DvdRow row = s_rows[c.row];
+        row.clip.clipBegin = c.begin;
+        row.clip.clipEnd = c.end;
+        row.original.duration = secondsToTimeCode(c.end - c.begin); // as the cutter leaves it
+        TempDir dir;
+        const auto call = encoderCall(row, kDivxProfile, dir);
+        const ProcessResult run = runProcess(call);
+        ASSERT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_NEAR(durationOf(call.back()), c.end - c.begin, 0.1) << row.caption.toStdString();
+    }
+}
+
+TEST_F(DvdConversion, AnAudioProfileWritesNoPicture)
+{
+    const auto call = encoderCall(s_rows[3], kMp3Profile, out);
+    ASSERT_EQ(runProcess(call).exitCode, 0);
+    EXPECT_EQ(runProcess({"ffprobe", "-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", call.back()})
+                  .output,
+              "audio\n");
+}
+
+TEST_F(DvdConversion, PauseContinueAndStopReachTheWholeRun)
+{
+    const auto call = encoderCall(s_rows[0], kDivxProfile, out);
+    ChildProcess run(call);
+    const pid_t group = run.processGroup();
+    ASSERT_TRUE(run.readUntil([](const std::string &o) { return o.find("time=") != std::string::npos; }, 30s))
+        << run.output();
+    ASSERT_EQ(kill(-group, SIGSTOP), 0);
+    std::this_thread::sleep_for(200ms);
+    const std::vector<pid_t> paused = livingProcessesInGroup(group);
+    EXPECT_GE(paused.size(), 2u) << "ffmpeg shares the bridge's group";
+    for (pid_t pid : paused) {
+        const std::string stat = readFile("/proc/" + std::to_string(pid) + "/stat");
+        EXPECT_EQ(stat.substr(stat.rfind(')') + 2, 1), "T") << stat;
+    }
+    ASSERT_EQ(kill(-group, SIGCONT), 0);
+    ASSERT_EQ(kill(-group, SIGTERM), 0);
+    run.readToEnd(30s);
+    EXPECT_EQ(run.wait(30s), 255) << run.output();
+    EXPECT_TRUE(livingProcessesInGroup(group).empty());
+    EXPECT_EQ(ffprobeField(call.back(), "stream=codec_name"), "mpeg4") << "ffmpeg finished the file";
+}
+
+TEST(DvdConversionFailure, AnIfoWithoutItsVideoFilesFails)
+{
+    DvdListing listing;
+    const auto rows = listing.addIfo({qs(testDvd().noVobs + "/VTS_01_0.IFO")}, dvdChoices(kDivxProfile));
+    ASSERT_EQ(rows.size(), 1u);
+    TempDir out;
+    const auto call = encoderCall(rows[0], kDivxProfile, out);
+    const ProcessResult run = runProcess(call);
+    EXPECT_NE(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("VTS_01_1.VOB"), std::string::npos) << run.output;
+    EXPECT_FALSE(std::filesystem::exists(call.back()));
+}
+
+TEST(DvdStartLead, SoundAheadOfTheFirstPictureIsMeasured)
+{
+    const std::string vob = readFile(testDvd().videoTs + "/VTS_01_1.VOB");
+    const std::size_t third = readIfoContents(qs(testDvd().ifo(1)))->titles.at(0).cells.at(2).firstSector * 2048ul;
+    ASSERT_LT(third, vob.size());
+    const auto lead = [&vob](std::size_t at, std::size_t sectors) {
+        return veltrix::bridge::dvdStartLeadSeconds(std::string_view(vob).substr(at, sectors * 2048));
+    };
+    // The MPEG track starts 0.61 s before a cell's picture; the title's
+    // first cell starts together.
+    EXPECT_NEAR(lead(third, 256), 0.61, 0.02);
+    EXPECT_NEAR(lead(0, 256), 0.0, 0.02);
+    EXPECT_EQ(lead(third + 2048, 16), 0.0) << "no navigation pack first";
+}
+
+} // namespace
