@@ -166,7 +166,11 @@ bool JobList::addOneFile(const QString &path)
     const std::optional<Toriginalinfo> job = jobRecordFromProbe(path, m_probe.results());
     if (!job)
         return false;
-    m_jobs.push_back(Job{.original = *job, .clip = wholeClipOf(*job), .exactDuration = m_probe.results().exactDuration});
+    m_jobs.push_back(Job{.original = *job,
+                         .clip = wholeClipOf(*job),
+                         .exactDuration = m_probe.results().exactDuration,
+                         .status = {},
+                         .lastRun = {}});
     auto *item = new QTreeWidgetItem(m_lv);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setText(kNameColumn, jobNameOf(path));
