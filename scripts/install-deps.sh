@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the program and the tests need.
 # Runs apt-get only when something is missing, so repeated runs are quick.
+# --clang adds clang with its sanitizer and libFuzzer runtimes and the symbolizer
+# (scripts/test-sanitize.sh, scripts/fuzz.sh).
 set -euo pipefail
 
 packages=(
@@ -15,6 +17,12 @@ packages=(
   xvfb xauth libx11-dev
   desktop-file-utils dbus-daemon
 )
+for option in "$@"; do
+  case "$option" in
+    --clang) packages+=(clang libclang-rt-14-dev llvm) ;;
+    *) echo "install-deps.sh: unknown option $option (known: --clang)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

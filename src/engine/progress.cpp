@@ -1,5 +1,7 @@
 #include "engine/progress.h"
 
+#include <algorithm>
+
 qint32 mulDiv(qint64 a, qint64 b, qint64 c)
 {
     if (c == 0)
@@ -12,19 +14,31 @@ qint32 mulDiv(qint64 a, qint64 b, qint64 c)
     return static_cast<qint32>(negative ? -rounded : rounded);
 }
 
-qint64 parseProgressSeconds(const QByteArray &text)
+namespace {
+
+// The line (without its line end) that holds the character at `at`.
+QByteArray lineAround(const QByteArray &text, qsizetype at)
+{
+    const qsizetype start = std::max(text.lastIndexOf('\r', at), text.lastIndexOf('\n', at)) + 1;
+    qsizetype end = at;
+    while (end < text.size() && text.at(end) != '\r' && text.at(end) != '\n')
+        ++end;
+    return text.mid(start, end - start);
+}
+
+qint64 secondsInLine(const QByteArray &line)
 {
     constexpr qint64 kMaxSeconds = 100000;
-    const qsizetype time = text.indexOf("time=");
-    const qsizetype bitrate = text.indexOf("bitrate=");
+    const qsizetype time = line.indexOf("time=");
+    const qsizetype bitrate = line.indexOf("bitrate=");
     if (time < 0 || bitrate < 0 || bitrate - time < 1)
         return 0;
     const qsizetype digitsFrom = time + 5;
-    const qsizetype dot = text.indexOf('.', digitsFrom);
+    const qsizetype dot = line.indexOf('.', digitsFrom);
     // Without a "." before "bitrate=" the length of the number is unknown: no value.
     if (dot < 0 || dot > bitrate)
         return 0;
-    const QByteArray digits = text.mid(digitsFrom, dot - digitsFrom).trimmed();
+    const QByteArray digits = line.mid(digitsFrom, dot - digitsFrom).trimmed();
     if (digits.isEmpty() || digits.size() > 18)
         return 0;
     qint64 value = 0;
@@ -34,6 +48,15 @@ qint64 parseProgressSeconds(const QByteArray &text)
         value = value * 10 + (c - '0');
     }
     return value > kMaxSeconds ? 0 : value;
+}
+
+} // namespace
+
+qint64 parseProgressSeconds(const QByteArray &text)
+{
+    // The line of the first "time=" alone: a value never joins text of two lines.
+    const qsizetype time = text.indexOf("time=");
+    return time < 0 ? 0 : secondsInLine(lineAround(text, time));
 }
 
 QString progressText(qint32 value)

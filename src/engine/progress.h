@@ -12,8 +12,9 @@ inline constexpr qint32 kProgressFull = 10000;
 qint32 mulDiv(qint64 a, qint64 b, qint64 c);
 
 // Whole seconds from the first "time=" up to its "." before the first
-// "bitrate=" of the text; 0 when there is none, when the digits do not form a
-// non-negative number, or when it exceeds 100000.
+// "bitrate=" of that "time="'s line; 0 when there is none, when the digits do
+// not form a non-negative number, or when it exceeds 100000. Text of other
+// lines never takes part, so a value is always one line's own.
 qint64 parseProgressSeconds(const QByteArray &text);
 
 // The Status column text of a value: 5 -> "00.05%", 10000 -> "100.00%".

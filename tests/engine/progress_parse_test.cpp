@@ -27,7 +27,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"bitrate= 1 time=12.50", 0}, ParseCase{"time=.50 bitrate=", 0},
                       ParseCase{"time=-5.00 bitrate=", 0}, ParseCase{"time=12 bitrate=3.0", 0},
                       ParseCase{"time=7.00 bitrate=N/A\rtime=9.00 bitrate=N/A\r", 7},
-                      ParseCase{"no progress here\r\n", 0}, ParseCase{"time=99999999999999999999.1 bitrate=", 0}));
+                      ParseCase{"no progress here\r\n", 0}, ParseCase{"time=99999999999999999999.1 bitrate=", 0},
+                      // A value is one line's own: its "." and "bitrate=" stand in the line of "time=".
+                      ParseCase{"time=2.\nbitrate=", 0}, ParseCase{"time=\r5.0 bitrate=\r", 0},
+                      ParseCase{"to '/out/time=99.avi'\r\ntime=5.00 bitrate=1k\r", 0},
+                      ParseCase{"bitrate=\rtime=5.00 bitrate=1k\r", 5},
+                      ParseCase{"Output #0\r\n  time=4.50 bitrate=1k\rtime=9.00 bitrate=1k", 4}));
 
 TEST(MulDiv, RoundsHalfAwayFromZeroAndGivesMinusOneForZero)
 {
