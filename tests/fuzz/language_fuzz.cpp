@@ -6,7 +6,7 @@
 
 #include "fuzz_support.h"
 
-#include "app/message_table.h"
+#include "ui_text/message_table.h"
 
 #include <QStringList>
 #include <limits>

@@ -85,13 +85,15 @@ void checkJob(const ProbeResults &results)
         return;
     FUZZ_EXPECT(isPlainRate(job->videoBitrate) && isPlainRate(job->audioBitrate),
                 "a job's rates are plain whole numbers from 0 up");
-    const TClipInfo clip = wholeClipOf(*job);
+    Job row;
+    row.original = *job;
+    row.clip = wholeClipOf(*job);
     for (const ProfileChoices &choices : typicalChoices()) {
         const std::optional<int> kbits = estimateKbits(*job, choices);
         FUZZ_EXPECT(!kbits || *kbits >= 0, "an estimate is never negative");
         if (kbits)
             sizeText(*kbits, timeCodeToSeconds(job->duration));
-        jobPieces(*job, clip, choices);
+        jobPieces(row, choices);
     }
 }
 

@@ -39,7 +39,8 @@ Shown showInChunks(const QByteArray &output, const std::vector<std::size_t> &siz
     EncoderRun run;
     run.record().seconds = 1;
     Shown shown;
-    run.setStatusWriter([&shown](const QString &status) { shown.seconds.push_back(secondsOf(status)); });
+    QObject::connect(&run, &EncoderRun::progress,
+                     [&shown](qint32 value) { shown.seconds.push_back(secondsOf(progressText(value))); });
     feedInChunks(output, sizes, [&](const QByteArray &chunk) {
         shown.rest += chunk;
         run.handleOutput(shown.rest);
