@@ -37,7 +37,7 @@ public:
     int rowCount() const override { return 1; }
     std::optional<int> selectedRow() const override { return 0; }
     PreviewRow row(int) const override { return {PreviewSource{m_path, {}}, 0, 0}; }
-    void setRowStatus(int, PreviewStatus) override {}
+    void setRowStatus(int, JobState) override {}
     void clearSelection() override {}
     void selectRow(int) override {}
     bool converting() const override { return false; }

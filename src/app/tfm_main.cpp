@@ -1,11 +1,13 @@
 #include "app/tfm_main.h"
 
+#include "app/clip_cutter.h"
 #include "app/command_guard.h"
 #include "app/damaged_settings.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
 #include "app/main_keys.h"
 #include "app/main_look.h"
+#include "app/main_preview_host.h"
 #include "app/product_info.h"
 #include "app/remembered_profile.h"
 #include "app/tfm_about.h"
@@ -19,11 +21,14 @@
 #include "jobs/profile_choices.h"
 #include "platform/ini/ini_file.h"
 #include "platform/picture/picture_file.h"
+#include "platform/preview/mpv_preview_engine.h"
+#include "platform/skin/skin_writes.h"
 #include "profiles/profile_file_check.h"
 #include "profiles/profile_picker.h"
 #include "profiles/profile_selection.h"
 #include "profiles/quality_settings.h"
 #include "profiles/tfm_set.h"
+#include "preview/snapshot.h"
 #include "ui_text/prompts.h"
 
 #include <QAction>
@@ -37,7 +42,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -94,7 +98,8 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
       m_shell(shell),
       m_programPath(std::move(programPath)),
       m_folder(QDir(executableFolder).absolutePath() + u'/'),
-      m_messages(m_folder, prompts, [this] { return isConverting(); })
+      m_messages(m_folder, prompts, [this] { return isConverting(); }),
+      m_previewEngine(std::make_unique<MpvPreviewEngine>())
 {
     setObjectName(QStringLiteral("fm_main"));
     setWindowTitle(QStringLiteral("Video Converter"));
@@ -120,8 +125,6 @@ void Tfm_main::FormCreate()
     m_edition.reset();
     m_settings.categoryIndex = -1;
     m_listingTitles = true;
-    m_previewing = false;
-    m_sliderDrag = false;
     m_run.setExecutableFolder(m_folder);
 }
 
@@ -178,10 +181,6 @@ void Tfm_main::createControls()
     cb_subtitle->setObjectName(QStringLiteral("cb_subtitle"));
     cb_subtitle->hide();
 
-    play_time = new QTimer(this);
-    play_time->setObjectName(QStringLiteral("play_time"));
-    play_time->setInterval(1000);
-
     connect(&Skin1, &TSkin::Click, this, &Tfm_main::Skin1Click);
     connect(&Skin1, &TSkin::MouseDown, this, &Tfm_main::Skin1MouseDown);
     connect(&Skin1, &TSkin::MouseUp, this, &Tfm_main::Skin1MouseUp);
@@ -189,19 +188,22 @@ void Tfm_main::createControls()
     connect(&Skin1, &TSkin::ScrollTrack, this, &Tfm_main::Skin1ScrollTrack);
 }
 
+ProfileChoices Tfm_main::profileChoices() const
+{
+    return m_selection && m_windows.fm_set
+               ? profileChoicesOf(*m_selection, *m_windows.fm_set, m_edition && m_edition->dvdMode)
+               : ProfileChoices{};
+}
+
 void Tfm_main::createJobObjects()
 {
-    const auto choices = [this] {
-        return m_selection && m_windows.fm_set
-                   ? profileChoicesOf(*m_selection, *m_windows.fm_set, m_edition && m_edition->dvdMode)
-                   : ProfileChoices{};
-    };
+    const auto choices = [this] { return profileChoices(); };
     m_jobs = new JobList(this, m_run.record(), m_prompts, m_messages,
                          {.profileChoices = choices,
                           .refreshCommands = [this] { refreshCommands(); },
                           .rowClick = [this] { rowClick(); },
                           .converting = [this] { return isConverting(); },
-                          .previewing = [this] { return m_previewing; }});
+                          .previewing = [this] { return isPreviewing(); }});
     m_jobs->lv()->installEventFilter(this);
     m_jobs->lv()->viewport()->installEventFilter(this);
     connect(m_jobs->lv(), &QTreeWidget::itemSelectionChanged, this, [this] { runGuarded(m_prompts, [this] { rowClick(); }); });
@@ -219,7 +221,7 @@ void Tfm_main::createJobObjects()
     });
     m_batch = new Batch(m_run, *m_jobs, m_shell, m_messages, m_prompts,
                         {.startJob = [this](int row) { return m_fileJobStart->start(row); },
-                         .previewing = [this] { return m_previewing; },
+                         .previewing = [this] { return isPreviewing(); },
                          .afterBatchAction = [this] { return static_cast<AfterBatchAction>(m_settings.finishAction); },
                          .refreshCommands = [this] { refreshCommands(); },
                          .mayStart =
@@ -319,6 +321,7 @@ void Tfm_main::FormShow()
     if (m_edition)
         return;
     runGuarded(m_prompts, [this] { loadSkin(); });
+    createPreview();
     m_picker->hidePicker();
     m_edition = editionOf(m_programPath);
     m_messages.setEditionBaseName(m_edition->baseName);
@@ -327,7 +330,6 @@ void Tfm_main::FormShow()
     runGuarded(m_prompts, [this] { m_product = readProductRecord(m_folder, m_edition->baseName, m_messages); });
     runGuarded(m_prompts, [this] { m_picker->loadButtonPictures(); });
     runGuarded(m_prompts, [this] { readSettings(); });
-    m_sliderDrag = false;
     if (m_skinRefs.di) {
         m_skinRefs.di->commonFacet()->setState(false);
         m_skinRefs.di->commonFacet()->redraw();
@@ -363,12 +365,9 @@ void Tfm_main::loadSkin()
     m_convertBar = PositionBar(m_skinRefs.convertpos, kConvertBarWidth);
     m_convertBar.show(0); // the skin declares the bar at full width; no run has progressed yet
     m_commandControls.add(m_skinRefs.play_bar);
-    m_playBar = PositionBar(m_skinRefs.playpos, kPlayBarWidth);
-    if (m_skinRefs.play_bar) {
-        m_skinRefs.play_bar->sliderFacet()->setPosition(0);
-        m_skinRefs.play_bar->commonFacet()->redraw();
-    }
-    m_playBar.show(0);
+    m_previewDisplay.main = {m_skinRefs.play_time, m_skinRefs.play_bar, PositionBar(m_skinRefs.playpos, kPlayBarWidth)};
+    writeSkinSliderPosition(m_skinRefs.play_bar, 0);
+    m_previewDisplay.main.fill.show(0);
 
     if (QWidget *cutter = m_windows.fm_dvdcutter) {
         Skin1.attach(cutter);
@@ -380,8 +379,9 @@ void Tfm_main::loadSkin()
         m_skinRefs.cut_play_bar = lookUp(cutterForm, "cut_play_bar");
         m_skinRefs.cutplaypos = lookUp(cutterForm, "cutplaypos");
         m_commandControls.add(m_skinRefs.cut_play_bar);
-        m_cutBar = PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth);
-        m_cutBar.show(0);
+        m_previewDisplay.cutter = {m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar,
+                                   PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth)};
+        m_previewDisplay.cutter.fill.show(0);
     }
     showNameBanner();
 }
@@ -478,10 +478,14 @@ bool Tfm_main::isConverting() const
     return m_batch && m_batch->isConverting();
 }
 
-void Tfm_main::setPreviewing(bool previewing)
+bool Tfm_main::isPreviewing() const
 {
-    m_previewing = previewing;
-    refreshCommands();
+    return m_playback && m_playback->previewing();
+}
+
+bool Tfm_main::sliderDragging() const
+{
+    return m_playback && m_playback->sliderDragging();
 }
 
 bool Tfm_main::FormCloseQuery()
@@ -509,23 +513,24 @@ void Tfm_main::refreshCommands()
     const std::optional<int> selected = m_jobs->selectedRow();
     m_commandControls.apply(commandAvailability({.listEmpty = m_jobs->rowCount() == 0,
                                                  .rowSelected = selected.has_value(),
-                                                 .previewing = m_previewing,
+                                                 .previewing = isPreviewing(),
                                                  .converting = isConverting()}));
 }
 
-// The row click of the list: the commands follow the selection, and the
-// selected job's duration is shown beside the preview.
+// The row click of the list: the commands follow the selection, the
+// selected job's duration is shown beside the preview, and it becomes the
+// row the preview refers to.
 void Tfm_main::rowClick()
 {
     refreshCommands();
-    if (const std::optional<int> row = m_jobs->selectedRow())
+    if (const std::optional<int> row = m_jobs->selectedRow()) {
         setSkinText(m_skinRefs.alltime, m_jobs->original(*row).duration);
+        if (m_playback)
+            m_playback->setPreviewRow(*row);
+    }
 }
 
 void Tfm_main::setSkinText(SkinObject *object, const QString &text)
 {
-    if (!object || !object->textFacet())
-        return;
-    object->textFacet()->setText(text);
-    object->commonFacet()->redraw();
+    writeSkinText(object, text);
 }

@@ -14,6 +14,7 @@
 #include "engine/encoder_run.h"
 #include "platform/skin/position_bar.h"
 #include "platform/skin/skin.h"
+#include "preview/preview_playback.h"
 #include "ui_text/message_table.h"
 
 #include <QWidget>
@@ -23,10 +24,13 @@
 #include <optional>
 
 class Batch;
+class ClipCutter;
 class DesktopShell;
 class FileJobStart;
 class IniFile;
 class JobList;
+class MainPreviewHost;
+class PreviewEngine;
 class ProfilePicker;
 class ProfileSelection;
 class Prompts;
@@ -36,8 +40,8 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QSystemTrayIcon;
-class QTimer;
 class QualitySettingsStore;
+class Snapshot;
 class TImageButton;
 class Tfm_about;
 class Tfm_dir;
@@ -45,6 +49,7 @@ class Tfm_dvdcutter;
 class Tfm_info;
 class Tfm_set;
 struct EditionLayout;
+struct ProfileChoices;
 
 // The windows created after the main window, in their order.
 struct ProgramWindows {
@@ -87,10 +92,12 @@ public:
     const std::optional<Edition> &edition() const { return m_edition; }
     Batch &batch() { return *m_batch; }
     bool isConverting() const;
-    bool isPreviewing() const { return m_previewing; }
-    // Set by the preview while it plays; commands that would disturb it are refused.
-    void setPreviewing(bool previewing);
+    // Whether the preview plays; commands that would disturb it are refused.
+    bool isPreviewing() const;
     EncoderRun &encoderRun() { return m_run; }
+    // The preview, its clip cutter and the snapshot; created at the first show.
+    PreviewPlayback *playback() const { return m_playback.get(); }
+    Snapshot *snapshot() const { return m_snapshot.get(); }
     TSkin &skin() { return Skin1; }
     JobList &jobs() { return *m_jobs; }
     ProfilePicker &picker() { return *m_picker; }
@@ -100,7 +107,7 @@ public:
     MessageTable &messages() { return m_messages; }
     QMenu *menu(const QString &name) const;
     QSystemTrayIcon *trayIcon() const { return m_tray; }
-    bool sliderDragging() const { return m_sliderDrag; }
+    bool sliderDragging() const;
     void setListingTitles(bool titles) { m_listingTitles = titles; }
 
 signals:
@@ -127,6 +134,7 @@ private:
     void saveSettings();
     void refreshCommands();
     void rowClick();
+    ProfileChoices profileChoices() const;
     void setSkinText(SkinObject *object, const QString &text);
 
     void execute(MainCommand command);
@@ -135,8 +143,11 @@ private:
     void fileInformation();
     void settingsDialog();
     void aboutWindow();
-    void cutterChecks();
-    void closeCutter();
+    // The preview, the clip cutter and the snapshot (main_preview.cpp).
+    void createPreview();
+    void previewCommand(MainCommand command);
+    void openCutter();
+    void takeSnapshot();
     void runBackground();
     // Runs the command of a pressed button or skin object; a second press
     // on the Start/Stop pill within half a second of the last one that
@@ -153,9 +164,7 @@ private:
 
     // Run state, owned here.
     std::optional<Edition> m_edition; // empty until the first show
-    bool m_previewing = false;
     bool m_listingTitles = true;
-    bool m_sliderDrag = false;
     struct BannerDrag {
         bool released = true;
         QPoint press;
@@ -184,8 +193,13 @@ private:
     PositionBar m_convertBar;
     std::unique_ptr<ConversionDisplay> m_display;
     PressDebounce m_pillPresses;
-    PositionBar m_playBar;
-    PositionBar m_cutBar;
+    PreviewDisplay m_previewDisplay; // the preview's skin objects, read with the skin
+
+    std::unique_ptr<PreviewEngine> m_previewEngine;
+    std::unique_ptr<MainPreviewHost> m_previewHost;
+    std::unique_ptr<PreviewPlayback> m_playback;
+    std::unique_ptr<ClipCutter> m_cutter;
+    std::unique_ptr<Snapshot> m_snapshot;
 
     // Controls.
     QLineEdit *ed_output = nullptr;
@@ -197,7 +211,6 @@ private:
     QFrame *pl_back = nullptr;
     QComboBox *cb_audio = nullptr;
     QComboBox *cb_subtitle = nullptr;
-    QTimer *play_time = nullptr;
     std::map<QString, TImageButton *> m_buttons;
     std::map<QString, QMenu *> m_menus;
     CommandControls m_commandControls;

@@ -22,17 +22,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
 
 constexpr QPoint kAboutOffset(160, 100);
-
-bool isPositionSlider(const SkinObject *object)
-{
-    return object && (object->name() == QLatin1String("play_bar") || object->name() == QLatin1String("cut_play_bar"));
-}
 
 } // namespace
 
@@ -86,22 +80,21 @@ void Tfm_main::execute(MainCommand command)
     case C::OpenContactPage: openLink(kContactPage); break;
     case C::OpenAboutPage: openLink(kAboutPage); break;
     case C::AboutWindow: aboutWindow(); break;
-    case C::CutterChecks: cutterChecks(); break;
-    case C::OpenCutter: cutterChecks(); break;
-    case C::CloseCutter: closeCutter(); break;
-    // The preview, the cutter's own commands, the snapshot and the DVD
-    // listing arrive with the parts that own them.
     case C::StartPreview:
     case C::StopPreview:
     case C::PausePreview:
     case C::StepBack:
     case C::StepForward:
     case C::Snapshot:
+    case C::OpenCutter:
+    case C::CutterChecks:
     case C::CutterPlay:
     case C::CutterBegin:
     case C::CutterEnd:
     case C::CutterBack:
     case C::CutterForward:
+    case C::CloseCutter: previewCommand(command); break;
+    // The DVD listing arrives with the part that owns it.
     case C::ToggleListing:
     case C::AddIfo:
     case C::AddDvd:
@@ -119,31 +112,24 @@ void Tfm_main::Skin1MouseMove(QWidget *, SkinObject *source, int, int)
     m_messages.showHint(hintNumberFor(source->name()));
 }
 
+// The position sliders seek the preview (the playback refuses while a batch converts).
 void Tfm_main::Skin1MouseDown(QWidget *, SkinObject *source, Qt::MouseButton, int, int)
 {
     m_picker->hidePicker();
-    if (isConverting() || !isPositionSlider(source))
-        return;
-    m_sliderDrag = true;
-    // The position display stops following the player while the user drags.
-    if (m_previewing)
-        play_time->stop();
+    if (const std::optional<PositionSlider> slider = positionSliderNamed(source->name()); slider && m_playback)
+        m_playback->sliderPress(*slider);
 }
 
 void Tfm_main::Skin1MouseUp(QWidget *, SkinObject *source, Qt::MouseButton, int, int)
 {
-    if (isConverting())
-        return;
-    if (isPositionSlider(source))
-        m_sliderDrag = false;
+    if (const std::optional<PositionSlider> slider = positionSliderNamed(source->name()); slider && m_playback)
+        m_playback->sliderRelease(*slider);
 }
 
-// While the user drags a position slider, its fill bar follows the thumb.
-void Tfm_main::Skin1ScrollTrack(QWidget *, SkinObject *source, qint32 position)
+void Tfm_main::Skin1ScrollTrack(QWidget *, SkinObject *source, qint32)
 {
-    if (!m_sliderDrag || !isPositionSlider(source))
-        return;
-    (source == m_skinRefs.play_bar ? m_playBar : m_cutBar).show(std::min(position, qint32(10000)));
+    if (const std::optional<PositionSlider> slider = positionSliderNamed(source->name()); slider && m_playback)
+        m_playback->sliderTrack(*slider);
 }
 
 void Tfm_main::popMenu(MainCommand menuCommand)
@@ -191,23 +177,6 @@ void Tfm_main::aboutWindow()
     about->setProduct(m_edition ? m_edition->baseName : QString(), m_product.webLink);
     about->move(pos() + kAboutOffset);
     about->exec();
-}
-
-// The busy conditions under which no cutter opens.
-void Tfm_main::cutterChecks()
-{
-    if (m_previewing)
-        m_messages.warning(Message::Previewing);
-    else if (isConverting())
-        m_messages.warning(Message::Converting);
-    else if (!m_listingTitles)
-        m_messages.warning(Message::ChapterMode);
-}
-
-void Tfm_main::closeCutter()
-{
-    if (m_windows.fm_dvdcutter)
-        m_windows.fm_dvdcutter->close();
 }
 
 // Without a notification area the icon could never be clicked, so the

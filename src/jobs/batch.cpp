@@ -46,7 +46,7 @@ Batch::Batch(EncoderRun &run, JobList &jobs, DesktopShell &shell, MessageTable &
 {
     connect(&m_run, &EncoderRun::progress, this, [this](qint32 value) {
         if (const std::optional<int> row = runningRow())
-            m_jobs.setStatus(*row, m_run.isPaused() ? JobStatus::paused(value) : JobStatus::running(value));
+            m_jobs.setStatus(*row, m_run.isPaused() ? JobStatus::runPaused(value) : JobStatus::running(value));
     });
     connect(&m_run, &EncoderRun::outputLine, this, [this](const QString &line) {
         if (m_log.isOpen())
@@ -169,7 +169,7 @@ void Batch::markEnded(int row, const RunOutcome &outcome)
     // there (a partial or empty file) is its own and goes.
     if (!done)
         QFile::remove(output);
-    m_jobs.setStatus(row, done ? JobStatus{JobState::Finished, 0, {}} : JobStatus::failed(reason));
+    m_jobs.setStatus(row, done ? JobStatus{JobState::Finished} : JobStatus::failed(reason));
     ++(done ? m_tally.finished : m_tally.failed);
 }
 
@@ -198,7 +198,7 @@ void Batch::stop()
     // A paused run is continued and terminated; its release follows as for any end.
     m_run.stop();
     m_jobs.setLastRun(m_position, m_log.record());
-    m_jobs.setStatus(m_position, {JobState::Stopped, 0, {}});
+    m_jobs.setStatus(m_position, {JobState::Stopped});
     ++m_tally.stopped;
     m_run.barUpdate(0);
     leave(true);
@@ -218,7 +218,7 @@ void Batch::pauseToggle()
         return;
     }
     m_run.pause();
-    m_jobs.setStatus(m_position, JobStatus::paused(m_jobs.status(m_position).progress));
+    m_jobs.setStatus(m_position, JobStatus::runPaused(m_jobs.status(m_position).progress));
     emit pauseCaptionChanged(kContinueCaption);
     emit pausedChanged(true);
 }

@@ -9,7 +9,7 @@ QString statusText(const JobStatus &status)
         return QStringLiteral("Status");
     case JobState::Running:
         return progressText(status.progress);
-    case JobState::Paused:
+    case JobState::RunPaused:
         return QStringLiteral("Paused");
     case JobState::Finished:
         return QStringLiteral("Finish");
@@ -17,6 +17,10 @@ QString statusText(const JobStatus &status)
         return QStringLiteral("Failed");
     case JobState::Stopped:
         return QStringLiteral("Stop");
+    case JobState::Playing:
+        return QStringLiteral("Play");
+    case JobState::Paused:
+        return QStringLiteral("Pause");
     }
     return {};
 }

@@ -8,21 +8,29 @@
 #include <QString>
 #include <QStringList>
 
-enum class JobState { Waiting, Running, Paused, Finished, Failed, Stopped };
+// RunPaused: the row's conversion is paused. Playing and Paused: the row is
+// being previewed. Stopped: its run or its preview was stopped.
+enum class JobState { Waiting, Running, RunPaused, Finished, Failed, Stopped, Playing, Paused };
 
 struct JobStatus {
     JobState state = JobState::Waiting;
-    qint32 progress = 0; // 0 to 10000 while running or paused
+    qint32 progress = 0; // 0 to 10000 while running, and kept while the run is paused
     QString reason;      // why a Failed job failed, in the user's words
 
-    static JobStatus running(qint32 progress) { return {JobState::Running, progress, {}}; }
-    static JobStatus paused(qint32 progress) { return {JobState::Paused, progress, {}}; }
+    JobStatus() = default;
+    // A state alone reads as a status: {JobState::Finished}.
+    JobStatus(JobState state, qint32 progress = 0, QString reason = {})
+        : state(state), progress(progress), reason(std::move(reason))
+    {
+    }
+    static JobStatus running(qint32 progress) { return {JobState::Running, progress}; }
+    static JobStatus runPaused(qint32 progress) { return {JobState::RunPaused, progress}; }
     static JobStatus failed(const QString &reason) { return {JobState::Failed, 0, reason}; }
     bool operator==(const JobStatus &) const = default;
 };
 
-// The Status column text: "Status", "12.34%", "Paused", "Finish", "Failed"
-// or "Stop".
+// The Status column text: "Status", "12.34%", "Paused", "Finish", "Failed",
+// "Stop", "Play" or "Pause".
 QString statusText(const JobStatus &status);
 
 // What the last run of a job left behind.

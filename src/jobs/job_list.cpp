@@ -321,6 +321,18 @@ void JobList::setLastRun(int row, const JobRunRecord &record)
         m_jobs[row].lastRun = record;
 }
 
+void JobList::setClipRange(int row, qint32 begin, qint32 end)
+{
+    m_jobs.at(row).clip.clipBegin = begin;
+    m_jobs.at(row).clip.clipEnd = end;
+}
+
+void JobList::setDuration(int row, const QString &timeCode)
+{
+    m_jobs.at(row).original.duration = timeCode;
+    m_lv->topLevelItem(row)->setText(kTimeColumn, timeCode);
+}
+
 QString JobList::caption(int row) const
 {
     return m_lv->topLevelItem(row)->text(kNameColumn);

@@ -80,6 +80,10 @@ public:
     void setStatus(int row, const JobStatus &status);
     // Keeps what the last run of a row's job left; a row that does not exist is skipped.
     void setLastRun(int row, const JobRunRecord &record);
+    // The stretch of the row's source its job converts, in seconds (the clip cutter).
+    void setClipRange(int row, qint32 begin, qint32 end);
+    // The row's duration time code and its Time column.
+    void setDuration(int row, const QString &timeCode);
     QString caption(int row) const;
     const JobStatus &status(int row) const { return job(row).status; }
     QString statusColumn(int row) const;

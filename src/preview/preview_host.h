@@ -3,6 +3,7 @@
 // previews, their Status cells and selection, the command availability rule
 // and the message boxes. The main window implements it.
 
+#include "jobs/job.h"
 #include "platform/preview/preview_engine.h"
 
 #include <QString>
@@ -15,10 +16,6 @@ struct PreviewRow {
     qint32 rowDuration = 0;   // seconds of the row's duration time code (the clip length after a cut)
 };
 
-// The Status texts the preview writes: "Play", "Pause", "Stop".
-enum class PreviewStatus { Play, Pause, Stop };
-QString previewStatusText(PreviewStatus status);
-
 class PreviewHost {
 public:
     virtual ~PreviewHost() = default;
@@ -27,8 +24,9 @@ public:
     virtual std::optional<int> selectedRow() const = 0;
     // Only called with 0 <= row < rowCount().
     virtual PreviewRow row(int row) const = 0;
-    // Writes the row's Status cell; a row that no longer exists is skipped.
-    virtual void setRowStatus(int row, PreviewStatus status) = 0;
+    // Sets the row's state (Playing, Paused or Stopped) and with it its
+    // Status cell; a row that no longer exists is skipped.
+    virtual void setRowStatus(int row, JobState state) = 0;
     virtual void clearSelection() = 0;
     // Selects the row and runs the row click, as a click on it does.
     virtual void selectRow(int row) = 0;

@@ -2,27 +2,11 @@
 
 #include "engine/progress.h"
 #include "engine/timecode.h"
-#include "platform/skin/skin.h"
+#include "platform/skin/skin_writes.h"
 
 #include <QWidget>
 
 namespace {
-
-void showText(SkinObject *object, const QString &text)
-{
-    if (!object || !object->textFacet())
-        return;
-    object->textFacet()->setText(text);
-    object->commonFacet()->redraw();
-}
-
-void setSliderPosition(SkinObject *object, qint32 value)
-{
-    if (!object || !object->sliderFacet())
-        return;
-    object->sliderFacet()->setPosition(qBound(0, value, kProgressFull));
-    object->commonFacet()->redraw();
-}
 
 qint32 sliderPosition(SkinObject *object)
 {
@@ -56,6 +40,8 @@ PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, Previ
     connect(&m_endTimer, &QTimer::timeout, this, &PreviewPlayback::Timer1Timer);
     // The player draws into the panel's own X window.
     m_display.panel->setAttribute(Qt::WA_NativeWindow);
+    if (m_display.cutterPanel)
+        m_display.cutterPanel->setAttribute(Qt::WA_NativeWindow);
 }
 
 PreviewPlayback::~PreviewPlayback()
@@ -82,16 +68,35 @@ void PreviewPlayback::playSelectedRow()
         return;
     m_previewing = true;
     m_host.refreshCommands();
-    m_display.panel->show();
     m_row = *selected;
-    startPreview(m_host.row(m_row));
+    startPreview(m_host.row(m_row), Panel::Main);
 }
 
-void PreviewPlayback::startPreview(const PreviewRow &row)
+void PreviewPlayback::playInCutter(int row)
+{
+    if (!m_display.cutterPanel || row < 0 || row >= m_host.rowCount())
+        return;
+    if (m_host.converting()) {
+        m_host.warn(kMessageConverting);
+        return;
+    }
+    if (m_paused)
+        togglePause();
+    if (m_previewing)
+        return;
+    m_previewing = true;
+    m_row = row;
+    startPreview(m_host.row(m_row), Panel::Cutter);
+    m_host.refreshCommands();
+}
+
+void PreviewPlayback::startPreview(const PreviewRow &row, Panel target)
 {
     m_clock = PreviewClock{};
     m_reported = 0.0;
-    QWidget *panel = m_display.panel;
+    m_writesStatus = target == Panel::Main;
+    QWidget *panel = target == Panel::Main ? m_display.panel : m_display.cutterPanel;
+    panel->show();
     if (!m_engine.InitPreviewWindow(panel->winId(), panel->width(), panel->height())) {
         // Back to idle, so that neither the preview nor a conversion is blocked.
         stopPreview();
@@ -101,7 +106,7 @@ void PreviewPlayback::startPreview(const PreviewRow &row)
     m_engine.SetEventFuntion({[this](double seconds) { m_reported = seconds; },
                               [this](const PreviewEnd &end) { playbackEnded(end); }});
     m_engine.Seek(0);
-    setRowStatus(PreviewStatus::Play);
+    setRowStatus(JobState::Playing);
     m_source = row.source;
     m_engine.Play(row.source);
     m_positionTimer.start();
@@ -128,14 +133,16 @@ void PreviewPlayback::stopPreview()
         m_engine.DestroyPreviewWindow();
     }
     if (m_statusShown)
-        setRowStatus(PreviewStatus::Stop);
+        setRowStatus(JobState::Stopped);
     m_display.panel->hide();
+    if (m_display.cutterPanel)
+        m_display.cutterPanel->hide();
     m_positionTimer.stop();
     m_endTimer.stop();
-    setSliderPosition(m_display.main.slider, 0);
+    writeSkinSliderPosition(m_display.main.slider, 0);
     m_display.main.fill.show(0);
     m_display.cutter.fill.show(0);
-    showText(m_display.main.timeText, kZeroTime);
+    writeSkinText(m_display.main.timeText, kZeroTime);
     // A new preview starts unpaused.
     m_paused = false;
     m_host.refreshCommands();
@@ -149,10 +156,10 @@ void PreviewPlayback::togglePause()
     m_engine.Pause();
     if (m_paused) {
         m_positionTimer.stop();
-        setRowStatus(PreviewStatus::Pause);
+        setRowStatus(JobState::Paused);
     } else {
         m_positionTimer.start();
-        setRowStatus(PreviewStatus::Play);
+        setRowStatus(JobState::Playing);
     }
 }
 
@@ -178,16 +185,31 @@ void PreviewPlayback::step(int by)
     playSelectedRow();
 }
 
+void PreviewPlayback::seekTo(qint32 seconds)
+{
+    if (!m_previewing)
+        return;
+    m_positionTimer.stop();
+    m_engine.Seek(seconds);
+    m_clock.seekTarget = seconds;
+    // Shown at once, also while paused, so a mark set next takes it.
+    showPosition(seconds, previewRowLength());
+    if (!m_paused)
+        m_positionTimer.start();
+}
+
 void PreviewPlayback::setPreviewRow(int row)
 {
     if (!m_previewing)
         m_row = row;
 }
 
-void PreviewPlayback::setRowStatus(PreviewStatus status)
+void PreviewPlayback::setRowStatus(JobState state)
 {
-    m_host.setRowStatus(m_row, status);
-    m_statusShown = status != PreviewStatus::Stop;
+    if (!m_writesStatus)
+        return;
+    m_host.setRowStatus(m_row, state);
+    m_statusShown = state != JobState::Stopped;
 }
 
 qint32 PreviewPlayback::previewRowLength() const
@@ -213,13 +235,17 @@ void PreviewPlayback::play_timeTimer()
         stopPreview();
         return;
     }
-    if (!tick.shownSecond)
-        return;
+    if (tick.shownSecond)
+        showPosition(*tick.shownSecond, length);
+}
+
+void PreviewPlayback::showPosition(qint32 second, qint32 length)
+{
     PositionDisplay &display = m_cutterOpen ? m_display.cutter : m_display.main;
-    showText(display.timeText, secondsToTimeCode(*tick.shownSecond));
+    writeSkinText(display.timeText, secondsToTimeCode(second));
     if (!m_sliderDrag) {
-        const qint32 value = positionBarValue(*tick.shownSecond, length);
-        setSliderPosition(display.slider, value);
+        const qint32 value = positionBarValue(second, length);
+        writeSkinSliderPosition(display.slider, value);
         display.fill.show(value);
     }
 }
@@ -247,7 +273,7 @@ void PreviewPlayback::sliderTrack(PositionSlider slider)
     PositionDisplay &display = displayOf(slider);
     const qint32 value = sliderPosition(display.slider);
     const qint32 target = sliderSecond(value, previewRowLength());
-    showText(display.timeText, secondsToTimeCode(target));
+    writeSkinText(display.timeText, secondsToTimeCode(target));
     display.fill.show(value);
     if (m_previewing)
         m_engine.Seek(target);
@@ -261,7 +287,10 @@ void PreviewPlayback::sliderRelease(PositionSlider slider)
         const qint32 target = sliderSecond(value, previewRowLength()) + m_clock.startOffset;
         m_engine.Seek(target);
         m_clock.seekTarget = target;
-        m_positionTimer.start();
+        // A paused player reports no movement: its timer would take the
+        // standstill for a stall and end the preview.
+        if (!m_paused)
+            m_positionTimer.start();
         display.fill.show(value);
     }
     m_sliderDrag = false;

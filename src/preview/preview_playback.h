@@ -30,9 +30,10 @@ struct PositionDisplay {
 };
 
 struct PreviewDisplay {
-    QWidget *panel = nullptr; // pl_play: the video plays in its native window
-    PositionDisplay main;     // the main window's objects
-    PositionDisplay cutter;   // the clip cutter's objects
+    QWidget *panel = nullptr;       // the main window's pl_play: the video plays in its native window
+    QWidget *cutterPanel = nullptr; // the clip cutter's pl_play; nullptr without a cutter
+    PositionDisplay main;           // the main window's objects
+    PositionDisplay cutter;         // the clip cutter's objects
 };
 
 // The two position sliders: "play_bar" (main window), "cut_play_bar" (cutter).
@@ -45,7 +46,7 @@ public:
     // Message 26: a conversion is running.
     static constexpr int kMessageConverting = 26;
 
-    // The panel is made a native window for the player. All references must
+    // The panels are made native windows for the player. All references must
     // outlive this object.
     PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display,
                     QObject *parent = nullptr);
@@ -63,6 +64,13 @@ public:
     // next row. On the first or last row only the selection is cleared.
     void stepBack();
     void stepForward();
+    // The clip cutter's Play ("play"): plays `row` into the cutter's panel,
+    // or resumes a paused preview. Writes no Status cell. Refused with
+    // message 26 while converting.
+    void playInCutter(int row);
+    // Continues playback from `seconds` (the cutter's 30-second steps) and
+    // shows that position. Only while previewing.
+    void seekTo(qint32 seconds);
     // The row click: the row the sliders and a later Play refer to. Ignored
     // while previewing.
     void setPreviewRow(int row);
@@ -89,12 +97,17 @@ public:
     const QTimer &endTimer() const { return m_endTimer; }
 
 private:
-    void startPreview(const PreviewRow &row);
+    enum class Panel { Main, Cutter };
+    void startPreview(const PreviewRow &row, Panel panel);
     void playbackEnded(const PreviewEnd &end);
     void step(int by);
     qint32 previewRowLength() const;
+    // Shows the elapsed second on the time text, slider and fill of the
+    // window the preview plays in (slider and fill stay while dragged), on a
+    // bar spanning `length` seconds.
+    void showPosition(qint32 second, qint32 length);
     PositionDisplay &displayOf(PositionSlider slider);
-    void setRowStatus(PreviewStatus status);
+    void setRowStatus(JobState state);
 
     PreviewEngine &m_engine;
     PreviewHost &m_host;
@@ -106,7 +119,8 @@ private:
     bool m_paused = false;
     bool m_sliderDrag = false;
     bool m_cutterOpen = false;
-    bool m_statusShown = false; // the preview row's Status cell shows "Play" or "Pause"
+    bool m_writesStatus = false; // the main window's preview shows its state in the row's Status cell
+    bool m_statusShown = false;  // the preview row's Status cell shows "Play" or "Pause"
     double m_reported = 0.0;    // the player's last position
     PreviewClock m_clock;
     QTimer m_positionTimer; // `play_time`

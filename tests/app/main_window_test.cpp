@@ -55,7 +55,12 @@ QString message(int n)
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1); }
+    void SetUp() override
+    {
+        ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1);
+        // The preview plays with the player's null outputs: no window, no sound.
+        ::setenv("VELTRIX_PREVIEW_OUTPUT", "null", 1);
+    }
     void TearDown() override
     {
         m_window.reset();
@@ -129,6 +134,24 @@ protected:
     {
         w.run(MainCommand::StopBatch);
         QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
+    }
+
+    // A real preview of a short clip, in an unchecked row of its own so that
+    // a batch leaves it out.
+    void beginPreview(Tfm_main &w)
+    {
+        const QString clip = QString::fromStdString(m_busyMedia.file("preview.mp4"));
+        if (!QFile::exists(clip)) {
+            veltrix::test::generateMedia("-f lavfi -i testsrc=size=64x48:rate=25:duration=30 -c:v libx264 "
+                                         "-preset ultrafast",
+                                         clip.toStdString());
+            m_prompts.fileAnswers.push_back({clip});
+            w.run(MainCommand::AddFiles);
+            w.jobs().setChecked(w.jobs().rowCount() - 1, false);
+        }
+        w.jobs().lv()->setCurrentItem(w.jobs().lv()->topLevelItem(0));
+        w.run(MainCommand::StartPreview);
+        ASSERT_TRUE(w.isPreviewing());
     }
 
     veltrix::test::TempDir m_settings;
@@ -255,7 +278,10 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
     };
     for (const Busy &b : busy) {
         SCOPED_TRACE(b.name);
-        w.setPreviewing(b.previewing);
+        if (b.previewing && !w.isPreviewing())
+            beginPreview(w);
+        if (!b.previewing)
+            w.run(MainCommand::StopPreview);
         if (b.converting && !w.isConverting())
             beginBusyBatch(w);
         m_prompts.shown.clear();
@@ -272,7 +298,6 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
         EXPECT_EQ(m_prompts.boxes()[0].text, message(b.message));
     }
     endBusyBatch(w);
-    w.setPreviewing(false);
     w.setListingTitles(true);
 
     Tfm_dvdcutter *cutter = w.windows().fm_dvdcutter;

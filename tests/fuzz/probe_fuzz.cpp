@@ -85,15 +85,13 @@ void checkJob(const ProbeResults &results)
         return;
     FUZZ_EXPECT(isPlainRate(job->videoBitrate) && isPlainRate(job->audioBitrate),
                 "a job's rates are plain whole numbers from 0 up");
-    Job row;
-    row.original = *job;
-    row.clip = wholeClipOf(*job);
+    const TClipInfo clip = wholeClipOf(*job);
     for (const ProfileChoices &choices : typicalChoices()) {
         const std::optional<int> kbits = estimateKbits(*job, choices);
         FUZZ_EXPECT(!kbits || *kbits >= 0, "an estimate is never negative");
         if (kbits)
             sizeText(*kbits, timeCodeToSeconds(job->duration));
-        jobPieces(row, choices);
+        jobPieces(Job{.original = *job, .clip = clip, .exactDuration = results.exactDuration}, choices);
     }
 }
 

@@ -143,9 +143,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const Toriginalinfo job = typicalSource();
     const std::optional<int> kbits = estimateKbits(job, choices);
     FUZZ_EXPECT(!kbits || *kbits >= 0, "an estimate is never negative");
-    Job row;
-    row.original = job;
-    row.clip.fullDuration = row.clip.clipEnd = 205;
-    jobPieces(row, choices);
+    TClipInfo clip;
+    clip.fullDuration = clip.clipEnd = 205;
+    jobPieces(Job{.original = job, .clip = clip}, choices);
     return 0;
 }

@@ -161,7 +161,7 @@ TEST_F(JobListTest, RemovingRowsOneAndTwoKeepsRecordsWithTheirRows)
     h.addFiles({media("one.wav"), media("two.wav"), media("three.wav"), media("four.wav")});
     ASSERT_EQ(h.jobs.rowCount(), 4);
     // Every row carries records of its own, its state included.
-    h.jobs.setStatus(0, {JobState::Finished, 0, {}});
+    h.jobs.setStatus(0, {JobState::Finished});
     h.jobs.setStatus(2, JobStatus::running(1234));
     h.jobs.setStatus(3, JobStatus::failed("Permission denied"));
     const Job first = h.jobs.job(0), last = h.jobs.job(3);

@@ -33,9 +33,13 @@ protected:
         panel = new QFrame(&mainWindow);
         panel->setGeometry(482, 111, 233, 174);
         panel->hide();
+        cutterPanel = new QFrame(&cutterWindow);
+        cutterPanel->setGeometry(322, 62, 296, 168);
+        cutterPanel->hide();
 
         PreviewDisplay display;
         display.panel = panel;
+        display.cutterPanel = cutterPanel;
         display.main = {object(mainWindow, "play_time"), object(mainWindow, "play_bar"),
                         PositionBar(object(mainWindow, "playpos"), kPlayBarWidth)};
         display.cutter = {object(cutterWindow, "cut_play_time"), object(cutterWindow, "cut_play_bar"),
@@ -81,6 +85,7 @@ protected:
     TSkin skin;
     QWidget mainWindow, cutterWindow;
     QFrame *panel = nullptr;
+    QFrame *cutterPanel = nullptr;
     qint32 playPosLeft = 0, cutPosLeft = 0;
     FakePreviewEngine engine;
     RecordingHost host;
@@ -395,6 +400,54 @@ TEST_F(PreviewPlaybackTest, WithTheCutterOpenThePositionShowsThere)
     playback->sliderRelease(PositionSlider::Cut);
     EXPECT_EQ(engine.calls, QStringList({"Seek 300", "Seek 300"}));
     EXPECT_EQ(text(cutterWindow, "cut_play_time"), "00:05:00");
+}
+
+TEST_F(PreviewPlaybackTest, TheCuttersPlayUsesItsOwnPanelAndLeavesTheStatusAlone)
+{
+    playback->setCutterOpen(true);
+    playback->playInCutter(1);
+    EXPECT_EQ(engine.calls, QStringList({"Init 296x168", "SetEventFuntion", "Seek 0", "Play /media/b.mp4"}));
+    EXPECT_EQ(engine.window, cutterPanel->winId());
+    EXPECT_TRUE(cutterPanel->testAttribute(Qt::WA_NativeWindow));
+    EXPECT_FALSE(cutterPanel->isHidden());
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_EQ(playback->previewRow(), 1);
+    playback->togglePause();
+    playback->stopPreview();
+    EXPECT_TRUE(cutterPanel->isHidden());
+    EXPECT_TRUE(host.statuses.empty()) << "the cutter's preview shows in the cutter only";
+
+    host.batchRunning = true;
+    engine.calls.clear();
+    playback->playInCutter(0);
+    EXPECT_TRUE(engine.calls.isEmpty());
+    EXPECT_EQ(host.warnings, std::vector<int>{26});
+}
+
+// A paused player does not move: a timer restarted by a seek would take that
+// for a stall and end the preview.
+TEST_F(PreviewPlaybackTest, SeeksWhilePausedLeaveThePositionTimerStopped)
+{
+    play(0);
+    tickAt(0.04);
+    playback->togglePause();
+    dragPlayBar(5000);
+    playback->sliderRelease(PositionSlider::Play);
+    EXPECT_FALSE(playback->positionTimer().isActive());
+    playback->seekTo(270);
+    EXPECT_FALSE(playback->positionTimer().isActive());
+    EXPECT_EQ(engine.calls.last(), "Seek 270");
+    EXPECT_EQ(playback->clock().seekTarget, 270);
+    EXPECT_EQ(text(mainWindow, "play_time"), "00:04:30") << "shown at once while paused";
+    EXPECT_EQ(slider(mainWindow, "play_bar"), 4500);
+    playback->togglePause();
+    EXPECT_TRUE(playback->positionTimer().isActive());
+    EXPECT_TRUE(playback->previewing());
+
+    playback->stopPreview();
+    engine.calls.clear();
+    playback->seekTo(30);
+    EXPECT_TRUE(engine.calls.isEmpty()) << "nothing plays";
 }
 
 TEST_F(PreviewPlaybackTest, DestroyingThePlaybackReleasesARunningPlayer)

@@ -15,7 +15,7 @@ public:
     int rowCount() const override { return int(rows.size()); }
     std::optional<int> selectedRow() const override { return selected; }
     PreviewRow row(int row) const override { return rows.at(size_t(row)); }
-    void setRowStatus(int row, PreviewStatus status) override { statuses[row] = previewStatusText(status); }
+    void setRowStatus(int row, JobState state) override { statuses[row] = statusText({state}); }
     void clearSelection() override { selected.reset(); }
     void selectRow(int row) override
     {

@@ -1,0 +1,58 @@
+#pragma once
+// The clip cutter's commands: open its window on the job list, show a row's
+// clip, play the row into the cutter's own panel, mark the clip's begin and
+// end at the shown position, step 30 seconds back or forward, and on close
+// give every job the length of its clip. The clip ranges live in the job
+// records; the preview state is the playback's.
+
+#include <QObject>
+#include <optional>
+
+class JobList;
+class PreviewPlayback;
+class Prompts;
+class SkinObject;
+class Tfm_dvdcutter;
+
+// The cutter's skin objects it reads and writes; absent ones are skipped.
+struct CutterSkinObjects {
+    SkinObject *cut_begin_time = nullptr;
+    SkinObject *cut_end_time = nullptr;
+    SkinObject *cut_play_time = nullptr;
+    SkinObject *cut_play_bar = nullptr;
+};
+
+class ClipCutter : public QObject {
+    Q_OBJECT
+public:
+    // `mainWindow` is where the cutter window is placed against.
+    ClipCutter(Tfm_dvdcutter &window, QWidget &mainWindow, JobList &jobs, PreviewPlayback &playback,
+               Prompts &prompts, CutterSkinObjects objects, QObject *parent = nullptr);
+
+    // Shows the window modally; the caller has checked that nothing is busy.
+    void open();
+
+    // The cutter window's commands. They act only while it is open.
+    void play();
+    void setBegin();
+    void setEnd();
+    void stepBack();
+    void stepForward();
+    // "cutclose": the preview stops, then the window closes.
+    void closeCutter();
+
+private:
+    void FormShow();
+    void FormClose();
+    void lvClick();
+    // The preview row, when the cutter is open on a row that exists.
+    std::optional<int> markedRow() const;
+    qint32 shownSecond() const;
+
+    Tfm_dvdcutter &m_window;
+    QWidget &m_mainWindow;
+    JobList &m_jobs;
+    PreviewPlayback &m_playback;
+    Prompts &m_prompts;
+    CutterSkinObjects m_objects;
+};

@@ -1,0 +1,58 @@
+#include "app/main_preview_host.h"
+
+#include "engine/timecode.h"
+#include "jobs/job_list.h"
+#include "ui_text/message_table.h"
+#include "ui_text/prompts.h"
+
+#include <QTreeWidget>
+
+MainPreviewHost::MainPreviewHost(JobList &jobs, MessageTable &messages, Prompts &prompts, Hooks hooks)
+    : m_jobs(jobs), m_messages(messages), m_prompts(prompts), m_hooks(std::move(hooks))
+{
+}
+
+int MainPreviewHost::rowCount() const
+{
+    return m_jobs.rowCount();
+}
+
+std::optional<int> MainPreviewHost::selectedRow() const
+{
+    return m_jobs.selectedRow();
+}
+
+PreviewRow MainPreviewHost::row(int row) const
+{
+    const Job &job = m_jobs.job(row);
+    return PreviewRow{PreviewSource{job.original.sourcePath, {}}, job.clip.fullDuration,
+                      timeCodeToSeconds(job.original.duration)};
+}
+
+void MainPreviewHost::setRowStatus(int row, JobState state)
+{
+    m_jobs.setStatus(row, {state});
+}
+
+void MainPreviewHost::clearSelection()
+{
+    m_jobs.lv()->clearSelection();
+}
+
+// The list's selection signal runs the window's row click.
+void MainPreviewHost::selectRow(int row)
+{
+    QTreeWidget *lv = m_jobs.lv();
+    lv->setCurrentItem(lv->topLevelItem(row));
+    lv->topLevelItem(row)->setSelected(true);
+}
+
+void MainPreviewHost::warn(int number)
+{
+    m_messages.warning(number);
+}
+
+void MainPreviewHost::reportError(const QString &text)
+{
+    m_prompts.warning(text);
+}

@@ -1,0 +1,79 @@
+#include "preview/snapshot.h"
+
+#include "engine/encoder_run.h"
+#include "jobs/output_folder.h"
+#include "jobs/output_naming.h"
+#include "ui_text/message_table.h"
+#include "ui_text/prompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void fillSnapshotRecord(intputrec &rec, const SnapshotRequest &request, const QString &imagePath)
+{
+    rec.inputfile = request.inputPath;
+    rec.outputfile = imagePath;
+    rec.size = request.sizePiece;
+    rec.aspect.clear();
+    rec.videobitrate.clear();
+    rec.audiobitrate.clear();
+    rec.samplerate.clear();
+    rec.channels.clear();
+    rec.start = QStringLiteral(" -ss ") + request.timeText;
+    rec.length = QStringLiteral(" -t 0.01");
+    rec.extra = QStringLiteral(" -f image2 ");
+    // No progress is shown for a single frame.
+    rec.seconds = 0;
+}
+
+Snapshot::Snapshot(EncoderRun &run, MessageTable &messages, Prompts &prompts, std::function<bool()> converting,
+                   QObject *parent)
+    : QObject(parent), m_run(run), m_messages(messages), m_prompts(prompts), m_converting(std::move(converting))
+{
+    connect(&m_run, &EncoderRun::runEnded, this, &Snapshot::runEnded);
+}
+
+void Snapshot::take(const SnapshotRequest &request)
+{
+    if (m_converting()) {
+        m_messages.warning(Message::Converting);
+        return;
+    }
+    if (m_run.isRunning()) {
+        m_prompts.warning(QStringLiteral("The previous image is still being saved. Wait a moment, then save the "
+                                         "image again."));
+        return;
+    }
+    // The folder is read as a batch reads it.
+    if (outputFolderRefusal(request.outputFolder)) {
+        m_prompts.warning(QStringLiteral("The image cannot be saved: the Output field names no usable folder. Type "
+                                         "a folder into it or choose one with the folder button, then save the image "
+                                         "again."));
+        return;
+    }
+    m_request = request;
+    const QString folder = absoluteOutputFolder(request.outputFolder, QDir::homePath());
+    m_image = outputPathFor(prepareOutputFolder(folder), request.caption, QStringLiteral(".bmp"));
+    fillSnapshotRecord(m_run.record(), request, m_image);
+    m_running = true;
+    m_run.startRun();
+}
+
+void Snapshot::runEnded(const RunOutcome &)
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    if (QFileInfo(m_image).size() > 0) {
+        emit saved(m_image);
+        return;
+    }
+    // The name was free before the run: an empty file there is the run's own.
+    if (QFileInfo::exists(m_image))
+        QFile::remove(m_image);
+    m_prompts.warning(QStringLiteral("No image was saved: the encoder found no picture at %1 of %2 (a position at "
+                                     "the very end of a file has none). Move the position back a little, then save "
+                                     "the image again.")
+                          .arg(m_request.timeText, m_request.caption));
+}

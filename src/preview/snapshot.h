@@ -1,0 +1,58 @@
+#pragma once
+// The snapshot: one still image of the preview row at the shown position,
+// written as a ".bmp" file into the output folder by one encoder run. The
+// run does nothing else: it marks no row and starts no job (the batch
+// ignores runs it did not start). A run that wrote no image is reported.
+
+#include "engine/intputrec.h"
+
+#include <QObject>
+#include <functional>
+
+class EncoderRun;
+class MessageTable;
+class Prompts;
+struct RunOutcome;
+
+// What one snapshot is taken of.
+struct SnapshotRequest {
+    QString inputPath;    // the preview row's source
+    QString caption;      // the preview row's caption: the image is named after it
+    QString outputFolder; // the text of ed_output, read as a batch reads it
+    QString sizePiece;    // the chosen profile's size piece (" -s 320x240"), or empty
+    QString timeText;     // the shown position, "HH:MM:SS"
+};
+
+// Fills the record of a one-frame run writing `imagePath`; every piece but
+// the size, start, length and format is cleared. The encoder path and
+// working folder stay.
+void fillSnapshotRecord(intputrec &rec, const SnapshotRequest &request, const QString &imagePath);
+
+class Snapshot : public QObject {
+    Q_OBJECT
+public:
+    // `converting` tells whether a batch converts.
+    Snapshot(EncoderRun &run, MessageTable &messages, Prompts &prompts, std::function<bool()> converting,
+             QObject *parent = nullptr);
+
+    // Starts the run; refused with a message while a batch converts or any
+    // encoder run (an earlier snapshot) is under way.
+    void take(const SnapshotRequest &request);
+    // The image the last snapshot writes or wrote.
+    const QString &imagePath() const { return m_image; }
+
+signals:
+    // The image has been written.
+    void saved(const QString &imagePath);
+
+private:
+    void runEnded(const RunOutcome &outcome);
+
+    EncoderRun &m_run;
+    MessageTable &m_messages;
+    Prompts &m_prompts;
+    std::function<bool()> m_converting;
+    bool m_running = false; // the current encoder run is this snapshot's
+    QString m_image;
+    SnapshotRequest m_request;
+};

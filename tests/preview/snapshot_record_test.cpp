@@ -1,0 +1,41 @@
+// The command line of a snapshot: one frame at the shown position, the
+// chosen size, nothing of the job that ran before.
+
+#include "engine/commandline.h"
+#include "preview/snapshot.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SnapshotRecord, TakesOneFrameAndNothingOfTheLastJob)
+{
+    intputrec rec;
+    rec.encoderfile = "/opt/veltrix/register.dat";
+    rec.workdir = "/opt/veltrix/";
+    // What a conversion left in the record.
+    rec.videobitrate = " -r 25 -b 800000";
+    rec.audiobitrate = " -ab 128000";
+    rec.samplerate = " -ar 44100 ";
+    rec.channels = " -ac 2";
+    rec.aspect = " -aspect 1.3333";
+    rec.seconds = 600;
+    rec.start = " -ss 00:01:00";
+    rec.length = " -t 00:02:30";
+    rec.extra = " -vcodec mpeg4";
+
+    fillSnapshotRecord(rec,
+                       {.inputPath = "/media/my clip.avi",
+                        .caption = "my clip",
+                        .outputFolder = "/out",
+                        .sizePiece = " -s 320x240",
+                        .timeText = "00:01:05"},
+                       "/out/my clip.bmp");
+    EXPECT_EQ(commandLineText(rec), "/opt/veltrix/register.dat -ss 00:01:05 -y  -i \"/media/my clip.avi\" -t 0.01"
+                                    " -s 320x240  -f image2  \"/out/my clip.bmp\"");
+    EXPECT_EQ(encoderArguments(rec), QStringList({"-ss", "00:01:05", "-y", "-i", "/media/my clip.avi", "-t", "0.01",
+                                                  "-s", "320x240", "-f", "image2", "/out/my clip.bmp"}));
+    EXPECT_EQ(rec.seconds, 0) << "no progress for one frame";
+}
+
+} // namespace
