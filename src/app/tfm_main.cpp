@@ -6,6 +6,7 @@
 #include "app/dvd_commands.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
+#include "app/main_keys.h"
 #include "app/main_look.h"
 #include "app/main_preview_host.h"
 #include "app/product_info.h"
@@ -116,6 +117,7 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
     createControls();
     createJobObjects();
     createMenus();
+    addMainKeys(this, m_jobs->lv());
     createTray();
     FormCreate();
 }
@@ -135,7 +137,7 @@ void Tfm_main::createControls()
         const QString name = QString::fromLatin1(design.name);
         auto *button = new TImageButton(name, QString::fromLatin1(design.hint), m_folder, this);
         button->installEventFilter(this);
-        connect(button, &QAbstractButton::clicked, this, [this, name] { run(buttonCommand(name)); });
+        connect(button, &QAbstractButton::clicked, this, [this, name] { runPressed(buttonCommand(name)); });
         m_buttons[name] = button;
         m_commandControls.add(button);
     }
@@ -242,10 +244,7 @@ void Tfm_main::createJobObjects()
                                  return !refusal;
                              }},
                         this);
-    connect(&m_run, &EncoderRun::displayChanged, this, [this](qint32 barValue, const QString &statusLine) {
-        m_convertBar.show(barValue);
-        setSkinText(m_skinRefs.hint, statusLine);
-    });
+    createConversionDisplay();
 
     m_picker = new ProfilePicker(
         this, m_folder,

@@ -6,8 +6,10 @@
 
 #include "app/app_settings.h"
 #include "app/command_controls.h"
+#include "app/conversion_display.h"
 #include "app/edition.h"
 #include "app/main_commands.h"
+#include "app/press_debounce.h"
 #include "app/product_record.h"
 #include "engine/encoder_run.h"
 #include "platform/skin/position_bar.h"
@@ -16,6 +18,7 @@
 #include "ui_text/message_table.h"
 
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -75,6 +78,7 @@ public:
 
     // Runs one command; an error it raises is reported and the window goes on.
     void run(MainCommand command);
+    void run(const std::function<void()> &command);
 
     // Skin events.
     void Skin1Click(QWidget *sender, SkinObject *source);
@@ -131,6 +135,8 @@ private:
     void createMenus();
     void createJobObjects();
     void createTray();
+    // What the conversion bar and the hint line show around a batch.
+    void createConversionDisplay();
     void loadSkin();
     void showNameBanner();
     void applyEditionLayout(const EditionLayout &layout);
@@ -154,6 +160,10 @@ private:
     void openCutter();
     void takeSnapshot();
     void runBackground();
+    // Runs the command of a pressed button or skin object; a second press
+    // on the Start/Stop pill within half a second of the last one that
+    // counted is taken as part of it and ignored.
+    void runPressed(MainCommand command);
     void openLink(const QString &link);
     void bannerEvent(QEvent *event);
 
@@ -193,6 +203,8 @@ private:
                    *cut_play_bar = nullptr, *cutplaypos = nullptr;
     } m_skinRefs;
     PositionBar m_convertBar;
+    std::unique_ptr<ConversionDisplay> m_display;
+    PressDebounce m_pillPresses;
     PreviewDisplay m_previewDisplay; // the preview's skin objects, read with the skin
 
     std::unique_ptr<PreviewEngine> m_previewEngine;

@@ -36,6 +36,19 @@ void Tfm_main::run(MainCommand command)
     runGuarded(m_prompts, [this, command] { execute(command); });
 }
 
+void Tfm_main::run(const std::function<void()> &command)
+{
+    runGuarded(m_prompts, command);
+}
+
+void Tfm_main::runPressed(MainCommand command)
+{
+    const bool pill = command == MainCommand::StartBatch || command == MainCommand::StopBatch;
+    if (pill && !m_pillPresses.acceptNow())
+        return;
+    run(command);
+}
+
 void Tfm_main::execute(MainCommand command)
 {
     using C = MainCommand;
@@ -97,7 +110,7 @@ void Tfm_main::execute(MainCommand command)
 
 void Tfm_main::Skin1Click(QWidget *, SkinObject *source)
 {
-    run(skinClickCommand(source->name()));
+    runPressed(skinClickCommand(source->name()));
 }
 
 void Tfm_main::Skin1MouseMove(QWidget *, SkinObject *source, int, int)

@@ -11,6 +11,8 @@ QString statusText(const JobStatus &status)
         return QStringLiteral("Ready");
     case JobState::Running:
         return progressText(status.progress);
+    case JobState::RunPaused:
+        return QStringLiteral("Paused");
     case JobState::Finished:
         return QStringLiteral("Finish");
     case JobState::Failed:

@@ -3,6 +3,7 @@
 #include "engine/timecode.h"
 #include "jobs/estimate.h"
 #include "jobs/job_from_probe.h"
+#include "jobs/list_drop_target.h"
 #include "jobs/media_filters.h"
 
 #include <QAction>
@@ -70,6 +71,11 @@ JobList::JobList(QWidget *window, const intputrec &encoder, Prompts &prompts, Me
     m_edtTit->setObjectName(QStringLiteral("edt_tit"));
     m_edtTit->hide();
     m_edtTit->installEventFilter(this);
+
+    // A drop is taken in once the drag has ended: adding probes every file,
+    // which must not hold up the desktop's drag.
+    auto *drops = new ListDropTarget(m_lv);
+    connect(drops, &ListDropTarget::pathsDropped, this, &JobList::addPaths, Qt::QueuedConnection);
 }
 
 bool JobList::refusedWhileBusy()
@@ -95,8 +101,7 @@ void JobList::addFiles()
     if (!files.isEmpty())
         m_lv->setVisible(true);
     for (const QString &path : files)
-        if (!addWithRetry(path))
-            rejectFile(path);
+        addOrReject(path);
     selectFirstWhenNone();
 }
 
@@ -111,8 +116,23 @@ void JobList::addFolder()
         return;
     m_lv->setVisible(true);
     for (const QString &path : folderAudioFiles(folder))
-        if (!addWithRetry(path))
-            rejectFile(path);
+        addOrReject(path);
+    selectFirstWhenNone();
+}
+
+void JobList::addPaths(const QStringList &paths)
+{
+    if (paths.isEmpty() || refusedWhileBusy())
+        return;
+    m_lv->setVisible(true);
+    for (const QString &path : paths) {
+        if (!QFileInfo(path).isDir()) {
+            addOrReject(path);
+            continue;
+        }
+        for (const QString &file : folderAudioFiles(path))
+            addOrReject(file);
+    }
     selectFirstWhenNone();
 }
 
@@ -122,9 +142,10 @@ bool JobList::addWithRetry(const QString &path)
     return addOneFile(path) || (m_probe.outcome().kind != RunOutcome::Kind::Stalled && addOneFile(path));
 }
 
-void JobList::rejectFile(const QString &path)
+void JobList::addOrReject(const QString &path)
 {
-    m_prompts.information(QFileInfo(path).fileName() + QStringLiteral(" is not support!"));
+    if (!addWithRetry(path))
+        m_prompts.information(QFileInfo(path).fileName() + QStringLiteral(" is not support!"));
 }
 
 void JobList::selectFirstWhenNone()
@@ -325,7 +346,17 @@ void JobList::setStatus(int row, const JobStatus &status)
     if (row < 0 || row >= rowCount())
         return;
     m_jobs[row].status = status;
-    m_lv->topLevelItem(row)->setText(kStatusColumn, statusText(status));
+    QTreeWidgetItem *item = m_lv->topLevelItem(row);
+    item->setText(kStatusColumn, statusText(status));
+    const QString hover = status.state == JobState::Failed ? QStringLiteral("Failed: ") + status.reason : QString();
+    for (int column = 0; column < m_lv->columnCount(); ++column)
+        item->setToolTip(column, hover);
+}
+
+void JobList::setLastRun(int row, const JobRunRecord &record)
+{
+    if (row >= 0 && row < rowCount())
+        m_jobs[row].lastRun = record;
 }
 
 void JobList::setClipRange(int row, qint32 begin, qint32 end)

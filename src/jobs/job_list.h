@@ -1,7 +1,8 @@
 #pragma once
 // The job list `lv`: one row per job, each row's Job record kept beside it
 // in one vector, and the commands that add, remove, clear, rename and check
-// rows.
+// rows. Files and folders dropped on the list are added as Add File and Add
+// Folder add them.
 
 #include "engine/intputrec.h"
 #include "engine/media_probe.h"
@@ -60,6 +61,10 @@ public:
     // Probes the file and appends its row; false (nothing added) when the
     // probe gives no numeric overall bit rate.
     bool addOneFile(const QString &path);
+    // Adds paths handed over by a drop or the command line: a file as Add
+    // File adds a chosen file, a folder as Add Folder adds a chosen folder.
+    // Refused with a message while a batch runs or the preview plays.
+    void addPaths(const QStringList &paths);
     void remove();
     void clear();
     void rename();
@@ -82,8 +87,11 @@ public:
     int rowCount() const;
     bool isChecked(int row) const;
     void setChecked(int row, bool checked);
-    // Sets a row's state and its Status column; a row that does not exist is skipped.
+    // Sets a row's state and its Status column, and a Failed row's reason as
+    // the row's hover text; a row that does not exist is skipped.
     void setStatus(int row, const JobStatus &status);
+    // Keeps what the last run of a row's job left; a row that does not exist is skipped.
+    void setLastRun(int row, const JobRunRecord &record);
     // The stretch of the row's source its job converts, in seconds (the clip cutter).
     void setClipRange(int row, qint32 begin, qint32 end);
     // The row's duration time code and its Time column.
@@ -112,7 +120,8 @@ protected:
 
 private:
     bool addWithRetry(const QString &path);
-    void rejectFile(const QString &path);
+    // Adds the file, with its second attempt, or says it is not supported.
+    void addOrReject(const QString &path);
     void selectFirstWhenNone();
     QString sizeTextOf(int row) const;
     bool refusedWhileBusy();
