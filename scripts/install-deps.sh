@@ -15,6 +15,7 @@ packages=(
   libsimpleini-dev
   googletest libgtest-dev
   xvfb xauth libx11-dev
+  desktop-file-utils dbus-daemon
 )
 for option in "$@"; do
   case "$option" in

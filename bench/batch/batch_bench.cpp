@@ -55,10 +55,13 @@ public:
 
 class NoShell : public DesktopShell {
 public:
-    void openFolder(const QString &) override {}
-    void openLink(const QString &) override {}
+    bool openFolder(const QString &) override { return true; }
+    bool openLink(const QString &) override { return true; }
     void powerOff() override {}
     bool hasTray() const override { return false; }
+    void notify(const QString &, const QString &) override {}
+    void inhibitSleep(const QString &) override {}
+    void allowSleep() override {}
 };
 
 bool runFfmpeg(const QStringList &args)

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -42,6 +43,12 @@ struct EditionLayout {
 };
 
 EditionLayout editionLayout(bool dvdMode, bool zuvok);
+
+// The widths of the list's five columns for rows `room` pixels wide: the
+// designed 150, 300, 80, 80, 98 where they fit; otherwise the path column
+// gives way first, then the name, Status and Time columns, each down to
+// what its texts need, so that no column lies beyond the list's edge.
+std::array<int, 5> listColumnWidths(int room);
 
 // The skin objects of the preview column and of the DVD commands.
 inline const QStringList kPreviewAndDvdSkinObjects = {

@@ -1,7 +1,9 @@
 // Veltrix Video Converter: program entry.
 
+#include "app/command_line_open.h"
 #include "app/display_check.h"
 #include "app/program_windows.h"
+#include "app/reporting_shell.h"
 #include "ui_text/prompts.h"
 #include "app/tfm_dir.h"
 #include "app/tfm_main.h"
@@ -9,6 +11,8 @@
 #include "ui_look/look.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -20,13 +24,18 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     applyProgramLook(app);
+    // The edition's desktop entry and icon carry its name.
+    QGuiApplication::setDesktopFileName(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
     QtPrompts prompts;
-    QtDesktopShell shell;
+    QtDesktopShell desktop;
+    ReportingShell shell(desktop, prompts);
     const std::unique_ptr<Tfm_main> fm_main = createProgramWindows(
         prompts, shell, QString::fromLocal8Bit(argv[0]), QCoreApplication::applicationDirPath());
     prompts.setParent(fm_main.get());
     Tfm_dir *fm_dir = fm_main->windows().fm_dir;
     prompts.setFolderChooser([fm_dir](const QString &caption) { return fm_dir->choose(caption); });
     fm_main->show();
+    // Files named on the command line are added once the window is up.
+    QTimer::singleShot(0, fm_main.get(), [&fm_main] { openCommandLine(*fm_main, QCoreApplication::arguments().mid(1)); });
     return app.exec();
 }

@@ -4,8 +4,10 @@
 #include "app/tfm_main.h"
 
 #include "app/clip_cutter.h"
+#include "app/dvd_preview_source.h"
 #include "app/main_preview_host.h"
 #include "app/tfm_dvdcutter.h"
+#include "engine/timecode.h"
 #include "jobs/argument_pieces.h"
 #include "jobs/batch.h"
 #include "jobs/job_list.h"
@@ -71,7 +73,7 @@ void Tfm_main::openCutter()
         m_messages.warning(Message::Previewing);
     else if (isConverting())
         m_messages.warning(Message::Converting);
-    else if (!m_listingTitles)
+    else if (!listingTitles())
         m_messages.warning(Message::ChapterMode);
     else
         m_cutter->open();
@@ -83,10 +85,14 @@ void Tfm_main::takeSnapshot()
     const int row = m_playback->previewRow();
     if (row < 0 || row >= m_jobs->rowCount())
         return;
-    const Toriginalinfo &source = m_jobs->original(row);
-    m_snapshot->take({.inputPath = source.sourcePath,
+    const Job &job = m_jobs->job(row);
+    const Toriginalinfo &source = job.original;
+    const QString timeText = m_skinRefs.play_time ? m_skinRefs.play_time->text() : QStringLiteral("00:00:00");
+    const bool dvdRow = !job.convert.ifoPath.isEmpty();
+    m_snapshot->take({.inputPath = dvdRow ? dvdSnapshotInputOf(job.convert, job.clip, timeCodeToSeconds(timeText))
+                                          : source.sourcePath,
                       .caption = m_jobs->caption(row),
                       .outputFolder = ed_output->text(),
                       .sizePiece = sizePiece(source, profileChoices()),
-                      .timeText = m_skinRefs.play_time ? m_skinRefs.play_time->text() : QStringLiteral("00:00:00")});
+                      .timeText = timeText});
 }

@@ -1,5 +1,6 @@
 #include "app/main_preview_host.h"
 
+#include "app/dvd_preview_source.h"
 #include "engine/timecode.h"
 #include "jobs/job_list.h"
 #include "ui_text/message_table.h"
@@ -25,8 +26,10 @@ std::optional<int> MainPreviewHost::selectedRow() const
 PreviewRow MainPreviewHost::row(int row) const
 {
     const Job &job = m_jobs.job(row);
-    return PreviewRow{PreviewSource{job.original.sourcePath, {}}, job.clip.fullDuration,
-                      timeCodeToSeconds(job.original.duration)};
+    PreviewSource source{job.original.sourcePath, {}};
+    if (!job.convert.ifoPath.isEmpty())
+        source.dvd = dvdPreviewSourceOf(job.convert, job.clip);
+    return PreviewRow{source, job.clip.fullDuration, timeCodeToSeconds(job.original.duration)};
 }
 
 void MainPreviewHost::setRowStatus(int row, JobState state)

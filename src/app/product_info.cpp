@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QUrl>
 
 QStringList productInfoFolders(const QString &executableFolder)
 {
@@ -14,8 +15,20 @@ QStringList productInfoFolders(const QString &executableFolder)
     for (const QString &dir : dataDirs.split(u':', Qt::SkipEmptyParts))
         if (QDir::isAbsolutePath(dir))
             folders << QDir(dir).filePath(QStringLiteral("veltrix"));
-    folders << QDir::cleanPath(executableFolder + QStringLiteral("/../share/veltrix"));
+    folders << QDir::cleanPath(executableFolder + QStringLiteral("/../share/veltrix"))
+            << QDir::cleanPath(executableFolder + QStringLiteral("/../../share/veltrix"));
     return folders;
+}
+
+QString resolveProductLink(const QString &link, const QString &folder)
+{
+    if (link.isEmpty() || !QUrl(link).scheme().isEmpty())
+        return link;
+    const qsizetype hash = link.indexOf(u'#');
+    QUrl file = QUrl::fromLocalFile(QDir::cleanPath(QDir(folder).absoluteFilePath(link.left(hash))));
+    if (hash >= 0)
+        file.setFragment(link.mid(hash + 1));
+    return file.toString();
 }
 
 ProductRecord readProductRecord(const QString &executableFolder, const QString &baseName, MessageTable &messages)
@@ -25,8 +38,11 @@ ProductRecord readProductRecord(const QString &executableFolder, const QString &
         if (!file.open(QIODevice::ReadOnly))
             continue;
         // The first file found decides, as there is one product file per system.
-        if (const std::optional<ProductRecord> record = findProductRecord(file.readAll(), baseName))
+        if (std::optional<ProductRecord> record = findProductRecord(file.readAll(), baseName)) {
+            record->webLink = resolveProductLink(record->webLink, folder);
+            record->supportLink = resolveProductLink(record->supportLink, folder);
             return *record;
+        }
         break;
     }
     messages.information(Message::NoProductInfo);

@@ -20,7 +20,7 @@ std::unique_ptr<Tfm_main> createProgramWindows(Prompts &prompts, DesktopShell &s
     windows.fm_info = new Tfm_info(
         [main] {
             const std::optional<int> row = main->jobs().selectedRow();
-            return row ? main->jobs().original(*row) : Toriginalinfo{};
+            return row ? main->jobs().job(*row) : Job{};
         },
         main);
     windows.fm_dvdcutter = new Tfm_dvdcutter(main);

@@ -6,10 +6,14 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr QSize kBasicSize(555, 295);
+constexpr int kRunHeight = 250;
 
 QLineEdit *makeField(const char *name, const char *label, QFormLayout *form, QWidget *parent)
 {
@@ -22,14 +26,14 @@ QLineEdit *makeField(const char *name, const char *label, QFormLayout *form, QWi
 
 } // namespace
 
-Tfm_info::Tfm_info(std::function<Toriginalinfo()> selectedRecord, QWidget *parent)
+Tfm_info::Tfm_info(std::function<Job()> selectedJob, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_selectedRecord(std::move(selectedRecord))
+      m_selectedJob(std::move(selectedJob))
 {
     setObjectName(QStringLiteral("fm_info"));
     setWindowTitle(QStringLiteral("Properties-test"));
     setModal(true);
-    setFixedSize(555, 295);
+    setFixedSize(kBasicSize);
     setPalette(propertiesPalette());
     setAutoFillBackground(true);
 
@@ -41,6 +45,18 @@ Tfm_info::Tfm_info(std::function<Toriginalinfo()> selectedRecord, QWidget *paren
     ed_sample = makeField("ed_sample", "Sample Rate:", form, group);
     ed_channels = makeField("ed_channels", "Channels:", form, group);
 
+    gb_run = new QGroupBox(QStringLiteral("Conversion"), this);
+    gb_run->setObjectName(QStringLiteral("gb_run"));
+    auto *runForm = new QFormLayout(gb_run);
+    ed_state = makeField("ed_state", "State:", runForm, gb_run);
+    ed_commandline = makeField("ed_commandline", "Command line:", runForm, gb_run);
+    me_output = new QPlainTextEdit(gb_run);
+    me_output->setObjectName(QStringLiteral("me_output"));
+    me_output->setReadOnly(true);
+    me_output->setLineWrapMode(QPlainTextEdit::NoWrap);
+    runForm->addRow(QStringLiteral("Encoder output:"), me_output);
+    ed_logfile = makeField("ed_logfile", "Log file:", runForm, gb_run);
+
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
@@ -50,17 +66,41 @@ Tfm_info::Tfm_info(std::function<Toriginalinfo()> selectedRecord, QWidget *paren
     buttons->addWidget(Button1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
+    layout->addWidget(gb_run);
     layout->addLayout(buttons);
 }
 
 void Tfm_info::FormShow()
 {
-    const Toriginalinfo record = m_selectedRecord();
+    const Job job = m_selectedJob();
+    const Toriginalinfo &record = job.original;
     ed_duration->setText(record.duration);
     ed_audioformat->setText(record.audioCodec);
     ed_audiobit->setText(record.audioBitrate + QStringLiteral(" Kb/s"));
     ed_sample->setText(record.sampleRate);
     ed_channels->setText(record.channels);
+    showRun(job);
+}
+
+// A job that never ran (or a failure before its run) shows no run details
+// beyond what it has.
+void Tfm_info::showRun(const Job &job)
+{
+    const JobRunRecord &run = job.lastRun;
+    const bool ran = !run.commandLine.isEmpty() || job.status.state == JobState::Failed;
+    gb_run->setVisible(ran);
+    setFixedSize(kBasicSize.width(), kBasicSize.height() + (ran ? kRunHeight : 0));
+    if (!ran)
+        return;
+    const QString state = statusText(job.status);
+    ed_state->setText(job.status.reason.isEmpty() ? state : state + QStringLiteral(": ") + job.status.reason);
+    ed_commandline->setText(run.commandLine);
+    ed_commandline->setCursorPosition(0);
+    me_output->setPlainText(run.lastLines.join(u'\n'));
+    ed_logfile->setText(run.logFile.isEmpty() && !run.logProblem.isEmpty()
+                            ? QStringLiteral("not written: ") + run.logProblem
+                            : run.logFile);
+    ed_logfile->setCursorPosition(0);
 }
 
 void Tfm_info::showEvent(QShowEvent *event)

@@ -3,14 +3,18 @@
 #include "app/clip_cutter.h"
 #include "app/command_guard.h"
 #include "app/damaged_settings.h"
+#include "app/dvd_commands.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
+#include "app/main_keys.h"
 #include "app/main_preview_host.h"
 #include "app/product_info.h"
 #include "app/remembered_profile.h"
 #include "app/tfm_about.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_info.h"
+#include "dvd/dvd_job_start.h"
+#include "dvd/dvd_title_start.h"
 #include "engine/command_availability.h"
 #include "jobs/batch.h"
 #include "jobs/file_job_start.h"
@@ -39,6 +43,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QSystemTrayIcon>
 #include <QTreeWidget>
@@ -120,6 +125,7 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
     createControls();
     createJobObjects();
     createMenus();
+    addMainKeys(this, m_jobs->lv());
     FormCreate();
 }
 
@@ -129,7 +135,6 @@ void Tfm_main::FormCreate()
 {
     m_edition.reset();
     m_settings.categoryIndex = -1;
-    m_listingTitles = true;
     m_run.setExecutableFolder(m_folder);
 }
 
@@ -139,7 +144,7 @@ void Tfm_main::createControls()
         const QString name = QString::fromLatin1(design.name);
         auto *button = new TImageButton(name, QString::fromLatin1(design.hint), m_folder, this);
         button->installEventFilter(this);
-        connect(button, &QAbstractButton::clicked, this, [this, name] { run(buttonCommand(name)); });
+        connect(button, &QAbstractButton::clicked, this, [this, name] { runPressed(buttonCommand(name)); });
         m_buttons[name] = button;
         m_commandControls.add(button);
     }
@@ -218,16 +223,25 @@ void Tfm_main::createJobObjects()
     // The folder typed into ed_output, made absolute and shown so, becomes the
     // stored output folder when a job starts. A field emptied during a batch
     // leaves the folder of the jobs before.
-    m_fileJobStart = std::make_unique<FileJobStart>(m_run, *m_jobs, choices, [this] {
+    const auto outputFolderText = [this] {
         if (!outputFolderRefusal(ed_output->text())) {
             m_settings.outputPath = absoluteOutputFolder(ed_output->text(), QDir::homePath());
             if (ed_output->text() != m_settings.outputPath)
                 ed_output->setText(m_settings.outputPath);
         }
         return m_settings.outputPath;
-    });
+    };
+    m_fileJobStart = std::make_unique<FileJobStart>(m_run, *m_jobs, choices, outputFolderText);
+    m_dvdJobStart = std::make_unique<DvdJobStart>(m_run, *m_jobs, m_prompts, choices, outputFolderText);
+    m_dvd = new DvdCommands(*m_jobs, cb_audio, cb_subtitle, m_prompts, m_messages,
+                            {.converting = [this] { return isConverting(); },
+                             .previewing = [this] { return isPreviewing(); },
+                             .profileChoices = choices,
+                             .refreshCommands = [this] { refreshCommands(); },
+                             .rowClick = [this] { rowClick(); }},
+                            this);
     m_batch = new Batch(m_run, *m_jobs, m_shell, m_messages, m_prompts,
-                        {.startJob = [this](int row) { return m_fileJobStart->start(row); },
+                        {.startJob = [this](int row) { return startJob(row); },
                          .previewing = [this] { return isPreviewing(); },
                          .afterBatchAction = [this] { return static_cast<AfterBatchAction>(m_settings.finishAction); },
                          .refreshCommands = [this] { refreshCommands(); },
@@ -239,10 +253,7 @@ void Tfm_main::createJobObjects()
                                  return !refusal;
                              }},
                         this);
-    connect(&m_run, &EncoderRun::displayChanged, this, [this](qint32 barValue, const QString &statusLine) {
-        m_convertBar.show(barValue);
-        setSkinText(m_skinRefs.hint, statusLine);
-    });
+    createConversionDisplay();
 
     m_picker = new ProfilePicker(
         this, m_folder,
@@ -419,6 +430,12 @@ void Tfm_main::applyEditionLayout(const EditionLayout &layout)
         pl_play->resize(*layout.playSize);
     QTreeWidget *lv = m_jobs->lv();
     lv->setGeometry(layout.list);
+    // The rows' width beside a vertical scroll bar, as the style draws them.
+    lv->ensurePolished();
+    const std::array<int, 5> columns =
+        listColumnWidths(lv->maximumViewportSize().width() - lv->verticalScrollBar()->sizeHint().width());
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column)
+        lv->setColumnWidth(column, columns[column]);
     if (layout.titleColumnAndCheckBoxes)
         lv->headerItem()->setText(kNameColumn, QStringLiteral("Title"));
     else
@@ -542,6 +559,22 @@ void Tfm_main::rowClick()
         if (m_playback)
             m_playback->setPreviewRow(*row);
     }
+    if (m_edition && m_edition->dvdMode)
+        m_dvd->rowClicked();
+}
+
+// A file added to the list runs as a file job in either edition, a DVD
+// title or chapter as a DVD job.
+std::optional<StartedJob> Tfm_main::startJob(int row)
+{
+    if (startsAsFileJob(m_jobs->original(row)))
+        return m_fileJobStart->start(row);
+    return m_dvdJobStart->start(row);
+}
+
+bool Tfm_main::listingTitles() const
+{
+    return m_dvd->listingTitles();
 }
 
 void Tfm_main::setSkinText(SkinObject *object, const QString &text)

@@ -6,8 +6,10 @@
 
 #include "app/app_settings.h"
 #include "app/command_controls.h"
+#include "app/conversion_display.h"
 #include "app/edition.h"
 #include "app/main_commands.h"
+#include "app/press_debounce.h"
 #include "app/product_record.h"
 #include "engine/encoder_run.h"
 #include "platform/skin/position_bar.h"
@@ -16,12 +18,15 @@
 #include "ui_text/message_table.h"
 
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 
 class Batch;
 class ClipCutter;
+class DvdCommands;
+class DvdJobStart;
 class DesktopShell;
 class FileJobStart;
 class IniFile;
@@ -47,6 +52,7 @@ class Tfm_info;
 class Tfm_set;
 struct EditionLayout;
 struct ProfileChoices;
+struct StartedJob;
 
 // The windows created after the main window, in their order.
 struct ProgramWindows {
@@ -72,6 +78,7 @@ public:
 
     // Runs one command; an error it raises is reported and the window goes on.
     void run(MainCommand command);
+    void run(const std::function<void()> &command);
 
     // Skin events.
     void Skin1Click(QWidget *sender, SkinObject *source);
@@ -105,7 +112,14 @@ public:
     // Nothing until the window first goes to the background.
     QSystemTrayIcon *trayIcon() const { return m_tray; }
     bool sliderDragging() const;
-    void setListingTitles(bool titles) { m_listingTitles = titles; }
+    // Whether the DVD listing shows titles (not chapters).
+    bool listingTitles() const;
+
+    // Opens paths the program was started with, in the DVD edition: ".ifo"
+    // files are listed as Add IFO lists them, else the first folder as Add
+    // DVD lists it. False (nothing done) in other editions or when the paths
+    // name neither.
+    bool openDvdPaths(const QStringList &paths);
 
 signals:
     // A menu opened through a menu command, at its place on the screen.
@@ -122,6 +136,8 @@ private:
     void createMenus();
     void createJobObjects();
     void createTray();
+    // What the conversion bar and the hint line show around a batch.
+    void createConversionDisplay();
     void loadSkin();
     void showNameBanner();
     void applyEditionLayout(const EditionLayout &layout);
@@ -129,6 +145,7 @@ private:
     void saveSettings();
     void refreshCommands();
     void rowClick();
+    std::optional<StartedJob> startJob(int row);
     ProfileChoices profileChoices() const;
     void setSkinText(SkinObject *object, const QString &text);
 
@@ -144,6 +161,10 @@ private:
     void openCutter();
     void takeSnapshot();
     void runBackground();
+    // Runs the command of a pressed button or skin object; a second press
+    // on the Start/Stop pill within half a second of the last one that
+    // counted is taken as part of it and ignored.
+    void runPressed(MainCommand command);
     void openLink(const QString &link);
     void bannerEvent(QEvent *event);
 
@@ -155,7 +176,6 @@ private:
 
     // Run state, owned here.
     std::optional<Edition> m_edition; // empty until the first show
-    bool m_listingTitles = true;
     struct BannerDrag {
         bool released = true;
         QPoint press;
@@ -170,6 +190,8 @@ private:
     ProfilePicker *m_picker = nullptr;
     Batch *m_batch = nullptr;
     std::unique_ptr<FileJobStart> m_fileJobStart;
+    std::unique_ptr<DvdJobStart> m_dvdJobStart;
+    DvdCommands *m_dvd = nullptr;
     std::unique_ptr<QualitySettingsStore> m_qualityStore;
     std::unique_ptr<ProfileSelection> m_selection;
     std::unique_ptr<IniFile> m_settingsFile;
@@ -182,6 +204,8 @@ private:
                    *cut_play_bar = nullptr, *cutplaypos = nullptr;
     } m_skinRefs;
     PositionBar m_convertBar;
+    std::unique_ptr<ConversionDisplay> m_display;
+    PressDebounce m_pillPresses;
     PreviewDisplay m_previewDisplay; // the preview's skin objects, read with the skin
 
     std::unique_ptr<PreviewEngine> m_previewEngine;

@@ -4,6 +4,7 @@
 #include "app/tfm_main.h"
 
 #include "app/command_guard.h"
+#include "app/dvd_commands.h"
 #include "app/tfm_about.h"
 #include "jobs/job_list.h"
 #include "jobs/batch.h"
@@ -35,6 +36,19 @@ void Tfm_main::run(MainCommand command)
     runGuarded(m_prompts, [this, command] { execute(command); });
 }
 
+void Tfm_main::run(const std::function<void()> &command)
+{
+    runGuarded(m_prompts, command);
+}
+
+void Tfm_main::runPressed(MainCommand command)
+{
+    const bool pill = command == MainCommand::StartBatch || command == MainCommand::StopBatch;
+    if (pill && !m_pillPresses.acceptNow())
+        return;
+    run(command);
+}
+
 void Tfm_main::execute(MainCommand command)
 {
     using C = MainCommand;
@@ -44,8 +58,14 @@ void Tfm_main::execute(MainCommand command)
     case C::RemoveRows: m_jobs->remove(); break;
     case C::ClearList: m_jobs->clear(); break;
     case C::Rename: m_jobs->rename(); break;
-    case C::CheckAll: m_jobs->checkAll(); break;
-    case C::UncheckAll: m_jobs->uncheckAll(); break;
+    case C::CheckAll:
+        m_jobs->checkAll();
+        m_dvd->recordCheckMarks();
+        break;
+    case C::UncheckAll:
+        m_jobs->uncheckAll();
+        m_dvd->recordCheckMarks();
+        break;
     case C::StartBatch: m_batch->start(); break;
     case C::StopBatch: m_batch->stop(); break;
     case C::PauseBatch: m_batch->pauseToggle(); break;
@@ -67,6 +87,9 @@ void Tfm_main::execute(MainCommand command)
     case C::OpenContactPage: openLink(kContactPage); break;
     case C::OpenAboutPage: openLink(kAboutPage); break;
     case C::AboutWindow: aboutWindow(); break;
+    case C::ToggleListing: m_dvd->toggleListing(); break;
+    case C::AddIfo: m_dvd->addIfo(); break;
+    case C::AddDvd: m_dvd->addDvd(); break;
     case C::StartPreview:
     case C::StopPreview:
     case C::PausePreview:
@@ -81,17 +104,13 @@ void Tfm_main::execute(MainCommand command)
     case C::CutterBack:
     case C::CutterForward:
     case C::CloseCutter: previewCommand(command); break;
-    // The DVD listing arrives with the part that owns it.
-    case C::ToggleListing:
-    case C::AddIfo:
-    case C::AddDvd:
     case C::None: break;
     }
 }
 
 void Tfm_main::Skin1Click(QWidget *, SkinObject *source)
 {
-    run(skinClickCommand(source->name()));
+    runPressed(skinClickCommand(source->name()));
 }
 
 void Tfm_main::Skin1MouseMove(QWidget *, SkinObject *source, int, int)

@@ -13,14 +13,6 @@
 
 enum class ListingMode { Titles, Chapters };
 
-// The row's choice in `cb_audio` and `cb_subtitle` (0 = the first audio
-// track, "No Subtitle").
-struct TrackChoice {
-    qint32 audio = 0;
-    qint32 subtitle = 0;
-    bool operator==(const TrackChoice &) const = default;
-};
-
 // One title or chapter row and everything that belongs to it.
 struct DvdRow {
     QString caption;        // "Title_01", "  Chapter_03"

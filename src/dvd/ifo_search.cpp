@@ -23,3 +23,8 @@ QStringList findIfoFiles(const QString &folder)
     }
     return found;
 }
+
+QString ifoFilesFilter()
+{
+    return QStringLiteral("IFO Files (*.ifo *.IFO)");
+}

@@ -10,3 +10,6 @@
 // search of the folder ends there. Other subfolders are not entered. A
 // folder that cannot be read holds none.
 QStringList findIfoFiles(const QString &folder);
+
+// The filter of the Add IFO dialog; disc files carry upper-case names.
+QString ifoFilesFilter();

@@ -1,6 +1,7 @@
 #include "engine/encoder_run.h"
 
 #include "engine/commandline.h"
+#include "engine/output_lines.h"
 
 namespace {
 constexpr qsizetype kConversionChunk = 256;
@@ -35,6 +36,10 @@ void EncoderRun::startRun()
 
 void EncoderRun::handleOutput(QByteArray &buffer)
 {
+    // The lines before the last line end are consumed below, so each line
+    // is reported exactly once.
+    for (const QByteArray &line : completeLines(buffer))
+        emit outputLine(QString::fromUtf8(line));
     consumeLineEnds(buffer, [this](const QByteArray &whole) {
         // A stopped run may still report while it finishes its file; its row
         // reads "Stop" and the batch may already have moved on.

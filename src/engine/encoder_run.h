@@ -57,6 +57,9 @@ signals:
     void progress(qint32 value);
     // What the conversion bar (value 0 to 10000) and the hint line show.
     void displayChanged(qint32 barValue, const QString &statusLine);
+    // Every complete line the encoder writes, progress lines included, in
+    // order; also the lines a stopped run writes while it finishes its file.
+    void outputLine(const QString &line);
     // Emitted after the run's resources are released, the timer stopped, the
     // bar reset and the last status text cleared.
     void runEnded(const RunOutcome &outcome);

@@ -1,6 +1,8 @@
 #include "jobs/batch.h"
 
+#include "engine/commandline.h"
 #include "engine/encoder_run.h"
+#include "jobs/failure_reason.h"
 #include "jobs/job_list.h"
 #include "platform/shell/desktop_shell.h"
 #include "ui_text/message_table.h"
@@ -19,6 +21,9 @@ int nextCheckedRow(const std::vector<bool> &checked, int row)
 }
 
 namespace {
+
+const QString kInhibitReason = QStringLiteral("Converting media files");
+const QString kStoppedEnding = QStringLiteral("Stopped by the user");
 
 // A run that exited with 0 but wrote nothing (a clip too short for a frame,
 // a muxer that gave up) has not done its work.
@@ -41,7 +46,11 @@ Batch::Batch(EncoderRun &run, JobList &jobs, DesktopShell &shell, MessageTable &
 {
     connect(&m_run, &EncoderRun::progress, this, [this](qint32 value) {
         if (const std::optional<int> row = runningRow())
-            m_jobs.setStatus(*row, JobStatus::running(value));
+            m_jobs.setStatus(*row, m_run.isPaused() ? JobStatus::runPaused(value) : JobStatus::running(value));
+    });
+    connect(&m_run, &EncoderRun::outputLine, this, [this](const QString &line) {
+        if (m_log.isOpen())
+            m_log.addLine(line);
     });
     connect(&m_run, &EncoderRun::runEnded, this, &Batch::runEnded);
 }
@@ -86,6 +95,9 @@ void Batch::start()
     waitForEndedRun();
     m_run.resetOffsetCounter();
     m_converting = true;
+    m_tally = {};
+    m_shell.inhibitSleep(kInhibitReason);
+    emit batchStarted();
     m_hooks.refreshCommands();
     beginAt(first);
 }
@@ -106,9 +118,12 @@ void Batch::beginAt(int row)
         if (const std::optional<StartedJob> started = m_hooks.startJob(row)) {
             m_outputFolder = started->outputFolder;
             m_jobRunning = true;
+            m_log.begin(m_jobs.caption(row), commandLineText(m_run.record()));
+            m_jobs.setLastRun(row, m_log.record());
             return;
         }
-        m_jobs.setStatus(row, {JobState::Failed});
+        m_jobs.setStatus(row, JobStatus::failed(unbuildableArgumentsReason()));
+        ++m_tally.failed;
         row = nextCheckedRow(checkedRows(), row);
     }
     endBatch();
@@ -119,6 +134,7 @@ void Batch::leave(bool stopped)
     m_converting = false;
     m_stopped = stopped;
     m_position = -1;
+    m_shell.allowSleep();
 }
 
 void Batch::runEnded(const RunOutcome &outcome)
@@ -130,25 +146,39 @@ void Batch::runEnded(const RunOutcome &outcome)
     m_jobRunning = false;
     const std::optional<int> row = runningRow();
     if (!batchJob || !row) {
+        // A stopped job's row keeps what its log held at the stop: the rows
+        // may have changed since.
+        if (m_log.isOpen())
+            m_log.finish(kStoppedEnding);
         m_hooks.refreshCommands();
         return;
     }
-    if (m_jobs.isChecked(*row)) {
-        const QString output = m_run.record().outputfile;
-        const bool done = outcome.succeeded() && outputWritten(output);
-        // The output name was free when the job started: what a failed run
-        // left there (a partial or empty file) is its own and goes.
-        if (!done)
-            QFile::remove(output);
-        m_jobs.setStatus(*row, {done ? JobState::Finished : JobState::Failed});
-    }
+    markEnded(*row, outcome);
     beginAt(nextCheckedRow(checkedRows(), *row));
+}
+
+void Batch::markEnded(int row, const RunOutcome &outcome)
+{
+    const QString output = m_run.record().outputfile;
+    const bool done = outcome.succeeded() && outputWritten(output);
+    const QString reason = done ? QString() : failureReason(outcome, m_log.record().lastLines);
+    m_jobs.setLastRun(row, m_log.finish(done ? QStringLiteral("Finished") : QStringLiteral("Failed: ") + reason));
+    if (!m_jobs.isChecked(row))
+        return;
+    // The output name was free when the job started: what a failed run left
+    // there (a partial or empty file) is its own and goes.
+    if (!done)
+        QFile::remove(output);
+    m_jobs.setStatus(row, done ? JobStatus{JobState::Finished} : JobStatus::failed(reason));
+    ++(done ? m_tally.finished : m_tally.failed);
 }
 
 void Batch::endBatch()
 {
     leave(false);
     m_hooks.refreshCommands();
+    emit batchEnded(m_tally);
+    m_shell.notify(QStringLiteral("Conversion finished"), batchSummaryText(m_tally));
     switch (m_hooks.afterBatchAction()) {
     case AfterBatchAction::OpenFolder:
         m_shell.openFolder(m_outputFolder);
@@ -167,13 +197,16 @@ void Batch::stop()
         return;
     // A paused run is continued and terminated; its release follows as for any end.
     m_run.stop();
+    m_jobs.setLastRun(m_position, m_log.record());
     m_jobs.setStatus(m_position, {JobState::Stopped});
+    ++m_tally.stopped;
     m_run.barUpdate(0);
     leave(true);
     if (m_run.timer2().isActive())
         m_run.timer2().stop();
     emit pauseCaptionChanged(kPauseCaption);
     m_hooks.refreshCommands();
+    emit batchEnded(m_tally);
 }
 
 void Batch::pauseToggle()
@@ -185,11 +218,15 @@ void Batch::pauseToggle()
         return;
     }
     m_run.pause();
+    m_jobs.setStatus(m_position, JobStatus::runPaused(m_jobs.status(m_position).progress));
     emit pauseCaptionChanged(kContinueCaption);
+    emit pausedChanged(true);
 }
 
 void Batch::resume()
 {
     m_run.resume();
+    m_jobs.setStatus(m_position, JobStatus::running(m_jobs.status(m_position).progress));
     emit pauseCaptionChanged(kPauseCaption);
+    emit pausedChanged(false);
 }

@@ -3,9 +3,13 @@
 // continues a paused batch), Stop and Pause toggle, and the advance from one
 // job to the next when a run ends, up to the after-batch action. The batch
 // owns its state: whether it converts, the row of the running job, whether
-// the user stopped it, and the output folder of the last job started.
+// the user stopped it, the output folder of the last job started, and how
+// its jobs ended. Each job's run is logged; the machine is kept from
+// sleeping while the batch converts.
 
 #include "engine/child_run.h"
+#include "jobs/batch_tally.h"
+#include "jobs/job_log.h"
 
 #include <QObject>
 #include <functional>
@@ -66,12 +70,19 @@ public:
 signals:
     // The caption `Pause1` shows: "Pause" or "Continue".
     void pauseCaptionChanged(const QString &caption);
+    // The running job was paused (true) or continued (false).
+    void pausedChanged(bool paused);
+    void batchStarted();
+    // The batch ended, normally or by Stop, with how its jobs ended.
+    void batchEnded(const BatchTally &tally);
 
 private:
     // Starts the job of `row` or, when it cannot start, marks it "Failed"
     // and tries the next checked row; past the last row the batch ends.
     void beginAt(int row);
     void runEnded(const RunOutcome &outcome);
+    // Marks the row of a run that ended and keeps its log record.
+    void markEnded(int row, const RunOutcome &outcome);
     void endBatch();
     // Ends the batch's converting state; stopped tells whether the user's
     // Stop ended it.
@@ -93,4 +104,6 @@ private:
     int m_position = -1;     // row of the running job while converting
     bool m_jobRunning = false; // a run started by this batch is under way
     QString m_outputFolder;
+    BatchTally m_tally;
+    JobLog m_log; // of the run this batch started, until it has ended
 };

@@ -7,8 +7,12 @@ QString statusText(const JobStatus &status)
     switch (status.state) {
     case JobState::Waiting:
         return QStringLiteral("Status");
+    case JobState::Ready:
+        return QStringLiteral("Ready");
     case JobState::Running:
         return progressText(status.progress);
+    case JobState::RunPaused:
+        return QStringLiteral("Paused");
     case JobState::Finished:
         return QStringLiteral("Finish");
     case JobState::Failed:

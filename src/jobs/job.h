@@ -6,22 +6,43 @@
 #include "jobs/job_records.h"
 
 #include <QString>
+#include <QStringList>
 
+// Waiting: a file added, not converted yet; Ready: a DVD title or chapter
+// listed, not converted yet. RunPaused: the row's conversion is paused.
 // Playing and Paused: the row is being previewed. Stopped: its run or its
 // preview was stopped.
-enum class JobState { Waiting, Running, Finished, Failed, Stopped, Playing, Paused };
+enum class JobState { Waiting, Ready, Running, RunPaused, Finished, Failed, Stopped, Playing, Paused };
 
 struct JobStatus {
     JobState state = JobState::Waiting;
-    qint32 progress = 0; // 0 to 10000 while running
+    qint32 progress = 0; // 0 to 10000 while running, and kept while the run is paused
+    QString reason;      // why a Failed job failed, in the user's words
 
+    JobStatus() = default;
+    // A state alone reads as a status: {JobState::Finished}.
+    JobStatus(JobState state, qint32 progress = 0, QString reason = {})
+        : state(state), progress(progress), reason(std::move(reason))
+    {
+    }
     static JobStatus running(qint32 progress) { return {JobState::Running, progress}; }
+    static JobStatus runPaused(qint32 progress) { return {JobState::RunPaused, progress}; }
+    static JobStatus failed(const QString &reason) { return {JobState::Failed, 0, reason}; }
     bool operator==(const JobStatus &) const = default;
 };
 
-// The Status column text: "Status", "12.34%", "Finish", "Failed", "Stop",
-// "Play" or "Pause".
+// The Status column text: "Status", "Ready", "12.34%", "Paused", "Finish", "Failed",
+// "Stop", "Play" or "Pause".
 QString statusText(const JobStatus &status);
+
+// What the last run of a job left behind.
+struct JobRunRecord {
+    QString commandLine;
+    QStringList lastLines; // the encoder's last lines, oldest first
+    QString logFile;       // the whole log; empty when none could be written
+    QString logProblem;    // why no log was written
+    bool operator==(const JobRunRecord &) const = default;
+};
 
 struct Job {
     Toriginalinfo original;
@@ -30,6 +51,11 @@ struct Job {
     // unknown. A job that converts the whole source passes it on, so no
     // file loses its last fraction of a second.
     QString exactDuration;
+    // DVD rows only: what the row converts and its chosen tracks. A row
+    // without an IFO path is a file.
+    TConvertInfo convert;
+    TrackChoice tracks;
     JobStatus status;
+    JobRunRecord lastRun; // empty until the job has been started
     bool operator==(const Job &) const = default;
 };

@@ -3,6 +3,7 @@
 #include "engine/timecode.h"
 #include "jobs/estimate.h"
 #include "jobs/job_from_probe.h"
+#include "jobs/list_drop_target.h"
 #include "jobs/media_filters.h"
 #include "jobs/repaint_throttle.h"
 
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 #include "ui_text/message_table.h"
@@ -73,6 +75,11 @@ JobList::JobList(QWidget *window, const intputrec &encoder, Prompts &prompts, Me
     m_edtTit->setObjectName(QStringLiteral("edt_tit"));
     m_edtTit->hide();
     m_edtTit->installEventFilter(this);
+
+    // A drop is taken in once the drag has ended: adding probes every file,
+    // which must not hold up the desktop's drag.
+    auto *drops = new ListDropTarget(m_lv);
+    connect(drops, &ListDropTarget::pathsDropped, this, &JobList::addPaths, Qt::QueuedConnection);
 }
 
 bool JobList::refusedWhileBusy()
@@ -113,6 +120,17 @@ void JobList::addFolder()
     addAll(folderAudioFiles(folder));
 }
 
+void JobList::addPaths(const QStringList &paths)
+{
+    if (paths.isEmpty() || refusedWhileBusy())
+        return;
+    m_lv->setVisible(true);
+    QStringList files;
+    for (const QString &path : paths)
+        files += QFileInfo(path).isDir() ? folderAudioFiles(path) : QStringList{path};
+    addAll(files);
+}
+
 // Rows appear a few times a second rather than one repaint of the whole
 // list per file.
 void JobList::addAll(const QStringList &paths)
@@ -125,7 +143,7 @@ void JobList::addAll(const QStringList &paths)
                 continue;
             }
             throttle.flush(); // the rows added so far show behind the message
-            rejectFile(path);
+            m_prompts.information(QFileInfo(path).fileName() + QStringLiteral(" is not support!"));
         }
     }
     selectFirstWhenNone();
@@ -135,11 +153,6 @@ bool JobList::addWithRetry(const QString &path)
 {
     // A probe that stalled (a FIFO, a hung mount) would only stall again.
     return addOneFile(path) || (m_probe.outcome().kind != RunOutcome::Kind::Stalled && addOneFile(path));
-}
-
-void JobList::rejectFile(const QString &path)
-{
-    m_prompts.information(QFileInfo(path).fileName() + QStringLiteral(" is not support!"));
 }
 
 void JobList::selectFirstWhenNone()
@@ -161,16 +174,50 @@ bool JobList::addOneFile(const QString &path)
     const std::optional<Toriginalinfo> job = jobRecordFromProbe(path, m_probe.results());
     if (!job)
         return false;
-    m_jobs.push_back(Job{.original = *job, .clip = wholeClipOf(*job), .exactDuration = m_probe.results().exactDuration});
+    Job added;
+    added.original = *job;
+    added.clip = wholeClipOf(*job);
+    added.exactDuration = m_probe.results().exactDuration;
+    appendRow(added, jobNameOf(path), path);
+    return true;
+}
+
+QTreeWidgetItem *JobList::appendRow(const Job &job, const QString &caption, const QString &pathColumn)
+{
+    m_jobs.push_back(job);
     auto *item = new QTreeWidgetItem(m_lv);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setText(kNameColumn, jobNameOf(path));
-    item->setText(kPathColumn, path);
-    item->setText(kTimeColumn, job->duration);
-    item->setText(kStatusColumn, statusText(m_jobs.back().status));
+    item->setText(kNameColumn, caption);
+    item->setText(kPathColumn, pathColumn);
+    item->setText(kTimeColumn, job.original.duration);
+    item->setText(kStatusColumn, statusText(job.status));
     item->setCheckState(kNameColumn, Qt::Checked);
     item->setText(kSizeColumn, sizeTextOf(rowCount() - 1));
-    return true;
+    return item;
+}
+
+void JobList::replaceRows(const std::vector<ListedRow> &rows, const std::vector<bool> &checks)
+{
+    // The selection changes while the rows go and come; the row click
+    // belongs to the finished list.
+    const QSignalBlocker quiet(m_lv);
+    m_renameItem = nullptr;
+    m_lv->clear();
+    m_jobs.clear();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        QTreeWidgetItem *item = appendRow(rows[i].job, rows[i].caption, rows[i].job.original.pictureSize);
+        if (i < checks.size() && !checks[i])
+            item->setCheckState(kNameColumn, Qt::Unchecked);
+    }
+}
+
+void JobList::selectRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_lv->clearSelection();
+    m_lv->setCurrentItem(m_lv->topLevelItem(row));
+    m_lv->topLevelItem(row)->setSelected(true);
 }
 
 QString JobList::sizeTextOf(int row) const
@@ -192,16 +239,23 @@ void JobList::remove()
     if (refusedWhileBusy() || m_lv->selectedItems().isEmpty())
         return;
     int lastRemoved = -1;
-    for (int row = 0; row < rowCount();) {
-        if (!m_lv->topLevelItem(row)->isSelected()) {
-            ++row;
-            continue;
+    QList<int> removed; // positions before the removal
+    {
+        // The row click belongs to the list once every selected row is gone.
+        const QSignalBlocker quiet(m_lv);
+        for (int row = 0; row < rowCount();) {
+            if (!m_lv->topLevelItem(row)->isSelected()) {
+                ++row;
+                continue;
+            }
+            removed.append(row + static_cast<int>(removed.size()));
+            m_jobs.erase(m_jobs.begin() + row);
+            delete m_lv->takeTopLevelItem(row);
+            lastRemoved = row;
         }
-        m_jobs.erase(m_jobs.begin() + row);
-        delete m_lv->takeTopLevelItem(row);
-        lastRemoved = row;
     }
     m_renameItem = nullptr;
+    emit rowsRemoved(removed);
     if (rowCount() == 0) {
         m_hooks.refreshCommands();
         return;
@@ -299,7 +353,17 @@ void JobList::setStatus(int row, const JobStatus &status)
     if (row < 0 || row >= rowCount())
         return;
     m_jobs[row].status = status;
-    m_lv->topLevelItem(row)->setText(kStatusColumn, statusText(status));
+    QTreeWidgetItem *item = m_lv->topLevelItem(row);
+    item->setText(kStatusColumn, statusText(status));
+    const QString hover = status.state == JobState::Failed ? QStringLiteral("Failed: ") + status.reason : QString();
+    for (int column = 0; column < m_lv->columnCount(); ++column)
+        item->setToolTip(column, hover);
+}
+
+void JobList::setLastRun(int row, const JobRunRecord &record)
+{
+    if (row >= 0 && row < rowCount())
+        m_jobs[row].lastRun = record;
 }
 
 void JobList::setClipRange(int row, qint32 begin, qint32 end)
@@ -327,6 +391,22 @@ QString JobList::statusColumn(int row) const
 QString JobList::sizeColumn(int row) const
 {
     return m_lv->topLevelItem(row)->text(kSizeColumn);
+}
+
+void JobList::setTracks(int row, const TConvertInfo &convert, const TrackChoice &tracks)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_jobs[row].convert = convert;
+    m_jobs[row].tracks = tracks;
+}
+
+std::vector<bool> JobList::checkMarks() const
+{
+    std::vector<bool> marks(rowCount());
+    for (int row = 0; row < rowCount(); ++row)
+        marks[row] = isChecked(row);
+    return marks;
 }
 
 std::optional<int> JobList::selectedRow() const

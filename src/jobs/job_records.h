@@ -31,6 +31,14 @@ struct TClipInfo {
     bool operator==(const TClipInfo &) const = default;
 };
 
+// The row's choice in `cb_audio` and `cb_subtitle` (0 = the first audio
+// track, "No Subtitle").
+struct TrackChoice {
+    qint32 audio = 0;
+    qint32 subtitle = 0;
+    bool operator==(const TrackChoice &) const = default;
+};
+
 // What a DVD title or chapter row converts: its tracks, its sectors within
 // the title set and its clip.
 struct TConvertInfo {

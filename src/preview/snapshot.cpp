@@ -1,5 +1,7 @@
 #include "preview/snapshot.h"
 
+#include "dvd/dvd_job_input.h"
+
 #include "engine/encoder_run.h"
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
@@ -20,7 +22,13 @@ void fillSnapshotRecord(intputrec &rec, const SnapshotRequest &request, const QS
     rec.audiobitrate.clear();
     rec.samplerate.clear();
     rec.channels.clear();
-    rec.start = QStringLiteral(" -ss ") + request.timeText;
+    // A DVD row's input carries the position itself: register.dat skips to it
+    // after reading from the row's start, so a subtitle shown since earlier
+    // is in the picture. A seek on the input would drop it.
+    if (isDvdJobInput(request.inputPath.toStdString()))
+        rec.start.clear();
+    else
+        rec.start = QStringLiteral(" -ss ") + request.timeText;
     rec.length = QStringLiteral(" -t 0.01");
     rec.extra = QStringLiteral(" -f image2 ");
     // No progress is shown for a single frame.

@@ -16,7 +16,7 @@ struct RunOutcome;
 
 // What one snapshot is taken of.
 struct SnapshotRequest {
-    QString inputPath;    // the preview row's source
+    QString inputPath;    // the preview row's source; a DVD job input (at the shown position) for a DVD row
     QString caption;      // the preview row's caption: the image is named after it
     QString outputFolder; // the text of ed_output, read as a batch reads it
     QString sizePiece;    // the chosen profile's size piece (" -s 320x240"), or empty

@@ -164,7 +164,11 @@ class FileInformation : public ::testing::TestWithParam<InfoCase> {};
 TEST_P(FileInformation, ShowsTheFieldsAsTheProbeStoredThem)
 {
     const Toriginalinfo record = GetParam().record;
-    Tfm_info info([&] { return record; });
+    Tfm_info info([&] {
+        Job job;
+        job.original = record;
+        return job;
+    });
     info.show();
     const char *names[] = {"ed_duration", "ed_audioformat", "ed_audiobit", "ed_sample", "ed_channels"};
     for (int i = 0; i < 5; ++i) {

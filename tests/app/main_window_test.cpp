@@ -32,140 +32,9 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-// Readable QString values in failure messages.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+#include "main_window_fixture.h"
 
 namespace {
-
-using veltrix::test::RecordingPrompts;
-using veltrix::test::RecordingShell;
-using Kind = RecordingPrompts::Kind;
-
-const QString kBin = QStringLiteral(VELTRIX_BIN_DIR);
-
-QString message(int n)
-{
-    QFile file(kBin + "/language.info");
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return messageLine(file.readAll(), n);
-}
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1);
-        // The preview plays with the player's null outputs: no window, no sound.
-        ::setenv("VELTRIX_PREVIEW_OUTPUT", "null", 1);
-    }
-    void TearDown() override
-    {
-        m_window.reset();
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
-
-    // Creates the windows as the program does, under the edition's name, and
-    // shows the main window.
-    Tfm_main &start(const QString &edition = QStringLiteral("veltrix-video-converter"), const QString &folder = kBin)
-    {
-        m_window = createProgramWindows(m_prompts, m_shell, folder + "/" + edition, folder);
-        m_window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
-        return *m_window;
-    }
-
-    SkinSurface *surfaceOf(QWidget *window) const
-    {
-        for (SkinSurface *surface : window->findChildren<SkinSurface *>(Qt::FindDirectChildrenOnly))
-            return surface;
-        return nullptr;
-    }
-    SkinObject *object(QWidget *window, const QString &name) const
-    {
-        return TSkin::findObject(m_window->skin().skinFormOfWindow(window), name);
-    }
-    // A real click of the left button in the middle of the skin object.
-    void clickSkin(const QString &name, QWidget *window = nullptr)
-    {
-        window = window ? window : m_window.get();
-        SkinObject *found = object(window, name);
-        ASSERT_NE(found, nullptr) << name.toStdString();
-        QTest::mouseClick(surfaceOf(window), Qt::LeftButton, {}, found->qrect().center());
-    }
-    // The pointer over the skin object, as the skin surface sees it.
-    void pointAtSkin(const QString &name)
-    {
-        SkinObject *found = object(m_window.get(), name);
-        ASSERT_NE(found, nullptr) << name.toStdString();
-        const QPointF at = found->qrect().center();
-        SkinSurface *surface = surfaceOf(m_window.get());
-        QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(surface, &move);
-    }
-    QString hintLine() const { return object(m_window.get(), "hint")->text(); }
-    template <class T> T *child(const QString &name) const { return m_window->findChild<T *>(name); }
-    ProfileButton *profileButton(int id) const { return m_window->picker().button(id); }
-    // The picker builds its panels when it first opens.
-    bool panelShown(const QString &name) const
-    {
-        const QFrame *panel = child<QFrame>(name);
-        return panel && panel->isVisible();
-    }
-    QImage picture(const QString &folder, int id) const
-    {
-        return QImage(kBin + QStringLiteral("/images/sub/%1/%2.bmp").arg(folder).arg(id)).convertToFormat(QImage::Format_RGB32);
-    }
-    QImage shown(int id) const { return profileButton(id)->pixmap().toImage().convertToFormat(QImage::Format_RGB32); }
-
-    // A real batch, paused in its first job (ten minutes of sound), so the
-    // window is converting until endBusyBatch stops it.
-    void beginBusyBatch(Tfm_main &w)
-    {
-        const std::string clip = m_busyMedia.file("long.mp3");
-        if (!QFile::exists(QString::fromStdString(clip)))
-            veltrix::test::generateMedia("-f lavfi -i anullsrc=r=8000:cl=mono -t 600 -b:a 8k", clip);
-        m_prompts.fileAnswers.push_back({QString::fromStdString(clip)});
-        w.run(MainCommand::AddFiles);
-        child<QLineEdit>("ed_output")->setText(QString::fromStdString(m_busyMedia.file("out")));
-        w.run(MainCommand::StartBatch);
-        ASSERT_TRUE(w.encoderRun().isRunning());
-        w.run(MainCommand::PauseBatch);
-        ASSERT_TRUE(w.isConverting());
-        m_prompts.shown.clear();
-    }
-    void endBusyBatch(Tfm_main &w)
-    {
-        w.run(MainCommand::StopBatch);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
-    }
-
-    // A real preview of a short clip, in an unchecked row of its own so that
-    // a batch leaves it out.
-    void beginPreview(Tfm_main &w)
-    {
-        const QString clip = QString::fromStdString(m_busyMedia.file("preview.mp4"));
-        if (!QFile::exists(clip)) {
-            veltrix::test::generateMedia("-f lavfi -i testsrc=size=64x48:rate=25:duration=30 -c:v libx264 "
-                                         "-preset ultrafast",
-                                         clip.toStdString());
-            m_prompts.fileAnswers.push_back({clip});
-            w.run(MainCommand::AddFiles);
-            w.jobs().setChecked(w.jobs().rowCount() - 1, false);
-        }
-        w.jobs().lv()->setCurrentItem(w.jobs().lv()->topLevelItem(0));
-        w.run(MainCommand::StartPreview);
-        ASSERT_TRUE(w.isPreviewing());
-    }
-
-    veltrix::test::TempDir m_settings;
-    veltrix::test::TempDir m_busyMedia;
-    RecordingPrompts m_prompts;
-    RecordingShell m_shell;
-    std::unique_ptr<Tfm_main> m_window;
-};
 
 TEST_F(MainWindowTest, FirstShowSetsUpTheWindow)
 {
@@ -283,11 +152,18 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
     };
     const Busy busy[] = {
         {"cutter", true, false, true, 27},  {"cutter", false, false, false, 28}, {"remove", true, false, true, 27},
+        {"chapter", true, false, true, 27}, {"dvdopen", true, false, true, 27},  {"ifoopen", true, false, true, 27},
         {"cutter", false, true, true, 26},  {"clear", false, true, true, 26},    {"converter", false, true, true, 26},
         {"openfiles", false, true, true, 26}, {"openfolder", false, true, true, 26},
+        {"chapter", false, true, true, 26},   {"dvdopen", false, true, true, 26}, {"ifoopen", false, true, true, 26},
     };
     for (const Busy &b : busy) {
         SCOPED_TRACE(b.name);
+        // With no IFO file listed the toggle only switches the listing mode.
+        if (w.listingTitles() != b.titles) {
+            w.run(MainCommand::StopPreview);
+            w.run(MainCommand::ToggleListing);
+        }
         if (b.previewing && !w.isPreviewing())
             beginPreview(w);
         if (!b.previewing)
@@ -295,7 +171,6 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
         if (b.converting && !w.isConverting())
             beginBusyBatch(w);
         m_prompts.shown.clear();
-        w.setListingTitles(b.titles);
         // Start continues a paused batch: it is refused only while one runs.
         const bool resumeFirst = b.converting && std::string(b.name) == "converter";
         if (resumeFirst)
@@ -308,7 +183,6 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
         EXPECT_EQ(m_prompts.boxes()[0].text, message(b.message));
     }
     endBusyBatch(w);
-    w.setListingTitles(true);
 
     Tfm_dvdcutter *cutter = w.windows().fm_dvdcutter;
     cutter->show();

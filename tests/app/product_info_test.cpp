@@ -7,6 +7,8 @@
 #include "recording_prompts.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QUrl>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -110,8 +112,10 @@ protected:
 
 TEST_F(ProductInfoFile, SystemDataFoldersComeBeforeTheExecutablesShareFolder)
 {
+    // Last the installed layout, whose executable folder is <prefix>/lib/veltrix.
     EXPECT_EQ(productInfoFolders(executableFolder()),
-              (QStringList{q(system1.file("veltrix")), q(system2.file("veltrix")), q(install.file("share/veltrix"))}));
+              (QStringList{q(system1.file("veltrix")), q(system2.file("veltrix")), q(install.file("share/veltrix")),
+                           QDir::cleanPath(q(install.file("bin")) + "/../../share/veltrix")}));
 }
 
 TEST_F(ProductInfoFile, TheRecordOfTheEditionGivesItsLinks)
@@ -147,10 +151,44 @@ TEST_F(ProductInfoFile, TheBuildTreeFindsTheShippedFile)
     for (const char *edition : {"veltrix-video-converter", "veltrix-dvd-ripper", "veltrix-audio-converter"}) {
         const ProductRecord found = readProductRecord(VELTRIX_BIN_DIR, edition, messages);
         EXPECT_EQ(found.name, edition);
-        EXPECT_TRUE(found.webLink.startsWith("https://")) << edition;
-        EXPECT_TRUE(found.supportLink.startsWith("https://")) << edition;
+        // The help and support links open sections of the README of the build tree.
+        for (const auto &[link, section] : {std::pair{found.webLink, "help"}, std::pair{found.supportLink, "support"}}) {
+            const QUrl url(link);
+            EXPECT_TRUE(url.isLocalFile() && QFileInfo::exists(url.toLocalFile())) << link.toStdString();
+            EXPECT_EQ(url.fragment(), section);
+        }
     }
     EXPECT_TRUE(prompts.shown.empty());
 }
+
+struct LinkCase {
+    const char *what;
+    QString link;
+    QString resolved;
+};
+
+void PrintTo(const LinkCase &c, std::ostream *out)
+{
+    *out << c.what;
+}
+
+class ProductLinks : public ::testing::TestWithParam<LinkCase> {};
+
+TEST_P(ProductLinks, ALinkWithoutASchemeNamesAFileBesideTheProductFile)
+{
+    EXPECT_EQ(resolveProductLink(GetParam().link, "/usr/share/veltrix").toStdString(),
+              GetParam().resolved.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ProductLinks,
+    ::testing::Values(LinkCase{"web_address", "https://veltrix.example/help#a", "https://veltrix.example/help#a"},
+                      LinkCase{"relative_section", "../doc/veltrix/README.md#help",
+                               "file:///usr/share/doc/veltrix/README.md#help"},
+                      LinkCase{"relative_file", "../doc/veltrix/README.md", "file:///usr/share/doc/veltrix/README.md"},
+                      LinkCase{"absolute_path", "/opt/help.html#x", "file:///opt/help.html#x"},
+                      LinkCase{"blank_in_a_name", "Read Me.md", "file:///usr/share/veltrix/Read Me.md"},
+                      LinkCase{"empty", "", ""}),
+    [](const ::testing::TestParamInfo<LinkCase> &info) { return std::string(info.param.what); });
 
 } // namespace

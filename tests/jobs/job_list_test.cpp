@@ -163,7 +163,7 @@ TEST_F(JobListTest, RemovingRowsOneAndTwoKeepsRecordsWithTheirRows)
     // Every row carries records of its own, its state included.
     h.jobs.setStatus(0, {JobState::Finished});
     h.jobs.setStatus(2, JobStatus::running(1234));
-    h.jobs.setStatus(3, {JobState::Failed});
+    h.jobs.setStatus(3, JobStatus::failed("Permission denied"));
     const Job first = h.jobs.job(0), last = h.jobs.job(3);
     ASSERT_NE(first.original, last.original);
     h.jobs.lv()->clearSelection();

@@ -36,6 +36,17 @@ TEST(SnapshotRecord, TakesOneFrameAndNothingOfTheLastJob)
     EXPECT_EQ(encoderArguments(rec), QStringList({"-ss", "00:01:05", "-y", "-i", "/media/my clip.avi", "-t", "0.01",
                                                   "-s", "320x240", "-f", "image2", "/out/my clip.bmp"}));
     EXPECT_EQ(rec.seconds, 0) << "no progress for one frame";
+
+    // A DVD row's input holds the position; nothing seeks before it.
+    fillSnapshotRecord(rec,
+                       {.inputPath = "veltrix-dvd:root=/media/DVD&vts=1&cells=0-5000&begin=65",
+                        .caption = "Title_01",
+                        .outputFolder = "/out",
+                        .sizePiece = "",
+                        .timeText = "00:01:05"},
+                       "/out/Title_01.bmp");
+    EXPECT_EQ(encoderArguments(rec), QStringList({"-y", "-i", "veltrix-dvd:root=/media/DVD&vts=1&cells=0-5000&begin=65",
+                                                  "-t", "0.01", "-f", "image2", "/out/Title_01.bmp"}));
 }
 
 } // namespace

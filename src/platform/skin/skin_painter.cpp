@@ -30,6 +30,15 @@ bool drawPicture(QPainter &painter, const QRect &rect, const QString &path)
     return true;
 }
 
+// The colour with its saturation taken out: what a bar whose state is off shows.
+QColor greyed(const QColor &color)
+{
+    if (!color.isValid())
+        return color;
+    const int grey = qGray(color.rgb());
+    return QColor(grey, grey, grey, color.alpha());
+}
+
 // Solid colour, or a vertical gradient over rect when color2 is given.
 QBrush fillBrush(const QRect &rect, const QColor &color, const QColor &color2)
 {
@@ -72,8 +81,13 @@ void SkinPainter::paintObject(QPainter &painter, const SkinObject &object, Point
     painter.setClipRect(rect);
     switch (object.m_kind) {
     case SkinKind::Panel:
-    case SkinKind::Bar:
         paintObjectBox(painter, object, object.m_color, object.m_color2);
+        break;
+    case SkinKind::Bar:
+        if (object.m_enabled)
+            paintObjectBox(painter, object, object.m_color, object.m_color2);
+        else
+            paintObjectBox(painter, object, greyed(object.m_color), greyed(object.m_color2));
         break;
     case SkinKind::Image:
         if (!(pointer.over && drawPicture(painter, rect, object.m_hoverPicture))

@@ -31,6 +31,20 @@ TEST_F(SkinPaintingTest, DisabledButtonIsFaded)
     EXPECT_NE(faded.name(), kTestBackground.name());
 }
 
+// A bar whose state is off shows its fill in grey, of the fill's lightness.
+TEST_F(SkinPaintingTest, BarWhoseStateIsOffIsGrey)
+{
+    ISkinCommon *bar = object("level")->commonFacet();
+    bar->setState(false);
+    bar->redraw();
+    const int grey = qGray(kBarColor.rgb());
+    EXPECT_EQ(pixel({50, 210}).name(), QColor(grey, grey, grey).name());
+
+    bar->setState(true);
+    bar->redraw();
+    EXPECT_EQ(pixel({50, 210}).name(), kBarColor.name());
+}
+
 struct BarEdge {
     int right;
     int probeX;

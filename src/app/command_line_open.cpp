@@ -1,0 +1,30 @@
+#include "app/command_line_open.h"
+
+#include "app/command_guard.h"
+#include "app/tfm_main.h"
+#include "jobs/job_list.h"
+
+#include <QDir>
+#include <QUrl>
+
+QStringList commandLinePaths(const QStringList &arguments, const QString &currentFolder)
+{
+    QStringList paths;
+    for (const QString &argument : arguments) {
+        if (argument.isEmpty())
+            continue;
+        const QUrl url(argument);
+        const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
+        paths << QDir::cleanPath(QDir(currentFolder).absoluteFilePath(path));
+    }
+    return paths;
+}
+
+void openCommandLine(Tfm_main &window, const QStringList &arguments)
+{
+    const QStringList paths = commandLinePaths(arguments, QDir::currentPath());
+    // The DVD edition lists a DVD folder or IFO files; files are added as Add File adds them.
+    if (window.openDvdPaths(paths))
+        return;
+    window.run([&window, &paths] { window.jobs().addPaths(paths); });
+}

@@ -1,0 +1,42 @@
+#pragma once
+// What the conversion bar and the hint line show around a batch: the run's
+// progress and status line while it converts; the bar greyed and "Paused"
+// while the batch is paused; how many jobs finished, failed and were stopped
+// once it has ended, until the next batch starts.
+
+#include "jobs/batch_tally.h"
+
+#include <QString>
+#include <functional>
+
+// The hint line at the end of a batch: "Conversion ended: 2 finished, 1 failed, 0 stopped".
+QString batchEndHint(const BatchTally &tally);
+
+inline const QString kPausedHint = QStringLiteral("Paused");
+
+class ConversionDisplay {
+public:
+    struct Surface {
+        std::function<void(qint32 value)> showBar; // 0 to 10000
+        std::function<void(bool greyed)> greyBar;
+        std::function<void(const QString &text)> showHint;
+    };
+    explicit ConversionDisplay(Surface surface) : m_surface(std::move(surface)) {}
+
+    // What the run reports for the bar and the hint line.
+    void runDisplay(qint32 barValue, const QString &statusLine);
+    // The batch was paused, or continued with `statusLine` as the run's last status.
+    void setPaused(bool paused, const QString &statusLine);
+    // A run that ended is not paused any more.
+    void runEnded();
+    void batchStarted();
+    void batchEnded(const BatchTally &tally);
+
+private:
+    // Ends the paused look without touching the hint line.
+    void ungrey();
+
+    Surface m_surface;
+    bool m_paused = false;
+    bool m_showingSummary = false;
+};

@@ -1,0 +1,216 @@
+#include "app/dvd_commands.h"
+
+#include "dvd/ifo_search.h"
+#include "dvd/optical_drive.h"
+#include "dvd/track_lists.h"
+#include "jobs/job_list.h"
+#include "ui_text/message_table.h"
+#include "ui_text/prompts.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QSignalBlocker>
+#include <QThread>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int kPopupMargin = 16;
+
+// A folder on an optical drive can be searched once the drive has spun up:
+// the wait runs on a thread of its own while the window keeps painting.
+void waitForOpticalDrive(const QString &folder)
+{
+    std::unique_ptr<QThread> TDVDROMisOPEN(QThread::create([folder] { waitForDrive(folder); }));
+    QEventLoop loop;
+    QObject::connect(TDVDROMisOPEN.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    TDVDROMisOPEN->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    TDVDROMisOPEN->wait();
+}
+
+Job jobOf(const DvdRow &row)
+{
+    Job job;
+    job.original = row.original;
+    job.clip = row.clip;
+    job.convert = row.convert;
+    job.tracks = row.tracks;
+    job.status = {JobState::Ready};
+    return job;
+}
+
+} // namespace
+
+DvdCommands::DvdCommands(JobList &jobs, QComboBox *cb_audio, QComboBox *cb_subtitle, Prompts &prompts,
+                         MessageTable &messages, Hooks hooks, QObject *parent)
+    : QObject(parent),
+      m_jobs(jobs),
+      m_audio(cb_audio),
+      m_subtitle(cb_subtitle),
+      m_prompts(prompts),
+      m_messages(messages),
+      m_hooks(std::move(hooks))
+{
+    connect(m_audio, &QComboBox::currentIndexChanged, this, &DvdCommands::cb_audioChange);
+    connect(m_subtitle, &QComboBox::currentIndexChanged, this, &DvdCommands::cb_subtitleChange);
+    connect(&m_jobs, &JobList::rowsRemoved, this, [this](const QList<int> &rows) {
+        m_listing.removeRows(std::span<const int>(rows.constData(), rows.size()));
+    });
+}
+
+bool DvdCommands::refusedWhileBusy()
+{
+    if (m_hooks.converting()) {
+        m_messages.warning(Message::Converting);
+        return true;
+    }
+    if (m_hooks.previewing()) {
+        m_messages.warning(Message::Previewing);
+        return true;
+    }
+    return false;
+}
+
+void DvdCommands::addDvd()
+{
+    if (refusedWhileBusy())
+        return;
+    const std::optional<QString> caption = m_messages.text(Message::DvdFolderCaption);
+    if (!caption)
+        return;
+    const QString folder = m_prompts.chooseFolder(*caption);
+    if (folder.isEmpty()) {
+        m_hooks.refreshCommands();
+        return;
+    }
+    listDvdFolder(folder);
+}
+
+void DvdCommands::listDvdFolder(const QString &folder)
+{
+    m_jobs.replaceRows({}, {});
+    m_jobs.lv()->setVisible(true);
+    if (liesOnOpticalDrive(folder))
+        waitForOpticalDrive(folder);
+    m_jobs.lv()->setEnabled(false);
+    const DvdListing::AddDvdResult listed = m_listing.addDvd(folder, m_hooks.profileChoices());
+    m_jobs.lv()->setEnabled(true);
+    if (!listed.ifoFound)
+        m_messages.information(Message::NoIfoInFolder);
+    else if (listed.rows.empty())
+        // IFO files that give no title would otherwise leave an empty list unexplained.
+        m_messages.information(Message::NoTitlesInIfo);
+    else
+        showRows(listed.rows);
+    m_hooks.refreshCommands();
+}
+
+void DvdCommands::addIfo()
+{
+    if (refusedWhileBusy())
+        return;
+    const QStringList files = m_prompts.openFiles(ifoFilesFilter());
+    if (files.isEmpty()) {
+        m_hooks.refreshCommands();
+        return;
+    }
+    listIfoFiles(files);
+}
+
+void DvdCommands::listIfoFiles(const QStringList &ifoPaths)
+{
+    const std::vector<DvdRow> rows = m_listing.addIfo(ifoPaths, m_hooks.profileChoices());
+    m_jobs.lv()->setVisible(true);
+    showRows(rows);
+    if (rows.empty())
+        m_messages.information(Message::NoTitlesInIfo);
+    m_hooks.refreshCommands();
+}
+
+void DvdCommands::toggleListing()
+{
+    if (m_hooks.previewing()) {
+        m_messages.warning(Message::Previewing);
+        return;
+    }
+    if (m_hooks.converting()) {
+        m_messages.warning(Message::Converting);
+        return;
+    }
+    // The marks as the user left them belong to the mode being left.
+    if (m_jobs.rowCount() > 0)
+        m_listing.recordCheckMarks(m_jobs.checkMarks());
+    // With no IFO file listed only the mode changes: the rows stay.
+    if (const std::optional<std::vector<DvdRow>> rows = m_listing.toggleMode(m_hooks.profileChoices()))
+        showRows(*rows);
+    m_hooks.refreshCommands();
+}
+
+void DvdCommands::showRows(const std::vector<DvdRow> &rows)
+{
+    std::vector<ListedRow> listed;
+    std::vector<TConvertInfo> converts;
+    for (const DvdRow &row : rows) {
+        listed.push_back({row.caption, jobOf(row)});
+        converts.push_back(row.convert);
+    }
+    m_jobs.replaceRows(listed, m_listing.checkMarks(static_cast<int>(rows.size())));
+    if (rows.empty())
+        return;
+    m_jobs.selectRow(initialRow(converts));
+    m_hooks.rowClick();
+}
+
+void DvdCommands::rowClicked()
+{
+    const std::optional<int> row = m_jobs.selectedRow();
+    if (!row)
+        return;
+    recordCheckMarks();
+    fillTrackLists(*row);
+}
+
+void DvdCommands::recordCheckMarks()
+{
+    m_listing.recordCheckMarks(m_jobs.checkMarks());
+}
+
+void DvdCommands::fillTrackLists(int row)
+{
+    const Job &job = m_jobs.job(row);
+    const TrackLists lists = trackListsFor(m_listing.files(), job.convert);
+    const QSignalBlocker quietAudio(m_audio);
+    const QSignalBlocker quietSubtitle(m_subtitle);
+    m_audio->clear();
+    m_audio->addItems(lists.audio);
+    m_audio->setCurrentIndex(lists.audio.isEmpty() ? -1 : job.tracks.audio);
+    m_subtitle->clear();
+    m_subtitle->addItems(lists.subtitle);
+    m_subtitle->setCurrentIndex(lists.subtitle.isEmpty() ? -1 : job.tracks.subtitle);
+    // The narrow lists open wide enough to read every track whole.
+    for (QComboBox *list : {m_audio, m_subtitle})
+        list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + kPopupMargin);
+}
+
+void DvdCommands::cb_audioChange(int index)
+{
+    chooseTrack(m_audio, index, chooseAudioTrack);
+}
+
+void DvdCommands::cb_subtitleChange(int index)
+{
+    chooseTrack(m_subtitle, index, chooseSubtitleTrack);
+}
+
+void DvdCommands::chooseTrack(const QComboBox *tracks, int index, TrackChooser choose)
+{
+    const std::optional<int> row = m_jobs.selectedRow();
+    if (!row || index < 0)
+        return;
+    TConvertInfo convert = m_jobs.job(*row).convert;
+    TrackChoice choice = m_jobs.job(*row).tracks;
+    choose(convert, choice, index, tracks->itemText(index));
+    m_jobs.setTracks(*row, convert, choice);
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The DVD commands of the main window: Add DVD, Add IFO, the titles/chapters
+// toggle, the DVD part of the row click (check marks per listing mode, the
+// track lists `cb_audio` and `cb_subtitle`) and the track choices. The
+// listed IFO files and the listing mode live in the DvdListing here; every
+// row's records and track choice live in its Job in the job list.
+
+#include "dvd/dvd_listing.h"
+
+#include <QObject>
+#include <functional>
+
+class JobList;
+class MessageTable;
+class Prompts;
+class QComboBox;
+
+class DvdCommands : public QObject {
+    Q_OBJECT
+public:
+    struct Hooks {
+        std::function<bool()> converting;
+        std::function<bool()> previewing;
+        // The chosen profile, for the rows' size estimates.
+        std::function<ProfileChoices()> profileChoices;
+        std::function<void()> refreshCommands;
+        // The window's row click, run after a listing has selected its row.
+        std::function<void()> rowClick;
+    };
+
+    DvdCommands(JobList &jobs, QComboBox *cb_audio, QComboBox *cb_subtitle, Prompts &prompts,
+                MessageTable &messages, Hooks hooks, QObject *parent = nullptr);
+
+    bool listingTitles() const { return m_listing.mode() == ListingMode::Titles; }
+
+    // Add DVD: the folder chooser under message 32, then the listing.
+    void addDvd();
+    // Add IFO: the file dialog for ".ifo" files, then the listing.
+    void addIfo();
+    // What Add DVD does with a chosen folder, and Add IFO with chosen files
+    // (also for the paths the program was started with).
+    void listDvdFolder(const QString &folder);
+    void listIfoFiles(const QStringList &ifoPaths);
+    // The "chapter" command: titles <-> chapters.
+    void toggleListing();
+
+    // The DVD part of the row click: the list's check marks are recorded for
+    // the current mode and the track lists show the selected row's tracks.
+    void rowClicked();
+    // Select All / Unselect ALL: the new marks are the current mode's.
+    void recordCheckMarks();
+
+    void cb_audioChange(int index);
+    void cb_subtitleChange(int index);
+
+private:
+    bool refusedWhileBusy();
+    // Replaces the list's rows by a listing, with the current mode's marks,
+    // and selects its initial row.
+    void showRows(const std::vector<DvdRow> &rows);
+    void fillTrackLists(int row);
+    // Stores the entry `index` of `tracks` as the selected row's choice.
+    using TrackChooser = void (*)(TConvertInfo &, TrackChoice &, int, const QString &);
+    void chooseTrack(const QComboBox *tracks, int index, TrackChooser choose);
+
+    JobList &m_jobs;
+    QComboBox *m_audio;
+    QComboBox *m_subtitle;
+    Prompts &m_prompts;
+    MessageTable &m_messages;
+    Hooks m_hooks;
+    DvdListing m_listing;
+};

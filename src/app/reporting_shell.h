@@ -1,0 +1,26 @@
+#pragma once
+// The desktop shell as the program hands it out: every request goes to the
+// real shell, and a folder or link that no installed program can open is
+// shown to the user in a message, with its path or address to take over by
+// hand, instead of nothing happening.
+
+#include "platform/shell/desktop_shell.h"
+
+class Prompts;
+
+class ReportingShell : public DesktopShell {
+public:
+    ReportingShell(DesktopShell &shell, Prompts &prompts) : m_shell(shell), m_prompts(prompts) {}
+
+    bool openFolder(const QString &folder) override;
+    bool openLink(const QString &link) override;
+    void powerOff() override { m_shell.powerOff(); }
+    bool hasTray() const override { return m_shell.hasTray(); }
+    void notify(const QString &summary, const QString &body) override { m_shell.notify(summary, body); }
+    void inhibitSleep(const QString &why) override { m_shell.inhibitSleep(why); }
+    void allowSleep() override { m_shell.allowSleep(); }
+
+private:
+    DesktopShell &m_shell;
+    Prompts &m_prompts;
+};

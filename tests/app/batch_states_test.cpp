@@ -1,0 +1,134 @@
+// What the main window shows of a batch: the paused state on the bar, the
+// hint line and the row; a failed row's reason in Properties; the summary
+// at the end; and a double press on the Start/Stop pill.
+
+#include "window_fixture.h"
+
+#include "app/tfm_info.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+
+using namespace veltrix::test;
+
+namespace {
+
+class BatchStatesTest : public WindowTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_media = std::make_unique<TempDir>();
+        generateMedia("-f lavfi -i sine=frequency=440:duration=2 -ac 2", s_media->file("tone.wav"));
+        generateMedia("-f lavfi -i sine=frequency=660:duration=2 -ac 2", s_media->file("tone2.wav"));
+        // Ten minutes of sound: converting long enough to be paused.
+        generateMedia("-f lavfi -i anullsrc=r=8000:cl=mono -t 600 -b:a 8k", s_media->file("long.mp3"));
+        generateMedia("-f lavfi -i sine=frequency=440:duration=4 -ac 2", s_media->file("corrupt.wav"));
+        std::string bytes = readFile(s_media->file("corrupt.wav"));
+        bytes.replace(20, 2, std::string("\x55\x55", 2)); // a sample format no decoder knows
+        writeFile(s_media->file("corrupt.wav"), bytes);
+    }
+    static void TearDownTestSuite() { s_media.reset(); }
+    static QString media(const char *name) { return QString::fromStdString(s_media->file(name)); }
+
+    // The conversion bar's colour a few pixels into its left end.
+    QColor barPixel() const
+    {
+        const SkinRect bar = skinObject("convertpos")->rect();
+        return m_window->grab().toImage().pixelColor(bar.left + 4, (bar.top + bar.bottom) / 2);
+    }
+    static bool isGrey(const QColor &c) { return c.red() == c.green() && c.green() == c.blue(); }
+
+    static inline std::unique_ptr<TempDir> s_media;
+};
+
+TEST_F(BatchStatesTest, PausedShowsOnTheBarTheHintLineAndTheRow)
+{
+    Tfm_main &w = start();
+    addFiles({media("long.mp3")});
+    w.run(MainCommand::StartBatch);
+    // The bar has grown a little way.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.jobs().status(0).progress >= 200; }, 60000));
+    EXPECT_FALSE(isGrey(barPixel()));
+
+    w.run(MainCommand::PauseBatch);
+    EXPECT_EQ(hintLine(), "Paused");
+    EXPECT_EQ(w.jobs().statusColumn(0), "Paused");
+    EXPECT_FALSE(skinObject("convertpos")->state());
+    EXPECT_TRUE(isGrey(barPixel())) << barPixel().name().toStdString();
+    // The hint line is not a hover text while converting: it stays.
+    QTest::qWait(300);
+    EXPECT_EQ(hintLine(), "Paused");
+
+    w.run(MainCommand::PauseBatch);
+    EXPECT_NE(hintLine(), "Paused");
+    EXPECT_TRUE(w.jobs().statusColumn(0).endsWith('%'));
+    EXPECT_TRUE(skinObject("convertpos")->state());
+    EXPECT_FALSE(isGrey(barPixel()));
+
+    // Stopped while paused: the summary replaces the paused look and stays
+    // once the stopped encoder has ended.
+    w.run(MainCommand::PauseBatch);
+    w.run(MainCommand::StopBatch);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.encoderRun().isRunning(); }, 20000));
+    EXPECT_EQ(hintLine(), "Conversion ended: 0 finished, 0 failed, 1 stopped");
+    EXPECT_TRUE(skinObject("convertpos")->state());
+}
+
+TEST_F(BatchStatesTest, TheEndOfABatchIsSummedUpAndAFailedRowExplainsItself)
+{
+    Tfm_main &w = start();
+    addFiles({media("tone.wav"), media("corrupt.wav"), media("tone2.wav")});
+    ASSERT_EQ(w.jobs().rowCount(), 3);
+    w.run(MainCommand::StartBatch);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.isConverting() && !w.encoderRun().isRunning(); }, 60000));
+
+    EXPECT_EQ(hintLine(), "Conversion ended: 2 finished, 1 failed, 0 stopped");
+    EXPECT_EQ(m_shell.notifications, QStringList{"Conversion finished: 2 finished, 1 failed, 0 stopped"});
+    EXPECT_FALSE(m_shell.sleepInhibited);
+
+    ASSERT_EQ(w.jobs().status(1).state, JobState::Failed);
+    const QString reason = w.jobs().status(1).reason;
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_EQ(list()->topLevelItem(1)->toolTip(kStatusColumn), "Failed: " + reason);
+    EXPECT_EQ(list()->topLevelItem(0)->toolTip(kStatusColumn), "");
+
+    // Properties of the failed row.
+    list()->clearSelection();
+    list()->topLevelItem(1)->setSelected(true);
+    Tfm_info *info = w.windows().fm_info;
+    info->show();
+    EXPECT_TRUE(info->findChild<QGroupBox *>("gb_run")->isVisible());
+    EXPECT_EQ(info->findChild<QLineEdit *>("ed_state")->text(), "Failed: " + reason);
+    EXPECT_TRUE(info->findChild<QLineEdit *>("ed_commandline")->text().contains(media("corrupt.wav")));
+    EXPECT_TRUE(info->findChild<QPlainTextEdit *>("me_output")->toPlainText().contains(reason));
+    EXPECT_TRUE(QFileInfo::exists(info->findChild<QLineEdit *>("ed_logfile")->text()));
+    info->hide();
+
+    // A row that never ran shows no run.
+    addFiles({media("tone.wav")});
+    list()->clearSelection();
+    list()->topLevelItem(3)->setSelected(true);
+    info->show();
+    EXPECT_FALSE(info->findChild<QGroupBox *>("gb_run")->isVisible());
+    info->hide();
+}
+
+TEST_F(BatchStatesTest, ASecondPressOnThePillWithinHalfASecondIsIgnored)
+{
+    Tfm_main &w = start();
+    addFiles({media("long.mp3")});
+    QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
+    ASSERT_TRUE(w.isConverting());
+    // The Stop pill now lies where Start was: the second click of a double click.
+    auto *stop = child<QAbstractButton>("Bt_Convertstop");
+    ASSERT_TRUE(stop->isVisible());
+    QTest::mouseClick(stop, Qt::LeftButton);
+    EXPECT_TRUE(w.isConverting());
+
+    QTest::qWait(kPressDebounceMs + 50);
+    QTest::mouseClick(stop, Qt::LeftButton);
+    EXPECT_FALSE(w.isConverting());
+}
+
+} // namespace

@@ -1,0 +1,203 @@
+// Ways into the job list besides the Add buttons: drops of files and
+// folders, the Delete and Ctrl+O keys, and paths named on the command line;
+// and what the user sees where no program opens a folder or link.
+
+#include "window_fixture.h"
+
+#include "app/command_line_open.h"
+#include "app/reporting_shell.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+using namespace veltrix::test;
+using Kind = RecordingPrompts::Kind;
+
+namespace {
+
+class ListInputTest : public WindowTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_media = std::make_unique<TempDir>();
+        for (const char *name : {"one.wav", "two.wav", "folder/x.MP3"}) {
+            std::filesystem::create_directories(s_media->file("folder"));
+            generateMedia("-f lavfi -i sine=frequency=440:duration=1 -ac 2", s_media->file(name));
+        }
+        writeFile(s_media->file("folder/notes.txt"), "not media");
+    }
+    static void TearDownTestSuite() { s_media.reset(); }
+    static QString media(const char *name) { return QString::fromStdString(s_media->file(name)); }
+
+    // Drags the paths over the list and drops them; whether the list took them.
+    bool drop(const QList<QUrl> &urls)
+    {
+        QMimeData data;
+        data.setUrls(urls);
+        QWidget *viewport = list()->viewport();
+        const QPoint at = viewport->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &dropped);
+        return dropped.isAccepted();
+    }
+    static QList<QUrl> files(const QStringList &paths)
+    {
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls << QUrl::fromLocalFile(path);
+        return urls;
+    }
+    QStringList rowPaths() const
+    {
+        QStringList paths;
+        for (int row = 0; row < m_window->jobs().rowCount(); ++row)
+            paths << m_window->jobs().original(row).sourcePath;
+        return paths;
+    }
+
+    static inline std::unique_ptr<TempDir> s_media;
+};
+
+TEST_F(ListInputTest, ADropOfTwoFilesAddsTwoRows)
+{
+    start();
+    ASSERT_TRUE(drop(files({media("one.wav"), media("two.wav")})));
+    // Taken in once the drag is over.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->jobs().rowCount() == 2; }, 20000));
+    EXPECT_EQ(rowPaths(), (QStringList{media("one.wav"), media("two.wav")}));
+    EXPECT_EQ(m_window->jobs().caption(0), "one");
+    EXPECT_EQ(m_window->jobs().selectedRow(), 0);
+    EXPECT_TRUE(m_prompts.boxes().empty());
+}
+
+TEST_F(ListInputTest, ADroppedFolderAddsWhatAddFolderWouldAndOtherDropsAreRefused)
+{
+    start();
+    ASSERT_TRUE(drop(files({media("folder")})));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->jobs().rowCount() == 1; }, 20000));
+    EXPECT_EQ(rowPaths(), QStringList{QDir(media("folder")).filePath("x.MP3")});
+
+    EXPECT_FALSE(drop({QUrl("https://example.org/clip.mp3")}));
+    QTest::qWait(50);
+    EXPECT_EQ(m_window->jobs().rowCount(), 1);
+}
+
+TEST_F(ListInputTest, ADropWhileABatchRunsIsRefusedWithTheMessage)
+{
+    start();
+    addFiles({media("one.wav")});
+    m_window->run(MainCommand::StartBatch);
+    m_window->run(MainCommand::PauseBatch);
+    ASSERT_TRUE(m_window->isConverting());
+    m_prompts.shown.clear();
+    ASSERT_TRUE(drop(files({media("two.wav")})));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_prompts.boxes().empty(); }, 5000));
+    EXPECT_EQ(m_window->jobs().rowCount(), 1);
+    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
+}
+
+TEST_F(ListInputTest, DeleteRemovesTheSelectedRowsAndCtrlOAddsFiles)
+{
+    Tfm_main &w = start();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+
+    m_prompts.fileAnswers.push_back({media("one.wav"), media("two.wav")});
+    QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(w.jobs().rowCount(), 2);
+    EXPECT_EQ(m_prompts.shown[0].kind, Kind::OpenFiles);
+
+    list()->setFocus();
+    list()->clearSelection();
+    list()->topLevelItem(0)->setSelected(true);
+    QTest::keyClick(list(), Qt::Key_Delete);
+    EXPECT_EQ(rowPaths(), QStringList{media("two.wav")});
+
+    // Delete while renaming edits the name, not the list.
+    w.run(MainCommand::Rename);
+    auto *editor = child<QLineEdit>("edt_tit");
+    ASSERT_TRUE(editor->isVisible());
+    QTest::keyClick(editor, Qt::Key_Delete);
+    EXPECT_EQ(w.jobs().rowCount(), 1);
+}
+
+TEST_F(ListInputTest, PathsOnTheCommandLineAreAddedAsAddFileAddsThem)
+{
+    start();
+    openCommandLine(*m_window, {media("one.wav"), media("missing.wav"),
+                                QUrl::fromLocalFile(media("two.wav")).toString()});
+    EXPECT_EQ(rowPaths(), (QStringList{media("one.wav"), media("two.wav")}));
+    ASSERT_EQ(m_prompts.boxes().size(), 1u);
+    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Information);
+    EXPECT_EQ(m_prompts.boxes()[0].text, "missing.wav is not support!");
+}
+
+struct PathCase {
+    const char *what;
+    QString argument;
+    QString path;
+};
+
+void PrintTo(const PathCase &c, std::ostream *out)
+{
+    *out << c.what;
+}
+
+class CommandLinePaths : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(CommandLinePaths, BecomeAbsolutePaths)
+{
+    EXPECT_EQ(commandLinePaths({GetParam().argument}, "/home/u/Videos"), QStringList{GetParam().path});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CommandLinePaths,
+    ::testing::Values(PathCase{"absolute", "/media/a b.mp4", "/media/a b.mp4"},
+                      PathCase{"relative", "clips/../c.mp3", "/home/u/Videos/c.mp3"},
+                      PathCase{"file_address", "file:///media/a%20b%23.mp4", "/media/a b#.mp4"},
+                      PathCase{"hash_in_a_name", "take#2.wav", "/home/u/Videos/take#2.wav"}),
+    [](const ::testing::TestParamInfo<PathCase> &info) { return std::string(info.param.what); });
+
+TEST(ReportingShell, WhereNoProgramOpensItTheUserSeesThePathOrAddress)
+{
+    RecordingShell desktop;
+    RecordingPrompts prompts;
+    ReportingShell shell(desktop, prompts);
+    EXPECT_TRUE(shell.openFolder("/home/u/Videos"));
+    EXPECT_TRUE(prompts.shown.empty());
+
+    desktop.openerInstalled = false;
+    EXPECT_FALSE(shell.openFolder("/home/u/Videos"));
+    EXPECT_FALSE(shell.openLink("https://veltrix.example/help"));
+    EXPECT_EQ(desktop.openedFolders.size(), 2);
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0].kind, Kind::Warning);
+    EXPECT_TRUE(prompts.shown[0].text.contains("The folder is: /home/u/Videos"));
+    EXPECT_TRUE(prompts.shown[1].text.contains("The address is: https://veltrix.example/help"));
+}
+
+TEST_F(ListInputTest, TheHelpLinksOpenTheReadmeSections)
+{
+    Tfm_main &w = start();
+    w.run(MainCommand::OpenWebLink);
+    w.run(MainCommand::OpenSupportLink);
+    ASSERT_EQ(m_shell.openedLinks.size(), 2);
+    const QUrl help(m_shell.openedLinks[0]);
+    const QUrl support(m_shell.openedLinks[1]);
+    EXPECT_EQ(help.fragment(), "help");
+    EXPECT_EQ(support.fragment(), "support");
+    ASSERT_TRUE(help.isLocalFile());
+    EXPECT_EQ(help.toLocalFile(), QDir::cleanPath(kWindowBin + "/../share/doc/veltrix/README.md"));
+    const QString readme = QString::fromStdString(readFile(help.toLocalFile().toStdString()));
+    EXPECT_TRUE(readme.contains("\n## Help\n"));
+    EXPECT_TRUE(readme.contains("\n## Support\n"));
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+#pragma once
+// The program's windows as the program creates them, under an edition's
+// name, with prompts and a desktop shell that record instead of showing, and
+// helpers that act on them as a user would.
+
+#include "app/main_commands.h"
+#include "app/program_windows.h"
+#include "app/tfm_main.h"
+#include "jobs/job_list.h"
+#include "media_fixtures.h"
+#include "platform/skin/skin_surface.h"
+#include "profiles/profile_button.h"
+#include "profiles/profile_picker.h"
+#include "recording_prompts.h"
+#include "recording_shell.h"
+#include "ui_text/message_table.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+using veltrix::test::RecordingPrompts;
+using veltrix::test::RecordingShell;
+using Kind = RecordingPrompts::Kind;
+
+const QString kBin = QStringLiteral(VELTRIX_BIN_DIR);
+
+QString message(int n)
+{
+    QFile file(kBin + "/language.info");
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return messageLine(file.readAll(), n);
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1);
+        // The preview plays with the player's null outputs: no window, no sound.
+        ::setenv("VELTRIX_PREVIEW_OUTPUT", "null", 1);
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+
+    // Creates the windows as the program does, under the edition's name, and
+    // shows the main window.
+    Tfm_main &start(const QString &edition = QStringLiteral("veltrix-video-converter"), const QString &folder = kBin)
+    {
+        m_window = createProgramWindows(m_prompts, m_shell, folder + "/" + edition, folder);
+        m_window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+        return *m_window;
+    }
+
+    SkinSurface *surfaceOf(QWidget *window) const
+    {
+        for (SkinSurface *surface : window->findChildren<SkinSurface *>(Qt::FindDirectChildrenOnly))
+            return surface;
+        return nullptr;
+    }
+    SkinObject *object(QWidget *window, const QString &name) const
+    {
+        return TSkin::findObject(m_window->skin().skinFormOfWindow(window), name);
+    }
+    // A real click of the left button in the middle of the skin object.
+    void clickSkin(const QString &name, QWidget *window = nullptr)
+    {
+        window = window ? window : m_window.get();
+        SkinObject *found = object(window, name);
+        ASSERT_NE(found, nullptr) << name.toStdString();
+        QTest::mouseClick(surfaceOf(window), Qt::LeftButton, {}, found->qrect().center());
+    }
+    // The pointer over the skin object, as the skin surface sees it.
+    void pointAtSkin(const QString &name)
+    {
+        SkinObject *found = object(m_window.get(), name);
+        ASSERT_NE(found, nullptr) << name.toStdString();
+        const QPointF at = found->qrect().center();
+        SkinSurface *surface = surfaceOf(m_window.get());
+        QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(surface, &move);
+    }
+    QString hintLine() const { return object(m_window.get(), "hint")->text(); }
+    template <class T> T *child(const QString &name) const { return m_window->findChild<T *>(name); }
+    ProfileButton *profileButton(int id) const { return m_window->picker().button(id); }
+    // The picker builds its panels when it first opens.
+    bool panelShown(const QString &name) const
+    {
+        const QFrame *panel = child<QFrame>(name);
+        return panel && panel->isVisible();
+    }
+    QImage picture(const QString &folder, int id) const
+    {
+        return QImage(kBin + QStringLiteral("/images/sub/%1/%2.bmp").arg(folder).arg(id)).convertToFormat(QImage::Format_RGB32);
+    }
+    QImage shown(int id) const { return profileButton(id)->pixmap().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // A real batch, paused in its first job (ten minutes of sound), so the
+    // window is converting until endBusyBatch stops it.
+    void beginBusyBatch(Tfm_main &w)
+    {
+        const std::string clip = m_busyMedia.file("long.mp3");
+        if (!QFile::exists(QString::fromStdString(clip)))
+            veltrix::test::generateMedia("-f lavfi -i anullsrc=r=8000:cl=mono -t 600 -b:a 8k", clip);
+        m_prompts.fileAnswers.push_back({QString::fromStdString(clip)});
+        w.run(MainCommand::AddFiles);
+        child<QLineEdit>("ed_output")->setText(QString::fromStdString(m_busyMedia.file("out")));
+        w.run(MainCommand::StartBatch);
+        ASSERT_TRUE(w.encoderRun().isRunning());
+        w.run(MainCommand::PauseBatch);
+        ASSERT_TRUE(w.isConverting());
+        m_prompts.shown.clear();
+    }
+    void endBusyBatch(Tfm_main &w)
+    {
+        w.run(MainCommand::StopBatch);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
+    }
+
+    // A real preview of a short clip, in an unchecked row of its own so that
+    // a batch leaves it out.
+    void beginPreview(Tfm_main &w)
+    {
+        const QString clip = QString::fromStdString(m_busyMedia.file("preview.mp4"));
+        if (!QFile::exists(clip)) {
+            veltrix::test::generateMedia("-f lavfi -i testsrc=size=64x48:rate=25:duration=30 -c:v libx264 "
+                                         "-preset ultrafast",
+                                         clip.toStdString());
+            m_prompts.fileAnswers.push_back({clip});
+            w.run(MainCommand::AddFiles);
+            w.jobs().setChecked(w.jobs().rowCount() - 1, false);
+        }
+        w.jobs().lv()->setCurrentItem(w.jobs().lv()->topLevelItem(0));
+        w.run(MainCommand::StartPreview);
+        ASSERT_TRUE(w.isPreviewing());
+    }
+
+    veltrix::test::TempDir m_settings;
+    veltrix::test::TempDir m_busyMedia;
+    RecordingPrompts m_prompts;
+    RecordingShell m_shell;
+    std::unique_ptr<Tfm_main> m_window;
+};
+
+} // namespace

@@ -1,0 +1,158 @@
+// What a batch tells the user about its jobs, over real runs of
+// register.dat: a failed row's reason with its command line, last lines and
+// log, and how many jobs finished, failed and were stopped. (The paused row
+// is checked through the window, in tests/app.)
+
+#include "jobs_harness.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTreeWidget>
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace veltrix::test;
+
+Q_DECLARE_METATYPE(BatchTally)
+
+namespace {
+
+class BatchReportTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_media = std::make_unique<TempDir>();
+        generateMedia("-f lavfi -i sine=frequency=440:duration=2 -ac 2", s_media->file("tone.wav"));
+        generateMedia("-f lavfi -i testsrc=size=640x480:rate=25:duration=40 -f lavfi -i sine=duration=40 "
+                      "-c:v libx264 -preset ultrafast -c:a aac",
+                      s_media->file("long.mp4"));
+        // Probes as media, but its samples cannot be decoded.
+        generateMedia("-f lavfi -i sine=frequency=440:duration=4 -ac 2", s_media->file("corrupt.wav"));
+        std::string bytes = readFile(s_media->file("corrupt.wav"));
+        bytes.replace(20, 2, std::string("\x55\x55", 2));
+        writeFile(s_media->file("corrupt.wav"), bytes);
+    }
+    static void TearDownTestSuite() { s_media.reset(); }
+    static QString media(const char *name) { return QString::fromStdString(s_media->file(name)); }
+
+    void SetUp() override
+    {
+        qRegisterMetaType<BatchTally>();
+        ::setenv("XDG_STATE_HOME", state.path().c_str(), 1);
+    }
+    void TearDown() override { ::unsetenv("XDG_STATE_HOME"); }
+
+    // AVI output: long enough to be caught converting.
+    void chooseAvi()
+    {
+        h.selection.setCurrentProfileId(2);
+        h.selection.selectProfile(2);
+    }
+    bool waitUntilConverting(int row)
+    {
+        return QTest::qWaitFor([&] { return h.batch.runningRow() == row && h.jobs.statusColumn(row).endsWith('%'); },
+                               60000);
+    }
+
+    static inline std::unique_ptr<TempDir> s_media;
+    TempDir state;
+    JobsHarness h;
+};
+
+// An output folder the encoder cannot write to: read-only for a user,
+// a read-only file system for root, whom permissions do not stop.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const std::string &path) : m_path(path)
+    {
+        std::filesystem::create_directories(path);
+        if (::geteuid() == 0) {
+            m_mounted = ::mount("tmpfs", path.c_str(), "tmpfs", MS_RDONLY, "size=64k") == 0;
+            m_ready = m_mounted;
+            expected = QString::fromLocal8Bit(std::strerror(EROFS));
+        } else {
+            m_ready = ::chmod(path.c_str(), 0555) == 0;
+            expected = QString::fromLocal8Bit(std::strerror(EACCES));
+        }
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_mounted)
+            ::umount(m_path.c_str());
+        else
+            ::chmod(m_path.c_str(), 0755);
+    }
+    bool ready() const { return m_ready; }
+    QString expected; // the system's text for the refusal
+
+private:
+    std::string m_path;
+    bool m_mounted = false;
+    bool m_ready = false;
+};
+
+TEST_F(BatchReportTest, AFailedRowGivesItsReasonCommandLineLastLinesAndLog)
+{
+    const std::string folder = h.output.file("locked");
+    ReadOnlyFolder locked(folder);
+    if (!locked.ready())
+        GTEST_SKIP() << "cannot make a read-only folder here";
+    h.outputFolder = folder;
+    h.addFiles({media("tone.wav")});
+    QSignalSpy ended(&h.batch, &Batch::batchEnded);
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+
+    const Job &job = h.jobs.job(0);
+    EXPECT_EQ(job.status.state, JobState::Failed);
+    EXPECT_EQ(job.status.reason, locked.expected);
+    EXPECT_EQ(h.jobs.lv()->topLevelItem(0)->toolTip(kStatusColumn), "Failed: " + locked.expected);
+    EXPECT_EQ(h.jobs.lv()->topLevelItem(0)->toolTip(kNameColumn), "Failed: " + locked.expected);
+    EXPECT_TRUE(job.lastRun.commandLine.contains(" -i " + media("tone.wav")));
+    EXPECT_TRUE(job.lastRun.commandLine.endsWith(QString::fromStdString(folder) + "/tone.mp3"));
+    EXPECT_TRUE(job.lastRun.lastLines.filter(locked.expected).size() > 0) << job.lastRun.lastLines.join('\n').toStdString();
+    const QString log = QString::fromStdString(readFile(job.lastRun.logFile.toStdString()));
+    EXPECT_TRUE(log.contains(job.lastRun.commandLine));
+    EXPECT_TRUE(log.contains("Failed: " + locked.expected));
+
+    ASSERT_EQ(ended.size(), 1);
+    EXPECT_EQ(ended[0][0].value<BatchTally>(), (BatchTally{0, 1, 0}));
+    EXPECT_EQ(h.shell.notifications, QStringList{"Conversion finished: 0 finished, 1 failed, 0 stopped"});
+}
+
+TEST_F(BatchReportTest, TheSummaryCountsFinishedFailedAndStoppedJobs)
+{
+    chooseAvi();
+    h.addFiles({media("tone.wav"), media("corrupt.wav"), media("long.mp4")});
+    QSignalSpy ended(&h.batch, &Batch::batchEnded);
+    h.batch.start();
+    EXPECT_TRUE(h.shell.sleepInhibited);
+    ASSERT_TRUE(waitUntilConverting(2));
+    EXPECT_TRUE(h.shell.sleepInhibited);
+    h.batch.stop();
+    EXPECT_FALSE(h.shell.sleepInhibited);
+    ASSERT_TRUE(h.waitForBatchEnd());
+
+    ASSERT_EQ(ended.size(), 1);
+    EXPECT_EQ(ended[0][0].value<BatchTally>(), (BatchTally{1, 1, 1}));
+    EXPECT_EQ(h.jobs.status(2).state, JobState::Stopped);
+    // A stopped job keeps its command line; the user's own Stop needs no notification.
+    EXPECT_FALSE(h.jobs.job(2).lastRun.commandLine.isEmpty());
+    EXPECT_TRUE(h.shell.notifications.isEmpty());
+
+    // The next batch counts afresh and ends normally.
+    h.jobs.setChecked(1, false);
+    h.jobs.setChecked(2, false);
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    ASSERT_EQ(ended.size(), 2);
+    EXPECT_EQ(ended[1][0].value<BatchTally>(), (BatchTally{1, 0, 0}));
+    EXPECT_EQ(h.shell.notifications, QStringList{"Conversion finished: 1 finished, 0 failed, 0 stopped"});
+    EXPECT_EQ(h.shell.inhibitRequests, 2);
+    EXPECT_FALSE(h.shell.sleepInhibited);
+}
+
+} // namespace
