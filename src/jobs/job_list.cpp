@@ -6,6 +6,7 @@
 #include "jobs/list_drop_target.h"
 #include "jobs/media_filters.h"
 #include "jobs/repaint_throttle.h"
+#include "ui_look/list_row_delegate.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -60,6 +61,7 @@ JobList::JobList(QWidget *window, const intputrec &encoder, Prompts &prompts, Me
     // what the window's skin has beneath it is never painted.
     m_lv->setAutoFillBackground(true);
     m_lv->setUniformRowHeights(true); // one line each: no row needs measuring
+    m_lv->setItemDelegate(new ListRowDelegate(m_lv));
 
     m_menu->setObjectName(QStringLiteral("zm_pop_edit"));
     connect(addAction(m_menu, "Remove1", "Remove"), &QAction::triggered, this, &JobList::remove);
