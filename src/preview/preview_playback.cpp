@@ -4,6 +4,7 @@
 #include "engine/timecode.h"
 #include "platform/skin/skin_writes.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
@@ -38,10 +39,6 @@ PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, Previ
     m_endTimer.setObjectName(QStringLiteral("Timer1"));
     m_endTimer.setInterval(10);
     connect(&m_endTimer, &QTimer::timeout, this, &PreviewPlayback::Timer1Timer);
-    // The player draws into the panel's own X window.
-    m_display.panel->setAttribute(Qt::WA_NativeWindow);
-    if (m_display.cutterPanel)
-        m_display.cutterPanel->setAttribute(Qt::WA_NativeWindow);
 }
 
 PreviewPlayback::~PreviewPlayback()
@@ -96,6 +93,11 @@ void PreviewPlayback::startPreview(const PreviewRow &row, Panel target)
     m_reported = 0.0;
     m_writesStatus = target == Panel::Main;
     QWidget *panel = target == Panel::Main ? m_display.panel : m_display.cutterPanel;
+    // The player draws into the panel's own X window, made at the first
+    // preview. Its siblings stay drawn by Qt: by default they would all
+    // become X windows too, which costs the window's first show and paint.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    panel->setAttribute(Qt::WA_NativeWindow);
     panel->show();
     if (!m_engine.InitPreviewWindow(panel->winId(), panel->width(), panel->height())) {
         // Back to idle, so that neither the preview nor a conversion is blocked.

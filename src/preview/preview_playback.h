@@ -46,8 +46,8 @@ public:
     // Message 26: a conversion is running.
     static constexpr int kMessageConverting = 26;
 
-    // The panels are made native windows for the player. All references must
-    // outlive this object.
+    // A panel becomes a native window when it first plays. All references
+    // must outlive this object.
     PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display,
                     QObject *parent = nullptr);
     // Ends a running preview's player; touches neither the host nor the display.
