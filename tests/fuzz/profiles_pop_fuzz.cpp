@@ -145,6 +145,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_EXPECT(!kbits || *kbits >= 0, "an estimate is never negative");
     TClipInfo clip;
     clip.fullDuration = clip.clipEnd = 205;
-    jobPieces(Job{.original = job, .clip = clip}, choices);
+    Job row;
+    row.original = job;
+    row.clip = clip;
+    jobPieces(row, choices);
     return 0;
 }

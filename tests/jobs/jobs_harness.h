@@ -129,7 +129,8 @@ public:
                 Batch::Hooks{.startJob = [this](int row) { return startJob(row); },
                              .previewing = [this] { return previewing; },
                              .afterBatchAction = [this] { return static_cast<AfterBatchAction>(afterBatchAction); },
-                             .refreshCommands = [this] { refresh(); }}};
+                             .refreshCommands = [this] { refresh(); },
+                             .mayStart = [] { return true; }}};
 };
 
 // No process of the run's group (register.dat or its ffmpeg) is left.

@@ -100,9 +100,11 @@ TEST_F(PreviewPlaybackTest, PlayStartsThePlayerInThePanel)
     EXPECT_EQ(engine.calls, QStringList({"Init 233x174", "SetEventFuntion", "Seek 0", "Play /media/a.mp4"}));
     EXPECT_EQ(engine.window, panel->winId());
     EXPECT_TRUE(panel->testAttribute(Qt::WA_NativeWindow));
-    for (QWidget *sibling : mainWindow.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (sibling != panel)
+    for (QWidget *sibling : mainWindow.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (sibling != panel) {
             EXPECT_EQ(sibling->internalWinId(), 0u) << "the panel's siblings stay drawn by Qt";
+        }
+    }
     EXPECT_TRUE(playback->previewing());
     EXPECT_TRUE(playback->positionTimer().isActive());
     EXPECT_EQ(playback->positionTimer().interval(), 1000);
