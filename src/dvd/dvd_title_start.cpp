@@ -1,6 +1,7 @@
 #include "dvd/dvd_title_start.h"
 
 #include "engine/timecode.h"
+#include "jobs/output_naming.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -107,26 +108,6 @@ DvdJobInputResult dvdJobInputOf(const TConvertInfo &convert, const TClipInfo &cl
     return {input, {}};
 }
 
-QString dvdOutputPath(const QString &folderWithSlash, const QString &givenCaption, const QString &extension)
-{
-    // A renamed caption may hold "/", which would reach into other folders.
-    QString caption = givenCaption;
-    caption.replace(u'/', u'_');
-    qsizetype blanks = 0;
-    while (blanks < caption.size() && caption.at(blanks) == u' ')
-        ++blanks;
-    const QString trimmed = caption.mid(blanks);
-    const qsizetype dot = trimmed.lastIndexOf(u'.');
-    const QString first = folderWithSlash + (dot >= 0 ? trimmed.left(dot) : trimmed) + extension;
-    if (!QFileInfo::exists(first))
-        return first;
-    for (int n = 1;; ++n) {
-        const QString candidate = folderWithSlash + caption + u'_' + QString::number(n) + extension;
-        if (!QFileInfo::exists(candidate))
-            return candidate;
-    }
-}
-
 namespace {
 
 // The pieces of a file job but start and length: the clip travels in the
@@ -167,6 +148,6 @@ DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &origi
         return {std::nullopt, QStringLiteral("The chosen picture size or quality does not fit this title. Choose "
                                              "another size or quality in the settings.")};
     return {DvdTitleJob{QString::fromStdString(formatDvdJobInput(*input.input)),
-                        dvdOutputPath(outputFolderWithSlash, caption, choices.extension), *pieces},
+                        outputPathFor(outputFolderWithSlash, caption, choices.extension, FirstName::WithoutLeadingBlanks), *pieces},
             {}};
 }

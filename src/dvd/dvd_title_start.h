@@ -36,12 +36,6 @@ struct DvdJobInputResult {
 // cuts the row shorter.
 DvdJobInputResult dvdJobInputOf(const TConvertInfo &convert, const TClipInfo &clip, const IfoContents &ifo);
 
-// The output path of a DVD row: folder + the caption without its leading
-// blanks, extension replaced; while that file exists, folder + the caption
-// as listed + "_N" + extension for N = 1, 2, ... Existing files are never
-// overwritten.
-QString dvdOutputPath(const QString &folderWithSlash, const QString &caption, const QString &extension);
-
 struct DvdTitleJob {
     QString input;  // the DVD job input text, for `inputfile`
     QString output; // for `outputfile`

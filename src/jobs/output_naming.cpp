@@ -10,13 +10,19 @@ QString prepareOutputFolder(const QString &folderText)
     return folderText.endsWith(u'/') ? folderText : folderText + u'/';
 }
 
-QString outputPathFor(const QString &folderWithSlash, const QString &givenCaption, const QString &extension)
+QString outputPathFor(const QString &folderWithSlash, const QString &givenCaption, const QString &extension,
+                      FirstName firstName)
 {
     // A renamed caption may hold "/", which would reach into other folders.
     QString caption = givenCaption;
     caption.replace(u'/', u'_');
-    const qsizetype dot = caption.lastIndexOf(u'.');
-    const QString first = folderWithSlash + (dot >= 0 ? caption.left(dot) : caption) + extension;
+    qsizetype blanks = 0;
+    if (firstName == FirstName::WithoutLeadingBlanks)
+        while (blanks < caption.size() && caption.at(blanks) == u' ')
+            ++blanks;
+    const QString stem = caption.mid(blanks);
+    const qsizetype dot = stem.lastIndexOf(u'.');
+    const QString first = folderWithSlash + (dot >= 0 ? stem.left(dot) : stem) + extension;
     if (!QFileInfo::exists(first))
         return first;
     for (int n = 1;; ++n) {

@@ -129,16 +129,4 @@ TEST_F(DvdRowsOfDisc, RunPiecesAreTheProfilesWithoutStartOrLength)
     EXPECT_TRUE(!failed.job && failed.error.contains("VTS_01_0.IFO")) << failed.error.toStdString();
 }
 
-TEST(DvdTitleStart, TakenNamesGetANumberAfterTheListedCaption)
-{
-    TempDir out;
-    const QString folder = qs(out.path()) + "/";
-    EXPECT_EQ(dvdOutputPath(folder, "  Chapter_03", ".avi"), folder + "Chapter_03.avi");
-    writeFile(out.file("Chapter_03.avi"), "x");
-    EXPECT_EQ(dvdOutputPath(folder, "  Chapter_03", ".avi"), folder + "  Chapter_03_1.avi");
-    writeFile(out.file("  Chapter_03_1.avi"), "x");
-    EXPECT_EQ(dvdOutputPath(folder, "  Chapter_03", ".avi"), folder + "  Chapter_03_2.avi");
-    EXPECT_EQ(dvdOutputPath(folder, "a/b.final", ".mp3"), folder + "a_b.mp3");
-}
-
 } // namespace

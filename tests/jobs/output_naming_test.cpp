@@ -22,17 +22,30 @@ TEST(OutputNaming, TakesTheFirstFreeName)
     EXPECT_TRUE(QDir(out).exists());
     EXPECT_TRUE(out.endsWith('/'));
 
+    constexpr FirstName whole = FirstName::WholeCaption;
+    constexpr FirstName dvd = FirstName::WithoutLeadingBlanks;
     struct Step {
-        const char *caption, *extension, *expected;
+        const char *caption, *extension;
+        FirstName firstName;
+        const char *expected;
     } const steps[] = {
-        {"movie", ".mp4", "movie.mp4"},        {"movie", ".mp4", "movie_1.mp4"},
-        {"movie", ".mp4", "movie_2.mp4"},      {"clip.final", ".mp4", "clip.mp4"},
-        {"clip.final", ".mp4", "clip.final_1.mp4"}, {"a.b.mp3", ".mp3", "a.b.mp3"},
-        {"no extension", ".amr", "no extension.amr"},
-        {"../clip.final", ".mp3", ".._clip.mp3"},  {"a/b.final", ".mp3", "a_b.mp3"},
+        {"movie", ".mp4", whole, "movie.mp4"},
+        {"movie", ".mp4", whole, "movie_1.mp4"},
+        {"movie", ".mp4", whole, "movie_2.mp4"},
+        {"clip.final", ".mp4", whole, "clip.mp4"},
+        {"clip.final", ".mp4", whole, "clip.final_1.mp4"},
+        {"a.b.mp3", ".mp3", whole, "a.b.mp3"},
+        {"no extension", ".amr", whole, "no extension.amr"},
+        {"../clip.final", ".mp3", whole, ".._clip.mp3"},
+        {"a/b.final", ".mp3", dvd, "a_b.mp3"},
+        {"  Intro", ".avi", whole, "  Intro.avi"},
+        // A DVD caption's first name drops the indent; the numbered ones keep it.
+        {"  Chapter_03", ".avi", dvd, "Chapter_03.avi"},
+        {"  Chapter_03", ".avi", dvd, "  Chapter_03_1.avi"},
+        {"  Chapter_03", ".avi", dvd, "  Chapter_03_2.avi"},
     };
     for (const Step &s : steps) {
-        const QString path = outputPathFor(out, s.caption, s.extension);
+        const QString path = outputPathFor(out, s.caption, s.extension, s.firstName);
         EXPECT_EQ(path, out + s.expected) << s.caption;
         touch(path); // the encoder writes it; the next job must not overwrite it
     }
