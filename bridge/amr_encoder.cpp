@@ -10,8 +10,14 @@ namespace veltrix::bridge {
 namespace {
 
 constexpr std::array<std::pair<long, Mode>, 8> kModes{{
-    {4750, MR475}, {5150, MR515}, {5900, MR59}, {6700, MR67},
-    {7400, MR74}, {7950, MR795}, {10200, MR102}, {12200, MR122},
+    {4750, MR475},
+    {5150, MR515},
+    {5900, MR59},
+    {6700, MR67},
+    {7400, MR74},
+    {7950, MR795},
+    {10200, MR102},
+    {12200, MR122},
 }};
 
 constexpr std::size_t kFrameBytes = AmrEncoder::kSamplesPerFrame * 2;
@@ -24,7 +30,7 @@ Mode amrModeForBitRate(std::optional<long> bitsPerSecond)
         return MR122;
     Mode best = MR122;
     long bestDistance = -1;
-    for (const auto& [rate, mode] : kModes) {
+    for (const auto &[rate, mode] : kModes) {
         const long distance = std::labs(rate - *bitsPerSecond);
         if (bestDistance < 0 || distance < bestDistance) {
             best = mode;
@@ -42,7 +48,7 @@ AmrEncoder::~AmrEncoder()
         Encoder_Interface_exit(m_state);
 }
 
-void AmrEncoder::encode(std::string_view pcm, std::string& frames)
+void AmrEncoder::encode(std::string_view pcm, std::string &frames)
 {
     // Whole frames straight from the input; only the remainder is copied.
     if (!m_pending.empty()) {
@@ -51,34 +57,34 @@ void AmrEncoder::encode(std::string_view pcm, std::string& frames)
         pcm.remove_prefix(take);
         if (m_pending.size() < kFrameBytes)
             return;
-        encodeFrame(reinterpret_cast<const unsigned char*>(m_pending.data()), frames);
+        encodeFrame(reinterpret_cast<const unsigned char *>(m_pending.data()), frames);
         m_pending.clear();
     }
     while (pcm.size() >= kFrameBytes) {
-        encodeFrame(reinterpret_cast<const unsigned char*>(pcm.data()), frames);
+        encodeFrame(reinterpret_cast<const unsigned char *>(pcm.data()), frames);
         pcm.remove_prefix(kFrameBytes);
     }
     m_pending.assign(pcm);
 }
 
-void AmrEncoder::flush(std::string& frames)
+void AmrEncoder::flush(std::string &frames)
 {
     if (m_pending.empty())
         return;
     m_pending.resize(kFrameBytes, '\0');
-    encodeFrame(reinterpret_cast<const unsigned char*>(m_pending.data()), frames);
+    encodeFrame(reinterpret_cast<const unsigned char *>(m_pending.data()), frames);
     m_pending.clear();
 }
 
-void AmrEncoder::encodeFrame(const unsigned char* pcm, std::string& frames)
+void AmrEncoder::encodeFrame(const unsigned char *pcm, std::string &frames)
 {
     std::array<short, kSamplesPerFrame> samples;
     for (int i = 0; i < kSamplesPerFrame; ++i)
         samples[i] = static_cast<short>(pcm[2 * i] | (pcm[2 * i + 1] << 8));
-    std::array<unsigned char, 64> out;  // the largest frame (MR122) is 32 bytes
+    std::array<unsigned char, 64> out; // the largest frame (MR122) is 32 bytes
     const int n = Encoder_Interface_Encode(m_state, m_mode, samples.data(), out.data(), 0);
     if (n > 0)
-        frames.append(reinterpret_cast<const char*>(out.data()), static_cast<std::size_t>(n));
+        frames.append(reinterpret_cast<const char *>(out.data()), static_cast<std::size_t>(n));
 }
 
 } // namespace veltrix::bridge

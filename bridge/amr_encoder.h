@@ -19,23 +19,23 @@ class AmrEncoder {
 public:
     explicit AmrEncoder(Mode mode);
     ~AmrEncoder();
-    AmrEncoder(const AmrEncoder&) = delete;
-    AmrEncoder& operator=(const AmrEncoder&) = delete;
+    AmrEncoder(const AmrEncoder &) = delete;
+    AmrEncoder &operator=(const AmrEncoder &) = delete;
 
     bool valid() const { return m_state != nullptr; }
 
     // Appends the frames completed by this PCM to `frames`; an incomplete
     // frame waits for more input.
-    void encode(std::string_view pcm, std::string& frames);
+    void encode(std::string_view pcm, std::string &frames);
     // Encodes what is left, padded with silence to a whole frame.
-    void flush(std::string& frames);
+    void flush(std::string &frames);
 
     static constexpr int kSamplesPerFrame = 160;
 
 private:
-    void encodeFrame(const unsigned char* pcm, std::string& frames);
+    void encodeFrame(const unsigned char *pcm, std::string &frames);
 
-    void* m_state;
+    void *m_state;
     Mode m_mode;
     std::string m_pending;
 };

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::string_view kAmrHeader = "#!AMR\n";
 
-std::string temporaryTemplate(const std::string& finalPath)
+std::string temporaryTemplate(const std::string &finalPath)
 {
     const auto slash = finalPath.rfind('/');
     const std::string dir = slash == std::string::npos ? std::string() : finalPath.substr(0, slash + 1);
@@ -30,7 +30,7 @@ AmrFileWriter::~AmrFileWriter()
     discard();
 }
 
-bool AmrFileWriter::open(std::string& error)
+bool AmrFileWriter::open(std::string &error)
 {
     std::string pattern = temporaryTemplate(m_finalPath);
     std::vector<char> buffer(pattern.begin(), pattern.end());
@@ -71,7 +71,7 @@ bool AmrFileWriter::append(std::string_view bytes)
     return true;
 }
 
-bool AmrFileWriter::commit(bool replace, std::string& error)
+bool AmrFileWriter::commit(bool replace, std::string &error)
 {
     if (m_fd < 0) {
         error = "file is not open";

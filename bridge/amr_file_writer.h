@@ -13,18 +13,18 @@ class AmrFileWriter {
 public:
     explicit AmrFileWriter(std::string finalPath);
     ~AmrFileWriter();
-    AmrFileWriter(const AmrFileWriter&) = delete;
-    AmrFileWriter& operator=(const AmrFileWriter&) = delete;
+    AmrFileWriter(const AmrFileWriter &) = delete;
+    AmrFileWriter &operator=(const AmrFileWriter &) = delete;
 
     // Creates the temporary file and writes the "#!AMR\n" header.
-    bool open(std::string& error);
+    bool open(std::string &error);
     bool append(std::string_view bytes);
     // Bytes in the file so far, header included.
     std::uint64_t bytesWritten() const { return m_bytesWritten; }
 
     // Moves the file to its final name; with replace == false an existing
     // file there is left alone and commit() fails.
-    bool commit(bool replace, std::string& error);
+    bool commit(bool replace, std::string &error);
     void discard();
 
 private:

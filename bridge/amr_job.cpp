@@ -12,7 +12,7 @@
 
 namespace veltrix::bridge {
 
-int runAmrJob(const std::string& ffmpegPath, const CommandLine& command, OutputSink& out, InputSource* input)
+int runAmrJob(const std::string &ffmpegPath, const CommandLine &command, OutputSink &out, InputSource *input)
 {
     const std::string output = *command.outputPath();
 
@@ -44,13 +44,11 @@ int runAmrJob(const std::string& ffmpegPath, const CommandLine& command, OutputS
         writeFailed = !file.append(frames);
         return !writeFailed;
     };
-    consumer.bitrateText = [&](std::int64_t outTimeUs) {
-        return formatBitrate(file.bytesWritten(), outTimeUs);
-    };
+    consumer.bitrateText = [&](std::int64_t outTimeUs) { return formatBitrate(file.bytesWritten(), outTimeUs); };
 
     const int code = runConversion(ffmpegPath, ffmpegPcmArguments(command.args()), out, {&consumer, input});
     if (code != 0)
-        return code;  // the writer removes the temporary file
+        return code; // the writer removes the temporary file
 
     if (!writeFailed) {
         frames.clear();

@@ -13,7 +13,6 @@ class OutputSink;
 // with libopencore-amrnb. The mode follows -ab; -y allows replacing an
 // existing file; `input`, when given, feeds ffmpeg's input pipe. Returns the
 // exit code for register.dat.
-int runAmrJob(const std::string& ffmpegPath, const CommandLine& command, OutputSink& out,
-              InputSource* input = nullptr);
+int runAmrJob(const std::string &ffmpegPath, const CommandLine &command, OutputSink &out, InputSource *input = nullptr);
 
 } // namespace veltrix::bridge

@@ -13,17 +13,17 @@ constexpr std::array<long, 14> kMpeg1Rates{32, 48, 56, 64, 80, 96, 112, 128, 160
 constexpr std::array<long, 14> kLsfRates{8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
 
 // Index of the value after the last occurrence of any of the options.
-std::optional<size_t> lastValueOf(const std::vector<std::string>& args, std::initializer_list<const char*> options)
+std::optional<size_t> lastValueOf(const std::vector<std::string> &args, std::initializer_list<const char *> options)
 {
     std::optional<size_t> found;
     for (size_t i = 0; i + 1 < args.size(); ++i)
-        for (const char* option : options)
+        for (const char *option : options)
             if (args[i] == option)
                 found = i + 1;
     return found;
 }
 
-std::optional<long> number(const std::string& text)
+std::optional<long> number(const std::string &text)
 {
     long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -32,7 +32,7 @@ std::optional<long> number(const std::string& text)
     return value;
 }
 
-bool fixedRateEncoder(const std::string& codec)
+bool fixedRateEncoder(const std::string &codec)
 {
     return codec == "mp2" || codec == "mp2fixed" || codec == "libtwolame";
 }
@@ -50,7 +50,7 @@ std::vector<std::string> fitAudioBitRate(std::vector<std::string> args)
         return args; // "128k" and the like are ffmpeg's to judge
     const auto sampleRateAt = lastValueOf(args, {"-ar"});
     const auto sampleRate = sampleRateAt ? number(args[*sampleRateAt]) : std::nullopt;
-    const auto& table = (sampleRate && *sampleRate < 32000) ? kLsfRates : kMpeg1Rates;
+    const auto &table = (sampleRate && *sampleRate < 32000) ? kLsfRates : kMpeg1Rates;
 
     const long wanted = *bitsPerSecond / 1000;
     long best = table.front();

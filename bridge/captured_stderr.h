@@ -10,9 +10,9 @@ namespace veltrix::bridge {
 class CapturedStderr {
 public:
     CapturedStderr();
-    ~CapturedStderr();  // restores standard error
-    CapturedStderr(const CapturedStderr&) = delete;
-    CapturedStderr& operator=(const CapturedStderr&) = delete;
+    ~CapturedStderr(); // restores standard error
+    CapturedStderr(const CapturedStderr &) = delete;
+    CapturedStderr &operator=(const CapturedStderr &) = delete;
 
     // False when standard error could not be redirected; it then stays as it was.
     bool active() const { return m_saved >= 0; }

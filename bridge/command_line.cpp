@@ -14,7 +14,7 @@ std::optional<std::string> CommandLine::outputPath() const
 {
     if (m_args.empty())
         return std::nullopt;
-    const std::string& last = m_args.back();
+    const std::string &last = m_args.back();
     if (last.empty() || last.front() == '-')
         return std::nullopt;
     // "-i file" at the end is an input, not an output.
@@ -53,11 +53,11 @@ std::optional<std::string> CommandLine::bitRateError() const
     for (std::size_t i = 0; i + 1 < m_args.size(); ++i) {
         if (m_args[i] != "-ab" && m_args[i] != "-b:a")
             continue;
-        const std::string& text = m_args[i + 1];
+        const std::string &text = m_args[i + 1];
         const std::optional<double> value = readBitRate(text);
         if (!value || parseBitRate(text))
             continue;
-        char number[400];  // "%f" of the largest double has 316 characters
+        char number[400]; // "%f" of the largest double has 316 characters
         std::snprintf(number, sizeof number, "%f", *value);
         char highest[32];
         std::snprintf(highest, sizeof highest, "%g", kMaxBitRate);
@@ -79,11 +79,11 @@ bool CommandLine::wantsAmrOutput() const
     return ext == ".amr";
 }
 
-std::optional<double> readBitRate(const std::string& text)
+std::optional<double> readBitRate(const std::string &text)
 {
     if (text.empty())
         return std::nullopt;
-    char* end = nullptr;
+    char *end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
     if (end == text.c_str())
         return std::nullopt;
@@ -97,7 +97,7 @@ std::optional<double> readBitRate(const std::string& text)
     return std::nullopt;
 }
 
-std::optional<long> parseBitRate(const std::string& text)
+std::optional<long> parseBitRate(const std::string &text)
 {
     const std::optional<double> value = readBitRate(text);
     // The range test comes before rounding: lround() of a value beyond a long

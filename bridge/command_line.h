@@ -12,7 +12,7 @@ class CommandLine {
 public:
     explicit CommandLine(std::vector<std::string> args);
 
-    const std::vector<std::string>& args() const { return m_args; }
+    const std::vector<std::string> &args() const { return m_args; }
 
     // The last argument when it names an output file; a bare probe
     // ("-i file") has none.
@@ -46,10 +46,10 @@ constexpr double kMaxBitRate = 1e9;
 
 // Reads an ffmpeg bit rate value ("12200", "128k", "12.2k", "1M") in bit/s,
 // unrounded and unchecked; nothing when the text is no such value.
-std::optional<double> readBitRate(const std::string& text);
+std::optional<double> readBitRate(const std::string &text);
 
 // A bit rate value rounded to whole bit/s; nothing when it cannot be read
 // or lies outside 0 to kMaxBitRate.
-std::optional<long> parseBitRate(const std::string& text);
+std::optional<long> parseBitRate(const std::string &text);
 
 } // namespace veltrix::bridge

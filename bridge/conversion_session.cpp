@@ -10,8 +10,8 @@
 
 namespace veltrix::bridge {
 
-int runConversion(const std::string& ffmpegPath, const std::vector<std::string>& ffmpegArgs,
-                  OutputSink& out, SessionPipes pipes)
+int runConversion(const std::string &ffmpegPath, const std::vector<std::string> &ffmpegArgs, OutputSink &out,
+                  SessionPipes pipes)
 {
     FfmpegProcess ffmpeg;
     std::string error;
@@ -39,23 +39,24 @@ int runConversion(const std::string& ffmpegPath, const std::vector<std::string>&
     });
     bool pcmWanted = pipes.pcm != nullptr;
 
-    ReadChannel diagnostics(ends.diagnostics, [&](std::string_view bytes) { descriptionLines.feed(bytes); },
-                            [&] { descriptionLines.finish(); });
-    ReadChannel progress(ends.progress, [&](std::string_view bytes) { progressLines.feed(bytes); },
-                         [&] { progressLines.finish(); });
+    ReadChannel diagnostics(
+        ends.diagnostics, [&](std::string_view bytes) { descriptionLines.feed(bytes); },
+        [&] { descriptionLines.finish(); });
+    ReadChannel progress(
+        ends.progress, [&](std::string_view bytes) { progressLines.feed(bytes); }, [&] { progressLines.finish(); });
     // After a failure the audio is still drained so ffmpeg never blocks.
     ReadChannel pcm(ends.pcm, [&](std::string_view bytes) {
         if (pcmWanted && !pipes.pcm->consume(bytes))
             pcmWanted = false;
     });
     WriteChannel input(ends.input, pipes.input);
-    Channel* const channels[] = {&diagnostics, &progress, &pcm, &input};
+    Channel *const channels[] = {&diagnostics, &progress, &pcm, &input};
 
     for (;;) {
         ffmpeg.reap();
         policy.review(out.broken() || (pipes.pcm && !pcmWanted));
         if (policy.stopping())
-            input.close();  // ffmpeg finishes its file with the data it has
+            input.close(); // ffmpeg finishes its file with the data it has
         if (!anyOpen(channels) && ffmpeg.exited())
             break;
         if (!serveChannels(channels, policy.waitLimitMs()))

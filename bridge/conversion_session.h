@@ -26,14 +26,14 @@ public:
     virtual ~InputSource() = default;
     // Fills at most `capacity` bytes of `buffer`; 0 at the end of the data,
     // -1 when it cannot be read (failure() then says why).
-    virtual std::ptrdiff_t read(char* buffer, std::size_t capacity) = 0;
+    virtual std::ptrdiff_t read(char *buffer, std::size_t capacity) = 0;
     virtual std::string failure() const = 0;
 };
 
 // What a run exchanges with ffmpeg beyond its output and progress.
 struct SessionPipes {
-    PcmConsumer* pcm = nullptr;   // raw audio from ffmpeg
-    InputSource* input = nullptr; // data to ffmpeg
+    PcmConsumer *pcm = nullptr;   // raw audio from ffmpeg
+    InputSource *input = nullptr; // data to ffmpeg
 };
 
 // Runs ffmpeg with `ffmpegArgs` until it ends and relays its output to
@@ -45,7 +45,7 @@ struct SessionPipes {
 // seconds later. Returns ffmpeg's exit code (128 + signal number when a
 // signal ended it); 1 when ffmpeg succeeded on input that could not be read
 // to its end.
-int runConversion(const std::string& ffmpegPath, const std::vector<std::string>& ffmpegArgs,
-                  OutputSink& out, SessionPipes pipes = {});
+int runConversion(const std::string &ffmpegPath, const std::vector<std::string> &ffmpegArgs, OutputSink &out,
+                  SessionPipes pipes = {});
 
 } // namespace veltrix::bridge

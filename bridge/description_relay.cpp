@@ -31,7 +31,7 @@ std::string DescriptionRelay::relay(std::string_view line)
     if (isStatsReportLine(line))
         return {};
     std::string text(line);
-    for (char& c : text) {
+    for (char &c : text) {
         if (c == '\r')
             c = ' ';
     }

@@ -9,12 +9,12 @@
 namespace veltrix::bridge {
 namespace {
 
-bool holds(const std::vector<std::string>& args, const char* option)
+bool holds(const std::vector<std::string> &args, const char *option)
 {
     return std::find(args.begin(), args.end(), option) != args.end();
 }
 
-std::string hex(const char* format, unsigned value)
+std::string hex(const char *format, unsigned value)
 {
     char text[16];
     std::snprintf(text, sizeof text, format, value);
@@ -30,7 +30,7 @@ std::string streamSpecifier(int id)
     return "0:i:" + hex("0x%x", static_cast<unsigned>(mpegAudio ? 0x100 + id : id));
 }
 
-std::string paletteText(const std::array<std::uint32_t, 16>& palette)
+std::string paletteText(const std::array<std::uint32_t, 16> &palette)
 {
     std::string text;
     for (std::uint32_t rgb : palette)
@@ -40,8 +40,8 @@ std::string paletteText(const std::array<std::uint32_t, 16>& palette)
 
 } // namespace
 
-std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string>& args, std::size_t inputAt,
-                                            const DvdJobInput& input, double startLead)
+std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string> &args, std::size_t inputAt,
+                                            const DvdJobInput &input, double startLead)
 {
     std::vector<std::string> out(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(inputAt) - 1);
     out.insert(out.end(), {"-probesize", "50M", "-analyzeduration", "30M"});

@@ -16,7 +16,7 @@ namespace veltrix::bridge {
 struct ResolvedInput {
     std::vector<std::string> args;
     std::unique_ptr<InputSource> feed;
-    std::string error;  // why a DVD job cannot run; the job then fails
+    std::string error; // why a DVD job cannot run; the job then fails
 };
 ResolvedInput resolveDvdJobInput(std::vector<std::string> args);
 
@@ -29,7 +29,7 @@ ResolvedInput resolveDvdJobInput(std::vector<std::string> args);
 // video with the chosen subtitle burned in, unless the arguments hold -vn
 // (ffmpeg would ignore -vn beside explicit maps), and the chosen audio
 // track, unless they hold -an.
-std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string>& args, std::size_t inputAt,
-                                            const DvdJobInput& input, double startLead = 0.0);
+std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string> &args, std::size_t inputAt,
+                                            const DvdJobInput &input, double startLead = 0.0);
 
 } // namespace veltrix::bridge

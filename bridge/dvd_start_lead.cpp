@@ -20,14 +20,14 @@ std::uint8_t at(std::string_view data, std::size_t i)
 
 std::uint32_t bigEndian32(std::string_view data, std::size_t i)
 {
-    return std::uint32_t(at(data, i)) << 24 | std::uint32_t(at(data, i + 1)) << 16
-        | std::uint32_t(at(data, i + 2)) << 8 | at(data, i + 3);
+    return std::uint32_t(at(data, i)) << 24 | std::uint32_t(at(data, i + 1)) << 16 | std::uint32_t(at(data, i + 2)) << 8
+           | at(data, i + 3);
 }
 
 bool startCode(std::string_view data, std::size_t i, std::uint8_t id)
 {
     return i + 4 <= data.size() && at(data, i) == 0 && at(data, i + 1) == 0 && at(data, i + 2) == 1
-        && at(data, i + 3) == id;
+           && at(data, i + 3) == id;
 }
 
 // The navigation pack: pack header, system header, then the PCI packet,
@@ -47,7 +47,7 @@ std::optional<std::int64_t> presentationTime(std::string_view data, std::size_t 
         return std::nullopt;
     const std::size_t p = i + 9;
     return std::int64_t(at(data, p) & 0x0e) << 29 | std::int64_t(at(data, p + 1)) << 22
-        | std::int64_t(at(data, p + 2) & 0xfe) << 14 | std::int64_t(at(data, p + 3)) << 7 | at(data, p + 4) >> 1;
+           | std::int64_t(at(data, p + 2) & 0xfe) << 14 | std::int64_t(at(data, p + 3)) << 7 | at(data, p + 4) >> 1;
 }
 
 // The stream of a sound or picture packet as ffmpeg numbers it: MPEG video
@@ -66,7 +66,7 @@ std::optional<int> soundOrPictureStream(std::string_view data, std::size_t i, st
 }
 
 // Notes the first PTS of each sound and picture stream in one pack.
-void noteFirstTimes(std::string_view pack, std::map<int, std::int64_t>& firstTimes)
+void noteFirstTimes(std::string_view pack, std::map<int, std::int64_t> &firstTimes)
 {
     if (pack.size() < 14 || !startCode(pack, 0, 0xba))
         return;
@@ -96,7 +96,7 @@ double dvdStartLeadSeconds(std::string_view sectors)
     if (firstTimes.empty())
         return 0.0;
     std::int64_t earliest = firstTimes.begin()->second;
-    for (const auto& [stream, pts] : firstTimes)
+    for (const auto &[stream, pts] : firstTimes)
         earliest = std::min(earliest, pts);
     const double lead = (double(*pictureStart) - double(earliest)) / kClock;
     return lead > 0.0 && lead <= kLongestLead ? lead : 0.0;

@@ -17,7 +17,7 @@ constexpr std::size_t kSectorBytes = DVD_VIDEO_LB_LEN;
 // Every stream shows up within the first VOBU or two: half a megabyte.
 constexpr std::size_t kLeadScanSectors = 256;
 
-void discardLog(void*, dvd_logger_level_t, const char*, va_list) {}
+void discardLog(void *, dvd_logger_level_t, const char *, va_list) {}
 const dvd_logger_cb kQuietLogger = {discardLog};
 
 // libdvdread prints a notice about encrypted discs straight to stderr,
@@ -40,8 +40,8 @@ public:
             ::close(m_saved);
         }
     }
-    StderrSilenced(const StderrSilenced&) = delete;
-    StderrSilenced& operator=(const StderrSilenced&) = delete;
+    StderrSilenced(const StderrSilenced &) = delete;
+    StderrSilenced &operator=(const StderrSilenced &) = delete;
 
 private:
     int m_saved;
@@ -69,7 +69,7 @@ std::string DvdTitleReader::where() const
     return "title set " + std::to_string(m_titleSet) + " of the DVD in " + m_root;
 }
 
-bool DvdTitleReader::open(const DvdJobInput& input, std::string& error)
+bool DvdTitleReader::open(const DvdJobInput &input, std::string &error)
 {
     m_root = input.root;
     m_titleSet = input.titleSet;
@@ -89,7 +89,7 @@ bool DvdTitleReader::open(const DvdJobInput& input, std::string& error)
         return false;
     }
     const ssize_t size = DVDFileSize(m_vobs);
-    for (const SectorRange& cell : m_cells) {
+    for (const SectorRange &cell : m_cells) {
         if (size < 0 || cell.last >= static_cast<std::uint64_t>(size)) {
             error = where() + " ends at sector " + std::to_string(size)
                     + " before the title does: the copy is incomplete, copy the VIDEO_TS folder again";
@@ -103,18 +103,18 @@ bool DvdTitleReader::open(const DvdJobInput& input, std::string& error)
 
 double DvdTitleReader::leadOfFirstCell()
 {
-    const SectorRange& first = m_cells.front();
+    const SectorRange &first = m_cells.front();
     const std::size_t count = std::min<std::size_t>(kLeadScanSectors, first.last - first.first + 1);
     std::string sectors(count * kSectorBytes, '\0');
-    const ssize_t got = DVDReadBlocks(m_vobs, static_cast<int>(first.first), count,
-                                      reinterpret_cast<unsigned char*>(sectors.data()));
+    const ssize_t got =
+        DVDReadBlocks(m_vobs, static_cast<int>(first.first), count, reinterpret_cast<unsigned char *>(sectors.data()));
     if (got <= 0)
         return 0.0;
     sectors.resize(static_cast<std::size_t>(got) * kSectorBytes);
     return dvdStartLeadSeconds(sectors);
 }
 
-std::ptrdiff_t DvdTitleReader::read(char* buffer, std::size_t capacity)
+std::ptrdiff_t DvdTitleReader::read(char *buffer, std::size_t capacity)
 {
     while (m_cell < m_cells.size() && m_next > m_cells[m_cell].last) {
         if (++m_cell < m_cells.size())
@@ -124,10 +124,11 @@ std::ptrdiff_t DvdTitleReader::read(char* buffer, std::size_t capacity)
         return 0;
     const std::size_t left = m_cells[m_cell].last - m_next + 1;
     const std::size_t count = std::min(left, capacity / kSectorBytes);
-    const ssize_t got = DVDReadBlocks(m_vobs, static_cast<int>(m_next), count, reinterpret_cast<unsigned char*>(buffer));
+    const ssize_t got =
+        DVDReadBlocks(m_vobs, static_cast<int>(m_next), count, reinterpret_cast<unsigned char *>(buffer));
     if (got <= 0) {
         m_failure = "cannot read sector " + std::to_string(m_next) + " of " + where()
-                   + ": the disc may be damaged or was taken out";
+                    + ": the disc may be damaged or was taken out";
         return -1;
     }
     m_next += static_cast<std::uint32_t>(got);

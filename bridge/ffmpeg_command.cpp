@@ -20,7 +20,7 @@ std::vector<std::string> bridgeOptions()
 
 } // namespace
 
-std::vector<std::string> ffmpegArguments(const std::vector<std::string>& callerArgs)
+std::vector<std::string> ffmpegArguments(const std::vector<std::string> &callerArgs)
 {
     std::vector<std::string> args = bridgeOptions();
     const std::vector<std::string> fitted = withLiteralImageName(fitAudioBitRate(callerArgs));
@@ -42,12 +42,12 @@ std::vector<std::string> withLiteralImageName(std::vector<std::string> args)
     return args;
 }
 
-std::vector<std::string> ffmpegPcmArguments(const std::vector<std::string>& callerArgs)
+std::vector<std::string> ffmpegPcmArguments(const std::vector<std::string> &callerArgs)
 {
     std::vector<std::string> args = bridgeOptions();
     if (!callerArgs.empty())
         args.insert(args.end(), callerArgs.begin(), callerArgs.end() - 1);
-    for (const char* option : {"-vn", "-f", "s16le", "-acodec", "pcm_s16le"})
+    for (const char *option : {"-vn", "-f", "s16le", "-acodec", "pcm_s16le"})
         args.emplace_back(option);
     args.insert(args.end(), {"-ar", std::to_string(kPcmSampleRate), "-ac", "1"});
     args.push_back(pipeUrl(kPcmChildFd));

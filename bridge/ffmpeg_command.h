@@ -9,7 +9,7 @@ namespace veltrix::bridge {
 // status line, machine-readable progress on the progress pipe) followed by
 // the caller's, with the audio bit rate fitted to encoders of fixed rates
 // and an image output (see withLiteralImageName) written under its name.
-std::vector<std::string> ffmpegArguments(const std::vector<std::string>& callerArgs);
+std::vector<std::string> ffmpegArguments(const std::vector<std::string> &callerArgs);
 
 // ffmpeg's image2 muxer reads a "%" in the output name as a frame-number
 // pattern: "a%d.bmp" would be written as "a1.bmp", and a later snapshot to
@@ -22,7 +22,7 @@ std::vector<std::string> withLiteralImageName(std::vector<std::string> args);
 // options that turn the output into raw 8 kHz mono 16-bit PCM on the PCM
 // pipe. They come last because ffmpeg lets the last occurrence of an option
 // win.
-std::vector<std::string> ffmpegPcmArguments(const std::vector<std::string>& callerArgs);
+std::vector<std::string> ffmpegPcmArguments(const std::vector<std::string> &callerArgs);
 
 // The sample rate of the PCM ffmpegPcmArguments() asks for.
 constexpr int kPcmSampleRate = 8000;

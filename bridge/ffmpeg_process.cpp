@@ -16,17 +16,17 @@
 namespace veltrix::bridge {
 namespace {
 
-bool isExecutableFile(const std::string& path)
+bool isExecutableFile(const std::string &path)
 {
     struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
-std::string searchPath(const std::string& name)
+std::string searchPath(const std::string &name)
 {
     if (name.find('/') != std::string::npos)
         return isExecutableFile(name) ? name : std::string();
-    const char* path = std::getenv("PATH");
+    const char *path = std::getenv("PATH");
     std::string dirs = path && *path ? path : "/usr/local/bin:/usr/bin:/bin";
     std::size_t start = 0;
     while (start <= dirs.size()) {
@@ -42,7 +42,7 @@ std::string searchPath(const std::string& name)
     return {};
 }
 
-void closeFd(int& fd)
+void closeFd(int &fd)
 {
     if (fd >= 0)
         close(fd);
@@ -52,7 +52,7 @@ void closeFd(int& fd)
 // A pipe whose child end is moved above the descriptor numbers the child
 // will use, so the dup2() calls in the child cannot overwrite each other.
 // The parent's end is non-blocking. `childWrites` tells the direction.
-bool makeChildPipe(int& parentEnd, int& childEnd, bool childWrites = true)
+bool makeChildPipe(int &parentEnd, int &childEnd, bool childWrites = true)
 {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
@@ -76,7 +76,7 @@ constexpr int kInputPipeBytes = 1 << 20;
 
 std::string locateFfmpeg()
 {
-    const char* configured = std::getenv("VELTRIX_FFMPEG");
+    const char *configured = std::getenv("VELTRIX_FFMPEG");
     return searchPath(configured && *configured ? configured : "ffmpeg");
 }
 
@@ -89,13 +89,12 @@ FfmpegProcess::~FfmpegProcess()
     closeFd(m_inputFd);
 }
 
-bool FfmpegProcess::start(const std::string& program, const std::vector<std::string>& args,
-                          ExtraPipes extra, std::string& error)
+bool FfmpegProcess::start(const std::string &program, const std::vector<std::string> &args, ExtraPipes extra,
+                          std::string &error)
 {
     int diagWrite = -1, progressWrite = -1, pcmWrite = -1, inputRead = -1;
     const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
-    bool ok = devNull >= 0 && makeChildPipe(m_diagnosticsFd, diagWrite)
-              && makeChildPipe(m_progressFd, progressWrite)
+    bool ok = devNull >= 0 && makeChildPipe(m_diagnosticsFd, diagWrite) && makeChildPipe(m_progressFd, progressWrite)
               && (!extra.pcm || makeChildPipe(m_pcmFd, pcmWrite))
               && (!extra.input || makeChildPipe(m_inputFd, inputRead, false));
     if (!ok) {
@@ -109,10 +108,10 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
         fcntl(m_inputFd, F_SETPIPE_SZ, kInputPipeBytes);
 
     // Everything the child touches is prepared before fork().
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
+    std::vector<char *> argv;
+    argv.push_back(const_cast<char *>(program.c_str()));
+    for (const std::string &a : args)
+        argv.push_back(const_cast<char *>(a.c_str()));
     argv.push_back(nullptr);
     const std::string execFailure = "register.dat: cannot run " + program + "\n";
     const pid_t parent = getpid();
@@ -126,12 +125,12 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
             // Child: same process group as the bridge on purpose.
             prctl(PR_SET_PDEATHSIG, SIGKILL);
             if (getppid() != parent)
-                _exit(255);  // the bridge is already gone
+                _exit(255); // the bridge is already gone
             dup2(devNull, STDIN_FILENO);
             dup2(diagWrite, STDOUT_FILENO);
             dup2(diagWrite, STDERR_FILENO);
             dup2(progressWrite, kProgressChildFd);
-            for (const auto& [from, to] : {std::pair{pcmWrite, kPcmChildFd}, std::pair{inputRead, kInputChildFd}}) {
+            for (const auto &[from, to] : {std::pair{pcmWrite, kPcmChildFd}, std::pair{inputRead, kInputChildFd}}) {
                 if (from >= 0)
                     dup2(from, to);
                 else
@@ -140,8 +139,7 @@ bool FfmpegProcess::start(const std::string& program, const std::vector<std::str
             close_range(static_cast<unsigned>(kInputChildFd + 1), ~0U, 0);
             resetSignalsInChild();
             execv(program.c_str(), argv.data());
-            [[maybe_unused]] const ssize_t n =
-                write(STDERR_FILENO, execFailure.data(), execFailure.size());
+            [[maybe_unused]] const ssize_t n = write(STDERR_FILENO, execFailure.data(), execFailure.size());
             _exit(127);
         }
     }

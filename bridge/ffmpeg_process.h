@@ -33,11 +33,10 @@ class FfmpegProcess {
 public:
     FfmpegProcess() = default;
     ~FfmpegProcess();
-    FfmpegProcess(const FfmpegProcess&) = delete;
-    FfmpegProcess& operator=(const FfmpegProcess&) = delete;
+    FfmpegProcess(const FfmpegProcess &) = delete;
+    FfmpegProcess &operator=(const FfmpegProcess &) = delete;
 
-    bool start(const std::string& program, const std::vector<std::string>& args,
-               ExtraPipes extra, std::string& error);
+    bool start(const std::string &program, const std::vector<std::string> &args, ExtraPipes extra, std::string &error);
 
     pid_t pid() const { return m_pid; }
 
@@ -47,7 +46,7 @@ public:
         int diagnostics = -1;
         int progress = -1;
         int pcm = -1;
-        int input = -1;  // write end
+        int input = -1; // write end
     };
     ParentEnds takeParentEnds();
 

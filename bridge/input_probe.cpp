@@ -18,10 +18,10 @@ namespace {
 constexpr int kProbeExitCode = 1;
 
 // ffmpeg's message for a file it cannot open.
-void logOpenError(const LibavLibrary& lib, const std::string& input, int error)
+void logOpenError(const LibavLibrary &lib, const std::string &input, int error)
 {
     char reason[128];
-    const char* text = reason;
+    const char *text = reason;
     if (lib.av_strerror(error, reason, sizeof reason) < 0)
         text = std::strerror(AVUNERROR(error));
     lib.av_log(nullptr, AV_LOG_ERROR, "%s: %s\n", input.c_str(), text);
@@ -32,13 +32,13 @@ void logOpenError(const LibavLibrary& lib, const std::string& input, int error)
 // Audio streams whose channels have no layout get the default layout for
 // their count, with ffmpeg's warning: the description then names "mono" or
 // "stereo" as ffmpeg's own shows it.
-void guessChannelLayouts(const LibavLibrary& lib, AVFormatContext& format)
+void guessChannelLayouts(const LibavLibrary &lib, AVFormatContext &format)
 {
     for (unsigned i = 0; i < format.nb_streams; ++i) {
-        AVCodecParameters* stream = format.streams[i]->codecpar;
+        AVCodecParameters *stream = format.streams[i]->codecpar;
         if (stream->codec_type != AVMEDIA_TYPE_AUDIO)
             continue;
-        AVCodecContext* decoder = lib.avcodec_alloc_context3(nullptr);
+        AVCodecContext *decoder = lib.avcodec_alloc_context3(nullptr);
         if (!decoder || lib.avcodec_parameters_to_context(decoder, stream) < 0) {
             lib.avcodec_free_context(&decoder);
             continue;
@@ -59,21 +59,21 @@ void guessChannelLayouts(const LibavLibrary& lib, AVFormatContext& format)
 
 // Opens and describes the input as ffmpeg does before it looks for outputs;
 // everything goes to libavutil's log on standard error.
-void describeInput(const LibavLibrary& lib, const std::string& input)
+void describeInput(const LibavLibrary &lib, const std::string &input)
 {
-    AVFormatContext* format = lib.avformat_alloc_context();
+    AVFormatContext *format = lib.avformat_alloc_context();
     if (!format) {
         logOpenError(lib, input, AVERROR(ENOMEM));
         return;
     }
     format->flags |= AVFMT_FLAG_NONBLOCK;
-    format->interrupt_callback.callback = [](void*) { return terminationRequested() ? 1 : 0; };
-    AVDictionary* options = nullptr;
+    format->interrupt_callback.callback = [](void *) { return terminationRequested() ? 1 : 0; };
+    AVDictionary *options = nullptr;
     lib.av_dict_set(&options, "scan_all_pmts", "1", AV_DICT_DONT_OVERWRITE);
     const int opened = lib.avformat_open_input(&format, input.c_str(), nullptr, &options);
     lib.av_dict_free(&options);
     if (opened < 0) {
-        logOpenError(lib, input, opened);  // the library has freed `format`
+        logOpenError(lib, input, opened); // the library has freed `format`
         return;
     }
     if (lib.avformat_find_stream_info(format, nullptr) < 0) {
@@ -91,7 +91,7 @@ void describeInput(const LibavLibrary& lib, const std::string& input)
 
 } // namespace
 
-int runProbe(const std::string& input, OutputSink& out)
+int runProbe(const std::string &input, OutputSink &out)
 {
     std::string error;
     const std::optional<LibavLibrary> lib = loadLibavLibrary(error);

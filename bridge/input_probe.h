@@ -12,6 +12,6 @@ class OutputSink;
 // with libavformat, which spares the start-up of the whole ffmpeg program.
 // The lines reach `out` as a conversion's description does: CR LF, tags
 // left out. Returns the exit code for register.dat.
-int runProbe(const std::string& input, OutputSink& out);
+int runProbe(const std::string &input, OutputSink &out);
 
 } // namespace veltrix::bridge

@@ -41,6 +41,6 @@ struct LibavLibrary {
 // ffmpeg uses) and resolves every function. On failure returns nothing and
 // sets `error` to what went wrong. The library stays loaded for the life of
 // the process.
-std::optional<LibavLibrary> loadLibavLibrary(std::string& error);
+std::optional<LibavLibrary> loadLibavLibrary(std::string &error);
 
 } // namespace veltrix::bridge

@@ -8,8 +8,7 @@ void LineSplitter::feed(std::string_view bytes)
 {
     m_pending.append(bytes);
     std::size_t start = 0;
-    for (std::size_t nl = m_pending.find('\n'); nl != std::string::npos;
-         nl = m_pending.find('\n', start)) {
+    for (std::size_t nl = m_pending.find('\n'); nl != std::string::npos; nl = m_pending.find('\n', start)) {
         std::string_view line(m_pending.data() + start, nl - start);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);

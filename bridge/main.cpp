@@ -15,7 +15,7 @@
 
 #include <unistd.h>
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     using namespace veltrix::bridge;
 

@@ -9,7 +9,7 @@ namespace {
 std::optional<std::int64_t> parseInteger(std::string_view text)
 {
     std::int64_t value = 0;
-    const auto* end = text.data() + text.size();
+    const auto *end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (ec != std::errc() || ptr != end)
         return std::nullopt;
@@ -74,8 +74,7 @@ void ProgressReport::reset()
 std::string formatProgressLine(std::int64_t outTimeUs, std::string_view bitrate)
 {
     char time[48];
-    std::snprintf(time, sizeof time, "time=%lld.%02lld bitrate=",
-                  static_cast<long long>(outTimeUs / 1'000'000),
+    std::snprintf(time, sizeof time, "time=%lld.%02lld bitrate=", static_cast<long long>(outTimeUs / 1'000'000),
                   static_cast<long long>((outTimeUs % 1'000'000) / 10'000));
     std::string line(time);
     line += bitrate;

@@ -25,7 +25,7 @@ private:
     void reset();
 
     std::optional<std::int64_t> m_outTimeUs;
-    std::optional<std::int64_t> m_outTimeText;  // from "out_time=HH:MM:SS.micro"
+    std::optional<std::int64_t> m_outTimeText; // from "out_time=HH:MM:SS.micro"
     std::string m_bitrate;
     std::optional<std::int64_t> m_totalSize;
 };

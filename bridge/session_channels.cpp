@@ -26,9 +26,10 @@ void Channel::close()
 }
 
 ReadChannel::ReadChannel(int fd, std::function<void(std::string_view)> onData, std::function<void()> onEnd)
-    : Channel(fd), m_onData(std::move(onData)), m_onEnd(std::move(onEnd))
-{
-}
+    : Channel(fd),
+      m_onData(std::move(onData)),
+      m_onEnd(std::move(onEnd))
+{}
 
 short ReadChannel::events() const
 {
@@ -50,7 +51,7 @@ void ReadChannel::pump()
     close();
 }
 
-WriteChannel::WriteChannel(int fd, InputSource* source) : Channel(fd), m_source(source), m_buffer(kWriteChunk) {}
+WriteChannel::WriteChannel(int fd, InputSource *source) : Channel(fd), m_source(source), m_buffer(kWriteChunk) {}
 
 short WriteChannel::events() const
 {
@@ -78,26 +79,26 @@ void WriteChannel::pump()
         } else if (n < 0 && errno == EAGAIN) {
             return;
         } else if (!(n < 0 && errno == EINTR)) {
-            close();  // the reader has stopped reading: nothing more is wanted
+            close(); // the reader has stopped reading: nothing more is wanted
             return;
         }
     }
 }
 
-bool anyOpen(std::span<Channel* const> channels)
+bool anyOpen(std::span<Channel *const> channels)
 {
-    for (const Channel* c : channels) {
+    for (const Channel *c : channels) {
         if (c->isOpen())
             return true;
     }
     return false;
 }
 
-bool serveChannels(std::span<Channel* const> channels, int timeoutMs)
+bool serveChannels(std::span<Channel *const> channels, int timeoutMs)
 {
     std::vector<pollfd> fds{{signalWakeFd(), POLLIN, 0}};
-    std::vector<Channel*> owners{nullptr};
-    for (Channel* c : channels) {
+    std::vector<Channel *> owners{nullptr};
+    for (Channel *c : channels) {
         if (c->isOpen()) {
             fds.push_back({c->fd(), c->events(), 0});
             owners.push_back(c);

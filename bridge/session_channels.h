@@ -15,8 +15,8 @@ class InputSource;
 class Channel {
 public:
     virtual ~Channel() { close(); }
-    Channel(const Channel&) = delete;
-    Channel& operator=(const Channel&) = delete;
+    Channel(const Channel &) = delete;
+    Channel &operator=(const Channel &) = delete;
 
     bool isOpen() const { return m_fd >= 0; }
     int fd() const { return m_fd; }
@@ -47,13 +47,13 @@ private:
 // gone, or when the source fails (failure() then says why).
 class WriteChannel : public Channel {
 public:
-    WriteChannel(int fd, InputSource* source);
+    WriteChannel(int fd, InputSource *source);
     short events() const override;
     void pump() override;
-    const std::string& failure() const { return m_failure; }
+    const std::string &failure() const { return m_failure; }
 
 private:
-    InputSource* m_source;
+    InputSource *m_source;
     std::vector<char> m_buffer;
     std::size_t m_offset = 0;
     std::size_t m_filled = 0;
@@ -63,8 +63,8 @@ private:
 // Waits until a signal arrives, a channel is ready, or `timeoutMs` passes
 // (-1: no limit), and serves the ready channels. False when poll() itself
 // failed.
-bool serveChannels(std::span<Channel* const> channels, int timeoutMs);
+bool serveChannels(std::span<Channel *const> channels, int timeoutMs);
 
-bool anyOpen(std::span<Channel* const> channels);
+bool anyOpen(std::span<Channel *const> channels);
 
 } // namespace veltrix::bridge

@@ -24,7 +24,7 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::seconds kGracePeriod{10};
 
-    explicit StopPolicy(FfmpegProcess& ffmpeg) : m_ffmpeg(ffmpeg) {}
+    explicit StopPolicy(FfmpegProcess &ffmpeg) : m_ffmpeg(ffmpeg) {}
 
     // Looks for a termination request and takes the bridge's own reason to
     // stop, if it has one.
@@ -40,9 +40,9 @@ public:
 private:
     void beginStop();
 
-    FfmpegProcess& m_ffmpeg;
+    FfmpegProcess &m_ffmpeg;
     bool m_stopping = false;
-    int m_blocksSinceRequest = -1;  // -1: no termination request seen yet
+    int m_blocksSinceRequest = -1; // -1: no termination request seen yet
     std::optional<Clock::time_point> m_killAt;
 };
 

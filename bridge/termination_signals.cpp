@@ -22,7 +22,7 @@ void onSignal(int sig)
     errno = savedErrno;
 }
 
-void blockedSet(sigset_t* set)
+void blockedSet(sigset_t *set)
 {
     sigemptyset(set);
     for (int sig : kTerminationSignals)

@@ -30,8 +30,8 @@ class SignalBlock {
 public:
     SignalBlock();
     ~SignalBlock();
-    SignalBlock(const SignalBlock&) = delete;
-    SignalBlock& operator=(const SignalBlock&) = delete;
+    SignalBlock(const SignalBlock &) = delete;
+    SignalBlock &operator=(const SignalBlock &) = delete;
 
 private:
     sigset_t m_previous;

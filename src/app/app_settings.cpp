@@ -37,9 +37,8 @@ AppSettings loadAppSettings(const IniFile &ini)
 bool saveAppSettings(IniFile &ini, const AppSettings &s)
 {
     return ini.writeBytes(kOutput, "path", storedFolderBytes(s.outputPath, ini.readBytes(kOutput, "path")))
-        && ini.writeInteger(kProfiles, "selcetsubindex", s.profileId)
-        && ini.writeInteger(kProfiles, "selcetindex", s.categoryIndex)
-        && ini.writeInteger(kProfiles, "FinishSelcet", s.finishAction)
-        && ini.writeBool(kPlane, "video", s.videoPanel)
-        && ini.writeBool(kPlane, "audio", s.audioPage);
+           && ini.writeInteger(kProfiles, "selcetsubindex", s.profileId)
+           && ini.writeInteger(kProfiles, "selcetindex", s.categoryIndex)
+           && ini.writeInteger(kProfiles, "FinishSelcet", s.finishAction)
+           && ini.writeBool(kPlane, "video", s.videoPanel) && ini.writeBool(kPlane, "audio", s.audioPage);
 }

@@ -8,12 +8,12 @@
 class IniFile;
 
 struct AppSettings {
-    bool videoPanel = true;   // "plane"/"video": first video panel
-    bool audioPage = true;    // "plane"/"audio": first audio page
-    QString outputPath;       // "output"/"path"
-    int categoryIndex = 1;    // "profiles"/"selcetindex"
-    int profileId = 17;       // "profiles"/"selcetsubindex"
-    int finishAction = 0;     // "profiles"/"FinishSelcet": 0 nothing, 1 open folder, 2 shut down
+    bool videoPanel = true; // "plane"/"video": first video panel
+    bool audioPage = true;  // "plane"/"audio": first audio page
+    QString outputPath;     // "output"/"path"
+    int categoryIndex = 1;  // "profiles"/"selcetindex"
+    int profileId = 17;     // "profiles"/"selcetsubindex"
+    int finishAction = 0;   // "profiles"/"FinishSelcet": 0 nothing, 1 open folder, 2 shut down
 };
 
 // The user's music folder with a trailing "/" (the home folder when the

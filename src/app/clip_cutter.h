@@ -26,8 +26,8 @@ class ClipCutter : public QObject {
     Q_OBJECT
 public:
     // `mainWindow` is where the cutter window is placed against.
-    ClipCutter(Tfm_dvdcutter &window, QWidget &mainWindow, JobList &jobs, PreviewPlayback &playback,
-               Prompts &prompts, CutterSkinObjects objects, QObject *parent = nullptr);
+    ClipCutter(Tfm_dvdcutter &window, QWidget &mainWindow, JobList &jobs, PreviewPlayback &playback, Prompts &prompts,
+               CutterSkinObjects objects, QObject *parent = nullptr);
 
     // Shows the window modally; the caller has checked that nothing is busy.
     void open();

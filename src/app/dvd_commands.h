@@ -28,8 +28,8 @@ public:
         std::function<void()> rowClick;
     };
 
-    DvdCommands(JobList &jobs, QComboBox *cb_audio, QComboBox *cb_subtitle, Prompts &prompts,
-                MessageTable &messages, Hooks hooks, QObject *parent = nullptr);
+    DvdCommands(JobList &jobs, QComboBox *cb_audio, QComboBox *cb_subtitle, Prompts &prompts, MessageTable &messages,
+                Hooks hooks, QObject *parent = nullptr);
 
     bool listingTitles() const { return m_listing.mode() == ListingMode::Titles; }
 

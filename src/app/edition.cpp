@@ -17,4 +17,3 @@ QString appSettingsFileName(const QString &baseName)
     const qsizetype dot = baseName.lastIndexOf(u'.');
     return (dot < 0 ? baseName : baseName.left(dot)) + QStringLiteral(".ini");
 }
-

@@ -6,8 +6,8 @@
 #include <QString>
 
 struct Edition {
-    QString name;     // file name as started, letter case kept
-    QString baseName; // name without a trailing ".exe" (any case)
+    QString name;            // file name as started, letter case kept
+    QString baseName;        // name without a trailing ".exe" (any case)
     bool dvdMode = false;    // name contains "dvd"
     bool zuvok = false;      // name contains "zuvok"
     bool audioNamed = false; // name contains "mp3" or "audio"

@@ -25,17 +25,17 @@ struct SpanPlace {
 };
 
 struct EditionLayout {
-    QPoint outputTopLeft;              // `ed_output`
-    std::optional<int> outputWidth;    // nothing: the width is left as it was
-    QPoint iconPanelTopLeft;           // `Panel1`
-    QPoint profilePanelsTopLeft;       // the 19 profile panels of the picker
-    QPoint playTopLeft;                // `pl_play`
+    QPoint outputTopLeft;           // `ed_output`
+    std::optional<int> outputWidth; // nothing: the width is left as it was
+    QPoint iconPanelTopLeft;        // `Panel1`
+    QPoint profilePanelsTopLeft;    // the 19 profile panels of the picker
+    QPoint playTopLeft;             // `pl_play`
     std::optional<QSize> playSize;
-    QRect list;                        // `lv`
-    bool titleColumnAndCheckBoxes = true; // first column "Title", a check box on every row
+    QRect list;                              // `lv`
+    bool titleColumnAndCheckBoxes = true;    // first column "Title", a check box on every row
     std::optional<SpanPlace> audioTracks;    // `cb_audio`; nothing: hidden
     std::optional<SpanPlace> subtitleTracks; // `cb_subtitle`
-    std::vector<ControlPlace> buttonPlaces; // image buttons moved; empty: left at their places
+    std::vector<ControlPlace> buttonPlaces;  // image buttons moved; empty: left at their places
     bool previewButtonsHidden = false;
     // Skin objects hidden: the preview column and the DVD commands where the
     // list leaves them in view, cut off, and the edition has no use for them.
@@ -52,8 +52,8 @@ std::array<int, 5> listColumnWidths(int room);
 
 // The skin objects of the preview column and of the DVD commands.
 inline const QStringList kPreviewAndDvdSkinObjects = {
-    "previewarea", "screen", "play_bar", "playtrack", "playpos", "play_time", "pause", "alltime", "audio",
-    "subtitle",    "chapter", "play",   "stopplay", "cutter",    "dvdopen",  "ifoopen",   "dvdfile"};
+    "previewarea", "screen",  "play_bar", "playtrack", "playpos", "play_time", "pause",   "alltime", "audio",
+    "subtitle",    "chapter", "play",     "stopplay",  "cutter",  "dvdopen",   "ifoopen", "dvdfile"};
 
 // The six image buttons of the preview.
 inline const QStringList kPreviewButtons = {"bt_back", "bt_play", "bt_next", "bt_playstop", "bt_cut", "bt_images"};

@@ -11,7 +11,8 @@ const char *const kSuffixes[] = {".bmp", "_over.bmp", "_down.bmp"};
 } // namespace
 
 TImageButton::TImageButton(const QString &name, const QString &hint, const QString &executableFolder, QWidget *parent)
-    : QAbstractButton(parent), m_base(QDir(executableFolder).filePath(QStringLiteral("images/buttons/") + name))
+    : QAbstractButton(parent),
+      m_base(QDir(executableFolder).filePath(QStringLiteral("images/buttons/") + name))
 {
     setObjectName(name);
     setToolTip(hint);

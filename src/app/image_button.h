@@ -29,6 +29,6 @@ private:
     QString m_base; // path of the pictures without "_over.bmp" etc.
     QSize m_size;
     bool m_opaque = false; // its normal picture exists and fills it
-    QColor m_background; // of the normal picture, shown under a faded button
+    QColor m_background;   // of the normal picture, shown under a faded button
     std::array<std::optional<QPixmap>, 3> m_pictures;
 };

@@ -4,11 +4,11 @@
 #include "app/display_check.h"
 #include "app/program_windows.h"
 #include "app/reporting_shell.h"
-#include "ui_text/prompts.h"
 #include "app/tfm_dir.h"
 #include "app/tfm_main.h"
 #include "platform/shell/qt_desktop_shell.h"
 #include "ui_look/look.h"
+#include "ui_text/prompts.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -29,13 +29,14 @@ int main(int argc, char *argv[])
     QtPrompts prompts;
     QtDesktopShell desktop;
     ReportingShell shell(desktop, prompts);
-    const std::unique_ptr<Tfm_main> fm_main = createProgramWindows(
-        prompts, shell, QString::fromLocal8Bit(argv[0]), QCoreApplication::applicationDirPath());
+    const std::unique_ptr<Tfm_main> fm_main =
+        createProgramWindows(prompts, shell, QString::fromLocal8Bit(argv[0]), QCoreApplication::applicationDirPath());
     prompts.setParent(fm_main.get());
     Tfm_dir *fm_dir = fm_main->windows().fm_dir;
     prompts.setFolderChooser([fm_dir](const QString &caption) { return fm_dir->choose(caption); });
     fm_main->show();
     // Files named on the command line are added once the window is up.
-    QTimer::singleShot(0, fm_main.get(), [&fm_main] { openCommandLine(*fm_main, QCoreApplication::arguments().mid(1)); });
+    QTimer::singleShot(0, fm_main.get(),
+                       [&fm_main] { openCommandLine(*fm_main, QCoreApplication::arguments().mid(1)); });
     return app.exec();
 }

@@ -8,57 +8,74 @@ namespace {
 using C = MainCommand;
 
 const std::array<std::pair<const char *, MainCommand>, 27> kSkinClicks{{
-    {"cutclose", C::CloseCutter},       {"profiles", C::OpenPicker},      {"openfiles", C::AddFiles},
-    {"chapter", C::ToggleListing},      {"ifoopen", C::AddIfo},           {"dvdopen", C::AddDvd},
-    {"openfolder", C::AddFolder},       {"converter", C::StartBatch},     {"remove", C::RemoveRows},
-    {"clear", C::ClearList},            {"stopconverter", C::StopBatch},  {"browse", C::ChooseOutputFolder},
-    {"open", C::OpenOutputFolder},      {"help", C::HelpMenu},            {"file", C::FileMenu},
-    {"dvdfile", C::DvdMenu},            {"register", C::ToolsMenu},       {"play", C::CutterPlay},
-    {"stop", C::StopPreview},           {"pause", C::PausePreview},       {"settings", C::EditMenu},
-    {"cutter", C::CutterChecks},        {"purchase", C::ActionsMenu},     {"begin", C::CutterBegin},
-    {"end", C::CutterEnd},              {"hou", C::CutterBack},           {"qian", C::CutterForward},
+    {"cutclose", C::CloseCutter},  {"profiles", C::OpenPicker},     {"openfiles", C::AddFiles},
+    {"chapter", C::ToggleListing}, {"ifoopen", C::AddIfo},          {"dvdopen", C::AddDvd},
+    {"openfolder", C::AddFolder},  {"converter", C::StartBatch},    {"remove", C::RemoveRows},
+    {"clear", C::ClearList},       {"stopconverter", C::StopBatch}, {"browse", C::ChooseOutputFolder},
+    {"open", C::OpenOutputFolder}, {"help", C::HelpMenu},           {"file", C::FileMenu},
+    {"dvdfile", C::DvdMenu},       {"register", C::ToolsMenu},      {"play", C::CutterPlay},
+    {"stop", C::StopPreview},      {"pause", C::PausePreview},      {"settings", C::EditMenu},
+    {"cutter", C::CutterChecks},   {"purchase", C::ActionsMenu},    {"begin", C::CutterBegin},
+    {"end", C::CutterEnd},         {"hou", C::CutterBack},          {"qian", C::CutterForward},
 }};
 
 constexpr MenuItemDesign kSeparator{"", "", C::None};
 
 const MenuItemDesign kPopFile[] = {
-    {"AddFiles1", "Add Files", C::AddFiles}, {"AddFolder1", "Add Folder", C::AddFolder}, kSeparator,
-    {"Rmove1", "Remove", C::RemoveRows},     {"Clear1", "Clear", C::ClearList},          kSeparator,
-    {"Convert1", "Convert", C::StartBatch},  {"Stop1", "Stop", C::StopBatch},            kSeparator,
+    {"AddFiles1", "Add Files", C::AddFiles},
+    {"AddFolder1", "Add Folder", C::AddFolder},
+    kSeparator,
+    {"Rmove1", "Remove", C::RemoveRows},
+    {"Clear1", "Clear", C::ClearList},
+    kSeparator,
+    {"Convert1", "Convert", C::StartBatch},
+    {"Stop1", "Stop", C::StopBatch},
+    kSeparator,
     {"Exit1", "Exit", C::CloseWindow},
 };
 const MenuItemDesign kPopHelp[] = {
-    {"MenuItem1", "Help", C::OpenWebLink},        {"MenuItem2", "Support", C::OpenSupportLink},
-    {"MenuItem4", "Our Website", C::OpenWebLink}, {"MenuItem5", "Contact us", C::OpenSupportLink},
-    kSeparator,                                   {"MenuItem7", "About", C::AboutWindow},
+    {"MenuItem1", "Help", C::OpenWebLink},
+    {"MenuItem2", "Support", C::OpenSupportLink},
+    {"MenuItem4", "Our Website", C::OpenWebLink},
+    {"MenuItem5", "Contact us", C::OpenSupportLink},
+    kSeparator,
+    {"MenuItem7", "About", C::AboutWindow},
 };
 const MenuItemDesign kPopDvd[] = {
-    {"MenuItem3", "Add DVD", C::AddDvd},         {"MenuItem8", "Add IFO", C::AddIfo},  kSeparator,
-    {"MenuItem10", "Select All", C::CheckAll},   {"MenuItem11", "Unselect ALL", C::UncheckAll}, kSeparator,
-    {"MenuItem13", "Convert", C::StartBatch},    {"MenuItem14", "Stop", C::StopBatch}, kSeparator,
+    {"MenuItem3", "Add DVD", C::AddDvd},       {"MenuItem8", "Add IFO", C::AddIfo},           kSeparator,
+    {"MenuItem10", "Select All", C::CheckAll}, {"MenuItem11", "Unselect ALL", C::UncheckAll}, kSeparator,
+    {"MenuItem13", "Convert", C::StartBatch},  {"MenuItem14", "Stop", C::StopBatch},          kSeparator,
     {"MenuItem16", "Exit", C::CloseWindow},
 };
 const MenuItemDesign kPopupFile[] = {
-    {"AddFiles2", "Add File(s)...", C::AddFiles},           {"AddFolder2", "Add Folder", C::AddFolder}, kSeparator,
-    {"Properties1", "Properties", C::FileInformation},      {"RunBackground1", "Run Background", C::RunBackground},
-    kSeparator,                                             {"Exit2", "Exit", C::CloseWindow},
+    {"AddFiles2", "Add File(s)...", C::AddFiles},
+    {"AddFolder2", "Add Folder", C::AddFolder},
+    kSeparator,
+    {"Properties1", "Properties", C::FileInformation},
+    {"RunBackground1", "Run Background", C::RunBackground},
+    kSeparator,
+    {"Exit2", "Exit", C::CloseWindow},
 };
 const MenuItemDesign kPopActions[] = {
-    {"Convert2", "Convert", C::StartBatch}, {"Pause1", "Pause", C::PauseBatch}, {"Stop2", "Stop", C::StopBatch},
+    {"Convert2", "Convert", C::StartBatch},
+    {"Pause1", "Pause", C::PauseBatch},
+    {"Stop2", "Stop", C::StopBatch},
 };
 const MenuItemDesign kPopTools[] = {
     {"Settings1", "Settings", C::SettingsDialog},
 };
 // The caption of the last item is set at the first show.
 const MenuItemDesign kPopHelpZm[] = {
-    {"Help1", "Help", C::OpenSupportLink}, kSeparator,
-    {"FeedbackandSupport1", "Feedback and Support", C::OpenContactPage}, kSeparator,
+    {"Help1", "Help", C::OpenSupportLink},
+    kSeparator,
+    {"FeedbackandSupport1", "Feedback and Support", C::OpenContactPage},
+    kSeparator,
     {"AboutVeltrixVideoConverter1", "", C::OpenAboutPage},
 };
 
 const MenuDesign kMenus[] = {
-    {"pop_file", kPopFile},         {"pop_help", kPopHelp},           {"pop_dvd", kPopDvd},
-    {"zm_popup_file", kPopupFile},  {"zm_pop_actions", kPopActions},  {"zm_pop_tools", kPopTools},
+    {"pop_file", kPopFile},        {"pop_help", kPopHelp},          {"pop_dvd", kPopDvd},
+    {"zm_popup_file", kPopupFile}, {"zm_pop_actions", kPopActions}, {"zm_pop_tools", kPopTools},
     {"zm_pop_help", kPopHelpZm},
 };
 

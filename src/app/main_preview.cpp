@@ -20,10 +20,10 @@
 // The player itself (libmpv) is loaded only by the first Play.
 void Tfm_main::createPreview()
 {
-    m_previewHost = std::make_unique<MainPreviewHost>(
-        *m_jobs, m_messages, m_prompts,
-        MainPreviewHost::Hooks{.converting = [this] { return isConverting(); },
-                               .refreshCommands = [this] { refreshCommands(); }});
+    m_previewHost =
+        std::make_unique<MainPreviewHost>(*m_jobs, m_messages, m_prompts,
+                                          MainPreviewHost::Hooks{.converting = [this] { return isConverting(); },
+                                                                 .refreshCommands = [this] { refreshCommands(); }});
     Tfm_dvdcutter &cutter = *m_windows.fm_dvdcutter;
     PreviewDisplay display = m_previewDisplay;
     display.panel = pl_play;
@@ -47,21 +47,48 @@ void Tfm_main::previewCommand(MainCommand command)
     PreviewPlayback &playback = *m_playback;
     using C = MainCommand;
     switch (command) {
-    case C::StartPreview: playback.playSelectedRow(); break;
-    case C::StopPreview: playback.stopPreview(); break;
-    case C::PausePreview: playback.togglePause(); break;
-    case C::StepBack: playback.stepBack(); break;
-    case C::StepForward: playback.stepForward(); break;
-    case C::Snapshot: takeSnapshot(); break;
+    case C::StartPreview:
+        playback.playSelectedRow();
+        break;
+    case C::StopPreview:
+        playback.stopPreview();
+        break;
+    case C::PausePreview:
+        playback.togglePause();
+        break;
+    case C::StepBack:
+        playback.stepBack();
+        break;
+    case C::StepForward:
+        playback.stepForward();
+        break;
+    case C::Snapshot:
+        takeSnapshot();
+        break;
     case C::OpenCutter:
-    case C::CutterChecks: openCutter(); break;
-    case C::CutterPlay: m_cutter->play(); break;
-    case C::CutterBegin: m_cutter->setBegin(); break;
-    case C::CutterEnd: m_cutter->setEnd(); break;
-    case C::CutterBack: m_cutter->stepBack(); break;
-    case C::CutterForward: m_cutter->stepForward(); break;
-    case C::CloseCutter: m_cutter->closeCutter(); break;
-    default: break;
+    case C::CutterChecks:
+        openCutter();
+        break;
+    case C::CutterPlay:
+        m_cutter->play();
+        break;
+    case C::CutterBegin:
+        m_cutter->setBegin();
+        break;
+    case C::CutterEnd:
+        m_cutter->setEnd();
+        break;
+    case C::CutterBack:
+        m_cutter->stepBack();
+        break;
+    case C::CutterForward:
+        m_cutter->stepForward();
+        break;
+    case C::CloseCutter:
+        m_cutter->closeCutter();
+        break;
+    default:
+        break;
     }
 }
 

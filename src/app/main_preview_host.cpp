@@ -9,9 +9,11 @@
 #include <QTreeWidget>
 
 MainPreviewHost::MainPreviewHost(JobList &jobs, MessageTable &messages, Prompts &prompts, Hooks hooks)
-    : m_jobs(jobs), m_messages(messages), m_prompts(prompts), m_hooks(std::move(hooks))
-{
-}
+    : m_jobs(jobs),
+      m_messages(messages),
+      m_prompts(prompts),
+      m_hooks(std::move(hooks))
+{}
 
 int MainPreviewHost::rowCount() const
 {

@@ -44,9 +44,8 @@ std::optional<ProductRecord> findProductRecord(const QByteArray &data, const QSt
     for (qsizetype at = 0; at + kProductRecordSize <= data.size(); at += kProductRecordSize) {
         const QByteArray record = data.mid(at, kProductRecordSize);
         if (readField(record, kName) == baseName)
-            return ProductRecord{readField(record, kName), readField(record, kUnusedLink),
-                                 readField(record, kWebLink), readField(record, kSupportLink)};
+            return ProductRecord{readField(record, kName), readField(record, kUnusedLink), readField(record, kWebLink),
+                                 readField(record, kSupportLink)};
     }
     return std::nullopt;
 }
-

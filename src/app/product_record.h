@@ -10,9 +10,9 @@
 inline constexpr qsizetype kProductRecordSize = 484;
 
 struct ProductRecord {
-    QString name;        // compared with the edition base name, up to 30 characters
-    QString unusedLink;  // kept in the file, not used by the program
-    QString webLink;     // up to 150 characters each
+    QString name;       // compared with the edition base name, up to 30 characters
+    QString unusedLink; // kept in the file, not used by the program
+    QString webLink;    // up to 150 characters each
     QString supportLink;
 };
 

@@ -9,7 +9,10 @@
 #include <QVBoxLayout>
 
 Tfm_about::Tfm_about(DesktopShell &shell, QWidget *parent)
-    : QDialog(parent), m_shell(shell), m_title(new QLabel(this)), m_link(new QLabel(this))
+    : QDialog(parent),
+      m_shell(shell),
+      m_title(new QLabel(this)),
+      m_link(new QLabel(this))
 {
     setObjectName(QStringLiteral("fm_about"));
     setWindowTitle(QStringLiteral("About"));

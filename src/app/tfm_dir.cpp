@@ -136,7 +136,7 @@ QString Tfm_dir::selectedFolder() const
         return {};
     const QModelIndex selected = ShellTreeView1->currentIndex();
     return selected.isValid() && ShellTreeView1->selectionModel()->isSelected(selected) ? m_model->filePath(selected)
-                                                                                         : QString();
+                                                                                        : QString();
 }
 
 bool Tfm_dir::goToTypedFolder()

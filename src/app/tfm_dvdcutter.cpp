@@ -17,8 +17,7 @@ enum CutterColumn { kTitleColumn, kBeginColumn, kEndColumn };
 
 } // namespace
 
-Tfm_dvdcutter::Tfm_dvdcutter(QWidget *parent)
-    : QDialog(parent), m_lv(new QTreeWidget(this)), m_panel(new QFrame(this))
+Tfm_dvdcutter::Tfm_dvdcutter(QWidget *parent) : QDialog(parent), m_lv(new QTreeWidget(this)), m_panel(new QFrame(this))
 {
     setObjectName(QStringLiteral("fm_dvdcutter"));
     setWindowTitle(QStringLiteral("Cut"));

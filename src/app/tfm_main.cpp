@@ -25,12 +25,12 @@
 #include "platform/picture/picture_file.h"
 #include "platform/preview/mpv_preview_engine.h"
 #include "platform/skin/skin_writes.h"
+#include "preview/snapshot.h"
 #include "profiles/profile_file_check.h"
 #include "profiles/profile_picker.h"
 #include "profiles/profile_selection.h"
 #include "profiles/quality_settings.h"
 #include "profiles/tfm_set.h"
-#include "preview/snapshot.h"
 #include "ui_look/palette.h"
 #include "ui_text/prompts.h"
 
@@ -64,24 +64,34 @@ struct ImageButtonDesign {
     const char *hint;
 };
 const ImageButtonDesign kImageButtons[] = {
-    {"bt_dvdopen", "Add File"},   {"bt_ifo", "Add Folder"},     {"bt_remove", "Remove Files"},
-    {"bt_clear", "Clear file list"}, {"bt_chapte", "Properties"}, {"bt_set", "Settings"},
-    {"bt_back", "Back"},          {"bt_play", "Play"},          {"bt_next", "Forward"},
-    {"bt_playstop", "Stop"},      {"bt_cut", "Cut"},            {"bt_images", "Save Image"},
-    {"Bt_Convertstop", "Stop convert"}, {"bt_start", "Start conversion"}, {"bt_web", "About US"},
+    {"bt_dvdopen", "Add File"},
+    {"bt_ifo", "Add Folder"},
+    {"bt_remove", "Remove Files"},
+    {"bt_clear", "Clear file list"},
+    {"bt_chapte", "Properties"},
+    {"bt_set", "Settings"},
+    {"bt_back", "Back"},
+    {"bt_play", "Play"},
+    {"bt_next", "Forward"},
+    {"bt_playstop", "Stop"},
+    {"bt_cut", "Cut"},
+    {"bt_images", "Save Image"},
+    {"Bt_Convertstop", "Stop convert"},
+    {"bt_start", "Start conversion"},
+    {"bt_web", "About US"},
 };
 
 // The command of each image button.
 MainCommand buttonCommand(const QString &name)
 {
     static const std::map<QString, MainCommand> kCommands = {
-        {"bt_dvdopen", MainCommand::AddFiles},     {"bt_ifo", MainCommand::AddFolder},
-        {"bt_remove", MainCommand::RemoveRows},    {"bt_clear", MainCommand::ClearList},
+        {"bt_dvdopen", MainCommand::AddFiles},       {"bt_ifo", MainCommand::AddFolder},
+        {"bt_remove", MainCommand::RemoveRows},      {"bt_clear", MainCommand::ClearList},
         {"bt_chapte", MainCommand::FileInformation}, {"bt_set", MainCommand::SettingsDialog},
-        {"bt_back", MainCommand::StepBack},        {"bt_play", MainCommand::StartPreview},
-        {"bt_next", MainCommand::StepForward},     {"bt_playstop", MainCommand::StopPreview},
-        {"bt_cut", MainCommand::OpenCutter},       {"bt_images", MainCommand::Snapshot},
-        {"bt_start", MainCommand::StartBatch},     {"Bt_Convertstop", MainCommand::StopBatch},
+        {"bt_back", MainCommand::StepBack},          {"bt_play", MainCommand::StartPreview},
+        {"bt_next", MainCommand::StepForward},       {"bt_playstop", MainCommand::StopPreview},
+        {"bt_cut", MainCommand::OpenCutter},         {"bt_images", MainCommand::Snapshot},
+        {"bt_start", MainCommand::StartBatch},       {"Bt_Convertstop", MainCommand::StopBatch},
         {"bt_web", MainCommand::OpenAboutPage},
     };
     return kCommands.at(name);
@@ -218,7 +228,8 @@ void Tfm_main::createJobObjects()
                           .previewing = [this] { return isPreviewing(); }});
     m_jobs->lv()->installEventFilter(this);
     m_jobs->lv()->viewport()->installEventFilter(this);
-    connect(m_jobs->lv(), &QTreeWidget::itemSelectionChanged, this, [this] { runGuarded(m_prompts, [this] { rowClick(); }); });
+    connect(m_jobs->lv(), &QTreeWidget::itemSelectionChanged, this,
+            [this] { runGuarded(m_prompts, [this] { rowClick(); }); });
 
     // The folder typed into ed_output, made absolute and shown so, becomes the
     // stored output folder when a job starts. A field emptied during a batch
@@ -255,23 +266,23 @@ void Tfm_main::createJobObjects()
                         this);
     createConversionDisplay();
 
-    m_picker = new ProfilePicker(
-        this, m_folder,
-        {.converting = [this] { return isConverting(); },
-         .warnBusy = [this] { m_messages.warning(Message::Converting); },
-         .currentProfileId = [this] { return m_selection ? m_selection->currentProfileId() : -1; },
-         .setCurrentProfileId =
-             [this](int id) {
-                 if (m_selection)
-                     m_selection->setCurrentProfileId(id);
-             },
-         .select =
-             [this](int id) {
-                 if (m_selection)
-                     m_selection->selectProfile(id);
-             },
-         .rememberFirstAudioPage = [this] { m_settings.audioPage = true; },
-         .guard = [this](const std::function<void()> &command) { runGuarded(m_prompts, command); }});
+    m_picker =
+        new ProfilePicker(this, m_folder,
+                          {.converting = [this] { return isConverting(); },
+                           .warnBusy = [this] { m_messages.warning(Message::Converting); },
+                           .currentProfileId = [this] { return m_selection ? m_selection->currentProfileId() : -1; },
+                           .setCurrentProfileId =
+                               [this](int id) {
+                                   if (m_selection)
+                                       m_selection->setCurrentProfileId(id);
+                               },
+                           .select =
+                               [this](int id) {
+                                   if (m_selection)
+                                       m_selection->selectProfile(id);
+                               },
+                           .rememberFirstAudioPage = [this] { m_settings.audioPage = true; },
+                           .guard = [this](const std::function<void()> &command) { runGuarded(m_prompts, command); }});
 }
 
 void Tfm_main::createMenus()
@@ -495,8 +506,7 @@ void Tfm_main::saveSettings()
     if (!m_settingsFile)
         return;
     if (m_selection)
-        m_settings.profileId =
-            profileIdToRemember(m_selection->activeProfile().loadedProfileId, m_settings.profileId);
+        m_settings.profileId = profileIdToRemember(m_selection->activeProfile().loadedProfileId, m_settings.profileId);
     if (!saveAppSettings(*m_settingsFile, m_settings))
         m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
                                          "writable; the choices of this session are lost otherwise.")

@@ -198,8 +198,8 @@ private:
 
     // Skin objects the window writes.
     struct SkinRefs {
-        SkinObject *profilestext = nullptr, *play_time = nullptr, *hint = nullptr, *play_bar = nullptr,
-                   *di = nullptr, *alltime = nullptr, *playpos = nullptr, *convertpos = nullptr;
+        SkinObject *profilestext = nullptr, *play_time = nullptr, *hint = nullptr, *play_bar = nullptr, *di = nullptr,
+                   *alltime = nullptr, *playpos = nullptr, *convertpos = nullptr;
         SkinObject *cut_begin_time = nullptr, *cut_end_time = nullptr, *cut_play_time = nullptr,
                    *cut_play_bar = nullptr, *cutplaypos = nullptr;
     } m_skinRefs;

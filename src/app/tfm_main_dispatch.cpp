@@ -6,13 +6,13 @@
 #include "app/command_guard.h"
 #include "app/dvd_commands.h"
 #include "app/tfm_about.h"
-#include "jobs/job_list.h"
+#include "app/tfm_dvdcutter.h"
+#include "app/tfm_info.h"
 #include "jobs/batch.h"
+#include "jobs/job_list.h"
 #include "platform/shell/desktop_shell.h"
 #include "profiles/profile_picker.h"
 #include "profiles/tfm_set.h"
-#include "app/tfm_info.h"
-#include "app/tfm_dvdcutter.h"
 
 #include "ui_text/message_numbers.h"
 #include "ui_text/prompts.h"
@@ -53,11 +53,21 @@ void Tfm_main::execute(MainCommand command)
 {
     using C = MainCommand;
     switch (command) {
-    case C::AddFiles: m_jobs->addFiles(); break;
-    case C::AddFolder: m_jobs->addFolder(); break;
-    case C::RemoveRows: m_jobs->remove(); break;
-    case C::ClearList: m_jobs->clear(); break;
-    case C::Rename: m_jobs->rename(); break;
+    case C::AddFiles:
+        m_jobs->addFiles();
+        break;
+    case C::AddFolder:
+        m_jobs->addFolder();
+        break;
+    case C::RemoveRows:
+        m_jobs->remove();
+        break;
+    case C::ClearList:
+        m_jobs->clear();
+        break;
+    case C::Rename:
+        m_jobs->rename();
+        break;
     case C::CheckAll:
         m_jobs->checkAll();
         m_dvd->recordCheckMarks();
@@ -66,30 +76,68 @@ void Tfm_main::execute(MainCommand command)
         m_jobs->uncheckAll();
         m_dvd->recordCheckMarks();
         break;
-    case C::StartBatch: m_batch->start(); break;
-    case C::StopBatch: m_batch->stop(); break;
-    case C::PauseBatch: m_batch->pauseToggle(); break;
-    case C::OpenPicker: m_picker->openPicker(); break;
-    case C::SettingsDialog: settingsDialog(); break;
-    case C::ChooseOutputFolder: chooseOutputFolder(); break;
-    case C::OpenOutputFolder: m_shell.openFolder(m_settings.outputPath); break;
-    case C::FileInformation: fileInformation(); break;
+    case C::StartBatch:
+        m_batch->start();
+        break;
+    case C::StopBatch:
+        m_batch->stop();
+        break;
+    case C::PauseBatch:
+        m_batch->pauseToggle();
+        break;
+    case C::OpenPicker:
+        m_picker->openPicker();
+        break;
+    case C::SettingsDialog:
+        settingsDialog();
+        break;
+    case C::ChooseOutputFolder:
+        chooseOutputFolder();
+        break;
+    case C::OpenOutputFolder:
+        m_shell.openFolder(m_settings.outputPath);
+        break;
+    case C::FileInformation:
+        fileInformation();
+        break;
     case C::FileMenu:
     case C::EditMenu:
     case C::ActionsMenu:
     case C::ToolsMenu:
     case C::HelpMenu:
-    case C::DvdMenu: popMenu(command); break;
-    case C::RunBackground: runBackground(); break;
-    case C::CloseWindow: close(); break;
-    case C::OpenWebLink: openLink(m_product.webLink); break;
-    case C::OpenSupportLink: openLink(m_product.supportLink); break;
-    case C::OpenContactPage: openLink(kContactPage); break;
-    case C::OpenAboutPage: openLink(kAboutPage); break;
-    case C::AboutWindow: aboutWindow(); break;
-    case C::ToggleListing: m_dvd->toggleListing(); break;
-    case C::AddIfo: m_dvd->addIfo(); break;
-    case C::AddDvd: m_dvd->addDvd(); break;
+    case C::DvdMenu:
+        popMenu(command);
+        break;
+    case C::RunBackground:
+        runBackground();
+        break;
+    case C::CloseWindow:
+        close();
+        break;
+    case C::OpenWebLink:
+        openLink(m_product.webLink);
+        break;
+    case C::OpenSupportLink:
+        openLink(m_product.supportLink);
+        break;
+    case C::OpenContactPage:
+        openLink(kContactPage);
+        break;
+    case C::OpenAboutPage:
+        openLink(kAboutPage);
+        break;
+    case C::AboutWindow:
+        aboutWindow();
+        break;
+    case C::ToggleListing:
+        m_dvd->toggleListing();
+        break;
+    case C::AddIfo:
+        m_dvd->addIfo();
+        break;
+    case C::AddDvd:
+        m_dvd->addDvd();
+        break;
     case C::StartPreview:
     case C::StopPreview:
     case C::PausePreview:
@@ -103,8 +151,11 @@ void Tfm_main::execute(MainCommand command)
     case C::CutterEnd:
     case C::CutterBack:
     case C::CutterForward:
-    case C::CloseCutter: previewCommand(command); break;
-    case C::None: break;
+    case C::CloseCutter:
+        previewCommand(command);
+        break;
+    case C::None:
+        break;
     }
 }
 
@@ -221,8 +272,7 @@ bool Tfm_main::eventFilter(QObject *watched, QEvent *event)
     }
     QTreeWidget *lv = m_jobs ? m_jobs->lv() : nullptr;
     const bool onList = lv && (watched == lv || watched == lv->viewport());
-    if (type == QEvent::MouseButtonPress
-        && (onList || watched == pl_play || qobject_cast<QAbstractButton *>(watched)))
+    if (type == QEvent::MouseButtonPress && (onList || watched == pl_play || qobject_cast<QAbstractButton *>(watched)))
         m_picker->hidePicker();
     // A rubber-band selection updates the buttons as it goes.
     if (onList && type == QEvent::MouseMove && (static_cast<QMouseEvent *>(event)->buttons() & Qt::LeftButton))

@@ -7,17 +7,17 @@
 
 void Tfm_main::createConversionDisplay()
 {
-    m_display = std::make_unique<ConversionDisplay>(ConversionDisplay::Surface{
-        .showBar = [this](qint32 value) { m_convertBar.show(value); },
-        .greyBar =
-            [this](bool greyed) {
-                // A bar whose state is off is painted grey.
-                if (!m_skinRefs.convertpos)
-                    return;
-                m_skinRefs.convertpos->commonFacet()->setState(!greyed);
-                m_skinRefs.convertpos->commonFacet()->redraw();
-            },
-        .showHint = [this](const QString &text) { setSkinText(m_skinRefs.hint, text); }});
+    m_display = std::make_unique<ConversionDisplay>(
+        ConversionDisplay::Surface{.showBar = [this](qint32 value) { m_convertBar.show(value); },
+                                   .greyBar =
+                                       [this](bool greyed) {
+                                           // A bar whose state is off is painted grey.
+                                           if (!m_skinRefs.convertpos)
+                                               return;
+                                           m_skinRefs.convertpos->commonFacet()->setState(!greyed);
+                                           m_skinRefs.convertpos->commonFacet()->redraw();
+                                       },
+                                   .showHint = [this](const QString &text) { setSkinText(m_skinRefs.hint, text); }});
     connect(&m_run, &EncoderRun::displayChanged, this,
             [this](qint32 barValue, const QString &statusLine) { m_display->runDisplay(barValue, statusLine); });
     connect(&m_run, &EncoderRun::runEnded, this, [this] { m_display->runEnded(); });

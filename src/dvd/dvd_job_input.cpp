@@ -7,8 +7,7 @@ namespace {
 
 constexpr std::string_view kMark = "veltrix-dvd:";
 
-template <typename T>
-std::optional<T> number(std::string_view text, int base = 10)
+template <typename T> std::optional<T> number(std::string_view text, int base = 10)
 {
     T value{};
     const auto r = std::from_chars(text.data(), text.data() + text.size(), value, base);
@@ -20,7 +19,7 @@ std::optional<T> number(std::string_view text, int base = 10)
 bool keptAsIs(unsigned char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' || c == '-'
-        || c == '.' || c == '_' || c == '~';
+           || c == '.' || c == '_' || c == '~';
 }
 
 std::string percentEncoded(std::string_view text)
@@ -63,8 +62,7 @@ std::string hexId(int id)
 }
 
 // Calls `onItem` for each part of `text` between `separator`s.
-template <typename F>
-bool eachPart(std::string_view text, char separator, F onItem)
+template <typename F> bool eachPart(std::string_view text, char separator, F onItem)
 {
     while (true) {
         const std::size_t at = text.find(separator);

@@ -25,14 +25,14 @@ struct SectorRange {
 };
 
 struct DvdJobInput {
-    std::string root;                 // the folder libdvdread opens as the DVD
-    int titleSet = 0;                 // 1..99
-    std::vector<SectorRange> cells;   // played in this order
-    int audioStream = 0;              // MPEG-PS stream id (0x80 AC-3, 0xc0 MPEG, ...); 0: no audio
-    int subtitleStream = 0;           // 0x20..0x3f; 0: no subtitle
+    std::string root;                                     // the folder libdvdread opens as the DVD
+    int titleSet = 0;                                     // 1..99
+    std::vector<SectorRange> cells;                       // played in this order
+    int audioStream = 0;                                  // MPEG-PS stream id (0x80 AC-3, 0xc0 MPEG, ...); 0: no audio
+    int subtitleStream = 0;                               // 0x20..0x3f; 0: no subtitle
     std::optional<std::array<std::uint32_t, 16>> palette; // subtitle colours, 0xRRGGBB
-    std::optional<int> begin;         // seconds from the start of the first cell
-    std::optional<int> end;           // seconds from the start of the first cell
+    std::optional<int> begin;                             // seconds from the start of the first cell
+    std::optional<int> end;                               // seconds from the start of the first cell
     bool operator==(const DvdJobInput &) const = default;
 };
 

@@ -14,8 +14,7 @@ DvdJobStart::DvdJobStart(EncoderRun &run, const JobList &jobs, Prompts &prompts,
       m_prompts(prompts),
       m_choices(std::move(choices)),
       m_outputFolderText(std::move(outputFolderText))
-{
-}
+{}
 
 std::optional<StartedJob> DvdJobStart::start(int row)
 {

@@ -96,9 +96,9 @@ QString twoDigitNumber(int number)
 std::vector<DvdRow> listIfoRows(const IfoContents &ifo, const QString &ifoPath, ListingMode mode, int rowCount,
                                 const ProfileChoices &choices)
 {
-    const RowBase base{ifoPath,
-                       ifo.audioDescriptions.isEmpty() ? QStringLiteral("0") : streamIdOf(ifo.audioDescriptions.first()),
-                       pictureDescriptionOf(ifo.videoDescription), choices};
+    const RowBase base{
+        ifoPath, ifo.audioDescriptions.isEmpty() ? QStringLiteral("0") : streamIdOf(ifo.audioDescriptions.first()),
+        pictureDescriptionOf(ifo.videoDescription), choices};
     std::vector<DvdRow> rows;
     for (const IfoTitle &title : ifo.titles) {
         const int seconds = secondsOf(title.time);

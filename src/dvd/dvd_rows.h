@@ -20,7 +20,7 @@ struct DvdRow {
     TClipInfo clip;
     TConvertInfo convert;
     TrackChoice tracks;
-    QString outputSize;     // the "Output Size" column
+    QString outputSize; // the "Output Size" column
     // The sub-items in column order: picture description, duration, output
     // size, "Ready".
     QStringList subItems() const;

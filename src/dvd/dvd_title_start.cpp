@@ -147,7 +147,9 @@ DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &origi
     if (!pieces)
         return {std::nullopt, QStringLiteral("The chosen picture size or quality does not fit this title. Choose "
                                              "another size or quality in the settings.")};
-    return {DvdTitleJob{QString::fromStdString(formatDvdJobInput(*input.input)),
-                        outputPathFor(outputFolderWithSlash, caption, choices.extension, FirstName::WithoutLeadingBlanks), *pieces},
-            {}};
+    return {
+        DvdTitleJob{QString::fromStdString(formatDvdJobInput(*input.input)),
+                    outputPathFor(outputFolderWithSlash, caption, choices.extension, FirstName::WithoutLeadingBlanks),
+                    *pieces},
+        {}};
 }

@@ -12,8 +12,8 @@
 
 struct IfoTitle {
     ifolib::TitleTime time;
-    std::vector<ifolib::CellRecord> cells;   // in playback order, first angle only
-    std::array<quint32, 16> palette{};       // 0x00YYCrCb per entry
+    std::vector<ifolib::CellRecord> cells; // in playback order, first angle only
+    std::array<quint32, 16> palette{};     // 0x00YYCrCb per entry
 };
 
 struct IfoContents {

@@ -56,7 +56,8 @@ void ChildRun::start(const Options &options, TProcessor::LineHandler handler)
     QProcess *process = startEncoderProcess(options.program, options.arguments, options.workdir, this);
     m_process = process;
     m_reader = new TProcessor(process, options.chunkSize, std::move(handler), this);
-    m_waiter = new TClientWaitThread(process, m_reader, [this](const RunExit &exit) { end(exit); }, this);
+    m_waiter = new TClientWaitThread(
+        process, m_reader, [this](const RunExit &exit) { end(exit); }, this);
     m_stallTimer.setInterval(options.stallTimeoutMs);
     if (options.stallTimeoutMs > 0) {
         m_stallTimer.start();

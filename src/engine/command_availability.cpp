@@ -42,8 +42,8 @@ void setCell(CommandStates &states, const QString &name, Cell cell, bool showabl
 CommandStates commandAvailability(const CommandSituation &situation)
 {
     const std::array<bool, kSituations> holds = {situation.listEmpty, !situation.listEmpty && !situation.rowSelected,
-                                                 !situation.listEmpty && situation.rowSelected,
-                                                 situation.previewing, situation.converting};
+                                                 !situation.listEmpty && situation.rowSelected, situation.previewing,
+                                                 situation.converting};
     CommandStates states;
     for (int s = 0; s < kSituations; ++s) {
         if (!holds[s])

@@ -8,8 +8,8 @@ QString quoteArgument(const QString &text)
 QString commandLineText(const intputrec &rec)
 {
     return quoteArgument(rec.encoderfile) + rec.start + " -y " + " -i " + quoteArgument(rec.inputfile)
-        + rec.videobitrate + rec.audiobitrate + rec.channels + rec.aspect + rec.length + rec.size + " "
-        + rec.samplerate + rec.extra + " " + quoteArgument(rec.outputfile);
+           + rec.videobitrate + rec.audiobitrate + rec.channels + rec.aspect + rec.length + rec.size + " "
+           + rec.samplerate + rec.extra + " " + quoteArgument(rec.outputfile);
 }
 
 QStringList encoderArguments(const intputrec &rec)
@@ -17,7 +17,8 @@ QStringList encoderArguments(const intputrec &rec)
     QStringList args;
     const auto pieces = [&args](const QString &piece) { args += piece.split(u' ', Qt::SkipEmptyParts); };
     pieces(rec.start);
-    args << "-y" << "-i" << rec.inputfile;
+    args << "-y"
+         << "-i" << rec.inputfile;
     for (const QString *piece : {&rec.videobitrate, &rec.audiobitrate, &rec.channels, &rec.aspect, &rec.length,
                                  &rec.size, &rec.samplerate, &rec.extra})
         pieces(*piece);

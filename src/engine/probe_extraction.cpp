@@ -2,8 +2,8 @@
 
 namespace {
 
-constexpr qsizetype kMaxSteps = 10;  // how far a number may reach before " kb/s" or "x"
-constexpr qsizetype kAfterKey = 7;   // "Video: " and "Audio: " with their blank
+constexpr qsizetype kMaxSteps = 10; // how far a number may reach before " kb/s" or "x"
+constexpr qsizetype kAfterKey = 7;  // "Video: " and "Audio: " with their blank
 
 bool isDigit(char c)
 {

@@ -5,7 +5,10 @@
 #include <QTimer>
 
 TClientWaitThread::TClientWaitThread(QProcess *process, TProcessor *reader, Completion completion, QObject *parent)
-    : QObject(parent), m_process(process), m_reader(reader), m_completion(std::move(completion))
+    : QObject(parent),
+      m_process(process),
+      m_reader(reader),
+      m_completion(std::move(completion))
 {
     connect(process, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
         complete({code, status == QProcess::CrashExit, false});

@@ -13,8 +13,8 @@ class TProcessor;
 // How a run ended, as far as the process tells.
 struct RunExit {
     int exitCode = -1;
-    bool crashed = false;        // killed by a signal
-    bool failedToStart = false;  // the encoder could not be started
+    bool crashed = false;       // killed by a signal
+    bool failedToStart = false; // the encoder could not be started
 };
 
 class TClientWaitThread : public QObject {

@@ -1,7 +1,10 @@
 #include "engine/tprocessor.h"
 
 TProcessor::TProcessor(QProcess *process, qsizetype chunkSize, LineHandler handler, QObject *parent)
-    : QObject(parent), m_process(process), m_chunkSize(chunkSize), m_handler(std::move(handler))
+    : QObject(parent),
+      m_process(process),
+      m_chunkSize(chunkSize),
+      m_handler(std::move(handler))
 {
     connect(process, &QProcess::readyRead, this, &TProcessor::readChunks);
 }

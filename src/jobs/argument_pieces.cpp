@@ -55,7 +55,7 @@ std::optional<QString> videoRatePiece(const Toriginalinfo &job, const ProfileCho
     }
     if (usesRateTexts(id))
         return kVideoRate + choices.rateTexts[readQualityChoice(choices.lists.videoQuality).position]
-            + QStringLiteral("000");
+               + QStringLiteral("000");
     const std::optional<int> total = estimateKbits(job, choices);
     if (!total)
         return std::nullopt;

@@ -34,8 +34,8 @@ bool outputWritten(const QString &path)
 
 } // namespace
 
-Batch::Batch(EncoderRun &run, JobList &jobs, DesktopShell &shell, MessageTable &messages, Prompts &prompts,
-             Hooks hooks, QObject *parent)
+Batch::Batch(EncoderRun &run, JobList &jobs, DesktopShell &shell, MessageTable &messages, Prompts &prompts, Hooks hooks,
+             QObject *parent)
     : QObject(parent),
       m_run(run),
       m_jobs(jobs),

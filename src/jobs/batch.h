@@ -52,8 +52,8 @@ public:
     };
 
     // Writes the running job's state into its row of `jobs`.
-    Batch(EncoderRun &run, JobList &jobs, DesktopShell &shell, MessageTable &messages, Prompts &prompts,
-          Hooks hooks, QObject *parent = nullptr);
+    Batch(EncoderRun &run, JobList &jobs, DesktopShell &shell, MessageTable &messages, Prompts &prompts, Hooks hooks,
+          QObject *parent = nullptr);
 
     void start();
     void stop();
@@ -101,7 +101,7 @@ private:
 
     bool m_converting = false;
     bool m_stopped = false;
-    int m_position = -1;     // row of the running job while converting
+    int m_position = -1;       // row of the running job while converting
     bool m_jobRunning = false; // a run started by this batch is under way
     QString m_outputFolder;
     BatchTally m_tally;

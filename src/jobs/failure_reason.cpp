@@ -14,8 +14,8 @@ const std::vector<QString> &knownErrorTexts()
 {
     static const std::vector<QString> texts = [] {
         std::vector<QString> list;
-        for (const int error : {EACCES, EPERM, ENOSPC, EDQUOT, EROFS, ENOENT, EIO, EFBIG, ENAMETOOLONG, EISDIR,
-                                ENOTDIR, ENOMEM, EMFILE, EINVAL})
+        for (const int error : {EACCES, EPERM, ENOSPC, EDQUOT, EROFS, ENOENT, EIO, EFBIG, ENAMETOOLONG, EISDIR, ENOTDIR,
+                                ENOMEM, EMFILE, EINVAL})
             list.push_back(QString::fromLocal8Bit(std::strerror(error)));
         for (const char *text : {"Invalid data found when processing input", "Encoder not found", "Decoder not found",
                                  "Muxer not found", "Protocol not found", "Unknown encoder"})

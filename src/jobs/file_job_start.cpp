@@ -26,8 +26,7 @@ FileJobStart::FileJobStart(EncoderRun &run, const JobList &jobs, std::function<P
       m_jobs(jobs),
       m_choices(std::move(choices)),
       m_outputFolderText(std::move(outputFolderText))
-{
-}
+{}
 
 std::optional<StartedJob> FileJobStart::start(int row)
 {

@@ -22,9 +22,10 @@ struct JobStatus {
     JobStatus() = default;
     // A state alone reads as a status: {JobState::Finished}.
     JobStatus(JobState state, qint32 progress = 0, QString reason = {})
-        : state(state), progress(progress), reason(std::move(reason))
-    {
-    }
+        : state(state),
+          progress(progress),
+          reason(std::move(reason))
+    {}
     static JobStatus running(qint32 progress) { return {JobState::Running, progress}; }
     static JobStatus runPaused(qint32 progress) { return {JobState::RunPaused, progress}; }
     static JobStatus failed(const QString &reason) { return {JobState::Failed, 0, reason}; }

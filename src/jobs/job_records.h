@@ -15,8 +15,8 @@ struct Toriginalinfo {
     QString audioBitrate; // kbit/s, plain integer
     QString videoCodec;
     QString audioCodec;
-    QString sampleRate;   // " 44100 Hz", blank kept
-    QString channels;     // " stereo", blank kept
+    QString sampleRate; // " 44100 Hz", blank kept
+    QString channels;   // " stereo", blank kept
     QString videoTail;
     bool operator==(const Toriginalinfo &) const = default;
 };

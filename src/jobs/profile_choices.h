@@ -11,12 +11,12 @@ class ProfileSelection;
 class Tfm_set;
 
 struct ProfileChoices {
-    int profileId = -1;                 // the loaded profile's id
-    QString extension;                  // output extension, ".mp3"
-    std::array<QString, 5> rateTexts;   // video rate texts, "*" in 0: no video
+    int profileId = -1;               // the loaded profile's id
+    QString extension;                // output extension, ".mp3"
+    std::array<QString, 5> rateTexts; // video rate texts, "*" in 0: no video
     QString argumentTemplate;
-    QualityLists lists;                 // the Settings dialog's four lists
-    bool fileMode = true;               // false in DVD mode
+    QualityLists lists;   // the Settings dialog's four lists
+    bool fileMode = true; // false in DVD mode
 };
 
 // The choices as the selection and the Settings dialog hold them now. The id

@@ -11,9 +11,9 @@
 
 // One job list row, as the preview reads it.
 struct PreviewRow {
-    PreviewSource source;     // the row's input file, or its DVD sectors
-    qint32 fullDuration = 0;  // seconds of the whole source (the full-duration field); 0 on DVD rows
-    qint32 rowDuration = 0;   // seconds of the row's duration time code (the clip length after a cut)
+    PreviewSource source;    // the row's input file, or its DVD sectors
+    qint32 fullDuration = 0; // seconds of the whole source (the full-duration field); 0 on DVD rows
+    qint32 rowDuration = 0;  // seconds of the row's duration time code (the clip length after a cut)
 };
 
 class PreviewHost {

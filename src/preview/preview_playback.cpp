@@ -29,9 +29,11 @@ std::optional<PositionSlider> positionSliderNamed(const QString &objectName)
     return std::nullopt;
 }
 
-PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display,
-                                 QObject *parent)
-    : QObject(parent), m_engine(engine), m_host(host), m_display(std::move(display))
+PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display, QObject *parent)
+    : QObject(parent),
+      m_engine(engine),
+      m_host(host),
+      m_display(std::move(display))
 {
     m_positionTimer.setObjectName(QStringLiteral("play_time"));
     m_positionTimer.setInterval(1000);
@@ -105,8 +107,8 @@ void PreviewPlayback::startPreview(const PreviewRow &row, Panel target)
         m_host.reportError(m_engine.errorText());
         return;
     }
-    m_engine.SetEventFuntion({[this](double seconds) { m_reported = seconds; },
-                              [this](const PreviewEnd &end) { playbackEnded(end); }});
+    m_engine.SetEventFuntion(
+        {[this](double seconds) { m_reported = seconds; }, [this](const PreviewEnd &end) { playbackEnded(end); }});
     m_engine.Seek(0);
     setRowStatus(JobState::Playing);
     m_source = row.source;

@@ -48,8 +48,7 @@ public:
 
     // A panel becomes a native window when it first plays. All references
     // must outlive this object.
-    PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display,
-                    QObject *parent = nullptr);
+    PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display, QObject *parent = nullptr);
     // Ends a running preview's player; touches neither the host nor the display.
     ~PreviewPlayback() override;
 
@@ -121,7 +120,7 @@ private:
     bool m_cutterOpen = false;
     bool m_writesStatus = false; // the main window's preview shows its state in the row's Status cell
     bool m_statusShown = false;  // the preview row's Status cell shows "Play" or "Pause"
-    double m_reported = 0.0;    // the player's last position
+    double m_reported = 0.0;     // the player's last position
     PreviewClock m_clock;
     QTimer m_positionTimer; // `play_time`
     QTimer m_endTimer;      // `Timer1`

@@ -26,12 +26,12 @@ qint32 sliderSecond(qint32 sliderValue, qint32 length);
 // What the position timer keeps between ticks; a new preview starts from a
 // default-constructed clock with awaitingStart set.
 struct PreviewClock {
-    bool awaitingStart = true;  // until the first position above 0 arrives
-    qint32 startOffset = 0;     // that first position, in whole seconds
-    qint32 currentSecond = 0;   // elapsed seconds at the last tick
+    bool awaitingStart = true; // until the first position above 0 arrives
+    qint32 startOffset = 0;    // that first position, in whole seconds
+    qint32 currentSecond = 0;  // elapsed seconds at the last tick
     double lastDifference = -1.0;
-    double seekTarget = 0.0;    // the display waits until the elapsed time reaches it
-    qint32 stallCount = 0;      // ticks in a row on which the position stood still
+    double seekTarget = 0.0; // the display waits until the elapsed time reaches it
+    qint32 stallCount = 0;   // ticks in a row on which the position stood still
 };
 
 // What one tick asks of the playback control.

@@ -37,7 +37,11 @@ void fillSnapshotRecord(intputrec &rec, const SnapshotRequest &request, const QS
 
 Snapshot::Snapshot(EncoderRun &run, MessageTable &messages, Prompts &prompts, std::function<bool()> converting,
                    QObject *parent)
-    : QObject(parent), m_run(run), m_messages(messages), m_prompts(prompts), m_converting(std::move(converting))
+    : QObject(parent),
+      m_run(run),
+      m_messages(messages),
+      m_prompts(prompts),
+      m_converting(std::move(converting))
 {
     connect(&m_run, &EncoderRun::runEnded, this, &Snapshot::runEnded);
 }

@@ -160,11 +160,11 @@ constexpr std::array<QStringView, kLastProfileId> kNames = {
 };
 
 constexpr std::array<ProfileGroup, 19> kGroups = {{
-    {u"pl_video1", 1, 7},       {u"pl_video2", 8, 14},    {u"pl_audio1", 15, 21},   {u"pl_audio2", 22, 26},
-    {u"pl_ipod", 27, 33},       {u"pl_iphone", 34, 40},   {u"pl_gphone", 41, 45},   {u"pl_appletv", 46, 52},
-    {u"pl_psp", 53, 59},        {u"pl_xbox", 60, 67},     {u"pl_phone", 68, 74},    {u"pl_win", 75, 82},
-    {u"pl_pmp", 83, 90},        {u"pl_hd", 91, 98},       {u"pl_animation", 99, 101}, {u"pl_avi", 102, 109},
-    {u"pl_mpeg", 110, 117},   {u"pl_mp4", 118, 124},    {u"pl_mkv", 125, 132},
+    {u"pl_video1", 1, 7},   {u"pl_video2", 8, 14},  {u"pl_audio1", 15, 21},     {u"pl_audio2", 22, 26},
+    {u"pl_ipod", 27, 33},   {u"pl_iphone", 34, 40}, {u"pl_gphone", 41, 45},     {u"pl_appletv", 46, 52},
+    {u"pl_psp", 53, 59},    {u"pl_xbox", 60, 67},   {u"pl_phone", 68, 74},      {u"pl_win", 75, 82},
+    {u"pl_pmp", 83, 90},    {u"pl_hd", 91, 98},     {u"pl_animation", 99, 101}, {u"pl_avi", 102, 109},
+    {u"pl_mpeg", 110, 117}, {u"pl_mp4", 118, 124},  {u"pl_mkv", 125, 132},
 }};
 
 bool inCatalogue(int id)

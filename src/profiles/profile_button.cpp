@@ -5,8 +5,7 @@
 #include <QMouseEvent>
 #include <utility>
 
-ProfileButton::ProfileButton(int id, QWidget *parent)
-    : QLabel(parent), m_id(id)
+ProfileButton::ProfileButton(int id, QWidget *parent) : QLabel(parent), m_id(id)
 {
     setObjectName(QStringLiteral("btim_%1").arg(id));
     setScaledContents(true);

@@ -22,5 +22,4 @@ void applyRateLine(QualityLists &lists, std::array<QString, 5> &rateTexts, int i
 
 // Runs the steps for the lines the block has; a line past the end of the file
 // leaves what it would have set as it was.
-void applyProfileBlock(const ProfileBlock &block, int id, bool dvdMode, QualityLists &lists,
-                       TActiveProfile &active);
+void applyProfileBlock(const ProfileBlock &block, int id, bool dvdMode, QualityLists &lists, TActiveProfile &active);

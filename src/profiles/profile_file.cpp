@@ -60,13 +60,14 @@ ProfileBlock readProfileBlock(const QString &folder, int id)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         const QString folderText = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-        const QString message = file.exists()
-            ? QStringLiteral("The profile file %1 in %2 could not be read (%3). Make it readable for your user "
-                             "or reinstall the program, then choose the profile again.")
-                  .arg(kProfileFileName, folderText, file.errorString())
-            : QStringLiteral("The profile file %1 was not found in %2. Reinstall the program to restore it, "
-                             "then choose the profile again.")
-                  .arg(kProfileFileName, folderText);
+        const QString message =
+            file.exists()
+                ? QStringLiteral("The profile file %1 in %2 could not be read (%3). Make it readable for your user "
+                                 "or reinstall the program, then choose the profile again.")
+                      .arg(kProfileFileName, folderText, file.errorString())
+                : QStringLiteral("The profile file %1 was not found in %2. Reinstall the program to restore it, "
+                                 "then choose the profile again.")
+                      .arg(kProfileFileName, folderText);
         throw ProfileFileError(message.toStdString());
     }
     return readProfileBlock(file, id);

@@ -88,9 +88,11 @@ bool isAudioGroup(const QString &panelName)
 } // namespace
 
 ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, Hooks hooks)
-    : QObject(window), m_window(window), m_folder(std::move(executableFolder)), m_hooks(std::move(hooks))
-{
-}
+    : QObject(window),
+      m_window(window),
+      m_folder(std::move(executableFolder)),
+      m_hooks(std::move(hooks))
+{}
 
 void ProfilePicker::setPanelsTopLeft(const QPoint &topLeft)
 {
@@ -117,10 +119,10 @@ void ProfilePicker::buildPanels()
     };
     addStrip(m_page1, QStringLiteral("strip1"));
     addStrip(m_page2, QStringLiteral("strip2"));
-    addPageSwitch(m_page1, QStringLiteral("next"), QStringLiteral("Image2"), kPickerStripWidth - 1,
-                  kPickerSwitchWidth, [this] { Image2Click(); });
-    addPageSwitch(m_page2, QStringLiteral("back"), QStringLiteral("Image5"), kPickerStripWidth - 1,
-                  kPickerSwitchWidth, [this] { Image5Click(); });
+    addPageSwitch(m_page1, QStringLiteral("next"), QStringLiteral("Image2"), kPickerStripWidth - 1, kPickerSwitchWidth,
+                  [this] { Image2Click(); });
+    addPageSwitch(m_page2, QStringLiteral("back"), QStringLiteral("Image5"), kPickerStripWidth - 1, kPickerSwitchWidth,
+                  [this] { Image5Click(); });
     if (offersAllFormats(m_edition)) {
         for (QFrame *page : {m_page1, m_page2})
             addPageSwitch(page, QStringLiteral("all"), QStringLiteral("im_allformats"), kAllFormatsSwitchLeft,
@@ -142,8 +144,10 @@ QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
         button->setGeometry(0, profileButtonTop(index), kPickerPageWidth,
                             blank ? blankAreaHeight(index) : profileButtonHeight(index));
         if (!blank) {
-            connect(button, &ProfileButton::pointed, this, [this](int pointed) { m_hooks.guard([=, this] { pointAt(pointed); }); });
-            connect(button, &ProfileButton::clicked, this, [this](int clicked) { m_hooks.guard([=, this] { clickButton(clicked); }); });
+            connect(button, &ProfileButton::pointed, this,
+                    [this](int pointed) { m_hooks.guard([=, this] { pointAt(pointed); }); });
+            connect(button, &ProfileButton::clicked, this,
+                    [this](int clicked) { m_hooks.guard([=, this] { clickButton(clicked); }); });
         }
         button->setPicture(picturePath(id, kNormal));
         m_buttons[id] = button;
@@ -165,7 +169,8 @@ void ProfilePicker::buildCategoryList()
         const QString name = group.panel.toString();
         if (name == kSecondAudioPage)
             continue;
-        auto *entry = new PageSwitch(m_categoryList, [this, name] { m_hooks.guard([this, name] { showGroup(name); }); });
+        auto *entry =
+            new PageSwitch(m_categoryList, [this, name] { m_hooks.guard([this, name] { showGroup(name); }); });
         entry->setObjectName(QStringLiteral("im_") + name);
         entry->setGeometry(0, categoryRowTop(row++), kCategoryListWidth, kCategoryRowHeight);
         entry->setPixmap(QPixmap(subPicture(QStringLiteral("category/") + name)));

@@ -10,18 +10,23 @@
 QString profileIconPicture(ProfileKind kind)
 {
     switch (kind) {
-    case ProfileKind::Film: return QStringLiteral("images/main/2-film.bmp");
-    case ProfileKind::Device: return QStringLiteral("images/main/2-device.bmp");
-    case ProfileKind::Sound: break;
+    case ProfileKind::Film:
+        return QStringLiteral("images/main/2-film.bmp");
+    case ProfileKind::Device:
+        return QStringLiteral("images/main/2-device.bmp");
+    case ProfileKind::Sound:
+        break;
     }
     return QStringLiteral("images/main/2.bmp");
 }
 
 ProfileSelection::ProfileSelection(QString executableFolder, bool dvdMode, QualitySettingsStore &store,
                                    ProfileSelectionHooks hooks)
-    : m_executableFolder(std::move(executableFolder)), m_dvdMode(dvdMode), m_store(store), m_hooks(std::move(hooks))
-{
-}
+    : m_executableFolder(std::move(executableFolder)),
+      m_dvdMode(dvdMode),
+      m_store(store),
+      m_hooks(std::move(hooks))
+{}
 
 bool ProfileSelection::selectProfile(int id)
 {

@@ -32,8 +32,7 @@ QString profileIconPicture(ProfileKind kind);
 
 class ProfileSelection {
 public:
-    ProfileSelection(QString executableFolder, bool dvdMode, QualitySettingsStore &store,
-                     ProfileSelectionHooks hooks);
+    ProfileSelection(QString executableFolder, bool dvdMode, QualitySettingsStore &store, ProfileSelectionHooks hooks);
 
     const TActiveProfile &activeProfile() const { return m_active; }
 

@@ -24,8 +24,20 @@ const DefaultsRow kSetA[] = {
     {{{7, 7}, {14, 14}}, {1, 5, 5, 1}},
     {{{8, 9}}, {2, 5, 5, 1}},
     {{{15, 25}, {33, 33}, {40, 40}, {45, 45}, {59, 59}, {71, 71}, {80, 80}}, {std::nullopt, std::nullopt, 2, 1}},
-    {{{27, 32}, {34, 39}, {41, 44}, {46, 51}, {53, 54}, {56, 57}, {60, 60}, {70, 70}, {72, 73}, {75, 76},
-      {78, 79}, {81, 81}, {86, 88}, {115, 116}},
+    {{{27, 32},
+      {34, 39},
+      {41, 44},
+      {46, 51},
+      {53, 54},
+      {56, 57},
+      {60, 60},
+      {70, 70},
+      {72, 73},
+      {75, 76},
+      {78, 79},
+      {81, 81},
+      {86, 88},
+      {115, 116}},
      {0, 2, 2, 1}},
     {{{55, 55}, {58, 58}, {61, 66}, {68, 68}, {91, 97}}, {2, 2, 2, 1}},
     {{{69, 69}, {77, 77}, {83, 85}, {89, 89}}, {1, 2, 2, 1}},
@@ -80,9 +92,9 @@ QString qualitySettingsFileName(const QString &settingsFileName)
 }
 
 QualitySettingsStore::QualitySettingsStore(const QString &settingsFileName, bool dvdMode)
-    : m_file(qualitySettingsFileName(settingsFileName)), m_dvdMode(dvdMode)
-{
-}
+    : m_file(qualitySettingsFileName(settingsFileName)),
+      m_dvdMode(dvdMode)
+{}
 
 void QualitySettingsStore::apply(int id, QualityLists &lists) const
 {

@@ -40,8 +40,8 @@ void drawCheckBox(const QStyleOption *option, QPainter *painter)
     mark.setCapStyle(Qt::RoundCap);
     mark.setJoinStyle(Qt::RoundJoin);
     painter->setPen(mark);
-    const QRectF inner = QRectF(box).adjusted(box.width() * 0.22, box.height() * 0.22, -box.width() * 0.22,
-                                              -box.height() * 0.22);
+    const QRectF inner =
+        QRectF(box).adjusted(box.width() * 0.22, box.height() * 0.22, -box.width() * 0.22, -box.height() * 0.22);
     if (on)
         painter->drawPolyline(QPolygonF({QPointF(inner.left(), inner.center().y()),
                                          QPointF(inner.left() + inner.width() * 0.38, inner.bottom()),
@@ -87,10 +87,18 @@ void drawArrow(QPainter *painter, const QRect &box, Qt::ArrowType towards, const
     const qreal s = std::min(box.width(), box.height()) / 5.0;
     QPolygonF points;
     switch (towards) {
-    case Qt::UpArrow: points = {{c.x() - s, c.y() + s / 2}, {c.x() + s, c.y() + s / 2}, {c.x(), c.y() - s / 2}}; break;
-    case Qt::DownArrow: points = {{c.x() - s, c.y() - s / 2}, {c.x() + s, c.y() - s / 2}, {c.x(), c.y() + s / 2}}; break;
-    case Qt::LeftArrow: points = {{c.x() + s / 2, c.y() - s}, {c.x() + s / 2, c.y() + s}, {c.x() - s / 2, c.y()}}; break;
-    default: points = {{c.x() - s / 2, c.y() - s}, {c.x() - s / 2, c.y() + s}, {c.x() + s / 2, c.y()}}; break;
+    case Qt::UpArrow:
+        points = {{c.x() - s, c.y() + s / 2}, {c.x() + s, c.y() + s / 2}, {c.x(), c.y() - s / 2}};
+        break;
+    case Qt::DownArrow:
+        points = {{c.x() - s, c.y() - s / 2}, {c.x() + s, c.y() - s / 2}, {c.x(), c.y() + s / 2}};
+        break;
+    case Qt::LeftArrow:
+        points = {{c.x() + s / 2, c.y() - s}, {c.x() + s / 2, c.y() + s}, {c.x() - s / 2, c.y()}};
+        break;
+    default:
+        points = {{c.x() - s / 2, c.y() - s}, {c.x() - s / 2, c.y() + s}, {c.x() + s / 2, c.y()}};
+        break;
     }
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
@@ -161,7 +169,8 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
     if (handle.isValid() && (option->state & State_Enabled)) {
         const bool dragged = (bar->activeSubControls & SC_ScrollBarSlider) && (option->state & State_Sunken);
         const QColor colour = dragged ? colours.color(QPalette::Highlight).lighter(150) : colours.color(QPalette::Mid);
-        const QRect inset = bar->orientation == Qt::Horizontal ? handle.adjusted(1, 3, -1, -3) : handle.adjusted(3, 1, -3, -1);
+        const QRect inset =
+            bar->orientation == Qt::Horizontal ? handle.adjusted(1, 3, -1, -3) : handle.adjusted(3, 1, -3, -1);
         drawBox(painter, inset, colour, colour);
     }
     const bool horizontal = bar->orientation == Qt::Horizontal;

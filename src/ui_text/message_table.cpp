@@ -1,7 +1,7 @@
 #include "ui_text/message_table.h"
 
-#include "ui_text/prompts.h"
 #include "platform/skin/skin.h"
+#include "ui_text/prompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,11 +38,11 @@ int hintNumberFor(const QString &skinObjectName)
 {
     // Object names with a hint of their own, first match wins.
     static const std::array<std::pair<const char *, int>, 25> kHints{{
-        {"profiles", 3},      {"profilestext", 3}, {"openfiles", 22},     {"chapter", 15},   {"ifoopen", 2},
-        {"dvdopen", 1},       {"openfolder", 21},  {"converter", 17},     {"remove", 23},    {"clear", 24},
-        {"stopconverter", 18}, {"browse", 19},     {"open", 20},          {"play", 10},      {"stopplay", 12},
-        {"pause", 11},        {"cutter", 16},      {"play_bar", 13},      {"play_time", 14}, {"audio", 4},
-        {"subtitle", 5},      {"video_size", 6},   {"video_quality", 7},  {"audio_quality", 8}, {"channels", 9},
+        {"profiles", 3},       {"profilestext", 3}, {"openfiles", 22},    {"chapter", 15},      {"ifoopen", 2},
+        {"dvdopen", 1},        {"openfolder", 21},  {"converter", 17},    {"remove", 23},       {"clear", 24},
+        {"stopconverter", 18}, {"browse", 19},      {"open", 20},         {"play", 10},         {"stopplay", 12},
+        {"pause", 11},         {"cutter", 16},      {"play_bar", 13},     {"play_time", 14},    {"audio", 4},
+        {"subtitle", 5},       {"video_size", 6},   {"video_quality", 7}, {"audio_quality", 8}, {"channels", 9},
     }};
     for (const auto &[name, number] : kHints)
         if (skinObjectName == QLatin1StringView(name))
@@ -54,8 +54,7 @@ MessageTable::MessageTable(QString executableFolder, Prompts &prompts, std::func
     : m_path(QDir(executableFolder).filePath(QStringLiteral("language.info"))),
       m_prompts(prompts),
       m_converting(std::move(converting))
-{
-}
+{}
 
 std::optional<QByteArray> MessageTable::readFile() const
 {

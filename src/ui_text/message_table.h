@@ -13,7 +13,6 @@
 class Prompts;
 class SkinObject;
 
-
 // Line n (counting from 1) of the file's contents, whole, without its line
 // end (CR LF or a lone LF); empty beyond the last line.
 QString messageLine(const QByteArray &contents, int n);

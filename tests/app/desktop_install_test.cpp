@@ -82,7 +82,8 @@ TEST_P(DesktopInstall, TheEntryStartsItsEditionWithTheFilesAndNamesItsMedia)
 TEST_P(DesktopInstall, TheIconIsInstalledAtEverySize)
 {
     for (const int size : kIconSizes) {
-        const QString path = installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(edition()));
+        const QString path =
+            installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(edition()));
         const QImage icon(path);
         ASSERT_FALSE(icon.isNull()) << path.toStdString();
         EXPECT_EQ(icon.size(), QSize(size, size));
@@ -97,7 +98,8 @@ TEST_P(DesktopInstall, TheEditionOnThePathIsTheProgramUnderItsName)
     ASSERT_TRUE(onPath.isSymLink());
     // The edition is the name the program is started under; the link keeps it.
     EXPECT_EQ(QFileInfo(onPath.symLinkTarget()).fileName(), edition());
-    EXPECT_EQ(onPath.canonicalFilePath(), QFileInfo(installed("lib/veltrix/veltrix-video-converter")).canonicalFilePath());
+    EXPECT_EQ(onPath.canonicalFilePath(),
+              QFileInfo(installed("lib/veltrix/veltrix-video-converter")).canonicalFilePath());
     EXPECT_TRUE(onPath.isExecutable());
 }
 

@@ -102,10 +102,12 @@ TEST(FolderChooser, OpensAtTheHomeFolder)
     QTimer::singleShot(0, &dir, [&] {
         auto *tree = dir.findChild<QTreeView *>("ShellTreeView1");
         auto *model = qobject_cast<QFileSystemModel *>(tree->model());
-        shown = QTest::qWaitFor([&] {
-            const QRect place = tree->visualRect(model->index(home));
-            return place.isValid() && tree->viewport()->rect().contains(place.center());
-        }, 10000);
+        shown = QTest::qWaitFor(
+            [&] {
+                const QRect place = tree->visualRect(model->index(home));
+                return place.isValid() && tree->viewport()->rect().contains(place.center());
+            },
+            10000);
         chosen = tree->selectionModel()->hasSelection();
         dir.close();
     });
@@ -198,10 +200,10 @@ Toriginalinfo dvdRecord()
     return r;
 }
 
-INSTANTIATE_TEST_SUITE_P(Sources, FileInformation,
-                         ::testing::Values(InfoCase{"audio", audioRecord(),
-                                                    {"00:03:25", "mp3", "128 Kb/s", " 44100 Hz", " stereo"}},
-                                           InfoCase{"dvd_row", dvdRecord(), {"01:30:00", "", " Kb/s", "", ""}}),
-                         [](const ::testing::TestParamInfo<InfoCase> &info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(
+    Sources, FileInformation,
+    ::testing::Values(InfoCase{"audio", audioRecord(), {"00:03:25", "mp3", "128 Kb/s", " 44100 Hz", " stereo"}},
+                      InfoCase{"dvd_row", dvdRecord(), {"01:30:00", "", " Kb/s", "", ""}}),
+    [](const ::testing::TestParamInfo<InfoCase> &info) { return std::string(info.param.what); });
 
 } // namespace

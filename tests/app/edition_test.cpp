@@ -40,19 +40,20 @@ TEST_P(EditionNames, FollowFromTheProgramName)
     EXPECT_EQ(edition.audioNamed, c.audioNamed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Editions, EditionNames,
-    ::testing::Values(
-        EditionCase{"/opt/veltrix/MyConv.exe", "MyConv.exe", "MyConv", "MyConv.ini", "pro MyConv.ini", false, false,
-                    false},
-        EditionCase{"Conv 2.5.exe", "Conv 2.5.exe", "Conv 2.5", "Conv 2.ini", "pro Conv 2.ini", false, false, false},
-        EditionCase{"./veltrix-DVD-ripper", "veltrix-DVD-ripper", "veltrix-DVD-ripper", "veltrix-DVD-ripper.ini",
-                    "pro veltrix-DVD-ripper.ini", true, false, false},
-        EditionCase{"/usr/bin/ZuvokAudio", "ZuvokAudio", "ZuvokAudio", "ZuvokAudio.ini", "pro ZuvokAudio.ini", false,
-                    true, true},
-        EditionCase{"MP3-zuVOK-Dvd.EXE", "MP3-zuVOK-Dvd.EXE", "MP3-zuVOK-Dvd", "MP3-zuVOK-Dvd.ini",
-                    "pro MP3-zuVOK-Dvd.ini", true, true, true},
-        EditionCase{"veltrix-video-converter", "veltrix-video-converter", "veltrix-video-converter",
-                    "veltrix-video-converter.ini", "pro veltrix-video-converter.ini", false, false, false}));
+INSTANTIATE_TEST_SUITE_P(Editions, EditionNames,
+                         ::testing::Values(EditionCase{"/opt/veltrix/MyConv.exe", "MyConv.exe", "MyConv", "MyConv.ini",
+                                                       "pro MyConv.ini", false, false, false},
+                                           EditionCase{"Conv 2.5.exe", "Conv 2.5.exe", "Conv 2.5", "Conv 2.ini",
+                                                       "pro Conv 2.ini", false, false, false},
+                                           EditionCase{"./veltrix-DVD-ripper", "veltrix-DVD-ripper",
+                                                       "veltrix-DVD-ripper", "veltrix-DVD-ripper.ini",
+                                                       "pro veltrix-DVD-ripper.ini", true, false, false},
+                                           EditionCase{"/usr/bin/ZuvokAudio", "ZuvokAudio", "ZuvokAudio",
+                                                       "ZuvokAudio.ini", "pro ZuvokAudio.ini", false, true, true},
+                                           EditionCase{"MP3-zuVOK-Dvd.EXE", "MP3-zuVOK-Dvd.EXE", "MP3-zuVOK-Dvd",
+                                                       "MP3-zuVOK-Dvd.ini", "pro MP3-zuVOK-Dvd.ini", true, true, true},
+                                           EditionCase{"veltrix-video-converter", "veltrix-video-converter",
+                                                       "veltrix-video-converter", "veltrix-video-converter.ini",
+                                                       "pro veltrix-video-converter.ini", false, false, false}));
 
 } // namespace

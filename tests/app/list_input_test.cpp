@@ -131,8 +131,8 @@ TEST_F(ListInputTest, DeleteRemovesTheSelectedRowsAndCtrlOAddsFiles)
 TEST_F(ListInputTest, PathsOnTheCommandLineAreAddedAsAddFileAddsThem)
 {
     start();
-    openCommandLine(*m_window, {media("one.wav"), media("missing.wav"),
-                                QUrl::fromLocalFile(media("two.wav")).toString()});
+    openCommandLine(*m_window,
+                    {media("one.wav"), media("missing.wav"), QUrl::fromLocalFile(media("two.wav")).toString()});
     EXPECT_EQ(rowPaths(), (QStringList{media("one.wav"), media("two.wav")}));
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Information);
@@ -157,13 +157,12 @@ TEST_P(CommandLinePaths, BecomeAbsolutePaths)
     EXPECT_EQ(commandLinePaths({GetParam().argument}, "/home/u/Videos"), QStringList{GetParam().path});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CommandLinePaths,
-    ::testing::Values(PathCase{"absolute", "/media/a b.mp4", "/media/a b.mp4"},
-                      PathCase{"relative", "clips/../c.mp3", "/home/u/Videos/c.mp3"},
-                      PathCase{"file_address", "file:///media/a%20b%23.mp4", "/media/a b#.mp4"},
-                      PathCase{"hash_in_a_name", "take#2.wav", "/home/u/Videos/take#2.wav"}),
-    [](const ::testing::TestParamInfo<PathCase> &info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Table, CommandLinePaths,
+                         ::testing::Values(PathCase{"absolute", "/media/a b.mp4", "/media/a b.mp4"},
+                                           PathCase{"relative", "clips/../c.mp3", "/home/u/Videos/c.mp3"},
+                                           PathCase{"file_address", "file:///media/a%20b%23.mp4", "/media/a b#.mp4"},
+                                           PathCase{"hash_in_a_name", "take#2.wav", "/home/u/Videos/take#2.wav"}),
+                         [](const ::testing::TestParamInfo<PathCase> &info) { return std::string(info.param.what); });
 
 TEST(ReportingShell, WhereNoProgramOpensItTheUserSeesThePathOrAddress)
 {

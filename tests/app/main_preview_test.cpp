@@ -277,8 +277,8 @@ TEST_F(MainPreviewTest, CutsAClipThroughTheCuttersOwnControls)
     QTRY_VERIFY_WITH_TIMEOUT(w.jobs().statusColumn(0) == "Finish", 30000);
     const std::string converted = output().toStdString() + "/numbered100.avi";
     const veltrix::test::ProcessResult frames =
-        veltrix::test::runProcess({"ffprobe", "-v", "error", "-count_frames", "-select_streams", "v:0",
-                                   "-show_entries", "stream=nb_read_frames", "-of", "csv=p=0", converted});
+        veltrix::test::runProcess({"ffprobe", "-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                                   "stream=nb_read_frames", "-of", "csv=p=0", converted});
     EXPECT_EQ(std::stoi(frames.output), 300) << "12.0 s at 25 frames a second";
     const std::string first = m_media.file("first.bmp");
     veltrix::test::runProcess({"ffmpeg", "-v", "error", "-i", converted, "-frames:v", "1", first});

@@ -109,7 +109,8 @@ protected:
     }
     QImage picture(const QString &folder, int id) const
     {
-        return QImage(kBin + QStringLiteral("/images/sub/%1/%2.bmp").arg(folder).arg(id)).convertToFormat(QImage::Format_RGB32);
+        return QImage(kBin + QStringLiteral("/images/sub/%1/%2.bmp").arg(folder).arg(id))
+            .convertToFormat(QImage::Format_RGB32);
     }
     QImage shown(int id) const { return profileButton(id)->pixmap().toImage().convertToFormat(QImage::Format_RGB32); }
 

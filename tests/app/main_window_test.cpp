@@ -1,9 +1,8 @@
 #include "app/edition.h"
 #include "app/main_commands.h"
-#include "ui_text/message_table.h"
 #include "app/program_windows.h"
-#include "app/tfm_main.h"
 #include "app/tfm_dvdcutter.h"
+#include "app/tfm_main.h"
 #include "jobs/job_list.h"
 #include "jobs/profile_choices.h"
 #include "media_fixtures.h"
@@ -14,6 +13,7 @@
 #include "profiles/profile_selection.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
+#include "ui_text/message_table.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -151,11 +151,13 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
         int message;
     };
     const Busy busy[] = {
-        {"cutter", true, false, true, 27},  {"cutter", false, false, false, 28}, {"remove", true, false, true, 27},
-        {"chapter", true, false, true, 27}, {"dvdopen", true, false, true, 27},  {"ifoopen", true, false, true, 27},
-        {"cutter", false, true, true, 26},  {"clear", false, true, true, 26},    {"converter", false, true, true, 26},
-        {"openfiles", false, true, true, 26}, {"openfolder", false, true, true, 26},
-        {"chapter", false, true, true, 26},   {"dvdopen", false, true, true, 26}, {"ifoopen", false, true, true, 26},
+        {"cutter", true, false, true, 27},     {"cutter", false, false, false, 28},
+        {"remove", true, false, true, 27},     {"chapter", true, false, true, 27},
+        {"dvdopen", true, false, true, 27},    {"ifoopen", true, false, true, 27},
+        {"cutter", false, true, true, 26},     {"clear", false, true, true, 26},
+        {"converter", false, true, true, 26},  {"openfiles", false, true, true, 26},
+        {"openfolder", false, true, true, 26}, {"chapter", false, true, true, 26},
+        {"dvdopen", false, true, true, 26},    {"ifoopen", false, true, true, 26},
     };
     for (const Busy &b : busy) {
         SCOPED_TRACE(b.name);
@@ -197,9 +199,9 @@ TEST_F(MainWindowTest, MenuObjectsPopTheirMenusBelowThem)
     qRegisterMetaType<QMenu *>();
     QSignalSpy popped(&w, &Tfm_main::menuPopped);
     const std::pair<const char *, MenuPlace> cases[] = {
-        {"file", {"zm_popup_file", {33, 50}}},  {"settings", {"zm_pop_edit", {66, 50}}},
+        {"file", {"zm_popup_file", {33, 50}}},       {"settings", {"zm_pop_edit", {66, 50}}},
         {"purchase", {"zm_pop_actions", {106, 50}}}, {"register", {"zm_pop_tools", {158, 50}}},
-        {"help", {"zm_pop_help", {198, 50}}},   {"dvdfile", {"pop_dvd", {76, 54}}},
+        {"help", {"zm_pop_help", {198, 50}}},        {"dvdfile", {"pop_dvd", {76, 54}}},
     };
     for (const auto &[name, place] : cases) {
         SCOPED_TRACE(name);
@@ -217,11 +219,11 @@ TEST_F(MainWindowTest, HoverHintsFollowTheHintTable)
 {
     Tfm_main &w = start();
     const std::pair<const char *, int> hints[] = {
-        {"profiles", 3},      {"profilestext", 3}, {"openfiles", 22},     {"chapter", 15},   {"ifoopen", 2},
-        {"dvdopen", 1},       {"openfolder", 21},  {"converter", 17},     {"remove", 23},    {"clear", 24},
-        {"stopconverter", 18}, {"browse", 19},     {"open", 20},          {"play", 10},      {"stopplay", 12},
-        {"pause", 11},        {"cutter", 16},      {"play_bar", 13},      {"play_time", 14}, {"audio", 4},
-        {"subtitle", 5},      {"video_size", 6},   {"video_quality", 7},  {"audio_quality", 8}, {"channels", 9},
+        {"profiles", 3},       {"profilestext", 3}, {"openfiles", 22},    {"chapter", 15},      {"ifoopen", 2},
+        {"dvdopen", 1},        {"openfolder", 21},  {"converter", 17},    {"remove", 23},       {"clear", 24},
+        {"stopconverter", 18}, {"browse", 19},      {"open", 20},         {"play", 10},         {"stopplay", 12},
+        {"pause", 11},         {"cutter", 16},      {"play_bar", 13},     {"play_time", 14},    {"audio", 4},
+        {"subtitle", 5},       {"video_size", 6},   {"video_quality", 7}, {"audio_quality", 8}, {"channels", 9},
     };
     for (const auto &[name, number] : hints) {
         SCOPED_TRACE(name);
@@ -284,8 +286,8 @@ TEST_F(MainWindowTest, ClickingAProfileButtonSelectsIt)
 
 struct PageCase {
     const char *edition;
-    int opened;        // left edge of page 1 when opened
-    int afterReturn;   // left edge of page 1 after page 2 and back
+    int opened;      // left edge of page 1 when opened
+    int afterReturn; // left edge of page 1 after page 2 and back
     bool remembersPage;
 };
 
@@ -466,7 +468,8 @@ TEST_F(MainWindowTest, LinksOpenThroughTheShell)
     child<QAction>("MenuItem2")->trigger();
     child<QAction>("FeedbackandSupport1")->trigger();
     QTest::mouseClick(child<QAbstractButton>("bt_web"), Qt::LeftButton);
-    EXPECT_EQ(m_shell.openedLinks, (QStringList{w.product().webLink, w.product().supportLink, kContactPage, kAboutPage}));
+    EXPECT_EQ(m_shell.openedLinks,
+              (QStringList{w.product().webLink, w.product().supportLink, kContactPage, kAboutPage}));
 }
 
 TEST_F(MainWindowTest, BannerDragsTheWindow)
@@ -486,8 +489,8 @@ TEST_F(MainWindowTest, WindowShowsItsSkin)
 {
     Tfm_main &w = start();
     const QImage grab = w.grab().toImage();
-    EXPECT_EQ(QColor(grab.pixel(400, 40)), QColor(0x16, 0x1c, 0x26));  // menu row
-    EXPECT_EQ(QColor(grab.pixel(600, 5)), QColor(0x10, 0x14, 0x1b));   // title area
+    EXPECT_EQ(QColor(grab.pixel(400, 40)), QColor(0x16, 0x1c, 0x26)); // menu row
+    EXPECT_EQ(QColor(grab.pixel(600, 5)), QColor(0x10, 0x14, 0x1b));  // title area
     // The banner shows the edition's name: its pixels are not all title colour.
     int lettering = 0;
     for (int x = 40; x < 240; ++x)

@@ -1,10 +1,10 @@
 // Messages and hover hints from language.info, on the shipped skin's hint
 // line, with boxes answered by a recording prompt.
 
-#include "ui_text/message_table.h"
 #include "media_fixtures.h"
 #include "platform/skin/skin.h"
 #include "recording_prompts.h"
+#include "ui_text/message_table.h"
 
 #include <QFile>
 #include <QWidget>
@@ -80,12 +80,13 @@ TEST(HintNumbers, NamedObjectsHaveTheirOwnHintAndAllOthersTheEditionHint)
         const char *object;
         int number;
     } const cases[] = {
-        {"dvdopen", 1},        {"ifoopen", 2},      {"profiles", 3},       {"profilestext", 3}, {"audio", 4},
-        {"subtitle", 5},       {"video_size", 6},   {"video_quality", 7},  {"audio_quality", 8}, {"channels", 9},
-        {"play", 10},          {"pause", 11},       {"stopplay", 12},      {"play_bar", 13},    {"play_time", 14},
-        {"chapter", 15},       {"cutter", 16},      {"converter", 17},     {"stopconverter", 18}, {"browse", 19},
-        {"open", 20},          {"openfolder", 21},  {"openfiles", 22},     {"remove", 23},      {"clear", 24},
-        {"convertpos", 25},    {"Clear", 25},       {"", 25},
+        {"dvdopen", 1},       {"ifoopen", 2},     {"profiles", 3},       {"profilestext", 3},
+        {"audio", 4},         {"subtitle", 5},    {"video_size", 6},     {"video_quality", 7},
+        {"audio_quality", 8}, {"channels", 9},    {"play", 10},          {"pause", 11},
+        {"stopplay", 12},     {"play_bar", 13},   {"play_time", 14},     {"chapter", 15},
+        {"cutter", 16},       {"converter", 17},  {"stopconverter", 18}, {"browse", 19},
+        {"open", 20},         {"openfolder", 21}, {"openfiles", 22},     {"remove", 23},
+        {"clear", 24},        {"convertpos", 25}, {"Clear", 25},         {"", 25},
     };
     for (const Case &c : cases)
         EXPECT_EQ(hintNumberFor(c.object), c.number) << c.object;

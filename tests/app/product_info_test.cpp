@@ -1,10 +1,10 @@
 // softinfo.dat: the record layout, the lookup by edition base name, where
 // the file is found, and message 31 when it or the record is missing.
 
-#include "ui_text/message_table.h"
 #include "app/product_info.h"
 #include "media_fixtures.h"
 #include "recording_prompts.h"
+#include "ui_text/message_table.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +23,8 @@ QString q(const std::string &s)
 
 QByteArray record(const QString &name, const QString &web)
 {
-    const std::optional<QByteArray> bytes = encodeProductRecord({name, "https://unused/" + name, web, web + "/support"});
+    const std::optional<QByteArray> bytes =
+        encodeProductRecord({name, "https://unused/" + name, web, web + "/support"});
     EXPECT_TRUE(bytes.has_value()) << name.toStdString();
     return bytes.value_or(QByteArray());
 }
@@ -64,8 +65,8 @@ TEST(ProductRecords, OnlyTheExactNameMatches)
     struct Case {
         QString baseName;
         bool found;
-    } const cases[] = {{"MyConv", true}, {"myconv", false}, {"MYCONV", false}, {"MyCon", false},
-                       {longName, false}, {longName.left(30), true}};
+    } const cases[] = {{"MyConv", true}, {"myconv", false}, {"MYCONV", false},
+                       {"MyCon", false}, {longName, false}, {longName.left(30), true}};
     for (const Case &c : cases)
         EXPECT_EQ(findProductRecord(data, c.baseName).has_value(), c.found) << c.baseName.toStdString();
 }
@@ -152,7 +153,8 @@ TEST_F(ProductInfoFile, TheBuildTreeFindsTheShippedFile)
         const ProductRecord found = readProductRecord(VELTRIX_BIN_DIR, edition, messages);
         EXPECT_EQ(found.name, edition);
         // The help and support links open sections of the README of the build tree.
-        for (const auto &[link, section] : {std::pair{found.webLink, "help"}, std::pair{found.supportLink, "support"}}) {
+        for (const auto &[link, section] :
+             {std::pair{found.webLink, "help"}, std::pair{found.supportLink, "support"}}) {
             const QUrl url(link);
             EXPECT_TRUE(url.isLocalFile() && QFileInfo::exists(url.toLocalFile())) << link.toStdString();
             EXPECT_EQ(url.fragment(), section);

@@ -22,7 +22,7 @@ protected:
     std::vector<std::string> filesInDir() const
     {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        for (const auto &e : std::filesystem::directory_iterator(dir.path()))
             names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
@@ -52,11 +52,11 @@ TEST_F(BridgeAmr, EncodesAPlayableAmrFile)
 // 3 s at 8 kHz are exactly 150 frames of 20 ms; each mode has its own frame
 // size (table-of-contents byte included), so the file size shows the mode.
 struct ModeCase {
-    const char* bitRate;  // nullptr: no -ab
+    const char *bitRate; // nullptr: no -ab
     int frameBytes;
 };
 
-void PrintTo(const ModeCase& c, std::ostream* os)
+void PrintTo(const ModeCase &c, std::ostream *os)
 {
     *os << (c.bitRate ? c.bitRate : "default") << "_bps";
 }
@@ -79,9 +79,8 @@ TEST_P(BridgeAmrMode, BitRateSelectsTheNearestMode)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, BridgeAmrMode,
-                         ::testing::Values(ModeCase{"4750", 13}, ModeCase{"5000", 14},
-                                           ModeCase{"7950", 21}, ModeCase{"10k", 27},
-                                           ModeCase{"12200", 32}, ModeCase{"128000", 32},
+                         ::testing::Values(ModeCase{"4750", 13}, ModeCase{"5000", 14}, ModeCase{"7950", 21},
+                                           ModeCase{"10k", 27}, ModeCase{"12200", 32}, ModeCase{"128000", 32},
                                            ModeCase{nullptr, 32}));
 
 TEST_F(BridgeAmr, KeepsAnExistingFileWithoutOverwriteFlag)

@@ -36,7 +36,8 @@ TEST_F(BridgeConversion, ConvertsToMp3WithProgressLines)
     EXPECT_TRUE(everyLineFeedAfterCr(r.output)) << r.output;
     EXPECT_NE(r.output.find("Input #0, wav"), std::string::npos) << r.output;
     EXPECT_TRUE(std::regex_search(r.output, std::regex(R"(\n  Duration: 00:00:20\.00[^\r\n]*\r\n)")))
-        << "the description line should end in CR LF:\n" << r.output;
+        << "the description line should end in CR LF:\n"
+        << r.output;
 
     EXPECT_EQ(ffprobeField(output, "format=format_name"), "mp3");
     EXPECT_NEAR(std::stod(ffprobeField(output, "format=duration")), 20.0, 0.5);
@@ -55,17 +56,16 @@ TEST_F(BridgeConversion, ProbeDescribesTheInputAndExitsWithOne)
 }
 
 struct UnreadableInput {
-    const char* name;
-    const char* contents;  // nullptr: the file does not exist
+    const char *name;
+    const char *contents; // nullptr: the file does not exist
 };
 
-void PrintTo(const UnreadableInput& c, std::ostream* os)
+void PrintTo(const UnreadableInput &c, std::ostream *os)
 {
     *os << c.name;
 }
 
-class BridgeUnreadableInput : public BridgeConversion,
-                              public ::testing::WithParamInterface<UnreadableInput> {};
+class BridgeUnreadableInput : public BridgeConversion, public ::testing::WithParamInterface<UnreadableInput> {};
 
 TEST_P(BridgeUnreadableInput, ExitsNonZero)
 {
@@ -80,10 +80,9 @@ TEST_P(BridgeUnreadableInput, ExitsNonZero)
     EXPECT_TRUE(everyLineFeedAfterCr(r.output)) << r.output;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, BridgeUnreadableInput,
-    ::testing::Values(UnreadableInput{"missing.wav", nullptr},
-                      UnreadableInput{"notes.mp3", "this is a text file, not audio\n"}));
+INSTANTIATE_TEST_SUITE_P(Inputs, BridgeUnreadableInput,
+                         ::testing::Values(UnreadableInput{"missing.wav", nullptr},
+                                           UnreadableInput{"notes.mp3", "this is a text file, not audio\n"}));
 
 TEST_F(BridgeConversion, RunsTheFfmpegNamedInTheEnvironment)
 {

@@ -8,15 +8,15 @@ namespace veltrix::bridge {
 namespace {
 
 struct ArgumentCase {
-    const char* name;
+    const char *name;
     int audio, subtitle;
     std::optional<int> begin, end;
     std::string templateText;
-    std::string expected;  // what follows "-y" up to the caller's own options
+    std::string expected; // what follows "-y" up to the caller's own options
     double startLead = 0.0;
 };
 
-void PrintTo(const ArgumentCase& c, std::ostream* out)
+void PrintTo(const ArgumentCase &c, std::ostream *out)
 {
     *out << c.name;
 }
@@ -25,9 +25,9 @@ class DvdArguments : public ::testing::TestWithParam<ArgumentCase> {};
 
 TEST_P(DvdArguments, ReadThePipeAndTakeTheChosenStreams)
 {
-    const ArgumentCase& c = GetParam();
-    DvdJobInput input{"/disc", 1, {{0, 9}}, c.audio, c.subtitle, std::array<std::uint32_t, 16>{0x102030}, c.begin,
-                      c.end};
+    const ArgumentCase &c = GetParam();
+    DvdJobInput input{"/disc", 1,    {{0, 9}}, c.audio, c.subtitle, std::array<std::uint32_t, 16>{0x102030},
+                      c.begin, c.end};
     std::vector<std::string> args{"-y", "-i", formatDvdJobInput(input), "-ab", "128000"};
     for (std::size_t from = 0, to; from < c.templateText.size(); from = to + 1) {
         to = std::min(c.templateText.find(' ', from), c.templateText.size());
@@ -36,9 +36,10 @@ TEST_P(DvdArguments, ReadThePipeAndTakeTheChosenStreams)
     args.push_back("/out/Title_01.avi");
 
     std::string joined;
-    for (const std::string& a : dvdFfmpegArguments(args, 2, input, c.startLead))
+    for (const std::string &a : dvdFfmpegArguments(args, 2, input, c.startLead))
         joined += (joined.empty() ? "" : " ") + a;
-    const std::string tail = " -ab 128000" + (c.templateText.empty() ? "" : " " + c.templateText) + " /out/Title_01.avi";
+    const std::string tail =
+        " -ab 128000" + (c.templateText.empty() ? "" : " " + c.templateText) + " /out/Title_01.avi";
     EXPECT_EQ(joined, "-y -probesize 50M -analyzeduration 30M " + c.expected + tail);
 }
 
@@ -50,7 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ArgumentCase{"Ac3", 0x80, 0, {}, {}, "-vcodec mpeg4", "-i pipe:5 -map 0:v:0 -map 0:i:0x80"},
         ArgumentCase{"SecondAc3", 0x81, 0, {}, {}, "", "-i pipe:5 -map 0:v:0 -map 0:i:0x81"},
-        ArgumentCase{"MpegAudioAndSubtitle", 0xc0, 0x20, {}, {}, "",
+        ArgumentCase{"MpegAudioAndSubtitle",
+                     0xc0,
+                     0x20,
+                     {},
+                     {},
+                     "",
                      kPalette + " -i pipe:5 -filter_complex [0:v:0][0:i:0x20]overlay[v] -map [v] -map 0:i:0x1c0"},
         ArgumentCase{"Lpcm", 0xa0, 0, {}, {}, "", "-i pipe:5 -map 0:v:0 -map 0:i:0xa0"},
         ArgumentCase{"AudioOnlyTemplate", 0x80, 0x20, {}, {}, "-vn -acodec libmp3lame", "-i pipe:5 -map 0:i:0x80"},
@@ -60,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"ClipFromStart", 0x80, 0, {}, 12, "", "-i pipe:5 -t 12 -map 0:v:0 -map 0:i:0x80"},
         ArgumentCase{"SoundAheadAndClip", 0x80, 0, 5, 20, "", "-i pipe:5 -ss 5.610 -t 15 -map 0:v:0 -map 0:i:0x80",
                      0.61}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(DvdJobInputResolution, OtherInputsPassAndBrokenDvdsAreRefused)
 {

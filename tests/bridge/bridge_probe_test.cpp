@@ -17,7 +17,7 @@ namespace veltrix::test {
 namespace {
 
 // ffmpeg's output for "-i <path>" as register.dat would relay it.
-ProcessResult ffmpegProbeRelayed(const std::string& path)
+ProcessResult ffmpegProbeRelayed(const std::string &path)
 {
     ProcessResult r = runProcess({"ffmpeg", "-hide_banner", "-nostdin", "-i", path});
     bridge::DescriptionRelay relay;
@@ -31,18 +31,18 @@ ProcessResult ffmpegProbeRelayed(const std::string& path)
 
 // Library messages name the address of their context ("[mp3 @ 0x55d0...]"),
 // which differs from run to run.
-std::string withoutAddresses(const std::string& text)
+std::string withoutAddresses(const std::string &text)
 {
     static const std::regex address(R"(@ 0x[0-9a-f]+\])");
     return std::regex_replace(text, address, "@ 0x]");
 }
 
-class InProcessProbe : public ::testing::TestWithParam<const char*> {
+class InProcessProbe : public ::testing::TestWithParam<const char *> {
 protected:
     static void SetUpTestSuite()
     {
         media = std::make_unique<TempDir>();
-        const auto file = [](const char* name) { return media->file(name); };
+        const auto file = [](const char *name) { return media->file(name); };
         generateMedia("-f lavfi -i sine=frequency=440:duration=2 -ac 1", file("mono.wav"));
         generateMedia("-f lavfi -i sine=frequency=440:duration=3 -ac 2 -c:a libmp3lame -b:a 128k "
                       "-metadata comment=time=2.00_bitrate=1",
@@ -55,14 +55,16 @@ protected:
                       "-metadata:s:a:0 language=eng -metadata:s:a:1 language=ger -shortest",
                       file("two tracks.mkv"));
         generateMedia("-f lavfi -i testsrc=size=64x64:duration=0.04 -frames:v 1", file("cover.png"));
-        generateMedia("-i " + file("tone.mp3") + " -i " + file("cover.png") +
-                          " -map 0 -map 1 -c:a copy -c:v png -disposition:v attached_pic -id3v2_version 3",
+        generateMedia("-i " + file("tone.mp3") + " -i " + file("cover.png")
+                          + " -map 0 -map 1 -c:a copy -c:v png -disposition:v attached_pic -id3v2_version 3",
                       file("cover.mp3"));
         std::ofstream(file("chapters.txt")) << ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\n"
                                                "title=Duration: 00:00:09.00\n[CHAPTER]\nTIMEBASE=1/1000\n"
                                                "START=1000\nEND=2000\ntitle=second\n";
-        generateMedia("-i " + file("mono.wav") + " -i " + file("chapters.txt") + " -map_metadata 1 -map_chapters 1 "
-                      "-c:a flac", file("chapters.mka"));
+        generateMedia("-i " + file("mono.wav") + " -i " + file("chapters.txt")
+                          + " -map_metadata 1 -map_chapters 1 "
+                            "-c:a flac",
+                      file("chapters.mka"));
         writeFile(file("broken.mp3"), "this is a text file, not audio\n");
         writeFile(file("truncated.mp4"), readFile(file("clip.mp4")).substr(0, 4000));
     }
@@ -88,9 +90,9 @@ TEST_P(InProcessProbe, PrintsWhatFfmpegPrints)
 INSTANTIATE_TEST_SUITE_P(Media, InProcessProbe,
                          ::testing::Values("mono.wav", "tone.mp3", "clip.mp4", "two tracks.mkv", "cover.mp3",
                                            "chapters.mka", "broken.mp3", "truncated.mp4", "missing.mp3"),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
+                         [](const ::testing::TestParamInfo<const char *> &info) {
                              std::string name = info.param;
-                             for (char& c : name)
+                             for (char &c : name)
                                  if (!std::isalnum(static_cast<unsigned char>(c)))
                                      c = '_';
                              return name;

@@ -21,13 +21,13 @@ constexpr auto kLimit = 30s;
 
 // A conversion that lasts a minute: -re reads the synthetic input in real
 // time, so it is long without loading the machine.
-std::vector<std::string> longConversion(const std::string& output)
+std::vector<std::string> longConversion(const std::string &output)
 {
-    return {registerDat(), "-y", "-re", "-f", "lavfi", "-i", "testsrc=size=640x480:rate=25:duration=60",
-            "-c:v", "libx264", "-preset", "ultrafast", output};
+    return {registerDat(), "-y",      "-re",     "-f",        "lavfi", "-i", "testsrc=size=640x480:rate=25:duration=60",
+            "-c:v",        "libx264", "-preset", "ultrafast", output};
 }
 
-bool hasProgress(const std::string& output, std::size_t count)
+bool hasProgress(const std::string &output, std::size_t count)
 {
     return progressTimes(output).size() >= count;
 }
@@ -52,8 +52,7 @@ TEST(BridgeProcessGroup, TerminateStopsFfmpegWhichFinishesTheFile)
     ASSERT_TRUE(bridge.started());
     const pid_t group = bridge.processGroup();
 
-    ASSERT_TRUE(bridge.readUntil([](const std::string& o) { return hasProgress(o, 1); }, kLimit))
-        << bridge.output();
+    ASSERT_TRUE(bridge.readUntil([](const std::string &o) { return hasProgress(o, 1); }, kLimit)) << bridge.output();
     EXPECT_GE(livingProcessesInGroup(group).size(), 2u) << "ffmpeg should share the bridge's group";
 
     ASSERT_EQ(kill(-group, SIGTERM), 0);
@@ -77,7 +76,7 @@ TEST(BridgeProcessGroup, TerminatingTheBridgeAlonePassesTheSignalOn)
     ChildProcess bridge(longConversion(output));
     ASSERT_TRUE(bridge.started());
     const pid_t group = bridge.processGroup();
-    ASSERT_TRUE(bridge.readUntil([](const std::string& o) { return hasProgress(o, 1); }, kLimit));
+    ASSERT_TRUE(bridge.readUntil([](const std::string &o) { return hasProgress(o, 1); }, kLimit));
 
     ASSERT_EQ(kill(bridge.pid(), SIGTERM), 0);
     bridge.readToEnd(kLimit);
@@ -95,12 +94,12 @@ TEST(BridgeProcessGroup, ContinuesAfterStopAndContinue)
     ChildProcess bridge(longConversion(dir.file("long.mp4")));
     ASSERT_TRUE(bridge.started());
     const pid_t group = bridge.processGroup();
-    ASSERT_TRUE(bridge.readUntil([](const std::string& o) { return hasProgress(o, 1); }, kLimit));
+    ASSERT_TRUE(bridge.readUntil([](const std::string &o) { return hasProgress(o, 1); }, kLimit));
 
     ASSERT_EQ(kill(-group, SIGSTOP), 0);
     ASSERT_EQ(kill(-group, SIGCONT), 0);
     const std::size_t before = progressTimes(bridge.output()).size();
-    EXPECT_TRUE(bridge.readUntil([before](const std::string& o) { return hasProgress(o, before + 1); }, kLimit))
+    EXPECT_TRUE(bridge.readUntil([before](const std::string &o) { return hasProgress(o, before + 1); }, kLimit))
         << "no progress after SIGCONT";
 
     ASSERT_EQ(kill(-group, SIGTERM), 0);
@@ -119,7 +118,7 @@ TEST(BridgeProcessGroup, KillingTheBridgeAloneTakesFfmpegWithIt)
     ChildProcess bridge(longConversion(dir.file("long.mp4")));
     ASSERT_TRUE(bridge.started());
     const pid_t group = bridge.processGroup();
-    ASSERT_TRUE(bridge.readUntil([](const std::string& o) { return hasProgress(o, 1); }, kLimit));
+    ASSERT_TRUE(bridge.readUntil([](const std::string &o) { return hasProgress(o, 1); }, kLimit));
 
     ASSERT_EQ(kill(bridge.pid(), SIGKILL), 0);
     ASSERT_TRUE(bridge.wait(kLimit).has_value());
@@ -134,7 +133,7 @@ TEST(BridgeProcessGroup, StopsFfmpegWhenTheReaderGoesAway)
     ChildProcess bridge(longConversion(dir.file("long.mp4")));
     ASSERT_TRUE(bridge.started());
     const pid_t group = bridge.processGroup();
-    ASSERT_TRUE(bridge.readUntil([](const std::string& o) { return hasProgress(o, 1); }, kLimit));
+    ASSERT_TRUE(bridge.readUntil([](const std::string &o) { return hasProgress(o, 1); }, kLimit));
 
     bridge.closeOutput();
     const auto code = bridge.wait(kLimit);

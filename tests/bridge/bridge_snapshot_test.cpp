@@ -15,7 +15,7 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-std::uint32_t littleEndian32(const std::string& bytes, std::size_t at)
+std::uint32_t littleEndian32(const std::string &bytes, std::size_t at)
 {
     std::uint32_t value = 0;
     for (std::size_t i = 0; i < 4; ++i)
@@ -40,7 +40,7 @@ TEST(LiteralImageName, UpdateIsAddedBeforeTheOutputOfAnImageRun)
         {{"-i", "in.mp4", "-f", "avi", "o%d.avi"}, {"-i", "in.mp4", "-f", "avi", "o%d.avi"}},
         {{"-i", "in.mp4", "-f", "image2"}, {"-i", "in.mp4", "-f", "image2"}},
     };
-    for (const Case& c : cases)
+    for (const Case &c : cases)
         EXPECT_EQ(bridge::withLiteralImageName(c.in), c.out) << ::testing::PrintToString(c.in);
 }
 
@@ -53,18 +53,18 @@ TEST(BridgeSnapshot, NamesWithPercentAreWrittenAsGiven)
     std::filesystem::create_directory(shots);
 
     const std::vector<std::string> names{"clip%d.bmp", "100% at 00%02d %s.bmp"};
-    for (const std::string& name : names) {
-        const ProcessResult r = runBridge({"-ss", "00:00:01", "-y", "-i", clip, "-t", "0.01", "-s", "160x120", "-f",
-                                           "image2", shots + "/" + name});
+    for (const std::string &name : names) {
+        const ProcessResult r = runBridge(
+            {"-ss", "00:00:01", "-y", "-i", clip, "-t", "0.01", "-s", "160x120", "-f", "image2", shots + "/" + name});
         EXPECT_EQ(r.exitCode, 0) << r.output;
     }
 
     std::set<std::string> written;
-    for (const auto& entry : std::filesystem::directory_iterator(shots))
+    for (const auto &entry : std::filesystem::directory_iterator(shots))
         written.insert(entry.path().filename().string());
     EXPECT_EQ(written, std::set<std::string>(names.begin(), names.end()));
     // Read the header directly: ffprobe would take the "%" for a pattern too.
-    for (const std::string& name : names) {
+    for (const std::string &name : names) {
         const std::string image = readFile(shots + "/" + name);
         ASSERT_GE(image.size(), 26u) << name;
         EXPECT_EQ(image.substr(0, 2), "BM") << name;

@@ -37,9 +37,9 @@ protected:
 
 TEST_F(TagText, ProbeReadsTheFilesOwnDuration)
 {
-    const std::string path = tagged("tagged.mp3",
-                                    {"-f", "lavfi", "-i", "sine=frequency=440:duration=10", "-c:a", "libmp3lame"},
-                                    "Duration: 00:00:03.00");
+    const std::string path =
+        tagged("tagged.mp3", {"-f", "lavfi", "-i", "sine=frequency=440:duration=10", "-c:a", "libmp3lame"},
+               "Duration: 00:00:03.00");
     MediaProbe probe;
     probe.start(VELTRIX_BIN_DIR "/register.dat", VELTRIX_BIN_DIR "/", QString::fromStdString(path));
     probe.waitUntilIdle();
@@ -52,13 +52,13 @@ TEST_F(TagText, ProgressStartsAtTheRealPosition)
 {
     // Twenty seconds of video encoded slowly, so progress arrives while the run is
     // young; the tag would read as 19 of its 20 seconds, 95%.
-    const std::string path = tagged("tagged.mp4",
-                                    {"-f", "lavfi", "-i", "testsrc=size=640x480:rate=25:duration=20", "-c:v",
-                                     "libx264", "-preset", "ultrafast"},
-                                    "time=19.00 bitrate=1");
+    const std::string path = tagged(
+        "tagged.mp4",
+        {"-f", "lavfi", "-i", "testsrc=size=640x480:rate=25:duration=20", "-c:v", "libx264", "-preset", "ultrafast"},
+        "time=19.00 bitrate=1");
     EncoderRun run;
     run.setExecutableFolder(VELTRIX_BIN_DIR);
-    std::vector<qint32> progress;  // 0 to 10000
+    std::vector<qint32> progress; // 0 to 10000
     QObject::connect(&run, &EncoderRun::progress, [&](qint32 value) { progress.push_back(value); });
     intputrec &rec = run.record();
     rec.inputfile = QString::fromStdString(path);

@@ -22,7 +22,7 @@ inline ProcessResult runBridge(std::vector<std::string> args)
 
 // The progress lines in `output`: "time=S.hh bitrate=...\r" not followed by
 // LF. Returns the times.
-inline std::vector<double> progressTimes(const std::string& output)
+inline std::vector<double> progressTimes(const std::string &output)
 {
     static const std::regex line(R"(time=(\d+\.\d\d) bitrate=[^\r\n]*\r)");
     std::vector<double> times;
@@ -36,7 +36,7 @@ inline std::vector<double> progressTimes(const std::string& output)
 }
 
 // True when every LF in `output` comes right after a CR.
-inline bool everyLineFeedAfterCr(const std::string& output)
+inline bool everyLineFeedAfterCr(const std::string &output)
 {
     for (std::size_t i = output.find('\n'); i != std::string::npos; i = output.find('\n', i + 1)) {
         if (i == 0 || output[i - 1] != '\r')

@@ -95,9 +95,10 @@ TEST_F(DvdConversion, AnAudioProfileWritesNoPicture)
 {
     const auto call = encoderCall(s_rows[3], kMp3Profile, out);
     ASSERT_EQ(runProcess(call).exitCode, 0);
-    EXPECT_EQ(runProcess({"ffprobe", "-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", call.back()})
-                  .output,
-              "audio\n");
+    EXPECT_EQ(
+        runProcess({"ffprobe", "-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", call.back()})
+            .output,
+        "audio\n");
 }
 
 TEST_F(DvdConversion, PauseContinueAndStopReachTheWholeRun)

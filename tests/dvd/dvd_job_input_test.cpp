@@ -40,12 +40,20 @@ TEST(DvdJobInput, RefusesIncompleteOrWrongTexts)
         std::string text = good;
         return text.replace(text.find(from), from.size(), to);
     };
-    const std::string bad[] = {"/media/disc/VIDEO_TS/VTS_01_1.VOB", "veltrix-dvd:", replaced("vts=12", "vts=0"),
-                               replaced("vts=12", "vts=100"), replaced("cells=0-1502", "cells=1502-0"),
-                               replaced("cells=0-1502", "cells=0+1502"), replaced("audio=0xc1", "audio=0x20"),
-                               replaced("subtitle=0x21", "subtitle=21"), replaced("palette=000000,", "palette="),
-                               replaced("&end=20", "&end=5"), replaced("&begin=5", "&begin=-1"),
-                               replaced("root=", "rot="), replaced("root=", "root=%G1"), good + "&extra=1"};
+    const std::string bad[] = {"/media/disc/VIDEO_TS/VTS_01_1.VOB",
+                               "veltrix-dvd:",
+                               replaced("vts=12", "vts=0"),
+                               replaced("vts=12", "vts=100"),
+                               replaced("cells=0-1502", "cells=1502-0"),
+                               replaced("cells=0-1502", "cells=0+1502"),
+                               replaced("audio=0xc1", "audio=0x20"),
+                               replaced("subtitle=0x21", "subtitle=21"),
+                               replaced("palette=000000,", "palette="),
+                               replaced("&end=20", "&end=5"),
+                               replaced("&begin=5", "&begin=-1"),
+                               replaced("root=", "rot="),
+                               replaced("root=", "root=%G1"),
+                               good + "&extra=1"};
     for (const std::string &text : bad)
         EXPECT_FALSE(parseDvdJobInput(text)) << text;
     EXPECT_TRUE(isDvdJobInput(bad[1]));

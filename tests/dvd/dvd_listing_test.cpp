@@ -25,10 +25,12 @@ QStringList captionsOf(const std::vector<DvdRow> &rows)
 TEST(IfoSearch, FindsTheTitleSetFilesOfADiscOrItsVideoTsFolder)
 {
     const TestDvd &dvd = testDvd();
-    const std::pair<std::string, QStringList> cases[] = {
-        {dvd.discRoot, {"VTS_01_0.IFO", "VTS_02_0.IFO"}}, {dvd.videoTs, {"VTS_01_0.IFO", "VTS_02_0.IFO"}},
-        {dvd.lowerRoot, {"vts_01_0.ifo", "vts_02_0.ifo"}}, {dvd.noVobs, {"VTS_01_0.IFO"}},
-        {dvd.discRoot + "/AUDIO_TS", {}},                  {dvd.discRoot + "/missing", {}}};
+    const std::pair<std::string, QStringList> cases[] = {{dvd.discRoot, {"VTS_01_0.IFO", "VTS_02_0.IFO"}},
+                                                         {dvd.videoTs, {"VTS_01_0.IFO", "VTS_02_0.IFO"}},
+                                                         {dvd.lowerRoot, {"vts_01_0.ifo", "vts_02_0.ifo"}},
+                                                         {dvd.noVobs, {"VTS_01_0.IFO"}},
+                                                         {dvd.discRoot + "/AUDIO_TS", {}},
+                                                         {dvd.discRoot + "/missing", {}}};
     for (const auto &[folder, names] : cases) {
         QStringList found;
         for (const QString &path : findIfoFiles(qs(folder)))
@@ -108,8 +110,10 @@ TEST(OpticalDrive, TheMountHoldingTheFolderDecides)
 {
     const QString mounts = "/dev/sda1 / ext4 rw 0 0\n/dev/sr0 /media/cdrom iso9660 ro 0 0\n"
                            "/dev/sdb1 /media/cdrom/inner ext4 rw 0 0\n/dev/sr1 /media/My\\040Disc udf ro 0 0\n";
-    const std::pair<const char *, bool> cases[] = {{"/media/cdrom/VIDEO_TS", true}, {"/media/cdrom/inner/x", false},
-                                                   {"/media/My Disc", true},        {"/media/cdrom2", false},
+    const std::pair<const char *, bool> cases[] = {{"/media/cdrom/VIDEO_TS", true},
+                                                   {"/media/cdrom/inner/x", false},
+                                                   {"/media/My Disc", true},
+                                                   {"/media/cdrom2", false},
                                                    {"/home/me", false}};
     for (const auto &[folder, optical] : cases)
         EXPECT_EQ(liesOnOpticalDrive(folder, mounts), optical) << folder;

@@ -15,10 +15,8 @@ namespace {
 
 TEST(DvdTexts, StreamIdPictureAndNumber)
 {
-    const std::pair<const char *, const char *> ids[] = {{"AC-3 en 2ch 48000Hz (0x80)", "0x80"},
-                                                         {"MPEG-1 (0xc0) (0x81)", "0xc0"},
-                                                         {"No Subtitle", "0"},
-                                                         {"ab)", "ab"}};
+    const std::pair<const char *, const char *> ids[] = {
+        {"AC-3 en 2ch 48000Hz (0x80)", "0x80"}, {"MPEG-1 (0xc0) (0x81)", "0xc0"}, {"No Subtitle", "0"}, {"ab)", "ab"}};
     for (const auto &[text, id] : ids)
         EXPECT_EQ(streamIdOf(text), id) << text;
     const std::pair<const char *, const char *> pictures[] = {

@@ -82,8 +82,8 @@ TEST_F(DvdRowsOfDisc, ACutRowCarriesItsClip)
         int row, begin, end;
         std::optional<int> inputBegin, inputEnd;
     };
-    const Case cases[] = {{0, 5, 20, 5, 20}, {0, 0, 30, {}, 30}, {0, 12, 35, 12, {}}, {2, 18, 35, 3, {}},
-                          {2, 15, 25, {}, 10}};
+    const Case cases[] = {
+        {0, 5, 20, 5, 20}, {0, 0, 30, {}, 30}, {0, 12, 35, 12, {}}, {2, 18, 35, 3, {}}, {2, 15, 25, {}, 10}};
     for (const Case &c : cases) {
         DvdRow row = rows[c.row];
         row.clip.clipBegin = c.begin;
@@ -124,8 +124,7 @@ TEST_F(DvdRowsOfDisc, RunPiecesAreTheProfilesWithoutStartOrLength)
 
     TConvertInfo unreadable;
     unreadable.ifoPath = "/nowhere/VIDEO_TS/VTS_01_0.IFO";
-    const DvdTitleJobResult failed =
-        dvdTitleJob("Title_01", {}, unreadable, {}, dvdChoices(kDivxProfile), folder);
+    const DvdTitleJobResult failed = dvdTitleJob("Title_01", {}, unreadable, {}, dvdChoices(kDivxProfile), folder);
     EXPECT_TRUE(!failed.job && failed.error.contains("VTS_01_0.IFO")) << failed.error.toStdString();
 }
 

@@ -59,18 +59,25 @@ TEST_P(Availability, FollowsTheTable)
 INSTANTIATE_TEST_SUITE_P(
     Situations, Availability,
     ::testing::Values(
-        SituationCase{"empty", {true, false, false, false}, {on, off, off, off, on, off, off, off, off, off, off}, true, off},
-        SituationCase{"none_selected", {false, false, false, false},
-                      {on, off, on, off, on, off, on, off, off, off, off}, true, on},
-        SituationCase{"row_selected", {false, true, false, false}, {on, on, on, off, on, on, on, off, on, off, off},
-                      true, on},
-        SituationCase{"previewing", {false, true, true, false}, {off, off, off, off, off, off, off, on, off, off, on},
-                      true, off},
+        SituationCase{
+            "empty", {true, false, false, false}, {on, off, off, off, on, off, off, off, off, off, off}, true, off},
+        SituationCase{"none_selected",
+                      {false, false, false, false},
+                      {on, off, on, off, on, off, on, off, off, off, off},
+                      true,
+                      on},
+        SituationCase{
+            "row_selected", {false, true, false, false}, {on, on, on, off, on, on, on, off, on, off, off}, true, on},
+        SituationCase{
+            "previewing", {false, true, true, false}, {off, off, off, off, off, off, off, on, off, off, on}, true, off},
         // Hidden, its enabled state left as the list situation set it.
-        SituationCase{"converting", {false, true, false, true}, {off, off, off, on, off, off, off, off, off, on, off},
-                      false, on},
-        SituationCase{"converting_empty", {true, false, false, true},
-                      {off, off, off, on, off, off, off, off, off, on, off}, false, off}),
+        SituationCase{
+            "converting", {false, true, false, true}, {off, off, off, on, off, off, off, off, off, on, off}, false, on},
+        SituationCase{"converting_empty",
+                      {true, false, false, true},
+                      {off, off, off, on, off, off, off, off, off, on, off},
+                      false,
+                      off}),
     [](const ::testing::TestParamInfo<SituationCase> &info) { return std::string(info.param.what); });
 
 TEST(AvailabilityApplier, SetsTheRegisteredActionsAndButtons)

@@ -16,9 +16,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class EncoderLifetime : public ::testing::TestWithParam<const char *>
-{
-};
+class EncoderLifetime : public ::testing::TestWithParam<const char *> {};
 
 TEST_P(EncoderLifetime, AKilledProgramTakesItsEncoderAlong)
 {

@@ -5,10 +5,10 @@
 #include "media_fixtures.h"
 
 #include <QElapsedTimer>
-#include <filesystem>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace veltrix::test;
@@ -20,7 +20,8 @@ protected:
     void SetUp() override
     {
         run.setExecutableFolder(VELTRIX_BIN_DIR);
-        QObject::connect(&run, &EncoderRun::progress, [this](qint32 value) { statuses.push_back(progressText(value)); });
+        QObject::connect(&run, &EncoderRun::progress,
+                         [this](qint32 value) { statuses.push_back(progressText(value)); });
     }
 
     // A record converting `input` to `output` with fixed MP3 pieces.

@@ -31,7 +31,8 @@ protected:
             convertBar.show(value);
             hint->textFacet()->setText(line);
         });
-        QObject::connect(&run, &EncoderRun::progress, [this](qint32 value) { statuses.push_back(progressText(value)); });
+        QObject::connect(&run, &EncoderRun::progress,
+                         [this](qint32 value) { statuses.push_back(progressText(value)); });
     }
 
     void feed(const QByteArray &chunk)
@@ -97,8 +98,8 @@ TEST_F(LineHandler, HintShowsTheTextOfThePreviousProgressLine)
 TEST_F(LineHandler, ValuesThatCountAsNoProgressWriteNothing)
 {
     run.record().seconds = 100;
-    for (const QByteArray line : {"time=200000.00 bitrate=x\r", "time=00:01:02.00 bitrate=x\r",
-                                  "time=0.00 bitrate=x\r", "frame=1 fps=0\r"})
+    for (const QByteArray line :
+         {"time=200000.00 bitrate=x\r", "time=00:01:02.00 bitrate=x\r", "time=0.00 bitrate=x\r", "frame=1 fps=0\r"})
         feed(line);
     EXPECT_TRUE(statuses.empty());
     EXPECT_EQ(barWidth(), 0);
@@ -124,9 +125,12 @@ TEST_F(LineHandler, PositionPastTheLengthKeepsTheBarAtFullWidth)
 
 TEST_F(LineHandler, BarUpdateClampsHighValuesOnly)
 {
-    const std::pair<qint32, qint32> cases[] = {
-        {0, 0}, {5000, mulDiv(5000, kConvertBarWidth, kProgressFull)}, {10000, kConvertBarWidth},
-        {12000, kConvertBarWidth}, {250000, kConvertBarWidth}, {-100, mulDiv(-100, kConvertBarWidth, kProgressFull)}};
+    const std::pair<qint32, qint32> cases[] = {{0, 0},
+                                               {5000, mulDiv(5000, kConvertBarWidth, kProgressFull)},
+                                               {10000, kConvertBarWidth},
+                                               {12000, kConvertBarWidth},
+                                               {250000, kConvertBarWidth},
+                                               {-100, mulDiv(-100, kConvertBarWidth, kProgressFull)}};
     for (const auto &[value, width] : cases) {
         run.barUpdate(value);
         EXPECT_EQ(barWidth(), width) << value;

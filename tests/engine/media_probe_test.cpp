@@ -98,8 +98,7 @@ TEST_P(ProbedMedia, ResultsAgreeWithFfprobe)
         return;
     }
     EXPECT_EQ(r.videoBitrate, kbits(streamField(path, "v:0", "bit_rate")));
-    EXPECT_EQ(r.pictureSize,
-              q(streamField(path, "v:0", "width")) + "x" + q(streamField(path, "v:0", "height")));
+    EXPECT_EQ(r.pictureSize, q(streamField(path, "v:0", "width")) + "x" + q(streamField(path, "v:0", "height")));
     EXPECT_EQ(firstWord(r.videoCodec), q(streamField(path, "v:0", "codec_name")));
     const QString rate = q(streamField(path, "v:0", "avg_frame_rate"));
     const double fps = rate.section(u'/', 0, 0).toDouble() / rate.section(u'/', 1, 1).toDouble();

@@ -4,8 +4,8 @@
 #include "engine/probe_extraction.h"
 #include "engine/progress.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -92,7 +92,7 @@ TEST(ProbeExtraction, BitRateIsTheNumberBeforeKbs)
         {"Video: mpeg4, yuv420p, 320x240, 768 kb/s, 25 tbr", "768"},
         {"Audio: mp3, 44100 Hz, stereo, s16, 128 kb/s", "128"},
         {"bitrate: 12345678901234 kb/s", "5678901234"}, // more than ten: the last ten
-        {"bitrate:1234567890 kb/s", "1234567890"},     // exactly ten
+        {"bitrate:1234567890 kb/s", "1234567890"},      // exactly ten
         {"kb/s right at the start kb/s", "start"},
         {"bitrate: N/A", ""},
     };
@@ -216,15 +216,15 @@ TEST_P(ProbeValuesStayInTheirLine, ForEveryChunkSize)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProbeValuesStayInTheirLine,
-    ::testing::Values(
-        OwnLineCase{"duration key ending its line", QByteArray("Duration:\n\x01"), "", ""},
-        OwnLineCase{"short time code", "  Duration: 00:01\r\n  next line\r\n", "00:01", ""},
-        OwnLineCase{"unended rate line", "\nbitrate: kb/s", "", ""},
-        OwnLineCase{"rate reaching back to its line start", "\nbitrate: kb/s\r\n", "", "bitrate:"},
-        OwnLineCase{"time code cut by a lone CR", "Duration: 1\r2345678\r\n", "1", ""},
-        OwnLineCase{"line feed ends", "  Duration: 00:00:02.00, bitrate: 300 kb/s\n", "00:00:02", "300"},
-        OwnLineCase{"split CR LF pairs", "Input\r\n\r\n  Duration: 00:00:07.50, start: 0, bitrate: 70 kb/s\r\n",
-                    "00:00:07", "70"}),
+    ::testing::Values(OwnLineCase{"duration key ending its line", QByteArray("Duration:\n\x01"), "", ""},
+                      OwnLineCase{"short time code", "  Duration: 00:01\r\n  next line\r\n", "00:01", ""},
+                      OwnLineCase{"unended rate line", "\nbitrate: kb/s", "", ""},
+                      OwnLineCase{"rate reaching back to its line start", "\nbitrate: kb/s\r\n", "", "bitrate:"},
+                      OwnLineCase{"time code cut by a lone CR", "Duration: 1\r2345678\r\n", "1", ""},
+                      OwnLineCase{"line feed ends", "  Duration: 00:00:02.00, bitrate: 300 kb/s\n", "00:00:02", "300"},
+                      OwnLineCase{"split CR LF pairs",
+                                  "Input\r\n\r\n  Duration: 00:00:07.50, start: 0, bitrate: 70 kb/s\r\n", "00:00:07",
+                                  "70"}),
     [](const auto &info) {
         std::string name = info.param.what;
         std::replace(name.begin(), name.end(), ' ', '_');

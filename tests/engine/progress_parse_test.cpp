@@ -39,8 +39,10 @@ TEST(MulDiv, RoundsHalfAwayFromZeroAndGivesMinusOneForZero)
     struct Case {
         qint64 a, b, c;
         qint32 result;
-    } const cases[] = {{83, 10000, 166, 5000}, {1, 10000, 3, 3333},  {2, 10000, 3, 6667}, {1, 1, 2, 1},
-                       {-1, 1, 2, -1},         {5, 10000, 0, -1},    {0, 10000, 0, -1},   {10000, 715, 10000, 715},
+    } const cases[] = {{83, 10000, 166, 5000},  {1, 10000, 3, 3333},
+                       {2, 10000, 3, 6667},     {1, 1, 2, 1},
+                       {-1, 1, 2, -1},          {5, 10000, 0, -1},
+                       {0, 10000, 0, -1},       {10000, 715, 10000, 715},
                        {5000, 715, 10000, 358}, {3000000, 10000, 60, 500000000}};
     for (const Case &c : cases)
         EXPECT_EQ(mulDiv(c.a, c.b, c.c), c.result) << c.a << "*" << c.b << "/" << c.c;
@@ -48,8 +50,8 @@ TEST(MulDiv, RoundsHalfAwayFromZeroAndGivesMinusOneForZero)
 
 TEST(ProgressText, PutsTheDotBeforeTheLastTwoDigits)
 {
-    const std::pair<qint32, const char *> cases[] = {
-        {5, "00.05%"}, {1234, "12.34%"}, {10000, "100.00%"}, {0, "00.00%"}, {10550, "105.50%"}, {99, "00.99%"}};
+    const std::pair<qint32, const char *> cases[] = {{5, "00.05%"}, {1234, "12.34%"},   {10000, "100.00%"},
+                                                     {0, "00.00%"}, {10550, "105.50%"}, {99, "00.99%"}};
     for (const auto &[value, text] : cases)
         EXPECT_EQ(progressText(value), QString::fromUtf8(text));
 }
@@ -81,11 +83,11 @@ TEST(ConsumeLineEnds, CountsLineEndsLikeTheEncoderWritesThem)
         size_t lineEnds;
         QByteArray left;
     } const cases[] = {
-        {"a\r\nb", 1, "b"},       // CR LF is one line end
-        {"a\rb\r", 2, ""},        // lone CRs
-        {"a\nb\n", 2, ""},        // lone LFs
-        {"a\r\n\r\nb", 2, "b"},   // two CR LF pairs
-        {"a\r", 1, ""},           // CR at the very end; an LF in the next chunk is a line of its own
+        {"a\r\nb", 1, "b"},     // CR LF is one line end
+        {"a\rb\r", 2, ""},      // lone CRs
+        {"a\nb\n", 2, ""},      // lone LFs
+        {"a\r\n\r\nb", 2, "b"}, // two CR LF pairs
+        {"a\r", 1, ""},         // CR at the very end; an LF in the next chunk is a line of its own
         {"no end", 0, "no end"},
     };
     for (const Case &c : cases) {

@@ -100,9 +100,10 @@ TEST(EncoderArguments, SplitsPiecesButKeepsPathsWhole)
     intputrec rec = fileJobRecord();
     rec.inputfile = "/media/My \"Best\" Videos/in put.avi";
     rec.outputfile = "/out/with blank \"q\".mp4";
-    const QStringList expected = {"-ss", "00:00:00", "-y", "-i", rec.inputfile, "-r", "25", "-b", "799000",
-                                  "-ab", "128000", "-ac", "2", "-aspect", "1.3333", "-t", "00:01:30", "-s",
-                                  "320x240", "-ar", "44100", "-vcodec", "mpeg4", "-acodec", "aac", rec.outputfile};
+    const QStringList expected = {"-ss",     "00:00:00", "-y",       "-i",     rec.inputfile, "-r",  "25",
+                                  "-b",      "799000",   "-ab",      "128000", "-ac",         "2",   "-aspect",
+                                  "1.3333",  "-t",       "00:01:30", "-s",     "320x240",     "-ar", "44100",
+                                  "-vcodec", "mpeg4",    "-acodec",  "aac",    rec.outputfile};
     EXPECT_EQ(encoderArguments(rec), expected);
 }
 

@@ -22,7 +22,7 @@ using namespace veltrix::bridge;
 
 namespace {
 
-constexpr long kAllowedLayer2Rates[] = {8,   16,  24,  32,  40,  48,  56,  64,  80,  96,
+constexpr long kAllowedLayer2Rates[] = {8,   16,  24,  32,  40,  48,  56,  64,  80, 96,
                                         112, 128, 144, 160, 192, 224, 256, 320, 384};
 
 bool isLayer2Rate(const std::string &text)
@@ -70,7 +70,8 @@ void checkFfmpegVectors(const std::vector<std::string> &args)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     std::vector<std::string> args;
-    for (const QByteArray &field : fieldsOf(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size))))
+    for (const QByteArray &field :
+         fieldsOf(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size))))
         args.push_back(field.toStdString());
 
     const CommandLine command(args);

@@ -27,16 +27,23 @@ struct Key {
 
 // Every key of the application settings and of a profile's quality settings.
 constexpr Key kProgramKeys[] = {
-    {"plane", "video"},       {"plane", "audio"},         {"output", "path"},
-    {"profiles", "selcetindex"}, {"profiles", "selcetsubindex"}, {"profiles", "FinishSelcet"},
-    {"17", "size"},           {"17", "video bitrate"},    {"17", "audio bitrate"}, {"17", "Channel"},
+    {"plane", "video"},
+    {"plane", "audio"},
+    {"output", "path"},
+    {"profiles", "selcetindex"},
+    {"profiles", "selcetsubindex"},
+    {"profiles", "FinishSelcet"},
+    {"17", "size"},
+    {"17", "video bitrate"},
+    {"17", "audio bitrate"},
+    {"17", "Channel"},
 };
 
 QString settingsPath()
 {
     // In memory where the machine offers it: the harness writes on every run.
     static const QTemporaryDir folder(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/veltrix-ini-fuzz-XXXXXX")
-                                                                  : QDir::tempPath() + "/veltrix-ini-fuzz-XXXXXX");
+                                                                : QDir::tempPath() + "/veltrix-ini-fuzz-XXXXXX");
     if (!folder.isValid())
         propertyFailed("a temporary folder for the settings file can be made", __FILE__, __LINE__);
     return folder.filePath(QStringLiteral("fuzz.ini"));
@@ -83,7 +90,7 @@ bool isHoldableSection(const QString &section)
 bool isHoldableKey(const QString &key)
 {
     return isHoldableName(key) && !key.contains(u'=') && !key.startsWith(u';') && !key.startsWith(u'#')
-        && !key.startsWith(u'[');
+           && !key.startsWith(u'[');
 }
 
 } // namespace

@@ -34,8 +34,8 @@ ProbeResults probeInChunks(const QByteArray &output, const std::vector<std::size
 
 std::vector<QString> textsOf(const ProbeResults &r)
 {
-    return {r.duration,  r.overallBitrate, r.videoBitrate, r.audioBitrate, r.pictureSize,
-            r.videoCodec, r.videoTail,     r.audioCodec,   r.sampleRate,   r.channels};
+    return {r.duration,   r.overallBitrate, r.videoBitrate, r.audioBitrate, r.pictureSize,
+            r.videoCodec, r.videoTail,      r.audioCodec,   r.sampleRate,   r.channels};
 }
 
 ChoiceList listOf(const QStringList &entries, int selected)

@@ -20,8 +20,7 @@ constexpr qsizetype kLinkCapacity = 150;
 
 static bool operator==(const ProductRecord &a, const ProductRecord &b)
 {
-    return a.name == b.name && a.unusedLink == b.unusedLink && a.webLink == b.webLink
-        && a.supportLink == b.supportLink;
+    return a.name == b.name && a.unusedLink == b.unusedLink && a.webLink == b.webLink && a.supportLink == b.supportLink;
 }
 
 namespace {
@@ -52,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const ProductRecord record{QString::fromLatin1(fields[0]), QString::fromLatin1(fields[1]),
                                QString::fromLatin1(fields[2]), QString::fromLatin1(fields[3])};
     const bool fits = fields[0].size() <= kNameCapacity && fields[1].size() <= kLinkCapacity
-        && fields[2].size() <= kLinkCapacity && fields[3].size() <= kLinkCapacity;
+                      && fields[2].size() <= kLinkCapacity && fields[3].size() <= kLinkCapacity;
     const std::optional<QByteArray> encoded = encodeProductRecord(record);
     FUZZ_EXPECT(encoded.has_value() == fits, "a record encodes exactly when every field fits its slot");
     if (!encoded)

@@ -17,14 +17,33 @@ namespace {
 // What ffprobe names the container of each output extension.
 std::string containerOf(const QString &extension)
 {
-    static const std::map<QString, std::string> formats = {
-        {".asf", "asf"}, {".wmv", "asf"}, {".wma", "asf"}, {".avi", "avi"}, {".rm", "rm"}, {".ra", "rm"},
-        {".flv", "flv"}, {".swf", "swf"}, {".aac", "aac"}, {".ac3", "ac3"}, {".mp3", "mp3"}, {".mp2", "mp3"},
-        {".ogg", "ogg"}, {".wav", "wav"}, {".aiff", "aiff"}, {".au", "au"}, {".amr", "amr"},
-        {".mpeg", "mpeg"}, {".mpg", "mpeg"}, {".vob", "mpeg"}, {".ts", "mpegts"}, {".mkv", "matroska,webm"},
-        {".mp4", "mov,mp4,m4a,3gp,3g2,mj2"}, {".mov", "mov,mp4,m4a,3gp,3g2,mj2"},
-        {".m4a", "mov,mp4,m4a,3gp,3g2,mj2"}, {".3gp", "mov,mp4,m4a,3gp,3g2,mj2"},
-        {".3g2", "mov,mp4,m4a,3gp,3g2,mj2"}};
+    static const std::map<QString, std::string> formats = {{".asf", "asf"},
+                                                           {".wmv", "asf"},
+                                                           {".wma", "asf"},
+                                                           {".avi", "avi"},
+                                                           {".rm", "rm"},
+                                                           {".ra", "rm"},
+                                                           {".flv", "flv"},
+                                                           {".swf", "swf"},
+                                                           {".aac", "aac"},
+                                                           {".ac3", "ac3"},
+                                                           {".mp3", "mp3"},
+                                                           {".mp2", "mp3"},
+                                                           {".ogg", "ogg"},
+                                                           {".wav", "wav"},
+                                                           {".aiff", "aiff"},
+                                                           {".au", "au"},
+                                                           {".amr", "amr"},
+                                                           {".mpeg", "mpeg"},
+                                                           {".mpg", "mpeg"},
+                                                           {".vob", "mpeg"},
+                                                           {".ts", "mpegts"},
+                                                           {".mkv", "matroska,webm"},
+                                                           {".mp4", "mov,mp4,m4a,3gp,3g2,mj2"},
+                                                           {".mov", "mov,mp4,m4a,3gp,3g2,mj2"},
+                                                           {".m4a", "mov,mp4,m4a,3gp,3g2,mj2"},
+                                                           {".3gp", "mov,mp4,m4a,3gp,3g2,mj2"},
+                                                           {".3g2", "mov,mp4,m4a,3gp,3g2,mj2"}};
     const auto found = formats.find(extension.toLower());
     return found == formats.end() ? std::string("unknown extension") : found->second;
 }
@@ -74,9 +93,8 @@ TEST_P(ProfilePipeline, ConvertsTheClip)
     EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
 
     const ProfileChoices choices = h.choices();
-    const std::string file = QDir(QString::fromStdString(h.output.path()))
-                                 .filePath("clip" + choices.extension)
-                                 .toStdString();
+    const std::string file =
+        QDir(QString::fromStdString(h.output.path())).filePath("clip" + choices.extension).toStdString();
     EXPECT_EQ(ffprobeField(file, "format=format_name"), containerOf(choices.extension));
     const bool video = choices.rateTexts[0] != "*" || isDiscTarget(id);
     const std::string width = ffprobeField(file, "stream=width");

@@ -14,32 +14,47 @@ const QStringList kSizes = {QStringLiteral("320x240"), QStringLiteral("640x480(V
 
 ChoicesPlan avi(int size = 1, int video = 2, int audio = 2)
 {
-    return {2, ".avi", kNumericRates, listOf(kSizes, size), listOf(qualityWith(kOriginalVideoQuality), video),
+    return {2,
+            ".avi",
+            kNumericRates,
+            listOf(kSizes, size),
+            listOf(qualityWith(kOriginalVideoQuality), video),
             listOf(qualityWith(kOriginalAudioQuality), audio)};
 }
 
 ChoicesPlan disc(int id, int standard)
 {
-    return {id, id == 114 ? ".vob" : ".mpg", kNumericRates, listOf({kPal, kNtsc}, standard),
-            listOf(qualityWith(), 2, false), listOf(qualityWith(), 2, false)};
+    return {id,
+            id == 114 ? ".vob" : ".mpg",
+            kNumericRates,
+            listOf({kPal, kNtsc}, standard),
+            listOf(qualityWith(), 2, false),
+            listOf(qualityWith(), 2, false)};
 }
 
 ChoicesPlan amr(int audio)
 {
-    return {71, ".amr", kNoVideoRates, listOf({kNoVideo}, 0, false), listOf(qualityWith() << kNoVideo, 5, false),
+    return {71,
+            ".amr",
+            kNoVideoRates,
+            listOf({kNoVideo}, 0, false),
+            listOf(qualityWith() << kNoVideo, 5, false),
             listOf(qualityWith(), audio)};
 }
 
 ChoicesPlan mp3(int audio)
 {
-    return {17, ".mp3", kNoVideoRates, listOf({kNoVideo}, 0, false), listOf(qualityWith() << kNoVideo, 5, false),
+    return {17,
+            ".mp3",
+            kNoVideoRates,
+            listOf({kNoVideo}, 0, false),
+            listOf(qualityWith() << kNoVideo, 5, false),
             listOf(qualityWith(), audio)};
 }
 
 ChoicesPlan ipod(int video)
 {
-    return {27, ".mp4", kNumericRates, listOf({"320x240"}, 0), listOf(qualityWith(), video),
-            listOf(qualityWith(), 2)};
+    return {27, ".mp4", kNumericRates, listOf({"320x240"}, 0), listOf(qualityWith(), video), listOf(qualityWith(), 2)};
 }
 
 ChoicesPlan withId(ChoicesPlan plan, int id)
@@ -93,43 +108,58 @@ TEST_P(Pieces, FollowTheRules)
 // The job is 640x360, 1000 kbit/s video, 192 kbit/s audio, 00:03:25 long,
 // its clip begins at 65 s; its length is 205 s.
 const PiecesCase kPiecesCases[] = {
-    {"sized entry", avi(1, 2, 2),
-     {" -s 640x480", " -aspect 1.3333", " -r 25 -b 1598000", " -ab 128000", " -ar 44100 ", " -ac 2",
-      " -ss 00:01:05", " -t 00:03:25", " -template", 205}}, // 480 x 3.33 = 1598.4
-    {"documented video rate", withSizeDisabled(avi(0, 2, 2)),
-     {"", "", " -r 25 -b 799000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25",
-      " -template", 205}},
-    {"source size, video and audio", avi(2, 5, 5),
-     {" -s 640x360", " -aspect 1.7778", " -r 25 -b 1000000", " -ab 192000", " -ar 44100 ", " -ac 2",
-      " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+    {"sized entry",
+     avi(1, 2, 2),
+     {" -s 640x480", " -aspect 1.3333", " -r 25 -b 1598000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05",
+      " -t 00:03:25", " -template", 205}}, // 480 x 3.33 = 1598.4
+    {"documented video rate",
+     withSizeDisabled(avi(0, 2, 2)),
+     {"", "", " -r 25 -b 799000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -template",
+      205}},
+    {"source size, video and audio",
+     avi(2, 5, 5),
+     {" -s 640x360", " -aspect 1.7778", " -r 25 -b 1000000", " -ab 192000", " -ar 44100 ", " -ac 2", " -ss 00:01:05",
+      " -t 00:03:25", " -template", 205}},
     // ids 102 to 111 take the source size as chosen, never its caption.
-    {"source size on 104", withId(avi(2, 2, 2), 104),
-     {" -s 640x360", " -aspect 1.7778", " -r 25 -b 1199000", " -ab 128000", " -ar 44100 ", " -ac 2",
-      " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
-    {"Video CD PAL", disc(112, 0),
+    {"source size on 104",
+     withId(avi(2, 2, 2), 104),
+     {" -s 640x360", " -aspect 1.7778", " -r 25 -b 1199000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05",
+      " -t 00:03:25", " -template", 205}},
+    {"Video CD PAL",
+     disc(112, 0),
      {"", "", "", "", "", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -target pal-vcd ", 205}},
-    {"Super Video CD NTSC", disc(113, 1),
+    {"Super Video CD NTSC",
+     disc(113, 1),
      {"", "", "", "", "", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -target ntsc-svcd ", 205}},
-    {"DVD PAL", disc(114, 0),
+    {"DVD PAL",
+     disc(114, 0),
      {"", "", "", "", "", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -target pal-dvd ", 205}},
-    {"AMR entry 4", amr(4),
+    {"AMR entry 4",
+     amr(4),
      {"", "", "", " -ab 4750", " -ar 8000 ", " -ac 1 ", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
-    {"AMR entry 0", amr(0),
+    {"AMR entry 0",
+     amr(0),
      {"", "", "", " -ab 12200", " -ar 8000 ", " -ac 1 ", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
-    {"320 kbit/s", mp3(0),
+    {"320 kbit/s",
+     mp3(0),
      {"", "", "", " -ab 320000", " -ar 48000 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
-    {"192 kbit/s", mp3(1),
+    {"192 kbit/s",
+     mp3(1),
      {"", "", "", " -ab 192000", " -ar 44100 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
-    {"64 kbit/s", withMono(mp3(3)),
+    {"64 kbit/s",
+     withMono(mp3(3)),
      {"", "", "", " -ab 64000", " -ar 22050 ", " -ac 1", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
-    {"Lower Quality is 32 kbit/s", mp3(4),
+    {"Lower Quality is 32 kbit/s",
+     mp3(4),
      {"", "", "", " -ab 32000", " -ar 22050 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
-    {"rate text", ipod(1),
-     {" -s 320x240", " -aspect 1.3333", " -r 25 -b 800000", " -ab 128000", " -ar 44100 ", " -ac 2",
-      " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
-    {"nothing selected", withNoSelection(avi()),
-     {" -s 320x240", " -aspect 1.3333", " -r 25 -b 799000", " -ab 128000", " -ar 44100 ", " -ac 2",
-      " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+    {"rate text",
+     ipod(1),
+     {" -s 320x240", " -aspect 1.3333", " -r 25 -b 800000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05",
+      " -t 00:03:25", " -template", 205}},
+    {"nothing selected",
+     withNoSelection(avi()),
+     {" -s 320x240", " -aspect 1.3333", " -r 25 -b 799000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05",
+      " -t 00:03:25", " -template", 205}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, Pieces, ::testing::ValuesIn(kPiecesCases), NameByWhat());

@@ -113,7 +113,8 @@ TEST_F(BatchReportTest, AFailedRowGivesItsReasonCommandLineLastLinesAndLog)
     EXPECT_EQ(h.jobs.lv()->topLevelItem(0)->toolTip(kNameColumn), "Failed: " + locked.expected);
     EXPECT_TRUE(job.lastRun.commandLine.contains(" -i " + media("tone.wav")));
     EXPECT_TRUE(job.lastRun.commandLine.endsWith(QString::fromStdString(folder) + "/tone.mp3"));
-    EXPECT_TRUE(job.lastRun.lastLines.filter(locked.expected).size() > 0) << job.lastRun.lastLines.join('\n').toStdString();
+    EXPECT_TRUE(job.lastRun.lastLines.filter(locked.expected).size() > 0)
+        << job.lastRun.lastLines.join('\n').toStdString();
     const QString log = QString::fromStdString(readFile(job.lastRun.logFile.toStdString()));
     EXPECT_TRUE(log.contains(job.lastRun.commandLine));
     EXPECT_TRUE(log.contains("Failed: " + locked.expected));

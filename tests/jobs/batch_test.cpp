@@ -169,8 +169,8 @@ TEST_F(BatchTest, StopOnTheSecondOfThreeLeavesTheThirdUntouched)
     h.selection.selectProfile(2);
     watchEncoders();
     h.batch.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return h.batch.runningRow() == 1 && h.jobs.statusColumn(1).endsWith('%'); },
-                                60000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return h.batch.runningRow() == 1 && h.jobs.statusColumn(1).endsWith('%'); }, 60000));
     const qint64 pid = h.run.processId();
     h.batch.stop();
 
@@ -204,8 +204,8 @@ TEST_F(BatchTest, PauseHoldsTheEncoderAndContinueFinishesTheJob)
     watchEncoders();
     h.batch.start();
     const QString file = output("long.avi");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(file).size() > 0 && h.jobs.statusColumn(0).endsWith('%'); },
-                                60000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return QFileInfo(file).size() > 0 && h.jobs.statusColumn(0).endsWith('%'); }, 60000));
     h.batch.pauseToggle();
     EXPECT_EQ(h.pauseCaption(), kContinueCaption);
     QTest::qWait(300); // let writes already under way land
@@ -251,7 +251,8 @@ TEST_F(BatchTest, OpenFolderActionAsksOnceAtTheEnd)
     h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
     ASSERT_EQ(h.shell.openedFolders.size(), 1);
-    EXPECT_EQ(QDir(h.shell.openedFolders[0]).absolutePath(), QDir(QString::fromStdString(h.output.path())).absolutePath());
+    EXPECT_EQ(QDir(h.shell.openedFolders[0]).absolutePath(),
+              QDir(QString::fromStdString(h.output.path())).absolutePath());
     EXPECT_EQ(h.shell.powerOffRequests, 0);
 }
 

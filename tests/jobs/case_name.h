@@ -9,8 +9,7 @@
 namespace veltrix::test {
 
 struct NameByWhat {
-    template <class Case>
-    std::string operator()(const ::testing::TestParamInfo<Case> &info) const
+    template <class Case> std::string operator()(const ::testing::TestParamInfo<Case> &info) const
     {
         std::string name = info.param.what;
         for (char &ch : name)

@@ -46,10 +46,7 @@ protected:
 
     static QString media(const char *name) { return QString::fromStdString(s_media->file(name)); }
 
-    void TearDown() override
-    {
-        EXPECT_EQ(h.jobs.probe().processId(), 0);
-    }
+    void TearDown() override { EXPECT_EQ(h.jobs.probe().processId(), 0); }
 
     static inline std::unique_ptr<TempDir> s_media;
     JobsHarness h;
@@ -70,8 +67,8 @@ TEST_F(JobListTest, AddedFileIsNamedWithoutItsExtensionAndCarriesItsRecords)
     EXPECT_EQ(h.jobs.status(0).state, JobState::Waiting);
     EXPECT_TRUE(h.jobs.isChecked(0));
     EXPECT_EQ(h.jobs.original(0).sourcePath, media("a.b.mp3"));
-    EXPECT_EQ(h.jobs.original(0).audioCodec, QString::fromStdString(ffprobeField(s_media->file("a.b.mp3"),
-                                                                                 "stream=codec_name")));
+    EXPECT_EQ(h.jobs.original(0).audioCodec,
+              QString::fromStdString(ffprobeField(s_media->file("a.b.mp3"), "stream=codec_name")));
     EXPECT_EQ(h.jobs.clip(0).fullDuration, seconds);
     EXPECT_EQ(h.jobs.clip(0).clipEnd, seconds);
     EXPECT_EQ(h.jobs.clip(0).clipBegin, 0);
@@ -309,29 +306,27 @@ ProbeResults probeOf(const char *overall, const char *video, const char *audio, 
 
 INSTANTIATE_TEST_SUITE_P(
     Gaps, JobFromProbe,
-    ::testing::Values(ProbeCase{"all known", probeOf("900", "768", "128", "640x480"), {{"768", "128", "640x480"}}},
-                      ProbeCase{"video from overall and audio", probeOf("900", "", "128", ""),
-                                {{"772", "128", "320x240"}}},
-                      ProbeCase{"video from overall alone", probeOf("900", "", "", ""), {{"900", "128", "320x240"}}},
-                      ProbeCase{"audio from overall and video", probeOf("900", "700", "", "320x240"),
-                                {{"700", "200", "320x240"}}},
-                      ProbeCase{"no overall rate", probeOf("", "700", "128", ""), std::nullopt},
-                      ProbeCase{"overall not a number", probeOf("N/A", "700", "128", ""), std::nullopt},
-                      ProbeCase{"audio not a number", probeOf("900", "", "lots", ""), std::nullopt},
-                      // Rates are whole numbers from 0 to INT_MAX; the gaps are filled in 64 bits.
-                      ProbeCase{"overall at the int limit less a negative audio rate",
-                                probeOf("2147483647", "", "-1", ""), std::nullopt},
-                      ProbeCase{"overall at the int limit alone", probeOf("2147483647", "", "", ""),
-                                {{"2147483647", "128", "320x240"}}},
-                      ProbeCase{"overall beyond an int", probeOf("2147483648", "", "", ""), std::nullopt},
-                      ProbeCase{"negative overall", probeOf("-900", "", "", ""), std::nullopt},
-                      ProbeCase{"negative video rate met in the gap", probeOf("900", "-1", "", ""), std::nullopt},
-                      ProbeCase{"audio above overall leaves no video rate", probeOf("900", "", "1000", ""),
-                                {{"768", "1000", "320x240"}}},
-                      ProbeCase{"video above overall leaves no audio rate", probeOf("900", "1000", "", ""),
-                                {{"1000", "128", "320x240"}}},
-                      ProbeCase{"negative rate given by the probe", probeOf("900", "-5", "-7", ""),
-                                {{"768", "128", "320x240"}}}),
+    ::testing::Values(
+        ProbeCase{"all known", probeOf("900", "768", "128", "640x480"), {{"768", "128", "640x480"}}},
+        ProbeCase{"video from overall and audio", probeOf("900", "", "128", ""), {{"772", "128", "320x240"}}},
+        ProbeCase{"video from overall alone", probeOf("900", "", "", ""), {{"900", "128", "320x240"}}},
+        ProbeCase{"audio from overall and video", probeOf("900", "700", "", "320x240"), {{"700", "200", "320x240"}}},
+        ProbeCase{"no overall rate", probeOf("", "700", "128", ""), std::nullopt},
+        ProbeCase{"overall not a number", probeOf("N/A", "700", "128", ""), std::nullopt},
+        ProbeCase{"audio not a number", probeOf("900", "", "lots", ""), std::nullopt},
+        // Rates are whole numbers from 0 to INT_MAX; the gaps are filled in 64 bits.
+        ProbeCase{"overall at the int limit less a negative audio rate", probeOf("2147483647", "", "-1", ""),
+                  std::nullopt},
+        ProbeCase{
+            "overall at the int limit alone", probeOf("2147483647", "", "", ""), {{"2147483647", "128", "320x240"}}},
+        ProbeCase{"overall beyond an int", probeOf("2147483648", "", "", ""), std::nullopt},
+        ProbeCase{"negative overall", probeOf("-900", "", "", ""), std::nullopt},
+        ProbeCase{"negative video rate met in the gap", probeOf("900", "-1", "", ""), std::nullopt},
+        ProbeCase{
+            "audio above overall leaves no video rate", probeOf("900", "", "1000", ""), {{"768", "1000", "320x240"}}},
+        ProbeCase{
+            "video above overall leaves no audio rate", probeOf("900", "1000", "", ""), {{"1000", "128", "320x240"}}},
+        ProbeCase{"negative rate given by the probe", probeOf("900", "-5", "-7", ""), {{"768", "128", "320x240"}}}),
     NameByWhat());
 
 // A description whose audio rate is negative: the video rate it would fill in

@@ -47,14 +47,13 @@ TEST_P(LogPruning, DropsTheOldAndTheOldestBeyondTheKeptNumber)
     EXPECT_EQ(pruned, GetParam().pruned);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, LogPruning,
-    ::testing::Values(PruneCase{"few_and_recent", {0, 1, 2}, 5, {}},
-                      PruneCase{"oldest_beyond_the_count", {3, 0, 5, 1}, 2, {"0.log", "2.log"}},
-                      PruneCase{"older_than_thirty_days", {31, 0, 45}, 5, {"0.log", "2.log"}},
-                      PruneCase{"thirty_days_is_kept", {30}, 5, {}},
-                      PruneCase{"both_rules", {40, 1, 2, 3}, 2, {"0.log", "3.log"}}),
-    [](const ::testing::TestParamInfo<PruneCase> &info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Table, LogPruning,
+                         ::testing::Values(PruneCase{"few_and_recent", {0, 1, 2}, 5, {}},
+                                           PruneCase{"oldest_beyond_the_count", {3, 0, 5, 1}, 2, {"0.log", "2.log"}},
+                                           PruneCase{"older_than_thirty_days", {31, 0, 45}, 5, {"0.log", "2.log"}},
+                                           PruneCase{"thirty_days_is_kept", {30}, 5, {}},
+                                           PruneCase{"both_rules", {40, 1, 2, 3}, 2, {"0.log", "3.log"}}),
+                         [](const ::testing::TestParamInfo<PruneCase> &info) { return std::string(info.param.what); });
 
 TEST(LastLines, ProgressDoesNotPushTheMessagesOut)
 {
@@ -66,7 +65,8 @@ TEST(LastLines, ProgressDoesNotPushTheMessagesOut)
     EXPECT_EQ(lines, (QStringList{"Input #0, wav", "time=3.00 bitrate=128.0kbits/s"}));
     keepLastLine(lines, "out.mp3: Permission denied", 3);
     keepLastLine(lines, "Conversion failed!", 3);
-    EXPECT_EQ(lines, (QStringList{"time=3.00 bitrate=128.0kbits/s", "out.mp3: Permission denied", "Conversion failed!"}));
+    EXPECT_EQ(lines,
+              (QStringList{"time=3.00 bitrate=128.0kbits/s", "out.mp3: Permission denied", "Conversion failed!"}));
 }
 
 QString systemText(int error)
@@ -97,24 +97,36 @@ const RunOutcome kExit1{RunOutcome::Kind::Failed, 1};
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FailureReasons,
-    ::testing::Values(
-        ReasonCase{"read_only_folder", kExit1,
-                   {"Input #0, wav, from 'in.wav':", "/out/in.mp3: Permission denied"}, systemText(EACCES)},
-        ReasonCase{"full_disk_before_the_last_words", kExit1,
-                   {"time=4.00 bitrate=128", "Error writing trailer of /d/x.mp3: No space left on device",
-                    "Conversion failed!"},
-                   systemText(ENOSPC)},
-        ReasonCase{"ffmpeg_error_text", kExit1, {"in.wav: Invalid data found when processing input"},
-                   "Invalid data found when processing input"},
-        ReasonCase{"last_error_line", kExit1, {"Stream mapping:", "Error initializing output stream 0:0 -- x", "bye"},
-                   "Error initializing output stream 0:0 -- x"},
-        ReasonCase{"exit_code_alone", RunOutcome{RunOutcome::Kind::Failed, 3}, {"Stream mapping:"},
-                   "The encoder ended with exit code 3"},
-        ReasonCase{"crash", RunOutcome{RunOutcome::Kind::Crashed, -1}, {}, "The encoder crashed"},
-        ReasonCase{"no_encoder", RunOutcome{RunOutcome::Kind::CouldNotStart, -1}, {},
-                   "The encoder register.dat could not be started; reinstall the program"},
-        ReasonCase{"no_output_written", RunOutcome{RunOutcome::Kind::Succeeded, 0}, {"time=0.00 bitrate=N/A"},
-                   "The encoder ended without writing the output file"}),
+    ::testing::Values(ReasonCase{"read_only_folder",
+                                 kExit1,
+                                 {"Input #0, wav, from 'in.wav':", "/out/in.mp3: Permission denied"},
+                                 systemText(EACCES)},
+                      ReasonCase{"full_disk_before_the_last_words",
+                                 kExit1,
+                                 {"time=4.00 bitrate=128", "Error writing trailer of /d/x.mp3: No space left on device",
+                                  "Conversion failed!"},
+                                 systemText(ENOSPC)},
+                      ReasonCase{"ffmpeg_error_text",
+                                 kExit1,
+                                 {"in.wav: Invalid data found when processing input"},
+                                 "Invalid data found when processing input"},
+                      ReasonCase{"last_error_line",
+                                 kExit1,
+                                 {"Stream mapping:", "Error initializing output stream 0:0 -- x", "bye"},
+                                 "Error initializing output stream 0:0 -- x"},
+                      ReasonCase{"exit_code_alone",
+                                 RunOutcome{RunOutcome::Kind::Failed, 3},
+                                 {"Stream mapping:"},
+                                 "The encoder ended with exit code 3"},
+                      ReasonCase{"crash", RunOutcome{RunOutcome::Kind::Crashed, -1}, {}, "The encoder crashed"},
+                      ReasonCase{"no_encoder",
+                                 RunOutcome{RunOutcome::Kind::CouldNotStart, -1},
+                                 {},
+                                 "The encoder register.dat could not be started; reinstall the program"},
+                      ReasonCase{"no_output_written",
+                                 RunOutcome{RunOutcome::Kind::Succeeded, 0},
+                                 {"time=0.00 bitrate=N/A"},
+                                 "The encoder ended without writing the output file"}),
     [](const ::testing::TestParamInfo<ReasonCase> &info) { return std::string(info.param.what); });
 
 class JobLogFiles : public ::testing::Test {
@@ -152,8 +164,8 @@ TEST_F(JobLogFiles, EachJobGetsAWholeLogOfItsOwn)
     EXPECT_TRUE(QFileInfo(record.logFile).fileName().endsWith(" my_clip.log"));
 
     const QString text = q(veltrix::test::readFile(record.logFile.toStdString()));
-    for (const char *part : {"Command line: register.dat -i in.wav out.mp3", "Input #0, wav",
-                             "time=1.00 bitrate=128", "time=2.00 bitrate=128", ": Finished"})
+    for (const char *part : {"Command line: register.dat -i in.wav out.mp3", "Input #0, wav", "time=1.00 bitrate=128",
+                             "time=2.00 bitrate=128", ": Finished"})
         EXPECT_TRUE(text.contains(part)) << part;
 
     // The same job started again within the second gets a file of its own.
@@ -174,8 +186,8 @@ TEST_F(JobLogFiles, OldLogsArePrunedWhenALogStarts)
     }
     QFile oldFile(old);
     ASSERT_TRUE(oldFile.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(oldFile.setFileTime(QDateTime::currentDateTime().addDays(-kLogDays - 1),
-                                    QFileDevice::FileModificationTime));
+    ASSERT_TRUE(
+        oldFile.setFileTime(QDateTime::currentDateTime().addDays(-kLogDays - 1), QFileDevice::FileModificationTime));
     oldFile.close();
 
     JobLog log;

@@ -108,13 +108,13 @@ public:
     EncoderRun run;
     Tfm_set settings{&window};
     QualitySettingsStore store{QStringLiteral("veltrix-test.ini"), false};
-    ProfileSelection selection{kBinFolder, false, store,
-                               ProfileSelectionHooks{
-                                   .showProfileIcon = [](const QString &) {},
-                                   .showProfileName = [](const QString &) {},
-                                   .readLists = [this] { return settings.qualityLists(); },
-                                   .showLists = [this](const QualityLists &l) { settings.setQualityLists(l); },
-                                   .recomputeSizes = [this] { jobs.recomputeSizes(); }}};
+    ProfileSelection selection{
+        kBinFolder, false, store,
+        ProfileSelectionHooks{.showProfileIcon = [](const QString &) {},
+                              .showProfileName = [](const QString &) {},
+                              .readLists = [this] { return settings.qualityLists(); },
+                              .showLists = [this](const QualityLists &l) { settings.setQualityLists(l); },
+                              .recomputeSizes = [this] { jobs.recomputeSizes(); }}};
     int afterBatchAction = 0;
     std::vector<int> startedRows;
     JobList jobs{&window, run.record(), prompts, messages,
@@ -125,7 +125,11 @@ public:
                                 .previewing = [this] { return previewing; }}};
     FileJobStart fileStart{run, jobs, [this] { return choices(); },
                            [this] { return QString::fromStdString(outputFolder); }};
-    Batch batch{run, jobs, shell, messages, prompts,
+    Batch batch{run,
+                jobs,
+                shell,
+                messages,
+                prompts,
                 Batch::Hooks{.startJob = [this](int row) { return startJob(row); },
                              .previewing = [this] { return previewing; },
                              .afterBatchAction = [this] { return static_cast<AfterBatchAction>(afterBatchAction); },

@@ -22,18 +22,17 @@ TEST_P(ClipMarkTest, KeepsTheBeginBeforeTheEnd)
     EXPECT_EQ(withEnd(GetParam().range, GetParam().second), GetParam().end);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Marks, ClipMarkTest,
-    ::testing::Values(MarkCase{{0, 600}, 60, ClipRange{60, 600}, ClipRange{0, 60}},
-                      MarkCase{{60, 210}, 90, ClipRange{90, 210}, ClipRange{60, 90}},
-                      // Past the end, or before the begin: refused.
-                      MarkCase{{60, 90}, 120, std::nullopt, ClipRange{60, 120}},
-                      MarkCase{{60, 90}, 30, ClipRange{30, 90}, std::nullopt},
-                      // On the other bound: the clip would be empty.
-                      MarkCase{{60, 90}, 90, std::nullopt, ClipRange{60, 90}},
-                      MarkCase{{60, 90}, 60, ClipRange{60, 90}, std::nullopt},
-                      // A DVD row with no length known.
-                      MarkCase{{0, 0}, 0, std::nullopt, std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Marks, ClipMarkTest,
+                         ::testing::Values(MarkCase{{0, 600}, 60, ClipRange{60, 600}, ClipRange{0, 60}},
+                                           MarkCase{{60, 210}, 90, ClipRange{90, 210}, ClipRange{60, 90}},
+                                           // Past the end, or before the begin: refused.
+                                           MarkCase{{60, 90}, 120, std::nullopt, ClipRange{60, 120}},
+                                           MarkCase{{60, 90}, 30, ClipRange{30, 90}, std::nullopt},
+                                           // On the other bound: the clip would be empty.
+                                           MarkCase{{60, 90}, 90, std::nullopt, ClipRange{60, 90}},
+                                           MarkCase{{60, 90}, 60, ClipRange{60, 90}, std::nullopt},
+                                           // A DVD row with no length known.
+                                           MarkCase{{0, 0}, 0, std::nullopt, std::nullopt}));
 
 TEST(ClipLength, IsNeverNegative)
 {

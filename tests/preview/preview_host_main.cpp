@@ -13,10 +13,10 @@
 #include "recording_preview_host.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QTimer>
-#include <QDir>
 #include <cstdio>
 
 namespace {

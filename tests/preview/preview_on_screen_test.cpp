@@ -29,8 +29,8 @@ bool near(QRgb actual, QColor expected)
 {
     const int tolerance = 48;
     return std::abs(qRed(actual) - expected.red()) <= tolerance
-        && std::abs(qGreen(actual) - expected.green()) <= tolerance
-        && std::abs(qBlue(actual) - expected.blue()) <= tolerance;
+           && std::abs(qGreen(actual) - expected.green()) <= tolerance
+           && std::abs(qBlue(actual) - expected.blue()) <= tolerance;
 }
 
 QString describe(QRgb pixel)
@@ -73,7 +73,8 @@ TEST(PreviewOnScreen, TheClipAppearsInsideThePanel)
     const struct {
         QPoint at;
         QColor colour;
-    } quarters[] = {{{80, 60}, Qt::red}, {{240, 60}, QColor(0, 255, 0)}, {{80, 180}, Qt::blue}, {{240, 180}, Qt::white}};
+    } quarters[] = {
+        {{80, 60}, Qt::red}, {{240, 60}, QColor(0, 255, 0)}, {{80, 180}, Qt::blue}, {{240, 180}, Qt::white}};
     QImage screen;
     const auto pictureShown = [&] {
         screen = g_display->screenshot();
@@ -86,15 +87,15 @@ TEST(PreviewOnScreen, TheClipAppearsInsideThePanel)
     ASSERT_FALSE(screen.isNull()) << "no screenshot of " << g_display->name().toStdString();
     for (const auto &quarter : quarters)
         EXPECT_TRUE(near(screen.pixel(origin + quarter.at), quarter.colour))
-            << "at " << quarter.at.x() << "," << quarter.at.y() << " of the panel: "
-            << describe(screen.pixel(origin + quarter.at)).toStdString();
+            << "at " << quarter.at.x() << "," << quarter.at.y()
+            << " of the panel: " << describe(screen.pixel(origin + quarter.at)).toStdString();
     ASSERT_TRUE(shown);
     // The picture stays inside the panel.
     const QPoint windowOrigin = window.mapToGlobal(QPoint(0, 0));
     for (const QPoint outside : {QPoint(50, 180), QPoint(450, 180), QPoint(260, 30), QPoint(260, 330)})
         EXPECT_TRUE(near(screen.pixel(windowOrigin + outside), QColor(0x30, 0x30, 0x30)))
-            << "at " << outside.x() << "," << outside.y() << " of the window: "
-            << describe(screen.pixel(windowOrigin + outside)).toStdString();
+            << "at " << outside.x() << "," << outside.y()
+            << " of the window: " << describe(screen.pixel(windowOrigin + outside)).toStdString();
 
     playback.stopPreview();
     EXPECT_TRUE(panel->isHidden());

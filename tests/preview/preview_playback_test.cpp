@@ -5,8 +5,8 @@
 #include "preview/preview_playback.h"
 
 #include "fake_preview_engine.h"
-#include "recording_preview_host.h"
 #include "platform/skin/skin.h"
+#include "recording_preview_host.h"
 
 #include <QFrame>
 #include <QTest>
@@ -280,8 +280,7 @@ struct StepCase {
     int playedRow; // -1: the preview goes on
 };
 
-class PreviewStepTest : public PreviewPlaybackTest, public ::testing::WithParamInterface<StepCase> {
-};
+class PreviewStepTest : public PreviewPlaybackTest, public ::testing::WithParamInterface<StepCase> {};
 
 TEST_P(PreviewStepTest, StopsAndPlaysTheNeighbourOrOnlyClearsTheSelection)
 {
@@ -340,8 +339,7 @@ struct SpanCase {
     qint32 middle; // the second in the middle of the bar
 };
 
-class PreviewSpanTest : public PreviewPlaybackTest, public ::testing::WithParamInterface<SpanCase> {
-};
+class PreviewSpanTest : public PreviewPlaybackTest, public ::testing::WithParamInterface<SpanCase> {};
 
 TEST_P(PreviewSpanTest, TheBarSpansTheFullDurationOrTheDurationOfADvdRow)
 {

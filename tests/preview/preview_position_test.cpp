@@ -17,8 +17,7 @@ struct LengthCase {
     qint32 fullDuration, rowDuration, expected;
 };
 
-class PreviewLengthTest : public ::testing::TestWithParam<LengthCase> {
-};
+class PreviewLengthTest : public ::testing::TestWithParam<LengthCase> {};
 
 TEST_P(PreviewLengthTest, IsTheFullDurationOrTheRowDurationWhereItIsZero)
 {
@@ -35,8 +34,7 @@ struct RoundingCase {
     qint32 expected;
 };
 
-class WholeSecondsTest : public ::testing::TestWithParam<RoundingCase> {
-};
+class WholeSecondsTest : public ::testing::TestWithParam<RoundingCase> {};
 
 TEST_P(WholeSecondsTest, RoundsToNearestWithHalvesToEven)
 {
@@ -53,8 +51,7 @@ struct BarCase {
     qint32 second, length, barValue;
 };
 
-class PositionBarValueTest : public ::testing::TestWithParam<BarCase> {
-};
+class PositionBarValueTest : public ::testing::TestWithParam<BarCase> {};
 
 TEST_P(PositionBarValueTest, IsTheShareOfTheLengthInTenThousandths)
 {
@@ -70,8 +67,7 @@ struct SliderCase {
     qint32 sliderValue, length, second;
 };
 
-class SliderSecondTest : public ::testing::TestWithParam<SliderCase> {
-};
+class SliderSecondTest : public ::testing::TestWithParam<SliderCase> {};
 
 TEST_P(SliderSecondTest, IsTheSecondTheSliderStandsFor)
 {
@@ -80,8 +76,8 @@ TEST_P(SliderSecondTest, IsTheSecondTheSliderStandsFor)
 
 INSTANTIATE_TEST_SUITE_P(Values, SliderSecondTest,
                          ::testing::Values(SliderCase{5000, 600, 300}, SliderCase{10000, 600, 600},
-                                           SliderCase{12000, 600, 600}, SliderCase{1, 600, 0},
-                                           SliderCase{9, 600, 1}, SliderCase{5000, 0, 0}));
+                                           SliderCase{12000, 600, 600}, SliderCase{1, 600, 0}, SliderCase{9, 600, 1},
+                                           SliderCase{5000, 0, 0}));
 
 // One tick: the position the player reported, and what the tick must ask for.
 struct Step {
@@ -103,8 +99,7 @@ void PrintTo(const TickCase &c, std::ostream *out)
     *out << c.name;
 }
 
-class PreviewTickTest : public ::testing::TestWithParam<TickCase> {
-};
+class PreviewTickTest : public ::testing::TestWithParam<TickCase> {};
 
 TEST_P(PreviewTickTest, FollowsThePlayer)
 {
@@ -127,12 +122,23 @@ INSTANTIATE_TEST_SUITE_P(
         // Nothing reported yet: 00:00:00, and no stall while at the start.
         TickCase{"NothingYet", 600, 0, {{0.0, 0}, {0.0, 0}, {0.0, 0}, {0.0, 0}, {0.5, 0}, {0.5, 0}, {0.5, 0}}},
         // Three ticks in a row without progress stop the preview.
-        TickCase{"Stall", 600, 0,
-                 {{0.04, 0}, {1.04, 1}, {2.04, 2}, {2.04, -1}, {2.04, -1}, {2.04, -1, false, true}}},
+        TickCase{"Stall", 600, 0, {{0.04, 0}, {1.04, 1}, {2.04, 2}, {2.04, -1}, {2.04, -1}, {2.04, -1, false, true}}},
         // The stall count starts again whenever the position moves.
-        TickCase{"StallCountRestarts", 600, 0,
-                 {{0.04, 0}, {1.04, 1}, {2.04, 2}, {2.04, -1}, {2.04, -1}, {3.04, 3}, {3.04, -1}, {3.04, -1},
-                  {4.04, 4}, {4.04, -1}, {4.04, -1}, {4.04, -1, false, true}}},
+        TickCase{"StallCountRestarts",
+                 600,
+                 0,
+                 {{0.04, 0},
+                  {1.04, 1},
+                  {2.04, 2},
+                  {2.04, -1},
+                  {2.04, -1},
+                  {3.04, 3},
+                  {3.04, -1},
+                  {3.04, -1},
+                  {4.04, 4},
+                  {4.04, -1},
+                  {4.04, -1},
+                  {4.04, -1, false, true}}},
         // The end test reads the second of the previous tick: length - 1 reached, stop next.
         TickCase{"EndNear", 3, 0, {{0.04, 0}, {1.04, 1}, {2.04, 2}, {3.04, 3, true}}},
         // A 600 s file cut to 150 s plays on past 149 s (the length is the full duration).

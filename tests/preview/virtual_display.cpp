@@ -46,8 +46,9 @@ QImage VirtualDisplay::screenshot() const
         for (int y = 0; y < attributes.height; ++y)
             for (int px = 0; px < attributes.width; ++px) {
                 const unsigned long pixel = XGetPixel(x, px, y);
-                image.setPixel(px, y, qRgb(int((pixel & x->red_mask) >> 16), int((pixel & x->green_mask) >> 8),
-                                           int(pixel & x->blue_mask)));
+                image.setPixel(px, y,
+                               qRgb(int((pixel & x->red_mask) >> 16), int((pixel & x->green_mask) >> 8),
+                                    int(pixel & x->blue_mask)));
             }
         XDestroyImage(x);
     }

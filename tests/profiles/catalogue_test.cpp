@@ -35,13 +35,14 @@ TEST(Catalogue, KeepsTheNamesExactly)
     for (const auto &[id, name] : cases)
         EXPECT_EQ(displayName(id), name) << id;
     EXPECT_EQ(displayName(27)->at(8), QChar(0x00d7)); // "iPod(320×240)..."
-    for (const auto &[a, b] : {std::pair{13, 6}, {14, 7}, {68, 8}, {69, 9}, {80, 21}, {81, 7}, {99, 11}, {100, 12}, {116, 95}})
+    for (const auto &[a, b] :
+         {std::pair{13, 6}, {14, 7}, {68, 8}, {69, 9}, {80, 21}, {81, 7}, {99, 11}, {100, 12}, {116, 95}})
         EXPECT_EQ(displayName(a), displayName(b)) << a;
 }
 
 TEST(Catalogue, OutputExtensionIsTheTextAfterTheStar)
 {
-    const std::pair<int, const char *> cases[] = {{1, ".asf"}, {53, ".MP4"}, {66, ".mpeg"}, {22, ".aiff"},
+    const std::pair<int, const char *> cases[] = {{1, ".asf"},   {53, ".MP4"}, {66, ".mpeg"}, {22, ".aiff"},
                                                   {123, ".MP4"}, {71, ".amr"}, {95, ".ts"}};
     for (const auto &[id, extension] : cases)
         EXPECT_EQ(outputExtension(*displayName(id)), extension) << id;
@@ -64,7 +65,10 @@ TEST(Catalogue, GroupsCoverEveryPositionInOrder)
 
 TEST(Catalogue, IdRanges)
 {
-    struct Case { int id; bool general, rateTexts, originalSize, disc, audioOnly; };
+    struct Case {
+        int id;
+        bool general, rateTexts, originalSize, disc, audioOnly;
+    };
     const Case cases[] = {
         {1, true, false, true, false, false},    {14, true, false, true, false, false},
         {15, false, true, false, false, true},   {33, false, true, false, false, true},
@@ -86,10 +90,10 @@ TEST(Catalogue, IdRanges)
 TEST(Catalogue, KindOfEachProfile)
 {
     const std::pair<int, ProfileKind> cases[] = {
-        {1, ProfileKind::Film},    {14, ProfileKind::Film},    {15, ProfileKind::Sound},  {25, ProfileKind::Sound},
-        {27, ProfileKind::Device}, {33, ProfileKind::Sound},   {59, ProfileKind::Sound},  {66, ProfileKind::Device},
-        {71, ProfileKind::Sound},  {80, ProfileKind::Sound},   {89, ProfileKind::Device}, {91, ProfileKind::Film},
-        {100, ProfileKind::Film},  {114, ProfileKind::Film},   {131, ProfileKind::Film},
+        {1, ProfileKind::Film},    {14, ProfileKind::Film},  {15, ProfileKind::Sound},  {25, ProfileKind::Sound},
+        {27, ProfileKind::Device}, {33, ProfileKind::Sound}, {59, ProfileKind::Sound},  {66, ProfileKind::Device},
+        {71, ProfileKind::Sound},  {80, ProfileKind::Sound}, {89, ProfileKind::Device}, {91, ProfileKind::Film},
+        {100, ProfileKind::Film},  {114, ProfileKind::Film}, {131, ProfileKind::Film},
     };
     for (const auto &[id, kind] : cases)
         EXPECT_EQ(profileKind(id), kind) << id;

@@ -30,16 +30,21 @@ QStringList withQuality(const QStringList &extra)
 
 TEST(SizeStep, EntriesFromTheSizeLine)
 {
-    struct Case { int id; const char *line; QStringList entries; int selected; };
+    struct Case {
+        int id;
+        const char *line;
+        QStringList entries;
+        int selected;
+    };
     const Case cases[] = {
         {2, "320x240 640x480 x", {"320x240", "640x480", kOriginalSize}, -1},
-        {2, "320x240  640x480", {"320x240"}, -1},               // one entry: no source size
+        {2, "320x240  640x480", {"320x240"}, -1}, // one entry: no source size
         {2, " 320x240 640x480", {kNoVideo}, 0},
         {17, "*", {kNoVideo}, 0},
         {27, "320x240(iPod) 640x480", {"320x240(iPod)", "640x480"}, -1}, // device preset
-        {4, "320x240 640x480", {"320x240", "640x480"}, -1},     // ".mp4"
+        {4, "320x240 640x480", {"320x240", "640x480"}, -1},              // ".mp4"
         {110, "a1 b2", {"a1", "b2", kOriginalSize}, -1},
-        {115, "a1 b2", {"a1", "b2"}, -1},                         // above 111
+        {115, "a1 b2", {"a1", "b2"}, -1}, // above 111
         {123, "a1 b2", {"a1", "b2"}, -1},
         {112, "a1 b2", {kPal, kNtsc}, -1},
         {114, "", {kPal, kNtsc}, -1},
@@ -99,24 +104,30 @@ TEST(RateStep, DiscTargetsDisableTheQualityListsAndIgnoreTheLine)
         EXPECT_EQ(loaded.lists.size.entries, (QStringList{kPal, kNtsc})) << id;
         EXPECT_TRUE(loaded.lists.size.enabled) << id;
         EXPECT_FALSE(loaded.lists.videoQuality.enabled || loaded.lists.audioQuality.enabled
-                     || loaded.lists.channel.enabled) << id;
+                     || loaded.lists.channel.enabled)
+            << id;
         EXPECT_EQ(loaded.active.rateTexts[1], "40") << id;
     }
 }
 
 TEST(RateStep, SourceQualityEntries)
 {
-    struct Case { const char *what; Loaded loaded; QStringList video, audio; };
+    struct Case {
+        const char *what;
+        Loaded loaded;
+        QStringList video, audio;
+    };
     const Case cases[] = {
         {"general format", load({{2, "a1 b2", "10 20 30 40 50"}}), withQuality({kOriginalVideoQuality}),
          withQuality({kOriginalAudioQuality})},
         {"id 123 is .MP4, not .mp4", load({{123, "a1 b2", "10 20 30 40 50"}}), withQuality({kOriginalVideoQuality}),
          withQuality({kOriginalAudioQuality})},
-        {".mp4 withdraws them", load({{2, "a1 b2", "10 20 30 40 50"}, {4, "a1 b2", "10 20 30 40 50"}}), qualityEntries(),
-         qualityEntries()},
+        {".mp4 withdraws them", load({{2, "a1 b2", "10 20 30 40 50"}, {4, "a1 b2", "10 20 30 40 50"}}),
+         qualityEntries(), qualityEntries()},
         {"device presets keep them", load({{2, "a1 b2", "10 20 30 40 50"}, {27, "a1", "10 20 30 40 50"}}),
          withQuality({kOriginalVideoQuality}), withQuality({kOriginalAudioQuality})},
-        {"added once after No Video", load({{2, "a1 b2", "10 20 30 40 50"}, {17, "*", "*"}, {3, "a1 b2", "10 20 30 40 50"}}),
+        {"added once after No Video",
+         load({{2, "a1 b2", "10 20 30 40 50"}, {17, "*", "*"}, {3, "a1 b2", "10 20 30 40 50"}}),
          withQuality({kOriginalVideoQuality}), withQuality({kOriginalAudioQuality})},
         {".mp4 after No Video keeps the one before it",
          load({{2, "a1 b2", "10 20 30 40 50"}, {17, "*", "*"}, {4, "a1 b2", "10 20 30 40 50"}}),

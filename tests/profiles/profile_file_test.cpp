@@ -16,10 +16,10 @@ TEST(ProfileFile, TokenizingRule)
 {
     const std::pair<const char *, QStringList> cases[] = {
         {"320x240 640x480", {"320x240", "640x480"}},
-        {"320x240 640x480 x", {"320x240", "640x480"}},   // a last one-character token is dropped
-        {"320x240  640x480", {"320x240"}},               // two blanks end the list
-        {" 320x240 640x480", {}},                        // a leading blank yields nothing
-        {"320x240 640x480 ", {"320x240", "640x480"}},    // a trailing blank is harmless
+        {"320x240 640x480 x", {"320x240", "640x480"}}, // a last one-character token is dropped
+        {"320x240  640x480", {"320x240"}},             // two blanks end the list
+        {" 320x240 640x480", {}},                      // a leading blank yields nothing
+        {"320x240 640x480 ", {"320x240", "640x480"}},  // a trailing blank is harmless
         {"*", {}},
         {"", {}},
         {"200 400 600 800 1000", {"200", "400", "600", "800", "1000"}},
@@ -110,7 +110,8 @@ TEST(ShippedProfileFile, EveryBlockReadsAsItsProfileNeeds)
         const ProfileBlock block = readProfileBlock(QStringLiteral(VELTRIX_BIN_DIR), id);
         ASSERT_TRUE(block.argumentTemplate) << id;
         const QStringList sizes = tokenizeLine(*block.sizeLine);
-        EXPECT_EQ(sizes.size(), block.sizeLine->count(u' ') + (sizes.isEmpty() ? 0 : 1)) << id << " every size is offered";
+        EXPECT_EQ(sizes.size(), block.sizeLine->count(u' ') + (sizes.isEmpty() ? 0 : 1))
+            << id << " every size is offered";
         for (const QString &token : sizes)
             EXPECT_TRUE(size.match(token).hasMatch()) << id << " " << token.toStdString();
         if (*block.rateLine == QStringLiteral("*")) {
@@ -147,10 +148,30 @@ TEST(ShippedProfileFile, AMisplacedBlockIsFoundByItsNameLine)
     const MisplacedCase cases[] = {
         {"as shipped", [](QList<QByteArray> l) { return joined(l); }, std::nullopt},
         {"CR LF line ends", [](QList<QByteArray> l) { return joined(l, "\r\n"); }, std::nullopt},
-        {"size line of 17 missing", [](QList<QByteArray> l) { l.removeAt(65); return joined(l); }, 18},
-        {"extra line after block 1", [](QList<QByteArray> l) { l.insert(4, "extra"); return joined(l); }, 2},
-        {"name of 15 changed", [](QList<QByteArray> l) { l[56] = "AAC"; return joined(l); }, 15},
-        {"line missing in blank 26", [](QList<QByteArray> l) { l.removeAt(101); return joined(l); }, 27},
+        {"size line of 17 missing",
+         [](QList<QByteArray> l) {
+             l.removeAt(65);
+             return joined(l);
+         },
+         18},
+        {"extra line after block 1",
+         [](QList<QByteArray> l) {
+             l.insert(4, "extra");
+             return joined(l);
+         },
+         2},
+        {"name of 15 changed",
+         [](QList<QByteArray> l) {
+             l[56] = "AAC";
+             return joined(l);
+         },
+         15},
+        {"line missing in blank 26",
+         [](QList<QByteArray> l) {
+             l.removeAt(101);
+             return joined(l);
+         },
+         27},
         {"ends inside block 131", [](QList<QByteArray> l) { return joined(l.mid(0, 522)); }, 131},
     };
     for (const MisplacedCase &c : cases)

@@ -31,10 +31,7 @@ std::string numberedProfileFile()
 
 class ProfileSelectionTest : public ::testing::Test {
 protected:
-    ProfileSelectionTest()
-    {
-        writeFile(m_folder.file("profiles.pop"), numberedProfileFile());
-    }
+    ProfileSelectionTest() { writeFile(m_folder.file("profiles.pop"), numberedProfileFile()); }
 
     ProfileSelection &selection(bool dvdMode = false)
     {

@@ -31,7 +31,10 @@ std::array<int, 4> positions(const QualityLists &lists)
 
 TEST(QualityDefaults, SetsAAndB)
 {
-    struct Case { int id; std::optional<QualityDefaults> a, b; };
+    struct Case {
+        int id;
+        std::optional<QualityDefaults> a, b;
+    };
     const Case cases[] = {
         {1, QualityDefaults{0, 5, 5, 1}, QualityDefaults{0, 2, 2, 1}},
         {4, QualityDefaults{5, 5, 5, 1}, QualityDefaults{2, 2, 2, 1}},
@@ -49,8 +52,16 @@ TEST(QualityDefaults, SetsAAndB)
     for (int id = 1; id <= 132; ++id)
         withDefaults += qualityDefaults(id, false).has_value();
     EXPECT_EQ(withDefaults, 120);
-    for (const auto &[id, saved] : {std::pair{1, true}, {17, true}, {33, false}, {40, false}, {45, false},
-                                    {59, false}, {71, true}, {131, false}, {26, false}, {0, false}})
+    for (const auto &[id, saved] : {std::pair{1, true},
+                                    {17, true},
+                                    {33, false},
+                                    {40, false},
+                                    {45, false},
+                                    {59, false},
+                                    {71, true},
+                                    {131, false},
+                                    {26, false},
+                                    {0, false}})
         EXPECT_EQ(isSavedProfile(id), saved) << id;
 }
 
@@ -93,7 +104,8 @@ TEST(QualitySettingsStore, SavesTheRowsKeysAndRestoresThem)
     EXPECT_EQ(written.find("[33]"), std::string::npos);
     const auto section = [&](const std::string &name) {
         const auto start = written.find("[" + name + "]");
-        return start == std::string::npos ? std::string() : written.substr(start, written.find("\n[", start + 1) - start);
+        return start == std::string::npos ? std::string()
+                                          : written.substr(start, written.find("\n[", start + 1) - start);
     };
     // Audio-only profiles keep two keys, the others all four, spelt exactly so.
     for (const auto &[name, keys] : {std::pair{"17", std::vector<std::string>{"audio bitrate", "Channel"}},

@@ -62,7 +62,7 @@ intputrec recordFor(int id, const std::string &input, const std::string &outputF
         const QString size = sizes.first().section(u'(', 0, 0);
         rec.size = " -s " + size;
         rec.aspect = " -aspect "
-            + QString::number(size.section(u'x', 0, 0).toDouble() / size.section(u'x', 1).toDouble(), 'f', 4);
+                     + QString::number(size.section(u'x', 0, 0).toDouble() / size.section(u'x', 1).toDouble(), 'f', 4);
         rec.videobitrate = " -r 25 -b " + rates.at(2) + "000";
     }
     return rec;
@@ -92,9 +92,9 @@ Probe probe(const std::string &path)
 // What ffprobe calls the stream an encoder writes.
 std::string codecOf(const std::string &encoder)
 {
-    static const std::map<std::string, std::string> names = {
-        {"libx264", "h264"}, {"libxvid", "mpeg4"}, {"msmpeg4", "msmpeg4v3"}, {"flv", "flv1"},
-        {"libmp3lame", "mp3"}, {"libvorbis", "vorbis"}};
+    static const std::map<std::string, std::string> names = {{"libx264", "h264"},      {"libxvid", "mpeg4"},
+                                                             {"msmpeg4", "msmpeg4v3"}, {"flv", "flv1"},
+                                                             {"libmp3lame", "mp3"},    {"libvorbis", "vorbis"}};
     const auto found = names.find(encoder);
     return found == names.end() ? encoder : found->second;
 }
@@ -109,10 +109,11 @@ std::string optionValue(const QStringList &args, const char *option)
 std::string expectedFormat(const QString &extension)
 {
     static const std::map<QString, std::string> formats = {
-        {".asf", "asf"}, {".wmv", "asf"}, {".wma", "asf"}, {".avi", "avi"}, {".rm", "rm"}, {".ra", "rm"},
-        {".flv", "flv"}, {".swf", "swf"}, {".aac", "aac"}, {".ac3", "ac3"}, {".mp3", "mp3"}, {".mp2", "mp3"},
-        {".ogg", "ogg"}, {".wav", "wav"}, {".aiff", "aiff"}, {".au", "au"}, {".amr", "amr"},
-        {".mpeg", "mpeg"}, {".mpg", "mpeg"}, {".vob", "mpeg"}, {".ts", "mpegts"}, {".mkv", "matroska,webm"}};
+        {".asf", "asf"},   {".wmv", "asf"},          {".wma", "asf"},   {".avi", "avi"},  {".rm", "rm"},
+        {".ra", "rm"},     {".flv", "flv"},          {".swf", "swf"},   {".aac", "aac"},  {".ac3", "ac3"},
+        {".mp3", "mp3"},   {".mp2", "mp3"},          {".ogg", "ogg"},   {".wav", "wav"},  {".aiff", "aiff"},
+        {".au", "au"},     {".amr", "amr"},          {".mpeg", "mpeg"}, {".mpg", "mpeg"}, {".vob", "mpeg"},
+        {".ts", "mpegts"}, {".mkv", "matroska,webm"}};
     const auto found = formats.find(extension.toLower());
     return found == formats.end() ? "mov,mp4,m4a,3gp,3g2,mj2" : found->second;
 }

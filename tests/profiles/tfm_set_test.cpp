@@ -39,12 +39,13 @@ TEST(Tfm_set, ControlsCaptionsAndEntries)
         EXPECT_EQ(entries(list), items) << name;
         EXPECT_EQ(list->currentIndex(), selected) << name;
         const auto labels = dialog.findChildren<QLabel *>();
-        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
-                                [&, caption = label](const QLabel *l) { return l->text() == caption && l->buddy() == list; }))
-            << name;
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&, caption = label](const QLabel *l) {
+            return l->text() == caption && l->buddy() == list;
+        })) << name;
         EXPECT_EQ(qobject_cast<QGroupBox *>(list->parentWidget())->title(), "Format Settings") << name;
     }
-    EXPECT_EQ(qualityEntries(), (QStringList{"Higher Quality", "High Quality", "Normal", "Low Quality", "Lower Quality"}));
+    EXPECT_EQ(qualityEntries(),
+              (QStringList{"Higher Quality", "High Quality", "Normal", "Low Quality", "Lower Quality"}));
 
     const auto *finish = dialog.findChild<QGroupBox *>("rg_finish");
     ASSERT_TRUE(finish);
@@ -52,9 +53,9 @@ TEST(Tfm_set, ControlsCaptionsAndEntries)
     QStringList items;
     for (const QRadioButton *item : finish->findChildren<QRadioButton *>())
         items << item->text();
-    EXPECT_EQ(items, (QStringList{"Do nothing after conversion finished",
-                                  "Open the target folder after conversion finished",
-                                  "Automatically shut down after conversion finished"}));
+    EXPECT_EQ(items,
+              (QStringList{"Do nothing after conversion finished", "Open the target folder after conversion finished",
+                           "Automatically shut down after conversion finished"}));
     EXPECT_EQ(dialog.findChild<QPushButton *>("Button1")->text(), "OK");
     EXPECT_EQ(dialog.findChild<QPushButton *>("Button2")->text(), "Cancel");
 }

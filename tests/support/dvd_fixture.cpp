@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> scriptArguments(const TestDvdFacts& f)
+std::vector<std::string> scriptArguments(const TestDvdFacts &f)
 {
     char rgb[8];
     std::snprintf(rgb, sizeof rgb, "%06x", f.subtitleRgb);
@@ -25,10 +25,10 @@ std::vector<std::string> scriptArguments(const TestDvdFacts& f)
 
 // FNV-1a over the script and its arguments: a new script or new facts give
 // a new folder.
-std::string cacheKey(const std::string& script, const std::vector<std::string>& args)
+std::string cacheKey(const std::string &script, const std::vector<std::string> &args)
 {
     std::uint64_t hash = 14695981039346656037ull;
-    auto add = [&hash](const std::string& text) {
+    auto add = [&hash](const std::string &text) {
         for (unsigned char c : text) {
             hash ^= c;
             hash *= 1099511628211ull;
@@ -37,17 +37,17 @@ std::string cacheKey(const std::string& script, const std::vector<std::string>& 
         hash *= 1099511628211ull;
     };
     add(readFile(script));
-    for (const std::string& a : args)
+    for (const std::string &a : args)
         add(a);
     char text[17];
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
     return text;
 }
 
-void removeStaleFolders(const fs::path& root, const fs::path& keep)
+void removeStaleFolders(const fs::path &root, const fs::path &keep)
 {
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(root, ec)) {
+    for (const auto &entry : fs::directory_iterator(root, ec)) {
         const std::string name = entry.path().filename().string();
         if (entry.path() != keep && name.rfind("dvd-", 0) == 0)
             fs::remove_all(entry.path(), ec);
@@ -56,7 +56,7 @@ void removeStaleFolders(const fs::path& root, const fs::path& keep)
 
 // Authors into a private folder and renames it into place, so test
 // processes running side by side never see half a disc.
-fs::path authoredFolder(const TestDvdFacts& facts)
+fs::path authoredFolder(const TestDvdFacts &facts)
 {
     const std::string script = VELTRIX_TEST_DVD_SCRIPT;
     const std::vector<std::string> args = scriptArguments(facts);
@@ -80,7 +80,7 @@ fs::path authoredFolder(const TestDvdFacts& facts)
         throw std::runtime_error("authoring the test DVD failed: " + r.output);
     }
     fs::rename(work, final, ec);
-    if (ec)  // another test process was faster
+    if (ec) // another test process was faster
         fs::remove_all(work, ec);
     removeStaleFolders(root, final);
     return final;
@@ -93,7 +93,7 @@ std::string TestDvd::ifo(int titleSet) const
     return videoTs + "/VTS_0" + std::to_string(titleSet) + "_0.IFO";
 }
 
-const TestDvd& testDvd()
+const TestDvd &testDvd()
 {
     static const TestDvd dvd = [] {
         TestDvd d;

@@ -11,8 +11,8 @@ namespace veltrix::test {
 struct TestDvdFacts {
     int width = 720;
     int height = 576;
-    int firstTone = 440;   // Hz, the AC-3 track (0x80) of both title sets
-    int secondTone = 880;  // Hz, the MPEG audio track (0xc0) of title set 1
+    int firstTone = 440;  // Hz, the AC-3 track (0x80) of both title sets
+    int secondTone = 880; // Hz, the MPEG audio track (0xc0) of title set 1
     // The subtitle (0x20) of title set 1: a filled box, shown from 1 s to 8 s.
     int subtitleX = 368;
     int subtitleY = 500;
@@ -29,17 +29,17 @@ struct TestDvdFacts {
 
 struct TestDvd {
     TestDvdFacts facts;
-    std::string discRoot;   // holds VIDEO_TS/ with upper-case names
-    std::string videoTs;    // discRoot + "/VIDEO_TS"
-    std::string lowerRoot;  // the same disc, names in lower case (video_ts/vts_01_0.ifo)
-    std::string noVobs;     // a folder holding VTS_01_0.IFO alone
-    std::string garbage;    // a disc root whose VIDEO_TS/VTS_01_0.IFO is not an IFO file
+    std::string discRoot;  // holds VIDEO_TS/ with upper-case names
+    std::string videoTs;   // discRoot + "/VIDEO_TS"
+    std::string lowerRoot; // the same disc, names in lower case (video_ts/vts_01_0.ifo)
+    std::string noVobs;    // a folder holding VTS_01_0.IFO alone
+    std::string garbage;   // a disc root whose VIDEO_TS/VTS_01_0.IFO is not an IFO file
 
-    std::string ifo(int titleSet) const;  // videoTs + "/VTS_0n_0.IFO"
+    std::string ifo(int titleSet) const; // videoTs + "/VTS_0n_0.IFO"
 };
 
 // The authored discs; authors them on first use. Throws std::runtime_error
 // with the script's output when authoring fails.
-const TestDvd& testDvd();
+const TestDvd &testDvd();
 
 } // namespace veltrix::test

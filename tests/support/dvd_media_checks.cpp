@@ -10,8 +10,8 @@ namespace veltrix::test {
 
 double toneOf(const std::string &media)
 {
-    const std::string pcm = runProcess({"ffmpeg", "-v", "error", "-ss", "2", "-t", "4", "-i", media, "-ac", "1",
-                                        "-ar", "16000", "-f", "s16le", "-"})
+    const std::string pcm = runProcess({"ffmpeg", "-v", "error", "-ss", "2", "-t", "4", "-i", media, "-ac", "1", "-ar",
+                                        "16000", "-f", "s16le", "-"})
                                 .output;
     const auto *samples = reinterpret_cast<const std::int16_t *>(pcm.data());
     const std::size_t count = pcm.size() / 2;
@@ -24,10 +24,11 @@ double toneOf(const std::string &media)
 int subtitlePointsAt(const std::string &media, int second)
 {
     const TestDvdFacts &f = testDvd().facts;
-    const std::string rgb = runProcess({"ffmpeg", "-v", "error", "-ss", std::to_string(second), "-i", media,
-                                        "-frames:v", "1", "-s", std::to_string(f.width) + "x" + std::to_string(f.height),
-                                        "-f", "rawvideo", "-pix_fmt", "rgb24", "-"})
-                                .output;
+    const std::string rgb =
+        runProcess({"ffmpeg", "-v", "error", "-ss", std::to_string(second), "-i", media, "-frames:v", "1", "-s",
+                    std::to_string(f.width) + "x" + std::to_string(f.height), "-f", "rawvideo", "-pix_fmt", "rgb24",
+                    "-"})
+            .output;
     if (rgb.size() != std::size_t(f.width) * f.height * 3)
         return -1;
     int coloured = 0;
@@ -49,6 +50,5 @@ double durationOf(const std::string &media)
     const std::string text = ffprobeField(media, "format=duration");
     return text.empty() ? -1 : std::stod(text);
 }
-
 
 } // namespace veltrix::test

@@ -14,7 +14,7 @@
 #include <thread>
 #include <unistd.h>
 
-extern char** environ;
+extern char **environ;
 
 namespace veltrix::test {
 namespace {
@@ -27,7 +27,7 @@ int remainingMs(Clock::time_point deadline)
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
-std::vector<std::string> splitBlanks(const std::string& text)
+std::vector<std::string> splitBlanks(const std::string &text)
 {
     std::istringstream in(text);
     std::vector<std::string> words;
@@ -36,7 +36,7 @@ std::vector<std::string> splitBlanks(const std::string& text)
     return words;
 }
 
-std::string trim(const std::string& s)
+std::string trim(const std::string &s)
 {
     const auto b = s.find_first_not_of(" \t\r\n");
     if (b == std::string::npos)
@@ -49,7 +49,7 @@ std::string trim(const std::string& s)
 
 std::string makeTempDir()
 {
-    const char* base = std::getenv("TMPDIR");
+    const char *base = std::getenv("TMPDIR");
     std::string pattern = std::string(base && *base ? base : "/tmp") + "/veltrix-test-XXXXXX";
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("mkdtemp failed for " + pattern);
@@ -64,10 +64,10 @@ TempDir::~TempDir()
     std::filesystem::remove_all(path_, ec);
 }
 
-void generateMedia(const std::string& lavfiArgs, const std::string& outPath)
+void generateMedia(const std::string &lavfiArgs, const std::string &outPath)
 {
     std::vector<std::string> argv{"ffmpeg", "-y", "-hide_banner", "-loglevel", "error"};
-    for (auto& w : splitBlanks(lavfiArgs))
+    for (auto &w : splitBlanks(lavfiArgs))
         argv.push_back(std::move(w));
     argv.push_back(outPath);
     const ProcessResult r = runProcess(argv);
@@ -75,16 +75,16 @@ void generateMedia(const std::string& lavfiArgs, const std::string& outPath)
         throw std::runtime_error("ffmpeg could not generate " + outPath + ": " + r.output);
 }
 
-std::string ffprobeField(const std::string& path, const std::string& entries)
+std::string ffprobeField(const std::string &path, const std::string &entries)
 {
-    const ProcessResult r = runProcess({"ffprobe", "-v", "error", "-show_entries", entries,
-                                        "-of", "default=noprint_wrappers=1:nokey=1", path});
+    const ProcessResult r = runProcess(
+        {"ffprobe", "-v", "error", "-show_entries", entries, "-of", "default=noprint_wrappers=1:nokey=1", path});
     if (r.exitCode != 0)
         return {};
     return trim(r.output.substr(0, r.output.find('\n')));
 }
 
-std::string readFile(const std::string& path)
+std::string readFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream contents;
@@ -92,12 +92,12 @@ std::string readFile(const std::string& path)
     return contents.str();
 }
 
-void writeFile(const std::string& path, const std::string& contents)
+void writeFile(const std::string &path, const std::string &contents)
 {
     std::ofstream(path, std::ios::binary) << contents;
 }
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv)
+ChildProcess::ChildProcess(const std::vector<std::string> &argv)
 {
     int out[2], in[2];
     if (pipe2(out, O_CLOEXEC) != 0)
@@ -124,9 +124,9 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv)
     posix_spawnattr_setsigdefault(&attr, &all);
     posix_spawnattr_setsigmask(&attr, &none);
 
-    std::vector<char*> args;
-    for (const auto& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
+    std::vector<char *> args;
+    for (const auto &a : argv)
+        args.push_back(const_cast<char *>(a.c_str()));
     args.push_back(nullptr);
 
     pid_t pid = -1;
@@ -178,8 +178,7 @@ bool ChildProcess::readSome(int timeoutMs)
     return false;
 }
 
-bool ChildProcess::readUntil(const std::function<bool(const std::string&)>& done,
-                             std::chrono::milliseconds limit)
+bool ChildProcess::readUntil(const std::function<bool(const std::string &)> &done, std::chrono::milliseconds limit)
 {
     const auto deadline = Clock::now() + limit;
     while (!done(output_)) {
@@ -192,7 +191,7 @@ bool ChildProcess::readUntil(const std::function<bool(const std::string&)>& done
 
 bool ChildProcess::readToEnd(std::chrono::milliseconds limit)
 {
-    readUntil([this](const std::string&) { return outputFd_ < 0; }, limit);
+    readUntil([this](const std::string &) { return outputFd_ < 0; }, limit);
     return outputFd_ < 0;
 }
 
@@ -225,7 +224,7 @@ std::optional<int> ChildProcess::wait(std::chrono::milliseconds limit)
     }
 }
 
-ProcessResult runProcess(const std::vector<std::string>& argv, std::chrono::milliseconds limit)
+ProcessResult runProcess(const std::vector<std::string> &argv, std::chrono::milliseconds limit)
 {
     ProcessResult result;
     ChildProcess child(argv);
@@ -248,7 +247,7 @@ std::vector<pid_t> livingProcessesInGroup(pid_t pgid)
 {
     std::vector<pid_t> found;
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator("/proc", ec)) {
+    for (const auto &entry : std::filesystem::directory_iterator("/proc", ec)) {
         const std::string name = entry.path().filename().string();
         if (name.find_first_not_of("0123456789") != std::string::npos)
             continue;

@@ -17,11 +17,11 @@ class TempDir {
 public:
     TempDir();
     ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
 
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    const std::string &path() const { return path_; }
+    std::string file(const std::string &name) const { return path_ + "/" + name; }
 
 private:
     std::string path_;
@@ -30,15 +30,15 @@ private:
 // Runs `ffmpeg -y -hide_banner -loglevel error <lavfiArgs> <outPath>`, the
 // arguments split at blanks (e.g. "-f lavfi -i sine=frequency=440:duration=3").
 // Throws std::runtime_error with ffmpeg's messages when it fails.
-void generateMedia(const std::string& lavfiArgs, const std::string& outPath);
+void generateMedia(const std::string &lavfiArgs, const std::string &outPath);
 
 // One value from ffprobe, e.g. ffprobeField(f, "format=duration") or
 // ffprobeField(f, "stream=codec_name"); the first value, or "" on failure.
-std::string ffprobeField(const std::string& path, const std::string& entries);
+std::string ffprobeField(const std::string &path, const std::string &entries);
 
 // Reads a whole file; "" when it cannot be read.
-std::string readFile(const std::string& path);
-void writeFile(const std::string& path, const std::string& contents);
+std::string readFile(const std::string &path);
+void writeFile(const std::string &path, const std::string &contents);
 
 // A child process in its own process group, its stdout and stderr merged
 // into one captured stream, its stdin a pipe that never receives data (as
@@ -46,10 +46,10 @@ void writeFile(const std::string& path, const std::string& contents);
 // group still runs kills the whole group.
 class ChildProcess {
 public:
-    explicit ChildProcess(const std::vector<std::string>& argv);
+    explicit ChildProcess(const std::vector<std::string> &argv);
     ~ChildProcess();
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
+    ChildProcess(const ChildProcess &) = delete;
+    ChildProcess &operator=(const ChildProcess &) = delete;
 
     bool started() const { return pid_ > 0; }
     pid_t pid() const { return pid_; }
@@ -57,11 +57,10 @@ public:
 
     // Collects output until `done(output)` holds or the output ends; gives
     // up after `limit`. Returns whether `done` held.
-    bool readUntil(const std::function<bool(const std::string&)>& done,
-                   std::chrono::milliseconds limit);
+    bool readUntil(const std::function<bool(const std::string &)> &done, std::chrono::milliseconds limit);
     // Collects output until the child closes it, at most for `limit`.
     bool readToEnd(std::chrono::milliseconds limit);
-    const std::string& output() const { return output_; }
+    const std::string &output() const { return output_; }
     // Closes the read end of the output pipe, as a reader that quits does.
     void closeOutput();
 
@@ -80,12 +79,12 @@ private:
 };
 
 struct ProcessResult {
-    int exitCode = -1;  // -1 when it could not be run or did not end in time
+    int exitCode = -1; // -1 when it could not be run or did not end in time
     std::string output;
 };
 
 // Runs a program to the end (at most `limit`) and returns its merged output.
-ProcessResult runProcess(const std::vector<std::string>& argv,
+ProcessResult runProcess(const std::vector<std::string> &argv,
                          std::chrono::milliseconds limit = std::chrono::seconds(60));
 
 // True while any process (zombies included) is in process group `pgid`.

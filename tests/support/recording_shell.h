@@ -37,9 +37,9 @@ public:
     QStringList openedFolders;
     QStringList openedLinks;
     int powerOffRequests = 0;
-    bool trayAvailable = true;    // the desktop shows tray icons
-    bool openerInstalled = true;  // a program opens folders and links
-    QStringList notifications;    // "summary: body"
+    bool trayAvailable = true;   // the desktop shows tray icons
+    bool openerInstalled = true; // a program opens folders and links
+    QStringList notifications;   // "summary: body"
     bool sleepInhibited = false;
     int inhibitRequests = 0;
 };

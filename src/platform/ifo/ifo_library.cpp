@@ -186,12 +186,28 @@ const char *ifoGetAudioDesc(std::int32_t handle, std::int32_t index)
     const char *coding = "Unknown";
     int firstId = 0x80;
     switch (a.audio_format) {
-    case 0: coding = "AC-3"; firstId = 0x80; break;
-    case 2: coding = "MPEG-1"; firstId = 0xc0; break;
-    case 3: coding = "MPEG-2"; firstId = 0xc0; break;
-    case 4: coding = "LPCM"; firstId = 0xa0; break;
-    case 6: coding = "DTS"; firstId = 0x88; break;
-    default: break;
+    case 0:
+        coding = "AC-3";
+        firstId = 0x80;
+        break;
+    case 2:
+        coding = "MPEG-1";
+        firstId = 0xc0;
+        break;
+    case 3:
+        coding = "MPEG-2";
+        firstId = 0xc0;
+        break;
+    case 4:
+        coding = "LPCM";
+        firstId = 0xa0;
+        break;
+    case 6:
+        coding = "DTS";
+        firstId = 0x88;
+        break;
+    default:
+        break;
     }
     const int rate = a.sample_frequency == 1 ? 96000 : 48000;
     return handOut(*f, formatText("%s %s %dch %dHz (0x%02x)", coding, languageOf(a.lang_type, a.lang_code).c_str(),

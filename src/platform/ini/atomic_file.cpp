@@ -65,7 +65,8 @@ bool AtomicFileWriter::commit()
     if (m_temporary.isEmpty())
         return false;
     if (std::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_path).constData()) != 0) {
-        m_error = QStringLiteral("%1 could not be replaced: %2").arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
+        m_error =
+            QStringLiteral("%1 could not be replaced: %2").arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     m_temporary.clear();

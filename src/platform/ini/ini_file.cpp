@@ -47,8 +47,7 @@ QByteArray storedForm(const QByteArray &value)
 
 IniFile::IniFile(const QString &nameOrPath)
     : m_path(nameOrPath.contains(u'/') ? nameOrPath : settingsFolder() + u'/' + nameOrPath)
-{
-}
+{}
 
 QString IniFile::settingsFolder()
 {
@@ -93,7 +92,8 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
 bool IniFile::writeBytes(const QString &section, const QString &key, const QByteArray &value)
 {
     if (value.contains('\n') || value.contains('\r') || value.contains('\0')) {
-        m_error = QStringLiteral("%1: the value of \"%2\" holds a line break or a NUL byte, which a settings line cannot keep.")
+        m_error = QStringLiteral(
+                      "%1: the value of \"%2\" holds a line break or a NUL byte, which a settings line cannot keep.")
                       .arg(m_path, key);
         return false;
     }

@@ -36,8 +36,8 @@ DvdSectorStream::DvdSectorStream(const DvdPreviewSource &source)
     }
     m_dvd = DVDOpen2(nullptr, &kQuietLogger, QFile::encodeName(folder).constData());
     if (!m_dvd) {
-        m_error = QStringLiteral("The DVD in %1 cannot be opened. Check that the disc or folder is still there.")
-                      .arg(folder);
+        m_error =
+            QStringLiteral("The DVD in %1 cannot be opened. Check that the disc or folder is still there.").arg(folder);
         return;
     }
     dvd_file_t *file = DVDOpenFile(m_dvd, source.titleSet, DVD_READ_TITLE_VOBS);
@@ -88,7 +88,8 @@ bool DvdSectorStream::fillChunk()
             const qint64 sectorInRange = (m_offset - rangeStart) / kSectorBytes;
             const qint64 sectors = qMin(kChunkSectors, qint64(range.last) - range.first + 1 - sectorInRange);
             m_chunk.resize(size_t(sectors * kSectorBytes));
-            const ssize_t read = DVDReadBlocks(m_file, int(range.first + sectorInRange), size_t(sectors), m_chunk.data());
+            const ssize_t read =
+                DVDReadBlocks(m_file, int(range.first + sectorInRange), size_t(sectors), m_chunk.data());
             if (read != sectors) {
                 m_chunkStart = -1;
                 m_error = QStringLiteral("Sectors %1 to %2 of the DVD cannot be read. Clean the disc or copy it "
@@ -111,8 +112,8 @@ qint64 DvdSectorStream::read(char *buffer, qint64 count)
         return -1;
     if (m_offset >= m_size || count <= 0)
         return 0;
-    const bool inChunk = m_chunkStart >= 0 && m_offset >= m_chunkStart
-        && m_offset < m_chunkStart + qint64(m_chunk.size());
+    const bool inChunk =
+        m_chunkStart >= 0 && m_offset >= m_chunkStart && m_offset < m_chunkStart + qint64(m_chunk.size());
     if (!inChunk && !fillChunk())
         return -1;
     const qint64 available = m_chunkStart + qint64(m_chunk.size()) - m_offset;

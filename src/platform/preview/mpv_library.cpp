@@ -12,8 +12,7 @@ struct LoadResult {
     QString error;
 };
 
-template <typename Function>
-bool resolve(void *handle, const char *name, Function &target, QString &missing)
+template <typename Function> bool resolve(void *handle, const char *name, Function &target, QString &missing)
 {
     target = reinterpret_cast<Function>(dlsym(handle, name));
     if (!target)
@@ -33,7 +32,8 @@ LoadResult load()
     }
     MpvLibrary &l = result.library;
     QString missing;
-    const bool complete = resolve(handle, "mpv_client_api_version", l.client_api_version, missing)
+    const bool complete =
+        resolve(handle, "mpv_client_api_version", l.client_api_version, missing)
         && resolve(handle, "mpv_error_string", l.error_string, missing) && resolve(handle, "mpv_free", l.free, missing)
         && resolve(handle, "mpv_create", l.create, missing) && resolve(handle, "mpv_initialize", l.initialize, missing)
         && resolve(handle, "mpv_terminate_destroy", l.terminate_destroy, missing)
@@ -46,8 +46,10 @@ LoadResult load()
         && resolve(handle, "mpv_set_wakeup_callback", l.set_wakeup_callback, missing)
         && resolve(handle, "mpv_stream_cb_add_ro", l.stream_cb_add_ro, missing);
     if (!complete) {
-        result.error = QStringLiteral("The preview player library %1 lacks %2. Install libmpv2 from Debian 12, then start the program again.")
-                           .arg(QLatin1String(kLibraryName), missing);
+        result.error =
+            QStringLiteral(
+                "The preview player library %1 lacks %2. Install libmpv2 from Debian 12, then start the program again.")
+                .arg(QLatin1String(kLibraryName), missing);
         return result;
     }
     // The header this program was built with must match the library's major version.

@@ -76,10 +76,8 @@ std::vector<std::pair<QByteArray, QByteArray>> mpvPreviewOptions(const MpvPrevie
     return options;
 }
 
-MpvPreviewEngine::MpvPreviewEngine(MpvPreviewSettings settings, QObject *parent)
-    : QObject(parent), m_settings(settings)
-{
-}
+MpvPreviewEngine::MpvPreviewEngine(MpvPreviewSettings settings, QObject *parent) : QObject(parent), m_settings(settings)
+{}
 
 MpvPreviewEngine::~MpvPreviewEngine()
 {
@@ -113,9 +111,10 @@ bool MpvPreviewEngine::InitPreviewWindow(quintptr window, qint32, qint32)
     for (const auto &[name, value] : mpvPreviewOptions(m_settings, window)) {
         const int result = m_mpv->set_option_string(handle, name.constData(), value.constData());
         if (result < 0)
-            return fail(handle, QStringLiteral("The preview player refused its option %1=%2 (%3). "
-                                               "Install libmpv2 from Debian 12 and try again.")
-                                    .arg(QString::fromLatin1(name), QString::fromLatin1(value), mpvError(m_mpv, result)));
+            return fail(handle,
+                        QStringLiteral("The preview player refused its option %1=%2 (%3). "
+                                       "Install libmpv2 from Debian 12 and try again.")
+                            .arg(QString::fromLatin1(name), QString::fromLatin1(value), mpvError(m_mpv, result)));
     }
     if (const int result = m_mpv->initialize(handle); result < 0)
         return fail(handle, QStringLiteral("The preview player could not start (%1). Install libmpv2 from Debian 12 "
@@ -276,7 +275,12 @@ void MpvPreviewEngine::Play(const PreviewSource &source)
         const PreviewEnd end{true, mpvError(m_mpv, queued)};
         const quint64 session = m_session;
         QMetaObject::invokeMethod(
-            this, [this, end, session] { if (m_session == session) endPlayback(end); }, Qt::QueuedConnection);
+            this,
+            [this, end, session] {
+                if (m_session == session)
+                    endPlayback(end);
+            },
+            Qt::QueuedConnection);
     }
 }
 

@@ -74,11 +74,11 @@ private:
     QString m_error;
 
     Phase m_phase = Phase::Idle;
-    qint32 m_startSeconds = 0;       // a Seek before Play
+    qint32 m_startSeconds = 0;           // a Seek before Play
     std::optional<qint32> m_pendingSeek; // a Seek while the source loads
-    std::uint64_t m_playReply = 0;   // reply id of the last Play's loadfile; 0 after Stop
+    std::uint64_t m_playReply = 0;       // reply id of the last Play's loadfile; 0 after Stop
     std::uint64_t m_nextReply = 1;
-    std::int64_t m_entry = -1;       // playlist entry of the last Play
+    std::int64_t m_entry = -1; // playlist entry of the last Play
     std::int64_t m_startingEntry = -1;
 
     MpvDvdProtocol m_dvd;

@@ -28,7 +28,7 @@ struct DvdPreviewSource {
     QString dvdFolder; // the folder holding VIDEO_TS, or VIDEO_TS itself
     qint32 titleSet = 1;
     std::vector<DvdSectorRange> sectors;
-    qint32 audioStreamId = -1;    // DVD stream id (0x80 + n AC-3, 0xC0 + n MPEG, 0xA0 + n LPCM); -1: the player's choice
+    qint32 audioStreamId = -1; // DVD stream id (0x80 + n AC-3, 0xC0 + n MPEG, 0xA0 + n LPCM); -1: the player's choice
     qint32 subtitleStreamId = -1; // 0x20 + n; -1: no subtitle
     bool operator==(const DvdPreviewSource &) const = default;
 };

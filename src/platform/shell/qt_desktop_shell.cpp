@@ -1,11 +1,11 @@
 #include "platform/shell/qt_desktop_shell.h"
 
-#include <QGuiApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QSystemTrayIcon>
 #include <QUrl>
@@ -64,8 +64,8 @@ void QtDesktopShell::notify(const QString &summary, const QString &body)
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    call << applicationName() << quint32(0) << applicationName() << summary << body << QStringList()
-         << QVariantMap() << qint32(-1);
+    call << applicationName() << quint32(0) << applicationName() << summary << body << QStringList() << QVariantMap()
+         << qint32(-1);
     // No reply is awaited: where no service answers, nothing happens.
     bus.send(call);
 }

@@ -22,7 +22,7 @@ public:
     void allowSleep() override;
 
 private:
-    bool m_sleepInhibited = false; // wanted by the program
+    bool m_sleepInhibited = false;       // wanted by the program
     QDBusUnixFileDescriptor m_inhibitor; // held while valid; closing it ends the lock
-    QObject m_replies; // owns the pending replies, which die with the shell
+    QObject m_replies;                   // owns the pending replies, which die with the shell
 };

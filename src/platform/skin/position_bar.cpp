@@ -2,8 +2,7 @@
 
 #include "engine/progress.h"
 
-PositionBar::PositionBar(SkinObject *object, qint32 fullWidth)
-    : m_object(object), m_fullWidth(fullWidth)
+PositionBar::PositionBar(SkinObject *object, qint32 fullWidth) : m_object(object), m_fullWidth(fullWidth)
 {
     if (m_object)
         m_base = m_object->commonFacet()->rect();

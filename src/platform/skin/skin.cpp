@@ -6,10 +6,7 @@
 #include <QFile>
 #include <algorithm>
 
-TSkin::TSkin(QObject *parent)
-    : QObject(parent)
-{
-}
+TSkin::TSkin(QObject *parent) : QObject(parent) {}
 
 // Surfaces report through this engine, so they go with it.
 TSkin::~TSkin()
@@ -48,8 +45,8 @@ void TSkin::attach(QWidget *window)
 
 bool TSkin::applySkinForm(QWidget *window, const QString &formName)
 {
-    const auto loaded = std::find_if(m_forms.begin(), m_forms.end(),
-                                     [&](const auto &form) { return form->name() == formName; });
+    const auto loaded =
+        std::find_if(m_forms.begin(), m_forms.end(), [&](const auto &form) { return form->name() == formName; });
     if (loaded == m_forms.end())
         return false;
     std::unique_ptr<SkinForm> form = (*loaded)->clone();

@@ -174,7 +174,7 @@ private:
     void forgetWindow(QObject *window);
 
     QString m_error;
-    std::vector<std::unique_ptr<SkinForm>> m_forms;                   // as loaded from the file
-    std::map<const QObject *, std::unique_ptr<SkinForm>> m_windowForms;  // applied copies, one per window
-    QHash<const QObject *, QPointer<SkinSurface>> m_surfaces;          // attached windows
+    std::vector<std::unique_ptr<SkinForm>> m_forms;                     // as loaded from the file
+    std::map<const QObject *, std::unique_ptr<SkinForm>> m_windowForms; // applied copies, one per window
+    QHash<const QObject *, QPointer<SkinSurface>> m_surfaces;           // attached windows
 };

@@ -127,22 +127,22 @@ QString unquoted(const QString &text)
 const QHash<QString, SkinKind> &kindsByWord()
 {
     static const QHash<QString, SkinKind> kinds = {
-        {QStringLiteral("panel"), SkinKind::Panel}, {QStringLiteral("image"), SkinKind::Image},
+        {QStringLiteral("panel"), SkinKind::Panel},   {QStringLiteral("image"), SkinKind::Image},
         {QStringLiteral("button"), SkinKind::Button}, {QStringLiteral("text"), SkinKind::Text},
-        {QStringLiteral("bar"), SkinKind::Bar},     {QStringLiteral("slider"), SkinKind::Slider},
+        {QStringLiteral("bar"), SkinKind::Bar},       {QStringLiteral("slider"), SkinKind::Slider},
     };
     return kinds;
 }
 
-}  // namespace
+} // namespace
 
 // Walks the lines once, keeping the form and the object being declared.
 class SkinFileParser {
 public:
     explicit SkinFileParser(const QString &fileName)
-        : m_fileName(fileName), m_folder(QFileInfo(fileName).absolutePath())
-    {
-    }
+        : m_fileName(fileName),
+          m_folder(QFileInfo(fileName).absolutePath())
+    {}
 
     SkinParseResult parse(const QString &text);
 
@@ -160,7 +160,7 @@ private:
     std::vector<std::unique_ptr<SkinForm>> m_forms;
     SkinForm *m_form = nullptr;
     SkinObject *m_object = nullptr;
-    int m_blockLine = 0;  // where the open form or object was declared
+    int m_blockLine = 0; // where the open form or object was declared
     bool m_hasSize = false;
     bool m_hasRect = false;
 };
@@ -215,8 +215,8 @@ QString SkinFileParser::startForm(const Value &value)
     if (value.words.size() != 1)
         return expected(QStringLiteral("form NAME"), value);
     const QString &name = value.words.first();
-    const bool taken = std::any_of(m_forms.begin(), m_forms.end(),
-                                   [&](const auto &form) { return form->m_name == name; });
+    const bool taken =
+        std::any_of(m_forms.begin(), m_forms.end(), [&](const auto &form) { return form->m_name == name; });
     if (taken)
         return QStringLiteral("form '%1' is declared twice").arg(name);
     m_forms.push_back(std::make_unique<SkinForm>());
@@ -273,7 +273,8 @@ QString SkinFileParser::objectStatement(const QString &key, const Value &value)
 {
     using Statement = QString (*)(SkinObject &, const Value &, const QDir &);
     static const QHash<QString, Statement> statements = {
-        {QStringLiteral("rect"), [](SkinObject &o, const Value &v, const QDir &) {
+        {QStringLiteral("rect"),
+         [](SkinObject &o, const Value &v, const QDir &) {
              int edges[4];
              if (QString problem = readInts(v, 4, edges); !problem.isEmpty())
                  return problem;
@@ -284,32 +285,47 @@ QString SkinFileParser::objectStatement(const QString &key, const Value &value)
              o.m_rect = SkinRect{edges[0], edges[1], edges[2], edges[3]};
              return QString();
          }},
-        {QStringLiteral("fill"), [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_color, &o.m_color2); }},
-        {QStringLiteral("hover"), [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_hoverColor); }},
-        {QStringLiteral("pressed"), [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_pressColor); }},
-        {QStringLiteral("textcolor"), [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_textColor); }},
-        {QStringLiteral("border"), [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_borderColor); }},
-        {QStringLiteral("thumb"), [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_thumbColor); }},
-        {QStringLiteral("radius"), [](SkinObject &o, const Value &v, const QDir &) {
+        {QStringLiteral("fill"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_color, &o.m_color2); }},
+        {QStringLiteral("hover"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_hoverColor); }},
+        {QStringLiteral("pressed"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_pressColor); }},
+        {QStringLiteral("textcolor"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_textColor); }},
+        {QStringLiteral("border"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_borderColor); }},
+        {QStringLiteral("thumb"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_thumbColor); }},
+        {QStringLiteral("radius"),
+         [](SkinObject &o, const Value &v, const QDir &) {
              if (QString problem = readInts(v, 1, &o.m_radius); !problem.isEmpty())
                  return problem;
              if (o.m_radius < 0 || o.m_radius > kPixelLimit)
                  return QStringLiteral("radius must lie in 0..%1").arg(kPixelLimit);
              return QString();
          }},
-        {QStringLiteral("picture"), [](SkinObject &o, const Value &v, const QDir &d) { return readPath(v, d, &o.m_picture); }},
-        {QStringLiteral("hoverpicture"), [](SkinObject &o, const Value &v, const QDir &d) { return readPath(v, d, &o.m_hoverPicture); }},
-        {QStringLiteral("font"), [](SkinObject &o, const Value &v, const QDir &) { return readFont(v, &o.m_fontFamily, &o.m_fontSize, &o.m_bold); }},
-        {QStringLiteral("align"), [](SkinObject &o, const Value &v, const QDir &) { return readAlignment(v, &o.m_align); }},
-        {QStringLiteral("state"), [](SkinObject &o, const Value &v, const QDir &) { return readSwitch(v, &o.m_enabled); }},
-        {QStringLiteral("visible"), [](SkinObject &o, const Value &v, const QDir &) { return readSwitch(v, &o.m_visible); }},
-        {QStringLiteral("text"), [](SkinObject &o, const Value &v, const QDir &) {
+        {QStringLiteral("picture"),
+         [](SkinObject &o, const Value &v, const QDir &d) { return readPath(v, d, &o.m_picture); }},
+        {QStringLiteral("hoverpicture"),
+         [](SkinObject &o, const Value &v, const QDir &d) { return readPath(v, d, &o.m_hoverPicture); }},
+        {QStringLiteral("font"), [](SkinObject &o, const Value &v,
+                                    const QDir &) { return readFont(v, &o.m_fontFamily, &o.m_fontSize, &o.m_bold); }},
+        {QStringLiteral("align"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readAlignment(v, &o.m_align); }},
+        {QStringLiteral("state"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readSwitch(v, &o.m_enabled); }},
+        {QStringLiteral("visible"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readSwitch(v, &o.m_visible); }},
+        {QStringLiteral("text"),
+         [](SkinObject &o, const Value &v, const QDir &) {
              if (!o.textFacet())
                  return QStringLiteral("only buttons and text objects carry text");
              o.m_text = unquoted(v.rest);
              return QString();
          }},
-        {QStringLiteral("position"), [](SkinObject &o, const Value &v, const QDir &) {
+        {QStringLiteral("position"),
+         [](SkinObject &o, const Value &v, const QDir &) {
              if (!o.sliderFacet())
                  return QStringLiteral("only sliders have a position");
              if (QString problem = readInts(v, 1, &o.m_position); !problem.isEmpty())

@@ -50,7 +50,7 @@ class SkinForm;
 
 struct SkinParseResult {
     std::vector<std::unique_ptr<SkinForm>> forms;
-    QString error;  // "FILE:LINE: what is wrong"; empty when the text is valid
+    QString error; // "FILE:LINE: what is wrong"; empty when the text is valid
     bool ok() const { return error.isEmpty(); }
 };
 

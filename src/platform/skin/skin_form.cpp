@@ -28,8 +28,8 @@ void SkinObject::redraw()
 
 SkinObject *SkinForm::findObject(const QString &name) const
 {
-    const auto it = std::find_if(m_objects.begin(), m_objects.end(),
-                                 [&](const auto &object) { return object->m_name == name; });
+    const auto it =
+        std::find_if(m_objects.begin(), m_objects.end(), [&](const auto &object) { return object->m_name == name; });
     return it == m_objects.end() ? nullptr : it->get();
 }
 

@@ -63,7 +63,7 @@ void paintBox(QPainter &painter, const QRect &rect, int radius, const QBrush &fi
     painter.drawRoundedRect(box, radius, radius);
 }
 
-}  // namespace
+} // namespace
 
 void SkinPainter::paintBackground(QPainter &painter, const SkinForm &form, const QRect &area)
 {
@@ -113,7 +113,8 @@ void SkinPainter::paintObjectBox(QPainter &painter, const SkinObject &object, co
     paintBox(painter, rect, object.m_radius, fillBrush(rect, fill, fill2), object.m_borderColor);
 }
 
-void SkinPainter::paintObjectText(QPainter &painter, const SkinObject &object, const QRect &rect, Qt::Alignment alignment)
+void SkinPainter::paintObjectText(QPainter &painter, const SkinObject &object, const QRect &rect,
+                                  Qt::Alignment alignment)
 {
     QFont font = painter.font();
     if (!object.m_fontFamily.isEmpty())
@@ -163,8 +164,8 @@ void SkinPainter::paintSlider(QPainter &painter, const SkinObject &object, Point
     painter.drawRoundedRect(track, trackHeight / 2, trackHeight / 2);
     if (object.m_color2.isValid()) {
         painter.setBrush(object.m_color2);
-        painter.drawRoundedRect(QRectF(track.left(), track.top(), thumbX - track.left(), trackHeight),
-                                trackHeight / 2, trackHeight / 2);
+        painter.drawRoundedRect(QRectF(track.left(), track.top(), thumbX - track.left(), trackHeight), trackHeight / 2,
+                                trackHeight / 2);
     }
 
     QColor thumb = object.m_thumbColor;

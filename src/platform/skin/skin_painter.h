@@ -13,8 +13,8 @@ class SkinPainter {
 public:
     // How the pointer relates to the object being painted.
     struct Pointer {
-        bool over = false;     // the pointer is over the object
-        bool holding = false;  // a press on the object has not been released
+        bool over = false;    // the pointer is over the object
+        bool holding = false; // a press on the object has not been released
     };
 
     static void paintBackground(QPainter &painter, const SkinForm &form, const QRect &area);
@@ -23,7 +23,8 @@ public:
 
 private:
     static void paintObjectBox(QPainter &painter, const SkinObject &object, const QColor &fill, const QColor &fill2);
-    static void paintObjectText(QPainter &painter, const SkinObject &object, const QRect &rect, Qt::Alignment alignment);
+    static void paintObjectText(QPainter &painter, const SkinObject &object, const QRect &rect,
+                                Qt::Alignment alignment);
     static void paintButton(QPainter &painter, const SkinObject &object, Pointer pointer);
     static void paintText(QPainter &painter, const SkinObject &object);
     static void paintSlider(QPainter &painter, const SkinObject &object, Pointer pointer);

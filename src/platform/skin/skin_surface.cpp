@@ -30,10 +30,9 @@ bool isTrackableSlider(const SkinObject *object)
     return object && object->kind() == SkinKind::Slider && object->state();
 }
 
-}  // namespace
+} // namespace
 
-SkinSurface::SkinSurface(TSkin *skin, QWidget *window)
-    : QWidget(window), m_skin(skin)
+SkinSurface::SkinSurface(TSkin *skin, QWidget *window) : QWidget(window), m_skin(skin)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);

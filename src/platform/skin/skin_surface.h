@@ -39,6 +39,6 @@ private:
 
     TSkin *m_skin;
     SkinForm *m_form = nullptr;
-    SkinObject *m_hover = nullptr;    // under the pointer
-    SkinObject *m_pressed = nullptr;  // under the pointer at the last press, until released
+    SkinObject *m_hover = nullptr;   // under the pointer
+    SkinObject *m_pressed = nullptr; // under the pointer at the last press, until released
 };

@@ -61,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
     Discs, IfoOfTitleSetOne,
     ::testing::Values(Variant{"UpperCase", [](const TestDvd &d) { return d.ifo(1); }},
                       Variant{"LowerCase", [](const TestDvd &d) { return d.lowerRoot + "/video_ts/vts_01_0.ifo"; }},
-                      Variant{"AloneWithoutVideoTsIfoOrVobs", [](const TestDvd &d) { return d.noVobs + "/VTS_01_0.IFO"; }}),
+                      Variant{"AloneWithoutVideoTsIfoOrVobs",
+                              [](const TestDvd &d) { return d.noVobs + "/VTS_01_0.IFO"; }}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(IfoLibrary, SecondTitleSetHasOneTitleAndOneTrack)

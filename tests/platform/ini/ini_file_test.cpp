@@ -53,7 +53,7 @@ TEST(IniFile, MalformedIntegersReadAsTheDefault)
     TempDir dir;
     writeFile(dir.file("m.ini"), "[s]\na=12\nb=twelve\nc=\nd=  5 \ne=3.5\nf=99999999999\n");
     IniFile ini(q(dir.file("m.ini")));
-    const std::pair<const char *, int> cases[] = {{"a", 12}, {"b", -4}, {"c", -4}, {"d", 5},
+    const std::pair<const char *, int> cases[] = {{"a", 12}, {"b", -4}, {"c", -4},      {"d", 5},
                                                   {"e", -4}, {"f", -4}, {"missing", -4}};
     for (const auto &[key, value] : cases)
         EXPECT_EQ(ini.readInteger("s", key, -4), value) << key;
@@ -77,8 +77,8 @@ TEST(IniFile, ValuesReadBackByteForByte)
 {
     TempDir dir;
     IniFile ini(q(dir.file("v.ini")));
-    const QByteArray values[] = {"Music ", " lead", "\ttab\t", "\"quoted\"", "\" x \"", "\"", "caf\xe9",
-                                 "a=b", "; not a comment", "", "  "};
+    const QByteArray values[] = {"Music ",  " lead", "\ttab\t",         "\"quoted\"", "\" x \"", "\"",
+                                 "caf\xe9", "a=b",   "; not a comment", "",           "  "};
     int n = 0;
     for (const QByteArray &value : values) {
         const QString key = QStringLiteral("k%1").arg(n++);
@@ -104,7 +104,11 @@ TEST(IniFile, ADamagedFileIsCopiedBeforeItsFirstRewrite)
 {
     const DamageCase cases[] = {
         {"line without equals", "[plane]\nvideo=1\nthis line has no equals sign\n", true},
-        {"binary", std::string("\x7f" "ELF\x02\x01\x01\xff\xfe\n\x01\x02", 12), true},
+        {"binary",
+         std::string("\x7f"
+                     "ELF\x02\x01\x01\xff\xfe\n\x01\x02",
+                     12),
+         true},
         {"NUL bytes", std::string("[plane]\nvideo=1\0\0[output]\npath=/x\n", 33), true},
         {"brackets", "[plane]\nvideo=1\n[[[\naudio=0\n", true},
         {"text after a section", "[plane] old\nvideo=1\n", true},

@@ -5,8 +5,8 @@
 
 #include "platform/preview/dvd_sector_stream.h"
 
-#include "preview_dvd.h"
 #include "media_fixtures.h"
+#include "preview_dvd.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -56,8 +56,7 @@ struct PieceCase {
     qint64 piece;
 };
 
-class DvdSectorStreamPieces : public DvdSectorStreamTest, public ::testing::WithParamInterface<PieceCase> {
-};
+class DvdSectorStreamPieces : public DvdSectorStreamTest, public ::testing::WithParamInterface<PieceCase> {};
 
 TEST_P(DvdSectorStreamPieces, ReadsTheListedSectorsInOrder)
 {
@@ -105,8 +104,7 @@ struct RefusedCase {
     const char *reasonHolds;
 };
 
-class DvdSectorStreamRefusal : public DvdSectorStreamTest, public ::testing::WithParamInterface<RefusedCase> {
-};
+class DvdSectorStreamRefusal : public DvdSectorStreamTest, public ::testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(DvdSectorStreamRefusal, SaysWhy)
 {
@@ -122,14 +120,13 @@ TEST_P(DvdSectorStreamRefusal, SaysWhy)
     EXPECT_EQ(stream.read(&byte, 1), -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DvdSectorStreamRefusal,
-    ::testing::Values(RefusedCase{"NoSectors", 1, {}, false, "no sectors"},
-                      RefusedCase{"Inverted", 1, {{20, 10}}, false, "no valid range"},
-                      RefusedCase{"Negative", 1, {{-1, 10}}, false, "no valid range"},
-                      RefusedCase{"BeyondTheTitleSet", 1, {{0, 1000000}}, false, "beyond"},
-                      RefusedCase{"MissingTitleSet", 7, {{0, 10}}, false, "title set 7"},
-                      RefusedCase{"MissingFolder", 1, {{0, 10}}, true, "cannot be opened"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, DvdSectorStreamRefusal,
+                         ::testing::Values(RefusedCase{"NoSectors", 1, {}, false, "no sectors"},
+                                           RefusedCase{"Inverted", 1, {{20, 10}}, false, "no valid range"},
+                                           RefusedCase{"Negative", 1, {{-1, 10}}, false, "no valid range"},
+                                           RefusedCase{"BeyondTheTitleSet", 1, {{0, 1000000}}, false, "beyond"},
+                                           RefusedCase{"MissingTitleSet", 7, {{0, 10}}, false, "title set 7"},
+                                           RefusedCase{"MissingFolder", 1, {{0, 10}}, true, "cannot be opened"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

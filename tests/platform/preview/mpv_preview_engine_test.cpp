@@ -5,8 +5,8 @@
 
 #include "platform/preview/mpv_preview_engine.h"
 
-#include "preview_dvd.h"
 #include "media_fixtures.h"
+#include "preview_dvd.h"
 
 #include <QTest>
 #include <dirent.h>
@@ -45,8 +45,8 @@ protected:
     {
         engine = std::make_unique<MpvPreviewEngine>(settings);
         ASSERT_TRUE(engine->InitPreviewWindow(0, 160, 120)) << engine->errorText().toStdString();
-        engine->SetEventFuntion({[this](double s) { positions.push_back(s); },
-                                 [this](const PreviewEnd &end) { ends.push_back(end); }});
+        engine->SetEventFuntion(
+            {[this](double s) { positions.push_back(s); }, [this](const PreviewEnd &end) { ends.push_back(end); }});
     }
     bool waitForPosition(double atLeast, int timeoutMs = 5000)
     {
@@ -143,8 +143,7 @@ struct Unplayable {
     const char *file;
 };
 
-class MpvUnplayableTest : public MpvPreviewEngineTest, public ::testing::WithParamInterface<Unplayable> {
-};
+class MpvUnplayableTest : public MpvPreviewEngineTest, public ::testing::WithParamInterface<Unplayable> {};
 
 TEST_P(MpvUnplayableTest, IsReportedAsAFailedEnd)
 {
@@ -221,7 +220,8 @@ protected:
     }
     static DvdPreviewSource row(qint32 audioStreamId)
     {
-        return DvdPreviewSource{QString::fromStdString(s_dvd.folder), 1, {{0, s_dvd.vobSectors - 1}}, audioStreamId, -1};
+        return DvdPreviewSource{
+            QString::fromStdString(s_dvd.folder), 1, {{0, s_dvd.vobSectors - 1}}, audioStreamId, -1};
     }
     static inline AuthoredDvd s_dvd;
 };

@@ -91,10 +91,7 @@ protected:
     }
 
     // A connection of its own that offers the service.
-    QDBusConnection serviceBus(const QString &name)
-    {
-        return QDBusConnection::connectToBus(s_address, name);
-    }
+    QDBusConnection serviceBus(const QString &name) { return QDBusConnection::connectToBus(s_address, name); }
 
     static inline std::unique_ptr<ChildProcess> s_daemon;
     static inline std::unique_ptr<QCoreApplication> s_app;

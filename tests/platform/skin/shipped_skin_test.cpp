@@ -13,26 +13,50 @@ struct ShippedObject {
 
 // The objects of the main window that the program routes, hints and writes.
 const ShippedObject kMainWindowObjects[] = {
-    {"profiles", SkinKind::Button},      {"openfiles", SkinKind::Button},   {"chapter", SkinKind::Button},
-    {"ifoopen", SkinKind::Button},       {"dvdopen", SkinKind::Button},     {"openfolder", SkinKind::Button},
-    {"converter", SkinKind::Button},     {"remove", SkinKind::Button},      {"clear", SkinKind::Button},
-    {"stopconverter", SkinKind::Button}, {"browse", SkinKind::Button},      {"open", SkinKind::Button},
-    {"help", SkinKind::Button},          {"file", SkinKind::Button},        {"dvdfile", SkinKind::Button},
-    {"register", SkinKind::Button},      {"play", SkinKind::Button},        {"pause", SkinKind::Image},
-    {"settings", SkinKind::Button},      {"cutter", SkinKind::Button},      {"purchase", SkinKind::Button},
-    {"stopplay", SkinKind::Button},      {"audio", SkinKind::Text},         {"subtitle", SkinKind::Text},
-    {"video_size", SkinKind::Image},     {"video_quality", SkinKind::Image}, {"audio_quality", SkinKind::Image},
-    {"channels", SkinKind::Image},       {"profilestext", SkinKind::Text},  {"play_time", SkinKind::Text},
-    {"hint", SkinKind::Text},            {"play_bar", SkinKind::Slider},    {"di", SkinKind::Text},
-    {"alltime", SkinKind::Text},         {"playpos", SkinKind::Bar},        {"convertpos", SkinKind::Bar},
+    {"profiles", SkinKind::Button},
+    {"openfiles", SkinKind::Button},
+    {"chapter", SkinKind::Button},
+    {"ifoopen", SkinKind::Button},
+    {"dvdopen", SkinKind::Button},
+    {"openfolder", SkinKind::Button},
+    {"converter", SkinKind::Button},
+    {"remove", SkinKind::Button},
+    {"clear", SkinKind::Button},
+    {"stopconverter", SkinKind::Button},
+    {"browse", SkinKind::Button},
+    {"open", SkinKind::Button},
+    {"help", SkinKind::Button},
+    {"file", SkinKind::Button},
+    {"dvdfile", SkinKind::Button},
+    {"register", SkinKind::Button},
+    {"play", SkinKind::Button},
+    {"pause", SkinKind::Image},
+    {"settings", SkinKind::Button},
+    {"cutter", SkinKind::Button},
+    {"purchase", SkinKind::Button},
+    {"stopplay", SkinKind::Button},
+    {"audio", SkinKind::Text},
+    {"subtitle", SkinKind::Text},
+    {"video_size", SkinKind::Image},
+    {"video_quality", SkinKind::Image},
+    {"audio_quality", SkinKind::Image},
+    {"channels", SkinKind::Image},
+    {"profilestext", SkinKind::Text},
+    {"play_time", SkinKind::Text},
+    {"hint", SkinKind::Text},
+    {"play_bar", SkinKind::Slider},
+    {"di", SkinKind::Text},
+    {"alltime", SkinKind::Text},
+    {"playpos", SkinKind::Bar},
+    {"convertpos", SkinKind::Bar},
 };
 
 // The objects of the clip cutter window.
 const ShippedObject kCutterObjects[] = {
-    {"cutclose", SkinKind::Button},      {"begin", SkinKind::Button},       {"end", SkinKind::Button},
-    {"hou", SkinKind::Image},            {"qian", SkinKind::Image},         {"play", SkinKind::Image},
-    {"stop", SkinKind::Image},           {"pause", SkinKind::Image},        {"cut_begin_time", SkinKind::Text},
-    {"cut_end_time", SkinKind::Text},    {"cut_play_time", SkinKind::Text}, {"cut_play_bar", SkinKind::Slider},
+    {"cutclose", SkinKind::Button},   {"begin", SkinKind::Button},       {"end", SkinKind::Button},
+    {"hou", SkinKind::Image},         {"qian", SkinKind::Image},         {"play", SkinKind::Image},
+    {"stop", SkinKind::Image},        {"pause", SkinKind::Image},        {"cut_begin_time", SkinKind::Text},
+    {"cut_end_time", SkinKind::Text}, {"cut_play_time", SkinKind::Text}, {"cut_play_bar", SkinKind::Slider},
     {"cutplaypos", SkinKind::Bar},
 };
 
@@ -109,4 +133,4 @@ TEST_F(ShippedSkin, SlidersStartDisabled)
     EXPECT_FALSE(TSkin::findObject(apply(cutter, "cutter"), "cut_play_bar")->state());
 }
 
-}  // namespace
+} // namespace

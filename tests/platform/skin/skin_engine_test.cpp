@@ -178,4 +178,4 @@ INSTANTIATE_TEST_SUITE_P(Table, SkinSliderPosition,
                          ::testing::Values(Clamp{-5, 0}, Clamp{0, 0}, Clamp{4321, 4321}, Clamp{10000, 10000},
                                            Clamp{12000, 10000}));
 
-}  // namespace
+} // namespace

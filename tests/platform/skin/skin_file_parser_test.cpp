@@ -69,9 +69,9 @@ TEST(SkinFileParser, ReadsFormsAndObjectsInOrder)
     EXPECT_EQ(result.forms[1]->name(), "second");
 
     const ExpectedObject expected[] = {
-        {"frame", SkinKind::Panel, {0, 0, 300, 200}},   {"logo", SkinKind::Image, {10, 10, 42, 42}},
-        {"go", SkinKind::Button, {50, 10, 150, 40}},    {"caption", SkinKind::Text, {10, 50, 290, 70}},
-        {"progress", SkinKind::Bar, {10, 80, 10, 92}},  {"seek", SkinKind::Slider, {10, 100, 290, 116}},
+        {"frame", SkinKind::Panel, {0, 0, 300, 200}},  {"logo", SkinKind::Image, {10, 10, 42, 42}},
+        {"go", SkinKind::Button, {50, 10, 150, 40}},   {"caption", SkinKind::Text, {10, 50, 290, 70}},
+        {"progress", SkinKind::Bar, {10, 80, 10, 92}}, {"seek", SkinKind::Slider, {10, 100, 290, 116}},
     };
     const auto &objects = result.forms[0]->objects();
     ASSERT_EQ(objects.size(), std::size(expected));
@@ -161,10 +161,8 @@ const BadSkin kBadSkins[] = {
      "object 'x' is declared twice"},
     {"BadColour", "form a\n size 10 10\nobject x panel\n rect 0 0 1 1\n fill #ggg\n", 5, "'#ggg' is not a colour"},
     {"TextOnPanel", "form a\n size 10 10\nobject x panel\n rect 0 0 1 1\n text hi\n", 5, "carry text"},
-    {"PositionOnButton", "form a\n size 10 10\nobject x button\n rect 0 0 1 1\n position 5\n", 5,
-     "only sliders"},
-    {"PositionOutOfRange", "form a\n size 10 10\nobject x slider\n rect 0 0 1 1\n position 10001\n", 5,
-     "0..10000"},
+    {"PositionOnButton", "form a\n size 10 10\nobject x button\n rect 0 0 1 1\n position 5\n", 5, "only sliders"},
+    {"PositionOutOfRange", "form a\n size 10 10\nobject x slider\n rect 0 0 1 1\n position 10001\n", 5, "0..10000"},
     {"BadSwitch", "form a\n size 10 10\nobject x button\n rect 0 0 1 1\n state maybe\n", 5, "on or off"},
     {"FontWithoutSize", "form a\n size 10 10\nobject x text\n rect 0 0 1 1\n font Sans bold\n", 5,
      "[family] size [bold]"},
@@ -188,4 +186,4 @@ const BadSkin kBadSkins[] = {
 INSTANTIATE_TEST_SUITE_P(Table, SkinFileParserErrors, ::testing::ValuesIn(kBadSkins),
                          [](const auto &info) { return std::string(info.param.what); });
 
-}  // namespace
+} // namespace

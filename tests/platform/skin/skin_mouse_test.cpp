@@ -57,16 +57,13 @@ TEST_P(SkinClick, NeedsPressAndReleaseOnOneEnabledObject)
     EXPECT_EQ(m_log.objectsOf("Click"), GetParam().clicks);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SkinClick,
-                         ::testing::Values(ClickCase{"Button", kOk, kOk, {"ok"}},
-                                           ClickCase{"DisabledButton", kOff, kOff, {}},
-                                           ClickCase{"Text", kLabel, kLabel, {"label"}},
-                                           ClickCase{"Image", kPicture, kPicture, {"picture"}},
-                                           ClickCase{"Panel", kBox, kBox, {}},
-                                           ClickCase{"TopmostButton", kLid, kLid, {"lid"}},
-                                           ClickCase{"ReleasedElsewhere", kOk, kLabel, {}},
-                                           ClickCase{"Nothing", kNowhere, kNowhere, {}}),
-                         [](const auto &info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, SkinClick,
+    ::testing::Values(ClickCase{"Button", kOk, kOk, {"ok"}}, ClickCase{"DisabledButton", kOff, kOff, {}},
+                      ClickCase{"Text", kLabel, kLabel, {"label"}}, ClickCase{"Image", kPicture, kPicture, {"picture"}},
+                      ClickCase{"Panel", kBox, kBox, {}}, ClickCase{"TopmostButton", kLid, kLid, {"lid"}},
+                      ClickCase{"ReleasedElsewhere", kOk, kLabel, {}}, ClickCase{"Nothing", kNowhere, kNowhere, {}}),
+    [](const auto &info) { return std::string(info.param.what); });
 
 TEST_F(SkinMouseTest, DownAndUpReportThePressedObject)
 {
@@ -202,7 +199,7 @@ TEST_F(SkinMouseTest, DraggingTheSliderTracksAndClamps)
 
 TEST_F(SkinMouseTest, DraggedThumbIsRepainted)
 {
-    const QPoint end(290, 110);  // where the thumb centre sits at 10000
+    const QPoint end(290, 110); // where the thumb centre sits at 10000
     const QString thumb = QColor(Qt::white).name();
     EXPECT_NE(pixel(end).name(), thumb);
     press({120, 110});
@@ -222,4 +219,4 @@ TEST_F(SkinMouseTest, DisabledSliderDoesNotTrack)
     EXPECT_EQ(m_log.objectsOf("MouseDown"), QStringList{"still"});
 }
 
-}  // namespace
+} // namespace

@@ -191,4 +191,4 @@ TEST_F(SkinHiddenObject, IsNotPainted)
     EXPECT_EQ(image.pixelColor(75, 50).name(), "#000000");
 }
 
-}  // namespace
+} // namespace

@@ -105,10 +105,9 @@ SkinSignalLog::SkinSignalLog(TSkin &skin)
     QObject::connect(&skin, &TSkin::MouseMove, &m_context, [=](QWidget *sender, SkinObject *source, int x, int y) {
         record("MouseMove", sender, source, {x, y}, 0);
     });
-    QObject::connect(&skin, &TSkin::ScrollTrack, &m_context,
-                     [=](QWidget *sender, SkinObject *source, qint32 position) {
-                         record("ScrollTrack", sender, source, {}, position);
-                     });
+    QObject::connect(&skin, &TSkin::ScrollTrack, &m_context, [=](QWidget *sender, SkinObject *source, qint32 position) {
+        record("ScrollTrack", sender, source, {}, position);
+    });
 }
 
 std::vector<SkinReport> SkinSignalLog::of(const QString &signal) const

@@ -57,11 +57,11 @@ protected:
 
 // One report of the engine.
 struct SkinReport {
-    QString signal;  // "Click", "MouseDown", "MouseUp", "MouseMove" or "ScrollTrack"
+    QString signal; // "Click", "MouseDown", "MouseUp", "MouseMove" or "ScrollTrack"
     QString object;
     QWidget *sender = nullptr;
-    QPoint point;         // mouse signals
-    qint32 position = 0;  // ScrollTrack
+    QPoint point;        // mouse signals
+    qint32 position = 0; // ScrollTrack
 };
 
 // Records what the engine reports, in order.
