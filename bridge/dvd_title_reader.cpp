@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <unistd.h>
 
 #include <dvdread/dvd_reader.h>

@@ -2,6 +2,28 @@
 
 #include <QSet>
 
+namespace {
+
+// Only the reader's own blanks: trimming any other character here would lose
+// it from a value at the next rewrite.
+QByteArray withoutBlankEnds(const QByteArray &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isIniBlank(text[begin]))
+        ++begin;
+    while (end > begin && isIniBlank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+} // namespace
+
+bool isIniBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
 ReadableIni readableIni(const QByteArray &contents)
 {
     ReadableIni result;
@@ -11,7 +33,7 @@ ReadableIni readableIni(const QByteArray &contents)
     QSet<QByteArray> keys;
     bool commentWaiting = false;
     for (const QByteArray &rawLine : text.split('\n')) {
-        const QByteArray line = rawLine.trimmed();
+        const QByteArray line = withoutBlankEnds(rawLine);
         if (line.isEmpty())
             continue;
         const bool comment = line.startsWith(';') || line.startsWith('#');
@@ -27,10 +49,10 @@ ReadableIni readableIni(const QByteArray &contents)
             continue;
         if (line.startsWith('[')) {
             result.complete = result.complete && close == line.size() - 1;
-            section = line.mid(1, close - 1).trimmed().toLower();
+            section = withoutBlankEnds(line.mid(1, close - 1)).toLower();
             continue;
         }
-        const QByteArray key = section + '\n' + line.left(equals).trimmed().toLower();
+        const QByteArray key = section + '\n' + withoutBlankEnds(line.left(equals)).toLower();
         result.complete = result.complete && !keys.contains(key);
         keys.insert(key);
     }

@@ -18,14 +18,18 @@ QByteArray contentsOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Keys and values are bytes (no conversion); "key=value" without blanks; a
-// value with a blank at either end is quoted, and quotes are stripped on
-// reading. Only the readable lines of a damaged file are loaded.
-void load(CSimpleIniA &ini, const QByteArray &readableText)
+// How values are loaded: for reading, without one pair of enclosing quotes;
+// for a rewrite, as they stand in the file, so that the rewrite writes every
+// other value back exactly as it was stored.
+enum class Values { Unquoted, AsStored };
+
+// Keys and values are bytes (no conversion); "key=value" without blanks. Only
+// the readable lines of a damaged file are loaded.
+void load(CSimpleIniA &ini, const QByteArray &readableText, Values values)
 {
     ini.SetUnicode(true);
     ini.SetSpaces(false);
-    ini.SetQuotes(true);
+    ini.SetQuotes(values == Values::Unquoted);
     ini.LoadData(readableText.constData(), static_cast<size_t>(readableText.size()));
 }
 
@@ -34,13 +38,14 @@ std::string utf8(const QString &text)
     return text.toStdString();
 }
 
-// The form handed to SimpleIni so that the value reads back exactly. It quotes
-// a value with a blank at either end itself, and reading strips one pair of
-// enclosing quotes, so a value already enclosed in quotes gets one more pair.
+// The form a value is stored in so that it reads back exactly: reading drops
+// blanks at either end and then one pair of enclosing quotes, so a value with
+// a blank at either end, or already enclosed in quotes, is enclosed in quotes.
 QByteArray storedForm(const QByteArray &value)
 {
+    const bool blankEnd = !value.isEmpty() && (isIniBlank(value.front()) || isIniBlank(value.back()));
     const bool enclosed = value.size() >= 2 && value.startsWith('"') && value.endsWith('"');
-    return enclosed ? '"' + value + '"' : value;
+    return blankEnd || enclosed ? '"' + value + '"' : value;
 }
 
 } // namespace
@@ -60,7 +65,7 @@ QString IniFile::settingsFolder()
 std::optional<QByteArray> IniFile::readBytes(const QString &section, const QString &key) const
 {
     CSimpleIniA ini;
-    load(ini, readableIni(contentsOf(m_path)).text);
+    load(ini, readableIni(contentsOf(m_path)).text, Values::Unquoted);
     const char *value = ini.GetValue(utf8(section).c_str(), utf8(key).c_str(), nullptr);
     return value ? std::optional<QByteArray>(QByteArray(value)) : std::nullopt;
 }
@@ -102,7 +107,7 @@ bool IniFile::writeBytes(const QString &section, const QString &key, const QByte
     if (!readable.complete && !writeFileAtomically(damagedCopyPath(m_path), current, &m_error))
         return false;
     CSimpleIniA ini;
-    load(ini, readable.text);
+    load(ini, readable.text, Values::AsStored);
     ini.SetValue(utf8(section).c_str(), utf8(key).c_str(), storedForm(value).constData());
     std::string contents;
     if (ini.Save(contents) < 0) {

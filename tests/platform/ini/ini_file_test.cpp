@@ -71,19 +71,22 @@ TEST(IniFile, ChangesReachTheDiskAtOnceAndKeepOtherKeys)
     EXPECT_EQ(reader.readString("output", "path", ""), "/x");
 }
 
-// Values are bytes and come back exactly as written, whatever their ends;
-// every line is written "key=value".
+// Values are bytes and come back exactly as written, whatever their ends,
+// also after later writes rewrote the file; every line is written "key=value".
 TEST(IniFile, ValuesReadBackByteForByte)
 {
     TempDir dir;
     IniFile ini(q(dir.file("v.ini")));
-    const QByteArray values[] = {"Music ",  " lead", "\ttab\t",         "\"quoted\"", "\" x \"", "\"",
-                                 "caf\xe9", "a=b",   "; not a comment", "",           "  "};
-    int n = 0;
-    for (const QByteArray &value : values) {
-        const QString key = QStringLiteral("k%1").arg(n++);
-        ASSERT_TRUE(ini.writeBytes("output", key, value)) << ini.error().toStdString();
-        EXPECT_EQ(IniFile(ini.path()).readBytes("output", key), value) << value.toStdString();
+    const QByteArray values[] = {"Music ",       " lead", "\ttab\t",         "\"quoted\"", "\" x \"", "\"",
+                                 "caf\xe9",      "a=b",   "; not a comment", "",           "  ",      "feed\f",
+                                 "\vvertical\v", " \f"};
+    const auto keyOf = [](std::size_t n) { return QStringLiteral("k%1").arg(n); };
+    for (std::size_t n = 0; n < std::size(values); ++n) {
+        ASSERT_TRUE(ini.writeBytes("output", keyOf(n), values[n])) << ini.error().toStdString();
+        EXPECT_EQ(IniFile(ini.path()).readBytes("output", keyOf(n)), values[n]) << values[n].toStdString();
+    }
+    for (std::size_t n = 0; n < std::size(values); ++n) {
+        EXPECT_EQ(IniFile(ini.path()).readBytes("output", keyOf(n)), values[n]) << values[n].toStdString();
     }
     const std::string text = readFile(dir.file("v.ini"));
     EXPECT_NE(text.find("\nk0=\"Music \"\n"), std::string::npos) << text;
