@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -33,6 +34,7 @@ ChoiceList readList(const QComboBox &list)
 
 void showList(QComboBox &list, const ChoiceList &value)
 {
+    const QSignalBlocker quiet(list);
     if (readList(list).entries != value.entries) {
         list.clear();
         list.addItems(value.entries);
@@ -99,6 +101,11 @@ Tfm_set::Tfm_set(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setQualityLists(initialQualityLists());
+    for (QComboBox *list : {cb_size, cb_videobitrate, cb_audiobitrate, cb_channel})
+        connect(list, &QComboBox::currentIndexChanged, this, [this] {
+            if (m_listsChanged)
+                m_listsChanged(qualityLists());
+        });
 }
 
 QualityLists Tfm_set::qualityLists() const

@@ -1,6 +1,5 @@
 #include "app/edition.h"
 #include "app/main_commands.h"
-#include "app/program_windows.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
 #include "jobs/job_list.h"
@@ -186,8 +185,10 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
     }
     endBusyBatch(w);
 
-    Tfm_dvdcutter *cutter = w.windows().fm_dvdcutter;
-    cutter->show();
+    // The cutter window, opened as its button opens it, closes through its own skin.
+    w.run(MainCommand::OpenCutter);
+    Tfm_dvdcutter *cutter = &w.fm_dvdcutter();
+    ASSERT_TRUE(cutter->isVisible());
     clickSkin("cutclose", cutter);
     EXPECT_FALSE(cutter->isVisible());
 }
@@ -697,7 +698,7 @@ TEST_F(MainWindowTest, TheRememberedProfileIsTheLoadedOne)
             QTest::mousePress(child<QTreeWidget>("lv")->viewport(), Qt::LeftButton);
             EXPECT_EQ(w.selection()->currentProfileId(), 15);
             // The loaded profile's rules run with its own id.
-            EXPECT_EQ(profileChoicesOf(*w.selection(), *w.windows().fm_set, false).profileId, 18);
+            EXPECT_EQ(w.profileChoices().profileId, 18);
         } else {
             EXPECT_FALSE(m_prompts.boxes().empty());
         }
