@@ -90,7 +90,7 @@ bool isAudioGroup(const QString &panelName)
 ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, Hooks hooks)
     : QObject(window),
       m_window(window),
-      m_folder(std::move(executableFolder)),
+      m_pictureFolder(QDir(executableFolder).filePath(QStringLiteral("images/sub/"))),
       m_hooks(std::move(hooks))
 {}
 
@@ -208,12 +208,12 @@ bool ProfilePicker::isProfileButton(int id) const
 
 QString ProfilePicker::picturePath(int id, const QString &folder) const
 {
-    return subPicture(QStringLiteral("%1/%2").arg(folder).arg(id));
+    return subPicture(folder + u'/' + QString::number(id));
 }
 
 QString ProfilePicker::subPicture(const QString &name) const
 {
-    return QDir(m_folder).filePath(QStringLiteral("images/sub/") + name + QStringLiteral(".bmp"));
+    return m_pictureFolder + name + QStringLiteral(".bmp");
 }
 
 void ProfilePicker::showPicture(int id, const QString &folder)

@@ -93,7 +93,7 @@ private:
     bool isProfileButton(int id) const;
 
     QWidget *m_window;
-    QString m_folder;
+    QString m_pictureFolder; // "images/sub/" of the executable folder
     Hooks m_hooks;
     PickerEdition m_edition;
     QPoint m_topLeft;
