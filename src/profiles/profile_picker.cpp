@@ -222,10 +222,14 @@ void ProfilePicker::showPicture(int id, const QString &folder)
         shown->setPicture(picturePath(id, folder));
 }
 
+// One listing of the folder tells which normal pictures are there; only a
+// missing one is opened, so that its report gives the system's reason.
 void ProfilePicker::loadButtonPictures()
 {
+    const QSet<QString> present = namesInFolder(m_pictureFolder + kNormal);
     for (int id = kFirstProfileId; id <= kLastProfileId; ++id)
-        checkPictureFile(picturePath(id, kNormal));
+        if (!present.contains(QString::number(id) + QStringLiteral(".bmp")))
+            checkPictureFile(picturePath(id, kNormal));
     for (const auto &[id, shown] : m_buttons)
         shown->setPicture(picturePath(id, kNormal));
 }

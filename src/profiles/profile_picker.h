@@ -58,9 +58,10 @@ public:
     QFrame *categoryList() const { return m_categoryList; }
     ProfileButton *button(int id) const;
 
-    // Checks that the normal picture of every id 1 to 132 can be opened, in
-    // increasing order; throws PictureFileError at the first that cannot.
-    // The pictures themselves are read when their panel first shows.
+    // Checks that the normal picture of every id 1 to 132 is there, in
+    // increasing order; throws PictureFileError at the first that is not.
+    // The pictures themselves are read when their panel first shows, and a
+    // picture that is there but cannot be read is reported then.
     void loadButtonPictures();
 
     void openPicker();

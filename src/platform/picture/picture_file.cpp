@@ -1,5 +1,6 @@
 #include "platform/picture/picture_file.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
 
@@ -29,4 +30,16 @@ QPixmap loadPictureFile(const QString &path)
     if (image.isNull())
         fail(path, reader.errorString());
     return QPixmap::fromImage(image);
+}
+
+QSet<QString> namesInFolder(const QString &folder)
+{
+    QSet<QString> names;
+    // Every kind of entry is taken, so the listing needs no look at any of them.
+    QDirIterator entries(folder, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        names.insert(entries.fileName());
+    }
+    return names;
 }

@@ -3,6 +3,7 @@
 // Qt reads) or says why it cannot.
 
 #include <QPixmap>
+#include <QSet>
 #include <QString>
 #include <stdexcept>
 
@@ -19,3 +20,6 @@ QPixmap loadPictureFile(const QString &path);
 // Opens the file without reading its pixels; throws PictureFileError, with
 // the same text, when it cannot be opened.
 void checkPictureFile(const QString &path);
+// The names in a folder, from one listing and without opening any file:
+// which pictures are there. Empty when the folder cannot be listed.
+QSet<QString> namesInFolder(const QString &folder);
