@@ -127,7 +127,7 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(kWindowSize);
-    setWindowIcon(QIcon(m_folder + QStringLiteral("images/main/2.bmp")));
+    setWindowIcon(QIcon(QPixmap::fromImage(readPicture(m_folder + QStringLiteral("images/main/2.bmp")))));
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     createControls();

@@ -115,7 +115,7 @@ void ProfilePicker::buildPanels()
     const auto addStrip = [&](QFrame *page, const QString &picture) {
         auto *stripPicture = new QLabel(page);
         stripPicture->setGeometry(0, strip, kPickerStripWidth, kPickerStripHeight);
-        stripPicture->setPixmap(QPixmap(subPicture(picture)));
+        stripPicture->setPixmap(subPixmap(picture));
     };
     addStrip(m_page1, QStringLiteral("strip1"));
     addStrip(m_page2, QStringLiteral("strip2"));
@@ -163,7 +163,7 @@ void ProfilePicker::buildCategoryList()
     m_categoryList->move(m_categoryList->x(), m_topLeft.y());
     auto *title = new QLabel(m_categoryList);
     title->setGeometry(0, 0, kCategoryListWidth, kCategoryTitleHeight);
-    title->setPixmap(QPixmap(subPicture(QStringLiteral("category/title"))));
+    title->setPixmap(subPixmap(QStringLiteral("category/title")));
     int row = 0;
     for (const ProfileGroup &group : profileGroups()) {
         const QString name = group.panel.toString();
@@ -173,7 +173,7 @@ void ProfilePicker::buildCategoryList()
             new PageSwitch(m_categoryList, [this, name] { m_hooks.guard([this, name] { showGroup(name); }); });
         entry->setObjectName(QStringLiteral("im_") + name);
         entry->setGeometry(0, categoryRowTop(row++), kCategoryListWidth, kCategoryRowHeight);
-        entry->setPixmap(QPixmap(subPicture(QStringLiteral("category/") + name)));
+        entry->setPixmap(subPixmap(QStringLiteral("category/") + name));
         m_categories[name] = entry;
     }
 }
@@ -184,7 +184,7 @@ void ProfilePicker::addPageSwitch(QFrame *page, const QString &picture, const QS
     auto *pageSwitch = new PageSwitch(page, [this, onClick] { m_hooks.guard(onClick); });
     pageSwitch->setObjectName(name);
     pageSwitch->setGeometry(left, kPickerPageHeight - kPickerStripHeight - 1, width, kPickerStripHeight);
-    pageSwitch->setPixmap(QPixmap(subPicture(picture)));
+    pageSwitch->setPixmap(subPixmap(picture));
 }
 
 QFrame *ProfilePicker::panel(const QString &name) const
@@ -209,6 +209,11 @@ bool ProfilePicker::isProfileButton(int id) const
 QString ProfilePicker::picturePath(int id, const QString &folder) const
 {
     return subPicture(folder + u'/' + QString::number(id));
+}
+
+QPixmap ProfilePicker::subPixmap(const QString &name) const
+{
+    return QPixmap::fromImage(readPicture(subPicture(name)));
 }
 
 QString ProfilePicker::subPicture(const QString &name) const
@@ -317,7 +322,7 @@ void ProfilePicker::showGroup(const QString &panelName)
         return;
     }
     for (const auto &[name, entry] : m_categories)
-        entry->setPixmap(QPixmap(subPicture(QStringLiteral("category/") + name + (name == panelName ? "_on" : ""))));
+        entry->setPixmap(subPixmap(QStringLiteral("category/") + name + (name == panelName ? "_on" : "")));
     const int listLeft = firstPageLeft(m_edition);
     turnTo(panel(panelName), listLeft + kCategoryListWidth - 1);
     m_categoryList->move(listLeft, m_categoryList->y());

@@ -13,6 +13,7 @@
 #include "profiles/picker_placement.h"
 
 #include <QObject>
+#include <QPixmap>
 #include <QPoint>
 #include <QString>
 #include <functional>
@@ -91,6 +92,8 @@ private:
     QString picturePath(int id, const QString &folder) const;
     // A fixed picture of the picker: images/sub/<name>.bmp.
     QString subPicture(const QString &name) const;
+    // The picture of the picker's design, null when it cannot be read.
+    QPixmap subPixmap(const QString &name) const;
     bool isProfileButton(int id) const;
 
     QWidget *m_window;

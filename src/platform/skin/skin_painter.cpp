@@ -1,5 +1,6 @@
 #include "platform/skin/skin_painter.h"
 
+#include "platform/picture/picture_file.h"
 #include "platform/skin/skin.h"
 #include "platform/skin/skin_slider_geometry.h"
 
@@ -22,7 +23,8 @@ bool drawPicture(QPainter &painter, const QRect &rect, const QString &path)
         return false;
     QPixmap pixmap;
     if (!QPixmapCache::find(path, &pixmap)) {
-        if (!pixmap.load(path))
+        pixmap = QPixmap::fromImage(readPicture(path));
+        if (pixmap.isNull())
             return false;
         QPixmapCache::insert(path, pixmap);
     }
