@@ -5,5 +5,6 @@
 ProfileChoices profileChoicesOf(const ProfileSelection &selection, const QualityLists &lists, bool dvdMode)
 {
     const TActiveProfile &active = selection.activeProfile();
-    return {active.loadedProfileId, active.outputExtension(), active.rateTexts, active.argumentTemplate, lists, !dvdMode};
+    return {
+        active.loadedProfileId, active.outputExtension(), active.rateTexts, active.argumentTemplate, lists, !dvdMode};
 }

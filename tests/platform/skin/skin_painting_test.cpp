@@ -192,7 +192,6 @@ TEST_F(SkinHiddenObject, IsNotPainted)
     EXPECT_EQ(image.pixelColor(75, 50).name(), "#000000");
 }
 
-
 // A square panel's border is the outermost ring of its rect, corners
 // included, and its fill lies inside; a translucent border lies over the
 // background, not over the fill.
@@ -236,11 +235,10 @@ TEST_P(SkinSquareBox, BorderIsTheOuterRingAndFillLiesInside)
     const QColor ring = c.border.isValid() ? overBlack(c.border) : inside;
     const QRect rect(QPoint(10, 20), QPoint(69, 59));
     const std::pair<QPoint, QColor> probes[] = {
-        {rect.topLeft(), ring},        {rect.topRight(), ring},        {rect.bottomLeft(), ring},
-        {rect.bottomRight(), ring},    {{40, rect.top()}, ring},       {{40, rect.bottom()}, ring},
-        {{rect.left(), 40}, ring},     {{rect.right(), 40}, ring},     {{11, 21}, inside},
-        {{68, 58}, inside},            {{40, 40}, inside},             {{9, 40}, Qt::black},
-        {{70, 40}, Qt::black},         {{40, 19}, Qt::black},          {{40, 60}, Qt::black},
+        {rect.topLeft(), ring},   {rect.topRight(), ring},     {rect.bottomLeft(), ring}, {rect.bottomRight(), ring},
+        {{40, rect.top()}, ring}, {{40, rect.bottom()}, ring}, {{rect.left(), 40}, ring}, {{rect.right(), 40}, ring},
+        {{11, 21}, inside},       {{68, 58}, inside},          {{40, 40}, inside},        {{9, 40}, Qt::black},
+        {{70, 40}, Qt::black},    {{40, 19}, Qt::black},       {{40, 60}, Qt::black},
     };
     for (const auto &[at, expected] : probes)
         EXPECT_EQ(image.pixelColor(at).name(), expected.name()) << at.x() << "," << at.y();
@@ -250,8 +248,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SkinSquareBox,
                          ::testing::Values(SquareBoxCase{"FillAndBorder", QColor("#808080"), QColor("#ffffff")},
                                            SquareBoxCase{"FillOnly", QColor("#808080"), QColor()},
                                            SquareBoxCase{"BorderOnly", QColor(), QColor("#ffffff")},
-                                           SquareBoxCase{"TranslucentBorder", QColor("#2050a0"),
-                                                         QColor("#80ff0000")}),
+                                           SquareBoxCase{"TranslucentBorder", QColor("#2050a0"), QColor("#80ff0000")}),
                          [](const auto &info) { return std::string(info.param.what); });
 
 } // namespace
