@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <filesystem>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -74,7 +75,10 @@ bool DvdTitleReader::open(const DvdJobInput &input, std::string &error)
     m_root = input.root;
     m_titleSet = input.titleSet;
     m_cells = input.cells;
-    {
+    // Checked first: libdvdread 6.1 does not free its reader when it cannot
+    // find the path.
+    std::error_code unreadable;
+    if (std::filesystem::exists(m_root, unreadable)) {
         StderrSilenced quiet;
         m_dvd = DVDOpen2(nullptr, &kQuietLogger, m_root.c_str());
     }

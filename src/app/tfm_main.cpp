@@ -200,6 +200,12 @@ void Tfm_main::createControls()
     cb_subtitle = new QComboBox(this);
     cb_subtitle->setObjectName(QStringLiteral("cb_subtitle"));
     cb_subtitle->hide();
+    // The toolbar gives the track lists no label: each names itself while empty
+    // and in its hover text.
+    cb_audio->setPlaceholderText(QStringLiteral("Audio"));
+    cb_audio->setToolTip(QStringLiteral("Audio track of the selected title"));
+    cb_subtitle->setPlaceholderText(QStringLiteral("Subtitle"));
+    cb_subtitle->setToolTip(QStringLiteral("Subtitles burnt into the selected title"));
 
     connect(&Skin1, &TSkin::Click, this, &Tfm_main::Skin1Click);
     connect(&Skin1, &TSkin::MouseDown, this, &Tfm_main::Skin1MouseDown);

@@ -4,6 +4,9 @@
 // vectors. The input is an argument vector, arguments separated by NUL bytes.
 // - A bit rate read is never negative, and a whole number of bit/s written
 //   out reads back as itself.
+// - A number given as an audio rate that is no usable rate (negative, not
+//   finite, too high) is refused before anything runs, with a message that
+//   names the first such value; a command line without one is not refused.
 // - Fitting an audio rate changes at most that one value, to a rate the
 //   encoder accepts; the ffmpeg vectors carry the caller's arguments in order.
 
@@ -39,6 +42,21 @@ void checkBitRates(const std::vector<std::string> &args)
         if (rate && *rate <= 1'000'000'000)
             FUZZ_EXPECT(parseBitRate(std::to_string(*rate)) == rate, "a whole rate written out reads back");
     }
+}
+
+void checkRefusal(const CommandLine &command, const std::vector<std::string> &args)
+{
+    const std::optional<std::string> error = command.bitRateError();
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] != "-ab" && args[i] != "-b:a")
+            continue;
+        if (readBitRate(args[i + 1]) && !parseBitRate(args[i + 1])) {
+            FUZZ_EXPECT(error && error->find("to value " + args[i + 1] + ".\r\n") != std::string::npos,
+                        "an unusable rate is refused with a message naming it");
+            return;
+        }
+    }
+    FUZZ_EXPECT(!error, "a command line without an unusable rate is not refused");
 }
 
 void checkFit(const std::vector<std::string> &args)
@@ -82,6 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::optional<long> audioRate = command.audioBitRate();
     FUZZ_EXPECT(!audioRate || *audioRate >= 0, "an audio rate is never negative");
     amrModeForBitRate(audioRate);
+    checkRefusal(command, args);
 
     checkBitRates(args);
     checkFit(args);

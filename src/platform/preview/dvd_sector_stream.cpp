@@ -3,6 +3,7 @@
 #include <dvdread/dvd_reader.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstring>
 
 namespace {
@@ -34,7 +35,10 @@ DvdSectorStream::DvdSectorStream(const DvdPreviewSource &source)
         m_error = QStringLiteral("The DVD row lists no sectors to play. List the DVD again.");
         return;
     }
-    m_dvd = DVDOpen2(nullptr, &kQuietLogger, QFile::encodeName(folder).constData());
+    // Checked first: libdvdread 6.1 does not free its reader when it cannot
+    // find the path.
+    if (QFileInfo::exists(folder))
+        m_dvd = DVDOpen2(nullptr, &kQuietLogger, QFile::encodeName(folder).constData());
     if (!m_dvd) {
         m_error =
             QStringLiteral("The DVD in %1 cannot be opened. Check that the disc or folder is still there.").arg(folder);
