@@ -2,7 +2,8 @@
 # Installs every Debian package the build, the program and the tests need.
 # Runs apt-get only when something is missing, so repeated runs are quick.
 # --clang adds clang with its sanitizer and libFuzzer runtimes and the symbolizer
-# (scripts/test-sanitize.sh, scripts/fuzz.sh).
+# (scripts/test-sanitize.sh, scripts/fuzz.sh). --screenshot adds what drives
+# and shoots the window under Xvfb (scripts/screenshot.sh).
 set -euo pipefail
 
 packages=(
@@ -20,7 +21,8 @@ packages=(
 for option in "$@"; do
   case "$option" in
     --clang) packages+=(clang libclang-rt-14-dev llvm) ;;
-    *) echo "install-deps.sh: unknown option $option (known: --clang)" >&2; exit 2 ;;
+    --screenshot) packages+=(xdotool imagemagick x11-utils) ;;
+    *) echo "install-deps.sh: unknown option $option (known: --clang, --screenshot)" >&2; exit 2 ;;
   esac
 done
 

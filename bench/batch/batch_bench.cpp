@@ -9,7 +9,6 @@
 // through bench/batch.sh, which sums the rounds up.
 // Usage: bench_batch [rounds]   (7 at least)
 
-#include "app/program_windows.h"
 #include "ui_text/prompts.h"
 #include "app/tfm_main.h"
 #include "engine/commandline.h"
@@ -144,7 +143,7 @@ std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folde
 {
     std::vector<QStringList> lines;
     JobList &jobs = window.jobs();
-    const ProfileChoices choices = profileChoicesOf(*window.selection(), *window.windows().fm_set, false);
+    const ProfileChoices choices = window.profileChoices();
     const QString extension = outputExtension(window.selection()->activeProfile().displayName);
     for (int row = 0; row < jobs.rowCount(); ++row) {
         const std::optional<JobPieces> pieces = jobPieces(jobs.job(row), choices);
@@ -189,7 +188,7 @@ int main(int argc, char *argv[])
 
     BenchPrompts prompts;
     NoShell shell;
-    std::unique_ptr<Tfm_main> window = createProgramWindows(prompts, shell, bin + "/veltrix-video-converter", bin);
+    const auto window = std::make_unique<Tfm_main>(prompts, shell, bin + "/veltrix-video-converter", bin);
     window->show();
     const int profile = firstProfileWithExtension(".avi");
     window->selection()->setCurrentProfileId(profile);

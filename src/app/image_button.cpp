@@ -1,7 +1,9 @@
 #include "app/image_button.h"
 
+#include "platform/picture/picture_file.h"
+
 #include <QDir>
-#include <QImageReader>
+#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -18,7 +20,7 @@ TImageButton::TImageButton(const QString &name, const QString &hint, const QStri
     setToolTip(hint);
     setCursor(Qt::PointingHandCursor);
     // The size comes from the picture's header; its pixels wait for the first paint.
-    const QSize pictureSize = QImageReader(m_base + kSuffixes[Normal]).size();
+    const QSize pictureSize = ::pictureSize(m_base + kSuffixes[Normal]);
     m_size = pictureSize.isValid() ? pictureSize : kBlankSize;
     m_opaque = pictureSize.isValid();
     resize(m_size);
@@ -45,7 +47,7 @@ const QPixmap &TImageButton::picture(Look look)
 {
     std::optional<QPixmap> &picture = m_pictures[look];
     if (!picture) {
-        const QImage image(m_base + kSuffixes[look]);
+        const QImage image = readPicture(m_base + kSuffixes[look]);
         if (look == Normal && !image.isNull())
             m_background = image.pixelColor(0, 0);
         picture = QPixmap::fromImage(image);

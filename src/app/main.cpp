@@ -2,7 +2,6 @@
 
 #include "app/command_line_open.h"
 #include "app/display_check.h"
-#include "app/program_windows.h"
 #include "app/reporting_shell.h"
 #include "app/tfm_dir.h"
 #include "app/tfm_main.h"
@@ -29,11 +28,11 @@ int main(int argc, char *argv[])
     QtPrompts prompts;
     QtDesktopShell desktop;
     ReportingShell shell(desktop, prompts);
-    const std::unique_ptr<Tfm_main> fm_main =
-        createProgramWindows(prompts, shell, QString::fromLocal8Bit(argv[0]), QCoreApplication::applicationDirPath());
+    // The other windows are made when they are first opened.
+    const auto fm_main = std::make_unique<Tfm_main>(prompts, shell, QString::fromLocal8Bit(argv[0]),
+                                                    QCoreApplication::applicationDirPath());
     prompts.setParent(fm_main.get());
-    Tfm_dir *fm_dir = fm_main->windows().fm_dir;
-    prompts.setFolderChooser([fm_dir](const QString &caption) { return fm_dir->choose(caption); });
+    prompts.setFolderChooser([&fm_main](const QString &caption) { return fm_main->fm_dir().choose(caption); });
     fm_main->show();
     // Files named on the command line are added once the window is up.
     QTimer::singleShot(0, fm_main.get(),

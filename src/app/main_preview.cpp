@@ -17,21 +17,48 @@
 #include <QFrame>
 #include <QLineEdit>
 
-// The player itself (libmpv) is loaded only by the first Play.
+namespace {
+
+void cutterCommand(ClipCutter &cutter, MainCommand command)
+{
+    using C = MainCommand;
+    switch (command) {
+    case C::CutterPlay:
+        cutter.play();
+        break;
+    case C::CutterBegin:
+        cutter.setBegin();
+        break;
+    case C::CutterEnd:
+        cutter.setEnd();
+        break;
+    case C::CutterBack:
+        cutter.stepBack();
+        break;
+    case C::CutterForward:
+        cutter.stepForward();
+        break;
+    case C::CloseCutter:
+        cutter.closeCutter();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+// The player itself (libmpv) is loaded only by the first Play, the clip
+// cutter with its window when it first opens.
 void Tfm_main::createPreview()
 {
     m_previewHost =
         std::make_unique<MainPreviewHost>(*m_jobs, m_messages, m_prompts,
                                           MainPreviewHost::Hooks{.converting = [this] { return isConverting(); },
                                                                  .refreshCommands = [this] { refreshCommands(); }});
-    Tfm_dvdcutter &cutter = *m_windows.fm_dvdcutter;
     PreviewDisplay display = m_previewDisplay;
     display.panel = pl_play;
-    display.cutterPanel = cutter.pl_play();
     m_playback = std::make_unique<PreviewPlayback>(*m_previewEngine, *m_previewHost, display);
-    m_cutter = std::make_unique<ClipCutter>(cutter, *this, *m_jobs, *m_playback, m_prompts,
-                                            CutterSkinObjects{m_skinRefs.cut_begin_time, m_skinRefs.cut_end_time,
-                                                              m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar});
     m_snapshot = std::make_unique<Snapshot>(m_run, m_messages, m_prompts, [this] { return isConverting(); });
     connect(m_snapshot.get(), &Snapshot::saved, this,
             [this](const QString &image) { setSkinText(m_skinRefs.hint, QStringLiteral("Image saved: ") + image); });
@@ -70,22 +97,14 @@ void Tfm_main::previewCommand(MainCommand command)
         openCutter();
         break;
     case C::CutterPlay:
-        m_cutter->play();
-        break;
     case C::CutterBegin:
-        m_cutter->setBegin();
-        break;
     case C::CutterEnd:
-        m_cutter->setEnd();
-        break;
     case C::CutterBack:
-        m_cutter->stepBack();
-        break;
     case C::CutterForward:
-        m_cutter->stepForward();
-        break;
     case C::CloseCutter:
-        m_cutter->closeCutter();
+        // They act only while the cutter is open, so never before its window is made.
+        if (m_cutter)
+            cutterCommand(*m_cutter, command);
         break;
     default:
         break;
@@ -102,8 +121,10 @@ void Tfm_main::openCutter()
         m_messages.warning(Message::Converting);
     else if (!listingTitles())
         m_messages.warning(Message::ChapterMode);
-    else
+    else {
+        fm_dvdcutter(); // the window and its commands, at the first opening
         m_cutter->open();
+    }
 }
 
 // The image of the preview row at the position the main window shows.

@@ -10,9 +10,7 @@
 #include "app/main_preview_host.h"
 #include "app/product_info.h"
 #include "app/remembered_profile.h"
-#include "app/tfm_about.h"
 #include "app/tfm_dvdcutter.h"
-#include "app/tfm_info.h"
 #include "dvd/dvd_job_start.h"
 #include "dvd/dvd_title_start.h"
 #include "engine/command_availability.h"
@@ -129,7 +127,7 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(kWindowSize);
-    setWindowIcon(QIcon(m_folder + QStringLiteral("images/main/2.bmp")));
+    setWindowIcon(QIcon(QPixmap::fromImage(readPicture(m_folder + QStringLiteral("images/main/2.bmp")))));
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     createControls();
@@ -202,6 +200,12 @@ void Tfm_main::createControls()
     cb_subtitle = new QComboBox(this);
     cb_subtitle->setObjectName(QStringLiteral("cb_subtitle"));
     cb_subtitle->hide();
+    // The toolbar gives the track lists no label: each names itself while empty
+    // and in its hover text.
+    cb_audio->setPlaceholderText(QStringLiteral("Audio"));
+    cb_audio->setToolTip(QStringLiteral("Audio track of the selected title"));
+    cb_subtitle->setPlaceholderText(QStringLiteral("Subtitle"));
+    cb_subtitle->setToolTip(QStringLiteral("Subtitles burnt into the selected title"));
 
     connect(&Skin1, &TSkin::Click, this, &Tfm_main::Skin1Click);
     connect(&Skin1, &TSkin::MouseDown, this, &Tfm_main::Skin1MouseDown);
@@ -212,9 +216,8 @@ void Tfm_main::createControls()
 
 ProfileChoices Tfm_main::profileChoices() const
 {
-    return m_selection && m_windows.fm_set
-               ? profileChoicesOf(*m_selection, *m_windows.fm_set, m_edition && m_edition->dvdMode)
-               : ProfileChoices{};
+    return m_selection ? profileChoicesOf(*m_selection, m_qualityLists, m_edition && m_edition->dvdMode)
+                       : ProfileChoices{};
 }
 
 void Tfm_main::createJobObjects()
@@ -326,14 +329,6 @@ void Tfm_main::createTray()
     });
 }
 
-void Tfm_main::setWindows(const ProgramWindows &windows)
-{
-    m_windows = windows;
-    m_windows.fm_set->setAfterBatchAction([this] { return m_settings.finishAction; },
-                                          [this](int action) { m_settings.finishAction = action; });
-    m_windows.fm_set->setRecomputeSizes([this] { m_jobs->recomputeSizes(); });
-}
-
 QMenu *Tfm_main::menu(const QString &name) const
 {
     const auto it = m_menus.find(name);
@@ -381,6 +376,7 @@ void Tfm_main::loadSkin()
                               .arg(Skin1.errorText()));
         return;
     }
+    m_skinLoaded = true;
     Skin1.attach(this);
     Skin1.applySkinForm(this, kMainForm);
     setFixedSize(kWindowSize);
@@ -400,22 +396,25 @@ void Tfm_main::loadSkin()
     m_previewDisplay.main = {m_skinRefs.play_time, m_skinRefs.play_bar, PositionBar(m_skinRefs.playpos, kPlayBarWidth)};
     writeSkinSliderPosition(m_skinRefs.play_bar, 0);
     m_previewDisplay.main.fill.show(0);
-
-    if (QWidget *cutter = m_windows.fm_dvdcutter) {
-        Skin1.attach(cutter);
-        Skin1.applySkinForm(cutter, kCutterForm);
-        SkinForm *cutterForm = Skin1.skinFormOfWindow(cutter);
-        m_skinRefs.cut_begin_time = lookUp(cutterForm, "cut_begin_time");
-        m_skinRefs.cut_end_time = lookUp(cutterForm, "cut_end_time");
-        m_skinRefs.cut_play_time = lookUp(cutterForm, "cut_play_time");
-        m_skinRefs.cut_play_bar = lookUp(cutterForm, "cut_play_bar");
-        m_skinRefs.cutplaypos = lookUp(cutterForm, "cutplaypos");
-        m_commandControls.add(m_skinRefs.cut_play_bar);
-        m_previewDisplay.cutter = {m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar,
-                                   PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth)};
-        m_previewDisplay.cutter.fill.show(0);
-    }
     showNameBanner();
+}
+
+void Tfm_main::skinCutter(Tfm_dvdcutter &cutter)
+{
+    if (!m_skinLoaded)
+        return;
+    Skin1.attach(&cutter);
+    Skin1.applySkinForm(&cutter, kCutterForm);
+    SkinForm *cutterForm = Skin1.skinFormOfWindow(&cutter);
+    m_skinRefs.cut_begin_time = lookUp(cutterForm, "cut_begin_time");
+    m_skinRefs.cut_end_time = lookUp(cutterForm, "cut_end_time");
+    m_skinRefs.cut_play_time = lookUp(cutterForm, "cut_play_time");
+    m_skinRefs.cut_play_bar = lookUp(cutterForm, "cut_play_bar");
+    m_skinRefs.cutplaypos = lookUp(cutterForm, "cutplaypos");
+    m_commandControls.add(m_skinRefs.cut_play_bar);
+    m_previewDisplay.cutter = {m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar,
+                               PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth)};
+    m_previewDisplay.cutter.fill.show(0);
 }
 
 void Tfm_main::showNameBanner()
@@ -486,8 +485,12 @@ void Tfm_main::readSettings()
     ProfileSelectionHooks hooks;
     hooks.showProfileIcon = [this](const QString &path) { im_mainico->setPixmap(loadPictureFile(path)); };
     hooks.showProfileName = [this](const QString &name) { setSkinText(m_skinRefs.profilestext, name); };
-    hooks.readLists = [this] { return m_windows.fm_set->qualityLists(); };
-    hooks.showLists = [this](const QualityLists &lists) { m_windows.fm_set->setQualityLists(lists); };
+    hooks.readLists = [this] { return m_qualityLists; };
+    hooks.showLists = [this](const QualityLists &lists) {
+        m_qualityLists = lists;
+        if (m_windows.fm_set)
+            m_windows.fm_set->setQualityLists(lists);
+    };
     hooks.recomputeSizes = [this] { m_jobs->recomputeSizes(); };
     m_selection = std::make_unique<ProfileSelection>(m_folder, m_edition->dvdMode, *m_qualityStore, std::move(hooks));
     if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))

@@ -15,6 +15,7 @@
 #include "platform/skin/position_bar.h"
 #include "platform/skin/skin.h"
 #include "preview/preview_playback.h"
+#include "profiles/choice_list.h"
 #include "ui_text/message_table.h"
 
 #include <QWidget>
@@ -54,15 +55,6 @@ struct EditionLayout;
 struct ProfileChoices;
 struct StartedJob;
 
-// The windows created after the main window, in their order.
-struct ProgramWindows {
-    Tfm_dir *fm_dir = nullptr;
-    Tfm_about *fm_about = nullptr;
-    Tfm_set *fm_set = nullptr;
-    Tfm_info *fm_info = nullptr;
-    Tfm_dvdcutter *fm_dvdcutter = nullptr;
-};
-
 class Tfm_main : public QWidget {
     Q_OBJECT
 public:
@@ -73,8 +65,15 @@ public:
              QWidget *parent = nullptr);
     ~Tfm_main() override;
 
-    void setWindows(const ProgramWindows &windows);
-    const ProgramWindows &windows() const { return m_windows; }
+    // The program's other windows. Each is made the first time it is needed
+    // (for the user: when it first opens), through its accessor alone, and
+    // belongs to the main window. The cutter is made after the first show,
+    // which loads the skin it is drawn with and the preview it plays in.
+    Tfm_dir &fm_dir();
+    Tfm_about &fm_about();
+    Tfm_set &fm_set();
+    Tfm_info &fm_info();
+    Tfm_dvdcutter &fm_dvdcutter();
 
     // Runs one command; an error it raises is reported and the window goes on.
     void run(MainCommand command);
@@ -106,6 +105,8 @@ public:
     ProfilePicker &picker() { return *m_picker; }
     ProfileSelection *selection() const { return m_selection.get(); }
     const AppSettings &settings() const { return m_settings; }
+    // The active profile with the quality lists, as a job would take them now.
+    ProfileChoices profileChoices() const;
     const ProductRecord &product() const { return m_product; }
     MessageTable &messages() { return m_messages; }
     QMenu *menu(const QString &name) const;
@@ -139,6 +140,8 @@ private:
     // What the conversion bar and the hint line show around a batch.
     void createConversionDisplay();
     void loadSkin();
+    // Draws the cutter window with the skin form "cutter", when the skin loaded.
+    void skinCutter(Tfm_dvdcutter &cutter);
     void showNameBanner();
     void applyEditionLayout(const EditionLayout &layout);
     void readSettings();
@@ -146,7 +149,6 @@ private:
     void refreshCommands();
     void rowClick();
     std::optional<StartedJob> startJob(int row);
-    ProfileChoices profileChoices() const;
     void setSkinText(SkinObject *object, const QString &text);
 
     void execute(MainCommand command);
@@ -172,7 +174,14 @@ private:
     DesktopShell &m_shell;
     QString m_programPath;
     QString m_folder; // executable folder, with its trailing "/"
-    ProgramWindows m_windows;
+    // The other windows; nullptr until made by their accessors.
+    struct Windows {
+        Tfm_dir *fm_dir = nullptr;
+        Tfm_about *fm_about = nullptr;
+        Tfm_set *fm_set = nullptr;
+        Tfm_info *fm_info = nullptr;
+        Tfm_dvdcutter *fm_dvdcutter = nullptr;
+    } m_windows;
 
     // Run state, owned here.
     std::optional<Edition> m_edition; // empty until the first show
@@ -182,8 +191,12 @@ private:
     } m_bannerDrag;
     AppSettings m_settings;
     ProductRecord m_product;
+    // The active profile's quality lists; the Settings dialog shows them and
+    // hands back the user's changes.
+    QualityLists m_qualityLists = initialQualityLists();
 
     TSkin Skin1;
+    bool m_skinLoaded = false;
     EncoderRun m_run;
     MessageTable m_messages;
     JobList *m_jobs = nullptr;

@@ -220,20 +220,20 @@ void Tfm_main::fileInformation()
         m_messages.information(Message::NoRowSelected);
         return;
     }
-    m_windows.fm_info->exec();
+    fm_info().exec();
 }
 
 void Tfm_main::settingsDialog()
 {
-    m_windows.fm_set->exec();
+    fm_set().exec();
 }
 
 void Tfm_main::aboutWindow()
 {
-    Tfm_about *about = m_windows.fm_about;
-    about->setProduct(m_edition ? m_edition->baseName : QString(), m_product.webLink);
-    about->move(pos() + kAboutOffset);
-    about->exec();
+    Tfm_about &about = fm_about();
+    about.setProduct(m_edition ? m_edition->baseName : QString(), m_product.webLink);
+    about.move(pos() + kAboutOffset);
+    about.exec();
 }
 
 // Without a notification area the icon could never be clicked, so the

@@ -1,7 +1,6 @@
 #include "jobs/argument_pieces.h"
 
 #include "engine/timecode.h"
-#include "jobs/amr_rate.h"
 #include "jobs/estimate.h"
 #include "profiles/catalogue.h"
 #include "profiles/list_reading.h"

@@ -1,6 +1,5 @@
 #include "jobs/estimate.h"
 
-#include "jobs/amr_rate.h"
 #include "profiles/list_reading.h"
 
 #include <algorithm>
@@ -92,6 +91,12 @@ int chosenAudioRate(const Toriginalinfo &job, const ProfileChoices &choices)
 {
     const QualityChoice audio = readQualityChoice(choices.lists.audioQuality);
     return audio.source ? rateKbits(job.audioBitrate) : kAudioRates[audio.position];
+}
+
+double chosenAmrKbits(const Toriginalinfo &job, const ProfileChoices &choices)
+{
+    const QualityChoice audio = readQualityChoice(choices.lists.audioQuality);
+    return audio.source ? chosenAudioRate(job, choices) : kAmrRates[audio.position];
 }
 
 std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices &choices)

@@ -24,6 +24,11 @@ std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices 
 // source's own (held within 0..100000000) when the source entry is chosen.
 int chosenAudioRate(const Toriginalinfo &job, const ProfileChoices &choices);
 
+// kbit/s: the AMR rate of the chosen audio quality, or the source's own rate
+// when "The Original Audio Quliay" is chosen (the encoder takes the nearest
+// rate the format has).
+double chosenAmrKbits(const Toriginalinfo &job, const ProfileChoices &choices);
+
 // kbit/s times seconds as megabytes with two decimals: 128 for 180 s gives
 // "2.75MB". Beyond five digits before the point, exponent notation.
 QString sizeText(qint64 kbits, qint64 seconds);

@@ -1,11 +1,10 @@
 #include "jobs/profile_choices.h"
 
 #include "profiles/profile_selection.h"
-#include "profiles/tfm_set.h"
 
-ProfileChoices profileChoicesOf(const ProfileSelection &selection, const Tfm_set &settings, bool dvdMode)
+ProfileChoices profileChoicesOf(const ProfileSelection &selection, const QualityLists &lists, bool dvdMode)
 {
     const TActiveProfile &active = selection.activeProfile();
-    return {active.loadedProfileId,  active.outputExtension(), active.rateTexts,
-            active.argumentTemplate, settings.qualityLists(),  !dvdMode};
+    return {
+        active.loadedProfileId, active.outputExtension(), active.rateTexts, active.argumentTemplate, lists, !dvdMode};
 }

@@ -8,18 +8,17 @@
 #include <array>
 
 class ProfileSelection;
-class Tfm_set;
 
 struct ProfileChoices {
     int profileId = -1;               // the loaded profile's id
     QString extension;                // output extension, ".mp3"
     std::array<QString, 5> rateTexts; // video rate texts, "*" in 0: no video
     QString argumentTemplate;
-    QualityLists lists;   // the Settings dialog's four lists
+    QualityLists lists;   // the four lists of the Settings dialog
     bool fileMode = true; // false in DVD mode
 };
 
-// The choices as the selection and the Settings dialog hold them now. The id
+// The choices as the selection and the quality lists hold them now. The id
 // is the loaded profile's, so a button merely pointed at in the picker never
 // mixes its id into the loaded profile's rules.
-ProfileChoices profileChoicesOf(const ProfileSelection &selection, const Tfm_set &settings, bool dvdMode);
+ProfileChoices profileChoicesOf(const ProfileSelection &selection, const QualityLists &lists, bool dvdMode);

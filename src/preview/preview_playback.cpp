@@ -128,6 +128,12 @@ void PreviewPlayback::playbackEnded(const PreviewEnd &end)
     }
 }
 
+void PreviewPlayback::setCutterDisplay(QWidget *panel, const PositionDisplay &objects)
+{
+    m_display.cutterPanel = panel;
+    m_display.cutter = objects;
+}
+
 void PreviewPlayback::stopPreview()
 {
     if (m_previewing) {

@@ -75,6 +75,9 @@ public:
     void setPreviewRow(int row);
     // While the cutter is open the position shows on its objects.
     void setCutterOpen(bool open) { m_cutterOpen = open; }
+    // The clip cutter's panel and objects, for a cutter window made after
+    // this object; they replace those given at construction.
+    void setCutterDisplay(QWidget *panel, const PositionDisplay &objects);
 
     // Mouse down, scroll track and mouse up on a position slider.
     void sliderPress(PositionSlider slider);

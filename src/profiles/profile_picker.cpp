@@ -90,7 +90,7 @@ bool isAudioGroup(const QString &panelName)
 ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, Hooks hooks)
     : QObject(window),
       m_window(window),
-      m_folder(std::move(executableFolder)),
+      m_pictureFolder(QDir(executableFolder).filePath(QStringLiteral("images/sub/"))),
       m_hooks(std::move(hooks))
 {}
 
@@ -115,7 +115,7 @@ void ProfilePicker::buildPanels()
     const auto addStrip = [&](QFrame *page, const QString &picture) {
         auto *stripPicture = new QLabel(page);
         stripPicture->setGeometry(0, strip, kPickerStripWidth, kPickerStripHeight);
-        stripPicture->setPixmap(QPixmap(subPicture(picture)));
+        stripPicture->setPixmap(subPixmap(picture));
     };
     addStrip(m_page1, QStringLiteral("strip1"));
     addStrip(m_page2, QStringLiteral("strip2"));
@@ -163,7 +163,7 @@ void ProfilePicker::buildCategoryList()
     m_categoryList->move(m_categoryList->x(), m_topLeft.y());
     auto *title = new QLabel(m_categoryList);
     title->setGeometry(0, 0, kCategoryListWidth, kCategoryTitleHeight);
-    title->setPixmap(QPixmap(subPicture(QStringLiteral("category/title"))));
+    title->setPixmap(subPixmap(QStringLiteral("category/title")));
     int row = 0;
     for (const ProfileGroup &group : profileGroups()) {
         const QString name = group.panel.toString();
@@ -173,7 +173,7 @@ void ProfilePicker::buildCategoryList()
             new PageSwitch(m_categoryList, [this, name] { m_hooks.guard([this, name] { showGroup(name); }); });
         entry->setObjectName(QStringLiteral("im_") + name);
         entry->setGeometry(0, categoryRowTop(row++), kCategoryListWidth, kCategoryRowHeight);
-        entry->setPixmap(QPixmap(subPicture(QStringLiteral("category/") + name)));
+        entry->setPixmap(subPixmap(QStringLiteral("category/") + name));
         m_categories[name] = entry;
     }
 }
@@ -184,7 +184,7 @@ void ProfilePicker::addPageSwitch(QFrame *page, const QString &picture, const QS
     auto *pageSwitch = new PageSwitch(page, [this, onClick] { m_hooks.guard(onClick); });
     pageSwitch->setObjectName(name);
     pageSwitch->setGeometry(left, kPickerPageHeight - kPickerStripHeight - 1, width, kPickerStripHeight);
-    pageSwitch->setPixmap(QPixmap(subPicture(picture)));
+    pageSwitch->setPixmap(subPixmap(picture));
 }
 
 QFrame *ProfilePicker::panel(const QString &name) const
@@ -208,12 +208,17 @@ bool ProfilePicker::isProfileButton(int id) const
 
 QString ProfilePicker::picturePath(int id, const QString &folder) const
 {
-    return subPicture(QStringLiteral("%1/%2").arg(folder).arg(id));
+    return subPicture(folder + u'/' + QString::number(id));
+}
+
+QPixmap ProfilePicker::subPixmap(const QString &name) const
+{
+    return QPixmap::fromImage(readPicture(subPicture(name)));
 }
 
 QString ProfilePicker::subPicture(const QString &name) const
 {
-    return QDir(m_folder).filePath(QStringLiteral("images/sub/") + name + QStringLiteral(".bmp"));
+    return m_pictureFolder + name + QStringLiteral(".bmp");
 }
 
 void ProfilePicker::showPicture(int id, const QString &folder)
@@ -222,10 +227,14 @@ void ProfilePicker::showPicture(int id, const QString &folder)
         shown->setPicture(picturePath(id, folder));
 }
 
+// One listing of the folder tells which normal pictures are there; only a
+// missing one is opened, so that its report gives the system's reason.
 void ProfilePicker::loadButtonPictures()
 {
+    const QSet<QString> present = namesInFolder(m_pictureFolder + kNormal);
     for (int id = kFirstProfileId; id <= kLastProfileId; ++id)
-        checkPictureFile(picturePath(id, kNormal));
+        if (!present.contains(QString::number(id) + QStringLiteral(".bmp")))
+            checkPictureFile(picturePath(id, kNormal));
     for (const auto &[id, shown] : m_buttons)
         shown->setPicture(picturePath(id, kNormal));
 }
@@ -313,7 +322,7 @@ void ProfilePicker::showGroup(const QString &panelName)
         return;
     }
     for (const auto &[name, entry] : m_categories)
-        entry->setPixmap(QPixmap(subPicture(QStringLiteral("category/") + name + (name == panelName ? "_on" : ""))));
+        entry->setPixmap(subPixmap(QStringLiteral("category/") + name + (name == panelName ? "_on" : "")));
     const int listLeft = firstPageLeft(m_edition);
     turnTo(panel(panelName), listLeft + kCategoryListWidth - 1);
     m_categoryList->move(listLeft, m_categoryList->y());

@@ -13,6 +13,7 @@
 #include "profiles/picker_placement.h"
 
 #include <QObject>
+#include <QPixmap>
 #include <QPoint>
 #include <QString>
 #include <functional>
@@ -58,9 +59,10 @@ public:
     QFrame *categoryList() const { return m_categoryList; }
     ProfileButton *button(int id) const;
 
-    // Checks that the normal picture of every id 1 to 132 can be opened, in
-    // increasing order; throws PictureFileError at the first that cannot.
-    // The pictures themselves are read when their panel first shows.
+    // Checks that the normal picture of every id 1 to 132 is there, in
+    // increasing order; throws PictureFileError at the first that is not.
+    // The pictures themselves are read when their panel first shows, and a
+    // picture that is there but cannot be read is reported then.
     void loadButtonPictures();
 
     void openPicker();
@@ -90,10 +92,12 @@ private:
     QString picturePath(int id, const QString &folder) const;
     // A fixed picture of the picker: images/sub/<name>.bmp.
     QString subPicture(const QString &name) const;
+    // The picture of the picker's design, null when it cannot be read.
+    QPixmap subPixmap(const QString &name) const;
     bool isProfileButton(int id) const;
 
     QWidget *m_window;
-    QString m_folder;
+    QString m_pictureFolder; // "images/sub/" of the executable folder
     Hooks m_hooks;
     PickerEdition m_edition;
     QPoint m_topLeft;

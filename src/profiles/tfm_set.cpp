@@ -1,5 +1,7 @@
 #include "profiles/tfm_set.h"
 
+#include "profiles/list_reading.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -31,14 +34,23 @@ ChoiceList readList(const QComboBox &list)
     return value;
 }
 
-void showList(QComboBox &list, const ChoiceList &value)
+// `readAs` is the entry the conversion takes while nothing is selected; the
+// list then shows it greyed rather than an empty field.
+void showList(QComboBox &list, const ChoiceList &value, const QString &readAs)
 {
+    const QSignalBlocker quiet(list);
     if (readList(list).entries != value.entries) {
         list.clear();
         list.addItems(value.entries);
     }
+    list.setPlaceholderText(readAs);
     list.setCurrentIndex(value.selected);
     list.setEnabled(value.enabled);
+}
+
+QString qualityReadAs(const ChoiceList &quality)
+{
+    return qualityEntries().at(readQualityChoice(quality).position);
 }
 
 } // namespace
@@ -99,6 +111,11 @@ Tfm_set::Tfm_set(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setQualityLists(initialQualityLists());
+    for (QComboBox *list : {cb_size, cb_videobitrate, cb_audiobitrate, cb_channel})
+        connect(list, &QComboBox::currentIndexChanged, this, [this] {
+            if (m_listsChanged)
+                m_listsChanged(qualityLists());
+        });
 }
 
 QualityLists Tfm_set::qualityLists() const
@@ -108,10 +125,10 @@ QualityLists Tfm_set::qualityLists() const
 
 void Tfm_set::setQualityLists(const QualityLists &lists)
 {
-    showList(*cb_size, lists.size);
-    showList(*cb_videobitrate, lists.videoQuality);
-    showList(*cb_audiobitrate, lists.audioQuality);
-    showList(*cb_channel, lists.channel);
+    showList(*cb_size, lists.size, readSizeChoice(lists.size).text);
+    showList(*cb_videobitrate, lists.videoQuality, qualityReadAs(lists.videoQuality));
+    showList(*cb_audiobitrate, lists.audioQuality, qualityReadAs(lists.audioQuality));
+    showList(*cb_channel, lists.channel, channelEntries().at(readChannelCount(lists.channel) - 1));
 }
 
 void Tfm_set::setAfterBatchAction(std::function<int()> read, std::function<void(int)> store)

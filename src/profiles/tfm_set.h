@@ -1,6 +1,8 @@
 #pragma once
 // The Settings dialog: the four quality lists of the active profile, which
-// take effect at once, and the after-batch action, which waits for OK.
+// take effect at once, and the after-batch action, which waits for OK. The
+// lists are held by the program; the dialog shows them and reports each
+// change the user makes.
 
 #include "profiles/choice_list.h"
 
@@ -17,10 +19,12 @@ class Tfm_set : public QDialog {
 public:
     explicit Tfm_set(QWidget *parent = nullptr);
 
-    // The lists as values, and back: the dialog's combo boxes are their only
-    // owner.
+    // The lists as the dialog shows them, and what it is to show; showing
+    // reports no change.
     QualityLists qualityLists() const;
     void setQualityLists(const QualityLists &lists);
+    // Receives the lists after each change of a list by the user.
+    void setListsChanged(std::function<void(const QualityLists &)> changed) { m_listsChanged = std::move(changed); }
 
     // The stored after-batch action (0 nothing, 1 open the folder, 2 shut
     // down), read when the dialog is shown and written by OK.
@@ -50,4 +54,5 @@ private:
     std::function<int()> m_readAfterBatchAction;
     std::function<void(int)> m_storeAfterBatchAction;
     std::function<void()> m_recomputeSizes;
+    std::function<void(const QualityLists &)> m_listsChanged;
 };

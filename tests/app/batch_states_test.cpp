@@ -9,10 +9,26 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QTimer>
+#include <functional>
 
 using namespace veltrix::test;
 
 namespace {
+
+// Opens Properties modally as the user does, checks it while it is shown and closes it.
+void showProperties(Tfm_main &w, const std::function<void(const Tfm_info &)> &check)
+{
+    bool shown = false;
+    QTimer::singleShot(0, &w, [&] {
+        Tfm_info &info = w.fm_info();
+        shown = info.isVisible();
+        check(info);
+        info.accept();
+    });
+    w.run(MainCommand::FileInformation);
+    EXPECT_TRUE(shown);
+}
 
 class BatchStatesTest : public WindowTest {
 protected:
@@ -93,25 +109,22 @@ TEST_F(BatchStatesTest, TheEndOfABatchIsSummedUpAndAFailedRowExplainsItself)
     EXPECT_EQ(list()->topLevelItem(1)->toolTip(kStatusColumn), "Failed: " + reason);
     EXPECT_EQ(list()->topLevelItem(0)->toolTip(kStatusColumn), "");
 
-    // Properties of the failed row.
+    // Properties of the failed row, opened as its menu item opens it.
     list()->clearSelection();
     list()->topLevelItem(1)->setSelected(true);
-    Tfm_info *info = w.windows().fm_info;
-    info->show();
-    EXPECT_TRUE(info->findChild<QGroupBox *>("gb_run")->isVisible());
-    EXPECT_EQ(info->findChild<QLineEdit *>("ed_state")->text(), "Failed: " + reason);
-    EXPECT_TRUE(info->findChild<QLineEdit *>("ed_commandline")->text().contains(media("corrupt.wav")));
-    EXPECT_TRUE(info->findChild<QPlainTextEdit *>("me_output")->toPlainText().contains(reason));
-    EXPECT_TRUE(QFileInfo::exists(info->findChild<QLineEdit *>("ed_logfile")->text()));
-    info->hide();
+    showProperties(w, [&](const Tfm_info &info) {
+        EXPECT_TRUE(info.findChild<QGroupBox *>("gb_run")->isVisible());
+        EXPECT_EQ(info.findChild<QLineEdit *>("ed_state")->text(), "Failed: " + reason);
+        EXPECT_TRUE(info.findChild<QLineEdit *>("ed_commandline")->text().contains(media("corrupt.wav")));
+        EXPECT_TRUE(info.findChild<QPlainTextEdit *>("me_output")->toPlainText().contains(reason));
+        EXPECT_TRUE(QFileInfo::exists(info.findChild<QLineEdit *>("ed_logfile")->text()));
+    });
 
     // A row that never ran shows no run.
     addFiles({media("tone.wav")});
     list()->clearSelection();
     list()->topLevelItem(3)->setSelected(true);
-    info->show();
-    EXPECT_FALSE(info->findChild<QGroupBox *>("gb_run")->isVisible());
-    info->hide();
+    showProperties(w, [](const Tfm_info &info) { EXPECT_FALSE(info.findChild<QGroupBox *>("gb_run")->isVisible()); });
 }
 
 TEST_F(BatchStatesTest, ASecondPressOnThePillWithinHalfASecondIsIgnored)

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
 #include <QTreeWidget>
 
 namespace {
@@ -348,6 +349,19 @@ TEST_F(DvdWindowTest, ListShowsEveryColumnWithinItsWidth)
         const int statusRight = header->sectionViewportPosition(kStatusColumn) + header->sectionSize(kStatusColumn);
         EXPECT_LE(lv()->viewport()->mapTo(&w, QPoint(statusRight, 0)).x(), lv()->geometry().right() + 1);
         EXPECT_GE(header->sectionSize(kStatusColumn), lv()->fontMetrics().horizontalAdvance("100.00%"));
+        // Shown track lists name themselves, unclipped, while nothing is chosen.
+        for (const char *name : {"cb_audio", "cb_subtitle"}) {
+            QComboBox *list = tracks(name);
+            if (list->isHidden())
+                continue;
+            list->setCurrentIndex(-1);
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            const QRect field =
+                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+            EXPECT_FALSE(list->placeholderText().isEmpty()) << name;
+            EXPECT_GE(field.width(), list->fontMetrics().horizontalAdvance(list->placeholderText())) << name;
+        }
         m_window.reset();
     }
 }

@@ -3,11 +3,11 @@
 // its buttons and skin objects. The player runs with null outputs; the clips
 // carry their frame number as twelve black or white stripes (bit 0 left).
 
-#include "app/program_windows.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
 #include "engine/timecode.h"
 #include "jobs/job_list.h"
+#include "jobs/profile_choices.h"
 #include "media_fixtures.h"
 #include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
@@ -23,7 +23,9 @@
 #include <QFrame>
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -104,14 +106,15 @@ protected:
 
     Tfm_main &start()
     {
-        m_window = createProgramWindows(m_prompts, m_shell, kBin + "/veltrix-dvd-ripper", kBin);
+        m_window = std::make_unique<Tfm_main>(m_prompts, m_shell, kBin + "/veltrix-dvd-ripper", kBin);
         m_window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         child<QLineEdit>("ed_output")->setText(output());
         return *m_window;
     }
     QString output() const { return QString::fromStdString(m_media.file("out")); }
-    Tfm_dvdcutter *cutter() const { return m_window->windows().fm_dvdcutter; }
+    // Made when it first opens.
+    Tfm_dvdcutter *cutter() const { return &m_window->fm_dvdcutter(); }
 
     void addFile(const QString &path)
     {
@@ -298,10 +301,16 @@ TEST_F(MainPreviewTest, SnapshotsSaveTheShownFrameAndDoNothingElse)
     ASSERT_TRUE(QFile::copy(numberedClip(100), clip));
     Tfm_main &w = start();
     addFile(clip);
-    // A size other than the source's own, so the image is scaled.
-    QComboBox *size = w.windows().fm_set->findChild<QComboBox *>("cb_size");
-    size->setCurrentIndex(size->findText("320x240(QVGA)"));
-    ASSERT_EQ(size->currentText(), "320x240(QVGA)");
+    // A size other than the source's own, so the image is scaled, chosen in
+    // the Settings dialog.
+    QTimer::singleShot(0, &w, [&w] {
+        Tfm_set &settings = w.fm_set();
+        auto *size = settings.findChild<QComboBox *>("cb_size");
+        size->setCurrentIndex(size->findText("320x240(QVGA)"));
+        settings.findChild<QPushButton *>("Button1")->click();
+    });
+    press("bt_set");
+    ASSERT_EQ(w.profileChoices().lists.size.selectedText(), "320x240(QVGA)");
     press("bt_play");
     clickSkin(&w, "pause");
     ASSERT_TRUE(dragUntil(&w, "play_bar", "play_time", "00:00:08"));

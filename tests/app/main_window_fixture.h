@@ -4,7 +4,6 @@
 // helpers that act on them as a user would.
 
 #include "app/main_commands.h"
-#include "app/program_windows.h"
 #include "app/tfm_main.h"
 #include "jobs/job_list.h"
 #include "media_fixtures.h"
@@ -39,7 +38,7 @@ using Kind = RecordingPrompts::Kind;
 
 const QString kBin = QStringLiteral(VELTRIX_BIN_DIR);
 
-QString message(int n)
+inline QString message(int n)
 {
     QFile file(kBin + "/language.info");
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
@@ -60,11 +59,11 @@ protected:
         ::unsetenv("XDG_CONFIG_HOME");
     }
 
-    // Creates the windows as the program does, under the edition's name, and
-    // shows the main window.
+    // Creates the main window as the program does, under the edition's name,
+    // and shows it; the other windows are made when they first open.
     Tfm_main &start(const QString &edition = QStringLiteral("veltrix-video-converter"), const QString &folder = kBin)
     {
-        m_window = createProgramWindows(m_prompts, m_shell, folder + "/" + edition, folder);
+        m_window = std::make_unique<Tfm_main>(m_prompts, m_shell, folder + "/" + edition, folder);
         m_window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         return *m_window;

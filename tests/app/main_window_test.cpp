@@ -1,6 +1,5 @@
 #include "app/edition.h"
 #include "app/main_commands.h"
-#include "app/program_windows.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
 #include "jobs/job_list.h"
@@ -186,8 +185,10 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
     }
     endBusyBatch(w);
 
-    Tfm_dvdcutter *cutter = w.windows().fm_dvdcutter;
-    cutter->show();
+    // The cutter window, opened as its button opens it, closes through its own skin.
+    w.run(MainCommand::OpenCutter);
+    Tfm_dvdcutter *cutter = &w.fm_dvdcutter();
+    ASSERT_TRUE(cutter->isVisible());
     clickSkin("cutclose", cutter);
     EXPECT_FALSE(cutter->isVisible());
 }
@@ -538,7 +539,7 @@ TEST_F(MainWindowTest, ACommandsErrorIsReportedAndTheWindowGoesOn)
     EXPECT_EQ(object(&w, "profilestext")->text(), "OGG-Ogg Vorbis Audio(*.ogg)");
 }
 
-// Start-up only opens the profile pictures; one that is missing is still
+// Start-up only looks the profile pictures up; one that is missing is still
 // reported there, and the pages that can show theirs still do.
 TEST_F(MainWindowTest, AMissingProfilePictureIsReportedAtStart)
 {
@@ -551,6 +552,22 @@ TEST_F(MainWindowTest, AMissingProfilePictureIsReportedAtStart)
     EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [&](const auto &box) { return box.text == expected; }));
     clickSkin("profiles");
     EXPECT_EQ(shown(21), picture("general", 21));
+}
+
+// With several normal pictures missing, start-up reports the lowest id's alone.
+TEST_F(MainWindowTest, TheFirstMissingProfilePictureIsTheOneReported)
+{
+    veltrix::test::TempDir dir;
+    const QString folder = folderWithout(dir, "images/sub/general/40.bmp");
+    ASSERT_TRUE(QFile::remove(folder + "/images/sub/general/12.bmp"));
+    start("veltrix-video-converter", folder);
+    QStringList reported;
+    for (const RecordingPrompts::Shown &box : m_prompts.boxes())
+        if (box.text.contains("images/sub/general/"))
+            reported << box.text;
+    EXPECT_EQ(reported, QStringList{QStringLiteral("Cannot open file \"%1/images/sub/general/12.bmp\". No such file or "
+                                                   "directory")
+                                        .arg(folder)});
 }
 
 // A name banner that cannot be read is reported; the rest of the set-up
@@ -697,7 +714,7 @@ TEST_F(MainWindowTest, TheRememberedProfileIsTheLoadedOne)
             QTest::mousePress(child<QTreeWidget>("lv")->viewport(), Qt::LeftButton);
             EXPECT_EQ(w.selection()->currentProfileId(), 15);
             // The loaded profile's rules run with its own id.
-            EXPECT_EQ(profileChoicesOf(*w.selection(), *w.windows().fm_set, false).profileId, 18);
+            EXPECT_EQ(w.profileChoices().profileId, 18);
         } else {
             EXPECT_FALSE(m_prompts.boxes().empty());
         }

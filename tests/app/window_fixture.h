@@ -3,7 +3,6 @@
 // platform, over the real register.dat and data files of the build tree,
 // with private settings and log folders and recording prompts and shell.
 
-#include "app/program_windows.h"
 #include "app/tfm_main.h"
 #include "jobs/job_list.h"
 #include "media_fixtures.h"
@@ -43,7 +42,7 @@ protected:
 
     Tfm_main &start()
     {
-        m_window = createProgramWindows(m_prompts, m_shell, kWindowBin + "/veltrix-video-converter", kWindowBin);
+        m_window = std::make_unique<Tfm_main>(m_prompts, m_shell, kWindowBin + "/veltrix-video-converter", kWindowBin);
         m_window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->findChild<QLineEdit *>("ed_output")->setText(QString::fromStdString(m_output.path()));

@@ -68,7 +68,7 @@ public:
         }
     }
 
-    ProfileChoices choices() const { return profileChoicesOf(selection, settings, false); }
+    ProfileChoices choices() const { return profileChoicesOf(selection, settings.qualityLists(), false); }
     void refresh()
     {
         controls.apply(commandAvailability(

@@ -92,6 +92,29 @@ TEST(Tfm_set, ListsRoundTripAsValues)
     EXPECT_EQ(dialog.findChild<QComboBox *>("cb_size")->currentIndex(), -1);
 }
 
+// A stored position the list does not offer (the source-quality position on
+// an ".mp4" profile) leaves nothing selected; the list then shows, greyed,
+// the entry the conversion takes instead of an empty field.
+TEST(Tfm_set, ListsWithNothingSelectedShowTheEntryTheConversionTakes)
+{
+    Tfm_set dialog;
+    QualityLists lists = initialQualityLists();
+    lists.size = {{"1280x720(720P)", "640x480(VGA)"}, -1, true};
+    lists.videoQuality.selected = 5;
+    lists.audioQuality.selected = 5;
+    lists.channel.selected = -1;
+    dialog.setQualityLists(lists);
+    const std::pair<const char *, const char *> shown[] = {{"cb_size", "1280x720(720P)"},
+                                                           {"cb_videobitrate", "Normal"},
+                                                           {"cb_audiobitrate", "Normal"},
+                                                           {"cb_channel", "Stereo"}};
+    for (const auto &[name, text] : shown) {
+        const QComboBox *list = dialog.findChild<QComboBox *>(name);
+        EXPECT_EQ(list->currentIndex(), -1) << name;
+        EXPECT_EQ(list->placeholderText(), text) << name;
+    }
+}
+
 TEST(Tfm_set, OkStoresTheAfterBatchActionAndRecomputesCancelOnlyCloses)
 {
     for (const bool ok : {true, false}) {

@@ -33,14 +33,16 @@ QString expected(const QString &what, const Value &value)
 
 QString readInts(const Value &value, qsizetype count, int *out)
 {
-    const QString what = QStringLiteral("%1 whole number%2").arg(count).arg(count == 1 ? "" : "s");
+    const auto problem = [&] {
+        return expected(QStringLiteral("%1 whole number%2").arg(count).arg(count == 1 ? "" : "s"), value);
+    };
     if (value.words.size() != count)
-        return expected(what, value);
+        return problem();
     for (qsizetype i = 0; i < count; ++i) {
         bool ok = false;
         out[i] = value.words[i].toInt(&ok);
         if (!ok)
-            return expected(what, value);
+            return problem();
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "platform/skin/skin_painter.h"
 
+#include "platform/picture/picture_file.h"
 #include "platform/skin/skin.h"
 #include "platform/skin/skin_slider_geometry.h"
 
@@ -22,7 +23,8 @@ bool drawPicture(QPainter &painter, const QRect &rect, const QString &path)
         return false;
     QPixmap pixmap;
     if (!QPixmapCache::find(path, &pixmap)) {
-        if (!pixmap.load(path))
+        pixmap = QPixmap::fromImage(readPicture(path));
+        if (pixmap.isNull())
             return false;
         QPixmapCache::insert(path, pixmap);
     }
@@ -52,11 +54,33 @@ QBrush fillBrush(const QRect &rect, const QColor &color, const QColor &color2)
     return gradient;
 }
 
+// A square box lies on whole pixels: its border is the outermost ring of
+// the rect, its fill what lies inside. Drawn without antialiasing, which
+// would change nothing there but cost a large panel many times over.
+void paintSquareBox(QPainter &painter, const QRect &rect, const QBrush &fill, const QColor &border)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QRect inside = border.isValid() ? rect.adjusted(1, 1, -1, -1) : rect;
+    if (fill.style() != Qt::NoBrush && !inside.isEmpty())
+        painter.fillRect(inside, fill);
+    if (border.isValid()) {
+        painter.setPen(QPen(border, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+    painter.restore();
+}
+
 // A rounded box with an optional fill and an optional one-pixel border.
 void paintBox(QPainter &painter, const QRect &rect, int radius, const QBrush &fill, const QColor &border)
 {
     if (fill.style() == Qt::NoBrush && !border.isValid())
         return;
+    if (radius <= 0) {
+        paintSquareBox(painter, rect, fill, border);
+        return;
+    }
     painter.setBrush(fill);
     painter.setPen(border.isValid() ? QPen(border, 1) : QPen(Qt::NoPen));
     const QRectF box = border.isValid() ? QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5) : QRectF(rect);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegion>
 #include <QTest>
@@ -190,5 +191,64 @@ TEST_F(SkinHiddenObject, IsNotPainted)
     EXPECT_EQ(image.pixelColor(25, 50).name(), "#ffffff");
     EXPECT_EQ(image.pixelColor(75, 50).name(), "#000000");
 }
+
+// A square panel's border is the outermost ring of its rect, corners
+// included, and its fill lies inside; a translucent border lies over the
+// background, not over the fill.
+struct SquareBoxCase {
+    const char *what;
+    QColor fill;   // invalid: none
+    QColor border; // invalid: none
+};
+
+void PrintTo(const SquareBoxCase &c, std::ostream *out)
+{
+    *out << c.what;
+}
+
+// The colour over the black background, as the window's painter blends it.
+QColor overBlack(const QColor &colour)
+{
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter(&image).fillRect(image.rect(), colour);
+    return image.pixelColor(0, 0);
+}
+
+class SkinSquareBox : public SkinFileTest, public ::testing::WithParamInterface<SquareBoxCase> {};
+
+TEST_P(SkinSquareBox, BorderIsTheOuterRingAndFillLiesInside)
+{
+    const SquareBoxCase &c = GetParam();
+    QByteArray skin("form main\n size 100 80\n background #000000\nobject frame panel\n rect 10 20 70 60\n");
+    if (c.fill.isValid())
+        skin += " fill " + c.fill.name(QColor::HexArgb).toLatin1() + "\n";
+    if (c.border.isValid())
+        skin += " border " + c.border.name(QColor::HexArgb).toLatin1() + "\n";
+    ASSERT_TRUE(loadText(skin));
+    QWidget window;
+    m_skin.attach(&window);
+    ASSERT_TRUE(m_skin.applySkinForm(&window, "main"));
+    const QImage image = window.grab().toImage();
+
+    const QColor inside = c.fill.isValid() ? c.fill : QColor(Qt::black);
+    const QColor ring = c.border.isValid() ? overBlack(c.border) : inside;
+    const QRect rect(QPoint(10, 20), QPoint(69, 59));
+    const std::pair<QPoint, QColor> probes[] = {
+        {rect.topLeft(), ring},   {rect.topRight(), ring},     {rect.bottomLeft(), ring}, {rect.bottomRight(), ring},
+        {{40, rect.top()}, ring}, {{40, rect.bottom()}, ring}, {{rect.left(), 40}, ring}, {{rect.right(), 40}, ring},
+        {{11, 21}, inside},       {{68, 58}, inside},          {{40, 40}, inside},        {{9, 40}, Qt::black},
+        {{70, 40}, Qt::black},    {{40, 19}, Qt::black},       {{40, 60}, Qt::black},
+    };
+    for (const auto &[at, expected] : probes)
+        EXPECT_EQ(image.pixelColor(at).name(), expected.name()) << at.x() << "," << at.y();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SkinSquareBox,
+                         ::testing::Values(SquareBoxCase{"FillAndBorder", QColor("#808080"), QColor("#ffffff")},
+                                           SquareBoxCase{"FillOnly", QColor("#808080"), QColor()},
+                                           SquareBoxCase{"BorderOnly", QColor(), QColor("#ffffff")},
+                                           SquareBoxCase{"TranslucentBorder", QColor("#2050a0"), QColor("#80ff0000")}),
+                         [](const auto &info) { return std::string(info.param.what); });
 
 } // namespace

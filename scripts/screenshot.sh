@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Makes the README's picture of the main window converting two clips:
+# build/doc/main-window.png. The real program runs under its own Xvfb with a
+# throw-away home (settings choose an MP4 AVC profile), is given two generated
+# clips on its command line, and Start is clicked where the skin places it.
+# Usage: scripts/screenshot.sh [seconds into the batch, default 4]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+into=${1:-4}
+
+./scripts/install-deps.sh --screenshot
+./scripts/build.sh
+
+work=$(mktemp -d)
+display=:$((90 + RANDOM % 400))
+cleanup() {
+  [ -n "${program:-}" ] && kill "$program" 2>/dev/null && wait "$program" 2>/dev/null
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Thirty seconds of picture and sound each, so the batch is mid-way when shot.
+ffmpeg -v error -f lavfi -i testsrc2=size=640x360:rate=25 -f lavfi -i sine=f=440 -t 30 \
+  -c:v libx264 -preset ultrafast -c:a aac -shortest "$work/Holiday in Lisbon.mp4"
+ffmpeg -v error -f lavfi -i mandelbrot=size=640x360:rate=25 -f lavfi -i sine=f=220 -t 30 \
+  -c:v libx264 -preset ultrafast -c:a aac -shortest "$work/Garden.mp4"
+
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_STATE_HOME=$work/home/.state
+mkdir -p "$XDG_CONFIG_HOME/veltrix" "$HOME/Videos"
+printf '[output]\npath=%s/Videos/\n[profiles]\nselcetindex=0\nselcetsubindex=5\n' "$HOME" \
+  >"$XDG_CONFIG_HOME/veltrix/veltrix-video-converter.ini"
+
+Xvfb "$display" -screen 0 1024x720x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+build/bin/veltrix-video-converter "$work/Holiday in Lisbon.mp4" "$work/Garden.mp4" >"$work/log" 2>&1 &
+program=$!
+
+# The window's place on the screen, once it is mapped.
+window=
+for _ in $(seq 100); do
+  window=$(xdotool search --name '^Video Converter$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "screenshot.sh: the main window did not appear" >&2; cat "$work/log" >&2; exit 1; }
+sleep 2 # both probes done and the rows drawn
+eval "$(xdotool getwindowgeometry --shell "$window")"
+
+# The middle of the skin's Start button ("object converter button", its rect).
+read -r left top right bottom < <(awk '/^object converter button/ {found = 1}
+  found && $1 == "rect" {print $2, $3, $4, $5; exit}' data/skn.skn)
+xdotool mousemove $((X + (left + right) / 2)) $((Y + (top + bottom) / 2)) click 1
+sleep "$into"
+
+mkdir -p build/doc
+import -window "$window" build/doc/main-window.png
+echo "build/doc/main-window.png"

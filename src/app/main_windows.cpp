@@ -1,0 +1,72 @@
+// The main window's other windows: each is made the first time it is needed
+// and belongs to the main window from then on.
+
+#include "app/tfm_main.h"
+
+#include "app/clip_cutter.h"
+#include "app/tfm_about.h"
+#include "app/tfm_dir.h"
+#include "app/tfm_dvdcutter.h"
+#include "app/tfm_info.h"
+#include "jobs/job_list.h"
+#include "profiles/tfm_set.h"
+
+#include <QFrame>
+
+Tfm_dir &Tfm_main::fm_dir()
+{
+    if (!m_windows.fm_dir)
+        m_windows.fm_dir = new Tfm_dir(this);
+    return *m_windows.fm_dir;
+}
+
+Tfm_about &Tfm_main::fm_about()
+{
+    if (!m_windows.fm_about)
+        m_windows.fm_about = new Tfm_about(m_shell, this);
+    return *m_windows.fm_about;
+}
+
+Tfm_set &Tfm_main::fm_set()
+{
+    if (!m_windows.fm_set) {
+        auto *dialog = new Tfm_set(this);
+        dialog->setQualityLists(m_qualityLists);
+        dialog->setListsChanged([this](const QualityLists &lists) { m_qualityLists = lists; });
+        dialog->setAfterBatchAction([this] { return m_settings.finishAction; },
+                                    [this](int action) { m_settings.finishAction = action; });
+        dialog->setRecomputeSizes([this] { m_jobs->recomputeSizes(); });
+        m_windows.fm_set = dialog;
+    }
+    return *m_windows.fm_set;
+}
+
+Tfm_info &Tfm_main::fm_info()
+{
+    if (!m_windows.fm_info)
+        m_windows.fm_info = new Tfm_info(
+            [this] {
+                const std::optional<int> row = m_jobs->selectedRow();
+                return row ? m_jobs->job(*row) : Job{};
+            },
+            this);
+    return *m_windows.fm_info;
+}
+
+// The window comes with its commands: the clip cutter plays into its panel
+// and shows the position on its skin objects.
+Tfm_dvdcutter &Tfm_main::fm_dvdcutter()
+{
+    if (!m_windows.fm_dvdcutter) {
+        auto *window = new Tfm_dvdcutter(this);
+        m_windows.fm_dvdcutter = window;
+        skinCutter(*window);
+        m_playback->setCutterDisplay(window->pl_play(), m_previewDisplay.cutter);
+        m_cutter = std::make_unique<ClipCutter>(*window, *this, *m_jobs, *m_playback, m_prompts,
+                                                CutterSkinObjects{m_skinRefs.cut_begin_time, m_skinRefs.cut_end_time,
+                                                                  m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar});
+        // The cutter's slider follows the command availability like the main window's.
+        refreshCommands();
+    }
+    return *m_windows.fm_dvdcutter;
+}
