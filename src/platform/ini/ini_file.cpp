@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <SimpleIni.h>
 #include <string>
 
@@ -73,7 +74,11 @@ std::optional<QByteArray> IniFile::readBytes(const QString &section, const QStri
 QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     const std::optional<QByteArray> value = readBytes(section, key);
-    return value ? QString::fromUtf8(*value) : defaultValue;
+    if (!value)
+        return defaultValue;
+    // QString::fromUtf8 would drop a byte order mark that starts the value.
+    QStringDecoder utf8Text(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8Text(*value);
 }
 
 int IniFile::readInteger(const QString &section, const QString &key, int defaultValue) const

@@ -95,6 +95,20 @@ TEST(IniFile, ValuesReadBackByteForByte)
     EXPECT_FALSE(IniFile(ini.path()).readBytes("output", "broken").has_value());
 }
 
+// Texts come back as the same characters, a leading byte order mark included.
+TEST(IniFile, TextsReadBackCharacterForCharacter)
+{
+    TempDir dir;
+    IniFile ini(q(dir.file("t.ini")));
+    const QString texts[] = {QStringLiteral("Vídeos/ü"), QString(QChar(0xFEFF)) + "lead", QString(2, QChar(0xFEFF)),
+                             QStringLiteral("end\uFEFF")};
+    for (std::size_t n = 0; n < std::size(texts); ++n) {
+        const QString key = QStringLiteral("t%1").arg(n);
+        ASSERT_TRUE(ini.writeString("output", key, texts[n])) << ini.error().toStdString();
+        EXPECT_EQ(IniFile(ini.path()).readString("output", key, "none"), texts[n]) << texts[n].toStdString();
+    }
+}
+
 // A file that a rewrite would shorten is copied whole to "<name>.ini.bak"
 // before it is rewritten; a clean file is rewritten without a copy.
 struct DamageCase {
