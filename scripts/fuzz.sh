@@ -6,6 +6,8 @@
 # replay one with build-fuzz/fuzz/fuzz_<harness> <file>. Exits 1 when anything
 # was found.
 # Usage: scripts/fuzz.sh [seconds per harness, default 60] [harness...]
+# FUZZ_JOBS=N runs N fuzzing processes per harness at once (default 1); the
+# executions printed are their sum.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -36,7 +38,7 @@ for h in "${harnesses[@]}"; do
   mkdir -p "$run/corpus" "$run/findings"
   # Fork mode keeps fuzzing after a finding, so every harness runs its full
   # time; new inputs go to the run's own corpus, the seeds stay as they are.
-  ( cd "$run" && "../../fuzz/fuzz_$h" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
+  ( cd "$run" && "../../fuzz/fuzz_$h" -fork="${FUZZ_JOBS:-1}" -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
       -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -artifact_prefix=findings/ \
       corpus "../../../tests/fuzz/corpus/$h" >log 2>&1 ) || true
   executions=$(grep -oE '^#[0-9]+' "$run/log" | tail -1 | tr -d '#')
