@@ -14,11 +14,11 @@
 #include "engine/commandline.h"
 #include "engine/encoder_run.h"
 #include "jobs/argument_pieces.h"
-#include "jobs/job_list.h"
-#include "jobs/profile_choices.h"
+#include "jobs/job_model.h"
+#include "profiles/profile_choices.h"
 #include "platform/shell/desktop_shell.h"
 #include "profiles/catalogue.h"
-#include "profiles/profile_selection.h"
+#include "profiles/active_profile.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -142,9 +142,9 @@ int firstProfileWithExtension(const QString &extension)
 std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folder)
 {
     std::vector<QStringList> lines;
-    JobList &jobs = window.jobs();
+    JobModel &jobs = window.jobs();
     const ProfileChoices choices = window.profileChoices();
-    const QString extension = outputExtension(window.selection()->activeProfile().displayName);
+    const QString extension = outputExtension(window.profile().definition().displayName);
     for (int row = 0; row < jobs.rowCount(); ++row) {
         const std::optional<JobPieces> pieces = jobPieces(jobs.job(row), choices);
         if (!pieces)
@@ -191,13 +191,13 @@ int main(int argc, char *argv[])
     const auto window = std::make_unique<Tfm_main>(prompts, shell, bin + "/veltrix-video-converter", bin);
     window->show();
     const int profile = firstProfileWithExtension(".avi");
-    window->selection()->setCurrentProfileId(profile);
-    window->selection()->selectProfile(profile);
+    window->profile().setCurrentProfileId(profile);
+    window->profile().select(profile);
     const QString out = work.path() + "/out";
     const QString reference = work.path() + "/reference";
     QDir().mkpath(reference);
     window->findChild<QLineEdit *>("ed_output")->setText(out);
-    JobList &jobs = window->jobs();
+    JobModel &jobs = window->jobs();
     EncoderRun &run = window->encoderRun();
 
     const int rounds = std::max(kLeastRounds, argc > 1 ? std::atoi(argv[1]) : 0);
@@ -206,7 +206,7 @@ int main(int argc, char *argv[])
         QDir(out).removeRecursively();
         jobs.clear();
         prompts.nextFiles = clips;
-        jobs.addFiles();
+        window->run(MainCommand::AddFiles);
 
         Stopwatch watch;
         window->findChild<QAbstractButton *>("bt_start")->click();
@@ -226,7 +226,7 @@ int main(int argc, char *argv[])
         jobs.clear();
         prompts.nextFiles = many;
         watch.restart();
-        jobs.addFiles();
+        window->run(MainCommand::AddFiles);
         const Measured adding = watch.measured();
         const double addingWindowCpu = watch.selfCpuMs();
         watch.restart();

@@ -40,8 +40,6 @@ public:
     void setRowStatus(int, JobState) override {}
     void clearSelection() override {}
     void selectRow(int) override {}
-    bool converting() const override { return false; }
-    void refreshCommands() override {}
     void warn(int number) override { std::fprintf(stderr, "message %d\n", number); }
     void reportError(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 
@@ -66,7 +64,8 @@ int main(int argc, char *argv[])
     OneRow host(QString::fromLocal8Bit(argv[1]));
     PreviewDisplay display;
     display.panel = panel;
-    PreviewPlayback playback(engine, host, display);
+    BusyState busy;
+    PreviewPlayback playback(engine, host, display, busy);
 
     const auto report = [](const char *moment) {
         std::printf("%s_kb=%ld\n%s_file_kb=%ld\n", moment, statusKb("VmRSS:"), moment, statusKb("RssFile:"));

@@ -1,6 +1,6 @@
 // Start-up of the converter's main window, as the program starts it.
 
-#include "ui_text/prompts.h"
+#include "ui_text/qt_prompts.h"
 #include "app/tfm_main.h"
 #include "platform/shell/qt_desktop_shell.h"
 #include "startup_report.h"

@@ -1,7 +1,7 @@
 #include "brand_pictures.h"
 
 #include "glyphs.h"
-#include "profiles/profile_selection.h"
+#include "profiles/active_profile.h"
 #include "ui_look/palette.h"
 
 #include <QFont>

@@ -2,7 +2,7 @@
 
 #include "app/tfm_dvdcutter.h"
 #include "engine/timecode.h"
-#include "jobs/job_list.h"
+#include "jobs/job_model.h"
 #include "platform/skin/skin_writes.h"
 #include "preview/clip_marks.h"
 #include "preview/preview_playback.h"
@@ -21,7 +21,7 @@ ClipRange clipRangeOf(const TClipInfo &clip)
 
 } // namespace
 
-ClipCutter::ClipCutter(Tfm_dvdcutter &window, QWidget &mainWindow, JobList &jobs, PreviewPlayback &playback,
+ClipCutter::ClipCutter(Tfm_dvdcutter &window, QWidget &mainWindow, JobModel &jobs, PreviewPlayback &playback,
                        Prompts &prompts, CutterSkinObjects objects, QObject *parent)
     : QObject(parent),
       m_window(window),
@@ -164,6 +164,5 @@ void ClipCutter::FormClose()
         m_playback.stopPreview();
     for (int row = 0; row < m_jobs.rowCount(); ++row)
         m_jobs.setDuration(row, secondsToTimeCode(clipLength(clipRangeOf(m_jobs.clip(row)))));
-    m_jobs.recomputeSizes();
     m_playback.setCutterOpen(false);
 }

@@ -8,7 +8,7 @@
 #include <QObject>
 #include <optional>
 
-class JobList;
+class JobModel;
 class PreviewPlayback;
 class Prompts;
 class SkinObject;
@@ -26,7 +26,7 @@ class ClipCutter : public QObject {
     Q_OBJECT
 public:
     // `mainWindow` is where the cutter window is placed against.
-    ClipCutter(Tfm_dvdcutter &window, QWidget &mainWindow, JobList &jobs, PreviewPlayback &playback, Prompts &prompts,
+    ClipCutter(Tfm_dvdcutter &window, QWidget &mainWindow, JobModel &jobs, PreviewPlayback &playback, Prompts &prompts,
                CutterSkinObjects objects, QObject *parent = nullptr);
 
     // Shows the window modally; the caller has checked that nothing is busy.
@@ -51,7 +51,7 @@ private:
 
     Tfm_dvdcutter &m_window;
     QWidget &m_mainWindow;
-    JobList &m_jobs;
+    JobModel &m_jobs;
     PreviewPlayback &m_playback;
     Prompts &m_prompts;
     CutterSkinObjects m_objects;

@@ -1,8 +1,6 @@
 #include "app/command_line_open.h"
 
-#include "app/command_guard.h"
 #include "app/tfm_main.h"
-#include "jobs/job_list.h"
 
 #include <QDir>
 #include <QUrl>
@@ -26,5 +24,5 @@ void openCommandLine(Tfm_main &window, const QStringList &arguments)
     // The DVD edition lists a DVD folder or IFO files; files are added as Add File adds them.
     if (window.openDvdPaths(paths))
         return;
-    window.run([&window, &paths] { window.jobs().addPaths(paths); });
+    window.addPaths(paths);
 }

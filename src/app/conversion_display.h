@@ -7,21 +7,24 @@
 #include "jobs/batch_tally.h"
 
 #include <QString>
-#include <functional>
 
 // The hint line at the end of a batch: "Conversion ended: 2 finished, 1 failed, 0 stopped".
 QString batchEndHint(const BatchTally &tally);
 
 inline const QString kPausedHint = QStringLiteral("Paused");
 
+// Where the display draws: the conversion bar and the hint line.
+class ConversionSurface {
+public:
+    virtual ~ConversionSurface() = default;
+    virtual void showBar(qint32 value) = 0; // 0 to 10000
+    virtual void greyBar(bool greyed) = 0;
+    virtual void showHint(const QString &text) = 0;
+};
+
 class ConversionDisplay {
 public:
-    struct Surface {
-        std::function<void(qint32 value)> showBar; // 0 to 10000
-        std::function<void(bool greyed)> greyBar;
-        std::function<void(const QString &text)> showHint;
-    };
-    explicit ConversionDisplay(Surface surface) : m_surface(std::move(surface)) {}
+    explicit ConversionDisplay(ConversionSurface &surface) : m_surface(surface) {}
 
     // What the run reports for the bar and the hint line.
     void runDisplay(qint32 barValue, const QString &statusLine);
@@ -36,7 +39,7 @@ private:
     // Ends the paused look without touching the hint line.
     void ungrey();
 
-    Surface m_surface;
+    ConversionSurface &m_surface;
     bool m_paused = false;
     bool m_showingSummary = false;
 };

@@ -3,7 +3,8 @@
 #include "dvd/ifo_search.h"
 #include "dvd/optical_drive.h"
 #include "dvd/track_lists.h"
-#include "jobs/job_list.h"
+#include "jobs/job_model.h"
+#include "profiles/active_profile.h"
 #include "ui_text/message_table.h"
 #include "ui_text/prompts.h"
 
@@ -12,7 +13,6 @@
 #include <QEventLoop>
 #include <QSignalBlocker>
 #include <QThread>
-#include <QTreeWidget>
 
 namespace {
 
@@ -43,60 +43,39 @@ Job jobOf(const DvdRow &row)
 
 } // namespace
 
-DvdCommands::DvdCommands(JobList &jobs, QComboBox *cb_audio, QComboBox *cb_subtitle, Prompts &prompts,
-                         MessageTable &messages, Hooks hooks, QObject *parent)
+DvdCommands::DvdCommands(JobModel &jobs, const ActiveProfile &profile, QComboBox *cb_audio, QComboBox *cb_subtitle,
+                         Prompts &prompts, MessageTable &messages, QObject *parent)
     : QObject(parent),
       m_jobs(jobs),
+      m_profile(profile),
       m_audio(cb_audio),
       m_subtitle(cb_subtitle),
       m_prompts(prompts),
-      m_messages(messages),
-      m_hooks(std::move(hooks))
+      m_messages(messages)
 {
     connect(m_audio, &QComboBox::currentIndexChanged, this, &DvdCommands::cb_audioChange);
     connect(m_subtitle, &QComboBox::currentIndexChanged, this, &DvdCommands::cb_subtitleChange);
-    connect(&m_jobs, &JobList::rowsRemoved, this, [this](const QList<int> &rows) {
+    connect(&m_jobs, &JobModel::jobsRemoved, this, [this](const QList<int> &rows) {
         m_listing.removeRows(std::span<const int>(rows.constData(), rows.size()));
     });
 }
 
-bool DvdCommands::refusedWhileBusy()
-{
-    if (m_hooks.converting()) {
-        m_messages.warning(Message::Converting);
-        return true;
-    }
-    if (m_hooks.previewing()) {
-        m_messages.warning(Message::Previewing);
-        return true;
-    }
-    return false;
-}
-
 void DvdCommands::addDvd()
 {
-    if (refusedWhileBusy())
-        return;
     const std::optional<QString> caption = m_messages.text(Message::DvdFolderCaption);
     if (!caption)
         return;
     const QString folder = m_prompts.chooseFolder(*caption);
-    if (folder.isEmpty()) {
-        m_hooks.refreshCommands();
-        return;
-    }
-    listDvdFolder(folder);
+    if (!folder.isEmpty())
+        listDvdFolder(folder);
 }
 
 void DvdCommands::listDvdFolder(const QString &folder)
 {
     m_jobs.replaceRows({}, {});
-    m_jobs.lv()->setVisible(true);
     if (liesOnOpticalDrive(folder))
         waitForOpticalDrive(folder);
-    m_jobs.lv()->setEnabled(false);
-    const DvdListing::AddDvdResult listed = m_listing.addDvd(folder, m_hooks.profileChoices());
-    m_jobs.lv()->setEnabled(true);
+    const DvdListing::AddDvdResult listed = m_listing.addDvd(folder, m_profile.choices());
     if (!listed.ifoFound)
         m_messages.information(Message::NoIfoInFolder);
     else if (listed.rows.empty())
@@ -104,48 +83,31 @@ void DvdCommands::listDvdFolder(const QString &folder)
         m_messages.information(Message::NoTitlesInIfo);
     else
         showRows(listed.rows);
-    m_hooks.refreshCommands();
 }
 
 void DvdCommands::addIfo()
 {
-    if (refusedWhileBusy())
-        return;
     const QStringList files = m_prompts.openFiles(ifoFilesFilter());
-    if (files.isEmpty()) {
-        m_hooks.refreshCommands();
-        return;
-    }
-    listIfoFiles(files);
+    if (!files.isEmpty())
+        listIfoFiles(files);
 }
 
 void DvdCommands::listIfoFiles(const QStringList &ifoPaths)
 {
-    const std::vector<DvdRow> rows = m_listing.addIfo(ifoPaths, m_hooks.profileChoices());
-    m_jobs.lv()->setVisible(true);
+    const std::vector<DvdRow> rows = m_listing.addIfo(ifoPaths, m_profile.choices());
     showRows(rows);
     if (rows.empty())
         m_messages.information(Message::NoTitlesInIfo);
-    m_hooks.refreshCommands();
 }
 
 void DvdCommands::toggleListing()
 {
-    if (m_hooks.previewing()) {
-        m_messages.warning(Message::Previewing);
-        return;
-    }
-    if (m_hooks.converting()) {
-        m_messages.warning(Message::Converting);
-        return;
-    }
     // The marks as the user left them belong to the mode being left.
     if (m_jobs.rowCount() > 0)
         m_listing.recordCheckMarks(m_jobs.checkMarks());
     // With no IFO file listed only the mode changes: the rows stay.
-    if (const std::optional<std::vector<DvdRow>> rows = m_listing.toggleMode(m_hooks.profileChoices()))
+    if (const std::optional<std::vector<DvdRow>> rows = m_listing.toggleMode(m_profile.choices()))
         showRows(*rows);
-    m_hooks.refreshCommands();
 }
 
 void DvdCommands::showRows(const std::vector<DvdRow> &rows)
@@ -160,7 +122,6 @@ void DvdCommands::showRows(const std::vector<DvdRow> &rows)
     if (rows.empty())
         return;
     m_jobs.selectRow(initialRow(converts));
-    m_hooks.rowClick();
 }
 
 void DvdCommands::rowClicked()

@@ -8,9 +8,9 @@
 #include "dvd/dvd_listing.h"
 
 #include <QObject>
-#include <functional>
 
-class JobList;
+class ActiveProfile;
+class JobModel;
 class MessageTable;
 class Prompts;
 class QComboBox;
@@ -18,18 +18,8 @@ class QComboBox;
 class DvdCommands : public QObject {
     Q_OBJECT
 public:
-    struct Hooks {
-        std::function<bool()> converting;
-        std::function<bool()> previewing;
-        // The chosen profile, for the rows' size estimates.
-        std::function<ProfileChoices()> profileChoices;
-        std::function<void()> refreshCommands;
-        // The window's row click, run after a listing has selected its row.
-        std::function<void()> rowClick;
-    };
-
-    DvdCommands(JobList &jobs, QComboBox *cb_audio, QComboBox *cb_subtitle, Prompts &prompts, MessageTable &messages,
-                Hooks hooks, QObject *parent = nullptr);
+    DvdCommands(JobModel &jobs, const ActiveProfile &profile, QComboBox *cb_audio, QComboBox *cb_subtitle,
+                Prompts &prompts, MessageTable &messages, QObject *parent = nullptr);
 
     bool listingTitles() const { return m_listing.mode() == ListingMode::Titles; }
 
@@ -54,7 +44,6 @@ public:
     void cb_subtitleChange(int index);
 
 private:
-    bool refusedWhileBusy();
     // Replaces the list's rows by a listing, with the current mode's marks,
     // and selects its initial row.
     void showRows(const std::vector<DvdRow> &rows);
@@ -63,11 +52,11 @@ private:
     using TrackChooser = void (*)(TConvertInfo &, TrackChoice &, int, const QString &);
     void chooseTrack(const QComboBox *tracks, int index, TrackChooser choose);
 
-    JobList &m_jobs;
+    JobModel &m_jobs;
+    const ActiveProfile &m_profile;
     QComboBox *m_audio;
     QComboBox *m_subtitle;
     Prompts &m_prompts;
     MessageTable &m_messages;
-    Hooks m_hooks;
     DvdListing m_listing;
 };

@@ -1,6 +1,6 @@
 #include "app/edition_layout.h"
 
-#include "jobs/job_list.h"
+#include "jobs/job_model.h"
 
 #include <algorithm>
 #include <numeric>

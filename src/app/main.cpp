@@ -7,7 +7,7 @@
 #include "app/tfm_main.h"
 #include "platform/shell/qt_desktop_shell.h"
 #include "ui_look/look.h"
-#include "ui_text/prompts.h"
+#include "ui_text/qt_prompts.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -19,6 +19,24 @@ const std::array<std::pair<const char *, MainCommand>, 27> kSkinClicks{{
     {"end", C::CutterEnd},         {"hou", C::CutterBack},          {"qian", C::CutterForward},
 }};
 
+const ImageButtonDesign kImageButtons[] = {
+    {"bt_dvdopen", "Add File", C::AddFiles},
+    {"bt_ifo", "Add Folder", C::AddFolder},
+    {"bt_remove", "Remove Files", C::RemoveRows},
+    {"bt_clear", "Clear file list", C::ClearList},
+    {"bt_chapte", "Properties", C::FileInformation},
+    {"bt_set", "Settings", C::SettingsDialog},
+    {"bt_back", "Back", C::StepBack},
+    {"bt_play", "Play", C::StartPreview},
+    {"bt_next", "Forward", C::StepForward},
+    {"bt_playstop", "Stop", C::StopPreview},
+    {"bt_cut", "Cut", C::OpenCutter},
+    {"bt_images", "Save Image", C::Snapshot},
+    {"Bt_Convertstop", "Stop convert", C::StopBatch},
+    {"bt_start", "Start conversion", C::StartBatch},
+    {"bt_web", "About US", C::OpenAboutPage},
+};
+
 constexpr MenuItemDesign kSeparator{"", "", C::None};
 
 const MenuItemDesign kPopFile[] = {
@@ -33,6 +51,15 @@ const MenuItemDesign kPopFile[] = {
     kSeparator,
     {"Exit1", "Exit", C::CloseWindow},
 };
+const MenuItemDesign kPopEdit[] = {
+    {"Remove1", "Remove", C::RemoveRows},
+    {"Clear2", "Clear", C::ClearList},
+    {"Rename1", "Rename", C::Rename},
+    kSeparator,
+    {"SelectAll1", "Select All", C::CheckAll},
+    {"UnselectAll1", "Unselect All", C::UncheckAll},
+};
+
 const MenuItemDesign kPopHelp[] = {
     {"MenuItem1", "Help", C::OpenWebLink},
     {"MenuItem2", "Support", C::OpenSupportLink},
@@ -76,7 +103,7 @@ const MenuItemDesign kPopHelpZm[] = {
 const MenuDesign kMenus[] = {
     {"pop_file", kPopFile},        {"pop_help", kPopHelp},          {"pop_dvd", kPopDvd},
     {"zm_popup_file", kPopupFile}, {"zm_pop_actions", kPopActions}, {"zm_pop_tools", kPopTools},
-    {"zm_pop_help", kPopHelpZm},
+    {"zm_pop_help", kPopHelpZm},   {"zm_pop_edit", kPopEdit},
 };
 
 } // namespace
@@ -107,6 +134,11 @@ MenuPlace menuPlace(MainCommand menuCommand, bool zuvok)
     default:
         return {};
     }
+}
+
+std::span<const ImageButtonDesign> imageButtons()
+{
+    return kImageButtons;
 }
 
 std::span<const MenuDesign> mainMenus()

@@ -64,6 +64,16 @@ enum class MainCommand {
 // The command of a click on the named skin object; None for any other name.
 MainCommand skinClickCommand(const QString &objectName);
 
+// The image buttons with their hints, in the order they are stacked (the
+// Stop button lies under Start at the same place, and shows when Start
+// hides), and the command of each. Their places come from the edition's layout.
+struct ImageButtonDesign {
+    const char *name;
+    const char *hint;
+    MainCommand command;
+};
+std::span<const ImageButtonDesign> imageButtons();
+
 // A pop-up menu and where it opens, relative to the main window's top-left
 // corner on the screen.
 struct MenuPlace {
@@ -84,8 +94,8 @@ struct MenuDesign {
     const char *name;
     std::span<const MenuItemDesign> items;
 };
-// Every pop-up menu of the main window except `zm_pop_edit`, which belongs
-// to the job list.
+// Every pop-up menu of the main window; `zm_pop_edit` is also the job
+// list's pop-up menu.
 std::span<const MenuDesign> mainMenus();
 
 // Pages of the product's website that do not depend on the edition.

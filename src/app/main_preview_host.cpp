@@ -2,17 +2,14 @@
 
 #include "app/dvd_preview_source.h"
 #include "engine/timecode.h"
-#include "jobs/job_list.h"
+#include "jobs/job_model.h"
 #include "ui_text/message_table.h"
 #include "ui_text/prompts.h"
 
-#include <QTreeWidget>
-
-MainPreviewHost::MainPreviewHost(JobList &jobs, MessageTable &messages, Prompts &prompts, Hooks hooks)
+MainPreviewHost::MainPreviewHost(JobModel &jobs, MessageTable &messages, Prompts &prompts)
     : m_jobs(jobs),
       m_messages(messages),
-      m_prompts(prompts),
-      m_hooks(std::move(hooks))
+      m_prompts(prompts)
 {}
 
 int MainPreviewHost::rowCount() const
@@ -41,15 +38,13 @@ void MainPreviewHost::setRowStatus(int row, JobState state)
 
 void MainPreviewHost::clearSelection()
 {
-    m_jobs.lv()->clearSelection();
+    m_jobs.selection()->clearSelection();
 }
 
 // The list's selection signal runs the window's row click.
 void MainPreviewHost::selectRow(int row)
 {
-    QTreeWidget *lv = m_jobs.lv();
-    lv->setCurrentItem(lv->topLevelItem(row));
-    lv->topLevelItem(row)->setSelected(true);
+    m_jobs.selectRow(row);
 }
 
 void MainPreviewHost::warn(int number)

@@ -8,7 +8,7 @@
 #include "app/tfm_dir.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_info.h"
-#include "jobs/job_list.h"
+#include "jobs/batch.h"
 #include "profiles/tfm_set.h"
 
 #include <QFrame>
@@ -30,12 +30,9 @@ Tfm_about &Tfm_main::fm_about()
 Tfm_set &Tfm_main::fm_set()
 {
     if (!m_windows.fm_set) {
-        auto *dialog = new Tfm_set(this);
-        dialog->setQualityLists(m_qualityLists);
-        dialog->setListsChanged([this](const QualityLists &lists) { m_qualityLists = lists; });
-        dialog->setAfterBatchAction([this] { return m_settings.finishAction; },
-                                    [this](int action) { m_settings.finishAction = action; });
-        dialog->setRecomputeSizes([this] { m_jobs->recomputeSizes(); });
+        auto *dialog = new Tfm_set(m_profile, this);
+        connect(dialog, &Tfm_set::afterBatchActionChosen, this,
+                [this](int action) { m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(action)); });
         m_windows.fm_set = dialog;
     }
     return *m_windows.fm_set;
@@ -44,12 +41,7 @@ Tfm_set &Tfm_main::fm_set()
 Tfm_info &Tfm_main::fm_info()
 {
     if (!m_windows.fm_info)
-        m_windows.fm_info = new Tfm_info(
-            [this] {
-                const std::optional<int> row = m_jobs->selectedRow();
-                return row ? m_jobs->job(*row) : Job{};
-            },
-            this);
+        m_windows.fm_info = new Tfm_info(m_jobs, this);
     return *m_windows.fm_info;
 }
 
@@ -62,7 +54,7 @@ Tfm_dvdcutter &Tfm_main::fm_dvdcutter()
         m_windows.fm_dvdcutter = window;
         skinCutter(*window);
         m_playback->setCutterDisplay(window->pl_play(), m_previewDisplay.cutter);
-        m_cutter = std::make_unique<ClipCutter>(*window, *this, *m_jobs, *m_playback, m_prompts,
+        m_cutter = std::make_unique<ClipCutter>(*window, *this, m_jobs, *m_playback, m_prompts,
                                                 CutterSkinObjects{m_skinRefs.cut_begin_time, m_skinRefs.cut_end_time,
                                                                   m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar});
         // The cutter's slider follows the command availability like the main window's.

@@ -1,5 +1,7 @@
 #include "app/tfm_info.h"
 
+#include "jobs/job_model.h"
+
 #include "ui_look/look.h"
 
 #include <QFormLayout>
@@ -26,9 +28,9 @@ QLineEdit *makeField(const char *name, const char *label, QFormLayout *form, QWi
 
 } // namespace
 
-Tfm_info::Tfm_info(std::function<Job()> selectedJob, QWidget *parent)
+Tfm_info::Tfm_info(const JobModel &jobs, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_selectedJob(std::move(selectedJob))
+      m_jobs(jobs)
 {
     setObjectName(QStringLiteral("fm_info"));
     setWindowTitle(QStringLiteral("Properties-test"));
@@ -72,7 +74,8 @@ Tfm_info::Tfm_info(std::function<Job()> selectedJob, QWidget *parent)
 
 void Tfm_info::FormShow()
 {
-    const Job job = m_selectedJob();
+    const std::optional<int> row = m_jobs.selectedRow();
+    const Job job = row ? m_jobs.job(*row) : Job{};
     const Toriginalinfo &record = job.original;
     ed_duration->setText(record.duration);
     ed_audioformat->setText(record.audioCodec);

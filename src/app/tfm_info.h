@@ -7,8 +7,8 @@
 #include "jobs/job.h"
 
 #include <QDialog>
-#include <functional>
 
+class JobModel;
 class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -17,8 +17,8 @@ class QPushButton;
 class Tfm_info : public QDialog {
     Q_OBJECT
 public:
-    // `selectedJob` gives the job of the first selected row, read at every show.
-    Tfm_info(std::function<Job()> selectedJob, QWidget *parent = nullptr);
+    // Shows the job of the first selected row of `jobs`, read at every show.
+    explicit Tfm_info(const JobModel &jobs, QWidget *parent = nullptr);
 
     void FormShow();
 
@@ -28,7 +28,7 @@ protected:
 private:
     void showRun(const Job &job);
 
-    std::function<Job()> m_selectedJob;
+    const JobModel &m_jobs;
     QLineEdit *ed_duration;
     QLineEdit *ed_audioformat;
     QLineEdit *ed_audiobit;

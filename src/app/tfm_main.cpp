@@ -6,19 +6,17 @@
 #include "app/dvd_commands.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
+#include "app/job_list_view.h"
+#include "app/main_conversion_surface.h"
 #include "app/main_keys.h"
 #include "app/main_preview_host.h"
 #include "app/product_info.h"
 #include "app/remembered_profile.h"
 #include "app/tfm_dvdcutter.h"
 #include "dvd/dvd_job_start.h"
-#include "dvd/dvd_title_start.h"
 #include "engine/command_availability.h"
 #include "jobs/batch.h"
-#include "jobs/file_job_start.h"
-#include "jobs/job_list.h"
-#include "jobs/output_folder.h"
-#include "jobs/profile_choices.h"
+#include "jobs/file_adder.h"
 #include "platform/ini/ini_file.h"
 #include "platform/picture/picture_file.h"
 #include "platform/preview/mpv_preview_engine.h"
@@ -26,8 +24,6 @@
 #include "preview/snapshot.h"
 #include "profiles/profile_file_check.h"
 #include "profiles/profile_picker.h"
-#include "profiles/profile_selection.h"
-#include "profiles/quality_settings.h"
 #include "profiles/tfm_set.h"
 #include "ui_look/palette.h"
 #include "ui_text/prompts.h"
@@ -44,7 +40,6 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QSystemTrayIcon>
-#include <QTreeWidget>
 
 namespace {
 
@@ -53,47 +48,6 @@ const QString kSkinFile = QStringLiteral("skn.skn");
 const QString kMainForm = QStringLiteral("popvideoconverter");
 const QString kCutterForm = QStringLiteral("cutter");
 const QString kTrayToolTip = QStringLiteral("Veltrix Software");
-
-// The image buttons with their hints, in the order they are stacked: the
-// Stop button lies under Start at the same place, and shows when Start hides.
-// Their places come from the edition's layout.
-struct ImageButtonDesign {
-    const char *name;
-    const char *hint;
-};
-const ImageButtonDesign kImageButtons[] = {
-    {"bt_dvdopen", "Add File"},
-    {"bt_ifo", "Add Folder"},
-    {"bt_remove", "Remove Files"},
-    {"bt_clear", "Clear file list"},
-    {"bt_chapte", "Properties"},
-    {"bt_set", "Settings"},
-    {"bt_back", "Back"},
-    {"bt_play", "Play"},
-    {"bt_next", "Forward"},
-    {"bt_playstop", "Stop"},
-    {"bt_cut", "Cut"},
-    {"bt_images", "Save Image"},
-    {"Bt_Convertstop", "Stop convert"},
-    {"bt_start", "Start conversion"},
-    {"bt_web", "About US"},
-};
-
-// The command of each image button.
-MainCommand buttonCommand(const QString &name)
-{
-    static const std::map<QString, MainCommand> kCommands = {
-        {"bt_dvdopen", MainCommand::AddFiles},       {"bt_ifo", MainCommand::AddFolder},
-        {"bt_remove", MainCommand::RemoveRows},      {"bt_clear", MainCommand::ClearList},
-        {"bt_chapte", MainCommand::FileInformation}, {"bt_set", MainCommand::SettingsDialog},
-        {"bt_back", MainCommand::StepBack},          {"bt_play", MainCommand::StartPreview},
-        {"bt_next", MainCommand::StepForward},       {"bt_playstop", MainCommand::StopPreview},
-        {"bt_cut", MainCommand::OpenCutter},         {"bt_images", MainCommand::Snapshot},
-        {"bt_start", MainCommand::StartBatch},       {"Bt_Convertstop", MainCommand::StopBatch},
-        {"bt_web", MainCommand::OpenAboutPage},
-    };
-    return kCommands.at(name);
-}
 
 // A panel painted in one colour of the design.
 void fillWith(QWidget *panel, const QColor &colour)
@@ -119,7 +73,9 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
       m_shell(shell),
       m_programPath(std::move(programPath)),
       m_folder(QDir(executableFolder).absolutePath() + u'/'),
-      m_messages(m_folder, prompts, [this] { return isConverting(); }),
+      m_profile(m_folder),
+      m_jobs(m_profile),
+      m_messages(m_folder, prompts, m_busy),
       m_previewEngine(std::make_unique<MpvPreviewEngine>())
 {
     setObjectName(QStringLiteral("fm_main"));
@@ -130,29 +86,25 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
     setWindowIcon(QIcon(QPixmap::fromImage(readPicture(m_folder + QStringLiteral("images/main/2.bmp")))));
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+    m_settings.categoryIndex = -1;
+    m_run.setExecutableFolder(m_folder);
     createControls();
     createJobObjects();
     createMenus();
-    addMainKeys(this, m_jobs->lv());
-    FormCreate();
+    connectOwners();
+    addMainKeys(this, m_listView);
 }
 
 Tfm_main::~Tfm_main() = default;
 
-void Tfm_main::FormCreate()
-{
-    m_edition.reset();
-    m_settings.categoryIndex = -1;
-    m_run.setExecutableFolder(m_folder);
-}
-
 void Tfm_main::createControls()
 {
-    for (const ImageButtonDesign &design : kImageButtons) {
+    for (const ImageButtonDesign &design : imageButtons()) {
         const QString name = QString::fromLatin1(design.name);
         auto *button = new TImageButton(name, QString::fromLatin1(design.hint), m_folder, this);
         button->installEventFilter(this);
-        connect(button, &QAbstractButton::clicked, this, [this, name] { runPressed(buttonCommand(name)); });
+        const MainCommand command = design.command;
+        connect(button, &QAbstractButton::clicked, this, [this, command] { runPressed(command); });
         m_buttons[name] = button;
         m_commandControls.add(button);
     }
@@ -214,83 +166,52 @@ void Tfm_main::createControls()
     connect(&Skin1, &TSkin::ScrollTrack, this, &Tfm_main::Skin1ScrollTrack);
 }
 
-ProfileChoices Tfm_main::profileChoices() const
-{
-    return m_selection ? profileChoicesOf(*m_selection, m_qualityLists, m_edition && m_edition->dvdMode)
-                       : ProfileChoices{};
-}
-
 void Tfm_main::createJobObjects()
 {
-    const auto choices = [this] { return profileChoices(); };
-    m_jobs = new JobList(this, m_run.record(), m_prompts, m_messages,
-                         {.profileChoices = choices,
-                          .refreshCommands = [this] { refreshCommands(); },
-                          .rowClick = [this] { rowClick(); },
-                          .converting = [this] { return isConverting(); },
-                          .previewing = [this] { return isPreviewing(); }});
-    m_jobs->lv()->installEventFilter(this);
-    m_jobs->lv()->viewport()->installEventFilter(this);
-    connect(m_jobs->lv(), &QTreeWidget::itemSelectionChanged, this,
-            [this] { runGuarded(m_prompts, [this] { rowClick(); }); });
+    m_listView = new JobListView(m_jobs, this);
+    m_listView->installEventFilter(this);
+    m_listView->viewport()->installEventFilter(this);
+    m_adder = new FileAdder(m_jobs, m_prompts, m_run.record(), this);
+    m_jobStart = std::make_unique<RowJobStart>(m_run, m_jobs, m_prompts, m_profile, m_output);
+    m_batch = new Batch(m_run, m_jobs, *m_jobStart, m_output, m_busy, m_shell, m_prompts, this);
+    m_dvd = new DvdCommands(m_jobs, m_profile, cb_audio, cb_subtitle, m_prompts, m_messages, this);
+    m_picker = new ProfilePicker(this, m_folder, m_profile);
+    m_conversionSurface = std::make_unique<MainConversionSurface>(m_convertBar, m_skinRefs.convertpos, m_skinRefs.hint);
+    m_display = std::make_unique<ConversionDisplay>(*m_conversionSurface);
+}
 
-    // The folder typed into ed_output, made absolute and shown so, becomes the
-    // stored output folder when a job starts. A field emptied during a batch
-    // leaves the folder of the jobs before.
-    const auto outputFolderText = [this] {
-        if (!outputFolderRefusal(ed_output->text())) {
-            m_settings.outputPath = absoluteOutputFolder(ed_output->text(), QDir::homePath());
-            if (ed_output->text() != m_settings.outputPath)
-                ed_output->setText(m_settings.outputPath);
-        }
-        return m_settings.outputPath;
-    };
-    m_fileJobStart = std::make_unique<FileJobStart>(m_run, *m_jobs, choices, outputFolderText);
-    m_dvdJobStart = std::make_unique<DvdJobStart>(m_run, *m_jobs, m_prompts, choices, outputFolderText);
-    m_dvd = new DvdCommands(*m_jobs, cb_audio, cb_subtitle, m_prompts, m_messages,
-                            {.converting = [this] { return isConverting(); },
-                             .previewing = [this] { return isPreviewing(); },
-                             .profileChoices = choices,
-                             .refreshCommands = [this] { refreshCommands(); },
-                             .rowClick = [this] { rowClick(); }},
-                            this);
-    m_batch = new Batch(m_run, *m_jobs, m_shell, m_messages, m_prompts,
-                        {.startJob = [this](int row) { return startJob(row); },
-                         .previewing = [this] { return isPreviewing(); },
-                         .afterBatchAction = [this] { return static_cast<AfterBatchAction>(m_settings.finishAction); },
-                         .refreshCommands = [this] { refreshCommands(); },
-                         .mayStart =
-                             [this] {
-                                 const std::optional<QString> refusal = outputFolderRefusal(ed_output->text());
-                                 if (refusal)
-                                     m_prompts.warning(*refusal);
-                                 return !refusal;
-                             }},
-                        this);
-    createConversionDisplay();
-
-    m_picker =
-        new ProfilePicker(this, m_folder,
-                          {.converting = [this] { return isConverting(); },
-                           .warnBusy = [this] { m_messages.warning(Message::Converting); },
-                           .currentProfileId = [this] { return m_selection ? m_selection->currentProfileId() : -1; },
-                           .setCurrentProfileId =
-                               [this](int id) {
-                                   if (m_selection)
-                                       m_selection->setCurrentProfileId(id);
-                               },
-                           .select =
-                               [this](int id) {
-                                   if (m_selection)
-                                       m_selection->selectProfile(id);
-                               },
-                           .rememberFirstAudioPage = [this] { m_settings.audioPage = true; },
-                           .guard = [this](const std::function<void()> &command) { runGuarded(m_prompts, command); }});
+// The window follows its owners: commands follow the busy state, the rows and
+// the selection; the profile field follows the active profile.
+void Tfm_main::connectOwners()
+{
+    const auto refresh = [this] { refreshCommands(); };
+    connect(&m_busy, &BusyState::changed, this, refresh);
+    for (const auto rowsChanged : {&JobModel::rowsInserted, &JobModel::rowsRemoved})
+        connect(&m_jobs, rowsChanged, this, refresh);
+    connect(&m_jobs, &JobModel::modelReset, this, refresh);
+    connect(&m_jobs, &JobModel::selectionChanged, this, [this] { run([this] { rowClick(); }); });
+    connect(m_listView, &JobListView::pathsDropped, this, &Tfm_main::addPaths);
+    connect(&m_profile, &ActiveProfile::labelChanged, this, &Tfm_main::showProfileLabel);
+    connect(m_picker, &ProfilePicker::failed, this, [this](const QString &text) { m_prompts.warning(text); });
+    connect(m_picker, &ProfilePicker::firstAudioPageChosen, this, [this] { m_settings.audioPage = true; });
+    m_output.setText(ed_output->text());
+    connect(ed_output, &QLineEdit::textChanged, &m_output, &OutputFolder::setText);
+    connect(&m_output, &OutputFolder::textChanged, ed_output, &QLineEdit::setText);
+    connect(&m_run, &EncoderRun::displayChanged, this,
+            [this](qint32 barValue, const QString &statusLine) { m_display->runDisplay(barValue, statusLine); });
+    connect(&m_run, &EncoderRun::runEnded, this, [this] { m_display->runEnded(); });
+    connect(m_batch, &Batch::pausedChanged, this,
+            [this](bool paused) { m_display->setPaused(paused, m_run.lastStatusText()); });
+    connect(m_batch, &Batch::batchStarted, this, [this] { m_display->batchStarted(); });
+    connect(m_batch, &Batch::batchEnded, this, [this](const BatchTally &tally) { m_display->batchEnded(tally); });
+    connect(m_batch, &Batch::pauseCaptionChanged, this, [this](const QString &caption) {
+        if (QAction *pause = findChild<QAction *>(QStringLiteral("Pause1")))
+            pause->setText(caption);
+    });
 }
 
 void Tfm_main::createMenus()
 {
-    m_menus[QStringLiteral("zm_pop_edit")] = m_jobs->zm_pop_edit();
     for (const MenuDesign &design : mainMenus()) {
         auto *menu = new QMenu(this);
         menu->setObjectName(QString::fromLatin1(design.name));
@@ -307,13 +228,7 @@ void Tfm_main::createMenus()
         }
         m_menus[menu->objectName()] = menu;
     }
-    for (QAction *action : m_jobs->zm_pop_edit()->actions())
-        if (!action->isSeparator())
-            m_commandControls.add(action);
-    connect(m_batch, &Batch::pauseCaptionChanged, this, [this](const QString &caption) {
-        if (QAction *pause = findChild<QAction *>(QStringLiteral("Pause1")))
-            pause->setText(caption);
-    });
+    m_listView->setPopupMenu(menu(QStringLiteral("zm_pop_edit")));
 }
 
 void Tfm_main::createTray()
@@ -438,7 +353,7 @@ void Tfm_main::applyEditionLayout(const EditionLayout &layout)
     pl_play->move(layout.playTopLeft);
     if (layout.playSize)
         pl_play->resize(*layout.playSize);
-    QTreeWidget *lv = m_jobs->lv();
+    JobListView *lv = m_listView;
     lv->setGeometry(layout.list);
     // The rows' width beside a vertical scroll bar, as the style draws them.
     lv->ensurePolished();
@@ -447,7 +362,7 @@ void Tfm_main::applyEditionLayout(const EditionLayout &layout)
     for (int column = 0; column < static_cast<int>(columns.size()); ++column)
         lv->setColumnWidth(column, columns[column]);
     if (layout.titleColumnAndCheckBoxes)
-        lv->headerItem()->setText(kNameColumn, QStringLiteral("Title"));
+        m_jobs.setNameHeading(QStringLiteral("Title"));
     else
         lv->setStyleSheet(QStringLiteral("QTreeView::indicator { width: 0; height: 0; }"));
     const auto placeTracks = [](QComboBox *tracks, const std::optional<SpanPlace> &place) {
@@ -472,59 +387,39 @@ void Tfm_main::applyEditionLayout(const EditionLayout &layout)
 void Tfm_main::readSettings()
 {
     const QString settingsFile = appSettingsFileName(m_edition->baseName);
-    m_qualityStore = std::make_unique<QualitySettingsStore>(settingsFile, m_edition->dvdMode);
+    m_profile.openSettings(settingsFile, m_edition->dvdMode);
     m_settingsFile = std::make_unique<IniFile>(settingsFile);
-    for (const QString &path : {m_settingsFile->path(), m_qualityStore->path()}) {
+    for (const QString &path : {m_settingsFile->path(), m_profile.settingsPath()}) {
         IniFile file(path);
         if (const std::optional<QString> notice = damagedSettingsNotice(file))
             m_prompts.warning(*notice);
     }
     m_settings = loadAppSettings(*m_settingsFile);
-    ed_output->setText(m_settings.outputPath);
-
-    ProfileSelectionHooks hooks;
-    hooks.showProfileIcon = [this](const QString &path) { im_mainico->setPixmap(loadPictureFile(path)); };
-    hooks.showProfileName = [this](const QString &name) { setSkinText(m_skinRefs.profilestext, name); };
-    hooks.readLists = [this] { return m_qualityLists; };
-    hooks.showLists = [this](const QualityLists &lists) {
-        m_qualityLists = lists;
-        if (m_windows.fm_set)
-            m_windows.fm_set->setQualityLists(lists);
-    };
-    hooks.recomputeSizes = [this] { m_jobs->recomputeSizes(); };
-    m_selection = std::make_unique<ProfileSelection>(m_folder, m_edition->dvdMode, *m_qualityStore, std::move(hooks));
+    m_output.setFolder(m_settings.outputPath);
+    m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(m_settings.finishAction));
     if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
         m_prompts.warning(*notice);
     // A remembered id that names no profile (a blank position, a damaged
     // file) falls back to the default profile rather than leaving none active.
-    if (!m_selection->selectProfile(m_settings.profileId)) {
+    if (!m_profile.select(m_settings.profileId)) {
         m_settings.profileId = AppSettings().profileId;
-        m_selection->selectProfile(m_settings.profileId);
+        m_profile.select(m_settings.profileId);
     }
-    m_selection->setCurrentProfileId(m_settings.profileId);
+    m_profile.setCurrentProfileId(m_settings.profileId);
 }
 
 void Tfm_main::saveSettings()
 {
     if (!m_settingsFile)
         return;
-    if (m_selection)
-        m_settings.profileId = profileIdToRemember(m_selection->activeProfile().loadedProfileId, m_settings.profileId);
+    m_settings.profileId = profileIdToRemember(m_profile.loadedProfileId(), m_settings.profileId);
+    m_settings.outputPath = m_output.stored();
+    m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
     if (!saveAppSettings(*m_settingsFile, m_settings))
         m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
                                          "writable; the choices of this session are lost otherwise.")
                               .arg(m_settingsFile->error()));
     m_settingsFile.reset();
-}
-
-bool Tfm_main::isConverting() const
-{
-    return m_batch && m_batch->isConverting();
-}
-
-bool Tfm_main::isPreviewing() const
-{
-    return m_playback && m_playback->previewing();
 }
 
 bool Tfm_main::sliderDragging() const
@@ -554,9 +449,8 @@ void Tfm_main::closeEvent(QCloseEvent *event)
 
 void Tfm_main::refreshCommands()
 {
-    const std::optional<int> selected = m_jobs->selectedRow();
-    m_commandControls.apply(commandAvailability({.listEmpty = m_jobs->rowCount() == 0,
-                                                 .rowSelected = selected.has_value(),
+    m_commandControls.apply(commandAvailability({.listEmpty = m_jobs.rowCount() == 0,
+                                                 .rowSelected = m_jobs.selectedRow().has_value(),
                                                  .previewing = isPreviewing(),
                                                  .converting = isConverting()}));
 }
@@ -567,8 +461,8 @@ void Tfm_main::refreshCommands()
 void Tfm_main::rowClick()
 {
     refreshCommands();
-    if (const std::optional<int> row = m_jobs->selectedRow()) {
-        setSkinText(m_skinRefs.alltime, m_jobs->original(*row).duration);
+    if (const std::optional<int> row = m_jobs.selectedRow()) {
+        writeSkinText(m_skinRefs.alltime, m_jobs.original(*row).duration);
         if (m_playback)
             m_playback->setPreviewRow(*row);
     }
@@ -576,21 +470,13 @@ void Tfm_main::rowClick()
         m_dvd->rowClicked();
 }
 
-// A file added to the list runs as a file job in either edition, a DVD
-// title or chapter as a DVD job.
-std::optional<StartedJob> Tfm_main::startJob(int row)
-{
-    if (startsAsFileJob(m_jobs->original(row)))
-        return m_fileJobStart->start(row);
-    return m_dvdJobStart->start(row);
-}
-
 bool Tfm_main::listingTitles() const
 {
     return m_dvd->listingTitles();
 }
 
-void Tfm_main::setSkinText(SkinObject *object, const QString &text)
+void Tfm_main::showProfileLabel()
 {
-    writeSkinText(object, text);
+    im_mainico->setPixmap(m_profile.icon());
+    writeSkinText(m_skinRefs.profilestext, m_profile.definition().displayName);
 }

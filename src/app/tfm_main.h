@@ -1,8 +1,9 @@
 #pragma once
 // The main window `fm_main`: start-up, the edition's layout, and the routing
 // of every gesture (skin objects, image buttons, menu items, the job list,
-// the tray icon) to the command that owns it. It owns the run state and the
-// objects that act on it.
+// the tray icon) to the command table. It makes the owners of the program's
+// state (the active profile, the busy state, the job model, the output
+// folder, the batch, the preview) and shows what they hold.
 
 #include "app/app_settings.h"
 #include "app/command_controls.h"
@@ -11,11 +12,14 @@
 #include "app/main_commands.h"
 #include "app/press_debounce.h"
 #include "app/product_record.h"
+#include "engine/busy_state.h"
 #include "engine/encoder_run.h"
+#include "jobs/job_model.h"
+#include "jobs/output_folder.h"
 #include "platform/skin/position_bar.h"
 #include "platform/skin/skin.h"
 #include "preview/preview_playback.h"
-#include "profiles/choice_list.h"
+#include "profiles/active_profile.h"
 #include "ui_text/message_table.h"
 
 #include <QWidget>
@@ -27,15 +31,15 @@
 class Batch;
 class ClipCutter;
 class DvdCommands;
-class DvdJobStart;
 class DesktopShell;
-class FileJobStart;
+class FileAdder;
 class IniFile;
-class JobList;
+class JobListView;
+class JobStart;
+class MainConversionSurface;
 class MainPreviewHost;
 class PreviewEngine;
 class ProfilePicker;
-class ProfileSelection;
 class Prompts;
 class QComboBox;
 class QFrame;
@@ -43,7 +47,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QSystemTrayIcon;
-class QualitySettingsStore;
 class Snapshot;
 class TImageButton;
 class Tfm_about;
@@ -52,8 +55,7 @@ class Tfm_dvdcutter;
 class Tfm_info;
 class Tfm_set;
 struct EditionLayout;
-struct ProfileChoices;
-struct StartedJob;
+struct MainCommandHandlers;
 
 class Tfm_main : public QWidget {
     Q_OBJECT
@@ -75,9 +77,13 @@ public:
     Tfm_info &fm_info();
     Tfm_dvdcutter &fm_dvdcutter();
 
-    // Runs one command; an error it raises is reported and the window goes on.
+    // Runs one command of the command table, unless the busy state refuses
+    // it; an error it raises is reported and the window goes on.
     void run(MainCommand command);
     void run(const std::function<void()> &command);
+    // Adds the paths of a drop or of the command line: files as Add File
+    // adds them, folders as Add Folder. Refused while busy, as Remove is.
+    void addPaths(const QStringList &paths);
 
     // Skin events.
     void Skin1Click(QWidget *sender, SkinObject *source);
@@ -93,20 +99,23 @@ public:
     // What the window holds, for the program and its tests.
     const std::optional<Edition> &edition() const { return m_edition; }
     Batch &batch() { return *m_batch; }
-    bool isConverting() const;
+    const BusyState &busy() const { return m_busy; }
+    bool isConverting() const { return m_busy.converting(); }
     // Whether the preview plays; commands that would disturb it are refused.
-    bool isPreviewing() const;
+    bool isPreviewing() const { return m_busy.previewing(); }
     EncoderRun &encoderRun() { return m_run; }
     // The preview, its clip cutter and the snapshot; created at the first show.
     PreviewPlayback *playback() const { return m_playback.get(); }
     Snapshot *snapshot() const { return m_snapshot.get(); }
     TSkin &skin() { return Skin1; }
-    JobList &jobs() { return *m_jobs; }
+    JobModel &jobs() { return m_jobs; }
+    JobListView &listView() { return *m_listView; }
+    FileAdder &adder() { return *m_adder; }
     ProfilePicker &picker() { return *m_picker; }
-    ProfileSelection *selection() const { return m_selection.get(); }
+    ActiveProfile &profile() { return m_profile; }
     const AppSettings &settings() const { return m_settings; }
     // The active profile with the quality lists, as a job would take them now.
-    ProfileChoices profileChoices() const;
+    ProfileChoices profileChoices() const { return m_profile.choices(); }
     const ProductRecord &product() const { return m_product; }
     MessageTable &messages() { return m_messages; }
     QMenu *menu(const QString &name) const;
@@ -132,13 +141,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormCreate();
+    friend MainCommandHandlers;
+
     void createControls();
     void createMenus();
     void createJobObjects();
+    void connectOwners();
     void createTray();
-    // What the conversion bar and the hint line show around a batch.
-    void createConversionDisplay();
     void loadSkin();
     // Draws the cutter window with the skin form "cutter", when the skin loaded.
     void skinCutter(Tfm_dvdcutter &cutter);
@@ -148,26 +157,16 @@ private:
     void saveSettings();
     void refreshCommands();
     void rowClick();
-    std::optional<StartedJob> startJob(int row);
-    void setSkinText(SkinObject *object, const QString &text);
-
-    void execute(MainCommand command);
-    void popMenu(MainCommand menuCommand);
-    void chooseOutputFolder();
-    void fileInformation();
-    void settingsDialog();
-    void aboutWindow();
-    // The preview, the clip cutter and the snapshot (main_preview.cpp).
+    void showProfileLabel();
+    // The preview and the snapshot (main_preview.cpp).
     void createPreview();
-    void previewCommand(MainCommand command);
-    void openCutter();
-    void takeSnapshot();
     void runBackground();
     // Runs the command of a pressed button or skin object; a second press
     // on the Start/Stop pill within half a second of the last one that
     // counted is taken as part of it and ignored.
     void runPressed(MainCommand command);
-    void openLink(const QString &link);
+    // Tells the user why a command is refused while busy; false when it may run.
+    bool refusedWhile(BusySet states);
     void bannerEvent(QEvent *event);
 
     Prompts &m_prompts;
@@ -191,22 +190,22 @@ private:
     } m_bannerDrag;
     AppSettings m_settings;
     ProductRecord m_product;
-    // The active profile's quality lists; the Settings dialog shows them and
-    // hands back the user's changes.
-    QualityLists m_qualityLists = initialQualityLists();
 
+    // The owners of the program's state.
+    BusyState m_busy;
+    ActiveProfile m_profile;
+    JobModel m_jobs;
+    OutputFolder m_output;
     TSkin Skin1;
     bool m_skinLoaded = false;
     EncoderRun m_run;
     MessageTable m_messages;
-    JobList *m_jobs = nullptr;
+    JobListView *m_listView = nullptr;
+    FileAdder *m_adder = nullptr;
     ProfilePicker *m_picker = nullptr;
+    std::unique_ptr<JobStart> m_jobStart;
     Batch *m_batch = nullptr;
-    std::unique_ptr<FileJobStart> m_fileJobStart;
-    std::unique_ptr<DvdJobStart> m_dvdJobStart;
     DvdCommands *m_dvd = nullptr;
-    std::unique_ptr<QualitySettingsStore> m_qualityStore;
-    std::unique_ptr<ProfileSelection> m_selection;
     std::unique_ptr<IniFile> m_settingsFile;
 
     // Skin objects the window writes.
@@ -217,6 +216,7 @@ private:
                    *cut_play_bar = nullptr, *cutplaypos = nullptr;
     } m_skinRefs;
     PositionBar m_convertBar;
+    std::unique_ptr<MainConversionSurface> m_conversionSurface;
     std::unique_ptr<ConversionDisplay> m_display;
     PressDebounce m_pillPresses;
     PreviewDisplay m_previewDisplay; // the preview's skin objects, read with the skin

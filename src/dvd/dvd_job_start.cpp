@@ -2,26 +2,27 @@
 
 #include "dvd/dvd_title_start.h"
 #include "engine/encoder_run.h"
-#include "jobs/file_job_start.h"
-#include "jobs/job_list.h"
+#include "jobs/job_model.h"
+#include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
+#include "profiles/active_profile.h"
 #include "ui_text/prompts.h"
 
-DvdJobStart::DvdJobStart(EncoderRun &run, const JobList &jobs, Prompts &prompts,
-                         std::function<ProfileChoices()> choices, std::function<QString()> outputFolderText)
+DvdJobStart::DvdJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile,
+                         OutputFolder &outputFolder)
     : m_run(run),
       m_jobs(jobs),
       m_prompts(prompts),
-      m_choices(std::move(choices)),
-      m_outputFolderText(std::move(outputFolderText))
+      m_profile(profile),
+      m_outputFolder(outputFolder)
 {}
 
 std::optional<StartedJob> DvdJobStart::start(int row)
 {
     const Job &job = m_jobs.job(row);
-    StartedJob started{prepareOutputFolder(m_outputFolderText())};
+    StartedJob started{prepareOutputFolder(m_outputFolder.forJob())};
     const DvdTitleJobResult title =
-        dvdTitleJob(m_jobs.caption(row), job.original, job.convert, job.clip, m_choices(), started.outputFolder);
+        dvdTitleJob(m_jobs.caption(row), job.original, job.convert, job.clip, m_profile.choices(), started.outputFolder);
     if (!title.job) {
         m_prompts.warning(m_jobs.caption(row).trimmed() + QStringLiteral(": ") + title.error);
         return std::nullopt;
@@ -34,4 +35,18 @@ std::optional<StartedJob> DvdJobStart::start(int row)
     m_run.timer2().start();
     m_run.startRun();
     return started;
+}
+
+RowJobStart::RowJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile,
+                         OutputFolder &outputFolder)
+    : m_jobs(jobs),
+      m_file(run, jobs, profile, outputFolder),
+      m_dvd(run, jobs, prompts, profile, outputFolder)
+{}
+
+std::optional<StartedJob> RowJobStart::start(int row)
+{
+    if (startsAsFileJob(m_jobs.original(row)))
+        return m_file.start(row);
+    return m_dvd.start(row);
 }

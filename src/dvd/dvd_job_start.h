@@ -4,30 +4,41 @@
 // provisional progress of Timer2 until register.dat reports.
 
 #include "jobs/batch.h"
-#include "jobs/profile_choices.h"
+#include "jobs/file_job_start.h"
 
-#include <functional>
 #include <optional>
 
-class EncoderRun;
-class JobList;
 class Prompts;
 
-class DvdJobStart {
+class DvdJobStart : public JobStart {
 public:
-    // `outputFolderText` reads `ed_output`, as for a file job.
-    DvdJobStart(EncoderRun &run, const JobList &jobs, Prompts &prompts, std::function<ProfileChoices()> choices,
-                std::function<QString()> outputFolderText);
+    DvdJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile,
+                OutputFolder &outputFolder);
 
     // Starts the job of the DVD row `row`. Nullopt, with nothing started,
     // after telling the user why (the disc is gone, the title is no longer
     // on it, the chosen size does not fit), so the batch goes on.
-    std::optional<StartedJob> start(int row);
+    std::optional<StartedJob> start(int row) override;
 
 private:
     EncoderRun &m_run;
-    const JobList &m_jobs;
+    const JobModel &m_jobs;
     Prompts &m_prompts;
-    std::function<ProfileChoices()> m_choices;
-    std::function<QString()> m_outputFolderText;
+    const ActiveProfile &m_profile;
+    OutputFolder &m_outputFolder;
+};
+
+// The start of any row's job: a file added to the list runs as a file job
+// in either edition, a DVD title or chapter as a DVD job.
+class RowJobStart : public JobStart {
+public:
+    RowJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile,
+                OutputFolder &outputFolder);
+
+    std::optional<StartedJob> start(int row) override;
+
+private:
+    const JobModel &m_jobs;
+    FileJobStart m_file;
+    DvdJobStart m_dvd;
 };

@@ -4,7 +4,7 @@
 
 #include "dvd/ifo_contents.h"
 #include "jobs/job_records.h"
-#include "jobs/profile_choices.h"
+#include "profiles/profile_choices.h"
 
 #include <QString>
 #include <QStringList>

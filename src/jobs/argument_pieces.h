@@ -4,7 +4,7 @@
 // blank; an empty piece leaves its option out.
 
 #include "jobs/job.h"
-#include "jobs/profile_choices.h"
+#include "profiles/profile_choices.h"
 
 #include <optional>
 

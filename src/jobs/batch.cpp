@@ -1,11 +1,12 @@
 #include "jobs/batch.h"
 
+#include "engine/busy_state.h"
 #include "engine/commandline.h"
 #include "engine/encoder_run.h"
 #include "jobs/failure_reason.h"
-#include "jobs/job_list.h"
+#include "jobs/job_model.h"
+#include "jobs/output_folder.h"
 #include "platform/shell/desktop_shell.h"
-#include "ui_text/message_table.h"
 #include "ui_text/prompts.h"
 
 #include <QEventLoop>
@@ -34,15 +35,16 @@ bool outputWritten(const QString &path)
 
 } // namespace
 
-Batch::Batch(EncoderRun &run, JobList &jobs, DesktopShell &shell, MessageTable &messages, Prompts &prompts, Hooks hooks,
-             QObject *parent)
+Batch::Batch(EncoderRun &run, JobModel &jobs, JobStart &jobStart, const OutputFolder &outputFolder, BusyState &busy,
+             DesktopShell &shell, Prompts &prompts, QObject *parent)
     : QObject(parent),
       m_run(run),
       m_jobs(jobs),
+      m_jobStart(jobStart),
+      m_outputFolderField(outputFolder),
+      m_busy(busy),
       m_shell(shell),
-      m_messages(messages),
-      m_prompts(prompts),
-      m_hooks(std::move(hooks))
+      m_prompts(prompts)
 {
     connect(&m_run, &EncoderRun::progress, this, [this](qint32 value) {
         if (const std::optional<int> row = runningRow())
@@ -55,50 +57,47 @@ Batch::Batch(EncoderRun &run, JobList &jobs, DesktopShell &shell, MessageTable &
     connect(&m_run, &EncoderRun::runEnded, this, &Batch::runEnded);
 }
 
+bool Batch::isConverting() const
+{
+    return m_busy.converting();
+}
+
+bool Batch::isPaused() const
+{
+    return isConverting() && m_run.isPaused();
+}
+
 std::optional<int> Batch::runningRow() const
 {
-    if (!m_converting || m_position < 0 || m_position >= m_jobs.rowCount())
+    if (!isConverting() || m_position < 0 || m_position >= m_jobs.rowCount())
         return std::nullopt;
     return m_position;
 }
 
 std::vector<bool> Batch::checkedRows() const
 {
-    std::vector<bool> checked(m_jobs.rowCount());
-    for (int row = 0; row < m_jobs.rowCount(); ++row)
-        checked[row] = m_jobs.isChecked(row);
-    return checked;
+    return m_jobs.checkMarks();
 }
 
 void Batch::start()
 {
-    if (m_hooks.previewing()) {
-        m_messages.warning(Message::Previewing);
-        return;
-    }
-    if (m_converting) {
-        if (m_run.isPaused())
-            resume();
-        else
-            m_messages.warning(Message::Converting);
-        return;
-    }
-    if (m_jobs.rowCount() == 0)
+    if (isConverting() || m_jobs.rowCount() == 0)
         return;
     const int first = nextCheckedRow(checkedRows(), -1);
     if (first == m_jobs.rowCount()) {
         m_prompts.information(QStringLiteral("Please select one file."));
         return;
     }
-    if (m_hooks.mayStart && !m_hooks.mayStart())
+    if (const std::optional<QString> refusal = outputFolderRefusal(m_outputFolderField.text())) {
+        m_prompts.warning(*refusal);
         return;
+    }
     waitForEndedRun();
     m_run.resetOffsetCounter();
-    m_converting = true;
     m_tally = {};
     m_shell.inhibitSleep(kInhibitReason);
+    m_busy.set(Busy::Converting, true);
     emit batchStarted();
-    m_hooks.refreshCommands();
     beginAt(first);
 }
 
@@ -115,7 +114,7 @@ void Batch::beginAt(int row)
 {
     while (row >= 0 && row < m_jobs.rowCount()) {
         m_position = row; // the one place that moves the batch along
-        if (const std::optional<StartedJob> started = m_hooks.startJob(row)) {
+        if (const std::optional<StartedJob> started = m_jobStart.start(row)) {
             m_outputFolder = started->outputFolder;
             m_jobRunning = true;
             m_log.begin(m_jobs.caption(row), commandLineText(m_run.record()));
@@ -131,10 +130,10 @@ void Batch::beginAt(int row)
 
 void Batch::leave(bool stopped)
 {
-    m_converting = false;
     m_stopped = stopped;
     m_position = -1;
     m_shell.allowSleep();
+    m_busy.set(Busy::Converting, false);
 }
 
 void Batch::runEnded(const RunOutcome &outcome)
@@ -150,7 +149,6 @@ void Batch::runEnded(const RunOutcome &outcome)
         // may have changed since.
         if (m_log.isOpen())
             m_log.finish(kStoppedEnding);
-        m_hooks.refreshCommands();
         return;
     }
     markEnded(*row, outcome);
@@ -176,10 +174,9 @@ void Batch::markEnded(int row, const RunOutcome &outcome)
 void Batch::endBatch()
 {
     leave(false);
-    m_hooks.refreshCommands();
     emit batchEnded(m_tally);
     m_shell.notify(QStringLiteral("Conversion finished"), batchSummaryText(m_tally));
-    switch (m_hooks.afterBatchAction()) {
+    switch (m_afterBatchAction) {
     case AfterBatchAction::OpenFolder:
         m_shell.openFolder(m_outputFolder);
         break;
@@ -193,7 +190,7 @@ void Batch::endBatch()
 
 void Batch::stop()
 {
-    if (!m_converting)
+    if (!isConverting())
         return;
     // A paused run is continued and terminated; its release follows as for any end.
     m_run.stop();
@@ -205,13 +202,12 @@ void Batch::stop()
     if (m_run.timer2().isActive())
         m_run.timer2().stop();
     emit pauseCaptionChanged(kPauseCaption);
-    m_hooks.refreshCommands();
     emit batchEnded(m_tally);
 }
 
 void Batch::pauseToggle()
 {
-    if (!m_converting || !m_run.isRunning())
+    if (!isConverting() || !m_run.isRunning())
         return;
     if (m_run.isPaused()) {
         resume();
@@ -225,6 +221,8 @@ void Batch::pauseToggle()
 
 void Batch::resume()
 {
+    if (!isPaused())
+        return;
     m_run.resume();
     m_jobs.setStatus(m_position, JobStatus::running(m_jobs.status(m_position).progress));
     emit pauseCaptionChanged(kPauseCaption);

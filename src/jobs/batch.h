@@ -1,24 +1,24 @@
 #pragma once
-// A batch over the checked rows of the job list: the user's Start (which also
-// continues a paused batch), Stop and Pause toggle, and the advance from one
-// job to the next when a run ends, up to the after-batch action. The batch
-// owns its state: whether it converts, the row of the running job, whether
-// the user stopped it, the output folder of the last job started, and how
-// its jobs ended. Each job's run is logged; the machine is kept from
-// sleeping while the batch converts.
+// A batch over the checked rows of the job list: the user's Start, Stop,
+// Pause toggle and Continue, and the advance from one job to the next when a
+// run ends, up to the after-batch action. The batch owns its state: the
+// converting flag of the busy state, the row of the running job, whether the
+// user stopped it, the output folder of the last job started, the chosen
+// after-batch action, and how its jobs ended. Each job's run is logged; the
+// machine is kept from sleeping while the batch converts.
 
 #include "engine/child_run.h"
 #include "jobs/batch_tally.h"
 #include "jobs/job_log.h"
 
 #include <QObject>
-#include <functional>
 #include <optional>
 
+class BusyState;
 class DesktopShell;
 class EncoderRun;
-class JobList;
-class MessageTable;
+class JobModel;
+class OutputFolder;
 class Prompts;
 
 inline const QString kPauseCaption = QStringLiteral("Pause");
@@ -34,38 +34,41 @@ struct StartedJob {
     QString outputFolder; // with its trailing "/"
 };
 
+// The start of a row's job: a file job or a DVD title.
+class JobStart {
+public:
+    virtual ~JobStart() = default;
+    // Starts the job of `row`; nullopt, with nothing started, when its run
+    // could not be prepared.
+    virtual std::optional<StartedJob> start(int row) = 0;
+};
+
 class Batch : public QObject {
     Q_OBJECT
 public:
-    struct Hooks {
-        // Starts the job of `row` (file job or DVD title); nullopt, with
-        // nothing started, when its run could not be prepared.
-        std::function<std::optional<StartedJob>(int row)> startJob;
-        // Whether the preview plays: Start is then refused.
-        std::function<bool()> previewing;
-        // The chosen after-batch action, read when a batch ends.
-        std::function<AfterBatchAction()> afterBatchAction;
-        std::function<void()> refreshCommands;
-        // A last check before a batch begins, once the checked rows are
-        // known: false (having told the user why) refuses the start.
-        std::function<bool()> mayStart;
-    };
+    // Writes the running job's state into its row of `jobs`; starts each
+    // job through `jobStart`; refuses to begin while `outputFolder` is refused.
+    Batch(EncoderRun &run, JobModel &jobs, JobStart &jobStart, const OutputFolder &outputFolder, BusyState &busy,
+          DesktopShell &shell, Prompts &prompts, QObject *parent = nullptr);
 
-    // Writes the running job's state into its row of `jobs`.
-    Batch(EncoderRun &run, JobList &jobs, DesktopShell &shell, MessageTable &messages, Prompts &prompts, Hooks hooks,
-          QObject *parent = nullptr);
-
+    // Begins a batch with the first checked row; only while not converting.
     void start();
     void stop();
     void pauseToggle();
+    // Continues a paused batch.
+    void resume();
 
-    bool isConverting() const { return m_converting; }
+    bool isConverting() const;
+    bool isPaused() const;
     // Whether the last batch ended by the user's Stop.
     bool wasStopped() const { return m_stopped; }
     // The row of the running job; nullopt outside a batch.
     std::optional<int> runningRow() const;
     // The output folder of the last job started.
     const QString &outputFolder() const { return m_outputFolder; }
+    // What the batch does once it has ended.
+    AfterBatchAction afterBatchAction() const { return m_afterBatchAction; }
+    void setAfterBatchAction(AfterBatchAction action) { m_afterBatchAction = action; }
 
 signals:
     // The caption `Pause1` shows: "Pause" or "Continue".
@@ -87,19 +90,19 @@ private:
     // Ends the batch's converting state; stopped tells whether the user's
     // Stop ended it.
     void leave(bool stopped);
-    void resume();
     // A stopped run may still be finishing its file: wait until it has ended.
     void waitForEndedRun();
     std::vector<bool> checkedRows() const;
 
     EncoderRun &m_run;
-    JobList &m_jobs;
+    JobModel &m_jobs;
+    JobStart &m_jobStart;
+    const OutputFolder &m_outputFolderField;
+    BusyState &m_busy;
     DesktopShell &m_shell;
-    MessageTable &m_messages;
     Prompts &m_prompts;
-    Hooks m_hooks;
 
-    bool m_converting = false;
+    AfterBatchAction m_afterBatchAction = AfterBatchAction::Nothing;
     bool m_stopped = false;
     int m_position = -1;       // row of the running job while converting
     bool m_jobRunning = false; // a run started by this batch is under way

@@ -3,7 +3,7 @@
 // gives its source, and the "Output Size" text.
 
 #include "jobs/job_records.h"
-#include "jobs/profile_choices.h"
+#include "profiles/profile_choices.h"
 
 #include <optional>
 

@@ -1,8 +1,10 @@
 #include "jobs/file_job_start.h"
 
 #include "engine/encoder_run.h"
-#include "jobs/job_list.h"
+#include "jobs/job_model.h"
+#include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
+#include "profiles/active_profile.h"
 
 void fillFileJobRecord(intputrec &rec, const QString &input, const QString &output, const JobPieces &pieces)
 {
@@ -20,22 +22,22 @@ void fillFileJobRecord(intputrec &rec, const QString &input, const QString &outp
     rec.extra = pieces.extra;
 }
 
-FileJobStart::FileJobStart(EncoderRun &run, const JobList &jobs, std::function<ProfileChoices()> choices,
-                           std::function<QString()> outputFolderText)
+FileJobStart::FileJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile,
+                           OutputFolder &outputFolder)
     : m_run(run),
       m_jobs(jobs),
-      m_choices(std::move(choices)),
-      m_outputFolderText(std::move(outputFolderText))
+      m_profile(profile),
+      m_outputFolder(outputFolder)
 {}
 
 std::optional<StartedJob> FileJobStart::start(int row)
 {
     const Toriginalinfo &job = m_jobs.original(row);
-    const ProfileChoices choices = m_choices();
+    const ProfileChoices choices = m_profile.choices();
     const std::optional<JobPieces> pieces = jobPieces(m_jobs.job(row), choices);
     if (!pieces)
         return std::nullopt;
-    StartedJob started{prepareOutputFolder(m_outputFolderText())};
+    StartedJob started{prepareOutputFolder(m_outputFolder.forJob())};
     const QString output = outputPathFor(started.outputFolder, m_jobs.caption(row), choices.extension);
     fillFileJobRecord(m_run.record(), job.sourcePath, output, *pieces);
     m_run.startRun();

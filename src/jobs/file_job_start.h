@@ -6,29 +6,28 @@
 #include "jobs/argument_pieces.h"
 #include "jobs/batch.h"
 
-#include <functional>
 #include <optional>
 
+class ActiveProfile;
 class EncoderRun;
-class JobList;
+class JobModel;
+class OutputFolder;
 
 // Writes the paths and pieces of a file job into the record; the encoder
 // path and working folder stay as they are.
 void fillFileJobRecord(intputrec &rec, const QString &input, const QString &output, const JobPieces &pieces);
 
-class FileJobStart {
+class FileJobStart : public JobStart {
 public:
-    // `outputFolderText` reads `ed_output`.
-    FileJobStart(EncoderRun &run, const JobList &jobs, std::function<ProfileChoices()> choices,
-                 std::function<QString()> outputFolderText);
+    FileJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder);
 
     // Starts the job of `row`. Nullopt, with nothing started, when its
     // arguments cannot be built.
-    std::optional<StartedJob> start(int row);
+    std::optional<StartedJob> start(int row) override;
 
 private:
     EncoderRun &m_run;
-    const JobList &m_jobs;
-    std::function<ProfileChoices()> m_choices;
-    std::function<QString()> m_outputFolderText;
+    const JobModel &m_jobs;
+    const ActiveProfile &m_profile;
+    OutputFolder &m_outputFolder;
 };

@@ -26,3 +26,26 @@ std::optional<QString> outputFolderRefusal(const QString &typed)
             .arg(typed);
     return std::nullopt;
 }
+
+void OutputFolder::setFolder(const QString &folder)
+{
+    m_stored = folder;
+    show(folder);
+}
+
+QString OutputFolder::forJob()
+{
+    if (!outputFolderRefusal(m_text)) {
+        m_stored = absoluteOutputFolder(m_text, QDir::homePath());
+        show(m_stored);
+    }
+    return m_stored;
+}
+
+void OutputFolder::show(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    emit textChanged(text);
+}

@@ -3,6 +3,7 @@
 // it over, so the folder created and the folder the encoder writes to are the
 // same whatever the program's working folder.
 
+#include <QObject>
 #include <QString>
 #include <optional>
 
@@ -16,3 +17,32 @@ QString absoluteOutputFolder(const QString &typed, const QString &home);
 // holding U+FFFD, the mark of a file name whose bytes are not text in this
 // system's encoding (a file written there would land in another folder).
 std::optional<QString> outputFolderRefusal(const QString &typed);
+
+// The output folder: the text of the Output field and the stored folder
+// (the settings' output path), which the folder chooser and every job start
+// set. The field shows textChanged().
+class OutputFolder : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    const QString &text() const { return m_text; }
+    // The user's typing; the stored folder waits for the next job.
+    void setText(const QString &text) { m_text = text; }
+    const QString &stored() const { return m_stored; }
+    // A folder chosen or read from the settings: stored and shown.
+    void setFolder(const QString &folder);
+    // The folder a starting job writes to: the text made absolute, stored
+    // and shown so. A text that is refused (emptied during a batch) leaves
+    // the folder of the jobs before.
+    QString forJob();
+
+signals:
+    void textChanged(const QString &text);
+
+private:
+    void show(const QString &text);
+
+    QString m_text;
+    QString m_stored;
+};

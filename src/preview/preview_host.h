@@ -1,7 +1,6 @@
 #pragma once
 // What the preview needs from the window it plays in: the job list rows it
-// previews, their Status cells and selection, the command availability rule
-// and the message boxes. The main window implements it.
+// previews, their Status cells and selection, and the message boxes. The main window implements it.
 
 #include "jobs/job.h"
 #include "platform/preview/preview_engine.h"
@@ -30,10 +29,6 @@ public:
     virtual void clearSelection() = 0;
     // Selects the row and runs the row click, as a click on it does.
     virtual void selectRow(int row) = 0;
-    // Whether a batch converts: Play is then refused.
-    virtual bool converting() const = 0;
-    // Runs the command availability rule (the previewing flag has changed).
-    virtual void refreshCommands() = 0;
     // Shows numbered message `number` of the message table in a warning box.
     virtual void warn(int number) = 0;
     // Shows a failure of the preview player in a warning box.

@@ -29,11 +29,13 @@ std::optional<PositionSlider> positionSliderNamed(const QString &objectName)
     return std::nullopt;
 }
 
-PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display, QObject *parent)
+PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display, BusyState &busy,
+                                 QObject *parent)
     : QObject(parent),
       m_engine(engine),
       m_host(host),
-      m_display(std::move(display))
+      m_display(std::move(display)),
+      m_busy(busy)
 {
     m_positionTimer.setObjectName(QStringLiteral("play_time"));
     m_positionTimer.setInterval(1000);
@@ -45,8 +47,7 @@ PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, Previ
 
 PreviewPlayback::~PreviewPlayback()
 {
-    if (m_previewing) {
-        m_previewing = false;
+    if (m_busy.previewing()) {
         m_engine.Stop();
         m_engine.DestroyPreviewWindow();
     }
@@ -57,16 +58,15 @@ void PreviewPlayback::playSelectedRow()
     const std::optional<int> selected = m_host.selectedRow();
     if (!selected)
         return;
-    if (m_host.converting()) {
+    if (m_busy.converting()) {
         m_host.warn(kMessageConverting);
         return;
     }
     if (m_paused)
         togglePause();
-    if (m_previewing)
+    if (m_busy.previewing())
         return;
-    m_previewing = true;
-    m_host.refreshCommands();
+    m_busy.set(Busy::Previewing, true);
     m_row = *selected;
     startPreview(m_host.row(m_row), Panel::Main);
 }
@@ -75,18 +75,17 @@ void PreviewPlayback::playInCutter(int row)
 {
     if (!m_display.cutterPanel || row < 0 || row >= m_host.rowCount())
         return;
-    if (m_host.converting()) {
+    if (m_busy.converting()) {
         m_host.warn(kMessageConverting);
         return;
     }
     if (m_paused)
         togglePause();
-    if (m_previewing)
+    if (m_busy.previewing())
         return;
-    m_previewing = true;
+    m_busy.set(Busy::Previewing, true);
     m_row = row;
     startPreview(m_host.row(m_row), Panel::Cutter);
-    m_host.refreshCommands();
 }
 
 void PreviewPlayback::startPreview(const PreviewRow &row, Panel target)
@@ -118,7 +117,7 @@ void PreviewPlayback::startPreview(const PreviewRow &row, Panel target)
 
 void PreviewPlayback::playbackEnded(const PreviewEnd &end)
 {
-    if (!m_previewing)
+    if (!m_busy.previewing())
         return;
     stopPreview();
     if (end.failed) {
@@ -136,8 +135,8 @@ void PreviewPlayback::setCutterDisplay(QWidget *panel, const PositionDisplay &ob
 
 void PreviewPlayback::stopPreview()
 {
-    if (m_previewing) {
-        m_previewing = false;
+    if (m_busy.previewing()) {
+        m_busy.set(Busy::Previewing, false);
         // The player's Destroy waits for its threads, so no pause is needed between the two.
         m_engine.Stop();
         m_engine.DestroyPreviewWindow();
@@ -155,12 +154,11 @@ void PreviewPlayback::stopPreview()
     writeSkinText(m_display.main.timeText, kZeroTime);
     // A new preview starts unpaused.
     m_paused = false;
-    m_host.refreshCommands();
 }
 
 void PreviewPlayback::togglePause()
 {
-    if (!m_previewing)
+    if (!m_busy.previewing())
         return;
     m_paused = !m_paused;
     m_engine.Pause();
@@ -197,7 +195,7 @@ void PreviewPlayback::step(int by)
 
 void PreviewPlayback::seekTo(qint32 seconds)
 {
-    if (!m_previewing)
+    if (!m_busy.previewing())
         return;
     m_positionTimer.stop();
     m_engine.Seek(seconds);
@@ -210,7 +208,7 @@ void PreviewPlayback::seekTo(qint32 seconds)
 
 void PreviewPlayback::setPreviewRow(int row)
 {
-    if (!m_previewing)
+    if (!m_busy.previewing())
         m_row = row;
 }
 
@@ -251,7 +249,7 @@ void PreviewPlayback::play_timeTimer()
 
 void PreviewPlayback::showPosition(qint32 second, qint32 length)
 {
-    PositionDisplay &display = m_cutterOpen ? m_display.cutter : m_display.main;
+    PositionDisplay &display = m_busy.cutterOpen() ? m_display.cutter : m_display.main;
     writeSkinText(display.timeText, secondsToTimeCode(second));
     if (!m_sliderDrag) {
         const qint32 value = positionBarValue(second, length);
@@ -268,11 +266,11 @@ void PreviewPlayback::Timer1Timer()
 
 void PreviewPlayback::sliderPress(PositionSlider)
 {
-    if (m_host.converting())
+    if (m_busy.converting())
         return;
     m_sliderDrag = true;
     // The display stops following the player while the user drags.
-    if (m_previewing)
+    if (m_busy.previewing())
         m_positionTimer.stop();
 }
 
@@ -285,13 +283,13 @@ void PreviewPlayback::sliderTrack(PositionSlider slider)
     const qint32 target = sliderSecond(value, previewRowLength());
     writeSkinText(display.timeText, secondsToTimeCode(target));
     display.fill.show(value);
-    if (m_previewing)
+    if (m_busy.previewing())
         m_engine.Seek(target);
 }
 
 void PreviewPlayback::sliderRelease(PositionSlider slider)
 {
-    if (m_previewing && !m_host.converting()) {
+    if (m_busy.previewing() && !m_busy.converting()) {
         PositionDisplay &display = displayOf(slider);
         const qint32 value = sliderPosition(display.slider);
         const qint32 target = sliderSecond(value, previewRowLength()) + m_clock.startOffset;

@@ -10,6 +10,7 @@
 // `Timer1` (10 ms, deferred stop), and the previewing flag that the command
 // availability rule reads.
 
+#include "engine/busy_state.h"
 #include "platform/skin/position_bar.h"
 #include "preview/preview_host.h"
 #include "preview/preview_position.h"
@@ -48,7 +49,9 @@ public:
 
     // A panel becomes a native window when it first plays. All references
     // must outlive this object.
-    PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display, QObject *parent = nullptr);
+    // It sets the previewing and cutter-open flags of `busy`.
+    PreviewPlayback(PreviewEngine &engine, PreviewHost &host, PreviewDisplay display, BusyState &busy,
+                    QObject *parent = nullptr);
     // Ends a running preview's player; touches neither the host nor the display.
     ~PreviewPlayback() override;
 
@@ -74,7 +77,7 @@ public:
     // while previewing.
     void setPreviewRow(int row);
     // While the cutter is open the position shows on its objects.
-    void setCutterOpen(bool open) { m_cutterOpen = open; }
+    void setCutterOpen(bool open) { m_busy.set(Busy::CutterOpen, open); }
     // The clip cutter's panel and objects, for a cutter window made after
     // this object; they replace those given at construction.
     void setCutterDisplay(QWidget *panel, const PositionDisplay &objects);
@@ -88,10 +91,10 @@ public:
     void play_timeTimer();
     void Timer1Timer();
 
-    bool previewing() const { return m_previewing; }
+    bool previewing() const { return m_busy.previewing(); }
     bool paused() const { return m_paused; }
     bool sliderDragging() const { return m_sliderDrag; }
-    bool cutterOpen() const { return m_cutterOpen; }
+    bool cutterOpen() const { return m_busy.cutterOpen(); }
     int previewRow() const { return m_row; }
     const PreviewSource &previewSource() const { return m_source; }
     const PreviewClock &clock() const { return m_clock; }
@@ -114,13 +117,12 @@ private:
     PreviewEngine &m_engine;
     PreviewHost &m_host;
     PreviewDisplay m_display;
+    BusyState &m_busy;
 
-    bool m_previewing = false;
     int m_row = 0;
     PreviewSource m_source;
     bool m_paused = false;
     bool m_sliderDrag = false;
-    bool m_cutterOpen = false;
     bool m_writesStatus = false; // the main window's preview shows its state in the row's Status cell
     bool m_statusShown = false;  // the preview row's Status cell shows "Play" or "Pause"
     double m_reported = 0.0;     // the player's last position

@@ -5,7 +5,6 @@
 #include "engine/encoder_run.h"
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
-#include "ui_text/message_table.h"
 #include "ui_text/prompts.h"
 
 #include <QDir>
@@ -35,23 +34,16 @@ void fillSnapshotRecord(intputrec &rec, const SnapshotRequest &request, const QS
     rec.seconds = 0;
 }
 
-Snapshot::Snapshot(EncoderRun &run, MessageTable &messages, Prompts &prompts, std::function<bool()> converting,
-                   QObject *parent)
+Snapshot::Snapshot(EncoderRun &run, Prompts &prompts, QObject *parent)
     : QObject(parent),
       m_run(run),
-      m_messages(messages),
-      m_prompts(prompts),
-      m_converting(std::move(converting))
+      m_prompts(prompts)
 {
     connect(&m_run, &EncoderRun::runEnded, this, &Snapshot::runEnded);
 }
 
 void Snapshot::take(const SnapshotRequest &request)
 {
-    if (m_converting()) {
-        m_messages.warning(Message::Converting);
-        return;
-    }
     if (m_run.isRunning()) {
         m_prompts.warning(QStringLiteral("The previous image is still being saved. Wait a moment, then save the "
                                          "image again."));

@@ -7,10 +7,8 @@
 #include "engine/intputrec.h"
 
 #include <QObject>
-#include <functional>
 
 class EncoderRun;
-class MessageTable;
 class Prompts;
 struct RunOutcome;
 
@@ -31,12 +29,11 @@ void fillSnapshotRecord(intputrec &rec, const SnapshotRequest &request, const QS
 class Snapshot : public QObject {
     Q_OBJECT
 public:
-    // `converting` tells whether a batch converts.
-    Snapshot(EncoderRun &run, MessageTable &messages, Prompts &prompts, std::function<bool()> converting,
-             QObject *parent = nullptr);
+    Snapshot(EncoderRun &run, Prompts &prompts, QObject *parent = nullptr);
 
-    // Starts the run; refused with a message while a batch converts or any
-    // encoder run (an earlier snapshot) is under way.
+    // Starts the run; refused with a message while any encoder run (an
+    // earlier snapshot) is under way. The command that takes it is refused
+    // while a batch converts.
     void take(const SnapshotRequest &request);
     // The image the last snapshot writes or wrote.
     const QString &imagePath() const { return m_image; }
@@ -49,9 +46,7 @@ private:
     void runEnded(const RunOutcome &outcome);
 
     EncoderRun &m_run;
-    MessageTable &m_messages;
     Prompts &m_prompts;
-    std::function<bool()> m_converting;
     bool m_running = false; // the current encoder run is this snapshot's
     QString m_image;
     SnapshotRequest m_request;

@@ -1,21 +1,74 @@
 #pragma once
-// The active profile: what the last selection loaded.
+// The active profile: the loaded profile's id and definition, the choices of
+// its four quality lists, and the id the picker points at. The selection
+// sequence lives here; the picker, the Settings dialog, the size estimates,
+// the job starts and the DVD commands take the profile from here and follow
+// its `changed` signal.
 
-#include "profiles/catalogue.h"
+#include "profiles/choice_list.h"
+#include "profiles/profile_choices.h"
+#include "profiles/profile_definition.h"
 
-#include <QString>
-#include <array>
+#include <QObject>
+#include <QPixmap>
+#include <memory>
 
-struct TActiveProfile {
-    // Name of the last selected id that has a catalogue entry; empty at first.
-    QString displayName;
-    // Index = video quality position: 0 "Higher Quality" ... 4 "Lower Quality".
-    // Rate text 0 is "*" while a profile without video is loaded.
-    std::array<QString, 5> rateTexts;
-    // Line 4 of the profile's block in profiles.pop, verbatim.
-    QString argumentTemplate;
-    // Id whose block and quality settings were loaded last; 0 = none yet.
-    int loadedProfileId = 0;
+class QualitySettingsStore;
 
-    QString outputExtension() const { return ::outputExtension(displayName); }
+// The profile field's picture for a kind, under the executable folder:
+// "images/main/2.bmp" for sound, "2-film.bmp" and "2-device.bmp" beside it.
+QString profileIconPicture(ProfileKind kind);
+
+class ActiveProfile : public QObject {
+    Q_OBJECT
+public:
+    explicit ActiveProfile(QString executableFolder, QObject *parent = nullptr);
+    ~ActiveProfile() override;
+
+    // Opens the edition's quality settings, the file "pro " +
+    // `settingsFileName`; DVD mode takes its own defaults. Selecting before
+    // this uses the outside-DVD defaults and stores nothing.
+    void openSettings(const QString &settingsFileName, bool dvdMode);
+    // The quality settings file; empty before openSettings.
+    QString settingsPath() const;
+
+    const TActiveProfile &definition() const { return m_definition; }
+    int loadedProfileId() const { return m_definition.loadedProfileId; }
+    // The profile field: the picture of the last selected id's kind and its name.
+    const QPixmap &icon() const { return m_icon; }
+    const QualityLists &lists() const { return m_lists; }
+    // The user's change of the lists: takes effect at once.
+    void setLists(const QualityLists &lists);
+    // Everything a job takes of the profile, as it stands now.
+    ProfileChoices choices() const;
+
+    // The id the range tests read and the remembered selection: the button
+    // the picker points at, or the id start-up selected; -1 at first.
+    int currentProfileId() const { return m_currentProfileId; }
+    void setCurrentProfileId(int id) { m_currentProfileId = id; }
+
+    // The selection sequence: the icon of the id's kind and its display name
+    // (labelChanged), save the loaded profile's choices, load the block of
+    // the id from profiles.pop, apply the id's quality settings, remember it
+    // as loaded (changed). Errors (a missing picture, a failed save, a
+    // missing profiles.pop) end the sequence where they occur and travel to
+    // the caller; the lists, rate texts, template and loaded id then keep
+    // their previous values. An id without catalogue entry is not selected:
+    // nothing changes and the result is false.
+    bool select(int id);
+
+signals:
+    // The profile field's picture and name changed.
+    void labelChanged();
+    // The loaded profile or its lists changed.
+    void changed();
+
+private:
+    QString m_executableFolder;
+    bool m_dvdMode = false;
+    std::unique_ptr<QualitySettingsStore> m_store;
+    TActiveProfile m_definition;
+    QualityLists m_lists = initialQualityLists();
+    QPixmap m_icon;
+    int m_currentProfileId = -1;
 };

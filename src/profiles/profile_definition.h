@@ -2,11 +2,27 @@
 // Applying a profile's block of profiles.pop to the Settings dialog's lists
 // and to the active profile: the size step, the rate step and the template.
 
-#include "profiles/active_profile.h"
+#include "profiles/catalogue.h"
 #include "profiles/choice_list.h"
 #include "profiles/profile_file.h"
 
+#include <QString>
 #include <array>
+
+// What a profile's block defines, as the last selection loaded it.
+struct TActiveProfile {
+    // Name of the last selected id that has a catalogue entry; empty at first.
+    QString displayName;
+    // Index = video quality position: 0 "Higher Quality" ... 4 "Lower Quality".
+    // Rate text 0 is "*" while a profile without video is loaded.
+    std::array<QString, 5> rateTexts;
+    // Line 4 of the profile's block in profiles.pop, verbatim.
+    QString argumentTemplate;
+    // Id whose block and quality settings were loaded last; 0 = none yet.
+    int loadedProfileId = 0;
+
+    QString outputExtension() const { return ::outputExtension(displayName); }
+};
 
 // Refills the size list from the size line: the tokens, or "PAL" and "NTSC"
 // for the disc targets, then "The original width and height" where the

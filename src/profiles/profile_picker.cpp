@@ -1,6 +1,7 @@
 #include "profiles/profile_picker.h"
 
 #include "platform/picture/picture_file.h"
+#include "profiles/active_profile.h"
 #include "profiles/catalogue.h"
 #include "profiles/profile_button.h"
 #include "ui_look/palette.h"
@@ -87,12 +88,21 @@ bool isAudioGroup(const QString &panelName)
 
 } // namespace
 
-ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, Hooks hooks)
+ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, ActiveProfile &profile)
     : QObject(window),
       m_window(window),
       m_pictureFolder(QDir(executableFolder).filePath(QStringLiteral("images/sub/"))),
-      m_hooks(std::move(hooks))
+      m_profile(profile)
 {}
+
+template<typename Fn> void ProfilePicker::guarded(const Fn &command)
+{
+    try {
+        command();
+    } catch (const std::exception &error) {
+        emit failed(QString::fromLocal8Bit(error.what()));
+    }
+}
 
 void ProfilePicker::setPanelsTopLeft(const QPoint &topLeft)
 {
@@ -120,13 +130,13 @@ void ProfilePicker::buildPanels()
     addStrip(m_page1, QStringLiteral("strip1"));
     addStrip(m_page2, QStringLiteral("strip2"));
     addPageSwitch(m_page1, QStringLiteral("next"), QStringLiteral("Image2"), kPickerStripWidth - 1, kPickerSwitchWidth,
-                  [this] { Image2Click(); });
+                  &ProfilePicker::Image2Click);
     addPageSwitch(m_page2, QStringLiteral("back"), QStringLiteral("Image5"), kPickerStripWidth - 1, kPickerSwitchWidth,
-                  [this] { Image5Click(); });
+                  &ProfilePicker::Image5Click);
     if (offersAllFormats(m_edition)) {
         for (QFrame *page : {m_page1, m_page2})
             addPageSwitch(page, QStringLiteral("all"), QStringLiteral("im_allformats"), kAllFormatsSwitchLeft,
-                          kAllFormatsSwitchWidth, [this] { showAllFormats(); });
+                          kAllFormatsSwitchWidth, &ProfilePicker::showAllFormats);
         buildCategoryList();
     }
 }
@@ -145,9 +155,9 @@ QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
                             blank ? blankAreaHeight(index) : profileButtonHeight(index));
         if (!blank) {
             connect(button, &ProfileButton::pointed, this,
-                    [this](int pointed) { m_hooks.guard([=, this] { pointAt(pointed); }); });
+                    [this](int pointed) { guarded([=, this] { pointAt(pointed); }); });
             connect(button, &ProfileButton::clicked, this,
-                    [this](int clicked) { m_hooks.guard([=, this] { clickButton(clicked); }); });
+                    [this](int clicked) { guarded([=, this] { clickButton(clicked); }); });
         }
         button->setPicture(picturePath(id, kNormal));
         m_buttons[id] = button;
@@ -170,7 +180,7 @@ void ProfilePicker::buildCategoryList()
         if (name == kSecondAudioPage)
             continue;
         auto *entry =
-            new PageSwitch(m_categoryList, [this, name] { m_hooks.guard([this, name] { showGroup(name); }); });
+            new PageSwitch(m_categoryList, [this, name] { guarded([this, name] { showGroup(name); }); });
         entry->setObjectName(QStringLiteral("im_") + name);
         entry->setGeometry(0, categoryRowTop(row++), kCategoryListWidth, kCategoryRowHeight);
         entry->setPixmap(subPixmap(QStringLiteral("category/") + name));
@@ -179,9 +189,9 @@ void ProfilePicker::buildCategoryList()
 }
 
 void ProfilePicker::addPageSwitch(QFrame *page, const QString &picture, const QString &name, int left, int width,
-                                  std::function<void()> onClick)
+                                  Command onClick)
 {
-    auto *pageSwitch = new PageSwitch(page, [this, onClick] { m_hooks.guard(onClick); });
+    auto *pageSwitch = new PageSwitch(page, [this, onClick] { guarded([this, onClick] { (this->*onClick)(); }); });
     pageSwitch->setObjectName(name);
     pageSwitch->setGeometry(left, kPickerPageHeight - kPickerStripHeight - 1, width, kPickerStripHeight);
     pageSwitch->setPixmap(subPixmap(picture));
@@ -261,10 +271,6 @@ void ProfilePicker::turnTo(QFrame *page, int left)
 
 void ProfilePicker::openPicker()
 {
-    if (m_hooks.converting()) {
-        m_hooks.warnBusy();
-        return;
-    }
     buildPanels();
     turnTo(m_page1, firstPageLeft(m_edition));
 }
@@ -279,19 +285,19 @@ void ProfilePicker::hidePicker()
 
 void ProfilePicker::pointAt(int id)
 {
-    const int current = m_hooks.currentProfileId();
+    const int current = m_profile.currentProfileId();
     if (current == id)
         return;
     if (isProfileButton(current))
         showPicture(current, kNormal);
     showPicture(id, kPointedAt);
-    m_hooks.setCurrentProfileId(id);
+    m_profile.setCurrentProfileId(id);
 }
 
 void ProfilePicker::clickButton(int id)
 {
     hidePicker();
-    m_hooks.select(id);
+    m_profile.select(id);
 }
 
 void ProfilePicker::Image2Click()
@@ -304,13 +310,13 @@ void ProfilePicker::Image5Click()
     const std::optional<int> left = firstPageLeftAfterReturn(m_edition);
     // Without a new place, page 1 comes back where it was.
     if (!left)
-        m_hooks.rememberFirstAudioPage();
+        emit firstAudioPageChosen();
     turnTo(m_page1, left.value_or(m_page1->x()));
 }
 
 void ProfilePicker::showAllFormats()
 {
-    const std::optional<ProfileGroup> current = groupOf(m_hooks.currentProfileId());
+    const std::optional<ProfileGroup> current = groupOf(m_profile.currentProfileId());
     const QString group = current ? current->panel.toString() : kFirstVideoPage;
     showGroup(isAudioGroup(group) ? kFirstVideoPage : group);
 }

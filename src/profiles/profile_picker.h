@@ -16,10 +16,10 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
-#include <functional>
 #include <map>
 #include <vector>
 
+class ActiveProfile;
 class QFrame;
 class QLabel;
 class QWidget;
@@ -28,24 +28,10 @@ class ProfileButton;
 class ProfilePicker : public QObject {
     Q_OBJECT
 public:
-    struct Hooks {
-        std::function<bool()> converting;
-        // Message 26 in a warning box.
-        std::function<void()> warnBusy;
-        // The current profile id (the highlighted button) and its change.
-        std::function<int()> currentProfileId;
-        std::function<void(int)> setCurrentProfileId;
-        // The selection sequence for an id.
-        std::function<void(int)> select;
-        // The first audio page is the one to remember ("plane"/"audio").
-        std::function<void()> rememberFirstAudioPage;
-        // Runs a command raised by the picker's own controls; reports what it throws.
-        std::function<void(const std::function<void()> &)> guard;
-    };
-
     // The panels will be children of `window`; pictures are read from the
-    // executable folder.
-    ProfilePicker(QWidget *window, QString executableFolder, Hooks hooks);
+    // executable folder. Pointing moves `profile`'s current id, a click
+    // selects the profile.
+    ProfilePicker(QWidget *window, QString executableFolder, ActiveProfile &profile);
 
     void setEdition(const PickerEdition &edition) { m_edition = edition; }
     // Where the edition layout puts the group panels; their upper edge is
@@ -78,12 +64,22 @@ public:
     // for the audio groups the first audio page as the picker opens it.
     void showGroup(const QString &panelName);
 
+signals:
+    // The first audio page is the one to remember ("plane"/"audio").
+    void firstAudioPageChosen();
+    // A command of the picker's own controls failed; the text says why.
+    void failed(const QString &text);
+
 private:
+    using Command = void (ProfilePicker::*)();
+    // Runs a command raised by the picker's own controls; what it throws is
+    // reported through failed().
+    template<typename Fn> void guarded(const Fn &command);
     void buildPanels();
     QFrame *buildPanel(const QString &name, int firstId, int lastId);
     void buildCategoryList();
     void addPageSwitch(QFrame *page, const QString &picture, const QString &name, int left, int width,
-                       std::function<void()> onClick);
+                       Command onClick);
     // Hides every panel, then shows `page` at `left` (flat, single-line
     // border, buttons at their upper edges) with the pictures of its buttons.
     void turnTo(QFrame *page, int left);
@@ -98,7 +94,7 @@ private:
 
     QWidget *m_window;
     QString m_pictureFolder; // "images/sub/" of the executable folder
-    Hooks m_hooks;
+    ActiveProfile &m_profile;
     PickerEdition m_edition;
     QPoint m_topLeft;
     std::vector<QFrame *> m_panels;

@@ -1,5 +1,6 @@
 #include "profiles/tfm_set.h"
 
+#include "profiles/active_profile.h"
 #include "profiles/list_reading.h"
 
 #include <QButtonGroup>
@@ -55,7 +56,7 @@ QString qualityReadAs(const ChoiceList &quality)
 
 } // namespace
 
-Tfm_set::Tfm_set(QWidget *parent)
+Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("fm_set"));
@@ -110,12 +111,11 @@ Tfm_set::Tfm_set(QWidget *parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    setQualityLists(initialQualityLists());
+    setQualityLists(profile.lists());
+    connect(&profile, &ActiveProfile::changed, this, [this, &profile] { setQualityLists(profile.lists()); });
     for (QComboBox *list : {cb_size, cb_videobitrate, cb_audiobitrate, cb_channel})
-        connect(list, &QComboBox::currentIndexChanged, this, [this] {
-            if (m_listsChanged)
-                m_listsChanged(qualityLists());
-        });
+        connect(list, &QComboBox::currentIndexChanged, this, [this, &profile] { profile.setLists(qualityLists()); });
+    setAfterBatchAction(0);
 }
 
 QualityLists Tfm_set::qualityLists() const
@@ -131,10 +131,10 @@ void Tfm_set::setQualityLists(const QualityLists &lists)
     showList(*cb_channel, lists.channel, channelEntries().at(readChannelCount(lists.channel) - 1));
 }
 
-void Tfm_set::setAfterBatchAction(std::function<int()> read, std::function<void(int)> store)
+void Tfm_set::setAfterBatchAction(int action)
 {
-    m_readAfterBatchAction = std::move(read);
-    m_storeAfterBatchAction = std::move(store);
+    QAbstractButton *item = m_finishButtons->button(action);
+    (item ? item : m_finishButtons->button(0))->setChecked(true);
 }
 
 int Tfm_set::finishIndex() const
@@ -142,22 +142,9 @@ int Tfm_set::finishIndex() const
     return m_finishButtons->checkedId();
 }
 
-void Tfm_set::showEvent(QShowEvent *event)
-{
-    if (m_readAfterBatchAction) {
-        // A stored value the group does not offer shows "Do nothing".
-        QAbstractButton *item = m_finishButtons->button(m_readAfterBatchAction());
-        (item ? item : m_finishButtons->button(0))->setChecked(true);
-    }
-    QDialog::showEvent(event);
-}
-
 void Tfm_set::Button1Click()
 {
-    if (m_storeAfterBatchAction)
-        m_storeAfterBatchAction(finishIndex());
-    if (m_recomputeSizes)
-        m_recomputeSizes();
+    emit afterBatchActionChosen(finishIndex());
     accept();
 }
 

@@ -1,5 +1,6 @@
 #include "ui_text/message_table.h"
 
+#include "engine/busy_state.h"
 #include "platform/skin/skin.h"
 #include "ui_text/prompts.h"
 
@@ -50,10 +51,10 @@ int hintNumberFor(const QString &skinObjectName)
     return Message::EditionHint;
 }
 
-MessageTable::MessageTable(QString executableFolder, Prompts &prompts, std::function<bool()> converting)
+MessageTable::MessageTable(QString executableFolder, Prompts &prompts, const BusyState &busy)
     : m_path(QDir(executableFolder).filePath(QStringLiteral("language.info"))),
       m_prompts(prompts),
-      m_converting(std::move(converting))
+      m_busy(busy)
 {}
 
 std::optional<QByteArray> MessageTable::readFile() const
@@ -85,7 +86,7 @@ void MessageTable::setHint(const QString &text)
 void MessageTable::showHint(int n)
 {
     // During a batch the hint line keeps showing the conversion status.
-    if (m_converting && m_converting())
+    if (m_busy.converting())
         return;
     const std::optional<QByteArray> contents = readFile();
     // A hint never pops up a box: the hint line itself tells what is wrong.

@@ -7,9 +7,9 @@
 
 #include <QByteArray>
 #include <QString>
-#include <functional>
 #include <optional>
 
+class BusyState;
 class Prompts;
 class SkinObject;
 
@@ -27,9 +27,9 @@ int hintNumberFor(const QString &skinObjectName);
 
 class MessageTable {
 public:
-    // converting tells whether a batch runs: the hint line then stays as it
-    // was, while boxes still show their text.
-    MessageTable(QString executableFolder, Prompts &prompts, std::function<bool()> converting);
+    // While `busy` converts, the hint line stays as it was; boxes still show
+    // their text.
+    MessageTable(QString executableFolder, Prompts &prompts, const BusyState &busy);
 
     void setEditionBaseName(const QString &baseName) { m_baseName = baseName; }
     // The "hint" skin object; nullptr when the skin has none (hints are skipped).
@@ -55,7 +55,7 @@ private:
 
     QString m_path;
     Prompts &m_prompts;
-    std::function<bool()> m_converting;
+    const BusyState &m_busy;
     QString m_baseName;
     SkinObject *m_hint = nullptr;
 };

@@ -3,11 +3,8 @@
 // folder chooser. Everything that asks the user goes through this interface,
 // so tests can answer without a human.
 
-#include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
-#include <functional>
 
 class Prompts {
 public:
@@ -24,26 +21,4 @@ public:
     virtual QStringList openFiles(const QString &filter) = 0;
     // The folder chooser under the given caption; empty when cancelled.
     virtual QString chooseFolder(const QString &caption) = 0;
-};
-
-// The standard message boxes, modal to the parent window, titled with the
-// application's name.
-class QtPrompts : public Prompts {
-public:
-    explicit QtPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
-    void setParent(QWidget *parent) { m_parent = parent; }
-
-    void warning(const QString &text) override;
-    void information(const QString &text) override;
-    bool question(const QString &text) override;
-    QStringList openFiles(const QString &filter) override;
-    // The program's own folder chooser once the main window has set it;
-    // the toolkit's folder dialog until then.
-    QString chooseFolder(const QString &caption) override;
-    using FolderChooser = std::function<QString(const QString &caption)>;
-    void setFolderChooser(FolderChooser chooser) { m_folderChooser = std::move(chooser); }
-
-private:
-    QPointer<QWidget> m_parent;
-    FolderChooser m_folderChooser;
 };

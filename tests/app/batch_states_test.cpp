@@ -106,12 +106,12 @@ TEST_F(BatchStatesTest, TheEndOfABatchIsSummedUpAndAFailedRowExplainsItself)
     ASSERT_EQ(w.jobs().status(1).state, JobState::Failed);
     const QString reason = w.jobs().status(1).reason;
     EXPECT_FALSE(reason.isEmpty());
-    EXPECT_EQ(list()->topLevelItem(1)->toolTip(kStatusColumn), "Failed: " + reason);
-    EXPECT_EQ(list()->topLevelItem(0)->toolTip(kStatusColumn), "");
+    EXPECT_EQ(list()->model()->index(1, kStatusColumn).data(Qt::ToolTipRole).toString(), "Failed: " + reason);
+    EXPECT_EQ(list()->model()->index(0, kStatusColumn).data(Qt::ToolTipRole).toString(), "");
 
     // Properties of the failed row, opened as its menu item opens it.
     list()->clearSelection();
-    list()->topLevelItem(1)->setSelected(true);
+    selectAlso(1);
     showProperties(w, [&](const Tfm_info &info) {
         EXPECT_TRUE(info.findChild<QGroupBox *>("gb_run")->isVisible());
         EXPECT_EQ(info.findChild<QLineEdit *>("ed_state")->text(), "Failed: " + reason);
@@ -123,7 +123,7 @@ TEST_F(BatchStatesTest, TheEndOfABatchIsSummedUpAndAFailedRowExplainsItself)
     // A row that never ran shows no run.
     addFiles({media("tone.wav")});
     list()->clearSelection();
-    list()->topLevelItem(3)->setSelected(true);
+    selectAlso(3);
     showProperties(w, [](const Tfm_info &info) { EXPECT_FALSE(info.findChild<QGroupBox *>("gb_run")->isVisible()); });
 }
 

@@ -6,6 +6,7 @@
 #include "app/product_info.h"
 #include "media_fixtures.h"
 #include "recording_prompts.h"
+#include "engine/busy_state.h"
 #include "ui_text/message_table.h"
 
 #include <QDir>
@@ -122,7 +123,8 @@ TEST_F(InstallTree, TheExecutableFolderHoldsItsFilesAndTheHelpLinksReachTheReadm
     TempDir noData;
     ::setenv("XDG_DATA_DIRS", noData.path().c_str(), 1);
     RecordingPrompts prompts;
-    MessageTable messages(folder, prompts, [] { return false; });
+    BusyState busy;
+    MessageTable messages(folder, prompts, busy);
     const ProductRecord record = readProductRecord(folder, "veltrix-dvd-ripper", messages);
     ::unsetenv("XDG_DATA_DIRS");
     EXPECT_TRUE(prompts.shown.empty());

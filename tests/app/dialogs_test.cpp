@@ -2,6 +2,8 @@
 
 #include "app/tfm_dir.h"
 #include "app/tfm_info.h"
+#include "jobs/job_model.h"
+#include "profiles/active_profile.h"
 #include "media_fixtures.h"
 
 #include <QDir>
@@ -166,11 +168,13 @@ class FileInformation : public ::testing::TestWithParam<InfoCase> {};
 TEST_P(FileInformation, ShowsTheFieldsAsTheProbeStoredThem)
 {
     const Toriginalinfo record = GetParam().record;
-    Tfm_info info([&] {
-        Job job;
-        job.original = record;
-        return job;
-    });
+    ActiveProfile profile{QStringLiteral(VELTRIX_BIN_DIR)};
+    JobModel jobs{profile};
+    Job job;
+    job.original = record;
+    jobs.append(job, QStringLiteral("test"), record.sourcePath);
+    jobs.selectRow(0);
+    Tfm_info info(jobs);
     info.show();
     const char *names[] = {"ed_duration", "ed_audioformat", "ed_audiobit", "ed_sample", "ed_channels"};
     for (int i = 0; i < 5; ++i) {

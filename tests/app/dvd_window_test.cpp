@@ -16,7 +16,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -48,12 +48,12 @@ protected:
         m_prompts.folderAnswer = qs(folder);
         clickSkin("dvdopen");
     }
-    QTreeWidget *lv() const { return child<QTreeWidget>("lv"); }
+    QTreeView *lv() const { return child<QTreeView>("lv"); }
     QStringList column(int c) const
     {
         QStringList texts;
-        for (int row = 0; row < lv()->topLevelItemCount(); ++row)
-            texts.append(lv()->topLevelItem(row)->text(c));
+        for (int row = 0; row < lv()->model()->rowCount(); ++row)
+            texts.append(lv()->model()->index(row, c).data().toString());
         return texts;
     }
     std::vector<bool> marks() const { return m_window->jobs().checkMarks(); }
@@ -69,8 +69,8 @@ protected:
     // A real click on the row, as the user selects it.
     void clickRow(int row)
     {
-        QTreeWidgetItem *item = lv()->topLevelItem(row);
-        QTest::mouseClick(lv()->viewport(), Qt::LeftButton, {}, lv()->visualItemRect(item).center());
+        const QModelIndex item = lv()->model()->index(row, kNameColumn);
+        QTest::mouseClick(lv()->viewport(), Qt::LeftButton, {}, lv()->visualRect(item).center());
         ASSERT_EQ(m_window->jobs().selectedRow(), row);
     }
 };
@@ -335,7 +335,7 @@ TEST_F(DvdWindowTest, ListShowsEveryColumnWithinItsWidth)
             w.run(MainCommand::ToggleListing);
         m_prompts.fileAnswers.push_back(QStringList(6, qs(testDvd().ifo(1))));
         w.run(MainCommand::AddIfo);
-        ASSERT_EQ(lv()->topLevelItemCount(), 18);
+        ASSERT_EQ(lv()->model()->rowCount(), 18);
         QCoreApplication::processEvents();
         const QHeaderView *header = lv()->header();
         EXPECT_TRUE(lv()->verticalScrollBar()->isVisible());
@@ -343,7 +343,7 @@ TEST_F(DvdWindowTest, ListShowsEveryColumnWithinItsWidth)
         EXPECT_LE(header->length(), lv()->viewport()->width());
         const QFontMetrics metrics(header->font());
         for (int c = 0; c < 5; ++c) {
-            const QString caption = lv()->headerItem()->text(c);
+            const QString caption = lv()->model()->headerData(c, Qt::Horizontal).toString();
             EXPECT_GE(header->sectionSize(c), metrics.horizontalAdvance(caption)) << caption.toStdString();
         }
         const int statusRight = header->sectionViewportPosition(kStatusColumn) + header->sectionSize(kStatusColumn);

@@ -116,7 +116,7 @@ TEST_F(ListInputTest, DeleteRemovesTheSelectedRowsAndCtrlOAddsFiles)
 
     list()->setFocus();
     list()->clearSelection();
-    list()->topLevelItem(0)->setSelected(true);
+    selectAlso(0);
     QTest::keyClick(list(), Qt::Key_Delete);
     EXPECT_EQ(rowPaths(), QStringList{media("two.wav")});
 

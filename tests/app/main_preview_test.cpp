@@ -6,8 +6,8 @@
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
 #include "engine/timecode.h"
-#include "jobs/job_list.h"
-#include "jobs/profile_choices.h"
+#include "jobs/job_model.h"
+#include "profiles/profile_choices.h"
 #include "media_fixtures.h"
 #include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
@@ -266,7 +266,7 @@ TEST_F(MainPreviewTest, CutsAClipThroughTheCuttersOwnControls)
     clickSkin(cut, "cutclose");
     EXPECT_FALSE(cut->isVisible());
     EXPECT_FALSE(w.isPreviewing());
-    EXPECT_EQ(w.jobs().lv()->topLevelItem(0)->text(kTimeColumn), "00:00:12");
+    EXPECT_EQ(w.jobs().index(0, kTimeColumn).data().toString(), "00:00:12");
 
     // The main window's bar still spans the whole file, not the clip.
     press("bt_play");

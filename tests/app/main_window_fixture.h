@@ -5,7 +5,7 @@
 
 #include "app/main_commands.h"
 #include "app/tfm_main.h"
-#include "jobs/job_list.h"
+#include "jobs/job_model.h"
 #include "media_fixtures.h"
 #include "platform/skin/skin_surface.h"
 #include "profiles/profile_button.h"
@@ -19,7 +19,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
@@ -148,7 +148,7 @@ protected:
             w.run(MainCommand::AddFiles);
             w.jobs().setChecked(w.jobs().rowCount() - 1, false);
         }
-        w.jobs().lv()->setCurrentItem(w.jobs().lv()->topLevelItem(0));
+        w.jobs().selectRow(0);
         w.run(MainCommand::StartPreview);
         ASSERT_TRUE(w.isPreviewing());
     }

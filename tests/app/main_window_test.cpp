@@ -2,14 +2,14 @@
 #include "app/main_commands.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
-#include "jobs/job_list.h"
-#include "jobs/profile_choices.h"
+#include "jobs/job_model.h"
+#include "profiles/profile_choices.h"
 #include "media_fixtures.h"
 #include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
 #include "profiles/profile_button.h"
 #include "profiles/profile_picker.h"
-#include "profiles/profile_selection.h"
+#include "profiles/active_profile.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
 #include "ui_text/message_table.h"
@@ -27,7 +27,7 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, FirstShowSetsUpTheWindow)
     EXPECT_EQ(w.windowTitle(), "Video Converter");
     EXPECT_EQ(w.size(), QSize(781, 558));
     EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)");
-    EXPECT_EQ(w.selection()->currentProfileId(), 17);
+    EXPECT_EQ(w.profile().currentProfileId(), 17);
     EXPECT_FALSE(object(&w, "di")->state());
     EXPECT_FALSE(panelShown("pl_back"));
     EXPECT_FALSE(panelShown("pl_audio1"));
@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, ARememberedIdWithoutProfileFallsBackToTheDefault)
         IniFile settings(appSettingsFileName("veltrix-video-converter"));
         ASSERT_TRUE(settings.writeInteger("profiles", "selcetsubindex", remembered));
         Tfm_main &w = start();
-        EXPECT_EQ(w.selection()->currentProfileId(), 17) << remembered;
+        EXPECT_EQ(w.profile().currentProfileId(), 17) << remembered;
         EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)") << remembered;
         m_window.reset();
     }
@@ -101,9 +101,9 @@ TEST_F(MainWindowTest, EditionLayoutIsApplied)
     for (const EditionCase &c : cases) {
         SCOPED_TRACE(c.name);
         Tfm_main &w = start(c.name);
-        QTreeWidget *lv = child<QTreeWidget>("lv");
+        QTreeView *lv = child<QTreeView>("lv");
         EXPECT_EQ(lv->geometry(), c.list);
-        EXPECT_EQ(lv->headerItem()->text(0), c.firstColumn);
+        EXPECT_EQ(lv->model()->headerData(0, Qt::Horizontal).toString(), c.firstColumn);
         EXPECT_EQ(child<QComboBox>("cb_audio")->isVisible(), c.tracksShown);
         EXPECT_EQ(child<QComboBox>("cb_subtitle")->isVisible(), c.tracksShown);
         EXPECT_EQ(child<QAbstractButton>("bt_play")->isVisible(), c.previewButtonsShown);
@@ -265,12 +265,12 @@ TEST_F(MainWindowTest, PointingMovesTheHighlightWithoutSelecting)
     QTest::mouseMove(profileButton(16));
     EXPECT_EQ(shown(15), picture("general", 15));
     EXPECT_EQ(shown(16), picture("move", 16));
-    EXPECT_EQ(w.selection()->currentProfileId(), 16);
+    EXPECT_EQ(w.profile().currentProfileId(), 16);
     // A press on the list closes the picker; the loaded profile stays.
-    QTest::mousePress(child<QTreeWidget>("lv")->viewport(), Qt::LeftButton);
+    QTest::mousePress(child<QTreeView>("lv")->viewport(), Qt::LeftButton);
     EXPECT_FALSE(panelShown("pl_audio1"));
-    EXPECT_EQ(w.selection()->currentProfileId(), 16);
-    EXPECT_EQ(w.selection()->activeProfile().loadedProfileId, 17);
+    EXPECT_EQ(w.profile().currentProfileId(), 16);
+    EXPECT_EQ(w.profile().loadedProfileId(), 17);
     EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)");
 }
 
@@ -281,7 +281,7 @@ TEST_F(MainWindowTest, ClickingAProfileButtonSelectsIt)
     QTest::mouseMove(profileButton(15));
     QTest::mouseClick(profileButton(15), Qt::LeftButton);
     EXPECT_FALSE(panelShown("pl_audio1"));
-    EXPECT_EQ(w.selection()->activeProfile().loadedProfileId, 15);
+    EXPECT_EQ(w.profile().loadedProfileId(), 15);
     EXPECT_EQ(object(&w, "profilestext")->text(), "AAC-Advanced Audio Coding(*.aac)");
 }
 
@@ -532,7 +532,7 @@ TEST_F(MainWindowTest, ACommandsErrorIsReportedAndTheWindowGoesOn)
     EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
     EXPECT_EQ(m_prompts.boxes()[0].text,
               QStringLiteral("Cannot open file \"%1/images/sub/move/16.bmp\". No such file or directory").arg(folder));
-    EXPECT_EQ(w.selection()->currentProfileId(), 15);
+    EXPECT_EQ(w.profile().currentProfileId(), 15);
     // Still usable: the next profile highlights and selects.
     QTest::mouseMove(profileButton(18));
     QTest::mouseClick(profileButton(18), Qt::LeftButton);
@@ -584,8 +584,7 @@ TEST_F(MainWindowTest, AnUnreadableBannerDoesNotStopTheSetUp)
     EXPECT_TRUE(m_prompts.boxes()[0].text.contains("veltrix-video-converter.bmp"))
         << m_prompts.boxes()[0].text.toStdString();
     ASSERT_TRUE(w.edition().has_value());
-    ASSERT_NE(w.selection(), nullptr);
-    EXPECT_EQ(w.selection()->currentProfileId(), 17);
+    EXPECT_EQ(w.profile().currentProfileId(), 17);
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(QFile::exists(QString::fromStdString(m_settings.file("veltrix/veltrix-video-converter.ini"))));
 }
@@ -604,7 +603,6 @@ TEST_F(MainWindowTest, ConvertsTwoFilesEndToEnd)
     m_prompts.fileAnswers.push_back({QString::fromStdString(first), QString::fromStdString(second)});
     QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
     ASSERT_EQ(w.jobs().rowCount(), 2);
-    EXPECT_TRUE(child<QTreeWidget>("lv")->updatesEnabled()); // the list shows its new rows
 
     clickSkin("profiles");
     QTest::mouseMove(profileButton(18));
@@ -711,8 +709,8 @@ TEST_F(MainWindowTest, TheRememberedProfileIsTheLoadedOne)
             clickSkin("profiles");
             QTest::mouseMove(profileButton(16));
             QTest::mouseMove(profileButton(15));
-            QTest::mousePress(child<QTreeWidget>("lv")->viewport(), Qt::LeftButton);
-            EXPECT_EQ(w.selection()->currentProfileId(), 15);
+            QTest::mousePress(child<QTreeView>("lv")->viewport(), Qt::LeftButton);
+            EXPECT_EQ(w.profile().currentProfileId(), 15);
             // The loaded profile's rules run with its own id.
             EXPECT_EQ(w.profileChoices().profileId, 18);
         } else {
@@ -745,7 +743,7 @@ TEST_F(MainWindowTest, DamagedSettingsFilesAreCopiedAndReportedOnce)
     EXPECT_TRUE(boxes[1].text.contains(QString::fromStdString(quality + ".bak"))) << boxes[1].text.toStdString();
     EXPECT_EQ(veltrix::test::readFile(app + ".bak"), appText);
     EXPECT_EQ(veltrix::test::readFile(quality + ".bak"), qualityText);
-    EXPECT_EQ(w.selection()->activeProfile().loadedProfileId, 18);
+    EXPECT_EQ(w.profile().loadedProfileId(), 18);
     EXPECT_EQ(child<QLineEdit>("ed_output")->text(), QString::fromUtf8("/srv/caf\uFFFD "));
     EXPECT_TRUE(w.close());
     EXPECT_NE(veltrix::test::readFile(app).find("\npath=\"/srv/caf\xe9 \"\n"), std::string::npos);

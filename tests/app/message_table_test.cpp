@@ -4,6 +4,7 @@
 #include "media_fixtures.h"
 #include "platform/skin/skin.h"
 #include "recording_prompts.h"
+#include "engine/busy_state.h"
 #include "ui_text/message_table.h"
 
 #include <QFile>
@@ -50,8 +51,8 @@ protected:
     QWidget window;
     SkinObject *hint = nullptr;
     RecordingPrompts prompts;
-    bool converting = false;
-    MessageTable messages{q(dir.path()), prompts, [this] { return converting; }};
+    BusyState busy;
+    MessageTable messages{q(dir.path()), prompts, busy};
 };
 
 TEST(MessageLine, TakesWholeLinesWithEitherLineEnd)
@@ -144,7 +145,7 @@ TEST_F(MessageTableTest, DuringABatchTheHintIsFrozenButBoxesKeepTheirText)
 {
     writeMessages(numberedLines(37, "\n"));
     messages.showHint(hintNumberFor("converter"));
-    converting = true;
+    busy.set(Busy::Converting, true);
     for (const char *object : {"clear", "remove", "play", "anything"})
         messages.showHint(hintNumberFor(object));
     EXPECT_EQ(hintText(), "line 17");

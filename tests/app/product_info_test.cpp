@@ -4,6 +4,7 @@
 #include "app/product_info.h"
 #include "media_fixtures.h"
 #include "recording_prompts.h"
+#include "engine/busy_state.h"
 #include "ui_text/message_table.h"
 
 #include <QDir>
@@ -108,7 +109,8 @@ protected:
 
     TempDir system1, system2, install;
     RecordingPrompts prompts;
-    MessageTable messages{executableFolder(), prompts, [] { return false; }};
+    BusyState busy;
+    MessageTable messages{executableFolder(), prompts, busy};
 };
 
 TEST_F(ProductInfoFile, SystemDataFoldersComeBeforeTheExecutablesShareFolder)

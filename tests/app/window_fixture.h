@@ -3,15 +3,16 @@
 // platform, over the real register.dat and data files of the build tree,
 // with private settings and log folders and recording prompts and shell.
 
+#include "app/job_list_view.h"
 #include "app/tfm_main.h"
-#include "jobs/job_list.h"
+#include "jobs/job_model.h"
 #include "media_fixtures.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
 
 #include <QLineEdit>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -54,7 +55,13 @@ protected:
         m_prompts.fileAnswers.push_back(paths);
         m_window->run(MainCommand::AddFiles);
     }
-    QTreeWidget *list() const { return m_window->jobs().lv(); }
+    JobListView *list() const { return &m_window->listView(); }
+    // Adds the row to the list's selection, as a Ctrl+click does.
+    void selectAlso(int row) const
+    {
+        m_window->jobs().selection()->select(m_window->jobs().index(row, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
     SkinObject *skinObject(const QString &name) const
     {
         return TSkin::findObject(m_window->skin().skinFormOfWindow(m_window.get()), name);

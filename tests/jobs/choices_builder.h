@@ -3,7 +3,7 @@
 // Settings dialog's lists look for a profile.
 
 #include "jobs/job_records.h"
-#include "jobs/profile_choices.h"
+#include "profiles/profile_choices.h"
 
 namespace veltrix::test {
 

@@ -1,5 +1,5 @@
-// Adding, removing, clearing, renaming and checking rows of the job list,
-// with media made by ffmpeg and probed by the real register.dat.
+// Adding, removing, clearing and checking rows of the job model, with media
+// made by ffmpeg and probed by the real register.dat.
 
 #include "case_name.h"
 #include "engine/timecode.h"
@@ -8,8 +8,7 @@
 #include "jobs_harness.h"
 
 #include <QDir>
-#include <QLineEdit>
-#include <QTreeWidget>
+#include <QSignalSpy>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -22,11 +21,6 @@ using namespace veltrix::test;
 using Kind = RecordingPrompts::Kind;
 
 namespace {
-
-QString languageLine(int n)
-{
-    return messageLine(QByteArray::fromStdString(readFile(VELTRIX_BIN_DIR "/language.info")), n);
-}
 
 class JobListTest : public ::testing::Test {
 protected:
@@ -46,7 +40,7 @@ protected:
 
     static QString media(const char *name) { return QString::fromStdString(s_media->file(name)); }
 
-    void TearDown() override { EXPECT_EQ(h.jobs.probe().processId(), 0); }
+    void TearDown() override { EXPECT_EQ(h.adder.probe().processId(), 0); }
 
     static inline std::unique_ptr<TempDir> s_media;
     JobsHarness h;
@@ -58,12 +52,12 @@ TEST_F(JobListTest, AddedFileIsNamedWithoutItsExtensionAndCarriesItsRecords)
 
     ASSERT_EQ(h.jobs.rowCount(), 1);
     EXPECT_EQ(h.jobs.caption(0), "a.b");
-    QTreeWidgetItem *row = h.jobs.lv()->topLevelItem(0);
-    EXPECT_EQ(row->text(kPathColumn), media("a.b.mp3"));
+    const auto cell = [&](int column) { return h.jobs.index(0, column).data().toString(); };
+    EXPECT_EQ(cell(kPathColumn), media("a.b.mp3"));
     // ffmpeg describes the duration in hundredths; the row keeps whole seconds.
     const double duration = std::stod(ffprobeField(s_media->file("a.b.mp3"), "format=duration"));
     const int seconds = static_cast<int>(std::floor(duration + 0.005));
-    EXPECT_EQ(row->text(kTimeColumn), secondsToTimeCode(seconds));
+    EXPECT_EQ(cell(kTimeColumn), secondsToTimeCode(seconds));
     EXPECT_EQ(h.jobs.status(0).state, JobState::Waiting);
     EXPECT_TRUE(h.jobs.isChecked(0));
     EXPECT_EQ(h.jobs.original(0).sourcePath, media("a.b.mp3"));
@@ -97,7 +91,7 @@ TEST_F(JobListTest, UnreadableMiddleFileGivesTwoRowsAndOneMessage)
 TEST_F(JobListTest, FolderGivesOnlyItsOwnAudioFilesInAnyLetterCase)
 {
     h.prompts.folderAnswer = media("folder");
-    h.jobs.addFolder();
+    h.adder.addFolder();
 
     ASSERT_EQ(h.jobs.rowCount(), 1);
     EXPECT_EQ(h.jobs.caption(0), "x");
@@ -127,7 +121,7 @@ TEST_F(JobListTest, FolderTakesRegularFilesAndLinksToThemOnly)
     ASSERT_EQ(::bind(unixSocket, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
 
     h.prompts.folderAnswer = QString::fromStdString(dir.path());
-    h.jobs.addFolder();
+    h.adder.addFolder();
     ::close(unixSocket);
 
     ASSERT_EQ(h.jobs.rowCount(), 2);
@@ -138,7 +132,7 @@ TEST_F(JobListTest, FolderTakesRegularFilesAndLinksToThemOnly)
 
 TEST_F(JobListTest, CancelledFolderChoiceAddsNothing)
 {
-    h.jobs.addFolder();
+    h.adder.addFolder();
     EXPECT_EQ(h.jobs.rowCount(), 0);
 }
 
@@ -146,11 +140,10 @@ TEST_F(JobListTest, FirstAddedFileIsSelectedWhenNothingWas)
 {
     h.addFiles({media("one.wav")});
     EXPECT_EQ(h.jobs.selectedRow(), 0);
-    h.jobs.lv()->clearSelection();
-    h.jobs.lv()->topLevelItem(0)->setSelected(false);
+    h.jobs.selection()->clearSelection();
     h.addFiles({media("two.wav")});
     EXPECT_EQ(h.jobs.selectedRow(), 0);
-    EXPECT_EQ(h.jobs.lv()->selectedItems().size(), 1);
+    EXPECT_EQ(h.jobs.selection()->selectedRows().size(), 1);
 }
 
 TEST_F(JobListTest, RemovingRowsOneAndTwoKeepsRecordsWithTheirRows)
@@ -163,10 +156,11 @@ TEST_F(JobListTest, RemovingRowsOneAndTwoKeepsRecordsWithTheirRows)
     h.jobs.setStatus(3, JobStatus::failed("Permission denied"));
     const Job first = h.jobs.job(0), last = h.jobs.job(3);
     ASSERT_NE(first.original, last.original);
-    h.jobs.lv()->clearSelection();
-    h.jobs.lv()->topLevelItem(1)->setSelected(true);
-    h.jobs.lv()->topLevelItem(2)->setSelected(true);
-    h.jobs.remove();
+    QSignalSpy removed(&h.jobs, &JobModel::jobsRemoved);
+    h.jobs.selection()->clearSelection();
+    for (const int row : {1, 2})
+        h.jobs.selection()->select(h.jobs.index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    h.jobs.removeSelected();
 
     ASSERT_EQ(h.jobs.rowCount(), 2);
     EXPECT_EQ(h.jobs.job(0), first);
@@ -177,73 +171,20 @@ TEST_F(JobListTest, RemovingRowsOneAndTwoKeepsRecordsWithTheirRows)
     EXPECT_EQ(h.jobs.original(0).sourcePath, media("one.wav"));
     EXPECT_EQ(h.jobs.original(1).sourcePath, media("four.wav"));
     EXPECT_EQ(h.jobs.selectedRow(), 1);
-    EXPECT_EQ(h.jobs.lv()->selectedItems().size(), 1);
-}
-
-TEST_F(JobListTest, ClearAsksAndNoKeepsTheRows)
-{
-    h.addFiles({media("one.wav"), media("two.wav")});
-    h.prompts.answerYes = false;
-    h.jobs.clear();
-    EXPECT_EQ(h.jobs.rowCount(), 2);
-    ASSERT_EQ(h.prompts.boxes().size(), 1u);
-    EXPECT_EQ(h.prompts.boxes()[0].kind, Kind::Question);
-    EXPECT_EQ(h.prompts.boxes()[0].text, languageLine(29));
-
-    h.prompts.answerYes = true;
-    h.jobs.clear();
-    EXPECT_EQ(h.jobs.rowCount(), 0);
-}
-
-TEST_F(JobListTest, RenameTakesTheTextAndAnEmptyTextKeepsTheName)
-{
-    h.addFiles({media("one.wav")});
-    auto *box = h.jobs.lv()->findChild<QLineEdit *>("edt_tit");
-    ASSERT_NE(box, nullptr);
-
-    h.jobs.rename();
-    EXPECT_FALSE(box->isHidden());
-    EXPECT_EQ(box->text(), "one");
-    box->setText("");
-    h.jobs.edt_titKeyUp(Qt::Key_Return);
-    EXPECT_TRUE(box->isHidden());
-    EXPECT_EQ(h.jobs.caption(0), "one");
-
-    h.jobs.rename();
-    box->setText("renamed");
-    h.jobs.edt_titExit();
-    EXPECT_EQ(h.jobs.caption(0), "renamed");
+    EXPECT_EQ(h.jobs.selection()->selectedRows().size(), 1);
+    ASSERT_EQ(removed.size(), 1);
+    EXPECT_EQ(removed[0][0].value<QList<int>>(), (QList<int>{1, 2}));
 }
 
 TEST_F(JobListTest, CheckAllAndUncheckAll)
 {
     h.addFiles({media("one.wav"), media("two.wav")});
-    h.jobs.uncheckAll();
+    h.jobs.setAllChecked(false);
     EXPECT_FALSE(h.jobs.isChecked(0));
     EXPECT_FALSE(h.jobs.isChecked(1));
-    h.jobs.checkAll();
+    h.jobs.setAllChecked(true);
     EXPECT_TRUE(h.jobs.isChecked(0));
     EXPECT_TRUE(h.jobs.isChecked(1));
-}
-
-TEST_F(JobListTest, CommandsAreRefusedWhileBusy)
-{
-    h.addFiles({media("one.wav")});
-    h.listBusy = true;
-    h.addFiles({media("two.wav")});
-    h.jobs.remove();
-    h.listBusy = false;
-    h.previewing = true;
-    h.jobs.clear();
-    h.previewing = false;
-
-    EXPECT_EQ(h.jobs.rowCount(), 1);
-    const auto boxes = h.prompts.boxes();
-    ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(boxes[0].kind, Kind::Warning);
-    EXPECT_EQ(boxes[0].text, languageLine(26));
-    EXPECT_EQ(boxes[1].text, languageLine(26));
-    EXPECT_EQ(boxes[2].text, languageLine(27));
 }
 
 // Every audio profile estimates the size of its sound, the AAC profile (id
@@ -254,19 +195,18 @@ TEST_F(JobListTest, AudioProfilesEstimateTheSizeOfTheirSound)
     h.addFiles({media("a.b.mp3")});
     const std::pair<int, int> profileKbits[] = {{15, 128}, {16, 128}, {17, 128}, {20, 1500}, {23, 128}};
     for (const auto &[id, kbits] : profileKbits) {
-        h.selection.setCurrentProfileId(id);
-        h.selection.selectProfile(id);
+        h.profile.setCurrentProfileId(id);
+        h.profile.select(id);
         EXPECT_EQ(h.jobs.sizeColumn(0), sizeText(kbits, 2)) << id;
     }
 }
 
-TEST_F(JobListTest, RecomputeFollowsTheChosenProfile)
+TEST_F(JobListTest, SizesFollowTheChosenLists)
 {
     h.addFiles({media("a.b.mp3")});
-    QualityLists lists = h.settings.qualityLists();
+    QualityLists lists = h.profile.lists();
     lists.audioQuality.select(0); // 320 kbit/s for 2 s
-    h.settings.setQualityLists(lists);
-    h.jobs.recomputeSizes();
+    h.profile.setLists(lists);
     EXPECT_EQ(h.jobs.sizeColumn(0), "0.08MB");
 }
 

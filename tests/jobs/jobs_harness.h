@@ -1,22 +1,22 @@
 #pragma once
-// The job list, the file-job start, the batch completion and the run
-// control wired as the main window wires them, over the real register.dat,
-// profiles.pop and language.info of the executable folder; prompts and the
-// desktop shell are recording stand-ins.
+// The job model, the file adder, the file-job start, the batch and the run
+// control wired as the main window wires them, over the real register.dat
+// and profiles.pop of the executable folder; prompts and the desktop shell
+// are recording stand-ins.
 
 #include "app/command_controls.h"
+#include "engine/busy_state.h"
 #include "engine/command_availability.h"
 #include "engine/encoder_run.h"
 #include "jobs/batch.h"
+#include "jobs/file_adder.h"
 #include "jobs/file_job_start.h"
-#include "jobs/job_list.h"
+#include "jobs/job_model.h"
+#include "jobs/output_folder.h"
 #include "media_fixtures.h"
-#include "profiles/profile_selection.h"
-#include "profiles/quality_settings.h"
-#include "profiles/tfm_set.h"
+#include "profiles/active_profile.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
-#include "ui_text/message_table.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -41,13 +41,20 @@ private:
     TempDir m_dir;
 };
 
-class JobsHarness {
+class JobsHarness : public JobStart {
 public:
     explicit JobsHarness(int profileId = 17)
     {
         run.setExecutableFolder(kBinFolder);
-        selection.setCurrentProfileId(profileId);
-        selection.selectProfile(profileId);
+        profile.openSettings(QStringLiteral("veltrix-test.ini"), false);
+        profile.setCurrentProfileId(profileId);
+        profile.select(profileId);
+        outputField.setFolder(QString::fromStdString(output.path()));
+        QObject::connect(&busy, &BusyState::changed, [this] { refresh(); });
+        QObject::connect(&jobs, &JobModel::rowsInserted, [this] { refresh(); });
+        QObject::connect(&jobs, &JobModel::rowsRemoved, [this] { refresh(); });
+        QObject::connect(&jobs, &JobModel::modelReset, [this] { refresh(); });
+        QObject::connect(&jobs, &JobModel::selectionChanged, [this] { refresh(); });
         for (const char *name : {"bt_start", "Bt_Convertstop", "bt_remove"}) {
             auto *button = new QPushButton(&window);
             button->setObjectName(QString::fromLatin1(name));
@@ -58,7 +65,7 @@ public:
         controls.add(pause);
         QObject::connect(&batch, &Batch::pauseCaptionChanged, pause, &QAction::setText);
     }
-    ~JobsHarness()
+    ~JobsHarness() override
     {
         // No encoder may outlive a test.
         if (run.isRunning()) {
@@ -68,17 +75,17 @@ public:
         }
     }
 
-    ProfileChoices choices() const { return profileChoicesOf(selection, settings.qualityLists(), false); }
+    ProfileChoices choices() const { return profile.choices(); }
     void refresh()
     {
         controls.apply(commandAvailability(
-            {jobs.rowCount() == 0, jobs.selectedRow().has_value(), previewing, batch.isConverting()}));
+            {jobs.rowCount() == 0, jobs.selectedRow().has_value(), busy.previewing(), busy.converting()}));
     }
     // Adds files directly, as the file-open dialog would hand them over.
     void addFiles(const QStringList &paths)
     {
         prompts.fileAnswers.push_back(paths);
-        jobs.addFiles();
+        adder.addFiles();
     }
     // Processes events until the batch is over (converting clear, no run).
     bool waitForBatchEnd(int timeoutMs = 120000)
@@ -86,7 +93,7 @@ public:
         return QTest::qWaitFor([this] { return !batch.isConverting() && !run.isRunning(); }, timeoutMs);
     }
     // The file-job start, remembering each row it started.
-    std::optional<StartedJob> startJob(int row)
+    std::optional<StartedJob> start(int row) override
     {
         std::optional<StartedJob> started = fileStart.start(row);
         if (started)
@@ -97,44 +104,19 @@ public:
 
     PrivateSettings privateSettings;
     TempDir output;
-    std::string outputFolder = output.path(); // the folder jobs write to
     QWidget window;
     CommandControls controls;
-    bool previewing = false;
-    bool listBusy = false; // the job list alone sees a batch running
     RecordingPrompts prompts;
     RecordingShell shell;
-    MessageTable messages{kBinFolder, prompts, [this] { return batch.isConverting(); }};
+    BusyState busy;
     EncoderRun run;
-    Tfm_set settings{&window};
-    QualitySettingsStore store{QStringLiteral("veltrix-test.ini"), false};
-    ProfileSelection selection{
-        kBinFolder, false, store,
-        ProfileSelectionHooks{.showProfileIcon = [](const QString &) {},
-                              .showProfileName = [](const QString &) {},
-                              .readLists = [this] { return settings.qualityLists(); },
-                              .showLists = [this](const QualityLists &l) { settings.setQualityLists(l); },
-                              .recomputeSizes = [this] { jobs.recomputeSizes(); }}};
-    int afterBatchAction = 0;
+    ActiveProfile profile{kBinFolder};
+    JobModel jobs{profile};
+    OutputFolder outputField; // the folder jobs write to
+    FileAdder adder{jobs, prompts, run.record()};
     std::vector<int> startedRows;
-    JobList jobs{&window, run.record(), prompts, messages,
-                 JobList::Hooks{.profileChoices = [this] { return choices(); },
-                                .refreshCommands = [this] { refresh(); },
-                                .rowClick = {},
-                                .converting = [this] { return listBusy || batch.isConverting(); },
-                                .previewing = [this] { return previewing; }}};
-    FileJobStart fileStart{run, jobs, [this] { return choices(); },
-                           [this] { return QString::fromStdString(outputFolder); }};
-    Batch batch{run,
-                jobs,
-                shell,
-                messages,
-                prompts,
-                Batch::Hooks{.startJob = [this](int row) { return startJob(row); },
-                             .previewing = [this] { return previewing; },
-                             .afterBatchAction = [this] { return static_cast<AfterBatchAction>(afterBatchAction); },
-                             .refreshCommands = [this] { refresh(); },
-                             .mayStart = [] { return true; }}};
+    FileJobStart fileStart{run, jobs, profile, outputField};
+    Batch batch{run, jobs, *this, outputField, busy, shell, prompts};
 };
 
 // No process of the run's group (register.dat or its ffmpeg) is left.

@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
         host.rows = {PreviewRow{PreviewSource{QString::fromLocal8Bit(argv[1]), {}}, 30, 30}};
         PreviewDisplay display;
         display.panel = panel;
-        PreviewPlayback playback(engine, host, display);
+        PreviewPlayback playback(engine, host, display, host.busy);
         host.playback = &playback;
 
         report("libmpv-at-start", libmpvMapped());

@@ -63,7 +63,7 @@ TEST(PreviewOnScreen, TheClipAppearsInsideThePanel)
     host.rows = {PreviewRow{PreviewSource{QString::fromStdString(dir.file("quarters.mp4")), {}}, 8, 8}};
     PreviewDisplay display;
     display.panel = panel;
-    PreviewPlayback playback(engine, host, display);
+    PreviewPlayback playback(engine, host, display, host.busy);
     host.playback = &playback;
     host.selectRow(0);
     playback.playSelectedRow();

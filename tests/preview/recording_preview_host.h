@@ -1,6 +1,6 @@
 #pragma once
 // The job list as the preview sees it, with what the preview wrote to it:
-// rows, selection, Status cells, messages. Selecting a row runs the row
+// rows, selection, Status cells, messages, and the busy state. Selecting a row runs the row
 // click of the playback it is given.
 
 #include "preview/preview_playback.h"
@@ -23,16 +23,13 @@ public:
         if (playback)
             playback->setPreviewRow(row);
     }
-    bool converting() const override { return batchRunning; }
-    void refreshCommands() override { ++refreshes; }
     void warn(int number) override { warnings.push_back(number); }
     void reportError(const QString &text) override { errors << text; }
 
     std::vector<PreviewRow> rows;
     std::optional<int> selected;
     std::map<int, QString> statuses;
-    bool batchRunning = false;
-    int refreshes = 0;
+    BusyState busy; // what the playback sets, and a batch for it to meet
     std::vector<int> warnings;
     QStringList errors;
     PreviewPlayback *playback = nullptr;

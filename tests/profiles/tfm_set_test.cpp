@@ -1,5 +1,7 @@
 #include "profiles/tfm_set.h"
 
+#include "profiles/active_profile.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +10,12 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The dialog over an active profile with nothing loaded.
+struct Dialog {
+    ActiveProfile profile{QStringLiteral(VELTRIX_BIN_DIR)};
+    Tfm_set dialog{profile};
+};
 
 QStringList entries(const QComboBox *list)
 {
@@ -19,7 +27,8 @@ QStringList entries(const QComboBox *list)
 
 TEST(Tfm_set, ControlsCaptionsAndEntries)
 {
-    Tfm_set dialog;
+    Dialog made;
+    Tfm_set &dialog = made.dialog;
     EXPECT_EQ(dialog.objectName(), "fm_set");
     EXPECT_EQ(dialog.windowTitle(), "Settings");
     EXPECT_TRUE(dialog.isModal());
@@ -62,7 +71,8 @@ TEST(Tfm_set, ControlsCaptionsAndEntries)
 
 TEST(Tfm_set, SizeAboveChannelOnTheLeftVideoAboveAudioOnTheRight)
 {
-    Tfm_set dialog;
+    Dialog made;
+    Tfm_set &dialog = made.dialog;
     dialog.show();
     const auto at = [&](const char *name) {
         const auto *list = dialog.findChild<QComboBox *>(name);
@@ -78,7 +88,8 @@ TEST(Tfm_set, SizeAboveChannelOnTheLeftVideoAboveAudioOnTheRight)
 
 TEST(Tfm_set, ListsRoundTripAsValues)
 {
-    Tfm_set dialog;
+    Dialog made;
+    Tfm_set &dialog = made.dialog;
     QualityLists lists = initialQualityLists();
     lists.size = {{"320x240", "640x480(VGA)", kOriginalSize}, 2, false};
     lists.videoQuality.append(kNoVideo);
@@ -97,7 +108,8 @@ TEST(Tfm_set, ListsRoundTripAsValues)
 // the entry the conversion takes instead of an empty field.
 TEST(Tfm_set, ListsWithNothingSelectedShowTheEntryTheConversionTakes)
 {
-    Tfm_set dialog;
+    Dialog made;
+    Tfm_set &dialog = made.dialog;
     QualityLists lists = initialQualityLists();
     lists.size = {{"1280x720(720P)", "640x480(VGA)"}, -1, true};
     lists.videoQuality.selected = 5;
@@ -115,14 +127,14 @@ TEST(Tfm_set, ListsWithNothingSelectedShowTheEntryTheConversionTakes)
     }
 }
 
-TEST(Tfm_set, OkStoresTheAfterBatchActionAndRecomputesCancelOnlyCloses)
+TEST(Tfm_set, OkStoresTheAfterBatchActionCancelOnlyCloses)
 {
     for (const bool ok : {true, false}) {
-        Tfm_set dialog;
+        Dialog made;
+        Tfm_set &dialog = made.dialog;
         int stored = 1;
-        int recomputed = 0;
-        dialog.setAfterBatchAction([&] { return stored; }, [&](int value) { stored = value; });
-        dialog.setRecomputeSizes([&] { ++recomputed; });
+        QObject::connect(&dialog, &Tfm_set::afterBatchActionChosen, [&](int value) { stored = value; });
+        dialog.setAfterBatchAction(stored);
         dialog.show();
         EXPECT_EQ(dialog.finishIndex(), 1);
         dialog.findChild<QComboBox *>("cb_videobitrate")->setCurrentIndex(3);
@@ -131,8 +143,9 @@ TEST(Tfm_set, OkStoresTheAfterBatchActionAndRecomputesCancelOnlyCloses)
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.result(), ok ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(stored, ok ? 2 : 1);
-        EXPECT_EQ(recomputed, ok ? 1 : 0);
-        EXPECT_EQ(dialog.qualityLists().videoQuality.selected, 3); // the lists take effect at once
+        // The lists take effect at once.
+        EXPECT_EQ(made.profile.lists().videoQuality.selected, 3);
+        dialog.setAfterBatchAction(stored);
         dialog.show();
         EXPECT_EQ(dialog.finishIndex(), stored);
         dialog.close();

@@ -1,4 +1,4 @@
-#include "ui_text/prompts.h"
+#include "ui_text/qt_prompts.h"
 
 #include <QFileDialog>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "jobs/list_drop_target.h"
+#include "app/list_drop_target.h"
 
 #include <QAbstractItemView>
 #include <QDropEvent>

@@ -7,8 +7,6 @@
 #include <QString>
 #include <array>
 
-class ProfileSelection;
-
 struct ProfileChoices {
     int profileId = -1;               // the loaded profile's id
     QString extension;                // output extension, ".mp3"
@@ -17,8 +15,3 @@ struct ProfileChoices {
     QualityLists lists;   // the four lists of the Settings dialog
     bool fileMode = true; // false in DVD mode
 };
-
-// The choices as the selection and the quality lists hold them now. The id
-// is the loaded profile's, so a button merely pointed at in the picker never
-// mixes its id into the loaded profile's rules.
-ProfileChoices profileChoicesOf(const ProfileSelection &selection, const QualityLists &lists, bool dvdMode);

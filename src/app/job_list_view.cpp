@@ -1,0 +1,105 @@
+#include "app/job_list_view.h"
+
+#include "app/list_drop_target.h"
+#include "jobs/job_model.h"
+#include "ui_look/list_row_delegate.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace {
+
+constexpr int kRenameBoxHeight = 18;
+
+} // namespace
+
+JobListView::JobListView(JobModel &jobs, QWidget *parent)
+    : QTreeView(parent),
+      m_jobs(jobs),
+      m_edtTit(new QLineEdit(viewport()))
+{
+    setObjectName(QStringLiteral("lv"));
+    setModel(&jobs);
+    setSelectionModel(jobs.selection());
+    const int widths[] = {150, 300, 80, 80, 98};
+    for (int column = 0; column < kJobColumns; ++column)
+        setColumnWidth(column, widths[column]);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSortingEnabled(false);
+    header()->setSectionsClickable(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Colours and font come from the program's look. The list is opaque, so
+    // what the window's skin has beneath it is never painted.
+    setAutoFillBackground(true);
+    setUniformRowHeights(true); // one line each: no row needs measuring
+    setItemDelegate(new ListRowDelegate(this));
+
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        if (m_menu)
+            m_menu->popup(viewport()->mapToGlobal(at));
+    });
+    // Remove leaves the focus on the list, on the row that took the place of the last one removed.
+    connect(&jobs, &JobModel::jobsRemoved, this, [this] {
+        if (m_jobs.rowCount() > 0)
+            setFocus();
+    });
+    connect(&jobs, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_renameRow = -1; });
+    connect(&jobs, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { m_renameRow = -1; });
+
+    m_edtTit->setObjectName(QStringLiteral("edt_tit"));
+    m_edtTit->hide();
+    m_edtTit->installEventFilter(this);
+
+    // A drop is taken in once the drag has ended: adding probes every file,
+    // which must not hold up the desktop's drag.
+    auto *drops = new ListDropTarget(this);
+    connect(drops, &ListDropTarget::pathsDropped, this, &JobListView::pathsDropped, Qt::QueuedConnection);
+}
+
+void JobListView::rename()
+{
+    const std::optional<int> first = m_jobs.selectedRow();
+    if (!first)
+        return;
+    const QModelIndex focused = currentIndex().isValid() ? currentIndex() : m_jobs.index(*first, kNameColumn);
+    const int top = visualRect(focused).top() - 1;
+    m_edtTit->setGeometry(0, top, columnWidth(kNameColumn), kRenameBoxHeight);
+    // The first selected row in list order is the one renamed.
+    m_renameRow = *first;
+    m_edtTit->setText(m_jobs.caption(m_renameRow));
+    m_edtTit->show();
+    m_edtTit->setFocus();
+}
+
+void JobListView::edt_titExit()
+{
+    if (m_edtTit->isHidden())
+        return;
+    m_edtTit->hide();
+    if (m_renameRow >= 0 && !m_edtTit->text().isEmpty())
+        m_jobs.setCaption(m_renameRow, m_edtTit->text());
+    m_renameRow = -1;
+}
+
+void JobListView::edt_titKeyUp(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        edt_titExit();
+}
+
+bool JobListView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_edtTit) {
+        if (event->type() == QEvent::FocusOut)
+            edt_titExit();
+        else if (event->type() == QEvent::KeyRelease)
+            edt_titKeyUp(static_cast<QKeyEvent *>(event)->key());
+    }
+    return QTreeView::eventFilter(watched, event);
+}

@@ -1,0 +1,198 @@
+#include "app/main_command_table.h"
+
+#include "app/clip_cutter.h"
+#include "app/dvd_commands.h"
+#include "app/dvd_preview_source.h"
+#include "app/job_list_view.h"
+#include "app/tfm_about.h"
+#include "app/tfm_dvdcutter.h"
+#include "app/tfm_info.h"
+#include "app/tfm_main.h"
+#include "engine/timecode.h"
+#include "jobs/argument_pieces.h"
+#include "jobs/batch.h"
+#include "jobs/file_adder.h"
+#include "platform/shell/desktop_shell.h"
+#include "preview/snapshot.h"
+#include "profiles/profile_picker.h"
+#include "profiles/tfm_set.h"
+#include "ui_text/prompts.h"
+
+#include <QMenu>
+
+// The handlers reach into the window as the command table's own code.
+struct MainCommandHandlers {
+    using W = Tfm_main;
+
+    static void clearList(W &w)
+    {
+        if (w.m_jobs.rowCount() > 0 && w.m_messages.question(Message::ConfirmClear))
+            w.m_jobs.clear();
+    }
+    static void setAllChecked(W &w, bool checked)
+    {
+        w.m_jobs.setAllChecked(checked);
+        w.m_dvd->recordCheckMarks();
+    }
+    // Start also continues a paused batch.
+    static void startBatch(W &w)
+    {
+        if (!w.m_batch->isConverting())
+            w.m_batch->start();
+        else if (w.m_batch->isPaused())
+            w.m_batch->resume();
+        else
+            w.m_messages.warning(Message::Converting);
+    }
+    static void settingsDialog(W &w)
+    {
+        Tfm_set &dialog = w.fm_set();
+        dialog.setAfterBatchAction(static_cast<int>(w.m_batch->afterBatchAction()));
+        dialog.exec();
+    }
+    // "browse": the chosen folder becomes the stored output folder and the
+    // field's text; a cancelled chooser changes nothing.
+    static void chooseOutputFolder(W &w)
+    {
+        const std::optional<QString> caption = w.m_messages.text(Message::OutputFolderCaption);
+        if (!caption)
+            return;
+        const QString folder = w.m_prompts.chooseFolder(*caption);
+        if (!folder.isEmpty())
+            w.m_output.setFolder(folder);
+    }
+    static void fileInformation(W &w)
+    {
+        if (!w.m_jobs.selectedRow())
+            w.m_messages.information(Message::NoRowSelected);
+        else
+            w.fm_info().exec();
+    }
+    static void popMenu(W &w, MainCommand menuCommand)
+    {
+        const MenuPlace place = menuPlace(menuCommand, w.m_edition && w.m_edition->zuvok);
+        QMenu *popup = w.menu(place.menu);
+        if (!popup)
+            return;
+        const QPoint at = w.frameGeometry().topLeft() + place.offset;
+        emit w.menuPopped(popup, at);
+        popup->popup(at);
+    }
+    // A link the product record does not give opens nothing.
+    static void openLink(W &w, const QString &link)
+    {
+        if (!link.isEmpty())
+            w.m_shell.openLink(link);
+    }
+    static void aboutWindow(W &w)
+    {
+        Tfm_about &about = w.fm_about();
+        about.setProduct(w.m_edition ? w.m_edition->baseName : QString(), w.m_product.webLink);
+        about.move(w.pos() + QPoint(160, 100));
+        about.exec();
+    }
+    // The cutter works on titles, not chapters.
+    static void openCutter(W &w)
+    {
+        if (!w.listingTitles()) {
+            w.m_messages.warning(Message::ChapterMode);
+            return;
+        }
+        w.fm_dvdcutter(); // the window and its commands, at the first opening
+        w.m_cutter->open();
+    }
+    // The cutter's own commands act only while it is open, so never before its window is made.
+    static void inCutter(W &w, void (ClipCutter::*command)())
+    {
+        if (w.m_cutter)
+            (w.m_cutter.get()->*command)();
+    }
+    // The image of the preview row at the position the main window shows.
+    static void takeSnapshot(W &w)
+    {
+        const int row = w.m_playback->previewRow();
+        if (row < 0 || row >= w.m_jobs.rowCount())
+            return;
+        const Job &job = w.m_jobs.job(row);
+        const QString timeText = w.m_skinRefs.play_time ? w.m_skinRefs.play_time->text() : QStringLiteral("00:00:00");
+        const bool dvdRow = !job.convert.ifoPath.isEmpty();
+        w.m_snapshot->take(
+            {.inputPath = dvdRow ? dvdSnapshotInputOf(job.convert, job.clip, timeCodeToSeconds(timeText))
+                                 : job.original.sourcePath,
+             .caption = w.m_jobs.caption(row),
+             .outputFolder = w.m_output.text(),
+             .sizePiece = sizePiece(job.original, w.m_profile.choices()),
+             .timeText = timeText});
+    }
+
+    static const MainCommandRow kCommands[];
+};
+
+namespace {
+
+using C = MainCommand;
+using H = MainCommandHandlers;
+constexpr BusySet kNever = 0;
+constexpr BusySet kConverting = static_cast<BusySet>(Busy::Converting);
+constexpr BusySet kPreviewing = static_cast<BusySet>(Busy::Previewing);
+constexpr BusySet kBusy = Busy::Previewing | Busy::Converting;
+
+} // namespace
+
+// One row per command, in the enum's order.
+const MainCommandRow MainCommandHandlers::kCommands[] = {
+    {C::AddFiles, "add-files", kConverting, [](Tfm_main &w) { w.adder().addFiles(); }},
+    {C::AddFolder, "add-folder", kConverting, [](Tfm_main &w) { w.adder().addFolder(); }},
+    {C::RemoveRows, "remove-rows", kBusy, [](Tfm_main &w) { w.jobs().removeSelected(); }},
+    {C::ClearList, "clear-list", kBusy, H::clearList},
+    {C::Rename, "rename", kNever, [](Tfm_main &w) { w.listView().rename(); }},
+    {C::CheckAll, "check-all", kNever, [](Tfm_main &w) { H::setAllChecked(w, true); }},
+    {C::UncheckAll, "uncheck-all", kNever, [](Tfm_main &w) { H::setAllChecked(w, false); }},
+    {C::StartBatch, "start-batch", kPreviewing, H::startBatch},
+    {C::StopBatch, "stop-batch", kNever, [](Tfm_main &w) { w.batch().stop(); }},
+    {C::PauseBatch, "pause-batch", kNever, [](Tfm_main &w) { w.batch().pauseToggle(); }},
+    {C::OpenPicker, "open-picker", kConverting, [](Tfm_main &w) { w.picker().openPicker(); }},
+    {C::SettingsDialog, "settings", kNever, H::settingsDialog},
+    {C::ChooseOutputFolder, "choose-output-folder", kNever, H::chooseOutputFolder},
+    {C::OpenOutputFolder, "open-output-folder", kNever,
+     [](Tfm_main &w) { w.m_shell.openFolder(w.m_output.stored()); }},
+    {C::FileInformation, "file-information", kNever, H::fileInformation},
+    {C::FileMenu, "file-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::FileMenu); }},
+    {C::EditMenu, "edit-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::EditMenu); }},
+    {C::ActionsMenu, "actions-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::ActionsMenu); }},
+    {C::ToolsMenu, "tools-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::ToolsMenu); }},
+    {C::HelpMenu, "help-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::HelpMenu); }},
+    {C::DvdMenu, "dvd-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::DvdMenu); }},
+    {C::RunBackground, "run-background", kNever, [](Tfm_main &w) { w.runBackground(); }},
+    {C::CloseWindow, "close-window", kNever, [](Tfm_main &w) { w.close(); }},
+    {C::OpenWebLink, "open-web-link", kNever, [](Tfm_main &w) { H::openLink(w, w.m_product.webLink); }},
+    {C::OpenSupportLink, "open-support-link", kNever, [](Tfm_main &w) { H::openLink(w, w.m_product.supportLink); }},
+    {C::OpenContactPage, "open-contact-page", kNever, [](Tfm_main &w) { H::openLink(w, kContactPage); }},
+    {C::OpenAboutPage, "open-about-page", kNever, [](Tfm_main &w) { H::openLink(w, kAboutPage); }},
+    {C::AboutWindow, "about-window", kNever, H::aboutWindow},
+    {C::StartPreview, "start-preview", kNever, [](Tfm_main &w) { w.m_playback->playSelectedRow(); }},
+    {C::StopPreview, "stop-preview", kNever, [](Tfm_main &w) { w.m_playback->stopPreview(); }},
+    {C::PausePreview, "pause-preview", kNever, [](Tfm_main &w) { w.m_playback->togglePause(); }},
+    {C::StepBack, "step-back", kNever, [](Tfm_main &w) { w.m_playback->stepBack(); }},
+    {C::StepForward, "step-forward", kNever, [](Tfm_main &w) { w.m_playback->stepForward(); }},
+    {C::Snapshot, "snapshot", kConverting, H::takeSnapshot},
+    {C::OpenCutter, "open-cutter", kBusy, H::openCutter},
+    {C::CutterChecks, "cutter-checks", kBusy, H::openCutter},
+    {C::CutterPlay, "cutter-play", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::play); }},
+    {C::CutterBegin, "cutter-begin", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::setBegin); }},
+    {C::CutterEnd, "cutter-end", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::setEnd); }},
+    {C::CutterBack, "cutter-back", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::stepBack); }},
+    {C::CutterForward, "cutter-forward", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::stepForward); }},
+    {C::CloseCutter, "close-cutter", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::closeCutter); }},
+    {C::ToggleListing, "toggle-listing", kBusy, [](Tfm_main &w) { w.m_dvd->toggleListing(); }},
+    {C::AddIfo, "add-ifo", kBusy, [](Tfm_main &w) { w.m_dvd->addIfo(); }},
+    {C::AddDvd, "add-dvd", kBusy, [](Tfm_main &w) { w.m_dvd->addDvd(); }},
+};
+
+const MainCommandRow *mainCommandRow(MainCommand command)
+{
+    for (const MainCommandRow &row : MainCommandHandlers::kCommands)
+        if (row.command == command)
+            return &row;
+    return nullptr;
+}

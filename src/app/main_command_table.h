@@ -1,0 +1,20 @@
+#pragma once
+// The command table of the main window: one row per command with its name,
+// the busy states that refuse it (told to the user in one place, before the
+// handler runs) and its handler. Which controls offer a command at a moment
+// is the command availability rule's, applied per control.
+
+#include "app/main_commands.h"
+#include "engine/busy_state.h"
+
+class Tfm_main;
+
+struct MainCommandRow {
+    MainCommand command;
+    const char *name;
+    BusySet refusedWhile;
+    void (*handler)(Tfm_main &window);
+};
+
+// The row of a command; nullptr for MainCommand::None.
+const MainCommandRow *mainCommandRow(MainCommand command);

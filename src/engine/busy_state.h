@@ -1,0 +1,43 @@
+#pragma once
+// What the program is busy with: a batch converting, the preview playing,
+// the clip cutter open. `Batch` and `PreviewPlayback` set it; commands are
+// refused by it, and command availability follows its `changed` signal.
+
+#include <QObject>
+#include <optional>
+
+enum class Busy : unsigned { Converting = 1, Previewing = 2, CutterOpen = 4 };
+
+// A set of Busy flags: the states in which a command is refused.
+using BusySet = unsigned;
+constexpr BusySet operator|(Busy a, Busy b)
+{
+    return static_cast<BusySet>(a) | static_cast<BusySet>(b);
+}
+constexpr BusySet operator|(BusySet a, Busy b)
+{
+    return a | static_cast<BusySet>(b);
+}
+
+class BusyState : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    bool is(Busy what) const { return (m_flags & static_cast<BusySet>(what)) != 0; }
+    bool converting() const { return is(Busy::Converting); }
+    bool previewing() const { return is(Busy::Previewing); }
+    bool cutterOpen() const { return is(Busy::CutterOpen); }
+    // Emits changed() when the state differs from before.
+    void set(Busy what, bool on);
+
+    // Which of the states in `refusedWhile` holds now, previewing before
+    // converting before the cutter; nothing when none does.
+    std::optional<Busy> refusal(BusySet refusedWhile) const;
+
+signals:
+    void changed();
+
+private:
+    BusySet m_flags = 0;
+};

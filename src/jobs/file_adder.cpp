@@ -1,0 +1,67 @@
+#include "jobs/file_adder.h"
+
+#include "engine/intputrec.h"
+#include "jobs/job_from_probe.h"
+#include "jobs/job_model.h"
+#include "jobs/media_filters.h"
+#include "ui_text/prompts.h"
+
+#include <QFileInfo>
+
+FileAdder::FileAdder(JobModel &jobs, Prompts &prompts, const intputrec &encoder, QObject *parent)
+    : QObject(parent),
+      m_jobs(jobs),
+      m_prompts(prompts),
+      m_encoder(encoder)
+{}
+
+void FileAdder::addFiles()
+{
+    addAll(m_prompts.openFiles(addFilesFilter()));
+}
+
+void FileAdder::addFolder()
+{
+    const QString folder = m_prompts.chooseFolder(QStringLiteral("File Directory"));
+    if (!folder.isEmpty())
+        addAll(folderAudioFiles(folder));
+}
+
+void FileAdder::addPaths(const QStringList &paths)
+{
+    QStringList files;
+    for (const QString &path : paths)
+        files += QFileInfo(path).isDir() ? folderAudioFiles(path) : QStringList{path};
+    addAll(files);
+}
+
+void FileAdder::addAll(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        if (!addWithRetry(path))
+            m_prompts.information(QFileInfo(path).fileName() + QStringLiteral(" is not support!"));
+    if (m_jobs.rowCount() > 0 && !m_jobs.selectedRow())
+        m_jobs.selectRow(0);
+}
+
+bool FileAdder::addWithRetry(const QString &path)
+{
+    // A probe that stalled (a FIFO, a hung mount) would only stall again.
+    return addOneFile(path) || (m_probe.outcome().kind != RunOutcome::Kind::Stalled && addOneFile(path));
+}
+
+bool FileAdder::addOneFile(const QString &path)
+{
+    m_probe.start(m_encoder.encoderfile, m_encoder.workdir, path);
+    m_probe.waitUntilIdle();
+    // The records are complete before the row exists, so no row is ever left without them.
+    const std::optional<Toriginalinfo> source = jobRecordFromProbe(path, m_probe.results());
+    if (!source)
+        return false;
+    Job added;
+    added.original = *source;
+    added.clip = wholeClipOf(*source);
+    added.exactDuration = m_probe.results().exactDuration;
+    m_jobs.append(added, jobNameOf(path), path);
+    return true;
+}

@@ -1,0 +1,250 @@
+#include "jobs/job_model.h"
+
+#include "engine/timecode.h"
+#include "jobs/estimate.h"
+#include "profiles/active_profile.h"
+
+#include <QStringList>
+
+JobModel::JobModel(const ActiveProfile &profile, QObject *parent)
+    : QAbstractTableModel(parent),
+      m_profile(profile)
+{
+    connect(&profile, &ActiveProfile::changed, this, &JobModel::recomputeSizes);
+    connect(&m_selection, &QItemSelectionModel::selectionChanged, this, &JobModel::selectionChanged);
+}
+
+int JobModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int JobModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kJobColumns;
+}
+
+QVariant JobModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Row &row = m_rows[index.row()];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        switch (index.column()) {
+        case kNameColumn:
+            return row.caption;
+        case kPathColumn:
+            return row.pathText;
+        case kTimeColumn:
+            return row.job.original.duration;
+        case kSizeColumn:
+            return row.sizeText;
+        case kStatusColumn:
+            return statusText(row.job.status);
+        }
+        return {};
+    case Qt::CheckStateRole:
+        if (index.column() == kNameColumn)
+            return row.checked ? Qt::Checked : Qt::Unchecked;
+        return {};
+    case Qt::ToolTipRole:
+        if (row.job.status.state == JobState::Failed)
+            return QStringLiteral("Failed: ") + row.job.status.reason;
+        return {};
+    }
+    return {};
+}
+
+bool JobModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || index.column() != kNameColumn || index.row() >= rowCount())
+        return false;
+    if (role == Qt::CheckStateRole)
+        setChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
+    else if (role == Qt::EditRole && !value.toString().isEmpty())
+        setCaption(index.row(), value.toString());
+    else
+        return false;
+    return true;
+}
+
+Qt::ItemFlags JobModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable;
+}
+
+QVariant JobModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const QStringList kHeadings = {QString(), QStringLiteral("File Path"), QStringLiteral("Time"),
+                                          QStringLiteral("Output Size"), QStringLiteral("Status")};
+    if (section == kNameColumn)
+        return m_nameHeading;
+    return section > 0 && section < kJobColumns ? kHeadings.at(section) : QVariant();
+}
+
+void JobModel::setNameHeading(const QString &heading)
+{
+    m_nameHeading = heading;
+    emit headerDataChanged(Qt::Horizontal, kNameColumn, kNameColumn);
+}
+
+std::optional<int> JobModel::selectedRow() const
+{
+    std::optional<int> first;
+    for (const QModelIndex &selected : m_selection.selectedRows())
+        if (!first || selected.row() < *first)
+            first = selected.row();
+    return first;
+}
+
+void JobModel::selectRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_selection.setCurrentIndex(index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void JobModel::append(const Job &job, const QString &caption, const QString &pathText)
+{
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    m_rows.push_back({job, caption, pathText, sizeTextOf(job)});
+    endInsertRows();
+}
+
+void JobModel::replaceRows(const std::vector<ListedRow> &rows, const std::vector<bool> &checks)
+{
+    beginResetModel();
+    m_rows.clear();
+    m_rows.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Job &job = rows[i].job;
+        m_rows.push_back({job, rows[i].caption, job.original.pictureSize, sizeTextOf(job), i >= checks.size() || checks[i]});
+    }
+    endResetModel();
+    m_selection.clear();
+}
+
+void JobModel::removeSelected()
+{
+    QList<int> removed; // positions before the removal, ascending
+    for (int row = 0; row < rowCount(); ++row)
+        if (m_selection.isRowSelected(row))
+            removed.append(row);
+    if (removed.isEmpty())
+        return;
+    {
+        // The selection changes once, after every selected row is gone.
+        const QSignalBlocker quiet(m_selection);
+        for (auto it = removed.crbegin(); it != removed.crend(); ++it) {
+            beginRemoveRows({}, *it, *it);
+            m_rows.erase(m_rows.begin() + *it);
+            endRemoveRows();
+        }
+        m_selection.clear();
+    }
+    emit jobsRemoved(removed);
+    const int lastRemoved = removed.last() - static_cast<int>(removed.size()) + 1;
+    if (rowCount() > 0)
+        selectRow(std::min(lastRemoved, rowCount() - 1));
+}
+
+void JobModel::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+    m_selection.clear();
+}
+
+void JobModel::setCaption(int row, const QString &caption)
+{
+    m_rows.at(row).caption = caption;
+    rowChanged(row, kNameColumn, kNameColumn);
+}
+
+void JobModel::setChecked(int row, bool checked)
+{
+    m_rows.at(row).checked = checked;
+    rowChanged(row, kNameColumn, kNameColumn);
+}
+
+void JobModel::setAllChecked(bool checked)
+{
+    for (Row &row : m_rows)
+        row.checked = checked;
+    if (!m_rows.empty())
+        emit dataChanged(index(0, kNameColumn), index(rowCount() - 1, kNameColumn), {Qt::CheckStateRole});
+}
+
+std::vector<bool> JobModel::checkMarks() const
+{
+    std::vector<bool> marks;
+    marks.reserve(m_rows.size());
+    for (const Row &row : m_rows)
+        marks.push_back(row.checked);
+    return marks;
+}
+
+void JobModel::setStatus(int row, const JobStatus &status)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_rows[row].job.status = status;
+    // The hover text of a Failed row shows on every column.
+    rowChanged(row, kNameColumn, kStatusColumn);
+}
+
+void JobModel::setLastRun(int row, const JobRunRecord &record)
+{
+    if (row >= 0 && row < rowCount())
+        m_rows[row].job.lastRun = record;
+}
+
+void JobModel::setClipRange(int row, qint32 begin, qint32 end)
+{
+    m_rows.at(row).job.clip.clipBegin = begin;
+    m_rows.at(row).job.clip.clipEnd = end;
+}
+
+void JobModel::setDuration(int row, const QString &timeCode)
+{
+    Row &changed = m_rows.at(row);
+    changed.job.original.duration = timeCode;
+    changed.sizeText = sizeTextOf(changed.job);
+    rowChanged(row, kTimeColumn, kSizeColumn);
+}
+
+void JobModel::setTracks(int row, const TConvertInfo &convert, const TrackChoice &tracks)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_rows[row].job.convert = convert;
+    m_rows[row].job.tracks = tracks;
+}
+
+QString JobModel::sizeTextOf(const Job &job) const
+{
+    const std::optional<int> kbits = estimateKbits(job.original, m_profile.choices());
+    // A source whose own picture size cannot be read has no estimate.
+    return kbits ? sizeText(*kbits, timeCodeToSeconds(job.original.duration)) : QString();
+}
+
+void JobModel::recomputeSizes()
+{
+    for (Row &row : m_rows)
+        row.sizeText = sizeTextOf(row.job);
+    if (!m_rows.empty())
+        emit dataChanged(index(0, kSizeColumn), index(rowCount() - 1, kSizeColumn), {Qt::DisplayRole});
+}
+
+void JobModel::rowChanged(int row, int firstColumn, int lastColumn)
+{
+    emit dataChanged(index(row, firstColumn), index(row, lastColumn));
+}

@@ -1,0 +1,79 @@
+#include "profiles/active_profile.h"
+
+#include "platform/picture/picture_file.h"
+#include "profiles/profile_file.h"
+#include "profiles/quality_settings.h"
+
+#include <QDir>
+
+QString profileIconPicture(ProfileKind kind)
+{
+    switch (kind) {
+    case ProfileKind::Film:
+        return QStringLiteral("images/main/2-film.bmp");
+    case ProfileKind::Device:
+        return QStringLiteral("images/main/2-device.bmp");
+    case ProfileKind::Sound:
+        break;
+    }
+    return QStringLiteral("images/main/2.bmp");
+}
+
+ActiveProfile::ActiveProfile(QString executableFolder, QObject *parent)
+    : QObject(parent),
+      m_executableFolder(std::move(executableFolder))
+{}
+
+ActiveProfile::~ActiveProfile() = default;
+
+void ActiveProfile::openSettings(const QString &settingsFileName, bool dvdMode)
+{
+    m_dvdMode = dvdMode;
+    m_store = std::make_unique<QualitySettingsStore>(settingsFileName, dvdMode);
+}
+
+QString ActiveProfile::settingsPath() const
+{
+    return m_store ? m_store->path() : QString();
+}
+
+void ActiveProfile::setLists(const QualityLists &lists)
+{
+    if (lists == m_lists)
+        return;
+    m_lists = lists;
+    emit changed();
+}
+
+ProfileChoices ActiveProfile::choices() const
+{
+    // The id is the loaded profile's, so a button merely pointed at in the
+    // picker never mixes its id into the loaded profile's rules.
+    return {m_definition.loadedProfileId, m_definition.outputExtension(), m_definition.rateTexts,
+            m_definition.argumentTemplate, m_lists, !m_dvdMode};
+}
+
+bool ActiveProfile::select(int id)
+{
+    const std::optional<QString> name = displayName(id);
+    if (!name)
+        return false;
+
+    m_icon = loadPictureFile(QDir(m_executableFolder).filePath(profileIconPicture(profileKind(id))));
+    m_definition.displayName = *name;
+    emit labelChanged();
+
+    if (m_store && m_definition.loadedProfileId != 0)
+        m_store->save(m_definition.loadedProfileId, m_lists);
+
+    QualityLists lists = m_lists;
+    TActiveProfile definition = m_definition;
+    applyProfileBlock(readProfileBlock(m_executableFolder, id), id, m_dvdMode, lists, definition);
+    if (m_store)
+        m_store->apply(id, lists);
+    definition.loadedProfileId = id;
+    m_definition = definition;
+    m_lists = lists;
+    emit changed();
+    return true;
+}

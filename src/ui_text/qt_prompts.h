@@ -1,0 +1,30 @@
+#pragma once
+// The prompts as the desktop shows them.
+
+#include "ui_text/prompts.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+// The standard message boxes, modal to the parent window, titled with the
+// application's name.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    void warning(const QString &text) override;
+    void information(const QString &text) override;
+    bool question(const QString &text) override;
+    QStringList openFiles(const QString &filter) override;
+    // The program's own folder chooser once the main window has set it;
+    // the toolkit's folder dialog until then.
+    QString chooseFolder(const QString &caption) override;
+    using FolderChooser = std::function<QString(const QString &caption)>;
+    void setFolderChooser(FolderChooser chooser) { m_folderChooser = std::move(chooser); }
+
+private:
+    QPointer<QWidget> m_parent;
+    FolderChooser m_folderChooser;
+};
