@@ -33,6 +33,7 @@ void waitForOpticalDrive(const QString &folder)
 Job jobOf(const DvdRow &row)
 {
     Job job;
+    job.kind = row.kind;
     job.original = row.original;
     job.clip = row.clip;
     job.convert = row.convert;

@@ -136,7 +136,7 @@ void Tfm_main::takeSnapshot()
     const Job &job = m_jobs->job(row);
     const Toriginalinfo &source = job.original;
     const QString timeText = m_skinRefs.play_time ? m_skinRefs.play_time->text() : QStringLiteral("00:00:00");
-    const bool dvdRow = !job.convert.ifoPath.isEmpty();
+    const bool dvdRow = isDvdRow(job);
     m_snapshot->take({.inputPath = dvdRow ? dvdSnapshotInputOf(job.convert, job.clip, timeCodeToSeconds(timeText))
                                           : source.sourcePath,
                       .caption = m_jobs->caption(row),

@@ -12,7 +12,6 @@
 #include "app/remembered_profile.h"
 #include "app/tfm_dvdcutter.h"
 #include "dvd/dvd_job_start.h"
-#include "dvd/dvd_title_start.h"
 #include "engine/command_availability.h"
 #include "jobs/batch.h"
 #include "jobs/file_job_start.h"
@@ -580,7 +579,7 @@ void Tfm_main::rowClick()
 // title or chapter as a DVD job.
 std::optional<StartedJob> Tfm_main::startJob(int row)
 {
-    if (startsAsFileJob(m_jobs->original(row)))
+    if (!isDvdRow(m_jobs->job(row)))
         return m_fileJobStart->start(row);
     return m_dvdJobStart->start(row);
 }

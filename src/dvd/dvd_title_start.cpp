@@ -8,11 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-bool startsAsFileJob(const Toriginalinfo &row)
-{
-    return !row.sourcePath.isEmpty();
-}
-
 QString dvdRootOf(const QString &ifoPath)
 {
     const QFileInfo ifo(ifoPath);

@@ -12,10 +12,6 @@
 #include <QString>
 #include <optional>
 
-// In DVD mode a row with a source path is a file added to the list: it is
-// started as a file job.
-bool startsAsFileJob(const Toriginalinfo &row);
-
 // The folder libdvdread opens as the DVD of an IFO file: the folder above
 // the IFO's folder when that one is called "VIDEO_TS" (any letter case),
 // else the IFO's own folder (title-set files copied loose).
