@@ -222,7 +222,7 @@ ProfileChoices Tfm_main::profileChoices() const
 void Tfm_main::createJobObjects()
 {
     const auto choices = [this] { return profileChoices(); };
-    m_jobs = new JobList(this, m_run.record(), m_prompts, m_messages,
+    m_jobs = new JobList(this, m_run.location(), m_prompts, m_messages,
                          {.profileChoices = choices,
                           .refreshCommands = [this] { refreshCommands(); },
                           .rowClick = [this] { rowClick(); },

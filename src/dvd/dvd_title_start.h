@@ -43,7 +43,7 @@ struct DvdTitleJobResult {
     QString error; // what happened and what to do, when there is no job
 };
 
-// Everything a DVD row's run needs, for `fillFileJobRecord`: reads the
+// Everything a DVD row's run needs, for `fileJobRecord`: reads the
 // row's IFO file; the pieces follow the file-job rules (`extra` the active
 // profile's template or disc target), with `start` and `length` empty and
 // `seconds` the row's duration (the clip length after a cut).

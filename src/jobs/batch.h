@@ -8,6 +8,7 @@
 // sleeping while the batch converts.
 
 #include "engine/child_run.h"
+#include "engine/intputrec.h"
 #include "jobs/batch_tally.h"
 #include "jobs/job_log.h"
 
@@ -32,6 +33,7 @@ int nextCheckedRow(const std::vector<bool> &checked, int row);
 // A job that started: its encoder run is under way.
 struct StartedJob {
     QString outputFolder; // with its trailing "/"
+    intputrec record;     // as the run was started
 };
 
 class Batch : public QObject {
@@ -65,7 +67,7 @@ public:
     // The row of the running job; nullopt outside a batch.
     std::optional<int> runningRow() const;
     // The output folder of the last job started.
-    const QString &outputFolder() const { return m_outputFolder; }
+    const QString &outputFolder() const { return m_started.outputFolder; }
 
 signals:
     // The caption `Pause1` shows: "Pause" or "Continue".
@@ -103,7 +105,7 @@ private:
     bool m_stopped = false;
     int m_position = -1;       // row of the running job while converting
     bool m_jobRunning = false; // a run started by this batch is under way
-    QString m_outputFolder;
+    StartedJob m_started;      // the last job started
     BatchTally m_tally;
     JobLog m_log; // of the run this batch started, until it has ended
 };

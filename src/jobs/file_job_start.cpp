@@ -4,8 +4,9 @@
 #include "jobs/job_list.h"
 #include "jobs/output_naming.h"
 
-void fillFileJobRecord(intputrec &rec, const QString &input, const QString &output, const JobPieces &pieces)
+intputrec fileJobRecord(const QString &input, const QString &output, const JobPieces &pieces)
 {
+    intputrec rec;
     rec.inputfile = input;
     rec.outputfile = output;
     rec.size = pieces.size;
@@ -18,6 +19,7 @@ void fillFileJobRecord(intputrec &rec, const QString &input, const QString &outp
     rec.start = pieces.start;
     rec.length = pieces.length;
     rec.extra = pieces.extra;
+    return rec;
 }
 
 FileJobStart::FileJobStart(EncoderRun &run, const JobList &jobs, std::function<ProfileChoices()> choices,
@@ -35,9 +37,7 @@ std::optional<StartedJob> FileJobStart::start(int row)
     const std::optional<JobPieces> pieces = jobPieces(m_jobs.job(row), choices);
     if (!pieces)
         return std::nullopt;
-    StartedJob started{prepareOutputFolder(m_outputFolderText())};
-    const QString output = outputPathFor(started.outputFolder, m_jobs.caption(row), choices.extension);
-    fillFileJobRecord(m_run.record(), job.sourcePath, output, *pieces);
-    m_run.startRun();
-    return started;
+    const QString folder = prepareOutputFolder(m_outputFolderText());
+    const QString output = outputPathFor(folder, m_jobs.caption(row), choices.extension);
+    return StartedJob{folder, m_run.start(fileJobRecord(job.sourcePath, output, *pieces))};
 }

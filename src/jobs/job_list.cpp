@@ -33,7 +33,7 @@ QAction *addAction(QMenu *menu, const char *name, const char *caption)
 
 } // namespace
 
-JobList::JobList(QWidget *window, const intputrec &encoder, Prompts &prompts, MessageTable &messages, Hooks hooks)
+JobList::JobList(QWidget *window, const EncoderLocation &encoder, Prompts &prompts, MessageTable &messages, Hooks hooks)
     : QObject(window),
       m_lv(new QTreeWidget(window)),
       m_menu(new QMenu(window)),

@@ -50,7 +50,7 @@ public:
     // Creates `lv`, its pop-up menu `zm_pop_edit` and the rename box `edt_tit`
     // as children of `window`. The encoder path and working folder are taken
     // from `encoder` for every probe.
-    JobList(QWidget *window, const intputrec &encoder, Prompts &prompts, MessageTable &messages, Hooks hooks);
+    JobList(QWidget *window, const EncoderLocation &encoder, Prompts &prompts, MessageTable &messages, Hooks hooks);
 
     QTreeWidget *lv() const { return m_lv; }
     QMenu *zm_pop_edit() const { return m_menu; }
@@ -132,7 +132,7 @@ private:
     QTreeWidget *m_lv;
     QMenu *m_menu;
     QLineEdit *m_edtTit;
-    const intputrec &m_encoder;
+    const EncoderLocation &m_encoder;
     Prompts &m_prompts;
     MessageTable &m_messages;
     Hooks m_hooks;

@@ -85,12 +85,14 @@ public:
     {
         return QTest::qWaitFor([this] { return !batch.isConverting() && !run.isRunning(); }, timeoutMs);
     }
-    // The file-job start, remembering each row it started.
+    // The file-job start, remembering each row it started and the last record.
     std::optional<StartedJob> startJob(int row)
     {
         std::optional<StartedJob> started = fileStart.start(row);
-        if (started)
+        if (started) {
             startedRows.push_back(row);
+            lastStarted = started->record;
+        }
         return started;
     }
     QString pauseCaption() const { return window.findChild<QAction *>(QStringLiteral("Pause1"))->text(); }
@@ -117,7 +119,8 @@ public:
                               .recomputeSizes = [this] { jobs.recomputeSizes(); }}};
     int afterBatchAction = 0;
     std::vector<int> startedRows;
-    JobList jobs{&window, run.record(), prompts, messages,
+    intputrec lastStarted; // the record of the last job started
+    JobList jobs{&window, run.location(), prompts, messages,
                  JobList::Hooks{.profileChoices = [this] { return choices(); },
                                 .refreshCommands = [this] { refresh(); },
                                 .rowClick = {},
