@@ -9,16 +9,17 @@
 // through bench/batch.sh, which sums the rounds up.
 // Usage: bench_batch [rounds]   (7 at least)
 
-#include "ui_text/prompts.h"
 #include "app/tfm_main.h"
 #include "engine/commandline.h"
 #include "engine/encoder_run.h"
 #include "jobs/argument_pieces.h"
+#include "jobs/file_job_start.h"
 #include "jobs/job_model.h"
 #include "profiles/profile_choices.h"
 #include "platform/shell/desktop_shell.h"
 #include "profiles/catalogue.h"
 #include "profiles/active_profile.h"
+#include "ui_text/prompts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -149,19 +150,8 @@ std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folde
         const std::optional<JobPieces> pieces = jobPieces(jobs.job(row), choices);
         if (!pieces)
             continue;
-        intputrec rec;
-        rec.inputfile = jobs.original(row).sourcePath;
-        rec.outputfile = folder + QStringLiteral("/ref%1").arg(row) + extension;
-        rec.size = pieces->size;
-        rec.aspect = pieces->aspect;
-        rec.videobitrate = pieces->videobitrate;
-        rec.audiobitrate = pieces->audiobitrate;
-        rec.samplerate = pieces->samplerate;
-        rec.channels = pieces->channels;
-        rec.start = pieces->start;
-        rec.length = pieces->length;
-        rec.extra = pieces->extra;
-        lines.push_back(encoderArguments(rec));
+        const QString output = folder + QStringLiteral("/ref%1").arg(row) + extension;
+        lines.push_back(encoderArguments(fileJobRecord(jobs.original(row).sourcePath, output, *pieces)));
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #include "app/dvd_commands.h"
 
+#include "app/command_guard.h"
 #include "dvd/ifo_search.h"
 #include "dvd/optical_drive.h"
 #include "dvd/track_lists.h"
@@ -11,6 +12,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QSignalBlocker>
 #include <QThread>
 
@@ -33,6 +35,7 @@ void waitForOpticalDrive(const QString &folder)
 Job jobOf(const DvdRow &row)
 {
     Job job;
+    job.kind = row.kind;
     job.original = row.original;
     job.clip = row.clip;
     job.convert = row.convert;
@@ -83,6 +86,28 @@ void DvdCommands::listDvdFolder(const QString &folder)
         m_messages.information(Message::NoTitlesInIfo);
     else
         showRows(listed.rows);
+}
+
+bool DvdCommands::openPaths(const QStringList &paths)
+{
+    QStringList ifoFiles;
+    QString folder;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        if (info.isDir() && folder.isEmpty())
+            folder = info.absoluteFilePath();
+        else if (info.suffix().compare(QLatin1String("ifo"), Qt::CaseInsensitive) == 0)
+            ifoFiles.append(info.absoluteFilePath());
+    }
+    if (ifoFiles.isEmpty() && folder.isEmpty())
+        return false;
+    runGuarded(m_prompts, [&] {
+        if (!ifoFiles.isEmpty())
+            listIfoFiles(ifoFiles);
+        else
+            listDvdFolder(folder);
+    });
+    return true;
 }
 
 void DvdCommands::addIfo()

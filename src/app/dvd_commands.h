@@ -31,6 +31,10 @@ public:
     // (also for the paths the program was started with).
     void listDvdFolder(const QString &folder);
     void listIfoFiles(const QStringList &ifoPaths);
+    // Lists the paths the program was started with: ".ifo" files as Add IFO
+    // lists them, else the first folder as Add DVD lists it; an error is
+    // reported. False (nothing done) when the paths name neither.
+    bool openPaths(const QStringList &paths);
     // The "chapter" command: titles <-> chapters.
     void toggleListing();
 

@@ -34,15 +34,13 @@ struct MainCommandHandlers {
         w.m_jobs.setAllChecked(checked);
         w.m_dvd->recordCheckMarks();
     }
-    // Start also continues a paused batch.
+    // Start also continues a paused batch; it is refused only while one runs.
     static void startBatch(W &w)
     {
-        if (!w.m_batch->isConverting())
-            w.m_batch->start();
-        else if (w.m_batch->isPaused())
-            w.m_batch->resume();
-        else
+        if (w.m_batch->isConverting() && !w.m_batch->isPaused())
             w.m_messages.warning(Message::Converting);
+        else
+            w.m_batch->start();
     }
     static void settingsDialog(W &w)
     {
@@ -115,7 +113,7 @@ struct MainCommandHandlers {
             return;
         const Job &job = w.m_jobs.job(row);
         const QString timeText = w.m_skinRefs.play_time ? w.m_skinRefs.play_time->text() : QStringLiteral("00:00:00");
-        const bool dvdRow = !job.convert.ifoPath.isEmpty();
+        const bool dvdRow = isDvdRow(job);
         w.m_snapshot->take(
             {.inputPath = dvdRow ? dvdSnapshotInputOf(job.convert, job.clip, timeCodeToSeconds(timeText))
                                  : job.original.sourcePath,
@@ -141,29 +139,29 @@ constexpr BusySet kBusy = Busy::Previewing | Busy::Converting;
 
 // One row per command, in the enum's order.
 const MainCommandRow MainCommandHandlers::kCommands[] = {
-    {C::AddFiles, "add-files", kConverting, [](Tfm_main &w) { w.adder().addFiles(); }},
-    {C::AddFolder, "add-folder", kConverting, [](Tfm_main &w) { w.adder().addFolder(); }},
-    {C::RemoveRows, "remove-rows", kBusy, [](Tfm_main &w) { w.jobs().removeSelected(); }},
-    {C::ClearList, "clear-list", kBusy, H::clearList},
+    {C::AddFiles, "add-files", kConverting, [](Tfm_main &w) { w.adder().addFiles(); }, "openfiles"},
+    {C::AddFolder, "add-folder", kConverting, [](Tfm_main &w) { w.adder().addFolder(); }, "openfolder"},
+    {C::RemoveRows, "remove-rows", kBusy, [](Tfm_main &w) { w.jobs().removeSelected(); }, "remove"},
+    {C::ClearList, "clear-list", kBusy, H::clearList, "clear"},
     {C::Rename, "rename", kNever, [](Tfm_main &w) { w.listView().rename(); }},
     {C::CheckAll, "check-all", kNever, [](Tfm_main &w) { H::setAllChecked(w, true); }},
     {C::UncheckAll, "uncheck-all", kNever, [](Tfm_main &w) { H::setAllChecked(w, false); }},
-    {C::StartBatch, "start-batch", kPreviewing, H::startBatch},
-    {C::StopBatch, "stop-batch", kNever, [](Tfm_main &w) { w.batch().stop(); }},
+    {C::StartBatch, "start-batch", kPreviewing, H::startBatch, "converter"},
+    {C::StopBatch, "stop-batch", kNever, [](Tfm_main &w) { w.batch().stop(); }, "stopconverter"},
     {C::PauseBatch, "pause-batch", kNever, [](Tfm_main &w) { w.batch().pauseToggle(); }},
-    {C::OpenPicker, "open-picker", kConverting, [](Tfm_main &w) { w.picker().openPicker(); }},
+    {C::OpenPicker, "open-picker", kConverting, [](Tfm_main &w) { w.picker().openPicker(); }, "profiles"},
     {C::SettingsDialog, "settings", kNever, H::settingsDialog},
-    {C::ChooseOutputFolder, "choose-output-folder", kNever, H::chooseOutputFolder},
+    {C::ChooseOutputFolder, "choose-output-folder", kNever, H::chooseOutputFolder, "browse"},
     {C::OpenOutputFolder, "open-output-folder", kNever,
-     [](Tfm_main &w) { w.m_shell.openFolder(w.m_output.stored()); }},
+     [](Tfm_main &w) { w.m_shell.openFolder(w.m_output.stored()); }, "open"},
     {C::FileInformation, "file-information", kNever, H::fileInformation},
-    {C::FileMenu, "file-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::FileMenu); }},
-    {C::EditMenu, "edit-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::EditMenu); }},
-    {C::ActionsMenu, "actions-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::ActionsMenu); }},
-    {C::ToolsMenu, "tools-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::ToolsMenu); }},
-    {C::HelpMenu, "help-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::HelpMenu); }},
-    {C::DvdMenu, "dvd-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::DvdMenu); }},
-    {C::RunBackground, "run-background", kNever, [](Tfm_main &w) { w.runBackground(); }},
+    {C::FileMenu, "file-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::FileMenu); }, "file"},
+    {C::EditMenu, "edit-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::EditMenu); }, "settings"},
+    {C::ActionsMenu, "actions-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::ActionsMenu); }, "purchase"},
+    {C::ToolsMenu, "tools-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::ToolsMenu); }, "register"},
+    {C::HelpMenu, "help-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::HelpMenu); }, "help"},
+    {C::DvdMenu, "dvd-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::DvdMenu); }, "dvdfile"},
+    {C::RunBackground, "run-background", kNever, [](Tfm_main &w) { w.m_background->enter(); }},
     {C::CloseWindow, "close-window", kNever, [](Tfm_main &w) { w.close(); }},
     {C::OpenWebLink, "open-web-link", kNever, [](Tfm_main &w) { H::openLink(w, w.m_product.webLink); }},
     {C::OpenSupportLink, "open-support-link", kNever, [](Tfm_main &w) { H::openLink(w, w.m_product.supportLink); }},
@@ -171,23 +169,31 @@ const MainCommandRow MainCommandHandlers::kCommands[] = {
     {C::OpenAboutPage, "open-about-page", kNever, [](Tfm_main &w) { H::openLink(w, kAboutPage); }},
     {C::AboutWindow, "about-window", kNever, H::aboutWindow},
     {C::StartPreview, "start-preview", kNever, [](Tfm_main &w) { w.m_playback->playSelectedRow(); }},
-    {C::StopPreview, "stop-preview", kNever, [](Tfm_main &w) { w.m_playback->stopPreview(); }},
-    {C::PausePreview, "pause-preview", kNever, [](Tfm_main &w) { w.m_playback->togglePause(); }},
+    {C::StopPreview, "stop-preview", kNever, [](Tfm_main &w) { w.m_playback->stopPreview(); }, "stop"},
+    {C::PausePreview, "pause-preview", kNever, [](Tfm_main &w) { w.m_playback->togglePause(); }, "pause"},
     {C::StepBack, "step-back", kNever, [](Tfm_main &w) { w.m_playback->stepBack(); }},
     {C::StepForward, "step-forward", kNever, [](Tfm_main &w) { w.m_playback->stepForward(); }},
     {C::Snapshot, "snapshot", kConverting, H::takeSnapshot},
     {C::OpenCutter, "open-cutter", kBusy, H::openCutter},
-    {C::CutterChecks, "cutter-checks", kBusy, H::openCutter},
-    {C::CutterPlay, "cutter-play", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::play); }},
-    {C::CutterBegin, "cutter-begin", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::setBegin); }},
-    {C::CutterEnd, "cutter-end", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::setEnd); }},
-    {C::CutterBack, "cutter-back", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::stepBack); }},
-    {C::CutterForward, "cutter-forward", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::stepForward); }},
-    {C::CloseCutter, "close-cutter", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::closeCutter); }},
-    {C::ToggleListing, "toggle-listing", kBusy, [](Tfm_main &w) { w.m_dvd->toggleListing(); }},
-    {C::AddIfo, "add-ifo", kBusy, [](Tfm_main &w) { w.m_dvd->addIfo(); }},
-    {C::AddDvd, "add-dvd", kBusy, [](Tfm_main &w) { w.m_dvd->addDvd(); }},
+    {C::CutterChecks, "cutter-checks", kBusy, H::openCutter, "cutter"},
+    {C::CutterPlay, "cutter-play", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::play); }, "play"},
+    {C::CutterBegin, "cutter-begin", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::setBegin); }, "begin"},
+    {C::CutterEnd, "cutter-end", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::setEnd); }, "end"},
+    {C::CutterBack, "cutter-back", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::stepBack); }, "hou"},
+    {C::CutterForward, "cutter-forward", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::stepForward); }, "qian"},
+    {C::CloseCutter, "close-cutter", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::closeCutter); }, "cutclose"},
+    {C::ToggleListing, "toggle-listing", kBusy, [](Tfm_main &w) { w.m_dvd->toggleListing(); }, "chapter"},
+    {C::AddIfo, "add-ifo", kBusy, [](Tfm_main &w) { w.m_dvd->addIfo(); }, "ifoopen"},
+    {C::AddDvd, "add-dvd", kBusy, [](Tfm_main &w) { w.m_dvd->addDvd(); }, "dvdopen"},
 };
+
+MainCommand skinClickCommand(const QString &objectName)
+{
+    for (const MainCommandRow &row : MainCommandHandlers::kCommands)
+        if (row.skinObject && objectName == QLatin1StringView(row.skinObject))
+            return row.command;
+    return MainCommand::None;
+}
 
 const MainCommandRow *mainCommandRow(MainCommand command)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The command table of the main window: one row per command with its name,
 // the busy states that refuse it (told to the user in one place, before the
-// handler runs) and its handler. Which controls offer a command at a moment
+// handler runs), its handler and the skin object that raises it. Which controls offer a command at a moment
 // is the command availability rule's, applied per control.
 
 #include "app/main_commands.h"
@@ -14,7 +14,11 @@ struct MainCommandRow {
     const char *name;
     BusySet refusedWhile;
     void (*handler)(Tfm_main &window);
+    const char *skinObject = nullptr; // the skin object whose click raises it
 };
 
 // The row of a command; nullptr for MainCommand::None.
 const MainCommandRow *mainCommandRow(MainCommand command);
+// The command of a click on the named skin object (names compare exactly);
+// None for any other name.
+MainCommand skinClickCommand(const QString &objectName);

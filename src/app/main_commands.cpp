@@ -1,23 +1,10 @@
 #include "app/main_commands.h"
 
-#include <array>
-#include <utility>
 
 namespace {
 
 using C = MainCommand;
 
-const std::array<std::pair<const char *, MainCommand>, 27> kSkinClicks{{
-    {"cutclose", C::CloseCutter},  {"profiles", C::OpenPicker},     {"openfiles", C::AddFiles},
-    {"chapter", C::ToggleListing}, {"ifoopen", C::AddIfo},          {"dvdopen", C::AddDvd},
-    {"openfolder", C::AddFolder},  {"converter", C::StartBatch},    {"remove", C::RemoveRows},
-    {"clear", C::ClearList},       {"stopconverter", C::StopBatch}, {"browse", C::ChooseOutputFolder},
-    {"open", C::OpenOutputFolder}, {"help", C::HelpMenu},           {"file", C::FileMenu},
-    {"dvdfile", C::DvdMenu},       {"register", C::ToolsMenu},      {"play", C::CutterPlay},
-    {"stop", C::StopPreview},      {"pause", C::PausePreview},      {"settings", C::EditMenu},
-    {"cutter", C::CutterChecks},   {"purchase", C::ActionsMenu},    {"begin", C::CutterBegin},
-    {"end", C::CutterEnd},         {"hou", C::CutterBack},          {"qian", C::CutterForward},
-}};
 
 const ImageButtonDesign kImageButtons[] = {
     {"bt_dvdopen", "Add File", C::AddFiles},
@@ -107,14 +94,6 @@ const MenuDesign kMenus[] = {
 };
 
 } // namespace
-
-MainCommand skinClickCommand(const QString &objectName)
-{
-    for (const auto &[name, command] : kSkinClicks)
-        if (objectName == QLatin1StringView(name))
-            return command;
-    return C::None;
-}
 
 MenuPlace menuPlace(MainCommand menuCommand, bool zuvok)
 {

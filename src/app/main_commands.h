@@ -1,7 +1,7 @@
 #pragma once
-// The commands of the main window and where they come from: the skin
-// objects that raise them (first equal name wins), the pop-up menus with
-// their items, and the places the menus open at.
+// The commands of the main window and where they come from: the image
+// buttons, the pop-up menus with their items, and the places the menus open
+// at. The skin objects that raise them are named in the command table.
 
 #include <QPoint>
 #include <QString>
@@ -60,9 +60,6 @@ enum class MainCommand {
     AddIfo,
     AddDvd,
 };
-
-// The command of a click on the named skin object; None for any other name.
-MainCommand skinClickCommand(const QString &objectName);
 
 // The image buttons with their hints, in the order they are stacked (the
 // Stop button lies under Start at the same place, and shows when Start

@@ -15,7 +15,7 @@ void Tfm_main::createPreview()
 {
     m_previewHost = std::make_unique<MainPreviewHost>(m_jobs, m_messages, m_prompts);
     PreviewDisplay display = m_previewDisplay;
-    display.panel = pl_play;
+    display.panel = m_controls.pl_play;
     m_playback = std::make_unique<PreviewPlayback>(*m_previewEngine, *m_previewHost, display, m_busy);
     m_snapshot = std::make_unique<Snapshot>(m_run, m_prompts);
     connect(m_snapshot.get(), &Snapshot::saved, this,

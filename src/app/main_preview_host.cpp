@@ -26,7 +26,7 @@ PreviewRow MainPreviewHost::row(int row) const
 {
     const Job &job = m_jobs.job(row);
     PreviewSource source{job.original.sourcePath, {}};
-    if (!job.convert.ifoPath.isEmpty())
+    if (isDvdRow(job))
         source.dvd = dvdPreviewSourceOf(job.convert, job.clip);
     return PreviewRow{source, job.clip.fullDuration, timeCodeToSeconds(job.original.duration)};
 }

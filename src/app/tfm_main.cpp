@@ -13,6 +13,8 @@
 #include "app/product_info.h"
 #include "app/remembered_profile.h"
 #include "app/tfm_dvdcutter.h"
+#include "app/window_drag.h"
+#include "app/background_mode.h"
 #include "dvd/dvd_job_start.h"
 #include "engine/command_availability.h"
 #include "jobs/batch.h"
@@ -47,22 +49,6 @@ constexpr QSize kWindowSize(781, 558);
 const QString kSkinFile = QStringLiteral("skn.skn");
 const QString kMainForm = QStringLiteral("popvideoconverter");
 const QString kCutterForm = QStringLiteral("cutter");
-const QString kTrayToolTip = QStringLiteral("Veltrix Software");
-
-// A panel painted in one colour of the design.
-void fillWith(QWidget *panel, const QColor &colour)
-{
-    QPalette colours = panel->palette();
-    colours.setColor(QPalette::Window, colour);
-    panel->setPalette(colours);
-    panel->setAutoFillBackground(true);
-}
-
-// Looks up an object of a skin form, with what the window writes to it.
-SkinObject *lookUp(SkinForm *form, const char *name)
-{
-    return TSkin::findObject(form, QString::fromLatin1(name));
-}
 
 } // namespace
 
@@ -73,6 +59,7 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
       m_shell(shell),
       m_programPath(std::move(programPath)),
       m_folder(QDir(executableFolder).absolutePath() + u'/'),
+      m_controls(this, m_folder),
       m_profile(m_folder),
       m_jobs(m_profile),
       m_messages(m_folder, prompts, m_busy),
@@ -88,77 +75,33 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
         move(screen->availableGeometry().center() - rect().center());
     m_settings.categoryIndex = -1;
     m_run.setExecutableFolder(m_folder);
-    createControls();
+    connectControls();
     createJobObjects();
     createMenus();
     connectOwners();
     addMainKeys(this, m_listView);
 }
 
-Tfm_main::~Tfm_main() = default;
+// The list goes before the model it shows: closing its rename box writes
+// to the model.
+Tfm_main::~Tfm_main()
+{
+    delete m_listView;
+}
 
-void Tfm_main::createControls()
+void Tfm_main::connectControls()
 {
     for (const ImageButtonDesign &design : imageButtons()) {
-        const QString name = QString::fromLatin1(design.name);
-        auto *button = new TImageButton(name, QString::fromLatin1(design.hint), m_folder, this);
+        TImageButton *button = m_controls.buttons.at(QString::fromLatin1(design.name));
         button->installEventFilter(this);
+        m_commandControls.add(button);
         const MainCommand command = design.command;
         connect(button, &QAbstractButton::clicked, this, [this, command] { runPressed(command); });
-        m_buttons[name] = button;
-        m_commandControls.add(button);
     }
-    // The places of the file-mode layout, which the zuvok layouts keep.
-    for (const ControlPlace &place : editionLayout(false, false).buttonPlaces)
-        m_buttons.at(place.name)->move(place.topLeft);
-
-    ed_output = new QLineEdit(QStringLiteral("C:\\My Video"), this);
-    ed_output->setObjectName(QStringLiteral("ed_output"));
-    ed_output->setGeometry(96, 479, 210, 22);
-
-    pl_play = new QFrame(this);
-    pl_play->setObjectName(QStringLiteral("pl_play"));
-    pl_play->setGeometry(482, 111, 233, 174);
-    fillWith(pl_play, palette::player);
-    pl_play->hide();
-    pl_play->installEventFilter(this);
-
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(97, 449, 20, 20);
-    fillWith(Panel1, palette::toolbar);
-    im_mainico = new QLabel(Panel1);
-    im_mainico->setObjectName(QStringLiteral("im_mainico"));
-    im_mainico->setGeometry(2, 2, 16, 16);
-    im_mainico->setToolTip(QStringLiteral("Try"));
-    im_mainico->setCursor(Qt::PointingHandCursor);
-    im_mainico->installEventFilter(this);
-
-    pl_appname = new QFrame(this);
-    pl_appname->setObjectName(QStringLiteral("pl_appname"));
-    pl_appname->setGeometry(40, 1, 300, 28);
-    img_name = new QLabel(pl_appname);
-    img_name->setObjectName(QStringLiteral("img_name"));
-    img_name->setGeometry(0, 0, 300, 28);
-    img_name->installEventFilter(this);
-
-    pl_back = new QFrame(this);
-    pl_back->setObjectName(QStringLiteral("pl_back"));
-    pl_back->setGeometry(472, 99, 255, 331);
-
-    cb_audio = new QComboBox(this);
-    cb_audio->setObjectName(QStringLiteral("cb_audio"));
-    cb_audio->hide();
-    cb_subtitle = new QComboBox(this);
-    cb_subtitle->setObjectName(QStringLiteral("cb_subtitle"));
-    cb_subtitle->hide();
-    // The toolbar gives the track lists no label: each names itself while empty
-    // and in its hover text.
-    cb_audio->setPlaceholderText(QStringLiteral("Audio"));
-    cb_audio->setToolTip(QStringLiteral("Audio track of the selected title"));
-    cb_subtitle->setPlaceholderText(QStringLiteral("Subtitle"));
-    cb_subtitle->setToolTip(QStringLiteral("Subtitles burnt into the selected title"));
-
+    m_controls.pl_play->installEventFilter(this);
+    m_controls.im_mainico->installEventFilter(this);
+    new WindowDrag(m_controls.img_name, this);
+    m_background = new BackgroundMode(this, m_shell);
     connect(&Skin1, &TSkin::Click, this, &Tfm_main::Skin1Click);
     connect(&Skin1, &TSkin::MouseDown, this, &Tfm_main::Skin1MouseDown);
     connect(&Skin1, &TSkin::MouseUp, this, &Tfm_main::Skin1MouseUp);
@@ -171,10 +114,10 @@ void Tfm_main::createJobObjects()
     m_listView = new JobListView(m_jobs, this);
     m_listView->installEventFilter(this);
     m_listView->viewport()->installEventFilter(this);
-    m_adder = new FileAdder(m_jobs, m_prompts, m_run.record(), this);
+    m_adder = new FileAdder(m_jobs, m_prompts, m_run.location(), this);
     m_jobStart = std::make_unique<RowJobStart>(m_run, m_jobs, m_prompts, m_profile, m_output);
     m_batch = new Batch(m_run, m_jobs, *m_jobStart, m_output, m_busy, m_shell, m_prompts, this);
-    m_dvd = new DvdCommands(m_jobs, m_profile, cb_audio, cb_subtitle, m_prompts, m_messages, this);
+    m_dvd = new DvdCommands(m_jobs, m_profile, m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages, this);
     m_picker = new ProfilePicker(this, m_folder, m_profile);
     m_conversionSurface = std::make_unique<MainConversionSurface>(m_convertBar, m_skinRefs.convertpos, m_skinRefs.hint);
     m_display = std::make_unique<ConversionDisplay>(*m_conversionSurface);
@@ -194,9 +137,9 @@ void Tfm_main::connectOwners()
     connect(&m_profile, &ActiveProfile::labelChanged, this, &Tfm_main::showProfileLabel);
     connect(m_picker, &ProfilePicker::failed, this, [this](const QString &text) { m_prompts.warning(text); });
     connect(m_picker, &ProfilePicker::firstAudioPageChosen, this, [this] { m_settings.audioPage = true; });
-    m_output.setText(ed_output->text());
-    connect(ed_output, &QLineEdit::textChanged, &m_output, &OutputFolder::setText);
-    connect(&m_output, &OutputFolder::textChanged, ed_output, &QLineEdit::setText);
+    m_output.setText(m_controls.ed_output->text());
+    connect(m_controls.ed_output, &QLineEdit::textChanged, &m_output, &OutputFolder::setText);
+    connect(&m_output, &OutputFolder::textChanged, m_controls.ed_output, &QLineEdit::setText);
     connect(&m_run, &EncoderRun::displayChanged, this,
             [this](qint32 barValue, const QString &statusLine) { m_display->runDisplay(barValue, statusLine); });
     connect(&m_run, &EncoderRun::runEnded, this, [this] { m_display->runEnded(); });
@@ -231,19 +174,6 @@ void Tfm_main::createMenus()
     m_listView->setPopupMenu(menu(QStringLiteral("zm_pop_edit")));
 }
 
-void Tfm_main::createTray()
-{
-    m_tray = new QSystemTrayIcon(windowIcon(), this);
-    m_tray->setToolTip(kTrayToolTip.left(63));
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        // The left button released on the icon.
-        if (reason != QSystemTrayIcon::Trigger)
-            return;
-        showNormal();
-        m_tray->hide();
-    });
-}
-
 QMenu *Tfm_main::menu(const QString &name) const
 {
     const auto it = m_menus.find(name);
@@ -276,7 +206,7 @@ void Tfm_main::FormShow()
         m_skinRefs.di->commonFacet()->setState(false);
         m_skinRefs.di->commonFacet()->redraw();
     }
-    pl_back->hide();
+    m_controls.pl_back->hide();
     refreshCommands();
     if (QAction *about = findChild<QAction *>(QStringLiteral("AboutVeltrixVideoConverter1")))
         about->setText(QStringLiteral("About Veltrix ") + m_edition->baseName);
@@ -295,15 +225,7 @@ void Tfm_main::loadSkin()
     Skin1.attach(this);
     Skin1.applySkinForm(this, kMainForm);
     setFixedSize(kWindowSize);
-    SkinForm *form = Skin1.skinFormOfWindow(this);
-    m_skinRefs.profilestext = lookUp(form, "profilestext");
-    m_skinRefs.play_time = lookUp(form, "play_time");
-    m_skinRefs.hint = lookUp(form, "hint");
-    m_skinRefs.play_bar = lookUp(form, "play_bar");
-    m_skinRefs.di = lookUp(form, "di");
-    m_skinRefs.alltime = lookUp(form, "alltime");
-    m_skinRefs.playpos = lookUp(form, "playpos");
-    m_skinRefs.convertpos = lookUp(form, "convertpos");
+    m_skinRefs.readMain(Skin1.skinFormOfWindow(this));
     m_messages.setHintObject(m_skinRefs.hint);
     m_convertBar = PositionBar(m_skinRefs.convertpos, kConvertBarWidth);
     m_convertBar.show(0); // the skin declares the bar at full width; no run has progressed yet
@@ -320,12 +242,7 @@ void Tfm_main::skinCutter(Tfm_dvdcutter &cutter)
         return;
     Skin1.attach(&cutter);
     Skin1.applySkinForm(&cutter, kCutterForm);
-    SkinForm *cutterForm = Skin1.skinFormOfWindow(&cutter);
-    m_skinRefs.cut_begin_time = lookUp(cutterForm, "cut_begin_time");
-    m_skinRefs.cut_end_time = lookUp(cutterForm, "cut_end_time");
-    m_skinRefs.cut_play_time = lookUp(cutterForm, "cut_play_time");
-    m_skinRefs.cut_play_bar = lookUp(cutterForm, "cut_play_bar");
-    m_skinRefs.cutplaypos = lookUp(cutterForm, "cutplaypos");
+    m_skinRefs.readCutter(Skin1.skinFormOfWindow(&cutter));
     m_commandControls.add(m_skinRefs.cut_play_bar);
     m_previewDisplay.cutter = {m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar,
                                PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth)};
@@ -336,23 +253,17 @@ void Tfm_main::showNameBanner()
 {
     const QString banner = m_folder + QStringLiteral("images/main/") + editionOf(m_programPath).baseName + ".bmp";
     if (!QFile::exists(banner)) {
-        pl_appname->hide();
+        m_controls.pl_appname->hide();
         return;
     }
-    pl_appname->move(40, 1);
-    img_name->setPixmap(loadPictureFile(banner));
+    m_controls.pl_appname->move(40, 1);
+    m_controls.img_name->setPixmap(loadPictureFile(banner));
 }
 
 void Tfm_main::applyEditionLayout(const EditionLayout &layout)
 {
-    ed_output->move(layout.outputTopLeft);
-    if (layout.outputWidth)
-        ed_output->resize(*layout.outputWidth, ed_output->height());
-    Panel1->move(layout.iconPanelTopLeft);
+    m_controls.place(layout);
     m_picker->setPanelsTopLeft(layout.profilePanelsTopLeft);
-    pl_play->move(layout.playTopLeft);
-    if (layout.playSize)
-        pl_play->resize(*layout.playSize);
     JobListView *lv = m_listView;
     lv->setGeometry(layout.list);
     // The rows' width beside a vertical scroll bar, as the style draws them.
@@ -365,18 +276,6 @@ void Tfm_main::applyEditionLayout(const EditionLayout &layout)
         m_jobs.setNameHeading(QStringLiteral("Title"));
     else
         lv->setStyleSheet(QStringLiteral("QTreeView::indicator { width: 0; height: 0; }"));
-    const auto placeTracks = [](QComboBox *tracks, const std::optional<SpanPlace> &place) {
-        tracks->setVisible(place.has_value());
-        if (place)
-            tracks->setGeometry(QRect(place->topLeft, QSize(place->width, tracks->sizeHint().height())));
-    };
-    placeTracks(cb_audio, layout.audioTracks);
-    placeTracks(cb_subtitle, layout.subtitleTracks);
-    for (const ControlPlace &place : layout.buttonPlaces)
-        m_buttons.at(place.name)->move(place.topLeft);
-    if (layout.previewButtonsHidden)
-        for (const QString &name : kPreviewButtons)
-            m_buttons.at(name)->hide();
     for (const QString &name : layout.hiddenSkinObjects)
         if (SkinObject *object = TSkin::findObject(Skin1.skinFormOfWindow(this), name)) {
             object->setVisible(false);
@@ -477,6 +376,6 @@ bool Tfm_main::listingTitles() const
 
 void Tfm_main::showProfileLabel()
 {
-    im_mainico->setPixmap(m_profile.icon());
+    m_controls.im_mainico->setPixmap(m_profile.icon());
     writeSkinText(m_skinRefs.profilestext, m_profile.definition().displayName);
 }

@@ -6,9 +6,12 @@
 // folder, the batch, the preview) and shows what they hold.
 
 #include "app/app_settings.h"
+#include "app/background_mode.h"
 #include "app/command_controls.h"
 #include "app/conversion_display.h"
 #include "app/edition.h"
+#include "app/main_controls.h"
+#include "app/main_skin_objects.h"
 #include "app/main_commands.h"
 #include "app/press_debounce.h"
 #include "app/product_record.h"
@@ -28,6 +31,7 @@
 #include <memory>
 #include <optional>
 
+class BackgroundMode;
 class Batch;
 class ClipCutter;
 class DvdCommands;
@@ -113,14 +117,17 @@ public:
     FileAdder &adder() { return *m_adder; }
     ProfilePicker &picker() { return *m_picker; }
     ActiveProfile &profile() { return m_profile; }
+    // The settings as read at start; the output folder and the after-batch
+    // action live with their owners until the window closes.
     const AppSettings &settings() const { return m_settings; }
+    const OutputFolder &outputFolder() const { return m_output; }
     // The active profile with the quality lists, as a job would take them now.
     ProfileChoices profileChoices() const { return m_profile.choices(); }
     const ProductRecord &product() const { return m_product; }
     MessageTable &messages() { return m_messages; }
     QMenu *menu(const QString &name) const;
     // Nothing until the window first goes to the background.
-    QSystemTrayIcon *trayIcon() const { return m_tray; }
+    QSystemTrayIcon *trayIcon() const { return m_background->trayIcon(); }
     bool sliderDragging() const;
     // Whether the DVD listing shows titles (not chapters).
     bool listingTitles() const;
@@ -143,11 +150,10 @@ protected:
 private:
     friend MainCommandHandlers;
 
-    void createControls();
+    void connectControls();
     void createMenus();
     void createJobObjects();
     void connectOwners();
-    void createTray();
     void loadSkin();
     // Draws the cutter window with the skin form "cutter", when the skin loaded.
     void skinCutter(Tfm_dvdcutter &cutter);
@@ -160,19 +166,18 @@ private:
     void showProfileLabel();
     // The preview and the snapshot (main_preview.cpp).
     void createPreview();
-    void runBackground();
     // Runs the command of a pressed button or skin object; a second press
     // on the Start/Stop pill within half a second of the last one that
     // counted is taken as part of it and ignored.
     void runPressed(MainCommand command);
     // Tells the user why a command is refused while busy; false when it may run.
     bool refusedWhile(BusySet states);
-    void bannerEvent(QEvent *event);
 
     Prompts &m_prompts;
     DesktopShell &m_shell;
     QString m_programPath;
     QString m_folder; // executable folder, with its trailing "/"
+    MainControls m_controls;
     // The other windows; nullptr until made by their accessors.
     struct Windows {
         Tfm_dir *fm_dir = nullptr;
@@ -184,10 +189,6 @@ private:
 
     // Run state, owned here.
     std::optional<Edition> m_edition; // empty until the first show
-    struct BannerDrag {
-        bool released = true;
-        QPoint press;
-    } m_bannerDrag;
     AppSettings m_settings;
     ProductRecord m_product;
 
@@ -208,13 +209,7 @@ private:
     DvdCommands *m_dvd = nullptr;
     std::unique_ptr<IniFile> m_settingsFile;
 
-    // Skin objects the window writes.
-    struct SkinRefs {
-        SkinObject *profilestext = nullptr, *play_time = nullptr, *hint = nullptr, *play_bar = nullptr, *di = nullptr,
-                   *alltime = nullptr, *playpos = nullptr, *convertpos = nullptr;
-        SkinObject *cut_begin_time = nullptr, *cut_end_time = nullptr, *cut_play_time = nullptr,
-                   *cut_play_bar = nullptr, *cutplaypos = nullptr;
-    } m_skinRefs;
+    MainSkinObjects m_skinRefs; // the skin objects the window writes
     PositionBar m_convertBar;
     std::unique_ptr<MainConversionSurface> m_conversionSurface;
     std::unique_ptr<ConversionDisplay> m_display;
@@ -227,18 +222,7 @@ private:
     std::unique_ptr<ClipCutter> m_cutter;
     std::unique_ptr<Snapshot> m_snapshot;
 
-    // Controls.
-    QLineEdit *ed_output = nullptr;
-    QFrame *pl_play = nullptr;
-    QFrame *Panel1 = nullptr;
-    QLabel *im_mainico = nullptr;
-    QFrame *pl_appname = nullptr;
-    QLabel *img_name = nullptr;
-    QFrame *pl_back = nullptr;
-    QComboBox *cb_audio = nullptr;
-    QComboBox *cb_subtitle = nullptr;
-    std::map<QString, TImageButton *> m_buttons;
     std::map<QString, QMenu *> m_menus;
     CommandControls m_commandControls;
-    QSystemTrayIcon *m_tray = nullptr;
+    BackgroundMode *m_background = nullptr;
 };

@@ -86,36 +86,17 @@ void Tfm_main::Skin1ScrollTrack(QWidget *, SkinObject *source, qint32)
         m_playback->sliderTrack(*slider);
 }
 
-// Without a notification area the icon could never be clicked, so the
-// window goes to the task bar instead of out of reach.
-void Tfm_main::runBackground()
-{
-    // The icon (and the desktop bus it talks over) is made the first time
-    // it is needed rather than at start.
-    if (!m_tray)
-        createTray();
-    if (!m_shell.hasTray()) {
-        showMinimized();
-        return;
-    }
-    m_tray->show();
-    hide();
-}
 
 bool Tfm_main::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (watched == img_name) {
-        bannerEvent(event);
-        return false;
-    }
-    if (watched == im_mainico && type == QEvent::MouseButtonRelease) {
+    if (watched == m_controls.im_mainico && type == QEvent::MouseButtonRelease) {
         run(MainCommand::OpenPicker);
         return false;
     }
     QAbstractItemView *lv = m_listView;
     const bool onList = lv && (watched == lv || watched == lv->viewport());
-    if (type == QEvent::MouseButtonPress && (onList || watched == pl_play || qobject_cast<QAbstractButton *>(watched)))
+    if (type == QEvent::MouseButtonPress && (onList || watched == m_controls.pl_play || qobject_cast<QAbstractButton *>(watched)))
         m_picker->hidePicker();
     // A rubber-band selection updates the buttons as it goes.
     if (onList && type == QEvent::MouseMove && (static_cast<QMouseEvent *>(event)->buttons() & Qt::LeftButton))
@@ -123,24 +104,3 @@ bool Tfm_main::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Dragging the window by its name banner.
-void Tfm_main::bannerEvent(QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        m_bannerDrag.press = static_cast<QMouseEvent *>(event)->position().toPoint();
-        m_bannerDrag.released = false;
-        break;
-    case QEvent::MouseMove: {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (!m_bannerDrag.released && (mouse->buttons() & Qt::LeftButton))
-            move(pos() + mouse->position().toPoint() - m_bannerDrag.press);
-        break;
-    }
-    case QEvent::MouseButtonRelease:
-        m_bannerDrag.released = true;
-        break;
-    default:
-        break;
-    }
-}

@@ -20,21 +20,19 @@ DvdJobStart::DvdJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts
 std::optional<StartedJob> DvdJobStart::start(int row)
 {
     const Job &job = m_jobs.job(row);
-    StartedJob started{prepareOutputFolder(m_outputFolder.forJob())};
+    const QString folder = prepareOutputFolder(m_outputFolder.forJob());
     const DvdTitleJobResult title =
-        dvdTitleJob(m_jobs.caption(row), job.original, job.convert, job.clip, m_profile.choices(), started.outputFolder);
+        dvdTitleJob(m_jobs.caption(row), job.original, job.convert, job.clip, m_profile.choices(), folder);
     if (!title.job) {
         m_prompts.warning(m_jobs.caption(row).trimmed() + QStringLiteral(": ") + title.error);
         return std::nullopt;
     }
-    fillFileJobRecord(m_run.record(), title.job->input, title.job->output, title.job->pieces);
     m_run.barUpdate(0);
     // No progress line comes until ffmpeg has read its way into the title:
     // the Status moves one hundredth of a percent a second meanwhile. The
     // timer runs before the run starts, so a run that ends at once stops it.
     m_run.timer2().start();
-    m_run.startRun();
-    return started;
+    return StartedJob{folder, m_run.start(fileJobRecord(title.job->input, title.job->output, title.job->pieces))};
 }
 
 RowJobStart::RowJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile,
@@ -46,7 +44,7 @@ RowJobStart::RowJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts
 
 std::optional<StartedJob> RowJobStart::start(int row)
 {
-    if (startsAsFileJob(m_jobs.original(row)))
+    if (!isDvdRow(m_jobs.job(row)))
         return m_file.start(row);
     return m_dvd.start(row);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The start of a DVD row's job in a batch: the DVD title start's pieces and
-// job input into the invocation record, then the encoder run, with the
+// job input into an invocation record, then the encoder run, with the
 // provisional progress of Timer2 until register.dat reports.
 
 #include "jobs/batch.h"

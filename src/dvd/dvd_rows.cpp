@@ -19,10 +19,11 @@ struct RowBase {
     QString picture;
     const ProfileChoices &choices;
 
-    DvdRow row(const QString &caption, quint32 firstSector, quint32 lastSector, int seconds, int clipBegin,
-               bool titleRow) const
+    DvdRow row(JobKind kind, const QString &caption, quint32 firstSector, quint32 lastSector, int seconds,
+               int clipBegin) const
     {
         DvdRow r;
+        r.kind = kind;
         r.caption = caption;
         r.original.pictureSize = picture;
         r.original.duration = secondsToTimeCode(seconds);
@@ -37,7 +38,7 @@ struct RowBase {
         r.clip.firstSector = r.convert.firstSector;
         r.clip.clipBegin = r.convert.clipBegin;
         r.clip.clipEnd = r.convert.clipEnd;
-        r.clip.titleRow = titleRow ? 1 : 0;
+        r.clip.titleRow = kind == JobKind::DvdTitle ? 1 : 0;
         r.outputSize = outputSizeOf(r.original, seconds, choices);
         return r;
     }
@@ -55,8 +56,9 @@ void appendChapterRows(std::vector<DvdRow> &rows, const IfoTitle &title, const R
         const ifolib::CellRecord &cell = title.cells[j];
         const int seconds = secondsOf(cell);
         if (seconds > 0 && spansEnough(cell.firstSector, cell.lastSector)) {
-            rows.push_back(base.row(QStringLiteral("  Chapter_") + twoDigitNumber(static_cast<int>(j) + 1),
-                                    cell.firstSector, cell.lastSector, seconds, begin, false));
+            rows.push_back(base.row(JobKind::DvdChapter,
+                                    QStringLiteral("  Chapter_") + twoDigitNumber(static_cast<int>(j) + 1),
+                                    cell.firstSector, cell.lastSector, seconds, begin));
         }
         begin += seconds;
     }
@@ -106,8 +108,8 @@ std::vector<DvdRow> listIfoRows(const IfoContents &ifo, const QString &ifoPath, 
             || !spansEnough(title.cells.front().firstSector, title.cells.back().lastSector))
             continue;
         const int number = rowCount + static_cast<int>(rows.size()) + 1;
-        rows.push_back(base.row(QStringLiteral("Title_") + twoDigitNumber(number), title.cells.front().firstSector,
-                                title.cells.back().lastSector, seconds, 0, true));
+        rows.push_back(base.row(JobKind::DvdTitle, QStringLiteral("Title_") + twoDigitNumber(number),
+                                title.cells.front().firstSector, title.cells.back().lastSector, seconds, 0));
         if (mode == ListingMode::Chapters)
             appendChapterRows(rows, title, base);
     }

@@ -3,7 +3,7 @@
 // with the records it carries, as plain functions over plain values.
 
 #include "dvd/ifo_contents.h"
-#include "jobs/job_records.h"
+#include "jobs/job.h"
 #include "profiles/profile_choices.h"
 
 #include <QString>
@@ -15,6 +15,8 @@ enum class ListingMode { Titles, Chapters };
 
 // One title or chapter row and everything that belongs to it.
 struct DvdRow {
+    // A title, or a chapter of one.
+    JobKind kind = JobKind::DvdTitle;
     QString caption;        // "Title_01", "  Chapter_03"
     Toriginalinfo original; // picture description (field 2), duration time code (field 3)
     TClipInfo clip;

@@ -1,17 +1,11 @@
 #include "dvd/dvd_title_start.h"
 
-#include "engine/timecode.h"
 #include "jobs/output_naming.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
-
-bool startsAsFileJob(const Toriginalinfo &row)
-{
-    return !row.sourcePath.isEmpty();
-}
 
 QString dvdRootOf(const QString &ifoPath)
 {
@@ -108,30 +102,6 @@ DvdJobInputResult dvdJobInputOf(const TConvertInfo &convert, const TClipInfo &cl
     return {input, {}};
 }
 
-namespace {
-
-// The pieces of a file job but start and length: the clip travels in the
-// DVD job input.
-std::optional<JobPieces> dvdPieces(const Toriginalinfo &row, const ProfileChoices &choices)
-{
-    JobPieces pieces;
-    pieces.size = sizePiece(row, choices);
-    const std::optional<QString> aspect = aspectPiece(pieces.size, choices);
-    const std::optional<QString> video = videoRatePiece(row, choices);
-    if (!aspect || !video)
-        return std::nullopt;
-    pieces.aspect = *aspect;
-    pieces.videobitrate = *video;
-    pieces.audiobitrate = audioRatePiece(row, choices);
-    pieces.seconds = timeCodeToSeconds(row.duration);
-    pieces.samplerate = sampleRatePiece(pieces.audiobitrate, choices);
-    pieces.channels = channelsPiece(choices);
-    pieces.extra = extraPiece(choices);
-    return pieces;
-}
-
-} // namespace
-
 DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &original, const TConvertInfo &convert,
                               const TClipInfo &clip, const ProfileChoices &choices,
                               const QString &outputFolderWithSlash)
@@ -143,7 +113,8 @@ DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &origi
     const DvdJobInputResult input = dvdJobInputOf(convert, clip, *ifo);
     if (!input.input)
         return {std::nullopt, input.error};
-    const std::optional<JobPieces> pieces = dvdPieces(original, choices);
+    // The clip travels in the DVD job input: the pieces have no start and no length.
+    const std::optional<JobPieces> pieces = sourcePieces(original, choices);
     if (!pieces)
         return {std::nullopt, QStringLiteral("The chosen picture size or quality does not fit this title. Choose "
                                              "another size or quality in the settings.")};

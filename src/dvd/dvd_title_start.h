@@ -12,10 +12,6 @@
 #include <QString>
 #include <optional>
 
-// In DVD mode a row with a source path is a file added to the list: it is
-// started as a file job.
-bool startsAsFileJob(const Toriginalinfo &row);
-
 // The folder libdvdread opens as the DVD of an IFO file: the folder above
 // the IFO's folder when that one is called "VIDEO_TS" (any letter case),
 // else the IFO's own folder (title-set files copied loose).
@@ -47,7 +43,7 @@ struct DvdTitleJobResult {
     QString error; // what happened and what to do, when there is no job
 };
 
-// Everything a DVD row's run needs, for `fillFileJobRecord`: reads the
+// Everything a DVD row's run needs, for `fileJobRecord`: reads the
 // row's IFO file; the pieces follow the file-job rules (`extra` the active
 // profile's template or disc target), with `start` and `length` empty and
 // `seconds` the row's duration (the clip length after a cut).

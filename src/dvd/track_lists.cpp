@@ -16,8 +16,6 @@ TIFOSelint selintOf(const QString &ifoPath, const IfoContents &ifo, int firstRow
 TrackLists trackListsFor(const QVector<TIFOSelint> &files, const TConvertInfo &row)
 {
     TrackLists lists;
-    if (row.ifoPath.isEmpty())
-        return lists;
     for (const TIFOSelint &file : files) {
         if (file.ifoPath != row.ifoPath)
             continue;

@@ -19,42 +19,44 @@ EncoderRun::EncoderRun(QObject *parent) : QObject(parent)
 void EncoderRun::setExecutableFolder(const QString &folder)
 {
     const QString withSlash = folder.endsWith(u'/') ? folder : folder + u'/';
-    m_rec.encoderfile = withSlash + "register.dat";
-    m_rec.workdir = withSlash;
+    m_location = {withSlash + "register.dat", withSlash};
 }
 
-void EncoderRun::startRun()
+intputrec EncoderRun::start(intputrec record)
 {
+    record.encoderfile = m_location.encoderfile;
+    record.workdir = m_location.workdir;
     ChildRun::Options options;
-    options.program = m_rec.encoderfile;
-    options.arguments = encoderArguments(m_rec);
-    options.workdir = m_rec.workdir;
+    options.program = record.encoderfile;
+    options.arguments = encoderArguments(record);
+    options.workdir = record.workdir;
     options.chunkSize = kConversionChunk;
     options.stopGraceMs = kStopGraceMs;
-    m_child.start(options, [this](QByteArray &buffer) { handleOutput(buffer); });
+    m_child.start(options, [this, seconds = record.seconds](QByteArray &buffer) { handleOutput(buffer, seconds); });
+    return record;
 }
 
-void EncoderRun::handleOutput(QByteArray &buffer)
+void EncoderRun::handleOutput(QByteArray &buffer, qint32 seconds)
 {
     // The lines before the last line end are consumed below, so each line
     // is reported exactly once.
     for (const QByteArray &line : completeLines(buffer))
         emit outputLine(QString::fromUtf8(line));
-    consumeLineEnds(buffer, [this](const QByteArray &whole) {
+    consumeLineEnds(buffer, [this, seconds](const QByteArray &whole) {
         // A stopped run may still report while it finishes its file; its row
         // reads "Stop" and the batch may already have moved on.
         if (m_child.isStopping())
             return;
-        const qint64 seconds = parseProgressSeconds(whole);
-        if (seconds == 0)
+        const qint64 position = parseProgressSeconds(whole);
+        if (position == 0)
             return;
         if (m_timer2.isActive())
             m_timer2.stop();
         m_remainingRange = kProgressFull - m_offsetCounter;
         // With an unknown job length there is no ratio to show.
-        if (m_rec.seconds > 0)
-            showProgress(mulDiv(seconds, m_remainingRange, m_rec.seconds));
-        if (seconds > 10)
+        if (seconds > 0)
+            showProgress(mulDiv(position, m_remainingRange, seconds));
+        if (position > 10)
             m_lastStatus = QString::fromUtf8(whole);
         else
             m_lastStatus.clear();

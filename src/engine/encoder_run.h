@@ -1,6 +1,6 @@
 #pragma once
-// One conversion run at a time: the invocation record, the start of
-// register.dat, and the progress it reports. The run computes progress values
+// One conversion run at a time: the start of register.dat with an invocation
+// record, and the progress it reports. The run computes progress values
 // and keeps the last status line; whoever shows them (the Status column, the
 // conversion bar, the hint line) listens to its signals.
 
@@ -16,15 +16,16 @@ class EncoderRun : public QObject {
 public:
     explicit EncoderRun(QObject *parent = nullptr);
 
-    // The one invocation record of the program.
-    intputrec &record() { return m_rec; }
-    const intputrec &record() const { return m_rec; }
-    // Fills the encoder path and working folder from the executable folder.
+    // The encoder path and working folder of every run (and of the probes),
+    // from the executable folder.
     void setExecutableFolder(const QString &folder);
+    const EncoderLocation &location() const { return m_location; }
 
-    // Starts register.dat with the record's pieces. Returns at once; the run
-    // reports through progress() and displayChanged() and ends with runEnded().
-    void startRun();
+    // Starts register.dat with the record's pieces and returns at once with
+    // the record as started: the encoder path and working folder filled in.
+    // The run reports through progress() and displayChanged() and ends with
+    // runEnded().
+    intputrec start(intputrec record);
     bool isRunning() const { return m_child.isRunning(); }
     // Process id (and process group id) of the running encoder; 0 when idle.
     qint64 processId() const { return m_child.processId(); }
@@ -49,8 +50,9 @@ public:
     void barUpdate(qint32 value);
     QString lastStatusText() const { return m_lastStatus; }
 
-    // The line handler over the reader's accumulation buffer.
-    void handleOutput(QByteArray &buffer);
+    // The line handler over the reader's accumulation buffer, for a job of
+    // `seconds` (the progress denominator; 0 when unknown).
+    void handleOutput(QByteArray &buffer, qint32 seconds);
 
 signals:
     // The running job's progress value, 0 to 10000.
@@ -68,7 +70,7 @@ private:
     void release(const RunOutcome &outcome);
     void timer2Tick();
 
-    intputrec m_rec;
+    EncoderLocation m_location;
     ChildRun m_child;
     QTimer m_timer2;
     qint32 m_offsetCounter = 0;

@@ -5,6 +5,12 @@
 
 #include <QString>
 
+// Where register.dat lies: the same for every run and every probe.
+struct EncoderLocation {
+    QString encoderfile; // executable folder + "register.dat"
+    QString workdir;     // executable folder, with its trailing "/"
+};
+
 struct intputrec {
     QString inputfile;    // source file
     QString outputfile;   // file to write

@@ -114,9 +114,8 @@ QString extraPiece(const ProfileChoices &choices)
     return QStringLiteral(" -target ") + standard + QLatin1String(kTargets[choices.profileId - 112]);
 }
 
-std::optional<JobPieces> jobPieces(const Job &row, const ProfileChoices &choices)
+std::optional<JobPieces> sourcePieces(const Toriginalinfo &job, const ProfileChoices &choices)
 {
-    const Toriginalinfo &job = row.original;
     JobPieces pieces;
     pieces.size = sizePiece(job, choices);
     const std::optional<QString> aspect = aspectPiece(pieces.size, choices);
@@ -129,8 +128,16 @@ std::optional<JobPieces> jobPieces(const Job &row, const ProfileChoices &choices
     pieces.seconds = timeCodeToSeconds(job.duration);
     pieces.samplerate = sampleRatePiece(pieces.audiobitrate, choices);
     pieces.channels = channelsPiece(choices);
-    pieces.start = startPiece(row.clip);
-    pieces.length = lengthPiece(row);
     pieces.extra = extraPiece(choices);
+    return pieces;
+}
+
+std::optional<JobPieces> jobPieces(const Job &row, const ProfileChoices &choices)
+{
+    std::optional<JobPieces> pieces = sourcePieces(row.original, choices);
+    if (pieces) {
+        pieces->start = startPiece(row.clip);
+        pieces->length = lengthPiece(row);
+    }
     return pieces;
 }

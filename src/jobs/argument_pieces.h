@@ -33,3 +33,5 @@ struct JobPieces {
 };
 // nullopt when a piece meets a value that does not convert.
 std::optional<JobPieces> jobPieces(const Job &job, const ProfileChoices &choices);
+// The same but start and length, which a DVD job's input carries instead.
+std::optional<JobPieces> sourcePieces(const Toriginalinfo &job, const ProfileChoices &choices);

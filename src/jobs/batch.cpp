@@ -81,6 +81,10 @@ std::vector<bool> Batch::checkedRows() const
 
 void Batch::start()
 {
+    if (isPaused()) {
+        resume();
+        return;
+    }
     if (isConverting() || m_jobs.rowCount() == 0)
         return;
     const int first = nextCheckedRow(checkedRows(), -1);
@@ -115,9 +119,9 @@ void Batch::beginAt(int row)
     while (row >= 0 && row < m_jobs.rowCount()) {
         m_position = row; // the one place that moves the batch along
         if (const std::optional<StartedJob> started = m_jobStart.start(row)) {
-            m_outputFolder = started->outputFolder;
+            m_started = *started;
             m_jobRunning = true;
-            m_log.begin(m_jobs.caption(row), commandLineText(m_run.record()));
+            m_log.begin(m_jobs.caption(row), commandLineText(m_started.record));
             m_jobs.setLastRun(row, m_log.record());
             return;
         }
@@ -157,7 +161,7 @@ void Batch::runEnded(const RunOutcome &outcome)
 
 void Batch::markEnded(int row, const RunOutcome &outcome)
 {
-    const QString output = m_run.record().outputfile;
+    const QString output = m_started.record.outputfile;
     const bool done = outcome.succeeded() && outputWritten(output);
     const QString reason = done ? QString() : failureReason(outcome, m_log.record().lastLines);
     m_jobs.setLastRun(row, m_log.finish(done ? QStringLiteral("Finished") : QStringLiteral("Failed: ") + reason));
@@ -178,7 +182,7 @@ void Batch::endBatch()
     m_shell.notify(QStringLiteral("Conversion finished"), batchSummaryText(m_tally));
     switch (m_afterBatchAction) {
     case AfterBatchAction::OpenFolder:
-        m_shell.openFolder(m_outputFolder);
+        m_shell.openFolder(m_started.outputFolder);
         break;
     case AfterBatchAction::PowerOff:
         m_shell.powerOff();

@@ -8,6 +8,7 @@
 // machine is kept from sleeping while the batch converts.
 
 #include "engine/child_run.h"
+#include "engine/intputrec.h"
 #include "jobs/batch_tally.h"
 #include "jobs/job_log.h"
 
@@ -32,6 +33,7 @@ int nextCheckedRow(const std::vector<bool> &checked, int row);
 // A job that started: its encoder run is under way.
 struct StartedJob {
     QString outputFolder; // with its trailing "/"
+    intputrec record;     // as the run was started
 };
 
 // The start of a row's job: a file job or a DVD title.
@@ -51,7 +53,7 @@ public:
     Batch(EncoderRun &run, JobModel &jobs, JobStart &jobStart, const OutputFolder &outputFolder, BusyState &busy,
           DesktopShell &shell, Prompts &prompts, QObject *parent = nullptr);
 
-    // Begins a batch with the first checked row; only while not converting.
+    // Begins a batch with the first checked row; continues a paused one.
     void start();
     void stop();
     void pauseToggle();
@@ -65,7 +67,6 @@ public:
     // The row of the running job; nullopt outside a batch.
     std::optional<int> runningRow() const;
     // The output folder of the last job started.
-    const QString &outputFolder() const { return m_outputFolder; }
     // What the batch does once it has ended.
     AfterBatchAction afterBatchAction() const { return m_afterBatchAction; }
     void setAfterBatchAction(AfterBatchAction action) { m_afterBatchAction = action; }
@@ -106,7 +107,7 @@ private:
     bool m_stopped = false;
     int m_position = -1;       // row of the running job while converting
     bool m_jobRunning = false; // a run started by this batch is under way
-    QString m_outputFolder;
+    StartedJob m_started;      // the last job started
     BatchTally m_tally;
     JobLog m_log; // of the run this batch started, until it has ended
 };

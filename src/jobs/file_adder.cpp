@@ -8,7 +8,7 @@
 
 #include <QFileInfo>
 
-FileAdder::FileAdder(JobModel &jobs, Prompts &prompts, const intputrec &encoder, QObject *parent)
+FileAdder::FileAdder(JobModel &jobs, Prompts &prompts, const EncoderLocation &encoder, QObject *parent)
     : QObject(parent),
       m_jobs(jobs),
       m_prompts(prompts),

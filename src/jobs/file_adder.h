@@ -12,13 +12,13 @@
 
 class JobModel;
 class Prompts;
-struct intputrec;
+struct EncoderLocation;
 
 class FileAdder : public QObject {
     Q_OBJECT
 public:
-    // The encoder path and working folder of every probe come from `encoder`.
-    FileAdder(JobModel &jobs, Prompts &prompts, const intputrec &encoder, QObject *parent = nullptr);
+    // Every probe runs the encoder at `encoder`.
+    FileAdder(JobModel &jobs, Prompts &prompts, const EncoderLocation &encoder, QObject *parent = nullptr);
 
     MediaProbe &probe() { return m_probe; }
 
@@ -39,6 +39,6 @@ private:
 
     JobModel &m_jobs;
     Prompts &m_prompts;
-    const intputrec &m_encoder;
+    const EncoderLocation &m_encoder;
     MediaProbe m_probe;
 };

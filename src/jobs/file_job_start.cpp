@@ -6,8 +6,9 @@
 #include "jobs/output_naming.h"
 #include "profiles/active_profile.h"
 
-void fillFileJobRecord(intputrec &rec, const QString &input, const QString &output, const JobPieces &pieces)
+intputrec fileJobRecord(const QString &input, const QString &output, const JobPieces &pieces)
 {
+    intputrec rec;
     rec.inputfile = input;
     rec.outputfile = output;
     rec.size = pieces.size;
@@ -20,6 +21,7 @@ void fillFileJobRecord(intputrec &rec, const QString &input, const QString &outp
     rec.start = pieces.start;
     rec.length = pieces.length;
     rec.extra = pieces.extra;
+    return rec;
 }
 
 FileJobStart::FileJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile,
@@ -37,9 +39,7 @@ std::optional<StartedJob> FileJobStart::start(int row)
     const std::optional<JobPieces> pieces = jobPieces(m_jobs.job(row), choices);
     if (!pieces)
         return std::nullopt;
-    StartedJob started{prepareOutputFolder(m_outputFolder.forJob())};
-    const QString output = outputPathFor(started.outputFolder, m_jobs.caption(row), choices.extension);
-    fillFileJobRecord(m_run.record(), job.sourcePath, output, *pieces);
-    m_run.startRun();
-    return started;
+    const QString folder = prepareOutputFolder(m_outputFolder.forJob());
+    const QString output = outputPathFor(folder, m_jobs.caption(row), choices.extension);
+    return StartedJob{folder, m_run.start(fileJobRecord(job.sourcePath, output, *pieces))};
 }

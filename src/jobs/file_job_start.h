@@ -1,6 +1,6 @@
 #pragma once
 // The start of a file job: the output folder and name, every argument piece
-// into the invocation record, then the encoder run.
+// into an invocation record, then the encoder run with that record.
 
 #include "engine/intputrec.h"
 #include "jobs/argument_pieces.h"
@@ -13,9 +13,9 @@ class EncoderRun;
 class JobModel;
 class OutputFolder;
 
-// Writes the paths and pieces of a file job into the record; the encoder
-// path and working folder stay as they are.
-void fillFileJobRecord(intputrec &rec, const QString &input, const QString &output, const JobPieces &pieces);
+// The record of a file job's paths and pieces; the run adds the encoder path
+// and working folder.
+intputrec fileJobRecord(const QString &input, const QString &output, const JobPieces &pieces);
 
 class FileJobStart : public JobStart {
 public:

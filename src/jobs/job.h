@@ -45,18 +45,27 @@ struct JobRunRecord {
     bool operator==(const JobRunRecord &) const = default;
 };
 
+// What a row converts: a file added to the list, or a DVD title or chapter
+// listed from an IFO file.
+enum class JobKind { File, DvdTitle, DvdChapter };
+
 struct Job {
+    JobKind kind = JobKind::File; // the DVD listing makes its rows titles or chapters
     Toriginalinfo original;
     TClipInfo clip;
     // The source's length as the probe read it, "HH:MM:SS.cc"; empty when
     // unknown. A job that converts the whole source passes it on, so no
     // file loses its last fraction of a second.
     QString exactDuration;
-    // DVD rows only: what the row converts and its chosen tracks. A row
-    // without an IFO path is a file.
+    // DVD rows only: what the row converts and its chosen tracks.
     TConvertInfo convert;
     TrackChoice tracks;
     JobStatus status;
     JobRunRecord lastRun; // empty until the job has been started
     bool operator==(const Job &) const = default;
 };
+
+inline bool isDvdRow(const Job &job)
+{
+    return job.kind != JobKind::File;
+}

@@ -11,27 +11,21 @@
 #include <QFile>
 #include <QFileInfo>
 
-void fillSnapshotRecord(intputrec &rec, const SnapshotRequest &request, const QString &imagePath)
+intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePath)
 {
+    intputrec rec;
     rec.inputfile = request.inputPath;
     rec.outputfile = imagePath;
     rec.size = request.sizePiece;
-    rec.aspect.clear();
-    rec.videobitrate.clear();
-    rec.audiobitrate.clear();
-    rec.samplerate.clear();
-    rec.channels.clear();
     // A DVD row's input carries the position itself: register.dat skips to it
     // after reading from the row's start, so a subtitle shown since earlier
     // is in the picture. A seek on the input would drop it.
-    if (isDvdJobInput(request.inputPath.toStdString()))
-        rec.start.clear();
-    else
+    if (!isDvdJobInput(request.inputPath.toStdString()))
         rec.start = QStringLiteral(" -ss ") + request.timeText;
     rec.length = QStringLiteral(" -t 0.01");
     rec.extra = QStringLiteral(" -f image2 ");
-    // No progress is shown for a single frame.
-    rec.seconds = 0;
+    // No progress is shown for a single frame: seconds stays 0.
+    return rec;
 }
 
 Snapshot::Snapshot(EncoderRun &run, Prompts &prompts, QObject *parent)
@@ -59,9 +53,8 @@ void Snapshot::take(const SnapshotRequest &request)
     m_request = request;
     const QString folder = absoluteOutputFolder(request.outputFolder, QDir::homePath());
     m_image = outputPathFor(prepareOutputFolder(folder), request.caption, QStringLiteral(".bmp"));
-    fillSnapshotRecord(m_run.record(), request, m_image);
     m_running = true;
-    m_run.startRun();
+    m_run.start(snapshotRecord(request, m_image));
 }
 
 void Snapshot::runEnded(const RunOutcome &)

@@ -21,10 +21,9 @@ struct SnapshotRequest {
     QString timeText;     // the shown position, "HH:MM:SS"
 };
 
-// Fills the record of a one-frame run writing `imagePath`; every piece but
-// the size, start, length and format is cleared. The encoder path and
-// working folder stay.
-void fillSnapshotRecord(intputrec &rec, const SnapshotRequest &request, const QString &imagePath);
+// The record of a one-frame run writing `imagePath`: no pieces but the size,
+// start, length and format. The run adds the encoder path and working folder.
+intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePath);
 
 class Snapshot : public QObject {
     Q_OBJECT

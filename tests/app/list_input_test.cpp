@@ -128,6 +128,31 @@ TEST_F(ListInputTest, DeleteRemovesTheSelectedRowsAndCtrlOAddsFiles)
     EXPECT_EQ(w.jobs().rowCount(), 1);
 }
 
+// Clear asks first; a rename left empty keeps the name.
+TEST_F(ListInputTest, ClearAsksAndAnEmptyRenameKeepsTheName)
+{
+    Tfm_main &w = start();
+    addFiles({media("one.wav")});
+    m_prompts.answerYes = false;
+    w.run(MainCommand::ClearList);
+    ASSERT_EQ(w.jobs().rowCount(), 1);
+    ASSERT_EQ(m_prompts.boxes().size(), 1u);
+    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Question);
+
+    auto *editor = child<QLineEdit>("edt_tit");
+    for (const QString &typed : {QString(), QStringLiteral("renamed")}) {
+        w.run(MainCommand::Rename);
+        ASSERT_TRUE(editor->isVisible());
+        editor->setText(typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        EXPECT_FALSE(editor->isVisible());
+        EXPECT_EQ(w.jobs().caption(0), typed.isEmpty() ? QStringLiteral("one") : typed);
+    }
+    m_prompts.answerYes = true;
+    w.run(MainCommand::ClearList);
+    EXPECT_EQ(w.jobs().rowCount(), 0);
+}
+
 TEST_F(ListInputTest, PathsOnTheCommandLineAreAddedAsAddFileAddsThem)
 {
     start();

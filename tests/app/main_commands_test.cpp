@@ -4,55 +4,6 @@
 
 namespace {
 
-struct ClickCase {
-    const char *name;
-    MainCommand command;
-};
-
-// Every name of the click table, with the command it raises.
-const ClickCase kClicks[] = {
-    {"cutclose", MainCommand::CloseCutter},
-    {"profiles", MainCommand::OpenPicker},
-    {"openfiles", MainCommand::AddFiles},
-    {"chapter", MainCommand::ToggleListing},
-    {"ifoopen", MainCommand::AddIfo},
-    {"dvdopen", MainCommand::AddDvd},
-    {"openfolder", MainCommand::AddFolder},
-    {"converter", MainCommand::StartBatch},
-    {"remove", MainCommand::RemoveRows},
-    {"clear", MainCommand::ClearList},
-    {"stopconverter", MainCommand::StopBatch},
-    {"browse", MainCommand::ChooseOutputFolder},
-    {"open", MainCommand::OpenOutputFolder},
-    {"help", MainCommand::HelpMenu},
-    {"file", MainCommand::FileMenu},
-    {"dvdfile", MainCommand::DvdMenu},
-    {"register", MainCommand::ToolsMenu},
-    {"play", MainCommand::CutterPlay},
-    {"stop", MainCommand::StopPreview},
-    {"pause", MainCommand::PausePreview},
-    {"settings", MainCommand::EditMenu},
-    {"cutter", MainCommand::CutterChecks},
-    {"purchase", MainCommand::ActionsMenu},
-    {"begin", MainCommand::CutterBegin},
-    {"end", MainCommand::CutterEnd},
-    {"hou", MainCommand::CutterBack},
-    {"qian", MainCommand::CutterForward},
-    // Names are compared exactly; anything else does nothing.
-    {"Profiles", MainCommand::None},
-    {"stopplay", MainCommand::None},
-    {"hint", MainCommand::None},
-    {"", MainCommand::None},
-};
-
-TEST(SkinClickTable, EveryNameRaisesItsCommand)
-{
-    for (const ClickCase &c : kClicks) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(skinClickCommand(QString::fromLatin1(c.name)), c.command);
-    }
-}
-
 struct PlaceCase {
     MainCommand command;
     bool zuvok;
@@ -94,6 +45,7 @@ const MenuCase kMenus[] = {
     {"zm_pop_actions", {"Convert2", "Pause1", "Stop2"}},
     {"zm_pop_tools", {"Settings1"}},
     {"zm_pop_help", {"Help1", "", "FeedbackandSupport1", "", "AboutVeltrixVideoConverter1"}},
+    {"zm_pop_edit", {"Remove1", "Clear2", "Rename1", "", "SelectAll1", "UnselectAll1"}},
 };
 
 TEST(MainMenus, ItemsInTheirOrder)

@@ -672,7 +672,7 @@ TEST_F(MainWindowTest, TheTypedOutputFolderIsTakenFromTheHomeFolder)
             EXPECT_EQ(w.jobs().status(0).state, JobState::Finished);
             EXPECT_TRUE(QFileInfo(folder + "/tone.mp3").size() > 0) << folder.toStdString();
             EXPECT_EQ(QDir(child<QLineEdit>("ed_output")->text()).absolutePath(), QDir(folder).absolutePath());
-            EXPECT_EQ(QDir(w.settings().outputPath).absolutePath(), QDir(folder).absolutePath());
+            EXPECT_EQ(QDir(w.outputFolder().stored()).absolutePath(), QDir(folder).absolutePath());
             QFile::remove(folder + "/tone.mp3");
             EXPECT_TRUE(m_prompts.boxes().empty());
         }

@@ -60,13 +60,13 @@ TEST_F(TagText, ProgressStartsAtTheRealPosition)
     run.setExecutableFolder(VELTRIX_BIN_DIR);
     std::vector<qint32> progress; // 0 to 10000
     QObject::connect(&run, &EncoderRun::progress, [&](qint32 value) { progress.push_back(value); });
-    intputrec &rec = run.record();
+    intputrec rec;
     rec.inputfile = QString::fromStdString(path);
     rec.outputfile = QString::fromStdString(dir.file("out.mp4"));
     rec.extra = " -vcodec libx264 -preset veryslow";
     rec.seconds = 20;
     QSignalSpy ended(&run, &EncoderRun::runEnded);
-    run.startRun();
+    run.start(rec);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !progress.empty() || !ended.isEmpty(); }, 30000));
     run.stop();

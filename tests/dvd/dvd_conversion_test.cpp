@@ -23,16 +23,14 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// register.dat and its arguments for a row, from the record the title start
-// fills; the output path comes last.
+// register.dat and its arguments for a row, from the record of the title
+// start's job; the output path comes last.
 std::vector<std::string> encoderCall(const DvdRow &row, int profile, const TempDir &out)
 {
     const DvdTitleJobResult r =
         dvdTitleJob(row.caption, row.original, row.convert, row.clip, dvdChoices(profile), qs(out.path()) + "/");
     EXPECT_TRUE(r.job) << r.error.toStdString();
-    intputrec rec;
-    if (r.job)
-        fillFileJobRecord(rec, r.job->input, r.job->output, r.job->pieces);
+    const intputrec rec = r.job ? fileJobRecord(r.job->input, r.job->output, r.job->pieces) : intputrec{};
     std::vector<std::string> argv{std::string(VELTRIX_BIN_DIR) + "/register.dat"};
     for (const QString &arg : encoderArguments(rec))
         argv.push_back(arg.toStdString());

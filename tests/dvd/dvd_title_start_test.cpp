@@ -12,7 +12,7 @@ using namespace veltrix::test;
 
 namespace {
 
-TEST(DvdTitleStart, RootPaletteAndFileRows)
+TEST(DvdTitleStart, RootAndPalette)
 {
     const std::pair<const char *, const char *> roots[] = {
         {"/media/disc/VIDEO_TS/VTS_01_0.IFO", "/media/disc"},
@@ -26,11 +26,6 @@ TEST(DvdTitleStart, RootPaletteAndFileRows)
         {0x108080, 0x000000}, {0xeb8080, 0xffffff}, {0x296ef0, 0x0000ff}, {0xff8080, 0xffffff}};
     for (const auto &[yCrCb, rgb] : colours)
         EXPECT_EQ(rgbOfYCrCb(yCrCb), rgb) << std::hex << yCrCb;
-
-    Toriginalinfo file;
-    file.sourcePath = "/home/me/clip.avi";
-    EXPECT_TRUE(startsAsFileJob(file));
-    EXPECT_FALSE(startsAsFileJob(Toriginalinfo{}));
 }
 
 // The chapters listing of the authored disc: Title_01, Chapter_01,
@@ -61,6 +56,7 @@ TEST_F(DvdRowsOfDisc, TitlesPlayTheirCellsChaptersTheirCellWithTheChosenTracks)
     EXPECT_EQ(std::tuple(title.audioStream, title.subtitleStream), std::tuple(0x80, 0));
     EXPECT_FALSE(title.palette || title.begin || title.end);
     EXPECT_EQ(inputOf(rows[2]).cells, std::vector<SectorRange>({title.cells[2]}));
+    EXPECT_EQ(std::tuple(rows[0].kind, rows[2].kind), std::tuple(JobKind::DvdTitle, JobKind::DvdChapter));
 
     DvdRow &row = rows[0];
     chooseAudioTrack(row.convert, row.tracks, 1, "MPEG-1 de 2ch 48000Hz (0xc0)");

@@ -18,12 +18,12 @@ int main(int argc, char *argv[])
     const bool pause = argc == 4 && std::strcmp(argv[3], "pause") == 0;
     EncoderRun run;
     run.setExecutableFolder(VELTRIX_BIN_DIR);
-    intputrec &rec = run.record();
+    intputrec rec;
     rec.inputfile = QString::fromLocal8Bit(argv[1]);
     rec.outputfile = QString::fromLocal8Bit(argv[2]);
     // Real time keeps the encoder busy for the length of the clip.
     rec.extra = " -vcodec mpeg4 -vf realtime";
-    run.startRun();
+    run.start(rec);
     if (pause) {
         // Let ffmpeg get going first, so the pause holds real work.
         QThread::msleep(500);

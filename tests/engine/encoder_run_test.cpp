@@ -25,9 +25,9 @@ protected:
     }
 
     // A record converting `input` to `output` with fixed MP3 pieces.
-    void mp3Job(const std::string &input, const std::string &output, int seconds)
+    static intputrec mp3Job(const std::string &input, const std::string &output, int seconds)
     {
-        intputrec &rec = run.record();
+        intputrec rec;
         rec.inputfile = QString::fromStdString(input);
         rec.outputfile = QString::fromStdString(output);
         rec.start = " -ss 00:00:00";
@@ -36,6 +36,7 @@ protected:
         rec.samplerate = " -ar 44100 ";
         rec.extra = " -vn -acodec libmp3lame";
         rec.seconds = seconds;
+        return rec;
     }
 
     // A run long enough to be stopped or paused: a minute of video to slow
@@ -44,9 +45,9 @@ protected:
     {
         generateMedia("-f lavfi -i testsrc=size=640x480:rate=25:duration=60 -c:v libx264 -preset ultrafast",
                       dir.file("long.mp4"));
-        mp3Job(dir.file("long.mp4"), dir.file(output), 60);
-        run.record().extra = " -vcodec libx264 -preset veryslow";
-        run.startRun();
+        intputrec rec = mp3Job(dir.file("long.mp4"), dir.file(output), 60);
+        rec.extra = " -vcodec libx264 -preset veryslow";
+        run.start(rec);
         return static_cast<pid_t>(run.processId());
     }
 
@@ -71,9 +72,8 @@ protected:
 TEST_F(EncoderRunTest, ConvertsWithRisingProgressAndReleasesTheRun)
 {
     generateMedia("-f lavfi -i sine=frequency=440:duration=20 -ac 2", dir.file("in put.wav"));
-    mp3Job(dir.file("in put.wav"), dir.file("out file.mp3"), 20);
     QSignalSpy ended(&run, &EncoderRun::runEnded);
-    run.startRun();
+    run.start(mp3Job(dir.file("in put.wav"), dir.file("out file.mp3"), 20));
     EXPECT_TRUE(run.isRunning());
     const RunOutcome exit = waitForEnd(ended);
 
@@ -114,7 +114,7 @@ TEST_F(EncoderRunTest, PauseHoldsTheEncoderAndStopWhilePausedStillEnds)
     QSignalSpy ended(&run, &EncoderRun::runEnded);
     const pid_t group = startLongRun("paused.mp4");
     ASSERT_GT(group, 0);
-    const QString output = run.record().outputfile;
+    const QString output = QString::fromStdString(dir.file("paused.mp4"));
     QElapsedTimer waited;
     waited.start();
     while (QFileInfo(output).size() == 0 && ended.isEmpty() && waited.elapsed() < 30000)
@@ -139,9 +139,8 @@ TEST_F(EncoderRunTest, PauseHoldsTheEncoderAndStopWhilePausedStillEnds)
 TEST_F(EncoderRunTest, EncoderThatCannotStartStillCompletesOnce)
 {
     run.setExecutableFolder(QString::fromStdString(dir.path()) + "/no such folder");
-    mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10);
     QSignalSpy ended(&run, &EncoderRun::runEnded);
-    run.startRun();
+    run.start(mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10));
     const RunOutcome exit = waitForEnd(ended, 5000);
     EXPECT_EQ(exit.kind, RunOutcome::Kind::CouldNotStart);
     QTest::qWait(50);
@@ -163,9 +162,8 @@ void useScriptEncoder(EncoderRun &run, const TempDir &dir, const std::string &bo
 TEST_F(EncoderRunTest, EncoderThatPrintsNothingAndExitsAtOnceStillEndsOnce)
 {
     useScriptEncoder(run, dir, "exit 0\n");
-    mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10);
     QSignalSpy ended(&run, &EncoderRun::runEnded);
-    run.startRun();
+    run.start(mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10));
     const RunOutcome exit = waitForEnd(ended, 10000);
     EXPECT_EQ(exit.exitCode, 0);
     EXPECT_NE(exit.kind, RunOutcome::Kind::CouldNotStart);
@@ -182,11 +180,10 @@ TEST_F(EncoderRunTest, OutputWrittenJustBeforeTheExitIsReadBeforeTheRunEnds)
     useScriptEncoder(run, dir,
                      "i=0; while [ $i -lt 200 ]; do printf 'Stream #0:0: Audio: pcm_s16le, line %d\\r\\n' $i; "
                      "i=$((i+1)); done\nprintf 'time=7.00 bitrate=1.0kbits/s\\r'\nexit 3\n");
-    mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10);
     std::vector<size_t> statusesAtEnd;
     QObject::connect(&run, &EncoderRun::runEnded, [&] { statusesAtEnd.push_back(statuses.size()); });
     QSignalSpy ended(&run, &EncoderRun::runEnded);
-    run.startRun();
+    run.start(mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10));
     const RunOutcome exit = waitForEnd(ended, 10000);
     EXPECT_EQ(exit.exitCode, 3);
     ASSERT_EQ(statusesAtEnd.size(), 1u);
@@ -205,9 +202,8 @@ TEST_F(EncoderRunTest, ProgressWrittenWhileStoppingShowsNothing)
                      "trap 'printf \"time=5.00 bitrate=1.0kbits/s\\r\"; exit 0' TERM\n"
                      "printf 'time=1.00 bitrate=1.0kbits/s\\r'\n"
                      "while :; do sleep 0.05; done\n");
-    mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10);
     QSignalSpy ended(&run, &EncoderRun::runEnded);
-    run.startRun();
+    run.start(mp3Job(dir.file("in.wav"), dir.file("out.mp3"), 10));
     ASSERT_TRUE(QTest::qWaitFor([this] { return !statuses.empty(); }, 10000));
     run.stop();
     const RunOutcome exit = waitForEnd(ended, 10000);
@@ -220,9 +216,8 @@ TEST_F(EncoderRunTest, ProgressWrittenWhileStoppingShowsNothing)
 TEST_F(EncoderRunTest, UnreadableInputEndsWithAnErrorCode)
 {
     writeFile(dir.file("fake.mp3"), "this is text, not sound");
-    mp3Job(dir.file("fake.mp3"), dir.file("out.mp3"), 10);
     QSignalSpy ended(&run, &EncoderRun::runEnded);
-    run.startRun();
+    run.start(mp3Job(dir.file("fake.mp3"), dir.file("out.mp3"), 10));
     const RunOutcome exit = waitForEnd(ended);
     EXPECT_NE(exit.exitCode, 0);
     EXPECT_NE(exit.kind, RunOutcome::Kind::CouldNotStart);

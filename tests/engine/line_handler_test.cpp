@@ -38,7 +38,7 @@ protected:
     void feed(const QByteArray &chunk)
     {
         buffer += chunk;
-        run.handleOutput(buffer);
+        run.handleOutput(buffer, seconds);
     }
 
     qint32 barWidth() const { return bar->commonFacet()->rect().right - baseLeft; }
@@ -52,13 +52,14 @@ protected:
     qint32 baseLeft = 0;
     PositionBar convertBar;
     EncoderRun run;
+    qint32 seconds = 0; // the job's length
     QByteArray buffer;
     std::vector<QString> statuses;
 };
 
 TEST_F(LineHandler, ChunkEndingMidLineWaitsForTheRest)
 {
-    run.record().seconds = 100;
+    seconds = 100;
     feed("time=5");
     EXPECT_TRUE(statuses.empty());
     feed("0.00 bitrate= 128.0kbits/s\r");
@@ -70,7 +71,7 @@ TEST_F(LineHandler, ChunkEndingMidLineWaitsForTheRest)
 
 TEST_F(LineHandler, DescriptionLinesWithCrLfAndProgressWithLoneCr)
 {
-    run.record().seconds = 40;
+    seconds = 40;
     feed("Input #0, wav, from 'a.wav':\r\n  Duration: 00:00:40.00, bitrate: 1411 kb/s\r\n");
     EXPECT_TRUE(statuses.empty());
     feed("time=20.00 bitrate=128.0kbits/s\rtime=30.00 bitrate=128.0kbits/s\r");
@@ -82,7 +83,7 @@ TEST_F(LineHandler, DescriptionLinesWithCrLfAndProgressWithLoneCr)
 
 TEST_F(LineHandler, HintShowsTheTextOfThePreviousProgressLine)
 {
-    run.record().seconds = 1000;
+    seconds = 1000;
     feed("time=11.00 bitrate=a\r");
     EXPECT_EQ(hintText(), "");
     EXPECT_EQ(run.lastStatusText(), "time=11.00 bitrate=a\r");
@@ -97,7 +98,7 @@ TEST_F(LineHandler, HintShowsTheTextOfThePreviousProgressLine)
 
 TEST_F(LineHandler, ValuesThatCountAsNoProgressWriteNothing)
 {
-    run.record().seconds = 100;
+    seconds = 100;
     for (const QByteArray line :
          {"time=200000.00 bitrate=x\r", "time=00:01:02.00 bitrate=x\r", "time=0.00 bitrate=x\r", "frame=1 fps=0\r"})
         feed(line);
@@ -107,7 +108,7 @@ TEST_F(LineHandler, ValuesThatCountAsNoProgressWriteNothing)
 
 TEST_F(LineHandler, UnknownJobLengthShowsNoRatio)
 {
-    run.record().seconds = 0;
+    seconds = 0;
     feed("time=15.00 bitrate=x\r");
     EXPECT_TRUE(statuses.empty());
     EXPECT_EQ(barWidth(), 0);
@@ -116,7 +117,7 @@ TEST_F(LineHandler, UnknownJobLengthShowsNoRatio)
 
 TEST_F(LineHandler, PositionPastTheLengthKeepsTheBarAtFullWidth)
 {
-    run.record().seconds = 10;
+    seconds = 10;
     feed("time=15.00 bitrate=x\r");
     ASSERT_EQ(statuses.size(), 1u);
     EXPECT_EQ(statuses[0], "150.00%");
@@ -139,7 +140,7 @@ TEST_F(LineHandler, BarUpdateClampsHighValuesOnly)
 
 TEST_F(LineHandler, FirstProgressLineStopsTheProvisionalTimer)
 {
-    run.record().seconds = 100;
+    seconds = 100;
     run.timer2().start();
     feed("time=25.00 bitrate=x\r");
     EXPECT_FALSE(run.timer2().isActive());

@@ -37,13 +37,12 @@ qint64 secondsOf(const QString &status)
 Shown showInChunks(const QByteArray &output, const std::vector<std::size_t> &sizes)
 {
     EncoderRun run;
-    run.record().seconds = 1;
     Shown shown;
     QObject::connect(&run, &EncoderRun::progress,
                      [&shown](qint32 value) { shown.seconds.push_back(secondsOf(progressText(value))); });
     feedInChunks(output, sizes, [&](const QByteArray &chunk) {
         shown.rest += chunk;
-        run.handleOutput(shown.rest);
+        run.handleOutput(shown.rest, 1);
     });
     return shown;
 }

@@ -85,8 +85,8 @@ TEST_P(ProfilePipeline, ConvertsTheClip)
     ASSERT_EQ(h.jobs.rowCount(), 1);
 
     h.batch.start();
-    const QStringList args = encoderArguments(h.run.record());
-    SCOPED_TRACE(commandLineText(h.run.record()).toStdString());
+    const QStringList args = encoderArguments(h.lastStarted);
+    SCOPED_TRACE(commandLineText(h.lastStarted).toStdString());
     const qint64 pid = h.run.processId();
     ASSERT_TRUE(h.waitForBatchEnd());
     expectNoEncoderLeft(pid);

@@ -111,6 +111,7 @@ TEST_F(BatchReportTest, AFailedRowGivesItsReasonCommandLineLastLinesAndLog)
     EXPECT_EQ(job.status.reason, locked.expected);
     EXPECT_EQ(h.jobs.index(0, kStatusColumn).data(Qt::ToolTipRole).toString(), "Failed: " + locked.expected);
     EXPECT_EQ(h.jobs.index(0, kNameColumn).data(Qt::ToolTipRole).toString(), "Failed: " + locked.expected);
+    EXPECT_TRUE(job.lastRun.commandLine.startsWith(kBinFolder + "/register.dat "));
     EXPECT_TRUE(job.lastRun.commandLine.contains(" -i " + media("tone.wav")));
     EXPECT_TRUE(job.lastRun.commandLine.endsWith(QString::fromStdString(folder) + "/tone.mp3"));
     EXPECT_TRUE(job.lastRun.lastLines.filter(locked.expected).size() > 0)

@@ -152,7 +152,7 @@ TEST_F(BatchTest, TheSourcesOwnRateOnAnAmrProfile)
         h.jobs.setChecked(row, true);
         h.batch.start();
         ASSERT_TRUE(h.waitForBatchEnd());
-        EXPECT_EQ(h.run.record().audiobitrate, QStringLiteral(" -ab %1").arg(sourceKbits * 1000));
+        EXPECT_EQ(h.lastStarted.audiobitrate, QStringLiteral(" -ab %1").arg(sourceKbits * 1000));
         EXPECT_EQ(h.jobs.status(row).state, JobState::Finished);
         EXPECT_EQ(ffprobeField(output(QStringLiteral("clip") + c.extension).toStdString(), "stream=sample_rate"),
                   "8000");

@@ -92,12 +92,14 @@ public:
     {
         return QTest::qWaitFor([this] { return !batch.isConverting() && !run.isRunning(); }, timeoutMs);
     }
-    // The file-job start, remembering each row it started.
+    // The file-job start, remembering each row it started and the last record.
     std::optional<StartedJob> start(int row) override
     {
         std::optional<StartedJob> started = fileStart.start(row);
-        if (started)
+        if (started) {
             startedRows.push_back(row);
+            lastStarted = started->record;
+        }
         return started;
     }
     QString pauseCaption() const { return window.findChild<QAction *>(QStringLiteral("Pause1"))->text(); }
@@ -113,8 +115,9 @@ public:
     ActiveProfile profile{kBinFolder};
     JobModel jobs{profile};
     OutputFolder outputField; // the folder jobs write to
-    FileAdder adder{jobs, prompts, run.record()};
+    FileAdder adder{jobs, prompts, run.location()};
     std::vector<int> startedRows;
+    intputrec lastStarted; // the record of the last job started
     FileJobStart fileStart{run, jobs, profile, outputField};
     Batch batch{run, jobs, *this, outputField, busy, shell, prompts};
 };

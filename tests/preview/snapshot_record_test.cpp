@@ -1,5 +1,5 @@
 // The command line of a snapshot: one frame at the shown position, the
-// chosen size, nothing of the job that ran before.
+// chosen size, no other piece.
 
 #include "engine/commandline.h"
 #include "preview/snapshot.h"
@@ -8,43 +8,27 @@
 
 namespace {
 
-TEST(SnapshotRecord, TakesOneFrameAndNothingOfTheLastJob)
+TEST(SnapshotRecord, TakesOneFrameAtTheShownPosition)
 {
-    intputrec rec;
-    rec.encoderfile = "/opt/veltrix/register.dat";
-    rec.workdir = "/opt/veltrix/";
-    // What a conversion left in the record.
-    rec.videobitrate = " -r 25 -b 800000";
-    rec.audiobitrate = " -ab 128000";
-    rec.samplerate = " -ar 44100 ";
-    rec.channels = " -ac 2";
-    rec.aspect = " -aspect 1.3333";
-    rec.seconds = 600;
-    rec.start = " -ss 00:01:00";
-    rec.length = " -t 00:02:30";
-    rec.extra = " -vcodec mpeg4";
-
-    fillSnapshotRecord(rec,
-                       {.inputPath = "/media/my clip.avi",
-                        .caption = "my clip",
-                        .outputFolder = "/out",
-                        .sizePiece = " -s 320x240",
-                        .timeText = "00:01:05"},
-                       "/out/my clip.bmp");
-    EXPECT_EQ(commandLineText(rec), "/opt/veltrix/register.dat -ss 00:01:05 -y  -i \"/media/my clip.avi\" -t 0.01"
+    intputrec rec = snapshotRecord({.inputPath = "/media/my clip.avi",
+                                    .caption = "my clip",
+                                    .outputFolder = "/out",
+                                    .sizePiece = " -s 320x240",
+                                    .timeText = "00:01:05"},
+                                   "/out/my clip.bmp");
+    EXPECT_EQ(commandLineText(rec), " -ss 00:01:05 -y  -i \"/media/my clip.avi\" -t 0.01"
                                     " -s 320x240  -f image2  \"/out/my clip.bmp\"");
     EXPECT_EQ(encoderArguments(rec), QStringList({"-ss", "00:01:05", "-y", "-i", "/media/my clip.avi", "-t", "0.01",
                                                   "-s", "320x240", "-f", "image2", "/out/my clip.bmp"}));
     EXPECT_EQ(rec.seconds, 0) << "no progress for one frame";
 
     // A DVD row's input holds the position; nothing seeks before it.
-    fillSnapshotRecord(rec,
-                       {.inputPath = "veltrix-dvd:root=/media/DVD&vts=1&cells=0-5000&begin=65",
-                        .caption = "Title_01",
-                        .outputFolder = "/out",
-                        .sizePiece = "",
-                        .timeText = "00:01:05"},
-                       "/out/Title_01.bmp");
+    rec = snapshotRecord({.inputPath = "veltrix-dvd:root=/media/DVD&vts=1&cells=0-5000&begin=65",
+                          .caption = "Title_01",
+                          .outputFolder = "/out",
+                          .sizePiece = "",
+                          .timeText = "00:01:05"},
+                         "/out/Title_01.bmp");
     EXPECT_EQ(encoderArguments(rec), QStringList({"-y", "-i", "veltrix-dvd:root=/media/DVD&vts=1&cells=0-5000&begin=65",
                                                   "-t", "0.01", "-f", "image2", "/out/Title_01.bmp"}));
 }
