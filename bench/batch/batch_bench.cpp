@@ -15,10 +15,10 @@
 #include "jobs/argument_pieces.h"
 #include "jobs/file_job_start.h"
 #include "jobs/job_model.h"
-#include "profiles/profile_choices.h"
 #include "platform/shell/desktop_shell.h"
-#include "profiles/catalogue.h"
 #include "profiles/active_profile.h"
+#include "profiles/catalogue.h"
+#include "profiles/profile_choices.h"
 #include "ui_text/prompts.h"
 
 #include <QAbstractButton>

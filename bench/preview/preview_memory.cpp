@@ -73,13 +73,41 @@ int main(int argc, char *argv[])
     };
     // Each step runs after the delay given with it, counted from the step before.
     const std::vector<std::pair<int, std::function<void()>>> steps = {
-        {1000, [&] { report("rest"); playback.playSelectedRow(); }},
-        {3000, [&] { report("first_playing"); playback.stopPreview(); }},
-        {1000, [&] { report("first_stopped"); playback.playSelectedRow(); }},
-        {3000, [&] { report("second_playing"); playback.stopPreview(); }},
-        {1000, [&] { report("second_stopped"); playback.playSelectedRow(); }},
-        {3000, [&] { report("third_playing"); playback.stopPreview(); }},
-        {1000, [&] { report("third_stopped"); app.quit(); }},
+        {1000,
+         [&] {
+             report("rest");
+             playback.playSelectedRow();
+         }},
+        {3000,
+         [&] {
+             report("first_playing");
+             playback.stopPreview();
+         }},
+        {1000,
+         [&] {
+             report("first_stopped");
+             playback.playSelectedRow();
+         }},
+        {3000,
+         [&] {
+             report("second_playing");
+             playback.stopPreview();
+         }},
+        {1000,
+         [&] {
+             report("second_stopped");
+             playback.playSelectedRow();
+         }},
+        {3000,
+         [&] {
+             report("third_playing");
+             playback.stopPreview();
+         }},
+        {1000,
+         [&] {
+             report("third_stopped");
+             app.quit();
+         }},
     };
     int elapsed = 0;
     for (const auto &[delay, step] : steps) {

@@ -1,10 +1,10 @@
 // Start-up of the converter's main window, as the program starts it.
 
-#include "ui_text/qt_prompts.h"
 #include "app/tfm_main.h"
 #include "platform/shell/qt_desktop_shell.h"
 #include "startup_report.h"
 #include "ui_look/look.h"
+#include "ui_text/qt_prompts.h"
 
 int main(int argc, char *argv[])
 {

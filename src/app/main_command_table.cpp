@@ -114,13 +114,12 @@ struct MainCommandHandlers {
         const Job &job = w.m_jobs.job(row);
         const QString timeText = w.m_skinRefs.play_time ? w.m_skinRefs.play_time->text() : QStringLiteral("00:00:00");
         const bool dvdRow = isDvdRow(job);
-        w.m_snapshot->take(
-            {.inputPath = dvdRow ? dvdSnapshotInputOf(job.convert, job.clip, timeCodeToSeconds(timeText))
-                                 : job.original.sourcePath,
-             .caption = w.m_jobs.caption(row),
-             .outputFolder = w.m_output.text(),
-             .sizePiece = sizePiece(job.original, w.m_profile.choices()),
-             .timeText = timeText});
+        w.m_snapshot->take({.inputPath = dvdRow ? dvdSnapshotInputOf(job.convert, job.clip, timeCodeToSeconds(timeText))
+                                                : job.original.sourcePath,
+                            .caption = w.m_jobs.caption(row),
+                            .outputFolder = w.m_output.text(),
+                            .sizePiece = sizePiece(job.original, w.m_profile.choices()),
+                            .timeText = timeText});
     }
 
     static const MainCommandRow kCommands[];
@@ -152,8 +151,8 @@ const MainCommandRow MainCommandHandlers::kCommands[] = {
     {C::OpenPicker, "open-picker", kConverting, [](Tfm_main &w) { w.picker().openPicker(); }, "profiles"},
     {C::SettingsDialog, "settings", kNever, H::settingsDialog},
     {C::ChooseOutputFolder, "choose-output-folder", kNever, H::chooseOutputFolder, "browse"},
-    {C::OpenOutputFolder, "open-output-folder", kNever,
-     [](Tfm_main &w) { w.m_shell.openFolder(w.m_output.stored()); }, "open"},
+    {C::OpenOutputFolder, "open-output-folder", kNever, [](Tfm_main &w) { w.m_shell.openFolder(w.m_output.stored()); },
+     "open"},
     {C::FileInformation, "file-information", kNever, H::fileInformation},
     {C::FileMenu, "file-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::FileMenu); }, "file"},
     {C::EditMenu, "edit-menu", kNever, [](Tfm_main &w) { H::popMenu(w, C::EditMenu); }, "settings"},

@@ -1,10 +1,8 @@
 #include "app/main_commands.h"
 
-
 namespace {
 
 using C = MainCommand;
-
 
 const ImageButtonDesign kImageButtons[] = {
     {"bt_dvdopen", "Add File", C::AddFiles},
@@ -39,12 +37,9 @@ const MenuItemDesign kPopFile[] = {
     {"Exit1", "Exit", C::CloseWindow},
 };
 const MenuItemDesign kPopEdit[] = {
-    {"Remove1", "Remove", C::RemoveRows},
-    {"Clear2", "Clear", C::ClearList},
-    {"Rename1", "Rename", C::Rename},
-    kSeparator,
-    {"SelectAll1", "Select All", C::CheckAll},
-    {"UnselectAll1", "Unselect All", C::UncheckAll},
+    {"Remove1", "Remove", C::RemoveRows},      {"Clear2", "Clear", C::ClearList},
+    {"Rename1", "Rename", C::Rename},          kSeparator,
+    {"SelectAll1", "Select All", C::CheckAll}, {"UnselectAll1", "Unselect All", C::UncheckAll},
 };
 
 const MenuItemDesign kPopHelp[] = {

@@ -67,7 +67,8 @@ MainControls::MainControls(QWidget *window, const QString &executableFolder)
       pl_appname(made(new QFrame(window), "pl_appname", {40, 1, 300, 28})),
       img_name(made(new QLabel(pl_appname), "img_name", {0, 0, 300, 28})),
       pl_back(made(new QFrame(window), "pl_back", {472, 99, 255, 331})),
-      cb_audio(trackList(window, "cb_audio", QStringLiteral("Audio"), QStringLiteral("Audio track of the selected title"))),
+      cb_audio(
+          trackList(window, "cb_audio", QStringLiteral("Audio"), QStringLiteral("Audio track of the selected title"))),
       cb_subtitle(trackList(window, "cb_subtitle", QStringLiteral("Subtitle"),
                             QStringLiteral("Subtitles burnt into the selected title")))
 {

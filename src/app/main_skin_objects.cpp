@@ -20,8 +20,13 @@ void MainSkinObjects::readMain(SkinForm *form)
 {
     using M = MainSkinObjects;
     read(*this, form,
-         {{&M::profilestext, "profilestext"}, {&M::play_time, "play_time"}, {&M::hint, "hint"},
-          {&M::play_bar, "play_bar"}, {&M::di, "di"}, {&M::alltime, "alltime"}, {&M::playpos, "playpos"},
+         {{&M::profilestext, "profilestext"},
+          {&M::play_time, "play_time"},
+          {&M::hint, "hint"},
+          {&M::play_bar, "play_bar"},
+          {&M::di, "di"},
+          {&M::alltime, "alltime"},
+          {&M::playpos, "playpos"},
           {&M::convertpos, "convertpos"}});
 }
 
@@ -29,6 +34,9 @@ void MainSkinObjects::readCutter(SkinForm *form)
 {
     using M = MainSkinObjects;
     read(*this, form,
-         {{&M::cut_begin_time, "cut_begin_time"}, {&M::cut_end_time, "cut_end_time"},
-          {&M::cut_play_time, "cut_play_time"}, {&M::cut_play_bar, "cut_play_bar"}, {&M::cutplaypos, "cutplaypos"}});
+         {{&M::cut_begin_time, "cut_begin_time"},
+          {&M::cut_end_time, "cut_end_time"},
+          {&M::cut_play_time, "cut_play_time"},
+          {&M::cut_play_bar, "cut_play_bar"},
+          {&M::cutplaypos, "cutplaypos"}});
 }

@@ -8,8 +8,8 @@ class SkinObject;
 struct MainSkinObjects {
     SkinObject *profilestext = nullptr, *play_time = nullptr, *hint = nullptr, *play_bar = nullptr, *di = nullptr,
                *alltime = nullptr, *playpos = nullptr, *convertpos = nullptr;
-    SkinObject *cut_begin_time = nullptr, *cut_end_time = nullptr, *cut_play_time = nullptr,
-               *cut_play_bar = nullptr, *cutplaypos = nullptr;
+    SkinObject *cut_begin_time = nullptr, *cut_end_time = nullptr, *cut_play_time = nullptr, *cut_play_bar = nullptr,
+               *cutplaypos = nullptr;
 
     void readMain(SkinForm *form);
     void readCutter(SkinForm *form);

@@ -1,5 +1,6 @@
 #include "app/tfm_main.h"
 
+#include "app/background_mode.h"
 #include "app/clip_cutter.h"
 #include "app/command_guard.h"
 #include "app/damaged_settings.h"
@@ -14,7 +15,6 @@
 #include "app/remembered_profile.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/window_drag.h"
-#include "app/background_mode.h"
 #include "dvd/dvd_job_start.h"
 #include "engine/command_availability.h"
 #include "jobs/batch.h"
@@ -117,7 +117,8 @@ void Tfm_main::createJobObjects()
     m_adder = new FileAdder(m_jobs, m_prompts, m_run.location(), this);
     m_jobStart = std::make_unique<RowJobStart>(m_run, m_jobs, m_prompts, m_profile, m_output);
     m_batch = new Batch(m_run, m_jobs, *m_jobStart, m_output, m_busy, m_shell, m_prompts, this);
-    m_dvd = new DvdCommands(m_jobs, m_profile, m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages, this);
+    m_dvd =
+        new DvdCommands(m_jobs, m_profile, m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages, this);
     m_picker = new ProfilePicker(this, m_folder, m_profile);
     m_conversionSurface = std::make_unique<MainConversionSurface>(m_convertBar, m_skinRefs.convertpos, m_skinRefs.hint);
     m_display = std::make_unique<ConversionDisplay>(*m_conversionSurface);

@@ -86,7 +86,6 @@ void Tfm_main::Skin1ScrollTrack(QWidget *, SkinObject *source, qint32)
         m_playback->sliderTrack(*slider);
 }
 
-
 bool Tfm_main::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
@@ -96,11 +95,11 @@ bool Tfm_main::eventFilter(QObject *watched, QEvent *event)
     }
     QAbstractItemView *lv = m_listView;
     const bool onList = lv && (watched == lv || watched == lv->viewport());
-    if (type == QEvent::MouseButtonPress && (onList || watched == m_controls.pl_play || qobject_cast<QAbstractButton *>(watched)))
+    if (type == QEvent::MouseButtonPress
+        && (onList || watched == m_controls.pl_play || qobject_cast<QAbstractButton *>(watched)))
         m_picker->hidePicker();
     // A rubber-band selection updates the buttons as it goes.
     if (onList && type == QEvent::MouseMove && (static_cast<QMouseEvent *>(event)->buttons() & Qt::LeftButton))
         refreshCommands();
     return QWidget::eventFilter(watched, event);
 }
-

@@ -6,9 +6,7 @@
 
 #include <QStringList>
 
-JobModel::JobModel(const ActiveProfile &profile, QObject *parent)
-    : QAbstractTableModel(parent),
-      m_profile(profile)
+JobModel::JobModel(const ActiveProfile &profile, QObject *parent) : QAbstractTableModel(parent), m_profile(profile)
 {
     connect(&profile, &ActiveProfile::changed, this, &JobModel::recomputeSizes);
     connect(&m_selection, &QItemSelectionModel::selectionChanged, this, &JobModel::selectionChanged);
@@ -125,7 +123,8 @@ void JobModel::replaceRows(const std::vector<ListedRow> &rows, const std::vector
     m_rows.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Job &job = rows[i].job;
-        m_rows.push_back({job, rows[i].caption, job.original.pictureSize, sizeTextOf(job), i >= checks.size() || checks[i]});
+        m_rows.push_back(
+            {job, rows[i].caption, job.original.pictureSize, sizeTextOf(job), i >= checks.size() || checks[i]});
     }
     endResetModel();
     m_selection.clear();

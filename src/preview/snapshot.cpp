@@ -28,10 +28,7 @@ intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePat
     return rec;
 }
 
-Snapshot::Snapshot(EncoderRun &run, Prompts &prompts, QObject *parent)
-    : QObject(parent),
-      m_run(run),
-      m_prompts(prompts)
+Snapshot::Snapshot(EncoderRun &run, Prompts &prompts, QObject *parent) : QObject(parent), m_run(run), m_prompts(prompts)
 {
     connect(&m_run, &EncoderRun::runEnded, this, &Snapshot::runEnded);
 }

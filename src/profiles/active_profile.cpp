@@ -49,8 +49,12 @@ ProfileChoices ActiveProfile::choices() const
 {
     // The id is the loaded profile's, so a button merely pointed at in the
     // picker never mixes its id into the loaded profile's rules.
-    return {m_definition.loadedProfileId, m_definition.outputExtension(), m_definition.rateTexts,
-            m_definition.argumentTemplate, m_lists, !m_dvdMode};
+    return {m_definition.loadedProfileId,
+            m_definition.outputExtension(),
+            m_definition.rateTexts,
+            m_definition.argumentTemplate,
+            m_lists,
+            !m_dvdMode};
 }
 
 bool ActiveProfile::select(int id)

@@ -95,7 +95,7 @@ ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, ActivePr
       m_profile(profile)
 {}
 
-template<typename Fn> void ProfilePicker::guarded(const Fn &command)
+template <typename Fn> void ProfilePicker::guarded(const Fn &command)
 {
     try {
         command();
@@ -179,8 +179,7 @@ void ProfilePicker::buildCategoryList()
         const QString name = group.panel.toString();
         if (name == kSecondAudioPage)
             continue;
-        auto *entry =
-            new PageSwitch(m_categoryList, [this, name] { guarded([this, name] { showGroup(name); }); });
+        auto *entry = new PageSwitch(m_categoryList, [this, name] { guarded([this, name] { showGroup(name); }); });
         entry->setObjectName(QStringLiteral("im_") + name);
         entry->setGeometry(0, categoryRowTop(row++), kCategoryListWidth, kCategoryRowHeight);
         entry->setPixmap(subPixmap(QStringLiteral("category/") + name));

@@ -74,12 +74,11 @@ private:
     using Command = void (ProfilePicker::*)();
     // Runs a command raised by the picker's own controls; what it throws is
     // reported through failed().
-    template<typename Fn> void guarded(const Fn &command);
+    template <typename Fn> void guarded(const Fn &command);
     void buildPanels();
     QFrame *buildPanel(const QString &name, int firstId, int lastId);
     void buildCategoryList();
-    void addPageSwitch(QFrame *page, const QString &picture, const QString &name, int left, int width,
-                       Command onClick);
+    void addPageSwitch(QFrame *page, const QString &picture, const QString &name, int left, int width, Command onClick);
     // Hides every panel, then shows `page` at `left` (flat, single-line
     // border, buttons at their upper edges) with the pictures of its buttons.
     void turnTo(QFrame *page, int left);

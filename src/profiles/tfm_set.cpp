@@ -49,6 +49,23 @@ void showList(QComboBox &list, const ChoiceList &value, const QString &readAs)
     list.setEnabled(value.enabled);
 }
 
+// `rg_finish`: the after-batch actions, their positions the button ids.
+QGroupBox *finishGroup(QWidget *parent, QButtonGroup *buttons)
+{
+    auto *group = new QGroupBox(QStringLiteral("Output Settings"), parent);
+    group->setObjectName(QStringLiteral("rg_finish"));
+    auto *layout = new QVBoxLayout(group);
+    const QString items[] = {QStringLiteral("Do nothing after conversion finished"),
+                             QStringLiteral("Open the target folder after conversion finished"),
+                             QStringLiteral("Automatically shut down after conversion finished")};
+    for (int i = 0; i < 3; ++i) {
+        auto *item = new QRadioButton(items[i], group);
+        buttons->addButton(item, i);
+        layout->addWidget(item);
+    }
+    return group;
+}
+
 QString qualityReadAs(const ChoiceList &quality)
 {
     return qualityEntries().at(readQualityChoice(quality).position);
@@ -80,18 +97,8 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     place(QStringLiteral("Video Quality:"), cb_videobitrate, 0, 1);
     place(QStringLiteral("Audio Quality:"), cb_audiobitrate, 1, 1);
 
-    rg_finish = new QGroupBox(QStringLiteral("Output Settings"), this);
-    rg_finish->setObjectName(QStringLiteral("rg_finish"));
     m_finishButtons = new QButtonGroup(this);
-    auto *finishLayout = new QVBoxLayout(rg_finish);
-    const QString finishItems[] = {QStringLiteral("Do nothing after conversion finished"),
-                                   QStringLiteral("Open the target folder after conversion finished"),
-                                   QStringLiteral("Automatically shut down after conversion finished")};
-    for (int i = 0; i < 3; ++i) {
-        auto *item = new QRadioButton(finishItems[i], rg_finish);
-        m_finishButtons->addButton(item, i);
-        finishLayout->addWidget(item);
-    }
+    rg_finish = finishGroup(this, m_finishButtons);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

@@ -4,9 +4,9 @@
 // product file reaching the installed README.
 
 #include "app/product_info.h"
+#include "engine/busy_state.h"
 #include "media_fixtures.h"
 #include "recording_prompts.h"
-#include "engine/busy_state.h"
 #include "ui_text/message_table.h"
 
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "app/tfm_dir.h"
 #include "app/tfm_info.h"
 #include "jobs/job_model.h"
-#include "profiles/active_profile.h"
 #include "media_fixtures.h"
+#include "profiles/active_profile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // Messages and hover hints from language.info, on the shipped skin's hint
 // line, with boxes answered by a recording prompt.
 
+#include "engine/busy_state.h"
 #include "media_fixtures.h"
 #include "platform/skin/skin.h"
 #include "recording_prompts.h"
-#include "engine/busy_state.h"
 #include "ui_text/message_table.h"
 
 #include <QFile>

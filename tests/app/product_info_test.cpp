@@ -2,9 +2,9 @@
 // the file is found, and message 31 when it or the record is missing.
 
 #include "app/product_info.h"
+#include "engine/busy_state.h"
 #include "media_fixtures.h"
 #include "recording_prompts.h"
-#include "engine/busy_state.h"
 #include "ui_text/message_table.h"
 
 #include <QDir>

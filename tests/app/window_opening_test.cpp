@@ -4,8 +4,8 @@
 #include "app/main_commands.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
-#include "profiles/profile_choices.h"
 #include "profiles/active_profile.h"
+#include "profiles/profile_choices.h"
 #include "profiles/tfm_set.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 // Profile choices read from the shipped profiles.pop, for the DVD tests.
 
-#include "profiles/profile_choices.h"
 #include "profiles/catalogue.h"
+#include "profiles/profile_choices.h"
 #include "profiles/profile_definition.h"
 
 #include <QString>

@@ -4,8 +4,8 @@
 #include "profiles/tfm_set.h"
 #include "settings_folder.h"
 
-#include <QComboBox>
 #include "platform/picture/picture_file.h"
+#include <QComboBox>
 #include <QDir>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -45,9 +45,8 @@ protected:
     ActiveProfile &selection(bool dvdMode = false)
     {
         m_profile.openSettings(QStringLiteral("veltrix-video-converter.ini"), dvdMode);
-        QObject::connect(&m_profile, &ActiveProfile::labelChanged, [this] {
-            m_calls << "name " + m_profile.definition().displayName;
-        });
+        QObject::connect(&m_profile, &ActiveProfile::labelChanged,
+                         [this] { m_calls << "name " + m_profile.definition().displayName; });
         QObject::connect(&m_profile, &ActiveProfile::changed, [this] { m_calls << QStringLiteral("changed"); });
         return m_profile;
     }

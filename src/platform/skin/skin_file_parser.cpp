@@ -154,6 +154,10 @@ private:
     QString startObject(const Value &value);
     QString formStatement(const QString &key, const Value &value);
     QString objectStatement(const QString &key, const Value &value);
+    using Statement = QString (*)(SkinObject &, const Value &, const QDir &);
+    // The keys of an object: its looks, and its shape and contents.
+    static const QHash<QString, Statement> &lookStatements();
+    static const QHash<QString, Statement> &shapeStatements();
     // Checks the keys the open form header or object must have had.
     QString finishBlock() const;
 
@@ -271,9 +275,39 @@ QString SkinFileParser::formStatement(const QString &key, const Value &value)
     return QStringLiteral("unknown form key '%1'").arg(key);
 }
 
-QString SkinFileParser::objectStatement(const QString &key, const Value &value)
+const QHash<QString, SkinFileParser::Statement> &SkinFileParser::lookStatements()
 {
-    using Statement = QString (*)(SkinObject &, const Value &, const QDir &);
+    static const QHash<QString, Statement> statements = {
+        {QStringLiteral("fill"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_color, &o.m_color2); }},
+        {QStringLiteral("hover"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_hoverColor); }},
+        {QStringLiteral("pressed"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_pressColor); }},
+        {QStringLiteral("textcolor"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_textColor); }},
+        {QStringLiteral("border"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_borderColor); }},
+        {QStringLiteral("thumb"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_thumbColor); }},
+        {QStringLiteral("picture"),
+         [](SkinObject &o, const Value &v, const QDir &d) { return readPath(v, d, &o.m_picture); }},
+        {QStringLiteral("hoverpicture"),
+         [](SkinObject &o, const Value &v, const QDir &d) { return readPath(v, d, &o.m_hoverPicture); }},
+        {QStringLiteral("font"), [](SkinObject &o, const Value &v,
+                                    const QDir &) { return readFont(v, &o.m_fontFamily, &o.m_fontSize, &o.m_bold); }},
+        {QStringLiteral("align"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readAlignment(v, &o.m_align); }},
+        {QStringLiteral("state"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readSwitch(v, &o.m_enabled); }},
+        {QStringLiteral("visible"),
+         [](SkinObject &o, const Value &v, const QDir &) { return readSwitch(v, &o.m_visible); }},
+    };
+    return statements;
+}
+
+const QHash<QString, SkinFileParser::Statement> &SkinFileParser::shapeStatements()
+{
     static const QHash<QString, Statement> statements = {
         {QStringLiteral("rect"),
          [](SkinObject &o, const Value &v, const QDir &) {
@@ -287,18 +321,6 @@ QString SkinFileParser::objectStatement(const QString &key, const Value &value)
              o.m_rect = SkinRect{edges[0], edges[1], edges[2], edges[3]};
              return QString();
          }},
-        {QStringLiteral("fill"),
-         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_color, &o.m_color2); }},
-        {QStringLiteral("hover"),
-         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_hoverColor); }},
-        {QStringLiteral("pressed"),
-         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_pressColor); }},
-        {QStringLiteral("textcolor"),
-         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_textColor); }},
-        {QStringLiteral("border"),
-         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_borderColor); }},
-        {QStringLiteral("thumb"),
-         [](SkinObject &o, const Value &v, const QDir &) { return readColors(v, &o.m_thumbColor); }},
         {QStringLiteral("radius"),
          [](SkinObject &o, const Value &v, const QDir &) {
              if (QString problem = readInts(v, 1, &o.m_radius); !problem.isEmpty())
@@ -307,18 +329,6 @@ QString SkinFileParser::objectStatement(const QString &key, const Value &value)
                  return QStringLiteral("radius must lie in 0..%1").arg(kPixelLimit);
              return QString();
          }},
-        {QStringLiteral("picture"),
-         [](SkinObject &o, const Value &v, const QDir &d) { return readPath(v, d, &o.m_picture); }},
-        {QStringLiteral("hoverpicture"),
-         [](SkinObject &o, const Value &v, const QDir &d) { return readPath(v, d, &o.m_hoverPicture); }},
-        {QStringLiteral("font"), [](SkinObject &o, const Value &v,
-                                    const QDir &) { return readFont(v, &o.m_fontFamily, &o.m_fontSize, &o.m_bold); }},
-        {QStringLiteral("align"),
-         [](SkinObject &o, const Value &v, const QDir &) { return readAlignment(v, &o.m_align); }},
-        {QStringLiteral("state"),
-         [](SkinObject &o, const Value &v, const QDir &) { return readSwitch(v, &o.m_enabled); }},
-        {QStringLiteral("visible"),
-         [](SkinObject &o, const Value &v, const QDir &) { return readSwitch(v, &o.m_visible); }},
         {QStringLiteral("text"),
          [](SkinObject &o, const Value &v, const QDir &) {
              if (!o.textFacet())
@@ -337,12 +347,17 @@ QString SkinFileParser::objectStatement(const QString &key, const Value &value)
              return QString();
          }},
     };
-    const auto it = statements.constFind(key);
-    if (it == statements.constEnd())
+    return statements;
+}
+
+QString SkinFileParser::objectStatement(const QString &key, const Value &value)
+{
+    Statement statement = lookStatements().value(key, shapeStatements().value(key));
+    if (!statement)
         return QStringLiteral("unknown object key '%1'").arg(key);
     if (key == QLatin1String("rect"))
         m_hasRect = true;
-    return (*it)(*m_object, value, m_folder);
+    return statement(*m_object, value, m_folder);
 }
 
 QString SkinFileParser::finishBlock() const
