@@ -27,11 +27,9 @@
 #include "profiles/profile_file_check.h"
 #include "profiles/profile_picker.h"
 #include "profiles/tfm_set.h"
-#include "ui_look/palette.h"
 #include "ui_text/prompts.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -41,7 +39,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QSystemTrayIcon>
+#include <utility>
 
 namespace {
 
@@ -82,11 +80,11 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
     addMainKeys(this, m_listView);
 }
 
-// The list goes before the model it shows: closing its rename box writes
-// to the model.
+// The list goes before the model it shows (closing its rename box writes to
+// the model), and is not watched while it goes.
 Tfm_main::~Tfm_main()
 {
-    delete m_listView;
+    delete std::exchange(m_listView, nullptr);
 }
 
 void Tfm_main::connectControls()

@@ -1,5 +1,5 @@
 // The routing of the main window: commands through the command table, skin
-// events, the banner drag and the background mode.
+// events, and the clicks that close the picker.
 
 #include "app/tfm_main.h"
 
@@ -7,16 +7,12 @@
 #include "app/job_list_view.h"
 #include "app/main_command_table.h"
 #include "jobs/file_adder.h"
-#include "platform/shell/desktop_shell.h"
 #include "profiles/profile_picker.h"
 #include "ui_text/prompts.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QSystemTrayIcon>
 
 void Tfm_main::run(MainCommand command)
 {
@@ -98,8 +94,5 @@ bool Tfm_main::eventFilter(QObject *watched, QEvent *event)
     if (type == QEvent::MouseButtonPress
         && (onList || watched == m_controls.pl_play || qobject_cast<QAbstractButton *>(watched)))
         m_picker->hidePicker();
-    // A rubber-band selection updates the buttons as it goes.
-    if (onList && type == QEvent::MouseMove && (static_cast<QMouseEvent *>(event)->buttons() & Qt::LeftButton))
-        refreshCommands();
     return QWidget::eventFilter(watched, event);
 }
