@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kRenameBoxHeight = 18;
+constexpr int kRepaintIntervalMs = 250;
 
 } // namespace
 
@@ -49,6 +50,13 @@ JobListView::JobListView(JobModel &jobs, QWidget *parent)
         if (m_jobs.rowCount() > 0)
             setFocus();
     });
+    connect(&jobs, &QAbstractItemModel::rowsInserted, this, &JobListView::throttleRepaints);
+    m_repaintLater.setSingleShot(true);
+    m_repaintLater.setInterval(kRepaintIntervalMs);
+    connect(&m_repaintLater, &QTimer::timeout, this, [this] {
+        setUpdatesEnabled(true);
+        m_sinceRepaint.start();
+    });
     connect(&jobs, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_renameRow = -1; });
     connect(&jobs, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { m_renameRow = -1; });
 
@@ -60,6 +68,18 @@ JobListView::JobListView(JobModel &jobs, QWidget *parent)
     // which must not hold up the desktop's drag.
     auto *drops = new ListDropTarget(this);
     connect(drops, &ListDropTarget::pathsDropped, this, &JobListView::pathsDropped, Qt::QueuedConnection);
+}
+
+void JobListView::throttleRepaints()
+{
+    if (!m_sinceRepaint.isValid() || m_sinceRepaint.elapsed() >= kRepaintIntervalMs) {
+        m_sinceRepaint.start();
+        return;
+    }
+    if (!m_repaintLater.isActive()) {
+        setUpdatesEnabled(false);
+        m_repaintLater.start();
+    }
 }
 
 void JobListView::rename()

@@ -3,6 +3,8 @@
 // check boxes, the row look of the program, the pop-up menu `zm_pop_edit`
 // on a right click, the rename box `edt_tit`, and drops of files and folders.
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QTreeView>
 
 class JobModel;
@@ -30,8 +32,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Rows that arrive one by one (each after a probe) are drawn a few times
+    // a second rather than once each.
+    void throttleRepaints();
+
     JobModel &m_jobs;
     QMenu *m_menu = nullptr;
     QLineEdit *m_edtTit;
     int m_renameRow = -1;
+    QElapsedTimer m_sinceRepaint;
+    QTimer m_repaintLater;
 };

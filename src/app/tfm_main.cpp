@@ -128,8 +128,15 @@ void Tfm_main::connectOwners()
 {
     const auto refresh = [this] { refreshCommands(); };
     connect(&m_busy, &BusyState::changed, this, refresh);
-    for (const auto rowsChanged : {&JobModel::rowsInserted, &JobModel::rowsRemoved})
-        connect(&m_jobs, rowsChanged, this, refresh);
+    // Of the rows, only whether there are any counts; the selection has a signal of its own.
+    connect(&m_jobs, &JobModel::rowsInserted, this, [this](const QModelIndex &, int first, int last) {
+        if (m_jobs.rowCount() == last - first + 1)
+            refreshCommands();
+    });
+    connect(&m_jobs, &JobModel::rowsRemoved, this, [this] {
+        if (m_jobs.rowCount() == 0)
+            refreshCommands();
+    });
     connect(&m_jobs, &JobModel::modelReset, this, refresh);
     connect(&m_jobs, &JobModel::selectionChanged, this, [this] { run([this] { rowClick(); }); });
     connect(m_listView, &JobListView::pathsDropped, this, &Tfm_main::addPaths);
