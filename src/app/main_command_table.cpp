@@ -5,7 +5,6 @@
 #include "app/dvd_preview_source.h"
 #include "app/job_list_view.h"
 #include "app/tfm_about.h"
-#include "app/tfm_dvdcutter.h"
 #include "app/tfm_info.h"
 #include "app/tfm_main.h"
 #include "engine/timecode.h"

@@ -26,7 +26,6 @@
 #include "preview/snapshot.h"
 #include "profiles/profile_file_check.h"
 #include "profiles/profile_picker.h"
-#include "profiles/tfm_set.h"
 #include "ui_text/prompts.h"
 
 #include <QAction>

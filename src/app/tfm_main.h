@@ -31,7 +31,6 @@
 #include <memory>
 #include <optional>
 
-class BackgroundMode;
 class Batch;
 class ClipCutter;
 class DvdCommands;
@@ -45,14 +44,9 @@ class MainPreviewHost;
 class PreviewEngine;
 class ProfilePicker;
 class Prompts;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
 class QMenu;
 class QSystemTrayIcon;
 class Snapshot;
-class TImageButton;
 class Tfm_about;
 class Tfm_dir;
 class Tfm_dvdcutter;

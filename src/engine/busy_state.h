@@ -14,10 +14,6 @@ constexpr BusySet operator|(Busy a, Busy b)
 {
     return static_cast<BusySet>(a) | static_cast<BusySet>(b);
 }
-constexpr BusySet operator|(BusySet a, Busy b)
-{
-    return a | static_cast<BusySet>(b);
-}
 
 class BusyState : public QObject {
     Q_OBJECT

@@ -74,11 +74,6 @@ std::optional<int> Batch::runningRow() const
     return m_position;
 }
 
-std::vector<bool> Batch::checkedRows() const
-{
-    return m_jobs.checkMarks();
-}
-
 void Batch::start()
 {
     if (isPaused()) {
@@ -87,7 +82,7 @@ void Batch::start()
     }
     if (isConverting() || m_jobs.rowCount() == 0)
         return;
-    const int first = nextCheckedRow(checkedRows(), -1);
+    const int first = nextCheckedRow(m_jobs.checkMarks(), -1);
     if (first == m_jobs.rowCount()) {
         m_prompts.information(QStringLiteral("Please select one file."));
         return;
@@ -127,7 +122,7 @@ void Batch::beginAt(int row)
         }
         m_jobs.setStatus(row, JobStatus::failed(unbuildableArgumentsReason()));
         ++m_tally.failed;
-        row = nextCheckedRow(checkedRows(), row);
+        row = nextCheckedRow(m_jobs.checkMarks(), row);
     }
     endBatch();
 }
@@ -156,7 +151,7 @@ void Batch::runEnded(const RunOutcome &outcome)
         return;
     }
     markEnded(*row, outcome);
-    beginAt(nextCheckedRow(checkedRows(), *row));
+    beginAt(nextCheckedRow(m_jobs.checkMarks(), *row));
 }
 
 void Batch::markEnded(int row, const RunOutcome &outcome)

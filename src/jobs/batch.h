@@ -93,7 +93,6 @@ private:
     void leave(bool stopped);
     // A stopped run may still be finishing its file: wait until it has ended.
     void waitForEndedRun();
-    std::vector<bool> checkedRows() const;
 
     EncoderRun &m_run;
     JobModel &m_jobs;
