@@ -1,6 +1,6 @@
 #include "app/dvd_commands.h"
 
-#include "app/command_guard.h"
+#include "ui_text/command_guard.h"
 #include "dvd/ifo_search.h"
 #include "dvd/optical_drive.h"
 #include "dvd/track_lists.h"

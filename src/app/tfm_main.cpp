@@ -2,7 +2,6 @@
 
 #include "app/background_mode.h"
 #include "app/clip_cutter.h"
-#include "app/command_guard.h"
 #include "app/damaged_settings.h"
 #include "app/dvd_commands.h"
 #include "app/edition_layout.h"
@@ -26,6 +25,7 @@
 #include "preview/snapshot.h"
 #include "profiles/profile_file_check.h"
 #include "profiles/profile_picker.h"
+#include "ui_text/command_guard.h"
 #include "ui_text/prompts.h"
 
 #include <QAction>
@@ -116,7 +116,7 @@ void Tfm_main::createJobObjects()
     m_batch = new Batch(m_run, m_jobs, *m_jobStart, m_output, m_busy, m_shell, m_prompts, this);
     m_dvd =
         new DvdCommands(m_jobs, m_profile, m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages, this);
-    m_picker = new ProfilePicker(this, m_folder, m_profile);
+    m_picker = new ProfilePicker(this, m_folder, m_profile, m_prompts);
     m_conversionSurface = std::make_unique<MainConversionSurface>(m_convertBar, m_skinRefs.convertpos, m_skinRefs.hint);
     m_display = std::make_unique<ConversionDisplay>(*m_conversionSurface);
 }
@@ -140,7 +140,6 @@ void Tfm_main::connectOwners()
     connect(&m_jobs, &JobModel::selectionChanged, this, [this] { run([this] { rowClick(); }); });
     connect(m_listView, &JobListView::pathsDropped, this, &Tfm_main::addPaths);
     connect(&m_profile, &ActiveProfile::labelChanged, this, &Tfm_main::showProfileLabel);
-    connect(m_picker, &ProfilePicker::failed, this, [this](const QString &text) { m_prompts.warning(text); });
     connect(m_picker, &ProfilePicker::firstAudioPageChosen, this, [this] { m_settings.audioPage = true; });
     m_output.setText(m_controls.ed_output->text());
     connect(m_controls.ed_output, &QLineEdit::textChanged, &m_output, &OutputFolder::setText);

@@ -3,7 +3,7 @@
 
 #include "app/tfm_main.h"
 
-#include "app/command_guard.h"
+#include "ui_text/command_guard.h"
 #include "app/job_list_view.h"
 #include "app/main_command_table.h"
 #include "jobs/file_adder.h"

@@ -112,7 +112,7 @@ void JobModel::append(const Job &job, const QString &caption, const QString &pat
 {
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    m_rows.push_back({job, caption, pathText, sizeTextOf(job)});
+    m_rows.push_back({job, caption, pathText, sizeTextOf(job, m_profile.choices())});
     endInsertRows();
 }
 
@@ -121,10 +121,11 @@ void JobModel::replaceRows(const std::vector<ListedRow> &rows, const std::vector
     beginResetModel();
     m_rows.clear();
     m_rows.reserve(rows.size());
+    const ProfileChoices choices = m_profile.choices();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Job &job = rows[i].job;
-        m_rows.push_back(
-            {job, rows[i].caption, job.original.pictureSize, sizeTextOf(job), i >= checks.size() || checks[i]});
+        m_rows.push_back({job, rows[i].caption, job.original.pictureSize, sizeTextOf(job, choices),
+                          i >= checks.size() || checks[i]});
     }
     endResetModel();
     m_selection.clear();
@@ -216,7 +217,7 @@ void JobModel::setDuration(int row, const QString &timeCode)
 {
     Row &changed = m_rows.at(row);
     changed.job.original.duration = timeCode;
-    changed.sizeText = sizeTextOf(changed.job);
+    changed.sizeText = sizeTextOf(changed.job, m_profile.choices());
     rowChanged(row, kTimeColumn, kSizeColumn);
 }
 
@@ -228,17 +229,18 @@ void JobModel::setTracks(int row, const TConvertInfo &convert, const TrackChoice
     m_rows[row].job.tracks = tracks;
 }
 
-QString JobModel::sizeTextOf(const Job &job) const
+QString JobModel::sizeTextOf(const Job &job, const ProfileChoices &choices)
 {
-    const std::optional<int> kbits = estimateKbits(job.original, m_profile.choices());
+    const std::optional<int> kbits = estimateKbits(job.original, choices);
     // A source whose own picture size cannot be read has no estimate.
     return kbits ? sizeText(*kbits, timeCodeToSeconds(job.original.duration)) : QString();
 }
 
 void JobModel::recomputeSizes()
 {
+    const ProfileChoices choices = m_profile.choices();
     for (Row &row : m_rows)
-        row.sizeText = sizeTextOf(row.job);
+        row.sizeText = sizeTextOf(row.job, choices);
     if (!m_rows.empty())
         emit dataChanged(index(0, kSizeColumn), index(rowCount() - 1, kSizeColumn), {Qt::DisplayRole});
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class ActiveProfile;
+struct ProfileChoices;
 
 // Columns of the list. A DVD row shows its picture description in the path column.
 enum JobColumn { kNameColumn, kPathColumn, kTimeColumn, kSizeColumn, kStatusColumn, kJobColumns };
@@ -97,7 +98,7 @@ private:
         QString sizeText;
         bool checked = true;
     };
-    QString sizeTextOf(const Job &job) const;
+    static QString sizeTextOf(const Job &job, const ProfileChoices &choices);
     void recomputeSizes();
     void rowChanged(int row, int firstColumn, int lastColumn);
 

@@ -5,6 +5,7 @@
 #include "profiles/catalogue.h"
 #include "profiles/profile_button.h"
 #include "ui_look/palette.h"
+#include "ui_text/command_guard.h"
 
 #include <QDir>
 #include <QFrame>
@@ -88,21 +89,13 @@ bool isAudioGroup(const QString &panelName)
 
 } // namespace
 
-ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, ActiveProfile &profile)
+ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, ActiveProfile &profile, Prompts &prompts)
     : QObject(window),
       m_window(window),
       m_pictureFolder(QDir(executableFolder).filePath(QStringLiteral("images/sub/"))),
-      m_profile(profile)
+      m_profile(profile),
+      m_prompts(prompts)
 {}
-
-template <typename Fn> void ProfilePicker::guarded(const Fn &command)
-{
-    try {
-        command();
-    } catch (const std::exception &error) {
-        emit failed(QString::fromLocal8Bit(error.what()));
-    }
-}
 
 void ProfilePicker::setPanelsTopLeft(const QPoint &topLeft)
 {
@@ -155,9 +148,9 @@ QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
                             blank ? blankAreaHeight(index) : profileButtonHeight(index));
         if (!blank) {
             connect(button, &ProfileButton::pointed, this,
-                    [this](int pointed) { guarded([=, this] { pointAt(pointed); }); });
+                    [this](int pointed) { runGuarded(m_prompts, [=, this] { pointAt(pointed); }); });
             connect(button, &ProfileButton::clicked, this,
-                    [this](int clicked) { guarded([=, this] { clickButton(clicked); }); });
+                    [this](int clicked) { runGuarded(m_prompts, [=, this] { clickButton(clicked); }); });
         }
         button->setPicture(picturePath(id, kNormal));
         m_buttons[id] = button;
@@ -179,7 +172,8 @@ void ProfilePicker::buildCategoryList()
         const QString name = group.panel.toString();
         if (name == kSecondAudioPage)
             continue;
-        auto *entry = new PageSwitch(m_categoryList, [this, name] { guarded([this, name] { showGroup(name); }); });
+        auto *entry =
+            new PageSwitch(m_categoryList, [this, name] { runGuarded(m_prompts, [this, name] { showGroup(name); }); });
         entry->setObjectName(QStringLiteral("im_") + name);
         entry->setGeometry(0, categoryRowTop(row++), kCategoryListWidth, kCategoryRowHeight);
         entry->setPixmap(subPixmap(QStringLiteral("category/") + name));
@@ -190,7 +184,8 @@ void ProfilePicker::buildCategoryList()
 void ProfilePicker::addPageSwitch(QFrame *page, const QString &picture, const QString &name, int left, int width,
                                   Command onClick)
 {
-    auto *pageSwitch = new PageSwitch(page, [this, onClick] { guarded([this, onClick] { (this->*onClick)(); }); });
+    auto *pageSwitch =
+        new PageSwitch(page, [this, onClick] { runGuarded(m_prompts, [this, onClick] { (this->*onClick)(); }); });
     pageSwitch->setObjectName(name);
     pageSwitch->setGeometry(left, kPickerPageHeight - kPickerStripHeight - 1, width, kPickerStripHeight);
     pageSwitch->setPixmap(subPixmap(picture));

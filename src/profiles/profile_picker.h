@@ -24,14 +24,15 @@ class QFrame;
 class QLabel;
 class QWidget;
 class ProfileButton;
+class Prompts;
 
 class ProfilePicker : public QObject {
     Q_OBJECT
 public:
     // The panels will be children of `window`; pictures are read from the
     // executable folder. Pointing moves `profile`'s current id, a click
-    // selects the profile.
-    ProfilePicker(QWidget *window, QString executableFolder, ActiveProfile &profile);
+    // selects the profile; what such a command throws is shown in `prompts`.
+    ProfilePicker(QWidget *window, QString executableFolder, ActiveProfile &profile, Prompts &prompts);
 
     void setEdition(const PickerEdition &edition) { m_edition = edition; }
     // Where the edition layout puts the group panels; their upper edge is
@@ -67,8 +68,6 @@ public:
 signals:
     // The first audio page is the one to remember ("plane"/"audio").
     void firstAudioPageChosen();
-    // A command of the picker's own controls failed; the text says why.
-    void failed(const QString &text);
 
 private:
     using Command = void (ProfilePicker::*)();
@@ -94,6 +93,7 @@ private:
     QWidget *m_window;
     QString m_pictureFolder; // "images/sub/" of the executable folder
     ActiveProfile &m_profile;
+    Prompts &m_prompts;
     PickerEdition m_edition;
     QPoint m_topLeft;
     std::vector<QFrame *> m_panels;

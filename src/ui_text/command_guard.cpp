@@ -1,4 +1,4 @@
-#include "app/command_guard.h"
+#include "ui_text/command_guard.h"
 
 #include "ui_text/prompts.h"
 
