@@ -114,7 +114,15 @@ TEST_F(ListInputTest, DeleteRemovesTheSelectedRowsAndCtrlOAddsFiles)
     ASSERT_EQ(w.jobs().rowCount(), 2);
     EXPECT_EQ(m_prompts.shown[0].kind, Kind::OpenFiles);
 
+    // The rows added show once the adding is over.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list()->updatesEnabled(); }, 1000));
     list()->setFocus();
+    list()->clearSelection();
+    selectAlso(0);
+    // Space toggles the focused row's check mark.
+    w.jobs().selectRow(1);
+    QTest::keyClick(list(), Qt::Key_Space);
+    EXPECT_FALSE(w.jobs().isChecked(1));
     list()->clearSelection();
     selectAlso(0);
     QTest::keyClick(list(), Qt::Key_Delete);

@@ -554,6 +554,24 @@ TEST_F(MainWindowTest, AMissingProfilePictureIsReportedAtStart)
     EXPECT_EQ(shown(21), picture("general", 21));
 }
 
+// A profile whose field picture is missing is reported when it is clicked;
+// the loaded profile stays, and the picker goes on working.
+TEST_F(MainWindowTest, AProfileWithoutItsFieldPictureIsReportedAndNotLoaded)
+{
+    veltrix::test::TempDir dir;
+    const QString folder = folderWithout(dir, "images/main/2-film.bmp");
+    Tfm_main &w = start("veltrix-video-converter", folder);
+    const int loaded = w.profile().loadedProfileId();
+    m_prompts.shown.clear();
+    clickSkin("profiles");
+    w.picker().showGroup(QStringLiteral("pl_video1"));
+    QTest::mouseClick(profileButton(2), Qt::LeftButton);
+    ASSERT_EQ(m_prompts.boxes().size(), 1u);
+    EXPECT_EQ(m_prompts.boxes()[0].text.left(11), "Cannot open");
+    EXPECT_TRUE(m_prompts.boxes()[0].text.contains("2-film.bmp"));
+    EXPECT_EQ(w.profile().loadedProfileId(), loaded);
+}
+
 // With several normal pictures missing, start-up reports the lowest id's alone.
 TEST_F(MainWindowTest, TheFirstMissingProfilePictureIsTheOneReported)
 {

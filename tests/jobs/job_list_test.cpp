@@ -210,6 +210,68 @@ TEST_F(JobListTest, SizesFollowTheChosenLists)
     EXPECT_EQ(h.jobs.sizeColumn(0), "0.08MB");
 }
 
+// Rows listed without a probe, each with records of its own: the caption
+// names the row, the clip end numbers it.
+std::vector<ListedRow> listedRows(const QStringList &captions)
+{
+    std::vector<ListedRow> rows;
+    for (const QString &caption : captions) {
+        ListedRow row{caption, {}};
+        row.job.clip.clipEnd = static_cast<qint32>(rows.size()) + 10;
+        row.job.original.pictureSize = caption + QStringLiteral("x1");
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+struct RemovalCase {
+    const char *what;
+    QList<int> selected;
+    QStringList left;
+    std::optional<int> selectedAfter; // the row that takes the place of the last one removed
+};
+
+void PrintTo(const RemovalCase &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
+class JobModelRemoval : public ::testing::TestWithParam<RemovalCase> {};
+
+// Every record and check mark moves with its row; the selection lands where
+// the last removed row was.
+TEST_P(JobModelRemoval, KeepsRecordsWithTheirRows)
+{
+    ActiveProfile profile{kBinFolder};
+    JobModel jobs{profile};
+    jobs.replaceRows(listedRows({"a", "b", "c", "d"}), {true, true, true, false});
+    EXPECT_EQ(jobs.index(2, kPathColumn).data().toString(), "cx1");
+    EXPECT_FALSE(jobs.selectedRow().has_value());
+    QSignalSpy removed(&jobs, &JobModel::jobsRemoved);
+    for (const int row : GetParam().selected)
+        jobs.selection()->select(jobs.index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    jobs.removeSelected();
+
+    QStringList left;
+    for (int row = 0; row < jobs.rowCount(); ++row) {
+        const int was = static_cast<int>(QStringList{"a", "b", "c", "d"}.indexOf(jobs.caption(row)));
+        EXPECT_EQ(jobs.clip(row).clipEnd, was + 10);
+        EXPECT_EQ(jobs.isChecked(row), was != 3);
+        left << jobs.caption(row);
+    }
+    EXPECT_EQ(left, GetParam().left);
+    EXPECT_EQ(jobs.selectedRow(), GetParam().selectedAfter);
+    ASSERT_EQ(removed.size(), 1);
+    EXPECT_EQ(removed[0][0].value<QList<int>>(), GetParam().selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, JobModelRemoval,
+                         ::testing::Values(RemovalCase{"middle_two", {1, 2}, {"a", "d"}, 1},
+                                           RemovalCase{"first_and_third", {0, 2}, {"b", "d"}, 1},
+                                           RemovalCase{"last_two", {2, 3}, {"a", "b"}, 1},
+                                           RemovalCase{"all", {0, 1, 2, 3}, {}, std::nullopt}),
+                         NameByWhat());
+
 struct ProbeCase {
     const char *what;
     ProbeResults probe;
