@@ -1,3 +1,4 @@
+#include "app/main_command_table.h"
 #include "app/main_commands.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,29 @@ TEST(MainMenus, ItemsInTheirOrder)
         for (std::size_t i = 0; i < menus[m].items.size(); ++i)
             EXPECT_STREQ(menus[m].items[i].name, kMenus[m].items[i]);
     }
+}
+
+// Every command a control can raise has its row, so no button or menu item
+// does nothing; a skin object raises the command whose row names it.
+TEST(CommandTable, EveryRaisedCommandHasItsRow)
+{
+    std::vector<MainCommand> raised;
+    for (const ImageButtonDesign &button : imageButtons())
+        raised.push_back(button.command);
+    for (const MenuDesign &menu : mainMenus())
+        for (const MenuItemDesign &item : menu.items)
+            if (item.command != MainCommand::None)
+                raised.push_back(item.command);
+    for (const MainCommand command : raised) {
+        const MainCommandRow *row = mainCommandRow(command);
+        ASSERT_NE(row, nullptr) << static_cast<int>(command);
+        EXPECT_EQ(row->command, command);
+        if (row->skinObject) {
+            EXPECT_EQ(skinClickCommand(QString::fromLatin1(row->skinObject)), command) << row->skinObject;
+        }
+    }
+    EXPECT_EQ(mainCommandRow(MainCommand::None), nullptr);
+    EXPECT_EQ(skinClickCommand(QStringLiteral("Profiles")), MainCommand::None); // names compare exactly
 }
 
 } // namespace

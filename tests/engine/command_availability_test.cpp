@@ -2,6 +2,7 @@
 // real widgets and actions.
 
 #include "app/command_controls.h"
+#include "engine/busy_state.h"
 #include "engine/command_availability.h"
 
 #include <QAction>
@@ -104,6 +105,28 @@ TEST(AvailabilityApplier, SetsTheRegisteredActionsAndButtons)
     EXPECT_TRUE(start->isEnabled());
     EXPECT_FALSE(stop->isEnabled());
     EXPECT_FALSE(pause->isEnabled());
+}
+
+// The busy state tells a change once, and names the state that refuses a
+// command: previewing before converting before the cutter.
+TEST(BusyState, TellsEachChangeOnceAndRefusesByTheFirstStateThatHolds)
+{
+    BusyState busy;
+    int changes = 0;
+    QObject::connect(&busy, &BusyState::changed, [&] { ++changes; });
+    busy.set(Busy::Converting, true);
+    busy.set(Busy::Converting, true);
+    busy.set(Busy::CutterOpen, true);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(busy.refusal(Busy::Previewing | Busy::Converting), Busy::Converting);
+    EXPECT_EQ(busy.refusal(static_cast<BusySet>(Busy::Previewing)), std::nullopt);
+    busy.set(Busy::Previewing, true);
+    EXPECT_EQ(busy.refusal(Busy::Previewing | Busy::Converting), Busy::Previewing);
+    EXPECT_EQ(busy.refusal(0), std::nullopt);
+    busy.set(Busy::Converting, false);
+    EXPECT_FALSE(busy.converting());
+    EXPECT_TRUE(busy.previewing() && busy.cutterOpen());
+    EXPECT_EQ(changes, 4);
 }
 
 } // namespace
