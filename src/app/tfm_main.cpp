@@ -364,13 +364,19 @@ void Tfm_main::refreshCommands()
 void Tfm_main::rowClick()
 {
     refreshCommands();
-    if (const std::optional<int> row = m_jobs.selectedRow()) {
+    // While a preview plays, its time display and its row's track lists stay.
+    const bool previewing = isPreviewing();
+    if (const std::optional<int> row = m_jobs.selectedRow(); row && !previewing) {
         writeSkinText(m_skinRefs.alltime, m_jobs.original(*row).duration);
         if (m_playback)
             m_playback->setPreviewRow(*row);
     }
-    if (m_edition && m_edition->dvdMode)
-        m_dvd->rowClicked();
+    if (m_edition && m_edition->dvdMode) {
+        if (previewing)
+            m_dvd->recordCheckMarks();
+        else
+            m_dvd->rowClicked();
+    }
 }
 
 bool Tfm_main::listingTitles() const

@@ -207,10 +207,9 @@ void JobModel::setLastRun(int row, const JobRunRecord &record)
         m_rows[row].job.lastRun = record;
 }
 
-void JobModel::setClipRange(int row, qint32 begin, qint32 end)
+void JobModel::setClipRange(int row, const ClipRange &range)
 {
-    m_rows.at(row).job.clip.clipBegin = begin;
-    m_rows.at(row).job.clip.clipEnd = end;
+    ::setClipRange(m_rows.at(row).job.clip, range);
 }
 
 void JobModel::setDuration(int row, const QString &timeCode)

@@ -73,8 +73,8 @@ public:
     void setStatus(int row, const JobStatus &status);
     // Keeps what the last run of a row's job left; a row that does not exist is skipped.
     void setLastRun(int row, const JobRunRecord &record);
-    // The stretch of the row's source its job converts, in seconds (the clip cutter).
-    void setClipRange(int row, qint32 begin, qint32 end);
+    // The stretch of the row's source its job converts (the clip cutter).
+    void setClipRange(int row, const ClipRange &range);
     // The row's duration time code, its Time column and its output size.
     void setDuration(int row, const QString &timeCode);
     // A DVD row's track choice and the stream ids it sets in its record.

@@ -231,37 +231,37 @@ TEST_F(MainPreviewTest, CutsAClipThroughTheCuttersOwnControls)
     QTreeWidgetItem *row = cut->lv()->topLevelItem(0);
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->text(0), "numbered100");
-    EXPECT_EQ(row->text(2), "00:01:40");
+    EXPECT_EQ(row->text(2), "00:01:40.00");
 
     clickSkin(cut, "play");
     ASSERT_TRUE(w.isPreviewing());
     EXPECT_TRUE(cut->pl_play()->isVisible());
     clickSkin(cut, "pause");
 
-    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:05"));
+    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:05.00"));
     clickSkin(cut, "begin");
-    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:17"));
+    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:17.00"));
     clickSkin(cut, "end");
-    EXPECT_EQ(text(cut, "cut_begin_time"), "00:01:05");
-    EXPECT_EQ(text(cut, "cut_end_time"), "00:01:17");
-    EXPECT_EQ(row->text(1), "00:01:05");
-    EXPECT_EQ(row->text(2), "00:01:17");
+    EXPECT_EQ(text(cut, "cut_begin_time"), "00:01:05.00");
+    EXPECT_EQ(text(cut, "cut_end_time"), "00:01:17.00");
+    EXPECT_EQ(row->text(1), "00:01:05.00");
+    EXPECT_EQ(row->text(2), "00:01:17.00");
     clickSkin(cut, "hou");
-    EXPECT_EQ(text(cut, "cut_play_time"), "00:00:47");
+    EXPECT_EQ(text(cut, "cut_play_time"), "00:00:47.00");
     clickSkin(cut, "qian");
     clickSkin(cut, "qian");
-    EXPECT_EQ(text(cut, "cut_play_time"), "00:01:17") << "no step past the end (00:01:47 of 00:01:40)";
+    EXPECT_EQ(text(cut, "cut_play_time"), "00:01:17.00") << "no step past the end (00:01:47 of 00:01:40)";
 
     // A begin after the end, or an end before the begin, is refused.
-    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:20"));
+    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:20.00"));
     clickSkin(cut, "begin");
-    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:00"));
+    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:00.00"));
     clickSkin(cut, "end");
     ASSERT_EQ(m_prompts.boxes().size(), 2u);
     EXPECT_TRUE(m_prompts.boxes()[0].text.startsWith("The clip cannot begin at 00:01:20"));
     EXPECT_TRUE(m_prompts.boxes()[1].text.startsWith("The clip cannot end at 00:01:00"));
-    EXPECT_EQ(row->text(1), "00:01:05");
-    EXPECT_EQ(row->text(2), "00:01:17");
+    EXPECT_EQ(row->text(1), "00:01:05.00");
+    EXPECT_EQ(row->text(2), "00:01:17.00");
 
     clickSkin(cut, "cutclose");
     EXPECT_FALSE(cut->isVisible());
