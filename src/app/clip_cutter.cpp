@@ -37,6 +37,8 @@ void ClipCutter::open()
     // blocked while the cutter is shown.
     m_window.setWindowModality(Qt::ApplicationModal);
     m_window.show();
+    // Its keys act in the active window.
+    m_window.activateWindow();
 }
 
 void ClipCutter::FormShow()

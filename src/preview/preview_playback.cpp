@@ -18,7 +18,7 @@ qint32 sliderPosition(SkinObject *object)
 }
 
 const QString kZeroTime = QStringLiteral("00:00:00");
-constexpr int kRefreshMilliseconds = 200;
+constexpr int kRefreshMilliseconds = 100;
 
 } // namespace
 
@@ -111,8 +111,11 @@ void PreviewPlayback::startPreview(Panel target)
         m_host.reportError(m_engine.errorText());
         return;
     }
-    m_engine.SetEventFuntion(
-        {[this](double seconds) { m_reported = seconds; }, [this](const PreviewEnd &end) { playbackEnded(end); }});
+    m_engine.SetEventFuntion({[this](double seconds) {
+                                  m_reported = seconds;
+                                  takeStartOffset(m_clock, seconds);
+                              },
+                              [this](const PreviewEnd &end) { playbackEnded(end); }});
     m_engine.Seek(0);
     setRowStatus(JobState::Playing);
     m_source = m_host.source(m_row);

@@ -7,7 +7,7 @@
 //
 // Owns the preview state (preview row, paused, slider drag, cutter open, the
 // position clock) and its timers: `play_time` (1000 ms: the position clock,
-// the end and stall tests), a display refresh five times a second, and
+// the end and stall tests), a display refresh ten times a second, and
 // `Timer1` (10 ms, deferred stop); and the previewing flag that the command
 // availability rule reads.
 
