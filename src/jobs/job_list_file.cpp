@@ -111,17 +111,20 @@ QString jobListPath(const QString &editionBaseName)
     return QDir(programStateFolder()).filePath(editionBaseName + QStringLiteral(".jobs"));
 }
 
-QByteArray jobListText(const StoredJobList &list)
+QByteArray jobListRowText(const ListedRow &row, bool checked)
 {
-    QJsonArray rows;
-    for (std::size_t i = 0; i < list.rows.size(); ++i) {
-        const bool checked = i >= list.checks.size() || list.checks[i];
-        rows.append(json_fields::toJson(RowRecord{list.rows[i].caption, !checked, storedJob(list.rows[i].job)}));
-    }
-    QJsonObject file{{"format", kFormat}, {"version", kJobListVersion}, {"rows", rows}};
-    if (!list.listing.isEmpty())
-        file.insert(QStringLiteral("listing"), list.listing);
-    return QJsonDocument(file).toJson(QJsonDocument::Indented);
+    const QJsonValue record = json_fields::toJson(RowRecord{row.caption, !checked, storedJob(row.job)});
+    return QJsonDocument(record.toObject()).toJson(QJsonDocument::Compact);
+}
+
+QByteArray jobListText(const QByteArrayList &rowTexts, const QJsonObject &listing)
+{
+    QJsonObject head{{"format", kFormat}, {"version", kJobListVersion}};
+    if (!listing.isEmpty())
+        head.insert(QStringLiteral("listing"), listing);
+    QByteArray text = QJsonDocument(head).toJson(QJsonDocument::Compact);
+    text.chop(1); // its closing brace: the rows follow, one a line
+    return text + ",\"rows\":[\n" + rowTexts.join(",\n") + "\n]}\n";
 }
 
 std::optional<StoredJobList> parseJobList(const QByteArray &text, QString *problem)

@@ -1,11 +1,12 @@
 #pragma once
 // The job list file: every row with its records, check mark and state, and
-// the DVD listing, as readable versioned JSON; and the rules of a row as it
-// is stored and as it comes back at the next start.
+// the DVD listing, as readable versioned JSON with one row a line; and the
+// rules of a row as it is stored and as it comes back at the next start.
 
 #include "jobs/job_model.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QJsonObject>
 #include <optional>
 #include <vector>
@@ -21,7 +22,10 @@ struct StoredJobList {
 // $XDG_STATE_HOME/veltrix/<edition base name>.jobs
 QString jobListPath(const QString &editionBaseName);
 
-QByteArray jobListText(const StoredJobList &list);
+// One row of the file: a line of compact JSON.
+QByteArray jobListRowText(const ListedRow &row, bool checked);
+// The file from its rows' texts, in row order, and the listing.
+QByteArray jobListText(const QByteArrayList &rowTexts, const QJsonObject &listing);
 // The list the text holds; nullopt, with why in `problem`, when it is not a
 // job list of a version this program reads.
 std::optional<StoredJobList> parseJobList(const QByteArray &text, QString *problem);

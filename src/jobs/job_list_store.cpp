@@ -18,12 +18,38 @@ JobListStore::JobListStore(JobModel &jobs, Prompts &prompts, QObject *parent)
     m_timer.setSingleShot(true);
     m_timer.setInterval(kJobListSaveInterval);
     connect(&m_timer, &QTimer::timeout, this, &JobListStore::saveNow);
-    const auto changed = [this] { scheduleSave(); };
-    connect(&jobs, &JobModel::dataChanged, this, changed);
-    connect(&jobs, &JobModel::rowsInserted, this, changed);
-    connect(&jobs, &JobModel::rowsRemoved, this, changed);
-    connect(&jobs, &JobModel::modelReset, this, changed);
-    connect(&jobs, &JobModel::jobChanged, this, changed);
+    connect(&jobs, &JobModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                rowsChanged(topLeft.row(), bottomRight.row());
+            });
+    connect(&jobs, &JobModel::jobChanged, this, [this](int row) { rowsChanged(row, row); });
+    connect(&jobs, &JobModel::rowsInserted, this, [this](const QModelIndex &, int first, int last) {
+        for (int row = first; row <= last; ++row) {
+            m_rowTexts.insert(row, {});
+            m_changed.insert(m_changed.begin() + row, true);
+        }
+        m_unsaved = true;
+        scheduleSave();
+    });
+    connect(&jobs, &JobModel::rowsRemoved, this, [this](const QModelIndex &, int first, int last) {
+        m_rowTexts.remove(first, last - first + 1);
+        m_changed.erase(m_changed.begin() + first, m_changed.begin() + last + 1);
+        m_unsaved = true;
+        scheduleSave();
+    });
+    connect(&jobs, &JobModel::modelReset, this, [this] {
+        m_rowTexts = QByteArrayList(m_jobs.rowCount());
+        m_changed.assign(m_jobs.rowCount(), true);
+        m_unsaved = true;
+        scheduleSave();
+    });
+}
+
+void JobListStore::rowsChanged(int first, int last)
+{
+    for (int row = first; row <= last; ++row)
+        m_changed[row] = true;
+    scheduleSave();
 }
 
 QJsonObject JobListStore::open(const QString &path)
@@ -83,19 +109,23 @@ void JobListStore::saveNow()
     m_timer.stop();
     if (m_path.isEmpty())
         return;
-    StoredJobList list;
-    list.rows.reserve(m_jobs.rowCount());
-    for (int row = 0; row < m_jobs.rowCount(); ++row)
-        list.rows.push_back({m_jobs.caption(row), m_jobs.job(row)});
-    list.checks = m_jobs.checkMarks();
-    if (m_listing)
-        list.listing = m_listing();
-    const QByteArray text = jobListText(list);
-    if (text == m_written)
+    for (int row = 0; row < m_jobs.rowCount(); ++row) {
+        if (!m_changed[row])
+            continue;
+        m_changed[row] = false;
+        QByteArray text = jobListRowText({m_jobs.caption(row), m_jobs.job(row)}, m_jobs.isChecked(row));
+        if (text != m_rowTexts[row]) {
+            m_rowTexts[row] = std::move(text);
+            m_unsaved = true;
+        }
+    }
+    const QJsonObject listing = m_listing ? m_listing() : QJsonObject();
+    if (!m_unsaved && listing == m_writtenListing)
         return;
     QString error;
-    if (writeFileAtomically(m_path, text, &error)) {
-        m_written = text;
+    if (writeFileAtomically(m_path, jobListText(m_rowTexts, listing), &error)) {
+        m_writtenListing = listing;
+        m_unsaved = false;
         m_failureReported = false;
         return;
     }

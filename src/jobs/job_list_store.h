@@ -3,13 +3,15 @@
 // start, then writes it at every change of the rows, at most every
 // kJobListSaveInterval and only when what is stored changed. Each write
 // replaces the file atomically, so an end at any moment leaves the last
-// list or the one before it.
+// list or the one before it. Each row's text is kept and made again only
+// when the row changed, so a running job's progress costs one row's text.
 
-#include <QByteArray>
+#include <QByteArrayList>
 #include <QJsonObject>
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 class JobModel;
 class Prompts;
@@ -34,6 +36,7 @@ public:
     void saveNow();
 
 private:
+    void rowsChanged(int first, int last);
     // Moves the unreadable file aside and tells the user; false when it
     // could not be moved, so it is left as it is.
     bool keepDamaged(const QString &path, const QString &problem);
@@ -43,6 +46,9 @@ private:
     std::function<QJsonObject()> m_listing;
     QString m_path; // empty until open() allows saving
     QTimer m_timer;
-    QByteArray m_written; // the text last written
+    QByteArrayList m_rowTexts;   // one per row, as last made
+    std::vector<bool> m_changed; // per row: its text is to be made again
+    QJsonObject m_writtenListing;
+    bool m_unsaved = false; // rows came, went or changed their text since the last write
     bool m_failureReported = false;
 };

@@ -124,8 +124,9 @@ void JobModel::replaceRows(const std::vector<ListedRow> &rows, const std::vector
     const ProfileChoices choices = m_profile.choices();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Job &job = rows[i].job;
-        // A DVD row shows its picture description in the path column.
-        const QString &pathText = isDvdRow(job) ? job.original.pictureSize : job.original.sourcePath;
+        // A row without a source path (a DVD title) shows its picture description there.
+        const QString &pathText =
+            job.original.sourcePath.isEmpty() ? job.original.pictureSize : job.original.sourcePath;
         m_rows.push_back({job, rows[i].caption, pathText, sizeTextOf(job, choices), i >= checks.size() || checks[i]});
     }
     endResetModel();
