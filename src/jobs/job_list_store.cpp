@@ -18,10 +18,9 @@ JobListStore::JobListStore(JobModel &jobs, Prompts &prompts, QObject *parent)
     m_timer.setSingleShot(true);
     m_timer.setInterval(kJobListSaveInterval);
     connect(&m_timer, &QTimer::timeout, this, &JobListStore::saveNow);
-    connect(&jobs, &JobModel::dataChanged, this,
-            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
-                rowsChanged(topLeft.row(), bottomRight.row());
-            });
+    connect(&jobs, &JobModel::dataChanged, this, [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+        rowsChanged(topLeft.row(), bottomRight.row());
+    });
     connect(&jobs, &JobModel::jobChanged, this, [this](int row) { rowsChanged(row, row); });
     connect(&jobs, &JobModel::rowsInserted, this, [this](const QModelIndex &, int first, int last) {
         for (int row = first; row <= last; ++row) {
