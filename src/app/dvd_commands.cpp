@@ -1,11 +1,11 @@
 #include "app/dvd_commands.h"
 
-#include "ui_text/command_guard.h"
 #include "dvd/ifo_search.h"
 #include "dvd/optical_drive.h"
 #include "dvd/track_lists.h"
 #include "jobs/job_model.h"
 #include "profiles/active_profile.h"
+#include "ui_text/command_guard.h"
 #include "ui_text/message_table.h"
 #include "ui_text/prompts.h"
 
@@ -133,6 +133,7 @@ void DvdCommands::toggleListing()
     // With no IFO file listed only the mode changes: the rows stay.
     if (const std::optional<std::vector<DvdRow>> rows = m_listing.toggleMode(m_profile.choices()))
         showRows(*rows);
+    emit listingChanged();
 }
 
 void DvdCommands::showRows(const std::vector<DvdRow> &rows)

@@ -97,6 +97,7 @@ protected:
     void SetUp() override
     {
         ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1);
+        ::setenv("XDG_STATE_HOME", m_state.path().c_str(), 1);
         ::setenv("VELTRIX_PREVIEW_OUTPUT", "null", 1);
         for (const char *edition : {"veltrix-dvd-ripper", "veltrix-video-converter"})
             ASSERT_TRUE(IniFile(appSettingsFileName(edition)).writeInteger("profiles", "selcetsubindex", kAviDivx));
@@ -105,6 +106,7 @@ protected:
     {
         m_window.reset();
         ::unsetenv("XDG_CONFIG_HOME");
+        ::unsetenv("XDG_STATE_HOME");
     }
 
     Tfm_main &start(const QString &edition = QStringLiteral("veltrix-dvd-ripper"))
@@ -198,7 +200,7 @@ protected:
     }
     QStringList imagesWritten() const { return QDir(output()).entryList({"*.bmp"}, QDir::Files, QDir::Name); }
 
-    TempDir m_settings;
+    TempDir m_settings, m_state;
     TempDir m_media;
     RecordingPrompts m_prompts;
     RecordingShell m_shell;

@@ -671,6 +671,7 @@ TEST_F(MainWindowTest, TheTypedOutputFolderIsTakenFromTheHomeFolder)
     };
     for (const TypedFolderCase &c : cases) {
         SCOPED_TRACE(c.what);
+        QFile::remove(QString::fromStdString(m_state.file("veltrix/veltrix-video-converter.jobs"))); // an empty list
         Tfm_main &w = start();
         m_prompts.fileAnswers.push_back({QString::fromStdString(media.file("tone.wav"))});
         QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
