@@ -50,7 +50,7 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
     writeFile(media.file("failed.wav"), whole); // the failed row's source mended
     for (int row : {0, 3})
         jobs.setChecked(row, true);
-    jobs.setClipRange(0, 1, 2); // as the clip cutter marks it and sets its length on close
+    jobs.setClipRange(0, {100, 200}); // as the clip cutter marks it and sets its length on close
     jobs.setDuration(0, "00:00:01");
     std::vector<Job> before;
     QStringList captions;
