@@ -15,6 +15,7 @@ picture size and quality, and start. Each job runs the bundled encoder, a
 bridge over ffmpeg, and shows its progress in the list. Three editions share
 the program: Video Converter, DVD Ripper and Audio Converter.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_STRIP_FILES ON)
@@ -42,6 +43,7 @@ add_custom_command(OUTPUT ${package_doc}/changelog.gz
   COMMAND ${CMAKE_COMMAND} -E rename ${CMAKE_BINARY_DIR}/package/changelog.gz ${package_doc}/changelog.gz
   DEPENDS ${CMAKE_BINARY_DIR}/package/changelog)
 add_custom_target(veltrix_package_doc ALL DEPENDS ${package_doc}/changelog.gz)
-set(CPACK_INSTALLED_DIRECTORIES "${package_doc};share/doc/veltrix")
+# Its place inside the package, under CPACK_PACKAGING_INSTALL_PREFIX.
+set(CPACK_INSTALLED_DIRECTORIES "${package_doc};usr/share/doc/veltrix")
 
 include(CPack)

@@ -17,7 +17,7 @@ packages=(
   libsimpleini-dev
   googletest libgtest-dev
   xvfb xauth libx11-dev
-  desktop-file-utils dbus-daemon
+  desktop-file-utils dbus-daemon help2man
 )
 for option in "$@"; do
   case "$option" in

@@ -4,9 +4,9 @@
 # fails the script. Prints the package's path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/install-deps.sh --package
-./scripts/build.sh
-(cd build && cpack -G DEB >/dev/null)
+./scripts/install-deps.sh --package >&2
+./scripts/build.sh >&2
+(cd build && cpack -G DEB >&2)
 package=$(ls -t build/veltrix_*_amd64.deb | head -1)
 lintian --fail-on error "$package" >&2
 echo "$package"

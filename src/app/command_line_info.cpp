@@ -10,16 +10,12 @@ constexpr const char *kVersion = VELTRIX_VERSION;
 QString helpText(const Edition &edition)
 {
     const QString opens =
-        edition.dvdMode
-            ? QStringLiteral("A DVD folder, or the IFO files of one, lists its titles; otherwise the files\n"
-                             "are added to the list as media files and a folder adds the media in it.\n")
-            : QStringLiteral("The files are added to the list as media files; a folder adds the %1\n"
-                             "files in it.\n")
-                  .arg(edition.audioNamed ? QStringLiteral("audio") : QStringLiteral("media"));
-    return QStringLiteral("Usage: %1 [FILE|FOLDER]...\n"
-                          "Opens the window of %1 and the files and folders named.\n")
-               .arg(edition.name)
-           + opens
+        edition.dvdMode ? QStringLiteral("Opens the window; a DVD folder, or the IFO files of one, lists the disc's\n"
+                                         "titles, and media files are added to the list.\n")
+                        : QStringLiteral("Opens the window and adds the media files named to the list; a folder adds\n"
+                                         "the %1 files in it.\n")
+                              .arg(edition.audioNamed ? QStringLiteral("audio") : QStringLiteral("media"));
+    return QStringLiteral("Usage: %1 [FILE|FOLDER]...\n").arg(edition.name) + opens
            + QStringLiteral("\nOptions:\n"
                             "  -h, --help     print this help and exit\n"
                             "      --version  print the version and exit\n");
