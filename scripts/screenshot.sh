@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Makes the README's picture of the main window converting two clips:
-# build/doc/main-window.png. The real program runs under its own Xvfb with a
-# throw-away home (settings choose an MP4 AVC profile), is given two generated
-# clips on its command line, and Start is clicked where the skin places it.
-# Usage: scripts/screenshot.sh [seconds into the batch, default 4]
+# Makes the README's pictures: the main window converting two clips
+# (build/doc/main-window.png), or with --cutter the clip cutter playing the
+# first clip over the video edition (build/doc/cutter.png). The real program
+# runs under its own Xvfb with a throw-away home (settings choose an MP4 AVC
+# profile), is given two generated clips on its command line, and Start (or
+# Ctrl+T and the cutter's Play) is pressed where the skin places it.
+# Usage: scripts/screenshot.sh [seconds into the batch, default 4 | --cutter]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 into=${1:-4}
@@ -49,12 +51,32 @@ done
 sleep 2 # both probes done and the rows drawn
 eval "$(xdotool getwindowgeometry --shell "$window")"
 
-# The middle of the skin's Start button ("object converter button", its rect).
-read -r left top right bottom < <(awk '/^object converter button/ {found = 1}
-  found && $1 == "rect" {print $2, $3, $4, $5; exit}' data/skn.skn)
-xdotool mousemove $((X + (left + right) / 2)) $((Y + (top + bottom) / 2)) click 1
-sleep "$into"
+# Clicks the middle of skin object $2 of form $1 (its rect in data/skn.skn)
+# of the window at X, Y.
+click_object() {
+  read -r left top right bottom < <(awk -v form="$1" -v name="$2" '$1 == "form" {inForm = $2 == form}
+    inForm && $1 == "object" && $2 == name {found = 1}
+    found && $1 == "rect" {print $2, $3, $4, $5; exit}' data/skn.skn)
+  xdotool mousemove $((X + (left + right) / 2)) $((Y + (top + bottom) / 2)) click 1
+}
 
 mkdir -p build/doc
-import -window "$window" build/doc/main-window.png
-echo "build/doc/main-window.png"
+if [ "$into" = --cutter ]; then
+  xdotool windowfocus "$window" key ctrl+t
+  for _ in $(seq 50); do
+    xdotool search --name '^Cut$' >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  xdotool search --name '^Cut$' >/dev/null 2>&1 || { echo "screenshot.sh: Ctrl+T opened no cutter" >&2; exit 1; }
+  Y=$((Y + 80)) # the cutter opens at the main window's left edge, 80 pixels below its top
+  sleep 1
+  click_object cutter play
+  sleep 3
+  import -window root -crop 1024x720+0+0 build/doc/cutter.png
+  echo "build/doc/cutter.png"
+else
+  click_object popvideoconverter converter
+  sleep "$into"
+  import -window "$window" build/doc/main-window.png
+  echo "build/doc/main-window.png"
+fi

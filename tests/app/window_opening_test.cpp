@@ -82,7 +82,7 @@ TEST_F(WindowOpeningTest, EachWindowIsMadeWhenTheUserFirstOpensIt)
     EXPECT_EQ(cutter, &w.fm_dvdcutter());
     EXPECT_TRUE(cutter->isVisible());
     ASSERT_NE(object(cutter, "cut_play_time"), nullptr);
-    EXPECT_EQ(object(cutter, "cut_play_time")->text(), "00:00:00");
+    EXPECT_EQ(object(cutter, "cut_play_time")->text(), "00:00:00.00");
     clickSkin("cutclose", cutter);
     EXPECT_FALSE(cutter->isVisible());
     w.run(MainCommand::OpenCutter);
