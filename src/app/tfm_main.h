@@ -46,6 +46,7 @@ class ProfilePicker;
 class Prompts;
 class QMenu;
 class QSystemTrayIcon;
+class SideButtonMenus;
 class Snapshot;
 class Tfm_about;
 class Tfm_dir;
@@ -201,6 +202,7 @@ private:
     std::unique_ptr<JobStart> m_jobStart;
     Batch *m_batch = nullptr;
     DvdCommands *m_dvd = nullptr;
+    SideButtonMenus *m_sideMenus = nullptr;
     std::unique_ptr<IniFile> m_settingsFile;
 
     MainSkinObjects m_skinRefs; // the skin objects the window writes
