@@ -22,8 +22,8 @@ int readChannelCount(const ChoiceList &channel)
 
 QString entryTaken(const ChoiceList &list, QualityListId id)
 {
-    if (list.selected >= 0)
-        return list.selectedText();
+    if (const QString chosen = list.selectedText(); !chosen.isEmpty())
+        return chosen;
     switch (id) {
     case QualityListId::Size:
         return readSizeChoice(list).text;
@@ -38,5 +38,5 @@ QString entryTaken(const ChoiceList &list, QualityListId id)
 
 int positionTaken(const ChoiceList &list, QualityListId id)
 {
-    return list.selected >= 0 ? list.selected : static_cast<int>(list.entries.indexOf(entryTaken(list, id)));
+    return static_cast<int>(list.entries.indexOf(entryTaken(list, id)));
 }
