@@ -5,6 +5,7 @@
 #include "profiles/active_profile.h"
 #include "profiles/list_reading.h"
 
+#include <QActionGroup>
 #include <QMenu>
 #include <algorithm>
 
@@ -36,8 +37,7 @@ void SideButtonMenus::setSkinForm(SkinForm *form)
 SkinObject *SideButtonMenus::button(MainCommand command) const
 {
     const MainCommandRow *row = mainCommandRow(command);
-    return m_form && row && row->skinObject ? TSkin::findObject(m_form, QString::fromLatin1(row->skinObject))
-                                            : nullptr;
+    return m_form && row && row->skinObject ? TSkin::findObject(m_form, QString::fromLatin1(row->skinObject)) : nullptr;
 }
 
 void SideButtonMenus::showButtonStates()
@@ -59,11 +59,14 @@ std::optional<QPoint> SideButtonMenus::fill(MainCommand command)
     const QualityListId id = side->list;
     const ChoiceList &list = qualityList(m_profile.lists(), id);
     m_menu->clear();
+    delete m_entries;
+    m_entries = new QActionGroup(m_menu); // one entry checked, shown as a choice of one
     const int taken = positionTaken(list, id);
     for (int position = 0; position < list.entries.size(); ++position) {
         QAction *entry = m_menu->addAction(list.entries.at(position));
         entry->setCheckable(true);
         entry->setChecked(position == taken);
+        m_entries->addAction(entry);
         connect(entry, &QAction::triggered, this, [this, id, position] { m_profile.chooseEntry(id, position); });
     }
     const SkinRect rect = object->rect();

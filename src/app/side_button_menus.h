@@ -11,6 +11,7 @@
 #include <optional>
 
 class ActiveProfile;
+class QActionGroup;
 class QMenu;
 class QWidget;
 class SkinForm;
@@ -39,4 +40,5 @@ private:
     QWidget *m_window;
     SkinForm *m_form = nullptr;
     QMenu *m_menu;
+    QActionGroup *m_entries = nullptr;
 };

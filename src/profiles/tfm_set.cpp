@@ -128,7 +128,8 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     show();
     connect(&profile, &ActiveProfile::changed, this, show);
     for (const QualityListId id : kQualityListIds)
-        connect(list(id), &QComboBox::currentIndexChanged, this, [this, &profile] { profile.setLists(qualityLists()); });
+        connect(list(id), &QComboBox::currentIndexChanged, this,
+                [this, &profile] { profile.setLists(qualityLists()); });
     connect(m_fitButtons, &QButtonGroup::idClicked, this,
             [&profile](int fit) { profile.setPictureFit(static_cast<PictureFit>(fit)); });
     setAfterBatchAction(0);

@@ -56,9 +56,9 @@ TEST_F(AppSettingsTest, EveryKeySurvivesASaveAndALoad)
     expectEqual(loadAppSettings(IniFile("Conv 2.ini")), changed);
 
     const std::string text = readFile(settingsPath());
-    for (const char *line : {"[plane]", "\nvideo=0\n", "\naudio=0\n", "[output]", "\npath=/home/me/My Video/out/\n",
-                             "[profiles]", "\nselcetindex=4\n", "\nselcetsubindex=101\n", "\nFinishSelcet=2\n",
-                             "\nkeepshape=0\n"})
+    for (const char *line :
+         {"[plane]", "\nvideo=0\n", "\naudio=0\n", "[output]", "\npath=/home/me/My Video/out/\n", "[profiles]",
+          "\nselcetindex=4\n", "\nselcetsubindex=101\n", "\nFinishSelcet=2\n", "\nkeepshape=0\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 }
 

@@ -40,7 +40,8 @@ TEST(PictureFit, KeptInsideBlackBarsOrStretched)
         h.addFiles({QString::fromStdString(media.file(c.source))});
         h.batch.start();
         ASSERT_TRUE(h.waitForBatchEnd());
-        ASSERT_EQ(h.jobs.status(0).state, JobState::Finished) << h.jobs.job(0).lastRun.lastLines.join('\n').toStdString();
+        ASSERT_EQ(h.jobs.status(0).state, JobState::Finished)
+            << h.jobs.job(0).lastRun.lastLines.join('\n').toStdString();
         const std::string out = h.output.file(c.source);
         EXPECT_EQ(ffprobeField(out, "stream=width") + "x" + ffprobeField(out, "stream=height") + " "
                       + ffprobeField(out, "stream=display_aspect_ratio"),
