@@ -1,7 +1,5 @@
-// Pictures keep their shape: a source whose display aspect differs from the
-// frame is fitted inside it with black bars, the frame and its aspect stay
-// the profile's; "Stretch to fill" fills the frame as before. Real batches
-// through register.dat, the outputs measured by ffmpeg.
+// Pictures keep their shape inside the profile's frame, or stretch to fill
+// it: real batches through register.dat, the outputs measured by ffmpeg.
 
 #include "jobs/argument_pieces.h"
 #include "jobs_harness.h"
@@ -20,34 +18,28 @@ TEST(PictureFit, KeptInsideBlackBarsOrStretched)
     // Stored 720x576, shown at 4:3 as a PAL DVD is: its sample aspect counts.
     generateMedia("-f lavfi -i color=c=silver:s=720x576:d=2,setsar=16/15" + sound, media.file("pal.mp4"));
     generateMedia("-f lavfi -i color=c=silver:s=1280x720:d=2" + sound, media.file("wide.mp4"));
-    struct Case {
-        const char *source;
-        int size;
-        PictureFit fit;
-        const char *frame, *box;
-    };
-    const Case cases[] = {
+    // Source, size position, fit, the frame and its aspect, where the picture lies in it.
+    const std::tuple<const char *, int, PictureFit, const char *, const char *> cases[] = {
         {"square.mp4", 4, PictureFit::KeepShape, "1280x720 16:9", "960:720:160:0"},
         {"pal.mp4", 4, PictureFit::KeepShape, "1280x720 16:9", "960:720:160:0"},
         {"wide.mp4", 1, PictureFit::KeepShape, "640x480 4:3", "640:360:0:60"},
         {"square.mp4", 4, PictureFit::Stretch, "1280x720 16:9", "1280:720:0:0"},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(std::string(c.source) + (c.fit == PictureFit::Stretch ? " stretched" : " kept"));
+    for (const auto &[source, size, fit, frame, box] : cases) {
+        SCOPED_TRACE(std::string(source) + (fit == PictureFit::Stretch ? " stretched" : " kept"));
         JobsHarness h(kMp4Avc);
-        h.profile.chooseEntry(QualityListId::Size, c.size);
-        h.profile.setPictureFit(c.fit);
-        h.addFiles({QString::fromStdString(media.file(c.source))});
+        h.profile.chooseEntry(QualityListId::Size, size);
+        h.profile.setPictureFit(fit);
+        h.addFiles({QString::fromStdString(media.file(source))});
         h.batch.start();
         ASSERT_TRUE(h.waitForBatchEnd());
-        ASSERT_EQ(h.jobs.status(0).state, JobState::Finished)
-            << h.jobs.job(0).lastRun.lastLines.join('\n').toStdString();
-        const std::string out = h.output.file(c.source);
+        ASSERT_EQ(h.jobs.status(0).state, JobState::Finished);
+        const std::string out = h.output.file(source);
         EXPECT_EQ(ffprobeField(out, "stream=width") + "x" + ffprobeField(out, "stream=height") + " "
                       + ffprobeField(out, "stream=display_aspect_ratio"),
-                  c.frame);
-        EXPECT_EQ(pictureBox(out), c.box);
-        EXPECT_EQ(h.lastStarted.picture.isEmpty(), c.fit == PictureFit::Stretch) << "stretching is the old command";
+                  frame);
+        EXPECT_EQ(pictureBox(out), box);
+        EXPECT_EQ(h.lastStarted.picture.isEmpty(), fit == PictureFit::Stretch) << "stretching is the old command";
     }
     // A template that drops the picture gets no filters.
     EXPECT_EQ(pictureFitPiece(" -s 640x480", {.argumentTemplate = " -vn -acodec aac"}), QString());
