@@ -38,6 +38,17 @@ std::string paletteText(const std::array<std::uint32_t, 16> &palette)
     return text;
 }
 
+// Takes the first "-vf" and its filters out of `options`; empty when there is none.
+std::string takeVideoFilters(std::vector<std::string> &options)
+{
+    const auto at = std::find(options.begin(), options.end(), "-vf");
+    if (at == options.end() || at + 1 == options.end())
+        return {};
+    std::string filters = *(at + 1);
+    options.erase(at, at + 2);
+    return filters;
+}
+
 } // namespace
 
 std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string> &args, std::size_t inputAt,
@@ -59,15 +70,21 @@ std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string> &args
     }
     if (input.end)
         out.insert(out.end(), {"-t", std::to_string(*input.end - input.begin.value_or(0))});
-    if (subtitle)
-        out.insert(out.end(), {"-filter_complex", "[0:v:0][" + streamSpecifier(input.subtitleStream) + "]overlay[v]",
+    std::vector<std::string> options(args.begin() + static_cast<std::ptrdiff_t>(inputAt) + 1, args.end());
+    if (subtitle) {
+        // ffmpeg takes no -vf on a stream made by -filter_complex: the
+        // caller's filters run after the overlay, in the same graph.
+        const std::string filters = takeVideoFilters(options);
+        out.insert(out.end(), {"-filter_complex",
+                               "[0:v:0][" + streamSpecifier(input.subtitleStream) + "]overlay"
+                                   + (filters.empty() ? "" : "," + filters) + "[v]",
                                "-map", "[v]"});
-    else if (video)
+    } else if (video)
         out.insert(out.end(), {"-map", "0:v:0"});
     if (input.audioStream != 0 && !holds(args, "-an"))
         out.insert(out.end(), {"-map", streamSpecifier(input.audioStream)});
 
-    out.insert(out.end(), args.begin() + static_cast<std::ptrdiff_t>(inputAt) + 1, args.end());
+    out.insert(out.end(), options.begin(), options.end());
     return out;
 }
 

@@ -26,9 +26,10 @@ ResolvedInput resolveDvdJobInput(std::vector<std::string> args);
 // colours go to its decoder. Then the clip, whose start also skips the
 // `startLead` seconds of sound ahead of the first picture (see
 // dvdStartLeadSeconds), and the streams to take: the
-// video with the chosen subtitle burned in, unless the arguments hold -vn
-// (ffmpeg would ignore -vn beside explicit maps), and the chosen audio
-// track, unless they hold -an.
+// video with the chosen subtitle burned in (the caller's -vf filters then
+// follow the overlay in its graph), unless the arguments hold -vn (ffmpeg
+// would ignore -vn beside explicit maps), and the chosen audio track,
+// unless they hold -an.
 std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string> &args, std::size_t inputAt,
                                             const DvdJobInput &input, double startLead = 0.0);
 

@@ -28,6 +28,7 @@ AppSettings loadAppSettings(const IniFile &ini)
     s.audioPage = ini.readBool(kPlane, "audio", defaults.audioPage);
     const std::optional<QByteArray> path = ini.readBytes(kOutput, "path");
     s.outputPath = path ? folderFromStoredBytes(*path) : defaultOutputFolder();
+    s.keepShape = ini.readBool(kOutput, "keepshape", defaults.keepShape);
     s.categoryIndex = ini.readInteger(kProfiles, "selcetindex", defaults.categoryIndex);
     s.profileId = ini.readInteger(kProfiles, "selcetsubindex", defaults.profileId);
     s.finishAction = ini.readInteger(kProfiles, "FinishSelcet", defaults.finishAction);
@@ -37,6 +38,7 @@ AppSettings loadAppSettings(const IniFile &ini)
 bool saveAppSettings(IniFile &ini, const AppSettings &s)
 {
     return ini.writeBytes(kOutput, "path", storedFolderBytes(s.outputPath, ini.readBytes(kOutput, "path")))
+           && ini.writeBool(kOutput, "keepshape", s.keepShape)
            && ini.writeInteger(kProfiles, "selcetsubindex", s.profileId)
            && ini.writeInteger(kProfiles, "selcetindex", s.categoryIndex)
            && ini.writeInteger(kProfiles, "FinishSelcet", s.finishAction)

@@ -4,6 +4,7 @@
 #include "app/dvd_commands.h"
 #include "app/dvd_preview_source.h"
 #include "app/job_list_view.h"
+#include "app/side_button_menus.h"
 #include "app/tfm_about.h"
 #include "app/tfm_info.h"
 #include "app/tfm_main.h"
@@ -75,6 +76,15 @@ struct MainCommandHandlers {
         emit w.menuPopped(popup, at);
         popup->popup(at);
     }
+    // A side button's menu opens beside it; a disabled button has none.
+    static void sideMenu(W &w, MainCommand command)
+    {
+        const std::optional<QPoint> at = w.m_sideMenus->fill(command);
+        if (!at)
+            return;
+        emit w.menuPopped(w.m_sideMenus->menu(), *at);
+        w.m_sideMenus->menu()->popup(*at);
+    }
     // A link the product record does not give opens nothing.
     static void openLink(W &w, const QString &link)
     {
@@ -113,11 +123,14 @@ struct MainCommandHandlers {
             return;
         const Job &job = w.m_jobs.job(row);
         const bool dvdRow = isDvdRow(job);
+        const ProfileChoices choices = w.m_profile.choices();
+        const QString size = sizePiece(job.original, choices);
         w.m_snapshot->take({.inputPath = dvdRow ? dvdSnapshotInputOf(job.convert, job.clip, timeCodeToSeconds(timeText))
                                                 : job.original.sourcePath,
                             .caption = w.m_jobs.caption(row),
                             .outputFolder = w.m_output.text(),
-                            .sizePiece = sizePiece(job.original, w.m_profile.choices()),
+                            .sizePiece = size,
+                            .picturePiece = pictureFitPiece(size, choices),
                             .timeText = timeText});
     }
 
@@ -196,6 +209,12 @@ const MainCommandRow MainCommandHandlers::kCommands[] = {
     {C::ToggleListing, "toggle-listing", kBusy, [](Tfm_main &w) { w.m_dvd->toggleListing(); }, "chapter"},
     {C::AddIfo, "add-ifo", kBusy, [](Tfm_main &w) { w.m_dvd->addIfo(); }, "ifoopen"},
     {C::AddDvd, "add-dvd", kBusy, [](Tfm_main &w) { w.m_dvd->addDvd(); }, "dvdopen"},
+    {C::SizeMenu, "size-menu", kNever, [](Tfm_main &w) { H::sideMenu(w, C::SizeMenu); }, "video_size"},
+    {C::VideoQualityMenu, "video-quality-menu", kNever, [](Tfm_main &w) { H::sideMenu(w, C::VideoQualityMenu); },
+     "video_quality"},
+    {C::AudioQualityMenu, "audio-quality-menu", kNever, [](Tfm_main &w) { H::sideMenu(w, C::AudioQualityMenu); },
+     "audio_quality"},
+    {C::ChannelMenu, "channel-menu", kNever, [](Tfm_main &w) { H::sideMenu(w, C::ChannelMenu); }, "channels"},
 };
 
 MainCommand skinClickCommand(const QString &objectName)

@@ -22,6 +22,13 @@ const ImageButtonDesign kImageButtons[] = {
     {"bt_web", "About US", C::OpenAboutPage},
 };
 
+const SideButtonDesign kSideButtons[] = {
+    {C::SizeMenu, QualityListId::Size},
+    {C::VideoQualityMenu, QualityListId::VideoQuality},
+    {C::AudioQualityMenu, QualityListId::AudioQuality},
+    {C::ChannelMenu, QualityListId::Channel},
+};
+
 constexpr MenuItemDesign kSeparator{"", "", C::None};
 
 const MenuItemDesign kPopFile[] = {
@@ -117,6 +124,11 @@ MenuPlace menuPlace(MainCommand menuCommand, bool zuvok)
 std::span<const ImageButtonDesign> imageButtons()
 {
     return kImageButtons;
+}
+
+std::span<const SideButtonDesign> sideButtons()
+{
+    return kSideButtons;
 }
 
 std::span<const MenuDesign> mainMenus()

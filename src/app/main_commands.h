@@ -3,6 +3,8 @@
 // buttons, the pop-up menus with their items, and the places the menus open
 // at. The skin objects that raise them are named in the command table.
 
+#include "profiles/choice_list.h"
+
 #include <QPoint>
 #include <QString>
 #include <span>
@@ -63,6 +65,11 @@ enum class MainCommand {
     ToggleListing,
     AddIfo,
     AddDvd,
+    // The side buttons' menus of the quality lists.
+    SizeMenu,
+    VideoQualityMenu,
+    AudioQualityMenu,
+    ChannelMenu,
 };
 
 // The image buttons with their hints, in the order they are stacked (the
@@ -74,6 +81,14 @@ struct ImageButtonDesign {
     MainCommand command;
 };
 std::span<const ImageButtonDesign> imageButtons();
+
+// The side buttons Size, Video, Audio and Channels: the command of each and
+// the quality list its menu offers.
+struct SideButtonDesign {
+    MainCommand command;
+    QualityListId list;
+};
+std::span<const SideButtonDesign> sideButtons();
 
 // A pop-up menu and where it opens, relative to the main window's top-left
 // corner on the screen.

@@ -12,6 +12,7 @@
 #include "app/main_preview_host.h"
 #include "app/product_info.h"
 #include "app/remembered_profile.h"
+#include "app/side_button_menus.h"
 #include "app/tfm_dvdcutter.h"
 #include "app/window_drag.h"
 #include "dvd/dvd_job_start.h"
@@ -120,6 +121,7 @@ void Tfm_main::createJobObjects()
         new DvdCommands(m_jobs, m_profile, m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages, this);
     m_picker = new ProfilePicker(this, m_folder, m_profile, m_prompts);
     m_jobList = new JobListStore(m_jobs, m_prompts, this);
+    m_sideMenus = new SideButtonMenus(m_profile, this);
     m_conversionSurface = std::make_unique<MainConversionSurface>(m_convertBar, m_skinRefs.convertpos, m_skinRefs.hint);
     m_display = std::make_unique<ConversionDisplay>(*m_conversionSurface);
 }
@@ -235,6 +237,7 @@ void Tfm_main::loadSkin()
     Skin1.applySkinForm(this, kMainForm);
     setFixedSize(kWindowSize);
     m_skinRefs.readMain(Skin1.skinFormOfWindow(this));
+    m_sideMenus->setSkinForm(Skin1.skinFormOfWindow(this));
     m_messages.setHintObject(m_skinRefs.hint);
     m_convertBar = PositionBar(m_skinRefs.convertpos, kConvertBarWidth);
     m_convertBar.show(0); // the skin declares the bar at full width; no run has progressed yet
@@ -305,6 +308,7 @@ void Tfm_main::readSettings()
     m_settings = loadAppSettings(*m_settingsFile);
     m_output.setFolder(m_settings.outputPath);
     m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(m_settings.finishAction));
+    m_profile.setPictureFit(m_settings.keepShape ? PictureFit::KeepShape : PictureFit::Stretch);
     if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
         m_prompts.warning(*notice);
     // A remembered id that names no profile (a blank position, a damaged
@@ -339,6 +343,7 @@ void Tfm_main::saveSettings()
     m_settings.profileId = profileIdToRemember(m_profile.loadedProfileId(), m_settings.profileId);
     m_settings.outputPath = m_output.stored();
     m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
+    m_settings.keepShape = m_profile.pictureFit() == PictureFit::KeepShape;
     if (!saveAppSettings(*m_settingsFile, m_settings))
         m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
                                          "writable; the choices of this session are lost otherwise.")

@@ -47,6 +47,7 @@ class ProfilePicker;
 class Prompts;
 class QMenu;
 class QSystemTrayIcon;
+class SideButtonMenus;
 class Snapshot;
 class Tfm_about;
 class Tfm_dir;
@@ -208,6 +209,7 @@ private:
     Batch *m_batch = nullptr;
     DvdCommands *m_dvd = nullptr;
     JobListStore *m_jobList = nullptr;
+    SideButtonMenus *m_sideMenus = nullptr;
     std::unique_ptr<IniFile> m_settingsFile;
 
     MainSkinObjects m_skinRefs; // the skin objects the window writes

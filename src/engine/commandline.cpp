@@ -8,7 +8,7 @@ QString quoteArgument(const QString &text)
 QString commandLineText(const intputrec &rec)
 {
     return quoteArgument(rec.encoderfile) + rec.start + " -y " + " -i " + quoteArgument(rec.inputfile)
-           + rec.videobitrate + rec.audiobitrate + rec.channels + rec.aspect + rec.length + rec.size + " "
+           + rec.videobitrate + rec.audiobitrate + rec.channels + rec.aspect + rec.length + rec.size + rec.picture + " "
            + rec.samplerate + rec.extra + " " + quoteArgument(rec.outputfile);
 }
 
@@ -20,7 +20,7 @@ QStringList encoderArguments(const intputrec &rec)
     args << "-y"
          << "-i" << rec.inputfile;
     for (const QString *piece : {&rec.videobitrate, &rec.audiobitrate, &rec.channels, &rec.aspect, &rec.length,
-                                 &rec.size, &rec.samplerate, &rec.extra})
+                                 &rec.size, &rec.picture, &rec.samplerate, &rec.extra})
         pieces(*piece);
     args << rec.outputfile;
     return args;

@@ -24,6 +24,7 @@ struct intputrec {
     QString samplerate;   // " -ar " + rate
     QString channels;     // " -ac " + count
     QString aspect;       // " -aspect " + ratio
+    QString picture;      // " -vf " + the filters fitting the picture into the frame
     QString start;        // " -ss " + time code
     QString length;       // " -t " + time code
 };

@@ -5,6 +5,8 @@
 #include "profiles/catalogue.h"
 #include "profiles/list_reading.h"
 
+#include <QSizeF>
+
 namespace {
 
 QString bitsPerSecond(qint64 kbits)
@@ -13,6 +15,20 @@ QString bitsPerSecond(qint64 kbits)
 }
 
 const QString kVideoRate = QStringLiteral(" -r 25 -b ");
+
+// The frame of a size piece (" -s 640x480"): the width before its first "x",
+// the height after it up to a "(" or the end.
+std::optional<QSizeF> frameOf(const QString &sizePiece)
+{
+    const QString size = sizePiece.mid(4);
+    const qsizetype x = size.indexOf(u'x');
+    bool widthOk = false, heightOk = false;
+    const double width = size.left(x).toDouble(&widthOk);
+    const double height = size.mid(x + 1).section(u'(', 0, 0).toDouble(&heightOk);
+    if (x < 0 || !widthOk || !heightOk || height == 0)
+        return std::nullopt;
+    return QSizeF(width, height);
+}
 
 } // namespace
 
@@ -32,14 +48,25 @@ std::optional<QString> aspectPiece(const QString &sizePiece, const ProfileChoice
 {
     if (sizePiece.isEmpty() || !choices.lists.size.enabled || isDiscTarget(choices.profileId))
         return QString();
-    const QString size = sizePiece.mid(4);
-    const qsizetype x = size.indexOf(u'x');
-    bool widthOk = false, heightOk = false;
-    const double width = size.left(x).toDouble(&widthOk);
-    const double height = size.mid(x + 1).section(u'(', 0, 0).toDouble(&heightOk);
-    if (x < 0 || !widthOk || !heightOk || height == 0)
+    const std::optional<QSizeF> frame = frameOf(sizePiece);
+    if (!frame)
         return std::nullopt;
-    return QStringLiteral(" -aspect ") + QString::number(width / height, 'f', 4);
+    return QStringLiteral(" -aspect ") + QString::number(frame->width() / frame->height(), 'f', 4);
+}
+
+QString pictureFitPiece(const QString &sizePiece, const ProfileChoices &choices)
+{
+    const std::optional<QSizeF> frame = frameOf(sizePiece);
+    if (choices.pictureFit != PictureFit::KeepShape || sizePiece.isEmpty() || !frame
+        || choices.argumentTemplate.split(u' ').contains(QLatin1String("-vn")))
+        return {};
+    // ffmpeg's `dar` is the source's display aspect (its sample aspect
+    // applied), so an anamorphic picture keeps the shape it is shown at.
+    // Sizes are even, as the encoders' colour formats need.
+    const QString w = QString::number(frame->width()), h = QString::number(frame->height());
+    return QStringLiteral(" -vf scale=w='min(%1,2*round(%2*dar/2))':h='min(%2,2*round(%1/dar/2))',setsar=1,"
+                          "pad=%1:%2:(ow-iw)/2:(oh-ih)/2")
+        .arg(w, h);
 }
 
 std::optional<QString> videoRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
@@ -137,6 +164,7 @@ std::optional<JobPieces> sourcePieces(const Toriginalinfo &job, const ProfileCho
     pieces.samplerate = sampleRatePiece(pieces.audiobitrate, choices);
     pieces.channels = channelsPiece(choices);
     pieces.extra = extraPiece(choices);
+    pieces.picture = pictureFitPiece(pieces.size, choices);
     return pieces;
 }
 

@@ -12,6 +12,12 @@ QString sizePiece(const Toriginalinfo &job, const ProfileChoices &choices);
 // From the size piece: " -aspect " + W / H with four decimals. nullopt when
 // the size has no readable width and height.
 std::optional<QString> aspectPiece(const QString &sizePiece, const ProfileChoices &choices);
+// While pictures keep their shape: " -vf " + the filters that scale the
+// picture to fit inside the size piece's frame at its own display aspect and
+// pad it with black bars, so the frame and the aspect piece stay as they are.
+// Empty when pictures stretch, without a frame, or where the template drops
+// the picture (" -vn").
+QString pictureFitPiece(const QString &sizePiece, const ProfileChoices &choices);
 // nullopt when the estimate it derives from fails.
 std::optional<QString> videoRatePiece(const Toriginalinfo &job, const ProfileChoices &choices);
 QString audioRatePiece(const Toriginalinfo &job, const ProfileChoices &choices);
@@ -30,6 +36,7 @@ QString extraPiece(const ProfileChoices &choices);
 struct JobPieces {
     QString size, aspect, videobitrate, audiobitrate, samplerate, channels, start, length, extra;
     qint32 seconds = 0;
+    QString picture; // the picture fit piece
     bool operator==(const JobPieces &) const = default;
 };
 // nullopt when a piece meets a value that does not convert.

@@ -13,6 +13,7 @@ intputrec fileJobRecord(const QString &input, const QString &output, const JobPi
     rec.outputfile = output;
     rec.size = pieces.size;
     rec.aspect = pieces.aspect;
+    rec.picture = pieces.picture;
     rec.videobitrate = pieces.videobitrate;
     rec.audiobitrate = pieces.audiobitrate;
     rec.seconds = pieces.seconds;

@@ -17,6 +17,7 @@ intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePat
     rec.inputfile = request.inputPath;
     rec.outputfile = imagePath;
     rec.size = request.sizePiece;
+    rec.picture = request.picturePiece;
     // A DVD row's input carries the position itself: register.dat skips to it
     // after reading from the row's start, so a subtitle shown since earlier
     // is in the picture. A seek on the input would drop it.

@@ -18,6 +18,7 @@ struct SnapshotRequest {
     QString caption;      // the preview row's caption: the image is named after it
     QString outputFolder; // the text of ed_output, read as a batch reads it
     QString sizePiece;    // the chosen profile's size piece (" -s 320x240"), or empty
+    QString picturePiece; // its picture fit piece, or empty
     QString timeText;     // the shown position, "HH:MM:SS"
 };
 

@@ -45,6 +45,21 @@ void ActiveProfile::setLists(const QualityLists &lists)
     emit changed();
 }
 
+void ActiveProfile::chooseEntry(QualityListId list, int position)
+{
+    QualityLists lists = m_lists;
+    qualityList(lists, list).select(position);
+    setLists(lists);
+}
+
+void ActiveProfile::setPictureFit(PictureFit fit)
+{
+    if (fit == m_pictureFit)
+        return;
+    m_pictureFit = fit;
+    emit changed();
+}
+
 ProfileChoices ActiveProfile::choices() const
 {
     // The id is the loaded profile's, so a button merely pointed at in the
@@ -54,7 +69,8 @@ ProfileChoices ActiveProfile::choices() const
             m_definition.rateTexts,
             m_definition.argumentTemplate,
             m_lists,
-            !m_dvdMode};
+            !m_dvdMode,
+            m_pictureFit};
 }
 
 bool ActiveProfile::select(int id)

@@ -1,6 +1,7 @@
 #pragma once
 // The active profile: the loaded profile's id and definition, the choices of
-// its four quality lists, and the id the picker points at. The selection
+// its four quality lists, how pictures fill the frame, and the id the picker
+// points at. The selection
 // sequence lives here; the picker, the Settings dialog, the size estimates,
 // the job starts and the DVD commands take the profile from here and follow
 // its `changed` signal.
@@ -39,6 +40,12 @@ public:
     const QualityLists &lists() const { return m_lists; }
     // The user's change of the lists: takes effect at once.
     void setLists(const QualityLists &lists);
+    // The user's choice of one list's entry, as the Settings dialog makes it.
+    void chooseEntry(QualityListId list, int position);
+    // How pictures fill the chosen frame; an application setting that every
+    // profile's jobs follow.
+    PictureFit pictureFit() const { return m_pictureFit; }
+    void setPictureFit(PictureFit fit);
     // Everything a job takes of the profile, as it stands now.
     ProfileChoices choices() const;
 
@@ -60,7 +67,7 @@ public:
 signals:
     // The profile field's picture and name changed.
     void labelChanged();
-    // The loaded profile or its lists changed.
+    // The loaded profile, its lists or the picture fit changed.
     void changed();
 
 private:
@@ -69,6 +76,7 @@ private:
     std::unique_ptr<QualitySettingsStore> m_store;
     TActiveProfile m_definition;
     QualityLists m_lists = initialQualityLists();
+    PictureFit m_pictureFit = PictureFit::KeepShape;
     QPixmap m_icon;
     int m_currentProfileId = -1;
 };

@@ -51,3 +51,23 @@ QualityLists initialQualityLists()
     lists.channel.selected = 1;
     return lists;
 }
+
+ChoiceList &qualityList(QualityLists &lists, QualityListId id)
+{
+    switch (id) {
+    case QualityListId::VideoQuality:
+        return lists.videoQuality;
+    case QualityListId::AudioQuality:
+        return lists.audioQuality;
+    case QualityListId::Channel:
+        return lists.channel;
+    case QualityListId::Size:
+        break;
+    }
+    return lists.size;
+}
+
+const ChoiceList &qualityList(const QualityLists &lists, QualityListId id)
+{
+    return qualityList(const_cast<QualityLists &>(lists), id);
+}

@@ -43,6 +43,14 @@ struct QualityLists {
     bool operator==(const QualityLists &) const = default;
 };
 
+// The four lists by name, for whatever shows them one by one (the Settings
+// dialog, the main window's side buttons).
+enum class QualityListId { Size, VideoQuality, AudioQuality, Channel };
+inline constexpr QualityListId kQualityListIds[] = {QualityListId::Size, QualityListId::VideoQuality,
+                                                    QualityListId::AudioQuality, QualityListId::Channel};
+ChoiceList &qualityList(QualityLists &lists, QualityListId id);
+const ChoiceList &qualityList(const QualityLists &lists, QualityListId id);
+
 // The lists as the dialog creates them: no sizes, the five quality entries
 // without selection, "Stereo" selected.
 QualityLists initialQualityLists();

@@ -19,3 +19,24 @@ int readChannelCount(const ChoiceList &channel)
 {
     return channel.selectedText() == channelEntries().at(0) ? 1 : 2;
 }
+
+QString entryTaken(const ChoiceList &list, QualityListId id)
+{
+    if (const QString chosen = list.selectedText(); !chosen.isEmpty())
+        return chosen;
+    switch (id) {
+    case QualityListId::Size:
+        return readSizeChoice(list).text;
+    case QualityListId::Channel:
+        return channelEntries().at(readChannelCount(list) - 1);
+    case QualityListId::VideoQuality:
+    case QualityListId::AudioQuality:
+        break;
+    }
+    return qualityEntries().at(readQualityChoice(list).position);
+}
+
+int positionTaken(const ChoiceList &list, QualityListId id)
+{
+    return static_cast<int>(list.entries.indexOf(entryTaken(list, id)));
+}

@@ -29,3 +29,9 @@ SizeChoice readSizeChoice(const ChoiceList &size);
 
 // 1 for "Mono", 2 for "Stereo" and for nothing selected.
 int readChannelCount(const ChoiceList &channel);
+
+// The entry of the list that a conversion takes: the selected one, or while
+// nothing is selected the entry it reads as.
+QString entryTaken(const ChoiceList &list, QualityListId id);
+// Its position in the list; -1 when the list does not hold it.
+int positionTaken(const ChoiceList &list, QualityListId id);

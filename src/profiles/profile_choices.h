@@ -7,6 +7,10 @@
 #include <QString>
 #include <array>
 
+// How a picture whose display aspect differs from the chosen frame fills
+// it: scaled to fit inside and padded with black bars, or stretched.
+enum class PictureFit { KeepShape, Stretch };
+
 struct ProfileChoices {
     int profileId = -1;               // the loaded profile's id
     QString extension;                // output extension, ".mp3"
@@ -14,4 +18,5 @@ struct ProfileChoices {
     QString argumentTemplate;
     QualityLists lists;   // the four lists of the Settings dialog
     bool fileMode = true; // false in DVD mode
+    PictureFit pictureFit = PictureFit::KeepShape;
 };

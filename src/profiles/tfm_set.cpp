@@ -49,26 +49,19 @@ void showList(QComboBox &list, const ChoiceList &value, const QString &readAs)
     list.setEnabled(value.enabled);
 }
 
-// `rg_finish`: the after-batch actions, their positions the button ids.
-QGroupBox *finishGroup(QWidget *parent, QButtonGroup *buttons)
+// A group of radio buttons, their positions the button ids.
+QGroupBox *radioGroup(const QString &title, const QString &name, const QStringList &items, QWidget *parent,
+                      QButtonGroup *buttons)
 {
-    auto *group = new QGroupBox(QStringLiteral("Output Settings"), parent);
-    group->setObjectName(QStringLiteral("rg_finish"));
+    auto *group = new QGroupBox(title, parent);
+    group->setObjectName(name);
     auto *layout = new QVBoxLayout(group);
-    const QString items[] = {QStringLiteral("Do nothing after conversion finished"),
-                             QStringLiteral("Open the target folder after conversion finished"),
-                             QStringLiteral("Automatically shut down after conversion finished")};
-    for (int i = 0; i < 3; ++i) {
-        auto *item = new QRadioButton(items[i], group);
+    for (int i = 0; i < items.size(); ++i) {
+        auto *item = new QRadioButton(items.at(i), group);
         buttons->addButton(item, i);
         layout->addWidget(item);
     }
     return group;
-}
-
-QString qualityReadAs(const ChoiceList &quality)
-{
-    return qualityEntries().at(readQualityChoice(quality).position);
 }
 
 } // namespace
@@ -97,8 +90,17 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     place(QStringLiteral("Video Quality:"), cb_videobitrate, 0, 1);
     place(QStringLiteral("Audio Quality:"), cb_audiobitrate, 1, 1);
 
+    // The picture fit takes effect at once, as the lists do; its ids are the PictureFit values.
+    m_fitButtons = new QButtonGroup(this);
+    rg_fit = radioGroup(QStringLiteral("Picture Shape"), QStringLiteral("rg_fit"),
+                        {QStringLiteral("Keep the picture's shape (black bars)"), QStringLiteral("Stretch to fill")},
+                        this, m_fitButtons);
     m_finishButtons = new QButtonGroup(this);
-    rg_finish = finishGroup(this, m_finishButtons);
+    rg_finish = radioGroup(QStringLiteral("Output Settings"), QStringLiteral("rg_finish"),
+                           {QStringLiteral("Do nothing after conversion finished"),
+                            QStringLiteral("Open the target folder after conversion finished"),
+                            QStringLiteral("Automatically shut down after conversion finished")},
+                           this, m_finishButtons);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -114,28 +116,52 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(format);
+    layout->addWidget(rg_fit);
     layout->addWidget(rg_finish);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    setQualityLists(profile.lists());
-    connect(&profile, &ActiveProfile::changed, this, [this, &profile] { setQualityLists(profile.lists()); });
-    for (QComboBox *list : {cb_size, cb_videobitrate, cb_audiobitrate, cb_channel})
-        connect(list, &QComboBox::currentIndexChanged, this, [this, &profile] { profile.setLists(qualityLists()); });
+    const auto show = [this, &profile] {
+        setQualityLists(profile.lists());
+        m_fitButtons->button(static_cast<int>(profile.pictureFit()))->setChecked(true);
+    };
+    show();
+    connect(&profile, &ActiveProfile::changed, this, show);
+    for (const QualityListId id : kQualityListIds)
+        connect(list(id), &QComboBox::currentIndexChanged, this,
+                [this, &profile] { profile.setLists(qualityLists()); });
+    connect(m_fitButtons, &QButtonGroup::idClicked, this,
+            [&profile](int fit) { profile.setPictureFit(static_cast<PictureFit>(fit)); });
     setAfterBatchAction(0);
+}
+
+QComboBox *Tfm_set::list(QualityListId id) const
+{
+    switch (id) {
+    case QualityListId::VideoQuality:
+        return cb_videobitrate;
+    case QualityListId::AudioQuality:
+        return cb_audiobitrate;
+    case QualityListId::Channel:
+        return cb_channel;
+    case QualityListId::Size:
+        break;
+    }
+    return cb_size;
 }
 
 QualityLists Tfm_set::qualityLists() const
 {
-    return {readList(*cb_size), readList(*cb_videobitrate), readList(*cb_audiobitrate), readList(*cb_channel)};
+    QualityLists lists;
+    for (const QualityListId id : kQualityListIds)
+        qualityList(lists, id) = readList(*list(id));
+    return lists;
 }
 
 void Tfm_set::setQualityLists(const QualityLists &lists)
 {
-    showList(*cb_size, lists.size, readSizeChoice(lists.size).text);
-    showList(*cb_videobitrate, lists.videoQuality, qualityReadAs(lists.videoQuality));
-    showList(*cb_audiobitrate, lists.audioQuality, qualityReadAs(lists.audioQuality));
-    showList(*cb_channel, lists.channel, channelEntries().at(readChannelCount(lists.channel) - 1));
+    for (const QualityListId id : kQualityListIds)
+        showList(*list(id), qualityList(lists, id), entryTaken(qualityList(lists, id), id));
 }
 
 void Tfm_set::setAfterBatchAction(int action)

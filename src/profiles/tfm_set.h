@@ -1,6 +1,7 @@
 #pragma once
-// The Settings dialog: the four quality lists of the active profile, which
-// take effect at once, and the after-batch action, which waits for OK. The
+// The Settings dialog: the four quality lists of the active profile and how
+// pictures fill the frame, which take effect at once, and the after-batch
+// action, which waits for OK. The
 // lists belong to the active profile; the dialog shows them and hands it
 // each change the user makes.
 
@@ -39,10 +40,14 @@ signals:
     void afterBatchActionChosen(int action);
 
 private:
+    QComboBox *list(QualityListId id) const;
+
     QComboBox *cb_size;
     QComboBox *cb_videobitrate;
     QComboBox *cb_audiobitrate;
     QComboBox *cb_channel;
+    QGroupBox *rg_fit;
+    QButtonGroup *m_fitButtons;
     QGroupBox *rg_finish;
     QButtonGroup *m_finishButtons;
     QPushButton *Button1;

@@ -260,6 +260,7 @@ TEST_F(DvdWindowTest, RemoveInTheMiddleKeepsTheLaterRowsRecords)
 TEST_F(DvdWindowTest, ConvertsATitleWithItsChosenTracksAndAChapter)
 {
     Tfm_main &w = startDvd(kDivxProfile);
+    w.profile().setPictureFit(PictureFit::Stretch); // the subtitle is measured over the whole frame
     addDvd(testDvd().discRoot);
     clickSkin("chapter");
     for (int row : {1, 3, 4})

@@ -73,6 +73,8 @@ TEST(CommandTable, EveryRaisedCommandHasItsRow)
         for (const MenuItemDesign &item : menu.items)
             if (item.command != MainCommand::None)
                 raised.push_back(item.command);
+    for (const SideButtonDesign &side : sideButtons())
+        raised.push_back(side.command);
     for (const MainCommand command : raised) {
         const MainCommandRow *row = mainCommandRow(command);
         ASSERT_NE(row, nullptr) << static_cast<int>(command);

@@ -10,6 +10,7 @@
 #include "profiles/profile_button.h"
 #include "profiles/profile_choices.h"
 #include "profiles/profile_picker.h"
+#include "profiles/tfm_set.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
 #include "ui_text/message_table.h"
@@ -214,6 +215,46 @@ TEST_F(MainWindowTest, MenuObjectsPopTheirMenusBelowThem)
         EXPECT_EQ(args.at(1).toPoint(), w.frameGeometry().topLeft() + place.offset);
         menu->hide();
     }
+}
+
+// The side buttons pop up their list's entries beside them, the entry a job
+// takes checked; a choice is the Settings dialog's and reaches the quality
+// settings file. A list the profile disables disables its button.
+TEST_F(MainWindowTest, SideButtonsChooseFromTheirLists)
+{
+    Tfm_main &w = start(); // MP3: no picture size, no video quality
+    qRegisterMetaType<QMenu *>();
+    QSignalSpy popped(&w, &Tfm_main::menuPopped);
+    EXPECT_FALSE(object(&w, "video_size")->state());
+    clickSkin("video_size");
+    EXPECT_TRUE(popped.isEmpty());
+    ASSERT_TRUE(w.profile().select(5)); // MP4 AVC at 1280x720; no source quality entries, nothing selected
+    // Button, list, its key in the settings file, the entry checked (the one a job takes), the entry chosen.
+    const std::tuple<const char *, QualityListId, const char *, int, int> cases[] = {
+        {"video_size", QualityListId::Size, "size", 4, 1},
+        {"video_quality", QualityListId::VideoQuality, "video bitrate", 2, 0},
+        {"audio_quality", QualityListId::AudioQuality, "audio bitrate", 2, 3},
+        {"channels", QualityListId::Channel, "Channel", 1, 0},
+    };
+    for (const auto &[name, list, key, checked, choice] : cases) {
+        SCOPED_TRACE(name);
+        clickSkin(name);
+        ASSERT_EQ(popped.size(), 1);
+        QMenu *menu = popped.takeFirst().at(0).value<QMenu *>();
+        ASSERT_TRUE(menu->isVisible());
+        QStringList entries, expected = qualityList(w.profile().lists(), list).entries;
+        for (QAction *entry : menu->actions())
+            entries << (entry->isChecked() ? "* " : "") + entry->text();
+        expected[checked] = "* " + expected[checked];
+        EXPECT_EQ(entries, expected);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().at(choice)).center());
+        EXPECT_EQ(qualityList(w.profile().lists(), list).selected, choice);
+        const char *shownIn[] = {"cb_size", "cb_videobitrate", "cb_audiobitrate", "cb_channel"};
+        EXPECT_EQ(w.fm_set().findChild<QComboBox *>(shownIn[int(list)])->currentIndex(), choice);
+    }
+    ASSERT_TRUE(w.profile().select(17));
+    for (const auto &[name, list, key, checked, choice] : cases)
+        EXPECT_EQ(IniFile(w.profile().settingsPath()).readInteger("5", key, -1), choice) << key;
 }
 
 TEST_F(MainWindowTest, HoverHintsFollowTheHintTable)

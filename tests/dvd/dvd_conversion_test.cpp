@@ -24,11 +24,13 @@ using namespace std::chrono_literals;
 namespace {
 
 // register.dat and its arguments for a row, from the record of the title
-// start's job; the output path comes last.
-std::vector<std::string> encoderCall(const DvdRow &row, int profile, const TempDir &out)
+// start's job, with the profile's size at `size`; the output path comes last.
+std::vector<std::string> encoderCall(const DvdRow &row, int profile, const TempDir &out, int size = 0)
 {
+    ProfileChoices choices = dvdChoices(profile);
+    choices.lists.size.select(size);
     const DvdTitleJobResult r =
-        dvdTitleJob(row.caption, row.original, row.convert, row.clip, dvdChoices(profile), qs(out.path()) + "/");
+        dvdTitleJob(row.caption, row.original, row.convert, row.clip, choices, qs(out.path()) + "/");
     EXPECT_TRUE(r.job) << r.error.toStdString();
     const intputrec rec = r.job ? fileJobRecord(r.job->input, r.job->output, r.job->pieces) : intputrec{};
     std::vector<std::string> argv{std::string(VELTRIX_BIN_DIR) + "/register.dat"};
@@ -69,6 +71,14 @@ TEST_F(DvdConversion, TitleWithTheSecondAudioTrackAndTheSubtitleBurnedIn)
     ASSERT_EQ(runProcess(plain).exitCode, 0);
     EXPECT_NEAR(toneOf(plain.back()), testDvd().facts.firstTone, 10) << "the first track by default";
     EXPECT_EQ(subtitlePointsAt(plain.back(), 4), 0) << "no subtitle by default";
+
+    // The 4:3 title keeps its shape in a 16:9 frame, subtitle and all.
+    title.clip.clipBegin = 2;
+    title.clip.clipEnd = 4;
+    title.original.duration = secondsToTimeCode(2);
+    const auto wide = encoderCall(title, 5, out, 4); // MP4 AVC at 1280x720
+    ASSERT_EQ(runProcess(wide).exitCode, 0);
+    EXPECT_EQ(pictureBox(wide.back()), "960:720:160:0");
 }
 
 TEST_F(DvdConversion, ChaptersAndCutsConvertJustTheirStretch)

@@ -48,6 +48,7 @@ inline ProfileChoices choicesOf(const ChoicesPlan &plan)
     choices.lists.audioQuality = plan.audio;
     choices.lists.channel = listOf(channelEntries(), plan.channel);
     choices.fileMode = plan.fileMode;
+    choices.pictureFit = PictureFit::Stretch; // no filters: the pieces as the rules give them
     return choices;
 }
 

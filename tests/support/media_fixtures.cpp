@@ -84,6 +84,15 @@ std::string ffprobeField(const std::string &path, const std::string &entries)
     return trim(r.output.substr(0, r.output.find('\n')));
 }
 
+std::string pictureBox(const std::string &path)
+{
+    const std::string log =
+        runProcess({"ffmpeg", "-hide_banner", "-i", path, "-vf", "cropdetect=round=2:reset=0", "-f", "null", "-"})
+            .output;
+    const std::size_t at = log.rfind("crop=");
+    return at == std::string::npos ? std::string() : log.substr(at + 5, log.find_first_of("\r\n", at) - at - 5);
+}
+
 std::string readFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -36,6 +36,11 @@ void generateMedia(const std::string &lavfiArgs, const std::string &outPath);
 // ffprobeField(f, "stream=codec_name"); the first value, or "" on failure.
 std::string ffprobeField(const std::string &path, const std::string &entries);
 
+// Where the picture of a video lies inside its black bars, as ffmpeg's
+// cropdetect reads it: "width:height:left:top" ("960:720:160:0"); "" when
+// nothing was read.
+std::string pictureBox(const std::string &path);
+
 // Reads a whole file; "" when it cannot be read.
 std::string readFile(const std::string &path);
 void writeFile(const std::string &path, const std::string &contents);
