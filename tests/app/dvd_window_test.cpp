@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
@@ -338,18 +339,32 @@ TEST_F(DvdWindowTest, ADvdRowPreviewsAndSnapshotsItsSectorsAndTracks)
     gone.ifoPath = qs(testDvd().discRoot + "/VIDEO_TS/VTS_07_0.IFO");
     EXPECT_TRUE(dvdPreviewSourceOf(gone, title.clip).sectors.empty());
 
+    // Cut to its first second, the chapter still previews whole; a row click
+    // meanwhile leaves the preview's time display and track lists alone; its
+    // snapshot is named without the caption's leading blanks.
+    veltrix::test::TempDir out;
+    child<QLineEdit>("ed_output")->setText(qs(out.path()));
+    tracks("cb_subtitle")->setCurrentIndex(0);
+    w.jobs().setClipRange(2, {0, 100});
+    w.jobs().setDuration(2, "00:00:01");
     w.run(MainCommand::StartPreview);
     ASSERT_TRUE(w.isPreviewing());
     EXPECT_EQ(column(4)[2], "Play");
-    QTest::qWait(1000);
-    EXPECT_TRUE(w.isPreviewing()) << "the chapter still plays";
+    const QString shownLength = object(&w, "alltime")->text();
+    clickRow(0);
+    EXPECT_EQ(object(&w, "alltime")->text(), shownLength);
+    EXPECT_EQ(tracks("cb_audio")->currentIndex(), 1);
+    QTest::qWait(1500);
+    EXPECT_TRUE(w.isPreviewing()) << "the chapter still plays past its clip";
+    ASSERT_TRUE(w.jobs().caption(2).startsWith("  "));
+    w.run(MainCommand::Snapshot);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
+    EXPECT_TRUE(QFileInfo::exists(qs(out.path()) + "/" + w.jobs().caption(2).trimmed() + ".bmp"));
     w.run(MainCommand::StopPreview);
 
     // A snapshot of the title while its subtitle shows has the subtitle in it.
     clickRow(0);
     tracks("cb_subtitle")->setCurrentIndex(1);
-    veltrix::test::TempDir out;
-    child<QLineEdit>("ed_output")->setText(qs(out.path()));
     w.run(MainCommand::StartPreview);
     QTRY_VERIFY_WITH_TIMEOUT(object(&w, "play_time")->text() >= "00:00:03", 10000);
     w.run(MainCommand::Snapshot);
