@@ -1,7 +1,7 @@
 #pragma once
 // The application settings file (edition base name + ".ini" in the settings
 // folder): panel and page choices, the output folder, the remembered
-// profile and the after-batch action.
+// profile, the after-batch action and the folder files were last added from.
 
 #include <QString>
 
@@ -14,6 +14,7 @@ struct AppSettings {
     int categoryIndex = 1;  // "profiles"/"selcetindex"
     int profileId = 17;     // "profiles"/"selcetsubindex"
     int finishAction = 0;   // "profiles"/"FinishSelcet": 0 nothing, 1 open folder, 2 shut down
+    QString addFolder;      // "input"/"path": where Add File's dialog opens; empty until files are added
 };
 
 // The user's music folder with a trailing "/" (the home folder when the

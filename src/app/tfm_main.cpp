@@ -202,6 +202,7 @@ void Tfm_main::FormShow()
     m_edition = editionOf(m_programPath);
     m_messages.setEditionBaseName(m_edition->baseName);
     m_picker->setEdition({m_edition->zuvok, m_edition->audioNamed});
+    m_adder->setMediaKinds(m_edition->audioNamed ? MediaKinds::Audio : MediaKinds::VideoAndAudio);
     applyEditionLayout(editionLayout(m_edition->dvdMode, m_edition->zuvok));
     runGuarded(m_prompts, [this] { m_product = readProductRecord(m_folder, m_edition->baseName, m_messages); });
     runGuarded(m_prompts, [this] { m_picker->loadButtonPictures(); });
@@ -299,6 +300,7 @@ void Tfm_main::readSettings()
     }
     m_settings = loadAppSettings(*m_settingsFile);
     m_output.setFolder(m_settings.outputPath);
+    m_adder->setLastFolder(m_settings.addFolder);
     m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(m_settings.finishAction));
     if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
         m_prompts.warning(*notice);
@@ -315,8 +317,11 @@ void Tfm_main::saveSettings()
 {
     if (!m_settingsFile)
         return;
+    // The loaded profile's choices would otherwise be kept only when another profile is chosen.
+    runGuarded(m_prompts, [this] { m_profile.saveChoices(); });
     m_settings.profileId = profileIdToRemember(m_profile.loadedProfileId(), m_settings.profileId);
     m_settings.outputPath = m_output.stored();
+    m_settings.addFolder = m_adder->lastFolder();
     m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
     if (!saveAppSettings(*m_settingsFile, m_settings))
         m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
@@ -333,11 +338,22 @@ bool Tfm_main::sliderDragging() const
 bool Tfm_main::FormCloseQuery()
 {
     if (isConverting()) {
-        m_messages.information(Message::Converting);
-        return false;
+        if (!m_prompts.choose(QStringLiteral("Files are still being converted.\n\n\"Stop and Quit\" stops the "
+                                             "conversion as Stop does (the file being written keeps what was "
+                                             "converted so far) and quits. \"Go On Converting\" leaves the window "
+                                             "open and the conversion running."),
+                              QStringLiteral("Stop and Quit"), QStringLiteral("Go On Converting")))
+            return false;
+        stopBatchBeforeQuit();
     }
     saveSettings();
     return true;
+}
+
+void Tfm_main::stopBatchBeforeQuit()
+{
+    m_batch->stop();
+    m_batch->waitForEndedRun();
 }
 
 void Tfm_main::closeEvent(QCloseEvent *event)

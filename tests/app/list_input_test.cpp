@@ -28,6 +28,14 @@ protected:
             generateMedia("-f lavfi -i sine=frequency=440:duration=1 -ac 2", s_media->file(name));
         }
         writeFile(s_media->file("folder/notes.txt"), "not media");
+        std::filesystem::create_directories(s_media->file("mixed/sub"));
+        std::filesystem::create_directories(s_media->file("films"));
+        const std::string picture = "-f lavfi -i testsrc=size=64x48:rate=25:duration=1 ";
+        generateMedia(picture + "-c:v libx264 -preset ultrafast", s_media->file("mixed/clip.mp4"));
+        generateMedia(picture + "-c:v mpeg4", s_media->file("films/film.mkv"));
+        for (const char *name : {"mixed/tone.mp3", "mixed/sub/deep.mp3"})
+            generateMedia("-f lavfi -i sine=duration=1 -c:a libmp3lame", s_media->file(name));
+        writeFile(s_media->file("mixed/notes.txt"), "not media");
     }
     static void TearDownTestSuite() { s_media.reset(); }
     static QString media(const char *name) { return QString::fromStdString(s_media->file(name)); }
@@ -87,6 +95,50 @@ TEST_F(ListInputTest, ADroppedFolderAddsWhatAddFolderWouldAndOtherDropsAreRefuse
     EXPECT_FALSE(drop({QUrl("https://example.org/clip.mp3")}));
     QTest::qWait(50);
     EXPECT_EQ(m_window->jobs().rowCount(), 1);
+}
+
+// Add Folder, a dropped folder and a folder on the command line take video
+// and audio files in the video edition, audio files alone in the audio
+// edition; a folder that gives nothing says so once. Add File offers the
+// edition's kinds first and opens at the folder last used, also after a restart.
+TEST_F(ListInputTest, EachEditionAddsTheMediaKindsItTakes)
+{
+    struct Case {
+        const char *edition;
+        QStringList rows; // after Add Folder "mixed", a drop of "films", "mixed" on the command line
+        const char *firstFilter, *emptyFolderText;
+    } const cases[] = {
+        {"veltrix-video-converter",
+         {"mixed/clip.mp4", "mixed/tone.mp3", "films/film.mkv", "mixed/clip.mp4", "mixed/tone.mp3"},
+         "*.mp4",
+         nullptr},
+        {"veltrix-audio-converter", {"mixed/tone.mp3", "mixed/tone.mp3"}, "*.mp3 *.aac", "audio files (.mp3, .m4a"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.edition);
+        Tfm_main &w = start(c.edition);
+        m_prompts.shown.clear();
+        m_prompts.folderAnswer = media("mixed");
+        w.run(MainCommand::AddFolder);
+        ASSERT_TRUE(drop(files({media("films")})));
+        QCoreApplication::processEvents(); // the drop is taken in once the drag is over
+        openCommandLine(w, {media("mixed")});
+        QStringList expected;
+        for (const QString &row : c.rows)
+            expected << QString::fromStdString(s_media->file(row.toStdString()));
+        EXPECT_EQ(rowPaths(), expected);
+        ASSERT_EQ(m_prompts.boxes().size(), c.emptyFolderText ? 1u : 0u);
+        if (c.emptyFolderText) {
+            const QString text = m_prompts.boxes()[0].text;
+            EXPECT_TRUE(text.contains(media("films")) && text.contains(c.emptyFolderText)) << text.toStdString();
+        }
+        w.run(MainCommand::AddFiles);
+        EXPECT_TRUE(m_prompts.shown.back().text.section(";;", 0, 0).contains(c.firstFilter));
+        EXPECT_EQ(m_prompts.openedAt, media("mixed"));
+        EXPECT_TRUE(w.close());
+    }
+    start().run(MainCommand::AddFiles);
+    EXPECT_EQ(m_prompts.openedAt, media("mixed"));
 }
 
 TEST_F(ListInputTest, ADropWhileABatchRunsIsRefusedWithTheMessage)

@@ -410,20 +410,40 @@ TEST_F(MainWindowTest, PickerRefusesToOpenDuringABatch)
     endBusyBatch(w);
 }
 
-TEST_F(MainWindowTest, CloseIsRefusedDuringABatch)
+// Closing during a batch asks. Going on leaves the batch converting; stopping
+// and quitting stops it as Stop does, leaves no encoder behind and saves the
+// settings, the loaded profile's quality choices among them.
+TEST_F(MainWindowTest, CloseDuringABatchGoesOnOrStopsAndQuits)
 {
     Tfm_main &w = start();
     const QString settingsFile = QString::fromStdString(m_settings.file("veltrix/veltrix-video-converter.ini"));
     beginBusyBatch(w);
+    m_prompts.answerYes = false;
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
-    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Information);
-    EXPECT_EQ(m_prompts.boxes()[0].text, message(26));
+    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Question);
     EXPECT_FALSE(QFile::exists(settingsFile));
-    endBusyBatch(w);
+    w.run(MainCommand::PauseBatch); // continue: the batch converts on
+    const QString status = w.jobs().statusColumn(0);
+    QTRY_VERIFY_WITH_TIMEOUT(w.jobs().statusColumn(0) != status, 20000);
+    ASSERT_TRUE(w.isConverting());
+
+    QualityLists lists = w.profile().lists();
+    lists.audioQuality.selected = 0;
+    w.profile().setLists(lists);
+    const qint64 pid = w.encoderRun().processId();
+    m_prompts.answerYes = true;
     EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.encoderRun().isRunning());
+    EXPECT_TRUE(veltrix::test::livingProcessesInGroup(static_cast<pid_t>(pid)).empty());
+    EXPECT_EQ(w.jobs().statusColumn(0), "Stop");
+    EXPECT_GT(QFileInfo(QString::fromStdString(m_busyMedia.file("out/long.mp3"))).size(), 0);
     EXPECT_TRUE(QFile::exists(settingsFile));
+    IniFile quality(QString::fromStdString(m_settings.file("veltrix/pro veltrix-video-converter.ini")));
+    EXPECT_EQ(quality.readInteger("17", "audio bitrate", -9), 0);
+    m_window.reset();
+    EXPECT_EQ(start().profile().lists().audioQuality.selected, 0);
 }
 
 TEST_F(MainWindowTest, RunBackgroundHidesUntilTheTrayIconIsClicked)

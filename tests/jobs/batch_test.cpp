@@ -196,6 +196,43 @@ TEST_F(BatchTest, StopOnTheSecondOfThreeLeavesTheThirdUntouched)
     EXPECT_EQ(h.shell.powerOffRequests, 1);
 }
 
+// A restarted stopped row replaces the partial output it left itself; a file
+// put in that place since is the user's and is kept.
+TEST_F(BatchTest, ARestartedStoppedRowReplacesOnlyTheOutputItLeft)
+{
+    h.profile.setCurrentProfileId(2);
+    h.profile.select(2);
+    h.addFiles({media("long.mp4")});
+    watchEncoders();
+    const auto startWriting = [&](const QString &expected) {
+        h.batch.start();
+        EXPECT_EQ(h.lastStarted.outputfile, expected);
+        return QTest::qWaitFor([&] { return QFileInfo(expected).size() > 0; }, 60000);
+    };
+    ASSERT_TRUE(startWriting(output("long.avi")));
+    h.batch.stop();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    ASSERT_GT(QFileInfo(output("long.avi")).size(), 0);
+
+    ASSERT_TRUE(startWriting(output("long.avi")));
+    ASSERT_TRUE(h.waitForBatchEnd());
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
+    EXPECT_FALSE(QFileInfo::exists(output("long_1.avi")));
+    const qint64 whole = QFileInfo(output("long.avi")).size();
+
+    // A finished output is never the row's to replace; the stopped partial
+    // beside it is, until the user puts a file of their own there.
+    ASSERT_TRUE(startWriting(output("long_1.avi")));
+    h.batch.stop();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    writeFile(output("long_1.avi").toStdString(), "the user's own file");
+    ASSERT_TRUE(startWriting(output("long_2.avi")));
+    h.batch.stop();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    EXPECT_EQ(readFile(output("long_1.avi").toStdString()), "the user's own file");
+    EXPECT_EQ(QFileInfo(output("long.avi")).size(), whole);
+}
+
 TEST_F(BatchTest, PauseHoldsTheEncoderAndContinueFinishesTheJob)
 {
     h.profile.setCurrentProfileId(2);
