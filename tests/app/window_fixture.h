@@ -43,7 +43,6 @@ protected:
 
     Tfm_main &start(const QString &edition = QStringLiteral("veltrix-video-converter"))
     {
-        m_window.reset();
         m_window = std::make_unique<Tfm_main>(m_prompts, m_shell, kWindowBin + "/" + edition, kWindowBin);
         m_window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));

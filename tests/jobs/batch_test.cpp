@@ -204,29 +204,24 @@ TEST_F(BatchTest, ARestartedStoppedRowReplacesOnlyTheOutputItLeft)
     h.profile.select(2);
     h.addFiles({media("long.mp4")});
     watchEncoders();
-    const auto startWriting = [&](const QString &expected) {
+    // Each run must write where expected; a stopped one is stopped once writing.
+    const auto run = [&](const char *expected, bool stop) {
         h.batch.start();
-        EXPECT_EQ(h.lastStarted.outputfile, expected);
-        return QTest::qWaitFor([&] { return QFileInfo(expected).size() > 0; }, 60000);
+        EXPECT_EQ(h.lastStarted.outputfile, output(expected));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(output(expected)).size() > 0; }, 60000));
+        if (stop)
+            h.batch.stop();
+        ASSERT_TRUE(h.waitForBatchEnd());
     };
-    ASSERT_TRUE(startWriting(output("long.avi")));
-    h.batch.stop();
-    ASSERT_TRUE(h.waitForBatchEnd());
+    run("long.avi", true);
     ASSERT_GT(QFileInfo(output("long.avi")).size(), 0);
-
-    ASSERT_TRUE(startWriting(output("long.avi")));
-    ASSERT_TRUE(h.waitForBatchEnd());
+    run("long.avi", false);
     EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
-
     // A finished output is never the row's to replace; the stopped partial
     // beside it is, until the user puts a file of their own there.
-    ASSERT_TRUE(startWriting(output("long_1.avi")));
-    h.batch.stop();
-    ASSERT_TRUE(h.waitForBatchEnd());
+    run("long_1.avi", true);
     writeFile(output("long_1.avi").toStdString(), "the user's own file");
-    ASSERT_TRUE(startWriting(output("long_2.avi")));
-    h.batch.stop();
-    ASSERT_TRUE(h.waitForBatchEnd());
+    run("long_2.avi", true);
     EXPECT_EQ(readFile(output("long_1.avi").toStdString()), "the user's own file");
 }
 
