@@ -95,10 +95,8 @@ TEST_F(ListInputTest, ADroppedFolderAddsWhatAddFolderWouldAndOtherDropsAreRefuse
     EXPECT_EQ(m_window->jobs().rowCount(), 1);
 }
 
-// Add Folder, a dropped folder and a folder on the command line take video
-// and audio files in the video edition, audio files alone in the audio
-// edition; a folder that gives nothing says so once. Add File offers the
-// edition's kinds first and opens at the folder last used, also after a restart.
+// Folders give video and audio files in the video edition, audio alone in the audio edition, or say once that
+// they give nothing; Add File offers the edition's kinds first and opens at the folder last used, after a restart too.
 TEST_F(ListInputTest, EachEditionAddsTheMediaKindsItTakes)
 {
     const QString clip = media("mixed/clip.mp4"), tone = media("mixed/tone.mp3"), film = media("films/film.mkv");

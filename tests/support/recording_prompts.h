@@ -25,8 +25,7 @@ public:
         shown.push_back({Kind::Question, text});
         return answerYes;
     }
-    // Records the filter and the folder it opens at; the next prepared
-    // list, or none (cancelled).
+    // Records the filter and the opening folder; the next prepared list, or none (cancelled).
     QStringList openFiles(const QString &filter, const QString &folder) override
     {
         shown.push_back({Kind::OpenFiles, filter});
