@@ -17,7 +17,7 @@ build="${1:-build}"
 cmake --build "$build" --target bench_startup_main_window bench_startup_minimal_window >/dev/null
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
-export XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$config/runtime"
+export XDG_CONFIG_HOME="$config" XDG_STATE_HOME="$config/state" XDG_RUNTIME_DIR="$config/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # One run of a window program: "<wall ms to first paint> <CPU ms to first paint> <peak kB>".

@@ -3,7 +3,8 @@
 # Runs apt-get only when something is missing, so repeated runs are quick.
 # --clang adds clang with its sanitizer and libFuzzer runtimes and the symbolizer
 # (scripts/test-sanitize.sh, scripts/fuzz.sh). --screenshot adds what drives
-# and shoots the window under Xvfb (scripts/screenshot.sh).
+# and shoots the window under Xvfb (scripts/screenshot.sh). --package adds
+# what builds and checks the Debian package (scripts/package.sh).
 set -euo pipefail
 
 packages=(
@@ -16,13 +17,14 @@ packages=(
   libsimpleini-dev
   googletest libgtest-dev
   xvfb xauth libx11-dev
-  desktop-file-utils dbus-daemon
+  desktop-file-utils dbus-daemon help2man
 )
 for option in "$@"; do
   case "$option" in
     --clang) packages+=(clang libclang-rt-14-dev llvm) ;;
     --screenshot) packages+=(xdotool imagemagick x11-utils) ;;
-    *) echo "install-deps.sh: unknown option $option (known: --clang, --screenshot)" >&2; exit 2 ;;
+    --package) packages+=(dpkg-dev file lintian) ;;
+    *) echo "install-deps.sh: unknown option $option (known: --clang, --screenshot, --package)" >&2; exit 2 ;;
   esac
 done
 

@@ -162,6 +162,7 @@ int main(int argc, char *argv[])
 {
     QTemporaryDir work;
     qputenv("XDG_CONFIG_HOME", (work.path() + "/config").toLocal8Bit());
+    qputenv("XDG_STATE_HOME", (work.path() + "/state").toLocal8Bit()); // an empty job list at each start
     QApplication app(argc, argv);
     const QString bin = QStringLiteral(VELTRIX_BIN_DIR);
 

@@ -36,7 +36,8 @@ public:
     explicit OneRow(QString path) : m_path(std::move(path)) {}
     int rowCount() const override { return 1; }
     std::optional<int> selectedRow() const override { return 0; }
-    PreviewRow row(int) const override { return {PreviewSource{m_path, {}}, 0, 0}; }
+    PreviewSource source(int) const override { return {m_path, {}}; }
+    qint32 length(int) const override { return 0; }
     void setRowStatus(int, JobState) override {}
     void clearSelection() override {}
     void selectRow(int) override {}

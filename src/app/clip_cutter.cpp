@@ -6,18 +6,13 @@
 #include "platform/skin/skin_writes.h"
 #include "preview/clip_marks.h"
 #include "preview/preview_playback.h"
-#include "preview/preview_position.h"
 #include "ui_text/prompts.h"
 
 namespace {
 
 constexpr int kBelowMainTop = 80;
-const QString kZeroTime = QStringLiteral("00:00:00");
-
-ClipRange clipRangeOf(const TClipInfo &clip)
-{
-    return {clip.clipBegin, clip.clipEnd};
-}
+constexpr qint32 kNudgeSeconds = 5;
+const QString kZeroTime = QStringLiteral("00:00:00.00");
 
 } // namespace
 
@@ -42,6 +37,8 @@ void ClipCutter::open()
     // blocked while the cutter is shown.
     m_window.setWindowModality(Qt::ApplicationModal);
     m_window.show();
+    // Its keys act in the active window.
+    m_window.activateWindow();
 }
 
 void ClipCutter::FormShow()
@@ -50,12 +47,13 @@ void ClipCutter::FormShow()
     m_window.move(m_mainWindow.frameGeometry().left(), m_mainWindow.frameGeometry().top() + kBelowMainTop);
     std::vector<Tfm_dvdcutter::Row> rows;
     for (int row = 0; row < m_jobs.rowCount(); ++row) {
-        const TClipInfo &clip = m_jobs.clip(row);
-        rows.push_back({m_jobs.caption(row), secondsToTimeCode(clip.clipBegin), secondsToTimeCode(clip.clipEnd)});
+        const ClipRange range = clipRangeOf(m_jobs.clip(row));
+        rows.push_back({m_jobs.caption(row), hundredthsToTimeCode(range.begin), hundredthsToTimeCode(range.end)});
     }
     m_window.showRows(rows);
+    // The cutter opens on the row selected in the job list.
     if (!rows.empty())
-        m_window.selectRow(0);
+        m_window.selectRow(m_jobs.selectedRow().value_or(0));
 }
 
 void ClipCutter::lvClick()
@@ -65,9 +63,9 @@ void ClipCutter::lvClick()
         return;
     m_playback.setPreviewRow(*row);
     writeSkinSliderPosition(m_objects.cut_play_bar, 0);
-    const TClipInfo &clip = m_jobs.clip(*row);
-    writeSkinText(m_objects.cut_begin_time, secondsToTimeCode(clip.clipBegin));
-    writeSkinText(m_objects.cut_end_time, secondsToTimeCode(clip.clipEnd));
+    const ClipRange range = clipRangeOf(m_jobs.clip(*row));
+    writeSkinText(m_objects.cut_begin_time, hundredthsToTimeCode(range.begin));
+    writeSkinText(m_objects.cut_end_time, hundredthsToTimeCode(range.end));
     writeSkinText(m_objects.cut_play_time, kZeroTime);
 }
 
@@ -92,44 +90,88 @@ qint32 ClipCutter::shownSecond() const
     return m_objects.cut_play_time ? timeCodeToSeconds(m_objects.cut_play_time->text()) : 0;
 }
 
+// The frame on screen while a preview plays (asked of the player at the
+// press, not the last display refresh); otherwise the shown time.
+qint64 ClipCutter::markHere() const
+{
+    if (const std::optional<double> position = m_playback.position())
+        return markAt(*position, isDvdRow(m_jobs.job(m_playback.previewRow())));
+    return m_objects.cut_play_time ? timeCodeToHundredths(m_objects.cut_play_time->text()) : 0;
+}
+
+std::optional<QString> ClipCutter::markText() const
+{
+    if (!markedRow())
+        return std::nullopt;
+    return hundredthsToTimeCode(markHere());
+}
+
 // A mark that would leave the clip empty or reversed is refused: its length
 // would be negative or nothing would be converted.
 void ClipCutter::setBegin()
 {
-    const std::optional<int> row = markedRow();
-    if (!row)
-        return;
-    const QString shown = secondsToTimeCode(shownSecond());
-    const ClipRange range = clipRangeOf(m_jobs.clip(*row));
-    const std::optional<ClipRange> marked = withBegin(range, shownSecond());
-    if (!marked) {
-        m_prompts.warning(QStringLiteral("The clip cannot begin at %1, at or after its end (%2). Set its end later "
-                                         "first, or choose an earlier begin.")
-                              .arg(shown, secondsToTimeCode(range.end)));
-        return;
-    }
-    m_jobs.setClipRange(*row, marked->begin, marked->end);
-    writeSkinText(m_objects.cut_begin_time, shown);
-    m_window.setBeginText(*row, shown);
+    mark(ClipEdge::Begin);
 }
 
 void ClipCutter::setEnd()
 {
+    mark(ClipEdge::End);
+}
+
+void ClipCutter::mark(ClipEdge edge)
+{
     const std::optional<int> row = markedRow();
     if (!row)
         return;
-    const QString shown = secondsToTimeCode(shownSecond());
+    const qint64 here = markHere();
+    const QString shown = hundredthsToTimeCode(here);
     const ClipRange range = clipRangeOf(m_jobs.clip(*row));
-    const std::optional<ClipRange> marked = withEnd(range, shownSecond());
+    const bool begin = edge == ClipEdge::Begin;
+    const std::optional<ClipRange> marked = begin ? withBegin(range, here) : withEnd(range, here);
     if (!marked) {
-        m_prompts.warning(QStringLiteral("The clip cannot end at %1, at or before its begin (%2). Set its begin "
-                                         "earlier first, or choose a later end.")
-                              .arg(shown, secondsToTimeCode(range.begin)));
+        m_prompts.warning(begin ? QStringLiteral("The clip cannot begin at %1, at or after its end (%2). Set its end "
+                                                 "later first, or choose an earlier begin.")
+                                      .arg(shown, hundredthsToTimeCode(range.end))
+                                : QStringLiteral("The clip cannot end at %1, at or before its begin (%2). Set its "
+                                                 "begin earlier first, or choose a later end.")
+                                      .arg(shown, hundredthsToTimeCode(range.begin)));
         return;
     }
-    m_jobs.setClipRange(*row, marked->begin, marked->end);
-    writeSkinText(m_objects.cut_end_time, shown);
-    m_window.setEndText(*row, shown);
+    m_jobs.setClipRange(*row, *marked);
+    writeSkinText(begin ? m_objects.cut_begin_time : m_objects.cut_end_time, shown);
+    if (begin)
+        m_window.setBeginText(*row, shown);
+    else
+        m_window.setEndText(*row, shown);
+}
+
+void ClipCutter::togglePlay()
+{
+    if (m_playback.previewing())
+        m_playback.togglePause();
+    else
+        play();
+}
+
+// The short steps of the arrow keys, from the frame on screen; forward only
+// while the target stays before the end.
+void ClipCutter::nudge(qint32 seconds)
+{
+    if (!markedRow() || !m_playback.previewing())
+        return;
+    const qint32 target = qint32(markHere() / 100) + seconds;
+    if (target < m_playback.rowLength() || seconds < 0)
+        m_playback.seekTo(qMax(target, 0));
+}
+
+void ClipCutter::nudgeBack()
+{
+    nudge(-kNudgeSeconds);
+}
+
+void ClipCutter::nudgeForward()
+{
+    nudge(kNudgeSeconds);
 }
 
 void ClipCutter::stepBack()
@@ -145,9 +187,7 @@ void ClipCutter::stepForward()
     const std::optional<int> row = markedRow();
     if (!row)
         return;
-    const Job &job = m_jobs.job(*row);
-    const qint32 length = previewLength(job.clip.fullDuration, timeCodeToSeconds(job.original.duration));
-    if (const std::optional<qint32> target = stepForwardTarget(shownSecond(), length))
+    if (const std::optional<qint32> target = stepForwardTarget(shownSecond(), m_playback.rowLength()))
         m_playback.seekTo(*target);
 }
 
@@ -163,6 +203,6 @@ void ClipCutter::FormClose()
     if (m_playback.previewing())
         m_playback.stopPreview();
     for (int row = 0; row < m_jobs.rowCount(); ++row)
-        m_jobs.setDuration(row, secondsToTimeCode(clipLength(clipRangeOf(m_jobs.clip(row)))));
+        m_jobs.setDuration(row, secondsToTimeCode(int(clipLength(clipRangeOf(m_jobs.clip(row))) / 100)));
     m_playback.setCutterOpen(false);
 }

@@ -1,11 +1,13 @@
 #pragma once
 // The clip cutter's commands: open its window on the job list, show a row's
 // clip, play the row into the cutter's own panel, mark the clip's begin and
-// end at the shown position, step 30 seconds back or forward, and on close
-// give every job the length of its clip. The clip ranges live in the job
-// records; the preview state is the playback's.
+// end on the frame shown (to the hundredth), step 30 seconds (skin objects)
+// or 5 seconds (arrow keys) back or forward, and on close give every job the
+// length of its clip. The clip ranges live in the job records; the preview
+// state is the playback's.
 
 #include <QObject>
+#include <QString>
 #include <optional>
 
 class JobModel;
@@ -36,8 +38,15 @@ public:
     void play();
     void setBegin();
     void setEnd();
+    // Space: play, or pause and continue while playing.
+    void togglePlay();
     void stepBack();
     void stepForward();
+    void nudgeBack();
+    void nudgeForward();
+    // Where a mark would be set now ("HH:MM:SS.cc"), for a snapshot of the
+    // frame shown; nullopt when the cutter shows no row.
+    std::optional<QString> markText() const;
     // "cutclose": the preview stops, then the window closes.
     void closeCutter();
 
@@ -48,6 +57,10 @@ private:
     // The preview row, when the cutter is open on a row that exists.
     std::optional<int> markedRow() const;
     qint32 shownSecond() const;
+    qint64 markHere() const;
+    enum class ClipEdge { Begin, End };
+    void mark(ClipEdge edge);
+    void nudge(qint32 seconds);
 
     Tfm_dvdcutter &m_window;
     QWidget &m_mainWindow;

@@ -133,6 +133,7 @@ void DvdCommands::toggleListing()
     // With no IFO file listed only the mode changes: the rows stay.
     if (const std::optional<std::vector<DvdRow>> rows = m_listing.toggleMode(m_profile.choices()))
         showRows(*rows);
+    emit listingChanged();
 }
 
 void DvdCommands::showRows(const std::vector<DvdRow> &rows)

@@ -38,6 +38,10 @@ public:
     // The "chapter" command: titles <-> chapters.
     void toggleListing();
 
+    // The listing as stored with the job list, and its restore at start.
+    QJsonObject savedListing() const { return m_listing.saved(); }
+    void restoreListing(const QJsonObject &saved) { m_listing.restore(saved); }
+
     // The DVD part of the row click: the list's check marks are recorded for
     // the current mode and the track lists show the selected row's tracks.
     void rowClicked();
@@ -46,6 +50,10 @@ public:
 
     void cb_audioChange(int index);
     void cb_subtitleChange(int index);
+
+signals:
+    // The listing mode changed, perhaps without a change of rows.
+    void listingChanged();
 
 private:
     // Replaces the list's rows by a listing, with the current mode's marks,

@@ -1,5 +1,6 @@
 // Veltrix Video Converter: program entry.
 
+#include "app/command_line_info.h"
 #include "app/command_line_open.h"
 #include "app/display_check.h"
 #include "app/reporting_shell.h"
@@ -16,6 +17,13 @@
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto information = commandLineInformation(QString::fromLocal8Bit(argv[0]), arguments)) {
+        std::fputs(information->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     const QString message = noDisplayMessage(QString::fromLocal8Bit(argv[0]));
     if (!message.isEmpty()) {
         std::fputs(message.toLocal8Bit().constData(), stderr);

@@ -104,14 +104,14 @@ struct MainCommandHandlers {
         if (w.m_cutter)
             (w.m_cutter.get()->*command)();
     }
-    // The image of the preview row at the position the main window shows.
-    static void takeSnapshot(W &w)
+    // The image of the preview row at `timeText`: the position the main
+    // window shows, or the frame the cutter shows.
+    static void takeSnapshot(W &w, const QString &timeText)
     {
         const int row = w.m_playback->previewRow();
         if (row < 0 || row >= w.m_jobs.rowCount())
             return;
         const Job &job = w.m_jobs.job(row);
-        const QString timeText = w.m_skinRefs.play_time ? w.m_skinRefs.play_time->text() : QStringLiteral("00:00:00");
         const bool dvdRow = isDvdRow(job);
         w.m_snapshot->take({.inputPath = dvdRow ? dvdSnapshotInputOf(job.convert, job.clip, timeCodeToSeconds(timeText))
                                                 : job.original.sourcePath,
@@ -171,7 +171,10 @@ const MainCommandRow MainCommandHandlers::kCommands[] = {
     {C::PausePreview, "pause-preview", kNever, [](Tfm_main &w) { w.m_playback->togglePause(); }, "pause"},
     {C::StepBack, "step-back", kNever, [](Tfm_main &w) { w.m_playback->stepBack(); }},
     {C::StepForward, "step-forward", kNever, [](Tfm_main &w) { w.m_playback->stepForward(); }},
-    {C::Snapshot, "snapshot", kConverting, H::takeSnapshot},
+    {C::Snapshot, "snapshot", kConverting,
+     [](Tfm_main &w) {
+         H::takeSnapshot(w, w.m_skinRefs.play_time ? w.m_skinRefs.play_time->text() : QStringLiteral("00:00:00"));
+     }},
     {C::OpenCutter, "open-cutter", kBusy, H::openCutter},
     {C::CutterChecks, "cutter-checks", kBusy, H::openCutter, "cutter"},
     {C::CutterPlay, "cutter-play", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::play); }, "play"},
@@ -179,6 +182,16 @@ const MainCommandRow MainCommandHandlers::kCommands[] = {
     {C::CutterEnd, "cutter-end", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::setEnd); }, "end"},
     {C::CutterBack, "cutter-back", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::stepBack); }, "hou"},
     {C::CutterForward, "cutter-forward", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::stepForward); }, "qian"},
+    {C::CutterTogglePlay, "cutter-toggle-play", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::togglePlay); }},
+    {C::CutterNudgeBack, "cutter-nudge-back", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::nudgeBack); }},
+    {C::CutterNudgeForward, "cutter-nudge-forward", kNever,
+     [](Tfm_main &w) { H::inCutter(w, &ClipCutter::nudgeForward); }},
+    {C::CutterSnapshot, "cutter-snapshot", kConverting,
+     [](Tfm_main &w) {
+         if (const std::optional<QString> at = w.m_cutter ? w.m_cutter->markText() : std::nullopt)
+             H::takeSnapshot(w, *at);
+     },
+     "cut_snapshot"},
     {C::CloseCutter, "close-cutter", kNever, [](Tfm_main &w) { H::inCutter(w, &ClipCutter::closeCutter); }, "cutclose"},
     {C::ToggleListing, "toggle-listing", kBusy, [](Tfm_main &w) { w.m_dvd->toggleListing(); }, "chapter"},
     {C::AddIfo, "add-ifo", kBusy, [](Tfm_main &w) { w.m_dvd->addIfo(); }, "ifoopen"},

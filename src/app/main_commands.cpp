@@ -37,9 +37,13 @@ const MenuItemDesign kPopFile[] = {
     {"Exit1", "Exit", C::CloseWindow},
 };
 const MenuItemDesign kPopEdit[] = {
-    {"Remove1", "Remove", C::RemoveRows},      {"Clear2", "Clear", C::ClearList},
-    {"Rename1", "Rename", C::Rename},          kSeparator,
-    {"SelectAll1", "Select All", C::CheckAll}, {"UnselectAll1", "Unselect All", C::UncheckAll},
+    {"Remove1", "Remove", C::RemoveRows},
+    {"Clear2", "Clear", C::ClearList},
+    {"Rename1", "Rename", C::Rename},
+    {"CutClip1", "Cut Clip...", C::OpenCutter},
+    kSeparator,
+    {"SelectAll1", "Select All", C::CheckAll},
+    {"UnselectAll1", "Unselect All", C::UncheckAll},
 };
 
 const MenuItemDesign kPopHelp[] = {

@@ -3,6 +3,7 @@
 #include "app/dvd_preview_source.h"
 #include "engine/timecode.h"
 #include "jobs/job_model.h"
+#include "preview/preview_position.h"
 #include "ui_text/message_table.h"
 #include "ui_text/prompts.h"
 
@@ -22,13 +23,23 @@ std::optional<int> MainPreviewHost::selectedRow() const
     return m_jobs.selectedRow();
 }
 
-PreviewRow MainPreviewHost::row(int row) const
+PreviewSource MainPreviewHost::source(int row) const
 {
     const Job &job = m_jobs.job(row);
     PreviewSource source{job.original.sourcePath, {}};
     if (isDvdRow(job))
         source.dvd = dvdPreviewSourceOf(job.convert, job.clip);
-    return PreviewRow{source, job.clip.fullDuration, timeCodeToSeconds(job.original.duration)};
+    return source;
+}
+
+// A DVD row plays its whole title or chapter, so the cutter reaches a mark
+// after the clip's end too.
+qint32 MainPreviewHost::length(int row) const
+{
+    const Job &job = m_jobs.job(row);
+    if (isDvdRow(job))
+        return qMax(0, job.convert.clipEnd - job.convert.clipBegin);
+    return previewLength(job.clip.fullDuration, timeCodeToSeconds(job.original.duration));
 }
 
 void MainPreviewHost::setRowStatus(int row, JobState state)

@@ -15,7 +15,8 @@ public:
 
     int rowCount() const override;
     std::optional<int> selectedRow() const override;
-    PreviewRow row(int row) const override;
+    PreviewSource source(int row) const override;
+    qint32 length(int row) const override;
     void setRowStatus(int row, JobState state) override;
     void clearSelection() override;
     void selectRow(int row) override;

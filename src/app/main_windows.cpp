@@ -4,6 +4,7 @@
 #include "app/tfm_main.h"
 
 #include "app/clip_cutter.h"
+#include "app/main_keys.h"
 #include "app/tfm_about.h"
 #include "app/tfm_dir.h"
 #include "app/tfm_dvdcutter.h"
@@ -57,6 +58,7 @@ Tfm_dvdcutter &Tfm_main::fm_dvdcutter()
         m_cutter = std::make_unique<ClipCutter>(*window, *this, m_jobs, *m_playback, m_prompts,
                                                 CutterSkinObjects{m_skinRefs.cut_begin_time, m_skinRefs.cut_end_time,
                                                                   m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar});
+        addCutterKeys(window, [this](MainCommand command) { run(command); });
         // The cutter's slider follows the command availability like the main window's.
         refreshCommands();
     }

@@ -18,6 +18,8 @@
 #include "engine/command_availability.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
+#include "jobs/job_list_file.h"
+#include "jobs/job_list_store.h"
 #include "platform/ini/ini_file.h"
 #include "platform/picture/picture_file.h"
 #include "platform/preview/mpv_preview_engine.h"
@@ -117,6 +119,7 @@ void Tfm_main::createJobObjects()
     m_dvd =
         new DvdCommands(m_jobs, m_profile, m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages, this);
     m_picker = new ProfilePicker(this, m_folder, m_profile, m_prompts);
+    m_jobList = new JobListStore(m_jobs, m_prompts, this);
     m_conversionSurface = std::make_unique<MainConversionSurface>(m_convertBar, m_skinRefs.convertpos, m_skinRefs.hint);
     m_display = std::make_unique<ConversionDisplay>(*m_conversionSurface);
 }
@@ -139,6 +142,7 @@ void Tfm_main::connectOwners()
     connect(&m_jobs, &JobModel::modelReset, this, refresh);
     connect(&m_jobs, &JobModel::selectionChanged, this, [this] { run([this] { rowClick(); }); });
     connect(m_listView, &JobListView::pathsDropped, this, &Tfm_main::addPaths);
+    connect(m_dvd, &DvdCommands::listingChanged, m_jobList, &JobListStore::scheduleSave);
     connect(&m_profile, &ActiveProfile::labelChanged, this, &Tfm_main::showProfileLabel);
     connect(m_picker, &ProfilePicker::firstAudioPageChosen, this, [this] { m_settings.audioPage = true; });
     m_output.setText(m_controls.ed_output->text());
@@ -207,6 +211,7 @@ void Tfm_main::FormShow()
     runGuarded(m_prompts, [this] { m_product = readProductRecord(m_folder, m_edition->baseName, m_messages); });
     runGuarded(m_prompts, [this] { m_picker->loadButtonPictures(); });
     runGuarded(m_prompts, [this] { readSettings(); });
+    runGuarded(m_prompts, [this] { restoreJobList(); });
     if (m_skinRefs.di) {
         m_skinRefs.di->commonFacet()->setState(false);
         m_skinRefs.di->commonFacet()->redraw();
@@ -313,6 +318,22 @@ void Tfm_main::readSettings()
     m_profile.setCurrentProfileId(m_settings.profileId);
 }
 
+void Tfm_main::restoreJobList()
+{
+    if (m_edition->dvdMode)
+        m_jobList->setListing([this] { return m_dvd->savedListing(); });
+    const QJsonObject listing = m_jobList->open(jobListPath(m_edition->baseName));
+    if (m_edition->dvdMode)
+        m_dvd->restoreListing(listing);
+    if (m_jobs.rowCount() > 0)
+        m_jobs.selectRow(0);
+}
+
+void Tfm_main::saveJobList()
+{
+    m_jobList->saveNow();
+}
+
 void Tfm_main::saveSettings()
 {
     if (!m_settingsFile)
@@ -347,6 +368,7 @@ bool Tfm_main::FormCloseQuery()
         stopBatchBeforeQuit();
     }
     saveSettings();
+    saveJobList();
     return true;
 }
 
@@ -380,13 +402,19 @@ void Tfm_main::refreshCommands()
 void Tfm_main::rowClick()
 {
     refreshCommands();
-    if (const std::optional<int> row = m_jobs.selectedRow()) {
+    // While a preview plays, its time display and its row's track lists stay.
+    const bool previewing = isPreviewing();
+    if (const std::optional<int> row = m_jobs.selectedRow(); row && !previewing) {
         writeSkinText(m_skinRefs.alltime, m_jobs.original(*row).duration);
         if (m_playback)
             m_playback->setPreviewRow(*row);
     }
-    if (m_edition && m_edition->dvdMode)
-        m_dvd->rowClicked();
+    if (m_edition && m_edition->dvdMode) {
+        if (previewing)
+            m_dvd->recordCheckMarks();
+        else
+            m_dvd->rowClicked();
+    }
 }
 
 bool Tfm_main::listingTitles() const

@@ -37,6 +37,7 @@ class DvdCommands;
 class DesktopShell;
 class FileAdder;
 class IniFile;
+class JobListStore;
 class JobListView;
 class JobStart;
 class MainConversionSurface;
@@ -98,6 +99,9 @@ public:
     // exited, so that quitting leaves no encoder behind; the outputs stay as
     // Stop leaves them. Every way of quitting during a batch goes through here.
     void stopBatchBeforeQuit();
+    // Writes the job list to its file now, not after the usual short delay:
+    // for an orderly end of the program.
+    void saveJobList();
 
     // What the window holds, for the program and its tests.
     const std::optional<Edition> &edition() const { return m_edition; }
@@ -160,6 +164,8 @@ private:
     void applyEditionLayout(const EditionLayout &layout);
     void readSettings();
     void saveSettings();
+    // Brings back the job list saved at the last end, before anything adds rows.
+    void restoreJobList();
     void refreshCommands();
     void rowClick();
     void showProfileLabel();
@@ -206,6 +212,7 @@ private:
     std::unique_ptr<JobStart> m_jobStart;
     Batch *m_batch = nullptr;
     DvdCommands *m_dvd = nullptr;
+    JobListStore *m_jobList = nullptr;
     std::unique_ptr<IniFile> m_settingsFile;
 
     MainSkinObjects m_skinRefs; // the skin objects the window writes

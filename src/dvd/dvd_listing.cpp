@@ -1,8 +1,51 @@
 #include "dvd/dvd_listing.h"
 
 #include "dvd/ifo_search.h"
+#include "jobs/json_fields.h"
 
 #include <algorithm>
+#include <array>
+
+// The names of the stored listing, found by json_fields through
+// argument-dependent lookup.
+
+static const auto &namesOf(ListingMode)
+{
+    static constexpr std::array kNames{std::pair{ListingMode::Titles, "titles"},
+                                       std::pair{ListingMode::Chapters, "chapters"}};
+    return kNames;
+}
+
+template <class F> static void fields(TIFOSelint &file, F &&field)
+{
+    field("ifoPath", file.ifoPath);
+    field("firstRow", file.firstRow);
+    field("endRow", file.endRow);
+    field("audioCount", file.audioCount);
+    field("audio", file.audioDescriptions);
+    field("subtitleCount", file.subtitleCount);
+    field("subtitles", file.subtitleDescriptions);
+}
+
+namespace {
+
+struct StoredListing {
+    ListingMode mode = ListingMode::Titles;
+    QVector<TIFOSelint> files;
+    std::optional<std::vector<bool>> titleMarks;
+    std::optional<std::vector<bool>> chapterMarks;
+    bool operator==(const StoredListing &) const = default;
+};
+
+template <class F> void fields(StoredListing &listing, F &&field)
+{
+    field("mode", listing.mode);
+    field("files", listing.files);
+    field("titleMarks", listing.titleMarks);
+    field("chapterMarks", listing.chapterMarks);
+}
+
+} // namespace
 
 void DvdListing::forgetAll()
 {
@@ -84,4 +127,20 @@ void DvdListing::removeRows(std::span<const int> rows)
         if (row >= 0 && static_cast<std::size_t>(row) < marks->size())
             marks->erase(marks->begin() + row);
     }
+}
+
+QJsonObject DvdListing::saved() const
+{
+    return json_fields::toJson(StoredListing{m_mode, m_files, m_titleMarks, m_chapterMarks}).toObject();
+}
+
+void DvdListing::restore(const QJsonObject &saved)
+{
+    StoredListing listing;
+    if (!json_fields::fromJson(saved, listing))
+        listing = {};
+    m_mode = listing.mode;
+    m_files = listing.files;
+    m_titleMarks = listing.titleMarks;
+    m_chapterMarks = listing.chapterMarks;
 }

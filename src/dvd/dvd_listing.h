@@ -7,6 +7,7 @@
 #include "dvd/dvd_rows.h"
 #include "dvd/track_lists.h"
 
+#include <QJsonObject>
 #include <optional>
 #include <span>
 #include <vector>
@@ -44,6 +45,12 @@ public:
     // Remove: the recorded marks of the removed rows (indexes in the current
     // list) go with their rows.
     void removeRows(std::span<const int> rows);
+
+    // The listing as it is stored with the job list (the mode, the listed
+    // files with their tracks, each mode's marks), and its restore at the
+    // next start; a stored listing that cannot be read leaves none listed.
+    QJsonObject saved() const;
+    void restore(const QJsonObject &saved);
 
 private:
     void forgetAll();

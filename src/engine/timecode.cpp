@@ -33,3 +33,19 @@ QString secondsToTimeCode(int seconds)
 {
     return QString::asprintf("%.2d:%.2d:%.2d", seconds / 3600, (seconds % 3600) / 60, seconds % 60);
 }
+
+QString hundredthsToTimeCode(qint64 hundredths)
+{
+    const qint64 value = qMax<qint64>(hundredths, 0);
+    return secondsToTimeCode(int(value / 100)) + QString::asprintf(".%.2d", int(value % 100));
+}
+
+qint64 timeCodeToHundredths(const QString &timeCode)
+{
+    const bool fractional = timeCode.size() == 11 && timeCode.at(8) == u'.';
+    const int fraction = fractional ? twoDigitField(timeCode, 9) : 0;
+    if ((timeCode.size() != 8 && !fractional) || fraction < 0)
+        return 0;
+    const int seconds = timeCodeToSeconds(timeCode);
+    return seconds == 0 && timeCode.left(8) != QLatin1String("00:00:00") ? 0 : qint64(seconds) * 100 + fraction;
+}

@@ -10,3 +10,10 @@ int timeCodeToSeconds(const QString &timeCode);
 // Whole seconds as hours:minutes:seconds, each at least two digits; hours are
 // not capped (360000 gives "100:00:00").
 QString secondsToTimeCode(int seconds);
+
+// Hundredths of a second as "HH:MM:SS.cc" (negative values count as 0).
+QString hundredthsToTimeCode(qint64 hundredths);
+
+// "HH:MM:SS" or "HH:MM:SS.cc" in hundredths of a second; a time code of any
+// other shape reads as 0, as timeCodeToSeconds reads it.
+qint64 timeCodeToHundredths(const QString &timeCode);

@@ -93,14 +93,22 @@ QString channelsPiece(const ProfileChoices &choices)
 
 QString startPiece(const TClipInfo &clip)
 {
-    return QStringLiteral(" -ss ") + secondsToTimeCode(clip.clipBegin);
+    if (clip.beginHundredths == 0)
+        return QStringLiteral(" -ss ") + secondsToTimeCode(clip.clipBegin);
+    return QStringLiteral(" -ss ") + hundredthsToTimeCode(clipRangeOf(clip).begin);
 }
 
 QString lengthPiece(const Job &job)
 {
-    const bool wholeSource = job.clip.clipBegin == 0 && job.clip.clipEnd == job.clip.fullDuration;
-    if (wholeSource && !job.exactDuration.isEmpty())
-        return QStringLiteral(" -t ") + job.exactDuration;
+    const ClipRange range = clipRangeOf(job.clip);
+    const qint64 exactEnd = job.exactDuration.isEmpty() ? 0 : timeCodeToHundredths(job.exactDuration);
+    // An end left on the source's last whole second is the source's end: its
+    // last fraction of a second is converted too.
+    const bool toSourceEnd = job.clip.clipEnd == job.clip.fullDuration && job.clip.endHundredths == 0;
+    if (toSourceEnd && exactEnd > range.begin)
+        return QStringLiteral(" -t ") + hundredthsToTimeCode(exactEnd - range.begin);
+    if (range.begin % 100 != 0 || range.end % 100 != 0)
+        return QStringLiteral(" -t ") + hundredthsToTimeCode(clipLength(range));
     // Without a known duration the whole rest of the source is converted.
     return job.original.duration.isEmpty() ? QString() : QStringLiteral(" -t ") + job.original.duration;
 }

@@ -17,10 +17,11 @@ std::optional<QString> videoRatePiece(const Toriginalinfo &job, const ProfileCho
 QString audioRatePiece(const Toriginalinfo &job, const ProfileChoices &choices);
 QString sampleRatePiece(const QString &audioRatePiece, const ProfileChoices &choices);
 QString channelsPiece(const ProfileChoices &choices);
+// " -ss " with the clip's begin, in hundredths where it was marked on a frame.
 QString startPiece(const TClipInfo &clip);
-// " -t " with the exact source length when the job converts the whole
-// source, else with the row's duration (a cut clip's whole seconds); empty
-// when neither is known.
+// " -t " with the exact length from the clip's begin to the source's end when
+// the clip runs to the end, the clip's length in hundredths where a mark has
+// them, else the row's duration (whole seconds); empty when none is known.
 QString lengthPiece(const Job &job);
 // The profile's template, or " -target pal-vcd " and the like for 112 to 114.
 QString extraPiece(const ProfileChoices &choices);

@@ -5,7 +5,6 @@
 
 #include "jobs/job_records.h"
 
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -38,12 +37,12 @@ struct JobStatus {
 // "Stop", "Play" or "Pause".
 QString statusText(const JobStatus &status);
 
-// An output file as a run left it: its size and modification time tell it
-// from any file put in its place later.
+// An output file as a run left it: its size and modification time (ms since
+// the epoch) tell it from any file put in its place later.
 struct LeftOutput {
     QString path;
     qint64 size = 0;
-    QDateTime modified;
+    qint64 modifiedMs = 0;
     bool operator==(const LeftOutput &) const = default;
 };
 

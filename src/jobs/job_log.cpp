@@ -4,12 +4,17 @@
 #include <QFileInfo>
 #include <algorithm>
 
-QString jobLogFolder()
+QString programStateFolder()
 {
     QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
     if (!QDir::isAbsolutePath(stateHome))
         stateHome = QDir::homePath() + QStringLiteral("/.local/state");
-    return QDir::cleanPath(stateHome + QStringLiteral("/veltrix/logs"));
+    return QDir::cleanPath(stateHome + QStringLiteral("/veltrix"));
+}
+
+QString jobLogFolder()
+{
+    return programStateFolder() + QStringLiteral("/logs");
 }
 
 QString jobLogName(const QDateTime &started, const QString &jobName)

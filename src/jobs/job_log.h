@@ -14,8 +14,10 @@ inline constexpr int kKeptLogs = 200;
 inline constexpr int kLogDays = 30;
 inline constexpr int kKeptLastLines = 20;
 
-// $XDG_STATE_HOME/veltrix/logs, or ~/.local/state/veltrix/logs when the
-// variable is unset or not an absolute path.
+// $XDG_STATE_HOME/veltrix, or ~/.local/state/veltrix when the variable is
+// unset or not an absolute path: the program's state (job logs, job lists).
+QString programStateFolder();
+// The logs' folder in it: programStateFolder()/logs.
 QString jobLogFolder();
 
 // "20240131-142501 <job name>.log"; a "/" in the name becomes "_".

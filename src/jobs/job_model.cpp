@@ -124,8 +124,10 @@ void JobModel::replaceRows(const std::vector<ListedRow> &rows, const std::vector
     const ProfileChoices choices = m_profile.choices();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Job &job = rows[i].job;
-        m_rows.push_back({job, rows[i].caption, job.original.pictureSize, sizeTextOf(job, choices),
-                          i >= checks.size() || checks[i]});
+        // A row without a source path (a DVD title) shows its picture description there.
+        const QString &pathText =
+            job.original.sourcePath.isEmpty() ? job.original.pictureSize : job.original.sourcePath;
+        m_rows.push_back({job, rows[i].caption, pathText, sizeTextOf(job, choices), i >= checks.size() || checks[i]});
     }
     endResetModel();
     m_selection.clear();
@@ -203,14 +205,16 @@ void JobModel::setStatus(int row, const JobStatus &status)
 
 void JobModel::setLastRun(int row, const JobRunRecord &record)
 {
-    if (row >= 0 && row < rowCount())
-        m_rows[row].job.lastRun = record;
+    if (row < 0 || row >= rowCount())
+        return;
+    m_rows[row].job.lastRun = record;
+    emit jobChanged(row);
 }
 
-void JobModel::setClipRange(int row, qint32 begin, qint32 end)
+void JobModel::setClipRange(int row, const ClipRange &range)
 {
-    m_rows.at(row).job.clip.clipBegin = begin;
-    m_rows.at(row).job.clip.clipEnd = end;
+    ::setClipRange(m_rows.at(row).job.clip, range);
+    emit jobChanged(row);
 }
 
 void JobModel::setDuration(int row, const QString &timeCode)
@@ -227,6 +231,7 @@ void JobModel::setTracks(int row, const TConvertInfo &convert, const TrackChoice
         return;
     m_rows[row].job.convert = convert;
     m_rows[row].job.tracks = tracks;
+    emit jobChanged(row);
 }
 
 QString JobModel::sizeTextOf(const Job &job, const ProfileChoices &choices)

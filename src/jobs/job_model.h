@@ -17,7 +17,8 @@ struct ProfileChoices;
 // Columns of the list. A DVD row shows its picture description in the path column.
 enum JobColumn { kNameColumn, kPathColumn, kTimeColumn, kSizeColumn, kStatusColumn, kJobColumns };
 
-// A row listed without a probe: a DVD title or chapter with its records.
+// A row listed without a probe: a DVD title or chapter with its records, or
+// a row of the list saved at the last end.
 struct ListedRow {
     QString caption;
     Job job;
@@ -48,9 +49,9 @@ public:
 
     // Appends a checked row under `caption`; the path column shows `pathText`.
     void append(const Job &job, const QString &caption, const QString &pathText);
-    // Replaces every row by `rows` (a listing of DVD titles or chapters),
-    // each checked as `checks` says (checked beyond its end). No row is
-    // selected afterwards.
+    // Replaces every row by `rows` (a listing of DVD titles or chapters, a
+    // restored list), each checked as `checks` says (checked beyond its
+    // end). No row is selected afterwards.
     void replaceRows(const std::vector<ListedRow> &rows, const std::vector<bool> &checks);
     // Removes the selected rows and selects the row that took the place of
     // the last one removed (or the new last row); jobsRemoved() tells which.
@@ -73,8 +74,8 @@ public:
     void setStatus(int row, const JobStatus &status);
     // Keeps what the last run of a row's job left; a row that does not exist is skipped.
     void setLastRun(int row, const JobRunRecord &record);
-    // The stretch of the row's source its job converts, in seconds (the clip cutter).
-    void setClipRange(int row, qint32 begin, qint32 end);
+    // The stretch of the row's source its job converts (the clip cutter).
+    void setClipRange(int row, const ClipRange &range);
     // The row's duration time code, its Time column and its output size.
     void setDuration(int row, const QString &timeCode);
     // A DVD row's track choice and the stream ids it sets in its record.
@@ -89,6 +90,9 @@ signals:
     // removeSelected() took these rows (their positions before the removal,
     // ascending) out of the list, with their records.
     void jobsRemoved(const QList<int> &rows);
+    // A record of the row's job that no column shows changed: its clip
+    // range, its track choice or its last run.
+    void jobChanged(int row);
 
 private:
     struct Row {

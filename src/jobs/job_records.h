@@ -28,8 +28,38 @@ struct TClipInfo {
     qint32 clipBegin = 0;    // seconds from the start
     qint32 clipEnd = 0;      // seconds; initially the full duration
     quint8 titleRow = 0;     // DVD rows only
+    // Hundredths beside the whole seconds of a begin or end marked on a frame.
+    quint8 beginHundredths = 0;
+    quint8 endHundredths = 0;
     bool operator==(const TClipInfo &) const = default;
 };
+
+// The stretch of a source one job converts, in hundredths of a second.
+struct ClipRange {
+    qint64 begin = 0;
+    qint64 end = 0;
+    bool operator==(const ClipRange &) const = default;
+};
+
+inline ClipRange clipRangeOf(const TClipInfo &clip)
+{
+    return {qint64(clip.clipBegin) * 100 + clip.beginHundredths, qint64(clip.clipEnd) * 100 + clip.endHundredths};
+}
+
+// end - begin; never negative.
+inline qint64 clipLength(const ClipRange &range)
+{
+    return range.end > range.begin ? range.end - range.begin : 0;
+}
+
+// Sets the clip's begin and end, whole seconds and hundredths.
+inline void setClipRange(TClipInfo &clip, const ClipRange &range)
+{
+    clip.clipBegin = qint32(range.begin / 100);
+    clip.beginHundredths = quint8(range.begin % 100);
+    clip.clipEnd = qint32(range.end / 100);
+    clip.endHundredths = quint8(range.end % 100);
+}
 
 // The row's choice in `cb_audio` and `cb_subtitle` (0 = the first audio
 // track, "No Subtitle").

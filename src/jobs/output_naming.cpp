@@ -16,7 +16,7 @@ std::optional<LeftOutput> leftOutputAt(const QString &path)
     const QFileInfo file(path);
     if (!file.isFile())
         return std::nullopt;
-    return LeftOutput{path, file.size(), file.lastModified()};
+    return LeftOutput{path, file.size(), file.lastModified().toMSecsSinceEpoch()};
 }
 
 QString outputPathFor(const QString &folderWithSlash, const QString &givenCaption, const QString &extension,

@@ -1,26 +1,33 @@
 #include "preview/clip_marks.h"
 
+#include <cmath>
+
 namespace {
 constexpr qint32 kStepSeconds = 30;
 }
 
-std::optional<ClipRange> withBegin(const ClipRange &range, qint32 second)
+std::optional<ClipRange> withBegin(const ClipRange &range, qint64 mark)
 {
-    if (second >= range.end)
+    if (mark >= range.end)
         return std::nullopt;
-    return ClipRange{second, range.end};
+    return ClipRange{mark, range.end};
 }
 
-std::optional<ClipRange> withEnd(const ClipRange &range, qint32 second)
+std::optional<ClipRange> withEnd(const ClipRange &range, qint64 mark)
 {
-    if (second <= range.begin)
+    if (mark <= range.begin)
         return std::nullopt;
-    return ClipRange{range.begin, second};
+    return ClipRange{range.begin, mark};
 }
 
-qint32 clipLength(const ClipRange &range)
+qint64 markAt(double seconds, bool wholeSeconds)
 {
-    return range.end > range.begin ? range.end - range.begin : 0;
+    if (!(seconds > 0.0))
+        return 0;
+    // The allowance of 10 microseconds keeps 5.92 stored as 5.9199999 on its
+    // hundredth; frames lie far more than that apart.
+    const qint64 hundredths = qint64(std::floor(seconds * 100.0 + 1e-3));
+    return wholeSeconds ? hundredths - hundredths % 100 : hundredths;
 }
 
 std::optional<qint32> stepBackTarget(qint32 shown)

@@ -8,13 +8,6 @@
 #include <QString>
 #include <optional>
 
-// One job list row, as the preview reads it.
-struct PreviewRow {
-    PreviewSource source;    // the row's input file, or its DVD sectors
-    qint32 fullDuration = 0; // seconds of the whole source (the full-duration field); 0 on DVD rows
-    qint32 rowDuration = 0;  // seconds of the row's duration time code (the clip length after a cut)
-};
-
 class PreviewHost {
 public:
     virtual ~PreviewHost() = default;
@@ -22,7 +15,12 @@ public:
     virtual int rowCount() const = 0;
     virtual std::optional<int> selectedRow() const = 0;
     // Only called with 0 <= row < rowCount().
-    virtual PreviewRow row(int row) const = 0;
+    // What the player plays for the row: its file, or its DVD sectors (read
+    // from the IFO file, so once per preview).
+    virtual PreviewSource source(int row) const = 0;
+    // Seconds the row's position bar spans: the whole file or the whole DVD
+    // title or chapter, also after a cut; 0 when unknown.
+    virtual qint32 length(int row) const = 0;
     // Sets the row's state (Playing, Paused or Stopped) and with it its
     // Status cell; a row that no longer exists is skipped.
     virtual void setRowStatus(int row, JobState state) = 0;

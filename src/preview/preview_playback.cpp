@@ -3,6 +3,7 @@
 #include "engine/progress.h"
 #include "engine/timecode.h"
 #include "platform/skin/skin_writes.h"
+#include "preview/clip_marks.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -17,6 +18,7 @@ qint32 sliderPosition(SkinObject *object)
 }
 
 const QString kZeroTime = QStringLiteral("00:00:00");
+constexpr int kRefreshMilliseconds = 100;
 
 } // namespace
 
@@ -40,6 +42,9 @@ PreviewPlayback::PreviewPlayback(PreviewEngine &engine, PreviewHost &host, Previ
     m_positionTimer.setObjectName(QStringLiteral("play_time"));
     m_positionTimer.setInterval(1000);
     connect(&m_positionTimer, &QTimer::timeout, this, &PreviewPlayback::play_timeTimer);
+    // The time display follows the player between the position ticks.
+    m_refreshTimer.setInterval(kRefreshMilliseconds);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &PreviewPlayback::refreshPosition);
     m_endTimer.setObjectName(QStringLiteral("Timer1"));
     m_endTimer.setInterval(10);
     connect(&m_endTimer, &QTimer::timeout, this, &PreviewPlayback::Timer1Timer);
@@ -68,7 +73,7 @@ void PreviewPlayback::playSelectedRow()
         return;
     m_busy.set(Busy::Previewing, true);
     m_row = *selected;
-    startPreview(m_host.row(m_row), Panel::Main);
+    startPreview(Panel::Main);
 }
 
 void PreviewPlayback::playInCutter(int row)
@@ -85,10 +90,10 @@ void PreviewPlayback::playInCutter(int row)
         return;
     m_busy.set(Busy::Previewing, true);
     m_row = row;
-    startPreview(m_host.row(m_row), Panel::Cutter);
+    startPreview(Panel::Cutter);
 }
 
-void PreviewPlayback::startPreview(const PreviewRow &row, Panel target)
+void PreviewPlayback::startPreview(Panel target)
 {
     m_clock = PreviewClock{};
     m_reported = 0.0;
@@ -106,13 +111,17 @@ void PreviewPlayback::startPreview(const PreviewRow &row, Panel target)
         m_host.reportError(m_engine.errorText());
         return;
     }
-    m_engine.SetEventFuntion(
-        {[this](double seconds) { m_reported = seconds; }, [this](const PreviewEnd &end) { playbackEnded(end); }});
+    m_engine.SetEventFuntion({[this](double seconds) {
+                                  m_reported = seconds;
+                                  takeStartOffset(m_clock, seconds);
+                              },
+                              [this](const PreviewEnd &end) { playbackEnded(end); }});
     m_engine.Seek(0);
     setRowStatus(JobState::Playing);
-    m_source = row.source;
-    m_engine.Play(row.source);
+    m_source = m_host.source(m_row);
+    m_engine.Play(m_source);
     m_positionTimer.start();
+    m_refreshTimer.start();
 }
 
 void PreviewPlayback::playbackEnded(const PreviewEnd &end)
@@ -147,6 +156,7 @@ void PreviewPlayback::stopPreview()
     if (m_display.cutterPanel)
         m_display.cutterPanel->hide();
     m_positionTimer.stop();
+    m_refreshTimer.stop();
     m_endTimer.stop();
     writeSkinSliderPosition(m_display.main.slider, 0);
     m_display.main.fill.show(0);
@@ -201,7 +211,7 @@ void PreviewPlayback::seekTo(qint32 seconds)
     m_engine.Seek(seconds);
     m_clock.seekTarget = seconds;
     // Shown at once, also while paused, so a mark set next takes it.
-    showPosition(seconds, previewRowLength());
+    showPosition(seconds, rowLength());
     if (!m_paused)
         m_positionTimer.start();
 }
@@ -220,12 +230,18 @@ void PreviewPlayback::setRowStatus(JobState state)
     m_statusShown = state != JobState::Stopped;
 }
 
-qint32 PreviewPlayback::previewRowLength() const
+qint32 PreviewPlayback::rowLength() const
 {
     if (m_row < 0 || m_row >= m_host.rowCount())
         return 0;
-    const PreviewRow row = m_host.row(m_row);
-    return previewLength(row.fullDuration, row.rowDuration);
+    return m_host.length(m_row);
+}
+
+std::optional<double> PreviewPlayback::position() const
+{
+    if (!m_busy.previewing())
+        return std::nullopt;
+    return m_engine.position().value_or(m_reported) - m_clock.startOffset;
 }
 
 PositionDisplay &PreviewPlayback::displayOf(PositionSlider slider)
@@ -235,7 +251,7 @@ PositionDisplay &PreviewPlayback::displayOf(PositionSlider slider)
 
 void PreviewPlayback::play_timeTimer()
 {
-    const qint32 length = previewRowLength();
+    const qint32 length = rowLength();
     const PreviewTick tick = previewTick(m_clock, m_reported, length);
     if (tick.endNear)
         m_endTimer.start();
@@ -244,15 +260,31 @@ void PreviewPlayback::play_timeTimer()
         return;
     }
     if (tick.shownSecond)
-        showPosition(*tick.shownSecond, length);
+        showPosition(m_reported - m_clock.startOffset, length);
 }
 
-void PreviewPlayback::showPosition(qint32 second, qint32 length)
+// Between the ticks, while the position is followed (not paused, not
+// dragged), the display shows where the player is.
+void PreviewPlayback::refreshPosition()
 {
-    PositionDisplay &display = m_busy.cutterOpen() ? m_display.cutter : m_display.main;
-    writeSkinText(display.timeText, secondsToTimeCode(second));
+    if (!m_positionTimer.isActive() || m_sliderDrag || m_clock.awaitingStart)
+        return;
+    const double elapsed = m_reported - m_clock.startOffset;
+    if (wholeSeconds(elapsed) >= m_clock.seekTarget)
+        showPosition(elapsed, rowLength());
+}
+
+// The main window shows whole seconds, the cutter's time text hundredths:
+// its marks take them.
+void PreviewPlayback::showPosition(double seconds, qint32 length)
+{
+    const bool inCutter = m_busy.cutterOpen();
+    PositionDisplay &display = inCutter ? m_display.cutter : m_display.main;
+    const qint64 hundredths = markAt(seconds, false);
+    writeSkinText(display.timeText,
+                  inCutter ? hundredthsToTimeCode(hundredths) : secondsToTimeCode(wholeSeconds(seconds)));
     if (!m_sliderDrag) {
-        const qint32 value = positionBarValue(second, length);
+        const qint32 value = positionBarValue(wholeSeconds(seconds), length);
         writeSkinSliderPosition(display.slider, value);
         display.fill.show(value);
     }
@@ -280,8 +312,9 @@ void PreviewPlayback::sliderTrack(PositionSlider slider)
         return;
     PositionDisplay &display = displayOf(slider);
     const qint32 value = sliderPosition(display.slider);
-    const qint32 target = sliderSecond(value, previewRowLength());
-    writeSkinText(display.timeText, secondsToTimeCode(target));
+    const qint32 target = sliderSecond(value, rowLength());
+    writeSkinText(display.timeText, slider == PositionSlider::Cut ? hundredthsToTimeCode(qint64(target) * 100)
+                                                                  : secondsToTimeCode(target));
     display.fill.show(value);
     if (m_busy.previewing())
         m_engine.Seek(target);
@@ -292,7 +325,7 @@ void PreviewPlayback::sliderRelease(PositionSlider slider)
     if (m_busy.previewing() && !m_busy.converting()) {
         PositionDisplay &display = displayOf(slider);
         const qint32 value = sliderPosition(display.slider);
-        const qint32 target = sliderSecond(value, previewRowLength()) + m_clock.startOffset;
+        const qint32 target = sliderSecond(value, rowLength()) + m_clock.startOffset;
         m_engine.Seek(target);
         m_clock.seekTarget = target;
         // A paused player reports no movement: its timer would take the

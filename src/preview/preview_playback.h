@@ -1,13 +1,14 @@
 #pragma once
 // Playback control of the preview: play the selected job list row into the
 // panel, pause, stop, step to the previous or next row, seek with the
-// position sliders, and follow the player's position once a second on the
-// time display, the slider and the fill bar of the main window (or of the
-// clip cutter while it is open). The end of the media stops the preview.
+// position sliders, and follow the player's position on the time display,
+// the slider and the fill bar of the main window (or of the clip cutter while
+// it is open). The end of the media stops the preview.
 //
 // Owns the preview state (preview row, paused, slider drag, cutter open, the
-// position clock) and the two timers `play_time` (1000 ms, position) and
-// `Timer1` (10 ms, deferred stop), and the previewing flag that the command
+// position clock) and its timers: `play_time` (1000 ms: the position clock,
+// the end and stall tests), a display refresh ten times a second, and
+// `Timer1` (10 ms, deferred stop); and the previewing flag that the command
 // availability rule reads.
 
 #include "engine/busy_state.h"
@@ -92,6 +93,12 @@ public:
     void Timer1Timer();
 
     bool previewing() const { return m_busy.previewing(); }
+    // The position of the frame on screen, in seconds from the start of the
+    // preview row's source, taken from the player at the call; nullopt when
+    // no preview plays.
+    std::optional<double> position() const;
+    // Seconds the preview row's bar spans; 0 when unknown.
+    qint32 rowLength() const;
     bool paused() const { return m_paused; }
     bool sliderDragging() const { return m_sliderDrag; }
     bool cutterOpen() const { return m_busy.cutterOpen(); }
@@ -103,14 +110,14 @@ public:
 
 private:
     enum class Panel { Main, Cutter };
-    void startPreview(const PreviewRow &row, Panel panel);
+    void startPreview(Panel panel);
     void playbackEnded(const PreviewEnd &end);
     void step(int by);
-    qint32 previewRowLength() const;
-    // Shows the elapsed second on the time text, slider and fill of the
-    // window the preview plays in (slider and fill stay while dragged), on a
-    // bar spanning `length` seconds.
-    void showPosition(qint32 second, qint32 length);
+    void refreshPosition();
+    // Shows the elapsed time on the time text, slider and fill of the window
+    // the preview plays in (slider and fill stay while dragged), on a bar
+    // spanning `length` seconds.
+    void showPosition(double seconds, qint32 length);
     PositionDisplay &displayOf(PositionSlider slider);
     void setRowStatus(JobState state);
 
@@ -128,5 +135,6 @@ private:
     double m_reported = 0.0;     // the player's last position
     PreviewClock m_clock;
     QTimer m_positionTimer; // `play_time`
-    QTimer m_endTimer;      // `Timer1`
+    QTimer m_refreshTimer;
+    QTimer m_endTimer; // `Timer1`
 };

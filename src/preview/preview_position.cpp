@@ -36,13 +36,20 @@ qint32 sliderSecond(qint32 sliderValue, qint32 length)
     return mulDiv(qMin(sliderValue, kProgressFull), length, kProgressFull);
 }
 
+void takeStartOffset(PreviewClock &clock, double reported)
+{
+    if (clock.awaitingStart && reported > 0.0) {
+        clock.awaitingStart = false;
+        // Whole seconds, not rounded: a first position 0.6 s into the file is
+        // no offset of the time scale.
+        clock.startOffset = wholeSeconds(std::floor(reported));
+    }
+}
+
 PreviewTick previewTick(PreviewClock &clock, double reported, qint32 length)
 {
     PreviewTick tick;
-    if (clock.awaitingStart && reported > 0.0) {
-        clock.awaitingStart = false;
-        clock.startOffset = wholeSeconds(reported);
-    }
+    takeStartOffset(clock, reported);
     // Judged on the second of the previous tick; an unknown length never ends
     // the preview here (the player reports the end of the media itself).
     if (length > 0 && clock.currentSecond >= length - 1)

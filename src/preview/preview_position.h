@@ -34,6 +34,12 @@ struct PreviewClock {
     qint32 stallCount = 0;   // ticks in a row on which the position stood still
 };
 
+// The first position above 0 gives the start offset of the player's time
+// scale. Taken from the first position the player reports, not at the next
+// one-second tick, which would find the file already a second in and shift
+// the display, the marks and the seeks by that second.
+void takeStartOffset(PreviewClock &clock, double reported);
+
 // What one tick asks of the playback control.
 struct PreviewTick {
     bool endNear = false;              // the end is reached: stop on the next 10 ms tick

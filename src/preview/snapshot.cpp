@@ -49,7 +49,9 @@ void Snapshot::take(const SnapshotRequest &request)
     }
     m_request = request;
     const QString folder = absoluteOutputFolder(request.outputFolder, QDir::homePath());
-    m_image = outputPathFor(prepareOutputFolder(folder), request.caption, QStringLiteral(".bmp"));
+    // A chapter's caption "  Chapter_01" names "Chapter_01.bmp", as its conversion does.
+    m_image = outputPathFor(prepareOutputFolder(folder), request.caption, QStringLiteral(".bmp"),
+                            FirstName::WithoutLeadingBlanks);
     m_running = true;
     m_run.start(snapshotRecord(request, m_image));
 }

@@ -1,7 +1,8 @@
 // `cmake --install` of the build tree into a temporary prefix: each edition
-// on the PATH, a valid desktop entry with its media types and %F, its icon in
-// the hicolor theme at every size, and the help links of the installed
-// product file reaching the installed README.
+// on the PATH, answering --version and --help without a display, a valid
+// desktop entry with its media types and %F, its icon in the hicolor theme at
+// every size, and the help links of the installed product file reaching the
+// installed README.
 
 #include "app/product_info.h"
 #include "engine/busy_state.h"
@@ -102,6 +103,23 @@ TEST_P(DesktopInstall, TheEditionOnThePathIsTheProgramUnderItsName)
     EXPECT_EQ(onPath.canonicalFilePath(),
               QFileInfo(installed("lib/veltrix/veltrix-video-converter")).canonicalFilePath());
     EXPECT_TRUE(onPath.isExecutable());
+}
+
+TEST_P(DesktopInstall, TheEditionOnThePathTellsItsVersionAndUseWithoutADisplay)
+{
+    const auto run = [this](const char *option) {
+        return runProcess({"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+                           installed("bin/" + edition()).toStdString(), option});
+    };
+    const ProcessResult version = run("--version");
+    EXPECT_EQ(version.exitCode, 0) << version.output;
+    EXPECT_EQ(version.output, std::string(GetParam().edition) + " (Veltrix Video Converter) " VELTRIX_VERSION "\n");
+    const ProcessResult help = run("--help");
+    EXPECT_EQ(help.exitCode, 0) << help.output;
+    EXPECT_EQ(help.output.rfind("Usage: " + std::string(GetParam().edition) + " [FILE|FOLDER]...\n", 0), 0u)
+        << help.output;
+    EXPECT_NE(help.output.find("--version"), std::string::npos) << help.output;
+    EXPECT_EQ(help.output.find("DVD folder") != std::string::npos, edition().contains("dvd")) << help.output;
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, DesktopInstall,

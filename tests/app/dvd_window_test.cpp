@@ -196,6 +196,39 @@ TEST_F(DvdWindowTest, OpeningTellsWhatItFound)
     EXPECT_EQ(column(0), QStringList({"Title_01", "Title_02"}));
 }
 
+// The listing comes back at the next start: the rows with their records and
+// track choices, the mode, and each mode's marks and listed files.
+TEST_F(DvdWindowTest, ListingComesBackAtTheNextStart)
+{
+    startDvd();
+    addDvd(testDvd().discRoot);
+    setMark(1, false);
+    clickSkin("chapter");
+    setMark(2, false);
+    clickRow(3);
+    tracks("cb_audio")->setCurrentIndex(0);
+    clickRow(0);
+    tracks("cb_audio")->setCurrentIndex(1);
+    std::vector<Job> jobs;
+    for (int row = 0; row < m_window->jobs().rowCount(); ++row)
+        jobs.push_back(m_window->jobs().job(row));
+    EXPECT_TRUE(m_window->close());
+
+    Tfm_main &w = startDvd();
+    EXPECT_TRUE(m_prompts.boxes().empty());
+    EXPECT_FALSE(w.listingTitles());
+    EXPECT_EQ(column(0), kChapterCaptions);
+    EXPECT_EQ(column(4), QStringList(5, "Ready"));
+    EXPECT_EQ(marks(), std::vector<bool>({true, true, false, true, true}));
+    for (int row = 0; row < 5; ++row)
+        EXPECT_EQ(w.jobs().job(row), jobs[row]) << row;
+    EXPECT_EQ(items("cb_audio"), kFirstSetAudio);
+    EXPECT_EQ(tracks("cb_audio")->currentIndex(), 1);
+    clickSkin("chapter");
+    EXPECT_EQ(column(0), QStringList({"Title_01", "Title_02"}));
+    EXPECT_EQ(marks(), std::vector<bool>({true, false}));
+}
+
 // Every later row keeps its own records and tracks when a row above it goes.
 TEST_F(DvdWindowTest, RemoveInTheMiddleKeepsTheLaterRowsRecords)
 {

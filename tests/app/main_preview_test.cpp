@@ -1,6 +1,6 @@
 // The preview, the clip cutter and the snapshot, driven through the DVD
-// edition's window (the edition that shows the preview) with real clicks on
-// its buttons and skin objects. The player runs with null outputs; the clips
+// edition's window (the edition that shows the preview) and the video
+// edition's (the cutter only) with real clicks and keys. The player runs with null outputs; the clips
 // carry their frame number as twelve black or white stripes (bit 0 left).
 
 #include "app/tfm_dvdcutter.h"
@@ -17,13 +17,16 @@
 #include "ui_text/message_table.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -94,19 +97,21 @@ protected:
     void SetUp() override
     {
         ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1);
+        ::setenv("XDG_STATE_HOME", m_state.path().c_str(), 1);
         ::setenv("VELTRIX_PREVIEW_OUTPUT", "null", 1);
-        IniFile settings(appSettingsFileName("veltrix-dvd-ripper"));
-        ASSERT_TRUE(settings.writeInteger("profiles", "selcetsubindex", kAviDivx));
+        for (const char *edition : {"veltrix-dvd-ripper", "veltrix-video-converter"})
+            ASSERT_TRUE(IniFile(appSettingsFileName(edition)).writeInteger("profiles", "selcetsubindex", kAviDivx));
     }
     void TearDown() override
     {
         m_window.reset();
         ::unsetenv("XDG_CONFIG_HOME");
+        ::unsetenv("XDG_STATE_HOME");
     }
 
-    Tfm_main &start()
+    Tfm_main &start(const QString &edition = QStringLiteral("veltrix-dvd-ripper"))
     {
-        m_window = std::make_unique<Tfm_main>(m_prompts, m_shell, kBin + "/veltrix-dvd-ripper", kBin);
+        m_window = std::make_unique<Tfm_main>(m_prompts, m_shell, kBin + "/" + edition, kBin);
         m_window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         child<QLineEdit>("ed_output")->setText(output());
@@ -174,9 +179,28 @@ protected:
         QTest::mousePress(surfaceOf(window), Qt::LeftButton, {}, QPoint(bar.right(), bar.center().y()));
         QTest::mouseRelease(surfaceOf(window), Qt::LeftButton, {}, QPoint(bar.right(), bar.center().y()));
     }
+    // Converts the list and reads the output: its frame count and the number
+    // its first frame shows.
+    struct Converted {
+        int frames = -1;
+        int firstFrame = -1;
+    };
+    Converted convert(Tfm_main &w, const std::string &outputName)
+    {
+        press("bt_start");
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w.jobs().statusColumn(0) == "Finish"; }, 30000));
+        const std::string converted = output().toStdString() + "/" + outputName;
+        const std::string first = m_media.file("first.bmp");
+        veltrix::test::runProcess({"ffmpeg", "-v", "error", "-y", "-i", converted, "-frames:v", "1", first});
+        const std::string frames =
+            veltrix::test::runProcess({"ffprobe", "-v", "error", "-count_frames", "-select_streams", "v:0",
+                                       "-show_entries", "stream=nb_read_frames", "-of", "csv=p=0", converted})
+                .output;
+        return {frames.empty() ? -1 : std::stoi(frames), frameNumberIn(QImage(QString::fromStdString(first)))};
+    }
     QStringList imagesWritten() const { return QDir(output()).entryList({"*.bmp"}, QDir::Files, QDir::Name); }
 
-    TempDir m_settings;
+    TempDir m_settings, m_state;
     TempDir m_media;
     RecordingPrompts m_prompts;
     RecordingShell m_shell;
@@ -231,37 +255,37 @@ TEST_F(MainPreviewTest, CutsAClipThroughTheCuttersOwnControls)
     QTreeWidgetItem *row = cut->lv()->topLevelItem(0);
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->text(0), "numbered100");
-    EXPECT_EQ(row->text(2), "00:01:40");
+    EXPECT_EQ(row->text(2), "00:01:40.00");
 
     clickSkin(cut, "play");
     ASSERT_TRUE(w.isPreviewing());
     EXPECT_TRUE(cut->pl_play()->isVisible());
     clickSkin(cut, "pause");
 
-    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:05"));
+    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:05.00"));
     clickSkin(cut, "begin");
-    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:17"));
+    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:17.00"));
     clickSkin(cut, "end");
-    EXPECT_EQ(text(cut, "cut_begin_time"), "00:01:05");
-    EXPECT_EQ(text(cut, "cut_end_time"), "00:01:17");
-    EXPECT_EQ(row->text(1), "00:01:05");
-    EXPECT_EQ(row->text(2), "00:01:17");
+    EXPECT_EQ(text(cut, "cut_begin_time"), "00:01:05.00");
+    EXPECT_EQ(text(cut, "cut_end_time"), "00:01:17.00");
+    EXPECT_EQ(row->text(1), "00:01:05.00");
+    EXPECT_EQ(row->text(2), "00:01:17.00");
     clickSkin(cut, "hou");
-    EXPECT_EQ(text(cut, "cut_play_time"), "00:00:47");
+    EXPECT_EQ(text(cut, "cut_play_time"), "00:00:47.00");
     clickSkin(cut, "qian");
     clickSkin(cut, "qian");
-    EXPECT_EQ(text(cut, "cut_play_time"), "00:01:17") << "no step past the end (00:01:47 of 00:01:40)";
+    EXPECT_EQ(text(cut, "cut_play_time"), "00:01:17.00") << "no step past the end (00:01:47 of 00:01:40)";
 
     // A begin after the end, or an end before the begin, is refused.
-    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:20"));
+    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:20.00"));
     clickSkin(cut, "begin");
-    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:00"));
+    ASSERT_TRUE(dragUntil(cut, "cut_play_bar", "cut_play_time", "00:01:00.00"));
     clickSkin(cut, "end");
     ASSERT_EQ(m_prompts.boxes().size(), 2u);
     EXPECT_TRUE(m_prompts.boxes()[0].text.startsWith("The clip cannot begin at 00:01:20"));
     EXPECT_TRUE(m_prompts.boxes()[1].text.startsWith("The clip cannot end at 00:01:00"));
-    EXPECT_EQ(row->text(1), "00:01:05");
-    EXPECT_EQ(row->text(2), "00:01:17");
+    EXPECT_EQ(row->text(1), "00:01:05.00");
+    EXPECT_EQ(row->text(2), "00:01:17.00");
 
     clickSkin(cut, "cutclose");
     EXPECT_FALSE(cut->isVisible());
@@ -276,16 +300,49 @@ TEST_F(MainPreviewTest, CutsAClipThroughTheCuttersOwnControls)
     press("bt_playstop");
 
     m_prompts.shown.clear();
-    press("bt_start");
-    QTRY_VERIFY_WITH_TIMEOUT(w.jobs().statusColumn(0) == "Finish", 30000);
-    const std::string converted = output().toStdString() + "/numbered100.avi";
-    const veltrix::test::ProcessResult frames =
-        veltrix::test::runProcess({"ffprobe", "-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
-                                   "stream=nb_read_frames", "-of", "csv=p=0", converted});
-    EXPECT_EQ(std::stoi(frames.output), 300) << "12.0 s at 25 frames a second";
-    const std::string first = m_media.file("first.bmp");
-    veltrix::test::runProcess({"ffmpeg", "-v", "error", "-i", converted, "-frames:v", "1", first});
-    EXPECT_EQ(frameNumberIn(QImage(QString::fromStdString(first))), 1625) << "65 s at 25 frames a second";
+    const Converted clip = convert(w, "numbered100.avi");
+    EXPECT_EQ(clip.frames, 300) << "12.0 s at 25 frames a second";
+    EXPECT_EQ(clip.firstFrame, 1625) << "65 s at 25 frames a second";
+    EXPECT_TRUE(m_prompts.boxes().empty());
+}
+
+// The video edition's layout has no preview, yet Ctrl+T opens the cutter on
+// the selected row; its keys play, pause, mark the begin and end on the frame
+// shown and save that frame, and the conversion starts on the marked frame.
+TEST_F(MainPreviewTest, TheVideoEditionCutsOnTheFrameShownFromTheKeyboard)
+{
+    Tfm_main &w = start(QStringLiteral("veltrix-video-converter"));
+    addFile(numberedClip(20));
+    QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
+    Tfm_dvdcutter *cut = cutter();
+    cut->activateWindow(); // as the desktop's window manager does
+    ASSERT_TRUE(QTest::qWaitFor([cut] { return QApplication::activeWindow() == cut; }));
+    QTest::keyClick(cut, Qt::Key_Space);
+    ASSERT_TRUE(w.isPreviewing());
+    QSet<QString> shown;
+    for (QElapsedTimer clock; !clock.isValid() || clock.elapsed() < 2000; QTest::qWait(20)) {
+        if (!clock.isValid())
+            clock.start();
+        shown << text(cut, "cut_play_time");
+    }
+    EXPECT_GE(shown.size(), 8) << "the time display follows the player at least four times a second";
+    QTest::keyClick(cut, Qt::Key_Space);
+    QTest::qWait(300);
+    QTest::keyClick(cut, Qt::Key_I);
+    QTest::keyClick(cut, Qt::Key_Right);
+    QTest::keyClick(cut, Qt::Key_O);
+    QTest::keyClick(cut, Qt::Key_I, Qt::ControlModifier);
+    const qint64 begin = timeCodeToHundredths(text(cut, "cut_begin_time"));
+    const qint64 end = timeCodeToHundredths(text(cut, "cut_end_time"));
+    ASSERT_GT(begin, 0);
+    EXPECT_EQ(end, (begin / 100 + 5) * 100) << "5 s on from the begin's whole second";
+    QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning() && imagesWritten().size() == 1, 10000);
+    EXPECT_EQ(frameNumberIn(QImage(output() + "/" + imagesWritten().first(), "BMP")), end * 25 / 100);
+    clickSkin(cut, "cutclose");
+
+    const Converted clip = convert(w, "numbered20.avi");
+    EXPECT_EQ(clip.frames, (end - begin) * 25 / 100);
+    EXPECT_EQ(clip.firstFrame, begin * 25 / 100) << "the marked frame";
     EXPECT_TRUE(m_prompts.boxes().empty());
 }
 

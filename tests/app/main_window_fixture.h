@@ -50,6 +50,7 @@ protected:
     void SetUp() override
     {
         ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1);
+        ::setenv("XDG_STATE_HOME", m_state.path().c_str(), 1);
         // The preview plays with the player's null outputs: no window, no sound.
         ::setenv("VELTRIX_PREVIEW_OUTPUT", "null", 1);
     }
@@ -57,6 +58,7 @@ protected:
     {
         m_window.reset();
         ::unsetenv("XDG_CONFIG_HOME");
+        ::unsetenv("XDG_STATE_HOME");
     }
 
     // Creates the main window as the program does, under the edition's name,
@@ -153,7 +155,7 @@ protected:
         ASSERT_TRUE(w.isPreviewing());
     }
 
-    veltrix::test::TempDir m_settings;
+    veltrix::test::TempDir m_settings, m_state;
     veltrix::test::TempDir m_busyMedia;
     RecordingPrompts m_prompts;
     RecordingShell m_shell;

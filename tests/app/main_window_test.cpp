@@ -3,6 +3,7 @@
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
 #include "jobs/job_model.h"
+#include "jobs/output_naming.h"
 #include "media_fixtures.h"
 #include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
@@ -411,7 +412,7 @@ TEST_F(MainWindowTest, PickerRefusesToOpenDuringABatch)
 }
 
 // Closing during a batch asks: go on converting, or stop as Stop does, leave no encoder behind and save the
-// settings, the loaded profile's quality choices among them.
+// settings, the loaded profile's quality choices and the partial output the row left among them.
 TEST_F(MainWindowTest, CloseDuringABatchGoesOnOrStopsAndQuits)
 {
     Tfm_main &w = start();
@@ -435,10 +436,13 @@ TEST_F(MainWindowTest, CloseDuringABatchGoesOnOrStopsAndQuits)
     EXPECT_FALSE(w.encoderRun().isRunning());
     EXPECT_TRUE(veltrix::test::livingProcessesInGroup(static_cast<pid_t>(pid)).empty());
     EXPECT_EQ(w.jobs().statusColumn(0), "Stop");
-    EXPECT_GT(QFileInfo(QString::fromStdString(m_busyMedia.file("out/long.mp3"))).size(), 0);
+    const QString partial = QString::fromStdString(m_busyMedia.file("out/long.mp3"));
+    EXPECT_GT(QFileInfo(partial).size(), 0);
     EXPECT_TRUE(QFile::exists(settingsFile));
     m_window.reset();
-    EXPECT_EQ(start().profile().lists().audioQuality.selected, 0);
+    Tfm_main &again = start();
+    EXPECT_EQ(again.profile().lists().audioQuality.selected, 0);
+    EXPECT_EQ(again.jobs().job(0).lastRun.stoppedOutput, leftOutputAt(partial)); // which a restart replaces
 }
 
 TEST_F(MainWindowTest, RunBackgroundHidesUntilTheTrayIconIsClicked)
@@ -686,6 +690,7 @@ TEST_F(MainWindowTest, TheTypedOutputFolderIsTakenFromTheHomeFolder)
     };
     for (const TypedFolderCase &c : cases) {
         SCOPED_TRACE(c.what);
+        QFile::remove(QString::fromStdString(m_state.file("veltrix/veltrix-video-converter.jobs"))); // an empty list
         Tfm_main &w = start();
         m_prompts.fileAnswers.push_back({QString::fromStdString(media.file("tone.wav"))});
         QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);

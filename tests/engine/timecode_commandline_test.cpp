@@ -48,6 +48,17 @@ TEST(TimeCode, RoundTripsEveryMinuteOfADay)
         ASSERT_EQ(timeCodeToSeconds(secondsToTimeCode(s)), s);
 }
 
+TEST(TimeCode, HundredthsReadAndWriteBothShapes)
+{
+    EXPECT_EQ(timeCodeToHundredths("00:00:05.92"), 592);
+    EXPECT_EQ(timeCodeToHundredths("01:00:00"), 360000);
+    EXPECT_EQ(timeCodeToHundredths("00:00:00.07"), 7);
+    for (const char *bad : {"00:00:05.9", "00:00:05,92", "ab:00:05.92", "00:00:05.9x", ""})
+        EXPECT_EQ(timeCodeToHundredths(bad), 0) << bad;
+    EXPECT_EQ(hundredthsToTimeCode(12345), "00:02:03.45");
+    EXPECT_EQ(hundredthsToTimeCode(-5), "00:00:00.00");
+}
+
 TEST(QuoteArgument, QuotesOnlyTextWithABlank)
 {
     const std::pair<QString, QString> cases[] = {

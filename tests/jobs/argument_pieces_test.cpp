@@ -204,4 +204,17 @@ TEST(Pieces, LengthIsExactForTheWholeSourceOnly)
     EXPECT_EQ(lengthPiece(whole), " -t 00:03:25");
 }
 
+// A clip marked on frames passes its hundredths; one left running to the
+// source's end passes the exact rest of the source.
+TEST(Pieces, MarkedClipsPassTheirHundredths)
+{
+    Job job{.original = sourceJob(), .clip = {0, 205, 0, 205, 0}, .exactDuration = "00:03:25.40"};
+    setClipRange(job.clip, {592, 1296});
+    EXPECT_EQ(startPiece(job.clip), " -ss 00:00:05.92");
+    EXPECT_EQ(lengthPiece(job), " -t 00:00:07.04");
+    setClipRange(job.clip, {1000, 20500});
+    EXPECT_EQ(startPiece(job.clip), " -ss 00:00:10");
+    EXPECT_EQ(lengthPiece(job), " -t 00:03:15.40");
+}
+
 } // namespace

@@ -41,6 +41,17 @@ TEST(ClipLength, IsNeverNegative)
     EXPECT_EQ(clipLength({90, 60}), 0);
 }
 
+// A mark is the hundredth at or before the frame's time, so a conversion
+// starting there starts on that frame; DVD rows mark whole seconds.
+TEST(ClipMark, TakesTheHundredthAtOrBeforeTheFrame)
+{
+    EXPECT_EQ(markAt(5.92, false), 592);
+    EXPECT_EQ(markAt(5.9199999, false), 592);
+    EXPECT_EQ(markAt(5.96667, false), 596);
+    EXPECT_EQ(markAt(5.92, true), 500);
+    EXPECT_EQ(markAt(-0.02, false), 0);
+}
+
 struct StepCase {
     qint32 shown;
     qint32 length;

@@ -22,15 +22,21 @@ public:
     }
     void Seek(qint32 seconds) override { calls << QStringLiteral("Seek %1").arg(seconds); }
     void Play(const PreviewSource &source) override { calls << QStringLiteral("Play ") + source.path; }
+    std::optional<double> position() const override { return reported; }
     void Pause() override { calls << QStringLiteral("Pause"); }
     void Stop() override { calls << QStringLiteral("Stop"); }
     void DestroyPreviewWindow() override { calls << QStringLiteral("Destroy"); }
 
-    void reportPosition(double seconds) { events.position(seconds); }
+    void reportPosition(double seconds)
+    {
+        reported = seconds;
+        events.position(seconds);
+    }
     void reportEnd(PreviewEnd end) { events.ended(end); }
 
     QStringList calls;
     quintptr window = 0;
     bool initFails = false;
+    std::optional<double> reported;
     PreviewEvents events;
 };

@@ -394,7 +394,7 @@ TEST_F(PreviewPlaybackTest, WithTheCutterOpenThePositionShowsThere)
     play(0);
     tickAt(0.04);
     tickAt(150.04);
-    EXPECT_EQ(text(cutterWindow, "cut_play_time"), "00:02:30");
+    EXPECT_EQ(text(cutterWindow, "cut_play_time"), "00:02:30.04");
     EXPECT_EQ(slider(cutterWindow, "cut_play_bar"), 2500);
     EXPECT_EQ(cutPosWidth(), 74);
     EXPECT_EQ(text(mainWindow, "play_time"), "00:00:00");
@@ -404,7 +404,7 @@ TEST_F(PreviewPlaybackTest, WithTheCutterOpenThePositionShowsThere)
     playback->sliderTrack(PositionSlider::Cut);
     playback->sliderRelease(PositionSlider::Cut);
     EXPECT_EQ(engine.calls, QStringList({"Seek 300", "Seek 300"}));
-    EXPECT_EQ(text(cutterWindow, "cut_play_time"), "00:05:00");
+    EXPECT_EQ(text(cutterWindow, "cut_play_time"), "00:05:00.00");
 }
 
 TEST_F(PreviewPlaybackTest, TheCuttersPlayUsesItsOwnPanelAndLeavesTheStatusAlone)

@@ -10,11 +10,22 @@
 #include <optional>
 #include <vector>
 
+// One row: what it plays, its full duration (0 on DVD rows) and its duration.
+struct PreviewRow {
+    PreviewSource source;
+    qint32 fullDuration = 0;
+    qint32 rowDuration = 0;
+};
+
 class RecordingHost : public PreviewHost {
 public:
     int rowCount() const override { return int(rows.size()); }
     std::optional<int> selectedRow() const override { return selected; }
-    PreviewRow row(int row) const override { return rows.at(size_t(row)); }
+    PreviewSource source(int row) const override { return rows.at(size_t(row)).source; }
+    qint32 length(int row) const override
+    {
+        return previewLength(rows.at(size_t(row)).fullDuration, rows.at(size_t(row)).rowDuration);
+    }
     void setRowStatus(int row, JobState state) override { statuses[row] = statusText({state}); }
     void clearSelection() override { selected.reset(); }
     void selectRow(int row) override

@@ -187,6 +187,9 @@ void MpvPreviewEngine::handleEvent(const mpv_event &event)
                 m_entry = result.u.list->values[i].u.int64;
         break;
     }
+    case MPV_EVENT_PLAYBACK_RESTART:
+        m_seekingTo.reset();
+        break;
     case MPV_EVENT_START_FILE:
         m_startingEntry = static_cast<const mpv_event_start_file *>(event.data)->playlist_entry_id;
         break;
@@ -223,6 +226,7 @@ void MpvPreviewEngine::handleEvent(const mpv_event &event)
 void MpvPreviewEngine::endPlayback(const PreviewEnd &end)
 {
     m_phase = Phase::Idle;
+    m_seekingTo.reset();
     m_entry = -1;
     m_pendingSeek.reset();
     if (m_events.ended)
@@ -246,9 +250,11 @@ void MpvPreviewEngine::Seek(qint32 seconds)
         break;
     case Phase::Loading:
         m_pendingSeek = seconds;
+        m_seekingTo = seconds;
         break;
     case Phase::Loaded:
         command({"seek", QByteArray::number(seconds).constData(), "absolute"});
+        m_seekingTo = seconds;
         break;
     }
 }
@@ -263,6 +269,7 @@ void MpvPreviewEngine::Play(const PreviewSource &source)
     m_pendingSeek.reset();
     m_playReply = m_nextReply++;
     const QByteArray start = "start=" + QByteArray::number(m_startSeconds);
+    m_seekingTo = m_startSeconds;
     m_startSeconds = 0;
     m_dvdTracks = source.dvd;
     if (source.dvd)
@@ -282,6 +289,20 @@ void MpvPreviewEngine::Play(const PreviewSource &source)
             },
             Qt::QueuedConnection);
     }
+}
+
+// Asked of the player at the call, not the last position event: a mark
+// takes the frame on screen. Until the file or a seek has shown its frame,
+// that is where it starts, which the display already shows.
+std::optional<double> MpvPreviewEngine::position() const
+{
+    if (m_phase == Phase::Idle)
+        return std::nullopt;
+    if (m_seekingTo)
+        return *m_seekingTo;
+    bool ok = false;
+    const double seconds = playerProperty("time-pos").toDouble(&ok);
+    return ok ? std::optional<double>(seconds) : std::nullopt;
 }
 
 QByteArray MpvPreviewEngine::playerProperty(const char *name) const

@@ -46,6 +46,7 @@ public:
     void SetEventFuntion(PreviewEvents events) override { m_events = std::move(events); }
     void Seek(qint32 seconds) override;
     void Play(const PreviewSource &source) override;
+    std::optional<double> position() const override;
     void Pause() override;
     void Stop() override;
     void DestroyPreviewWindow() override;
@@ -76,6 +77,7 @@ private:
     Phase m_phase = Phase::Idle;
     qint32 m_startSeconds = 0;           // a Seek before Play
     std::optional<qint32> m_pendingSeek; // a Seek while the source loads
+    std::optional<qint32> m_seekingTo;   // a Seek whose frame is not shown yet
     std::uint64_t m_playReply = 0;       // reply id of the last Play's loadfile; 0 after Stop
     std::uint64_t m_nextReply = 1;
     std::int64_t m_entry = -1; // playlist entry of the last Play

@@ -69,6 +69,9 @@ public:
     virtual void Seek(qint32 seconds) = 0;
     // Starts playing the source (playing, not paused) and returns at once.
     virtual void Play(const PreviewSource &source) = 0;
+    // The position of the frame on screen now, on the time scale of the
+    // position events; nullopt while no source plays.
+    virtual std::optional<double> position() const = 0;
     // Each call toggles between paused and playing.
     virtual void Pause() = 0;
     // Ends playback; no end event follows.
