@@ -204,7 +204,6 @@ TEST_F(BatchTest, ARestartedStoppedRowReplacesOnlyTheOutputItLeft)
     h.profile.select(2);
     h.addFiles({media("long.mp4")});
     watchEncoders();
-    // Each run must write where expected; a stopped one is stopped once writing.
     const auto run = [&](const char *expected, bool stop) {
         h.batch.start();
         EXPECT_EQ(h.lastStarted.outputfile, output(expected));
