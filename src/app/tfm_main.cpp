@@ -208,6 +208,7 @@ void Tfm_main::FormShow()
     m_edition = editionOf(m_programPath);
     m_messages.setEditionBaseName(m_edition->baseName);
     m_picker->setEdition({m_edition->zuvok, m_edition->audioNamed});
+    m_adder->setMediaKinds(m_edition->audioNamed ? MediaKinds::Audio : MediaKinds::VideoAndAudio);
     applyEditionLayout(editionLayout(m_edition->dvdMode, m_edition->zuvok));
     runGuarded(m_prompts, [this] { m_product = readProductRecord(m_folder, m_edition->baseName, m_messages); });
     runGuarded(m_prompts, [this] { m_picker->loadButtonPictures(); });
@@ -307,6 +308,7 @@ void Tfm_main::readSettings()
     }
     m_settings = loadAppSettings(*m_settingsFile);
     m_output.setFolder(m_settings.outputPath);
+    m_adder->setLastFolder(m_settings.addFolder);
     m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(m_settings.finishAction));
     m_profile.setPictureFit(m_settings.keepShape ? PictureFit::KeepShape : PictureFit::Stretch);
     if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
@@ -340,8 +342,11 @@ void Tfm_main::saveSettings()
 {
     if (!m_settingsFile)
         return;
+    // The loaded profile's choices would otherwise be kept only when another profile is chosen.
+    runGuarded(m_prompts, [this] { m_profile.saveChoices(); });
     m_settings.profileId = profileIdToRemember(m_profile.loadedProfileId(), m_settings.profileId);
     m_settings.outputPath = m_output.stored();
+    m_settings.addFolder = m_adder->lastFolder();
     m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
     m_settings.keepShape = m_profile.pictureFit() == PictureFit::KeepShape;
     if (!saveAppSettings(*m_settingsFile, m_settings))
@@ -359,12 +364,23 @@ bool Tfm_main::sliderDragging() const
 bool Tfm_main::FormCloseQuery()
 {
     if (isConverting()) {
-        m_messages.information(Message::Converting);
-        return false;
+        if (!m_prompts.choose(QStringLiteral("Files are still being converted.\n\n\"Stop and Quit\" stops the "
+                                             "conversion as Stop does (the file being written keeps what was "
+                                             "converted so far) and quits. \"Go On Converting\" leaves the window "
+                                             "open and the conversion running."),
+                              QStringLiteral("Stop and Quit"), QStringLiteral("Go On Converting")))
+            return false;
+        stopBatchBeforeQuit();
     }
     saveSettings();
     saveJobList();
     return true;
+}
+
+void Tfm_main::stopBatchBeforeQuit()
+{
+    m_batch->stop();
+    m_batch->waitForEndedRun();
 }
 
 void Tfm_main::closeEvent(QCloseEvent *event)

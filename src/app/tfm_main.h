@@ -92,9 +92,14 @@ public:
     void Skin1MouseMove(QWidget *sender, SkinObject *source, int x, int y);
     void Skin1ScrollTrack(QWidget *sender, SkinObject *source, qint32 position);
 
-    // Start-up and close.
+    // Start-up and close. Closing during a batch asks whether to stop it and
+    // quit or to go on converting.
     void FormShow();
     bool FormCloseQuery();
+    // Ends a running batch as Stop does and waits until its encoder has
+    // exited, so that quitting leaves no encoder behind; the outputs stay as
+    // Stop leaves them. Every way of quitting during a batch goes through here.
+    void stopBatchBeforeQuit();
     // Writes the job list to its file now, not after the usual short delay:
     // for an orderly end of the program.
     void saveJobList();

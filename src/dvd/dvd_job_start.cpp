@@ -21,12 +21,14 @@ std::optional<StartedJob> DvdJobStart::start(int row)
 {
     const Job &job = m_jobs.job(row);
     const QString folder = prepareOutputFolder(m_outputFolder.forJob());
+    const std::optional<LeftOutput> &own = job.lastRun.stoppedOutput;
     const DvdTitleJobResult title =
-        dvdTitleJob(m_jobs.caption(row), job.original, job.convert, job.clip, m_profile.choices(), folder);
+        dvdTitleJob(m_jobs.caption(row), job.original, job.convert, job.clip, m_profile.choices(), folder, own);
     if (!title.job) {
         m_prompts.warning(m_jobs.caption(row).trimmed() + QStringLiteral(": ") + title.error);
         return std::nullopt;
     }
+    clearOwnOutput(title.job->output, own);
     m_run.barUpdate(0);
     // No progress line comes until ffmpeg has read its way into the title:
     // the Status moves one hundredth of a percent a second meanwhile. The

@@ -6,6 +6,7 @@
 #include "jobs/failure_reason.h"
 #include "jobs/job_model.h"
 #include "jobs/output_folder.h"
+#include "jobs/output_naming.h"
 #include "platform/shell/desktop_shell.h"
 #include "ui_text/prompts.h"
 
@@ -144,14 +145,27 @@ void Batch::runEnded(const RunOutcome &outcome)
     m_jobRunning = false;
     const std::optional<int> row = runningRow();
     if (!batchJob || !row) {
-        // A stopped job's row keeps what its log held at the stop: the rows
-        // may have changed since.
-        if (m_log.isOpen())
+        if (m_log.isOpen()) {
             m_log.finish(kStoppedEnding);
+            keepStoppedOutput();
+        }
         return;
     }
     markEnded(*row, outcome);
     beginAt(nextCheckedRow(m_jobs.checkMarks(), *row));
+}
+
+void Batch::keepStoppedOutput()
+{
+    // The rows may have changed since the stop: the stopped job's row is the
+    // one that still holds the record of the stop.
+    for (int row = 0; row < m_jobs.rowCount(); ++row)
+        if (m_jobs.job(row).lastRun == m_stoppedRun) {
+            JobRunRecord record = m_stoppedRun;
+            record.stoppedOutput = leftOutputAt(m_started.record.outputfile);
+            m_jobs.setLastRun(row, record);
+            return;
+        }
 }
 
 void Batch::markEnded(int row, const RunOutcome &outcome)
@@ -193,7 +207,8 @@ void Batch::stop()
         return;
     // A paused run is continued and terminated; its release follows as for any end.
     m_run.stop();
-    m_jobs.setLastRun(m_position, m_log.record());
+    m_stoppedRun = m_log.record();
+    m_jobs.setLastRun(m_position, m_stoppedRun);
     m_jobs.setStatus(m_position, {JobState::Stopped});
     ++m_tally.stopped;
     m_run.barUpdate(0);

@@ -59,6 +59,10 @@ public:
     void pauseToggle();
     // Continues a paused batch.
     void resume();
+    // Waits, painting but taking no user input, until a run that is still
+    // ending (a stopped one finishing its file) has ended and its encoder
+    // has exited.
+    void waitForEndedRun();
 
     bool isConverting() const;
     bool isPaused() const;
@@ -87,12 +91,13 @@ private:
     void runEnded(const RunOutcome &outcome);
     // Marks the row of a run that ended and keeps its log record.
     void markEnded(int row, const RunOutcome &outcome);
+    // Once a stopped run has ended, its row keeps the partial output it
+    // left, which a restart of the row replaces.
+    void keepStoppedOutput();
     void endBatch();
     // Ends the batch's converting state; stopped tells whether the user's
     // Stop ended it.
     void leave(bool stopped);
-    // A stopped run may still be finishing its file: wait until it has ended.
-    void waitForEndedRun();
 
     EncoderRun &m_run;
     JobModel &m_jobs;
@@ -108,5 +113,6 @@ private:
     bool m_jobRunning = false; // a run started by this batch is under way
     StartedJob m_started;      // the last job started
     BatchTally m_tally;
-    JobLog m_log; // of the run this batch started, until it has ended
+    JobLog m_log;              // of the run this batch started, until it has ended
+    JobRunRecord m_stoppedRun; // what the stopped job's row was given at the stop
 };

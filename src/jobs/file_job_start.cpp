@@ -41,6 +41,8 @@ std::optional<StartedJob> FileJobStart::start(int row)
     if (!pieces)
         return std::nullopt;
     const QString folder = prepareOutputFolder(m_outputFolder.forJob());
-    const QString output = outputPathFor(folder, m_jobs.caption(row), choices.extension);
+    const std::optional<LeftOutput> &own = m_jobs.job(row).lastRun.stoppedOutput;
+    const QString output = outputPathFor(folder, m_jobs.caption(row), choices.extension, FirstName::WholeCaption, own);
+    clearOwnOutput(output, own);
     return StartedJob{folder, m_run.start(fileJobRecord(job.sourcePath, output, *pieces))};
 }

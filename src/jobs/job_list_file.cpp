@@ -71,12 +71,20 @@ template <class F> static void fields(TrackChoice &tracks, F &&field)
     field("subtitle", tracks.subtitle);
 }
 
+template <class F> static void fields(LeftOutput &output, F &&field)
+{
+    field("path", output.path);
+    field("size", output.size);
+    field("modifiedMs", output.modifiedMs);
+}
+
 template <class F> static void fields(JobRunRecord &run, F &&field)
 {
     field("commandLine", run.commandLine);
     field("lastLines", run.lastLines);
     field("logFile", run.logFile);
     field("logProblem", run.logProblem);
+    field("stoppedOutput", run.stoppedOutput);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
 #include "jobs/job_model.h"
+#include "jobs/output_naming.h"
 #include "media_fixtures.h"
 #include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
@@ -451,20 +452,38 @@ TEST_F(MainWindowTest, PickerRefusesToOpenDuringABatch)
     endBusyBatch(w);
 }
 
-TEST_F(MainWindowTest, CloseIsRefusedDuringABatch)
+// Closing during a batch asks: go on converting, or stop as Stop does, leave no encoder behind and save the
+// settings, the loaded profile's quality choices and the partial output the row left among them.
+TEST_F(MainWindowTest, CloseDuringABatchGoesOnOrStopsAndQuits)
 {
     Tfm_main &w = start();
     const QString settingsFile = QString::fromStdString(m_settings.file("veltrix/veltrix-video-converter.ini"));
     beginBusyBatch(w);
+    m_prompts.answerYes = false;
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
-    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Information);
-    EXPECT_EQ(m_prompts.boxes()[0].text, message(26));
+    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Question);
     EXPECT_FALSE(QFile::exists(settingsFile));
-    endBusyBatch(w);
+    w.run(MainCommand::PauseBatch); // continue: the batch converts on
+    const QString status = w.jobs().statusColumn(0);
+    QTRY_VERIFY_WITH_TIMEOUT(w.jobs().statusColumn(0) != status, 20000);
+    QualityLists lists = w.profile().lists();
+    lists.audioQuality.selected = 0;
+    w.profile().setLists(lists);
+    const qint64 pid = w.encoderRun().processId();
+    m_prompts.answerYes = true;
     EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.encoderRun().isRunning());
+    EXPECT_TRUE(veltrix::test::livingProcessesInGroup(static_cast<pid_t>(pid)).empty());
+    EXPECT_EQ(w.jobs().statusColumn(0), "Stop");
+    const QString partial = QString::fromStdString(m_busyMedia.file("out/long.mp3"));
+    EXPECT_GT(QFileInfo(partial).size(), 0);
     EXPECT_TRUE(QFile::exists(settingsFile));
+    m_window.reset();
+    Tfm_main &again = start();
+    EXPECT_EQ(again.profile().lists().audioQuality.selected, 0);
+    EXPECT_EQ(again.jobs().job(0).lastRun.stoppedOutput, leftOutputAt(partial)); // which a restart replaces
 }
 
 TEST_F(MainWindowTest, RunBackgroundHidesUntilTheTrayIconIsClicked)

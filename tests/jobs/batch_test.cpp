@@ -196,6 +196,34 @@ TEST_F(BatchTest, StopOnTheSecondOfThreeLeavesTheThirdUntouched)
     EXPECT_EQ(h.shell.powerOffRequests, 1);
 }
 
+// A restarted stopped row replaces the partial output it left itself; a file
+// put in that place since is the user's and is kept.
+TEST_F(BatchTest, ARestartedStoppedRowReplacesOnlyTheOutputItLeft)
+{
+    h.profile.setCurrentProfileId(2);
+    h.profile.select(2);
+    h.addFiles({media("long.mp4")});
+    watchEncoders();
+    const auto run = [&](const char *expected, bool stop) {
+        h.batch.start();
+        EXPECT_EQ(h.lastStarted.outputfile, output(expected));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(output(expected)).size() > 0; }, 60000));
+        if (stop)
+            h.batch.stop();
+        ASSERT_TRUE(h.waitForBatchEnd());
+    };
+    run("long.avi", true);
+    ASSERT_GT(QFileInfo(output("long.avi")).size(), 0);
+    run("long.avi", false);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
+    // A finished output is never the row's to replace; the stopped partial
+    // beside it is, until the user puts a file of their own there.
+    run("long_1.avi", true);
+    writeFile(output("long_1.avi").toStdString(), "the user's own file");
+    run("long_2.avi", true);
+    EXPECT_EQ(readFile(output("long_1.avi").toStdString()), "the user's own file");
+}
+
 TEST_F(BatchTest, PauseHoldsTheEncoderAndContinueFinishesTheJob)
 {
     h.profile.setCurrentProfileId(2);
