@@ -5,6 +5,7 @@
 #include "engine/encoder_run.h"
 #include "jobs/failure_reason.h"
 #include "jobs/job_model.h"
+#include "jobs/output_check.h"
 #include "jobs/output_folder.h"
 #include "platform/shell/desktop_shell.h"
 #include "ui_text/prompts.h"
@@ -154,11 +155,22 @@ void Batch::runEnded(const RunOutcome &outcome)
     beginAt(nextCheckedRow(m_jobs.checkMarks(), *row));
 }
 
+QString Batch::outputProblem(const RunOutcome &outcome, const QString &output)
+{
+    const QStringList &lines = m_log.record().lastLines;
+    if (!outcome.succeeded() || !outputWritten(output))
+        return failureReason(outcome, lines);
+    m_outputProbe.start(m_run.location().encoderfile, m_run.location().workdir, output);
+    m_outputProbe.waitUntilIdle();
+    return incompleteOutputReason(m_outputProbe.results(), jobLengthHundredths(m_started.record), lines)
+        .value_or(QString());
+}
+
 void Batch::markEnded(int row, const RunOutcome &outcome)
 {
     const QString output = m_started.record.outputfile;
-    const bool done = outcome.succeeded() && outputWritten(output);
-    const QString reason = done ? QString() : failureReason(outcome, m_log.record().lastLines);
+    const QString reason = outputProblem(outcome, output);
+    const bool done = reason.isEmpty();
     m_jobs.setLastRun(row, m_log.finish(done ? QStringLiteral("Finished") : QStringLiteral("Failed: ") + reason));
     if (!m_jobs.isChecked(row))
         return;

@@ -9,6 +9,7 @@
 
 #include "engine/child_run.h"
 #include "engine/intputrec.h"
+#include "engine/media_probe.h"
 #include "jobs/batch_tally.h"
 #include "jobs/job_log.h"
 
@@ -87,6 +88,9 @@ private:
     void runEnded(const RunOutcome &outcome);
     // Marks the row of a run that ended and keeps its log record.
     void markEnded(int row, const RunOutcome &outcome);
+    // Why the run did not write its whole output (a run that exited with 0
+    // has its output probed); empty when it did.
+    QString outputProblem(const RunOutcome &outcome, const QString &output);
     void endBatch();
     // Ends the batch's converting state; stopped tells whether the user's
     // Stop ended it.
@@ -108,5 +112,6 @@ private:
     bool m_jobRunning = false; // a run started by this batch is under way
     StartedJob m_started;      // the last job started
     BatchTally m_tally;
-    JobLog m_log; // of the run this batch started, until it has ended
+    JobLog m_log;             // of the run this batch started, until it has ended
+    MediaProbe m_outputProbe; // reads back what a run wrote
 };

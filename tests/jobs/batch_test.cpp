@@ -294,6 +294,33 @@ TEST_F(BatchTest, WholeFilesKeepTheirFractionOfASecond)
     }
 }
 
+// "Finish" means a whole output: a FLAC file of 0.07 s converts (no seek to
+// its start), while an output cut short by a truncated source, or one the
+// encoder wrote nothing into (a clip beyond the end), fails with its reason
+// and leaves no file.
+TEST_F(BatchTest, FinishMeansAWholeOutput)
+{
+    generateMedia("-f lavfi -i sine=duration=0.07 -ac 2", s_media->file("blip.flac"));
+    generateMedia("-f lavfi -i sine=duration=4 -c:a aac -movflags +faststart", s_media->file("cut.m4a"));
+    const std::string whole = readFile(s_media->file("cut.m4a"));
+    writeFile(s_media->file("cut.m4a"), whole.substr(0, whole.size() / 2));
+    h.addFiles({media("blip.flac"), media("cut.m4a"), media("r0.wav")});
+    h.jobs.setClipRange(2, 5, 7); // the source lasts 2 s
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
+    EXPECT_EQ(ffprobeField(output("blip.mp3").toStdString(), "stream=codec_name"), "mp3");
+    const std::pair<int, const char *> failures[] = {{1, "s of the job's 4.00 s"}, {2, "Output file is empty"}};
+    for (const auto &[row, reason] : failures) {
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Failed);
+        EXPECT_TRUE(h.jobs.status(row).reason.contains(QLatin1String(reason)))
+            << h.jobs.status(row).reason.toStdString();
+    }
+    EXPECT_EQ(QDir(QString::fromStdString(h.output.path())).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"blip.mp3"});
+}
+
 // A disk that fills up mid-batch: every job fails, the batch ends, and no
 // partial or empty output is left behind.
 TEST_F(BatchTest, AFullDiskFailsEachJobAndLeavesNoPartialOutput)
