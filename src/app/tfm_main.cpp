@@ -16,6 +16,7 @@
 #include "app/window_drag.h"
 #include "dvd/dvd_job_start.h"
 #include "engine/command_availability.h"
+#include "engine/unfinished_outputs.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
 #include "platform/ini/ini_file.h"
@@ -196,6 +197,9 @@ void Tfm_main::FormShow()
 {
     if (m_edition)
         return;
+    // What runs of an earlier session left unfinished, should it have ended
+    // before settling them (killed, crashed, the power lost), goes.
+    UnfinishedOutputs::removeLeftovers();
     runGuarded(m_prompts, [this] { loadSkin(); });
     createPreview();
     m_picker->hidePicker();

@@ -11,7 +11,6 @@
 #include "ui_text/prompts.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 
 int nextCheckedRow(const std::vector<bool> &checked, int row)
@@ -146,9 +145,11 @@ void Batch::runEnded(const RunOutcome &outcome)
     const std::optional<int> row = runningRow();
     if (!batchJob || !row) {
         // A stopped job's row keeps what its log held at the stop: the rows
-        // may have changed since.
-        if (m_log.isOpen())
+        // may have changed since. Its partial file takes its name.
+        if (m_log.isOpen()) {
+            m_run.keepOutput();
             m_log.finish(kStoppedEnding);
+        }
         return;
     }
     markEnded(*row, outcome);
@@ -168,16 +169,16 @@ QString Batch::outputProblem(const RunOutcome &outcome, const QString &output)
 
 void Batch::markEnded(int row, const RunOutcome &outcome)
 {
-    const QString output = m_started.record.outputfile;
-    const QString reason = outputProblem(outcome, output);
+    // Only a whole output takes its name; what a failed run wrote goes.
+    QString reason = outputProblem(outcome, m_run.unfinishedOutput());
+    if (reason.isEmpty())
+        reason = m_run.keepOutput().error;
+    else
+        m_run.discardOutput();
     const bool done = reason.isEmpty();
     m_jobs.setLastRun(row, m_log.finish(done ? QStringLiteral("Finished") : QStringLiteral("Failed: ") + reason));
     if (!m_jobs.isChecked(row))
         return;
-    // The output name was free when the job started: what a failed run left
-    // there (a partial or empty file) is its own and goes.
-    if (!done)
-        QFile::remove(output);
     m_jobs.setStatus(row, done ? JobStatus{JobState::Finished} : JobStatus::failed(reason));
     ++(done ? m_tally.finished : m_tally.failed);
 }

@@ -1,15 +1,14 @@
 #include "jobs/job_log.h"
 
+#include "engine/state_folder.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
 QString jobLogFolder()
 {
-    QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!QDir::isAbsolutePath(stateHome))
-        stateHome = QDir::homePath() + QStringLiteral("/.local/state");
-    return QDir::cleanPath(stateHome + QStringLiteral("/veltrix/logs"));
+    return stateFolder() + QStringLiteral("/logs");
 }
 
 QString jobLogName(const QDateTime &started, const QString &jobName)

@@ -8,7 +8,6 @@
 #include "ui_text/prompts.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePath)
@@ -59,13 +58,15 @@ void Snapshot::runEnded(const RunOutcome &)
     if (!m_running)
         return;
     m_running = false;
-    if (QFileInfo(m_image).size() > 0) {
-        emit saved(m_image);
-        return;
+    if (QFileInfo(m_run.unfinishedOutput()).size() > 0) {
+        const FinalName named = m_run.keepOutput();
+        if (!named.path.isEmpty()) {
+            m_image = named.path;
+            emit saved(m_image);
+            return;
+        }
     }
-    // The name was free before the run: an empty file there is the run's own.
-    if (QFileInfo::exists(m_image))
-        QFile::remove(m_image);
+    m_run.discardOutput();
     m_prompts.warning(QStringLiteral("No image was saved: the encoder found no picture at %1 of %2 (a position at "
                                      "the very end of a file has none). Move the position back a little, then save "
                                      "the image again.")

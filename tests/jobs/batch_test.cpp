@@ -204,14 +204,15 @@ TEST_F(BatchTest, PauseHoldsTheEncoderAndContinueFinishesTheJob)
     watchEncoders();
     h.batch.start();
     const QString file = output("long.avi");
+    const QString writing = h.run.unfinishedOutput(); // the file's name until it is whole
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return QFileInfo(file).size() > 0 && h.jobs.statusColumn(0).endsWith('%'); }, 60000));
+        QTest::qWaitFor([&] { return QFileInfo(writing).size() > 0 && h.jobs.statusColumn(0).endsWith('%'); }, 60000));
     h.batch.pauseToggle();
     EXPECT_EQ(h.pauseCaption(), kContinueCaption);
     QTest::qWait(300); // let writes already under way land
-    const qint64 held = QFileInfo(file).size();
+    const qint64 held = QFileInfo(writing).size();
     QTest::qWait(1500);
-    EXPECT_EQ(QFileInfo(file).size(), held);
+    EXPECT_EQ(QFileInfo(writing).size(), held);
     EXPECT_TRUE(h.batch.isConverting());
 
     // Start while paused continues the batch.
