@@ -158,7 +158,7 @@ void Batch::runEnded(const RunOutcome &outcome)
 
 QString Batch::outputProblem(const RunOutcome &outcome, const QString &output)
 {
-    const QStringList &lines = m_log.record().lastLines;
+    const QStringList lines = m_log.reasonLines();
     if (!outcome.succeeded() || !outputWritten(output))
         return failureReason(outcome, lines);
     m_outputProbe.start(m_run.location().encoderfile, m_run.location().workdir, output);

@@ -2,8 +2,9 @@
 // Adding files to the job list: Add File, Add Folder, and the paths of a
 // drop or of the command line. Each file is probed (a second attempt where
 // the first gave nothing); a file the probe describes becomes a row, any
-// other is named to the user as not supported. When no row is selected
-// afterwards, the first one is.
+// other is named to the user as not supported, and one whose name is not
+// valid UTF-8 (which no program can open by its name as shown) as such.
+// When no row is selected afterwards, the first one is.
 
 #include "engine/media_probe.h"
 

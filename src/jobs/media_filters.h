@@ -14,5 +14,6 @@ bool isFolderAudioFile(const QString &fileName);
 
 // The audio files directly inside a folder (subfolders are not entered),
 // full paths in name order: regular files and links to them, never FIFOs,
-// sockets or devices.
+// sockets or devices; a file whose name is not valid UTF-8 is given with
+// replacement marks in its name.
 QStringList folderAudioFiles(const QString &folder);

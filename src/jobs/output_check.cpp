@@ -1,6 +1,7 @@
 #include "jobs/output_check.h"
 
 #include "engine/timecode.h"
+#include "jobs/failure_reason.h"
 
 #include <algorithm>
 
@@ -28,7 +29,7 @@ std::optional<QString> incompleteOutputReason(const ProbeResults &output, qint64
                                               const QStringList &encoderLines)
 {
     for (const QString &line : encoderLines)
-        if (line.contains(QLatin1String("Output file is empty")))
+        if (line.contains(kEmptyOutput))
             return line.trimmed();
     if (output.videoCodec.isEmpty() && output.audioCodec.isEmpty())
         return QStringLiteral("The output file holds no audio or video the encoder could read back; try another "

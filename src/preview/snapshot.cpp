@@ -3,6 +3,8 @@
 #include "dvd/dvd_job_input.h"
 
 #include "engine/encoder_run.h"
+#include "jobs/failure_reason.h"
+#include "jobs/job_log.h"
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
 #include "ui_text/prompts.h"
@@ -30,6 +32,10 @@ intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePat
 Snapshot::Snapshot(EncoderRun &run, Prompts &prompts, QObject *parent) : QObject(parent), m_run(run), m_prompts(prompts)
 {
     connect(&m_run, &EncoderRun::runEnded, this, &Snapshot::runEnded);
+    connect(&m_run, &EncoderRun::outputLine, this, [this](const QString &line) {
+        if (m_running)
+            keepLastLine(m_lines, line);
+    });
 }
 
 void Snapshot::take(const SnapshotRequest &request)
@@ -53,11 +59,12 @@ void Snapshot::take(const SnapshotRequest &request)
     m_run.start(snapshotRecord(request, m_image));
 }
 
-void Snapshot::runEnded(const RunOutcome &)
+void Snapshot::runEnded(const RunOutcome &outcome)
 {
     if (!m_running)
         return;
     m_running = false;
+    const QStringList lines = std::exchange(m_lines, {});
     if (QFileInfo(m_run.unfinishedOutput()).size() > 0) {
         const FinalName named = m_run.keepOutput();
         if (!named.path.isEmpty()) {
@@ -67,6 +74,13 @@ void Snapshot::runEnded(const RunOutcome &)
         }
     }
     m_run.discardOutput();
+    if (!outcome.succeeded()) {
+        const QString folder = QFileInfo(m_image).absolutePath();
+        m_prompts.warning(QStringLiteral("No image was saved in %1: %2\nChoose an output folder you can write to, "
+                                         "then save the image again.")
+                              .arg(folder, folderWriteError(folder).value_or(failureReason(outcome, lines))));
+        return;
+    }
     m_prompts.warning(QStringLiteral("No image was saved: the encoder found no picture at %1 of %2 (a position at "
                                      "the very end of a file has none). Move the position back a little, then save "
                                      "the image again.")
