@@ -113,15 +113,17 @@ void Batch::beginAt(int row)
 {
     while (row >= 0 && row < m_jobs.rowCount()) {
         m_position = row; // the one place that moves the batch along
-        if (const std::optional<StartedJob> started = m_jobStart.start(row)) {
-            m_started = *started;
+        const JobStartResult result = m_jobStart.start(row);
+        if (result.started) {
+            m_started = *result.started;
             m_jobRunning = true;
             m_log.begin(m_jobs.caption(row), commandLineText(m_started.record));
             m_jobs.setLastRun(row, m_log.record());
             return;
         }
-        m_jobs.setStatus(row, JobStatus::failed(unbuildableArgumentsReason()));
+        m_jobs.setStatus(row, JobStatus::failed(result.failure));
         ++m_tally.failed;
+        m_tally.notStarted.append(m_jobs.caption(row).trimmed() + QStringLiteral(": ") + result.failure);
         row = nextCheckedRow(m_jobs.checkMarks(), row);
     }
     endBatch();
@@ -198,6 +200,10 @@ void Batch::endBatch()
     case AfterBatchAction::Nothing:
         break;
     }
+    // Told once the batch and its after-batch action are done, so no message
+    // holds them.
+    if (!m_tally.notStarted.isEmpty())
+        m_prompts.warning(notStartedText(m_tally));
 }
 
 void Batch::stop()

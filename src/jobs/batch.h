@@ -37,13 +37,20 @@ struct StartedJob {
     intputrec record;     // as the run was started
 };
 
+// How the start of a row's job went: the job under way, or, with nothing
+// started, why its run could not be prepared, in the user's words.
+struct JobStartResult {
+    std::optional<StartedJob> started;
+    QString failure;
+};
+
 // The start of a row's job: a file job or a DVD title.
 class JobStart {
 public:
     virtual ~JobStart() = default;
-    // Starts the job of `row`; nullopt, with nothing started, when its run
-    // could not be prepared.
-    virtual std::optional<StartedJob> start(int row) = 0;
+    // Starts the job of `row`; asks the user nothing, so a batch is never
+    // held in its middle.
+    virtual JobStartResult start(int row) = 0;
 };
 
 class Batch : public QObject {

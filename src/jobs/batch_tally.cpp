@@ -7,3 +7,9 @@ QString batchSummaryText(const BatchTally &tally)
         .arg(tally.failed)
         .arg(tally.stopped);
 }
+
+QString notStartedText(const BatchTally &tally)
+{
+    return QStringLiteral("Conversion ended: %1. These jobs could not be started:\n").arg(batchSummaryText(tally))
+           + tally.notStarted.join(u'\n');
+}
