@@ -1,11 +1,11 @@
 #include "app/dvd_commands.h"
 
-#include "ui_text/command_guard.h"
 #include "dvd/ifo_search.h"
 #include "dvd/optical_drive.h"
 #include "dvd/track_lists.h"
 #include "jobs/job_model.h"
 #include "profiles/active_profile.h"
+#include "ui_text/command_guard.h"
 #include "ui_text/message_table.h"
 #include "ui_text/prompts.h"
 

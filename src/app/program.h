@@ -1,7 +1,9 @@
 #pragma once
-// The running program: its prompts and desktop shell, and the main window
-// over them, as the program's entry makes them.
+// The running program: its prompts and desktop shell, the main window over
+// them, and its orderly end on the signals by which the system ends it, as
+// the program's entry makes them.
 
+#include "app/end_signals.h"
 #include "app/reporting_shell.h"
 #include "platform/shell/qt_desktop_shell.h"
 #include "ui_text/qt_prompts.h"
@@ -25,4 +27,5 @@ private:
     QtDesktopShell m_desktop;
     ReportingShell m_shell{m_desktop, m_prompts};
     std::unique_ptr<Tfm_main> m_window;
+    EndSignals m_endSignals;
 };

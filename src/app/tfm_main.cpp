@@ -30,6 +30,7 @@
 #include "ui_text/prompts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -39,6 +40,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -315,14 +317,14 @@ void Tfm_main::readSettings()
     m_profile.setCurrentProfileId(m_settings.profileId);
 }
 
-void Tfm_main::saveSettings()
+void Tfm_main::saveSettings(bool tellFailure)
 {
     if (!m_settingsFile)
         return;
     m_settings.profileId = profileIdToRemember(m_profile.loadedProfileId(), m_settings.profileId);
     m_settings.outputPath = m_output.stored();
     m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
-    if (!saveAppSettings(*m_settingsFile, m_settings))
+    if (!saveAppSettings(*m_settingsFile, m_settings) && tellFailure)
         m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
                                          "writable; the choices of this session are lost otherwise.")
                               .arg(m_settingsFile->error()));
@@ -334,14 +336,30 @@ bool Tfm_main::sliderDragging() const
     return m_playback && m_playback->sliderDragging();
 }
 
+void Tfm_main::saveForNextStart(bool tellFailure)
+{
+    saveSettings(tellFailure);
+    // The job list's store saves the list here.
+}
+
 bool Tfm_main::FormCloseQuery()
 {
     if (isConverting()) {
         m_messages.information(Message::Converting);
         return false;
     }
-    saveSettings();
+    saveForNextStart(true);
     return true;
+}
+
+void Tfm_main::endInOrder(int exitCode)
+{
+    m_batch->endBySystem(QStringLiteral("the program was ended by the system"));
+    saveForNextStart(false);
+    QCoreApplication::exit(exitCode);
+    // Once more from the main loop, should the end come before it has begun
+    // (in a message box of the start-up).
+    QTimer::singleShot(0, QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); });
 }
 
 void Tfm_main::closeEvent(QCloseEvent *event)

@@ -93,6 +93,11 @@ public:
     // Start-up and close.
     void FormShow();
     bool FormCloseQuery();
+    // The orderly end when the system ends the program (a logout, a
+    // shutdown, a closed terminal): a running job is stopped as a failure
+    // would end it, what the next start needs is saved, and the program
+    // exits with exitCode. Asks the user nothing.
+    void endInOrder(int exitCode);
 
     // What the window holds, for the program and its tests.
     const std::optional<Edition> &edition() const { return m_edition; }
@@ -154,7 +159,10 @@ private:
     void showNameBanner();
     void applyEditionLayout(const EditionLayout &layout);
     void readSettings();
-    void saveSettings();
+    // tellFailure: a settings file that cannot be written is reported.
+    void saveSettings(bool tellFailure);
+    // Keeps what the next start finds, at every end of the program.
+    void saveForNextStart(bool tellFailure);
     void refreshCommands();
     void rowClick();
     void showProfileLabel();

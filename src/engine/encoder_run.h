@@ -39,8 +39,9 @@ public:
     void resume() { m_child.resume(); }
     bool isPaused() const { return m_child.isPaused(); }
     // Ends the run: continue (when paused), SIGTERM to the group, SIGKILL after
-    // a grace period. runEnded() follows with a Stopped outcome.
-    void stop() { m_child.stop(); }
+    // a grace period (graceMs, or ffmpeg's usual time to finish its file).
+    // runEnded() follows with a Stopped outcome.
+    void stop(int graceMs = -1) { m_child.stop(graceMs); }
 
     // The file the run writes until it is settled; empty when settled.
     const QString &unfinishedOutput() const { return m_unfinished; }

@@ -25,6 +25,9 @@ namespace {
 
 const QString kInhibitReason = QStringLiteral("Converting media files");
 const QString kStoppedEnding = QStringLiteral("Stopped by the user");
+// When the system ends the program, the encoder is not given its usual time
+// to finish a file that will not be kept.
+constexpr int kSystemEndGraceMs = 2000;
 
 // A run that exited with 0 but wrote nothing (a clip too short for a frame,
 // a muxer that gave up) has not done its work.
@@ -154,8 +157,33 @@ void Batch::runEnded(const RunOutcome &outcome)
         }
         return;
     }
+    m_settling = true;
     markEnded(*row, outcome);
-    beginAt(nextCheckedRow(m_jobs.checkMarks(), *row));
+    m_settling = false;
+    if (m_endCause.isEmpty())
+        beginAt(nextCheckedRow(m_jobs.checkMarks(), *row));
+    else
+        leaveBySystem();
+}
+
+void Batch::endBySystem(const QString &cause)
+{
+    if (!m_endCause.isEmpty())
+        return;
+    m_endCause = cause;
+    if (m_run.isRunning()) {
+        if (isConverting())
+            m_run.stop(kSystemEndGraceMs);
+        waitForEndedRun(); // its end leaves the batch
+    } else if (isConverting() && !m_settling) {
+        leaveBySystem();
+    }
+}
+
+void Batch::leaveBySystem()
+{
+    leave(false);
+    emit batchEnded(m_tally);
 }
 
 QString Batch::outputProblem(const RunOutcome &outcome, const QString &output)
@@ -173,6 +201,10 @@ void Batch::markEnded(int row, const RunOutcome &outcome)
 {
     // Only a whole output takes its name; what a failed run wrote goes.
     QString reason = outputProblem(outcome, m_run.unfinishedOutput());
+    // The program is ending (perhaps while the output was read back):
+    // nothing of this run is kept.
+    if (!m_endCause.isEmpty())
+        reason = m_endCause;
     if (reason.isEmpty())
         reason = m_run.keepOutput().error;
     else

@@ -68,6 +68,14 @@ public:
     // Continues a paused batch.
     void resume();
 
+    // The system ends the program (a logout, a shutdown, a closed
+    // terminal): a running job is stopped as a failure would end it (its
+    // file goes, its row reads "Failed" and its log ends with `cause`)
+    // within a few seconds, and the batch ends without its after-batch
+    // action. A run the user stopped finishes its file first. Asks the user
+    // nothing.
+    void endBySystem(const QString &cause);
+
     bool isConverting() const;
     bool isPaused() const;
     // Whether the last batch ended by the user's Stop.
@@ -99,6 +107,8 @@ private:
     // has its output probed); empty when it did.
     QString outputProblem(const RunOutcome &outcome, const QString &output);
     void endBatch();
+    // Ends the batch the system ends, without its after-batch action.
+    void leaveBySystem();
     // Ends the batch's converting state; stopped tells whether the user's
     // Stop ended it.
     void leave(bool stopped);
@@ -121,4 +131,6 @@ private:
     BatchTally m_tally;
     JobLog m_log;             // of the run this batch started, until it has ended
     MediaProbe m_outputProbe; // reads back what a run wrote
+    QString m_endCause;       // set once the system ends the program
+    bool m_settling = false;  // an ended run's row is being marked
 };

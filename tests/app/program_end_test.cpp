@@ -8,6 +8,7 @@
 #include <QString>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <regex>
 #include <thread>
@@ -88,6 +89,33 @@ TEST_F(ProgramEnd, AKilledProgramLeavesNoOutputAndTheNextStartRemovesItsFile)
         << again.output();
     ASSERT_EQ(outputs(QDir::Hidden), QStringList{"clip.avi"});
     EXPECT_NEAR(std::stod("0" + ffprobeField(m_output.file("clip.avi"), "format=duration")), kClipSeconds, 0.1);
+}
+
+// SIGTERM, SIGHUP and SIGINT end the program in order within 5 s: the job
+// is stopped as a failure ends it, no file of it is left, its log ends with
+// the cause and the settings are saved.
+TEST_F(ProgramEnd, TheSystemsSignalsEndTheProgramInOrder)
+{
+    const QDir logs(QString::fromStdString(m_state.file("veltrix/logs")));
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(::strsignal(signal));
+        ChildProcess host(hostCommand());
+        const pid_t encoder = converting(host);
+        ASSERT_GT(encoder, 0);
+        const auto sent = std::chrono::steady_clock::now();
+        ::kill(host.pid(), signal);
+        EXPECT_EQ(host.wait(5s), 128 + signal) << host.output();
+        EXPECT_LT(std::chrono::steady_clock::now() - sent, 5s);
+        EXPECT_TRUE(livingProcessesInGroup(encoder).empty());
+        EXPECT_EQ(outputs(QDir::Hidden), QStringList());
+        const QStringList written = logs.entryList(QDir::Files, QDir::Time);
+        ASSERT_FALSE(written.isEmpty());
+        EXPECT_NE(readFile(logs.filePath(written.first()).toStdString())
+                      .find(": Failed: the program was ended by the system\n"),
+                  std::string::npos);
+    }
+    const std::string settings = readFile(m_settings.path() + "/veltrix/veltrix-video-converter.ini");
+    EXPECT_NE(settings.find("path=" + m_output.path()), std::string::npos) << settings;
 }
 
 } // namespace
