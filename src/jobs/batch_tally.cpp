@@ -10,6 +10,9 @@ QString batchSummaryText(const BatchTally &tally)
 
 QString notStartedText(const BatchTally &tally)
 {
-    return QStringLiteral("Conversion ended: %1. These jobs could not be started:\n").arg(batchSummaryText(tally))
-           + tally.notStarted.join(u'\n');
+    QString text =
+        QStringLiteral("Conversion ended: %1.\n\nThese jobs could not be started:").arg(batchSummaryText(tally));
+    for (const QString &job : tally.notStarted)
+        text += QStringLiteral("\n\u2022 ") + job;
+    return text;
 }
