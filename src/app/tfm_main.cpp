@@ -17,6 +17,7 @@
 #include "app/window_drag.h"
 #include "dvd/dvd_job_start.h"
 #include "engine/command_availability.h"
+#include "engine/unfinished_outputs.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
 #include "jobs/job_list_file.h"
@@ -32,6 +33,7 @@
 #include "ui_text/prompts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -41,6 +43,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -115,7 +118,7 @@ void Tfm_main::createJobObjects()
     m_listView->installEventFilter(this);
     m_listView->viewport()->installEventFilter(this);
     m_adder = new FileAdder(m_jobs, m_prompts, m_run.location(), this);
-    m_jobStart = std::make_unique<RowJobStart>(m_run, m_jobs, m_prompts, m_profile, m_output);
+    m_jobStart = std::make_unique<RowJobStart>(m_run, m_jobs, m_profile, m_output);
     m_batch = new Batch(m_run, m_jobs, *m_jobStart, m_output, m_busy, m_shell, m_prompts, this);
     m_dvd =
         new DvdCommands(m_jobs, m_profile, m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages, this);
@@ -202,6 +205,9 @@ void Tfm_main::FormShow()
 {
     if (m_edition)
         return;
+    // What runs of an earlier session left unfinished, should it have ended
+    // before settling them (killed, crashed, the power lost), goes.
+    UnfinishedOutputs::removeLeftovers();
     runGuarded(m_prompts, [this] { loadSkin(); });
     createPreview();
     m_picker->hidePicker();
@@ -338,7 +344,7 @@ void Tfm_main::saveJobList()
     m_jobList->saveNow();
 }
 
-void Tfm_main::saveSettings()
+void Tfm_main::saveSettings(bool tellFailure)
 {
     if (!m_settingsFile)
         return;
@@ -349,7 +355,7 @@ void Tfm_main::saveSettings()
     m_settings.addFolder = m_adder->lastFolder();
     m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
     m_settings.keepShape = m_profile.pictureFit() == PictureFit::KeepShape;
-    if (!saveAppSettings(*m_settingsFile, m_settings))
+    if (!saveAppSettings(*m_settingsFile, m_settings) && tellFailure)
         m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
                                          "writable; the choices of this session are lost otherwise.")
                               .arg(m_settingsFile->error()));
@@ -359,6 +365,12 @@ void Tfm_main::saveSettings()
 bool Tfm_main::sliderDragging() const
 {
     return m_playback && m_playback->sliderDragging();
+}
+
+void Tfm_main::saveForNextStart(bool tellFailure)
+{
+    saveSettings(tellFailure);
+    saveJobList();
 }
 
 bool Tfm_main::FormCloseQuery()
@@ -372,8 +384,7 @@ bool Tfm_main::FormCloseQuery()
             return false;
         stopBatchBeforeQuit();
     }
-    saveSettings();
-    saveJobList();
+    saveForNextStart(true);
     return true;
 }
 
@@ -381,6 +392,16 @@ void Tfm_main::stopBatchBeforeQuit()
 {
     m_batch->stop();
     m_batch->waitForEndedRun();
+}
+
+void Tfm_main::endInOrder(int exitCode)
+{
+    m_batch->endBySystem(QStringLiteral("the program was ended by the system"));
+    saveForNextStart(false);
+    QCoreApplication::exit(exitCode);
+    // Once more from the main loop, should the end come before it has begun
+    // (in a message box of the start-up).
+    QTimer::singleShot(0, QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); });
 }
 
 void Tfm_main::closeEvent(QCloseEvent *event)

@@ -103,6 +103,11 @@ public:
     // Writes the job list to its file now, not after the usual short delay:
     // for an orderly end of the program.
     void saveJobList();
+    // The orderly end when the system ends the program (a logout, a
+    // shutdown, a closed terminal): a running job is stopped as a failure
+    // would end it, what the next start needs is saved, and the program
+    // exits with exitCode. Asks the user nothing.
+    void endInOrder(int exitCode);
 
     // What the window holds, for the program and its tests.
     const std::optional<Edition> &edition() const { return m_edition; }
@@ -164,9 +169,12 @@ private:
     void showNameBanner();
     void applyEditionLayout(const EditionLayout &layout);
     void readSettings();
-    void saveSettings();
+    // tellFailure: a settings file that cannot be written is reported.
+    void saveSettings(bool tellFailure);
     // Brings back the job list saved at the last end, before anything adds rows.
     void restoreJobList();
+    // Keeps what the next start finds (settings, job list), at every end of the program.
+    void saveForNextStart(bool tellFailure);
     void refreshCommands();
     void rowClick();
     void showProfileLabel();

@@ -62,9 +62,16 @@ QStringList FileAdder::filesOf(const QStringList &paths)
 
 void FileAdder::addAll(const QStringList &paths)
 {
-    for (const QString &path : paths)
-        if (!addWithRetry(path))
+    for (const QString &path : paths) {
+        // The name's bytes are lost in the replacement mark: no program could open the file by it.
+        if (path.contains(QChar::ReplacementCharacter))
+            m_prompts.warning(QStringLiteral("%1 cannot be added: its name is not valid UTF-8 text (shown with %2 "
+                                             "where it is not), so the file cannot be opened by it. Rename the file, "
+                                             "then add it again.")
+                                  .arg(QFileInfo(path).fileName(), QChar(QChar::ReplacementCharacter)));
+        else if (!addWithRetry(path))
             m_prompts.information(QFileInfo(path).fileName() + QStringLiteral(" is not support!"));
+    }
     if (m_jobs.rowCount() > 0 && !m_jobs.selectedRow())
         m_jobs.selectRow(0);
 }

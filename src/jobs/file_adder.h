@@ -2,10 +2,12 @@
 // Adding files to the job list: Add File, Add Folder, and the paths of a
 // drop or of the command line. Each file is probed (a second attempt where
 // the first gave nothing); a file the probe describes becomes a row, any
-// other is named to the user as not supported. A folder that holds no file
-// of the kinds the edition takes is named to the user, once per add. When
-// no row is selected afterwards, the first one is. The adder owns the
-// folder the user last added from, where the file-open dialog opens.
+// other is named to the user as not supported, and one whose name is not
+// valid UTF-8 (which no program can open by its name as shown) as such. A
+// folder that holds no file of the kinds the edition takes is named to the
+// user, once per add. When no row is selected afterwards, the first one is.
+// The adder owns the folder the user last added from, where the file-open
+// dialog opens.
 
 #include "engine/media_probe.h"
 #include "jobs/media_filters.h"

@@ -1,5 +1,7 @@
 #include "jobs/job_list_file.h"
 
+#include "engine/state_folder.h"
+
 #include "jobs/job_log.h"
 #include "jobs/json_fields.h"
 
@@ -118,7 +120,7 @@ template <class F> void fields(RowRecord &row, F &&field)
 
 QString jobListPath(const QString &editionBaseName)
 {
-    return QDir(programStateFolder()).filePath(editionBaseName + QStringLiteral(".jobs"));
+    return QDir(stateFolder()).filePath(editionBaseName + QStringLiteral(".jobs"));
 }
 
 QByteArray jobListRowText(const ListedRow &row, bool checked)

@@ -1,7 +1,9 @@
 #include "jobs/media_filters.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -58,13 +60,21 @@ bool isFolderMediaFile(const QString &fileName, MediaKinds kinds)
 
 QStringList folderMediaFiles(const QString &folder, MediaKinds kinds)
 {
+    // Listed by the names' bytes: a name that is no UTF-8 text has no QString
+    // that names the file, and QDir would leave it out unseen. It is kept
+    // (with its replacement marks), so that adding it can say why it fails.
     QStringList paths;
-    const QDir dir(folder);
-    // Regular files and links to them only: a FIFO, socket or device would
-    // hold the probe for ever.
-    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name))
-        if (entry.isFile() && isFolderMediaFile(entry.fileName(), kinds))
-            paths.append(entry.filePath());
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator(QFile::encodeName(folder).toStdString(), error)) {
+        const QString name = QFile::decodeName(QByteArray::fromStdString(entry.path().filename().native()));
+        // Regular files and links to them only: a FIFO, socket or device
+        // would hold the probe for ever.
+        std::error_code unreadable;
+        const bool file = name.contains(QChar::ReplacementCharacter) || entry.is_regular_file(unreadable);
+        if (file && isFolderMediaFile(name, kinds))
+            paths.append(QDir(folder).filePath(name));
+    }
+    std::sort(paths.begin(), paths.end());
     return paths;
 }
 

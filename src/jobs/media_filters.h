@@ -19,7 +19,8 @@ bool isFolderMediaFile(const QString &fileName, MediaKinds kinds);
 
 // The files directly inside a folder that the edition takes (subfolders are
 // not entered), full paths in name order: regular files and links to them,
-// never FIFOs, sockets or devices.
+// never FIFOs, sockets or devices; a file whose name is not valid UTF-8 is
+// given with replacement marks in its name.
 QStringList folderMediaFiles(const QString &folder, MediaKinds kinds);
 
 // What a folder must hold to add anything, for messages: "audio files

@@ -7,6 +7,7 @@
 #include "app/dvd_preview_source.h"
 #include "dvd_fixture.h"
 #include "dvd_media_checks.h"
+#include "jobs/batch.h"
 #include "main_window_fixture.h"
 #include "platform/ini/ini_file.h"
 
@@ -287,8 +288,9 @@ TEST_F(DvdWindowTest, ConvertsATitleWithItsChosenTracksAndAChapter)
 }
 
 // An audio profile writes no picture; a title whose IFO file has gone, or
-// whose video files are missing, fails and the batch goes on, to a file
-// added in the DVD edition too.
+// whose video files are missing, fails with its own reason and the batch
+// goes on, to a file added in the DVD edition too and its after-batch
+// action; the titles that could not start are told once, after it.
 TEST_F(DvdWindowTest, AudioProfileFailedTitlesAndFileRowInOneBatch)
 {
     veltrix::test::TempDir media;
@@ -305,11 +307,21 @@ TEST_F(DvdWindowTest, AudioProfileFailedTitlesAndFileRowInOneBatch)
 
     veltrix::test::TempDir out;
     child<QLineEdit>("ed_output")->setText(qs(out.path()));
+    w.batch().setAfterBatchAction(AfterBatchAction::OpenFolder);
+    std::size_t boxesInTheBatch = 99;
+    QObject::connect(&w.batch(), &Batch::batchEnded, [&] { boxesInTheBatch = m_prompts.boxes().size(); });
     QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!w.isConverting(), 120000);
     EXPECT_EQ(column(4), QStringList({"Failed", "Failed", "Finish", "Finish"}));
+    EXPECT_TRUE(w.jobs().status(0).reason.contains(gone)) << w.jobs().status(0).reason.toStdString();
+    EXPECT_TRUE(w.jobs().status(1).reason.endsWith("has no video files (VTS_01_1.VOB and on): copy the whole "
+                                                   "VIDEO_TS folder, or insert the disc"))
+        << w.jobs().status(1).reason.toStdString();
+    EXPECT_EQ(boxesInTheBatch, 0u);
+    EXPECT_EQ(m_shell.openedFolders.size(), 1);
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
-    EXPECT_TRUE(m_prompts.boxes()[0].text.contains(gone)) << m_prompts.boxes()[0].text.toStdString();
+    EXPECT_TRUE(m_prompts.boxes()[0].text.contains("Title_01: " + w.jobs().status(0).reason))
+        << m_prompts.boxes()[0].text.toStdString();
     EXPECT_EQ(QDir(qs(out.path())).entryList(QDir::Files), QStringList({"Title_03.mp3", "tone.mp3"}));
     const auto streams = veltrix::test::runProcess(
         {"ffprobe", "-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", out.file("Title_03.mp3")});
