@@ -334,7 +334,7 @@ TEST_F(BatchTest, FinishMeansAWholeOutput)
     const std::string whole = readFile(s_media->file("cut.m4a"));
     writeFile(s_media->file("cut.m4a"), whole.substr(0, whole.size() / 2));
     h.addFiles({media("blip.flac"), media("cut.m4a"), media("r0.wav")});
-    h.jobs.setClipRange(2, 5, 7); // the source lasts 2 s
+    h.jobs.setClipRange(2, {500, 700}); // the source lasts 2 s
     h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
 
