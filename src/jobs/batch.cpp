@@ -258,10 +258,12 @@ void Batch::stop()
 {
     if (!isConverting())
         return;
-    // A paused run is continued and terminated; its release follows as for any end.
-    m_run.stop();
+    // The row holds the record of the stop before the run ends: the end,
+    // which may come within stop(), finds the row by it.
     m_stoppedRun = m_log.record();
     m_jobs.setLastRun(m_position, m_stoppedRun);
+    // A paused run is continued and terminated; its release follows as for any end.
+    m_run.stop();
     m_jobs.setStatus(m_position, {JobState::Stopped});
     ++m_tally.stopped;
     m_run.barUpdate(0);

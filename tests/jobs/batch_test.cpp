@@ -207,7 +207,8 @@ TEST_F(BatchTest, ARestartedStoppedRowReplacesOnlyTheOutputItLeft)
     const auto run = [&](const char *expected, bool stop) {
         h.batch.start();
         EXPECT_EQ(h.lastStarted.outputfile, output(expected));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(output(expected)).size() > 0; }, 60000));
+        // Written under its temporary name until the run ends.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(h.run.unfinishedOutput()).size() > 0; }, 60000));
         if (stop)
             h.batch.stop();
         ASSERT_TRUE(h.waitForBatchEnd());
