@@ -29,8 +29,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 string(REGEX MATCH "^[0-9]+" libavformat_major "${LIBAV_libavformat_VERSION}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg (>= 7:5.1), libavformat${libavformat_major}, libmpv2")
 # Folders and links are opened through xdg-open; without it the program
-# shows the path instead.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# shows the path instead. In a Wayland session the window runs through
+# XWayland, where the preview can embed its player.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xwayland")
 
 # The copyright file and the changelog, compressed as Debian keeps them, go
 # into the package alone.

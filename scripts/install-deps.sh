@@ -4,7 +4,8 @@
 # --clang adds clang with its sanitizer and libFuzzer runtimes and the symbolizer
 # (scripts/test-sanitize.sh, scripts/fuzz.sh). --screenshot adds what drives
 # and shoots the window under Xvfb (scripts/screenshot.sh). --package adds
-# what builds and checks the Debian package (scripts/package.sh).
+# what builds and checks the Debian package (scripts/package.sh). weston,
+# xwayland and qt6-wayland give the on-screen preview test its Wayland sessions.
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,7 @@ packages=(
   libsimpleini-dev
   googletest libgtest-dev
   xvfb xauth libx11-dev
+  weston xwayland qt6-wayland
   desktop-file-utils dbus-daemon help2man
 )
 for option in "$@"; do

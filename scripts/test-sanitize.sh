@@ -6,8 +6,8 @@
 # normal suite runs them). Any sanitizer report, from a test or from a program
 # it starts (register.dat), fails the stage; the reports are printed at the end.
 # Leaks inside outside libraries are suppressed by tests/sanitizer/lsan.supp.
-# The on-screen preview test starts its own virtual display (Xvfb), as in the
-# normal suite, so the stage needs none. Extra arguments go to ctest.
+# The on-screen preview test starts its own displays (Xvfb, weston's Wayland
+# sessions), as in the normal suite, so the stage needs none. Extra arguments go to ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh --clang

@@ -12,3 +12,10 @@ QString noDisplayMessage(const QString &programPath)
                           "    xvfb-run -a %1\n")
         .arg(programPath);
 }
+
+QByteArray previewablePlatform()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return {};
+    return QByteArrayLiteral("xcb");
+}

@@ -26,7 +26,14 @@ int main(int argc, char *argv[])
         std::fputs(message.toLocal8Bit().constData(), stderr);
         return 2;
     }
+    // Set for the application object alone: the programs it starts (a file
+    // manager showing the output folder) choose their own platform.
+    const QByteArray platform = previewablePlatform();
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
+    if (!platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
     applyProgramLook(app);
     // The edition's desktop entry and icon carry its name.
     QGuiApplication::setDesktopFileName(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());

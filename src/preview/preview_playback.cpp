@@ -99,16 +99,21 @@ void PreviewPlayback::startPreview(Panel target)
     m_reported = 0.0;
     m_writesStatus = target == Panel::Main;
     QWidget *panel = target == Panel::Main ? m_display.panel : m_display.cutterPanel;
-    // The player draws into the panel's own X window, made at the first
-    // preview. Its siblings stay drawn by Qt: by default they would all
-    // become X windows too, which costs the window's first show and paint.
-    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
-    panel->setAttribute(Qt::WA_NativeWindow);
-    panel->show();
-    if (!m_engine.InitPreviewWindow(panel->winId(), panel->width(), panel->height())) {
+    QString problem = m_engine.windowSystemProblem();
+    if (problem.isEmpty()) {
+        // The player draws into the panel's own X window, made at the first
+        // preview. Its siblings stay drawn by Qt: by default they would all
+        // become X windows too, which costs the window's first show and paint.
+        QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+        panel->setAttribute(Qt::WA_NativeWindow);
+        panel->show();
+        if (!m_engine.InitPreviewWindow(panel->winId(), panel->width(), panel->height()))
+            problem = m_engine.errorText();
+    }
+    if (!problem.isEmpty()) {
         // Back to idle, so that neither the preview nor a conversion is blocked.
         stopPreview();
-        m_host.reportError(m_engine.errorText());
+        m_host.reportError(problem);
         return;
     }
     m_engine.SetEventFuntion({[this](double seconds) {

@@ -14,6 +14,7 @@ public:
         this->window = window;
         return !initFails;
     }
+    QString windowSystemProblem() const override { return {}; }
     QString errorText() const override { return QStringLiteral("no player here"); }
     void SetEventFuntion(PreviewEvents e) override
     {

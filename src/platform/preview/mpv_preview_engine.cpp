@@ -2,6 +2,7 @@
 
 #include "platform/preview/mpv_library.h"
 
+#include <QGuiApplication>
 #include <QMetaObject>
 #include <clocale>
 #include <cstring>
@@ -45,6 +46,25 @@ QString mpvError(const MpvLibrary *mpv, int code)
     return QString::fromUtf8(mpv->error_string(code));
 }
 
+// Empty when the player's picture can be embedded in the windows of the Qt
+// platform `platform` (an X window: "xcb"); otherwise what to tell the user.
+QString mpvWindowSystemProblem(const QString &platform, bool xDisplayReachable)
+{
+    if (platform == QLatin1String("xcb"))
+        return {};
+    const QString remedy =
+        xDisplayReachable
+            ? QStringLiteral("Start the program without choosing the %1 platform (QT_QPA_PLATFORM or -platform): "
+                             "it then runs through XWayland.")
+                  .arg(platform)
+            : QStringLiteral("Install XWayland (the package xwayland) or log in to an X11 session, then start the "
+                             "program again.");
+    return QStringLiteral("The preview needs X11 or XWayland to show its picture, but this window runs on Qt's %1 "
+                          "platform. ")
+               .arg(platform)
+           + remedy;
+}
+
 } // namespace
 
 MpvPreviewSettings mpvPreviewSettingsFromEnvironment()
@@ -82,6 +102,13 @@ MpvPreviewEngine::MpvPreviewEngine(MpvPreviewSettings settings, QObject *parent)
 MpvPreviewEngine::~MpvPreviewEngine()
 {
     DestroyPreviewWindow();
+}
+
+QString MpvPreviewEngine::windowSystemProblem() const
+{
+    if (m_settings.nullOutputs)
+        return {};
+    return mpvWindowSystemProblem(QGuiApplication::platformName(), !qEnvironmentVariableIsEmpty("DISPLAY"));
 }
 
 bool MpvPreviewEngine::fail(mpv_handle *handle, const QString &error)

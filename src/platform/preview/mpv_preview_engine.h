@@ -1,7 +1,8 @@
 #pragma once
 // The preview player over libmpv. libmpv is loaded by the first
 // InitPreviewWindow, never at program start. Each preview gets its own mpv
-// player, embedded in the panel's native window with a fixed video output
+// player, embedded in the panel's native X window (XWayland's in a Wayland
+// session: the program's windows run there) with a fixed video output
 // (one output, never a list to try: trying others broke the X connection).
 // Events of mpv's threads are handed to the thread that created the engine
 // and delivered there.
@@ -42,6 +43,7 @@ public:
     ~MpvPreviewEngine() override; // destroys a player that is still set up
 
     bool InitPreviewWindow(quintptr window, qint32 width, qint32 height) override;
+    QString windowSystemProblem() const override;
     QString errorText() const override { return m_error; }
     void SetEventFuntion(PreviewEvents events) override { m_events = std::move(events); }
     void Seek(qint32 seconds) override;

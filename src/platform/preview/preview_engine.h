@@ -62,6 +62,10 @@ public:
     // the given size from now on. False when the player cannot be set up;
     // errorText() then says why and what to do.
     virtual bool InitPreviewWindow(quintptr window, qint32 width, qint32 height) = 0;
+    // Empty when the player can show its picture in this program's windows;
+    // otherwise why not and what to do. Asked before InitPreviewWindow, so
+    // that no panel becomes a native window for nothing.
+    virtual QString windowSystemProblem() const = 0;
     virtual QString errorText() const = 0;
     // Replaces the receivers of positions and of the end of playback.
     virtual void SetEventFuntion(PreviewEvents events) = 0;
