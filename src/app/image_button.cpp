@@ -1,6 +1,7 @@
 #include "app/image_button.h"
 
 #include "platform/picture/picture_file.h"
+#include "ui_look/focus_ring.h"
 
 #include <QDir>
 #include <QEvent>
@@ -8,6 +9,7 @@
 
 namespace {
 constexpr qreal kDisabledOpacity = 0.35;
+constexpr qreal kMaxRingRadius = 12; // the corners of the widest pictures
 constexpr QSize kBlankSize(64, 46);
 const char *const kSuffixes[] = {".bmp", "_over.bmp", "_down.bmp"};
 } // namespace
@@ -18,6 +20,9 @@ TImageButton::TImageButton(const QString &name, const QString &hint, const QStri
 {
     setObjectName(name);
     setToolTip(hint);
+    setAccessibleName(hint);
+    // Reached by Tab, not taken by a click, so the ring shows where the keyboard is.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     // The size comes from the picture's header; its pixels wait for the first paint.
     const QSize pictureSize = ::pictureSize(m_base + kSuffixes[Normal]);
@@ -70,4 +75,6 @@ void TImageButton::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), m_background);
     painter.setOpacity(isEnabled() ? 1.0 : kDisabledOpacity);
     painter.drawPixmap(rect(), *shown);
+    if (hasFocus())
+        paintFocusRing(painter, rect(), std::min(height() / 4.0, kMaxRingRadius));
 }

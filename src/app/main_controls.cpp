@@ -73,6 +73,7 @@ MainControls::MainControls(QWidget *window, const QString &executableFolder)
                             QStringLiteral("Subtitles burnt into the selected title")))
 {
     pl_play->hide();
+    ed_output->setAccessibleName(QStringLiteral("Output folder"));
     im_mainico->setToolTip(QStringLiteral("Try"));
     im_mainico->setCursor(Qt::PointingHandCursor);
 }

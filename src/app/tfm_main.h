@@ -158,6 +158,9 @@ private:
     void skinCutter(Tfm_dvdcutter &cutter);
     void showNameBanner();
     void applyEditionLayout(const EditionLayout &layout);
+    // The skin objects the keyboard reaches and assistive technology sees, and
+    // the Tab order over them and the window's controls.
+    void presentToKeyboard(bool previewColumn);
     void readSettings();
     void saveSettings();
     // Brings back the job list saved at the last end, before anything adds rows.

@@ -132,6 +132,15 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
     case PE_FrameMenu:
         drawBox(painter, option->rect, option->palette.color(QPalette::Mid), Qt::NoBrush, 0);
         return;
+    case PE_Frame:
+        // A list or text area with the keyboard focus shows it on its frame.
+        if (option->state & State_HasFocus) {
+            drawBox(painter, option->rect, outlineOf(option), Qt::NoBrush, 0);
+            drawBox(painter, option->rect.adjusted(1, 1, -1, -1), outlineOf(option), Qt::NoBrush, 0);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
