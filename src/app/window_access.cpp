@@ -8,6 +8,12 @@ const SkinAccess kMenus[] = {
     {"file", "", R::MenuButton},     {"settings", "", R::MenuButton}, {"purchase", "", R::MenuButton},
     {"register", "", R::MenuButton}, {"help", "", R::MenuButton},
 };
+const SkinAccess kRail[] = {
+    {"video_size", "Video size", R::MenuButton},
+    {"video_quality", "Video quality", R::MenuButton},
+    {"audio_quality", "Audio quality", R::MenuButton},
+    {"channels", "Channels", R::MenuButton},
+};
 const SkinAccess kFooter[] = {
     {"profilestext", "Profile", R::Picker},
     {"profiles", "Choose profile", R::Button},
@@ -49,6 +55,7 @@ std::vector<SkinAccess> mainSkinAccess(bool previewColumn)
     std::vector<SkinAccess> objects(std::begin(kMenus), std::end(kMenus));
     if (previewColumn)
         objects.insert(objects.end(), std::begin(kPreviewColumn), std::end(kPreviewColumn));
+    objects.insert(objects.end(), std::begin(kRail), std::end(kRail));
     objects.insert(objects.end(), std::begin(kFooter), std::end(kFooter));
     return objects;
 }
@@ -60,8 +67,9 @@ std::vector<SkinAccess> cutterSkinAccess()
 
 QStringList mainTabOrder()
 {
-    return {"lv",           "cb_audio",    "cb_subtitle", "play_bar",  "pause",     "bt_back",  "bt_play",
-            "bt_next",      "bt_playstop", "bt_cut",      "bt_images", "chapter",   "dvdopen",  "ifoopen",
-            "profilestext", "profiles",    "ed_output",   "browse",    "open",      "bt_start", "Bt_Convertstop",
-            "bt_dvdopen",   "bt_ifo",      "bt_remove",   "bt_clear",  "bt_chapte", "bt_set",   "bt_web"};
+    return {"lv",         "cb_audio",      "cb_subtitle",   "play_bar",       "pause",        "bt_back",  "bt_play",
+            "bt_next",    "bt_playstop",   "bt_cut",        "bt_images",      "chapter",      "dvdopen",  "ifoopen",
+            "video_size", "video_quality", "audio_quality", "channels",       "profilestext", "profiles", "ed_output",
+            "browse",     "open",          "bt_start",      "Bt_Convertstop", "bt_dvdopen",   "bt_ifo",   "bt_remove",
+            "bt_clear",   "bt_chapte",     "bt_set",        "bt_web"};
 }

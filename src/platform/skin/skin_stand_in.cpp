@@ -33,7 +33,8 @@ SkinStandIn::SkinStandIn(SkinSurface *surface, SkinObject &object, const SkinAcc
 {
     setObjectName(object.name());
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const bool tabStop = m_role != SkinRole::Label && m_role != SkinRole::MenuButton;
+    const bool menuTitle = m_role == SkinRole::MenuButton && !object.accessKey().isNull();
+    const bool tabStop = m_role != SkinRole::Label && !menuTitle;
     setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
     follow();
 }

@@ -17,7 +17,7 @@ class SkinSurface;
 // What a skin object is to its user.
 enum class SkinRole {
     Button,     // Space or Enter clicks it
-    MenuButton, // a menu title: clicks open its menu; reached by its access key, not by Tab
+    MenuButton, // a click opens its menu; a menu title (one with an access key) is reached by that key, not by Tab
     Picker,     // a field that shows a choice and opens the chooser on a click
     Slider,     // the arrow keys, Page Up and Down, Home and End move it
     Label,      // text that only informs; not reached by Tab

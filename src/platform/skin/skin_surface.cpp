@@ -90,9 +90,11 @@ void SkinSurface::addAccessKeys()
     }
 }
 
+// As for the mouse, an object that a control of the window covers is out of reach.
 void SkinSurface::click(SkinObject &object)
 {
-    if (object.m_visible && isClickable(object))
+    const bool reachable = parentWidget()->childAt(object.qrect().center()) == this;
+    if (object.m_visible && isClickable(object) && reachable)
         emit m_skin->Click(parentWidget(), &object);
 }
 

@@ -36,7 +36,8 @@ public:
     // the form does.
     void present(std::span<const SkinAccess> objects);
     // A click of the object from the keyboard: reported as a mouse click
-    // would be, when the object is visible, enabled and clickable.
+    // would be, when the object is visible, enabled, clickable and not
+    // covered by a control of the window.
     void click(SkinObject &object);
     // A slider moved from the keyboard: reported as a click at the new
     // position would be (MouseDown, ScrollTrack, MouseUp), when it is enabled.
