@@ -1,6 +1,9 @@
 #include "app/main_keys.h"
 
 #include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -31,6 +34,39 @@ const CutterKey kCutterKeys[] = {
     {Qt::Key_Left, C::CutterNudgeBack},
     {Qt::Key_Right, C::CutterNudgeForward},
     {Qt::CTRL | Qt::Key_I, C::CutterSnapshot},
+};
+
+// The menu row from left to right.
+const MainCommand kMenuRow[] = {C::FileMenu, C::EditMenu, C::ActionsMenu, C::ToolsMenu, C::HelpMenu};
+
+// Left and Right in the menu of one command of the row: the menu closes and
+// its neighbour opens, once this key is done with.
+class MenuRowKeys : public QObject {
+public:
+    MenuRowKeys(QMenu *menu, std::size_t place, std::function<void(MainCommand)> run)
+        : QObject(menu),
+          m_place(place),
+          m_run(std::move(run))
+    {
+        menu->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+        if (key != Qt::Key_Left && key != Qt::Key_Right)
+            return false;
+        const std::size_t count = std::size(kMenuRow);
+        const MainCommand beside = kMenuRow[(m_place + (key == Qt::Key_Right ? 1 : count - 1)) % count];
+        static_cast<QMenu *>(watched)->hide();
+        QTimer::singleShot(0, this, [run = m_run, beside] { run(beside); });
+        return true;
+    }
+
+private:
+    std::size_t m_place;
+    std::function<void(MainCommand)> m_run;
 };
 
 // Return also stands for the keypad's Enter.
@@ -72,6 +108,13 @@ void addMainKeys(QWidget *window, QWidget *list, const std::function<void(MainCo
         action->setShortcutContext(key.place == KeyPlace::List ? Qt::WidgetShortcut : Qt::WindowShortcut);
         (key.place == KeyPlace::List ? list : window)->addAction(action);
     }
+}
+
+void addMenuRowKeys(QWidget *window, bool zuvok, const std::function<void(MainCommand)> &run)
+{
+    for (std::size_t place = 0; place < std::size(kMenuRow); ++place)
+        if (auto *menu = window->findChild<QMenu *>(menuPlace(kMenuRow[place], zuvok).menu))
+            new MenuRowKeys(menu, place, run);
 }
 
 // The keys win over the cutter's list, which would take Space and the arrows

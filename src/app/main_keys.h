@@ -4,7 +4,8 @@
 // enabled, so it follows the command availability rule like the item itself,
 // and every menu item of its command shows it. Keys of the job list act only
 // while the list has the focus, so the rename box keeps its own. Alt with a
-// menu title's underlined letter opens its menu (the skin's access keys).
+// menu title's underlined letter opens its menu (the skin's access keys), and
+// Left or Right in an open menu of the menu row opens the one beside it.
 // In the cutter: Space plays and pauses, I and O set the begin and the end,
 // Left and Right step 5 seconds, Ctrl+I saves the picture shown.
 
@@ -30,4 +31,5 @@ struct MainKey {
 std::span<const MainKey> mainKeys();
 
 void addMainKeys(QWidget *window, QWidget *list, const std::function<void(MainCommand)> &run);
+void addMenuRowKeys(QWidget *window, bool zuvok, const std::function<void(MainCommand)> &run);
 void addCutterKeys(QWidget *cutter, const std::function<void(MainCommand)> &run);

@@ -212,6 +212,7 @@ void Tfm_main::FormShow()
     const EditionLayout layout = editionLayout(m_edition->dvdMode, m_edition->zuvok);
     applyEditionLayout(layout);
     presentToKeyboard(!layout.previewButtonsHidden);
+    addMenuRowKeys(this, m_edition->zuvok, [this](MainCommand command) { run(command); });
     runGuarded(m_prompts, [this] { m_product = readProductRecord(m_folder, m_edition->baseName, m_messages); });
     runGuarded(m_prompts, [this] { m_picker->loadButtonPictures(); });
     runGuarded(m_prompts, [this] { readSettings(); });

@@ -57,18 +57,28 @@ TEST_F(KeyboardTest, EveryCommandOfTheMainWindowFromTheKeyboard)
     // Alt and a menu title's letter, or F10, open its menu; the DVD title lies under the list here.
     qRegisterMetaType<QMenu *>();
     QSignalSpy popped(&w, &Tfm_main::menuPopped);
-    const std::pair<QKeyCombination, const char *> menus[] = {
-        {Qt::ALT | Qt::Key_F, "zm_popup_file"},  {Qt::ALT | Qt::Key_E, "zm_pop_edit"},
-        {Qt::ALT | Qt::Key_A, "zm_pop_actions"}, {Qt::ALT | Qt::Key_T, "zm_pop_tools"},
-        {Qt::ALT | Qt::Key_H, "zm_pop_help"},    {Qt::Key_F10, "zm_popup_file"},
-        {Qt::ALT | Qt::Key_D, nullptr}};
-    for (const auto &[key, menu] : menus) {
+    // Each with the menu that Left in it opens: the one beside it in the row.
+    const std::tuple<QKeyCombination, const char *, const char *> menus[] = {
+        {Qt::ALT | Qt::Key_F, "zm_popup_file", "zm_pop_help"},
+        {Qt::ALT | Qt::Key_E, "zm_pop_edit", "zm_popup_file"},
+        {Qt::ALT | Qt::Key_A, "zm_pop_actions", "zm_pop_edit"},
+        {Qt::ALT | Qt::Key_T, "zm_pop_tools", "zm_pop_actions"},
+        {Qt::ALT | Qt::Key_H, "zm_pop_help", "zm_pop_tools"},
+        {Qt::Key_F10, "zm_popup_file", "zm_pop_help"},
+        {Qt::ALT | Qt::Key_D, nullptr, nullptr}};
+    const auto takeMenu = [&popped] { return popped.takeFirst().at(0).value<QMenu *>(); };
+    for (const auto &[key, menu, left] : menus) {
         press(key);
         ASSERT_EQ(popped.size(), menu ? 1 : 0) << menu;
         if (menu) {
-            auto *shown = popped.takeFirst().at(0).value<QMenu *>();
+            QMenu *shown = takeMenu();
             EXPECT_EQ(shown->objectName(), menu);
-            shown->hide();
+            QTest::keyClick(shown, Qt::Key_Left);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !popped.isEmpty(); }, 1000)) << menu;
+            EXPECT_FALSE(shown->isVisible());
+            QMenu *beside = takeMenu();
+            EXPECT_EQ(beside->objectName(), left);
+            beside->hide();
         }
     }
     // Every menu item shows its command's key.
