@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
@@ -41,6 +42,16 @@ bool TImageButton::event(QEvent *event)
     if (event->type() == QEvent::Polish)
         setAttribute(Qt::WA_OpaquePaintEvent, m_opaque);
     return handled;
+}
+
+// Space presses it as on any button; Enter too.
+void TImageButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(event->modifiers() & ~Qt::KeypadModifier))
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
 }
 
 QSize TImageButton::sizeHint() const

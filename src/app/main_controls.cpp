@@ -39,6 +39,7 @@ QComboBox *trackList(QWidget *window, const char *name, const QString &placehold
     tracks->hide();
     tracks->setPlaceholderText(placeholder);
     tracks->setToolTip(hint);
+    tracks->setAccessibleName(placeholder);
     return tracks;
 }
 

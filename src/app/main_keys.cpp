@@ -97,7 +97,7 @@ std::span<const MainKey> mainKeys()
 
 void addMainKeys(QWidget *window, QWidget *list, const std::function<void(MainCommand)> &run)
 {
-    for (const MainKey &key : kMainKeys) {
+    for (const MainKey &key : mainKeys()) {
         showOnMenuItems(window, key);
         QAction *action = key.item ? window->findChild<QAction *>(QString::fromLatin1(key.item)) : new QAction(window);
         if (!action)
