@@ -28,12 +28,12 @@ struct CutterKey {
 };
 
 const CutterKey kCutterKeys[] = {
-    {Qt::Key_Space, C::CutterTogglePlay},
-    {Qt::Key_I, C::CutterBegin},
-    {Qt::Key_O, C::CutterEnd},
-    {Qt::Key_Left, C::CutterNudgeBack},
-    {Qt::Key_Right, C::CutterNudgeForward},
-    {Qt::CTRL | Qt::Key_I, C::CutterSnapshot},
+    {Qt::Key_Space, MainCommand::CutterTogglePlay},
+    {Qt::Key_I, MainCommand::CutterBegin},
+    {Qt::Key_O, MainCommand::CutterEnd},
+    {Qt::Key_Left, MainCommand::CutterNudgeBack},
+    {Qt::Key_Right, MainCommand::CutterNudgeForward},
+    {Qt::CTRL | Qt::Key_I, MainCommand::CutterSnapshot},
 };
 
 // The menu row from left to right.
@@ -78,7 +78,8 @@ QList<QKeySequence> sequencesOf(QKeyCombination key)
     return sequences;
 }
 
-// The menu items of the command show its key; only `bound` acts on it.
+// Every menu item of the key's command shows it; only the action that
+// addMainKeys adds to a widget acts on it.
 void showOnMenuItems(QWidget *window, const MainKey &key)
 {
     for (const MenuDesign &menu : mainMenus())

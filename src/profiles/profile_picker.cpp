@@ -252,9 +252,9 @@ QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
         const bool blank = !displayName(id).has_value();
         button->setGeometry(0, profileButtonTop(index), kPickerPageWidth,
                             blank ? blankAreaHeight(index) : profileButtonHeight(index));
-        if (blank)
+        if (blank) {
             button->setFocusPolicy(Qt::NoFocus);
-        else {
+        } else {
             connect(button, &ProfileButton::pointed, this,
                     [this](int pointed) { runGuarded(m_prompts, [=, this] { pointAt(pointed); }); });
             connect(button, &ProfileButton::clicked, this,
