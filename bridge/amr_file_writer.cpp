@@ -1,6 +1,7 @@
 #include "amr_file_writer.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -13,12 +14,15 @@ namespace {
 
 constexpr std::string_view kAmrHeader = "#!AMR\n";
 
+// ".<name>.XXXXXX" beside the file; ".amr-XXXXXX" where that would pass the
+// longest file name the system takes.
 std::string temporaryTemplate(const std::string &finalPath)
 {
     const auto slash = finalPath.rfind('/');
     const std::string dir = slash == std::string::npos ? std::string() : finalPath.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? finalPath : finalPath.substr(slash + 1);
-    return dir + "." + name + ".XXXXXX";
+    const std::string hidden = "." + name + ".XXXXXX";
+    return dir + (hidden.size() <= NAME_MAX ? hidden : ".amr-XXXXXX");
 }
 
 } // namespace
@@ -47,7 +51,7 @@ bool AmrFileWriter::open(std::string &error)
     fchmod(m_fd, 0666 & ~mask);
 
     if (!append(kAmrHeader)) {
-        error = std::strerror(errno);
+        error = m_error;
         discard();
         return false;
     }
@@ -63,6 +67,7 @@ bool AmrFileWriter::append(std::string_view bytes)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            m_error = std::strerror(errno);
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));

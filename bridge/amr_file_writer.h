@@ -19,6 +19,8 @@ public:
     // Creates the temporary file and writes the "#!AMR\n" header.
     bool open(std::string &error);
     bool append(std::string_view bytes);
+    // Why the last append failed: the system's text.
+    const std::string &error() const { return m_error; }
     // Bytes in the file so far, header included.
     std::uint64_t bytesWritten() const { return m_bytesWritten; }
 
@@ -32,6 +34,7 @@ private:
     std::string m_tempPath;
     int m_fd = -1;
     std::uint64_t m_bytesWritten = 0;
+    std::string m_error;
 };
 
 } // namespace veltrix::bridge

@@ -26,12 +26,12 @@ int runAmrJob(const std::string &ffmpegPath, const CommandLine &command, OutputS
     AmrFileWriter file(output);
     std::string error;
     if (!file.open(error)) {
-        out.write(output + ": " + error + "\r\n");
+        out.writeCause(output + ": " + error);
         return 1;
     }
     AmrEncoder encoder(amrModeForBitRate(command.audioBitRate()));
     if (!encoder.valid()) {
-        out.write("register.dat: cannot initialise the AMR-NB encoder\r\n");
+        out.writeCause("cannot initialise the AMR-NB encoder");
         return 1;
     }
 
@@ -47,20 +47,19 @@ int runAmrJob(const std::string &ffmpegPath, const CommandLine &command, OutputS
     consumer.bitrateText = [&](std::int64_t outTimeUs) { return formatBitrate(file.bytesWritten(), outTimeUs); };
 
     const int code = runConversion(ffmpegPath, ffmpegPcmArguments(command.args()), out, {&consumer, input});
-    if (code != 0)
-        return code; // the writer removes the temporary file
-
-    if (!writeFailed) {
+    if (code == 0 && !writeFailed) {
         frames.clear();
         encoder.flush(frames);
         writeFailed = !file.append(frames);
     }
     if (writeFailed) {
-        out.write(output + ": error writing the AMR file\r\n");
-        return 1;
+        out.writeCause(output + ": " + file.error());
+        return code != 0 ? code : 1;
     }
+    if (code != 0)
+        return code; // the writer removes the temporary file
     if (!file.commit(command.overwrite(), error)) {
-        out.write(output + ": " + error + "\r\n");
+        out.writeCause(output + ": " + error);
         return 1;
     }
     return 0;

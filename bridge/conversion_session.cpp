@@ -16,7 +16,7 @@ int runConversion(const std::string &ffmpegPath, const std::vector<std::string> 
     FfmpegProcess ffmpeg;
     std::string error;
     if (!ffmpeg.start(ffmpegPath, ffmpegArgs, {pipes.pcm != nullptr, pipes.input != nullptr}, error)) {
-        out.write("register.dat: " + error + "\r\n");
+        out.writeCause(error);
         return 1;
     }
     const auto ends = ffmpeg.takeParentEnds();
@@ -64,7 +64,7 @@ int runConversion(const std::string &ffmpegPath, const std::vector<std::string> 
         policy.enforceDeadline();
     }
     if (!input.failure().empty())
-        out.write("register.dat: " + input.failure() + "\r\n");
+        out.writeCause(input.failure());
     // Only reached with ffmpeg reaped, unless poll() itself failed; the
     // FfmpegProcess destructor then kills and reaps it.
     const int code = ffmpeg.exited() ? ffmpeg.exitCode() : 255;

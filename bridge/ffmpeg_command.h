@@ -11,6 +11,12 @@ namespace veltrix::bridge {
 // and an image output (see withLiteralImageName) written under its name.
 std::vector<std::string> ffmpegArguments(const std::vector<std::string> &callerArgs);
 
+// The arguments without an input seek to a start of zero ("-ss 00:00:00"
+// before the first "-i"): ffmpeg converts from the start anyway, while the
+// seek itself fails on some small files (a 0.07 s FLAC file then gives an
+// empty output).
+std::vector<std::string> withoutZeroInputSeek(std::vector<std::string> args);
+
 // ffmpeg's image2 muxer reads a "%" in the output name as a frame-number
 // pattern: "a%d.bmp" would be written as "a1.bmp", and a later snapshot to
 // the same name would overwrite it. When "-f image2" is given for the output

@@ -96,12 +96,12 @@ int runProbe(const std::string &input, OutputSink &out)
     std::string error;
     const std::optional<LibavLibrary> lib = loadLibavLibrary(error);
     if (!lib) {
-        out.write("register.dat: cannot load ffmpeg's libraries (" + error + "); install ffmpeg\r\n");
+        out.writeCause("cannot load ffmpeg's libraries (" + error + "); install ffmpeg");
         return kProbeExitCode;
     }
     CapturedStderr log;
     if (!log.active()) {
-        out.write("register.dat: cannot capture the description of the input\r\n");
+        out.writeCause("cannot capture the description of the input");
         return kProbeExitCode;
     }
     lib->av_log_set_flags(AV_LOG_SKIP_REPEATED);

@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
 
     ResolvedInput input = resolveDvdJobInput(std::vector<std::string>(argv + 1, argv + argc));
     if (!input.error.empty()) {
-        out.write("register.dat: " + input.error + "\r\n");
+        out.writeCause(input.error);
         return 1;
     }
     const CommandLine command(std::move(input.args));
@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
 
     const std::string ffmpeg = locateFfmpeg();
     if (ffmpeg.empty()) {
-        out.write("register.dat: ffmpeg not found (install ffmpeg or set VELTRIX_FFMPEG)\r\n");
+        out.writeCause("ffmpeg not found (install ffmpeg or set VELTRIX_FFMPEG)");
         return 127;
     }
 

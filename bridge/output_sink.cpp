@@ -1,6 +1,7 @@
 #include "output_sink.h"
 
 #include <cerrno>
+#include <string>
 #include <unistd.h>
 
 namespace veltrix::bridge {
@@ -17,6 +18,11 @@ void OutputSink::write(std::string_view text)
         }
         text.remove_prefix(static_cast<std::size_t>(n));
     }
+}
+
+void OutputSink::writeCause(std::string_view cause)
+{
+    write(std::string("register.dat: ").append(cause).append("\r\n"));
 }
 
 } // namespace veltrix::bridge

@@ -12,6 +12,9 @@ public:
     explicit OutputSink(int fd) : m_fd(fd) {}
 
     void write(std::string_view text);
+    // The bridge's own cause of a failure, in the one form the converter
+    // recognises and shows as it is: "register.dat: <cause>" and CR LF.
+    void writeCause(std::string_view cause);
     bool broken() const { return m_broken; }
 
 private:

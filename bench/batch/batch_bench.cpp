@@ -49,7 +49,7 @@ public:
     void warning(const QString &text) override { std::fprintf(stderr, "warning: %s\n", qPrintable(text)); }
     void information(const QString &text) override { std::fprintf(stderr, "information: %s\n", qPrintable(text)); }
     bool question(const QString &) override { return true; }
-    QStringList openFiles(const QString &) override { return std::exchange(nextFiles, {}); }
+    QStringList openFiles(const QString &, const QString &) override { return std::exchange(nextFiles, {}); }
     QString chooseFolder(const QString &) override { return {}; }
 };
 

@@ -10,6 +10,7 @@ namespace {
 const QString kPlane = QStringLiteral("plane");
 const QString kOutput = QStringLiteral("output");
 const QString kProfiles = QStringLiteral("profiles");
+const QString kInput = QStringLiteral("input");
 } // namespace
 
 QString defaultOutputFolder()
@@ -32,6 +33,8 @@ AppSettings loadAppSettings(const IniFile &ini)
     s.categoryIndex = ini.readInteger(kProfiles, "selcetindex", defaults.categoryIndex);
     s.profileId = ini.readInteger(kProfiles, "selcetsubindex", defaults.profileId);
     s.finishAction = ini.readInteger(kProfiles, "FinishSelcet", defaults.finishAction);
+    if (const std::optional<QByteArray> added = ini.readBytes(kInput, "path"))
+        s.addFolder = folderFromStoredBytes(*added);
     return s;
 }
 
@@ -42,5 +45,7 @@ bool saveAppSettings(IniFile &ini, const AppSettings &s)
            && ini.writeInteger(kProfiles, "selcetsubindex", s.profileId)
            && ini.writeInteger(kProfiles, "selcetindex", s.categoryIndex)
            && ini.writeInteger(kProfiles, "FinishSelcet", s.finishAction)
-           && ini.writeBool(kPlane, "video", s.videoPanel) && ini.writeBool(kPlane, "audio", s.audioPage);
+           && ini.writeBool(kPlane, "video", s.videoPanel) && ini.writeBool(kPlane, "audio", s.audioPage)
+           && (s.addFolder.isEmpty()
+               || ini.writeBytes(kInput, "path", storedFolderBytes(s.addFolder, ini.readBytes(kInput, "path"))));
 }

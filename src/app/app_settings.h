@@ -1,7 +1,8 @@
 #pragma once
 // The application settings file (edition base name + ".ini" in the settings
 // folder): panel and page choices, the output folder, the remembered
-// profile, the after-batch action and how pictures fill the frame.
+// profile, the after-batch action, how pictures fill the frame and the
+// folder files were last added from.
 
 #include <QString>
 
@@ -15,6 +16,7 @@ struct AppSettings {
     int profileId = 17;     // "profiles"/"selcetsubindex"
     int finishAction = 0;   // "profiles"/"FinishSelcet": 0 nothing, 1 open folder, 2 shut down
     bool keepShape = true;  // "output"/"keepshape": black bars rather than a stretched picture
+    QString addFolder;      // "input"/"path": where Add File's dialog opens; empty until files are added
 };
 
 // The user's music folder with a trailing "/" (the home folder when the

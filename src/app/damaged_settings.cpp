@@ -18,6 +18,10 @@ std::optional<QString> damagedSettingsNotice(IniFile &file)
                               "The program goes on with what it could read; take anything you still need from "
                               "the copy.")
             .arg(path, QDir::toNativeSeparators(damagedCopyPath(file.path())));
+    case IniFile::Damage::NotAFile:
+        return file.error()
+               + QStringLiteral("\nThe program starts with the default settings. Remove or rename what lies there "
+                                "to keep the choices you make.");
     case IniFile::Damage::CopyFailed:
         break;
     }

@@ -112,7 +112,7 @@ bool DvdCommands::openPaths(const QStringList &paths)
 
 void DvdCommands::addIfo()
 {
-    const QStringList files = m_prompts.openFiles(ifoFilesFilter());
+    const QStringList files = m_prompts.openFiles(ifoFilesFilter(), QString());
     if (!files.isEmpty())
         listIfoFiles(files);
 }

@@ -3,12 +3,9 @@
 #include "app/command_line_info.h"
 #include "app/command_line_open.h"
 #include "app/display_check.h"
-#include "app/reporting_shell.h"
-#include "app/tfm_dir.h"
+#include "app/program.h"
 #include "app/tfm_main.h"
-#include "platform/shell/qt_desktop_shell.h"
 #include "ui_look/look.h"
-#include "ui_text/qt_prompts.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -33,17 +30,10 @@ int main(int argc, char *argv[])
     applyProgramLook(app);
     // The edition's desktop entry and icon carry its name.
     QGuiApplication::setDesktopFileName(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
-    QtPrompts prompts;
-    QtDesktopShell desktop;
-    ReportingShell shell(desktop, prompts);
-    // The other windows are made when they are first opened.
-    const auto fm_main = std::make_unique<Tfm_main>(prompts, shell, QString::fromLocal8Bit(argv[0]),
-                                                    QCoreApplication::applicationDirPath());
-    prompts.setParent(fm_main.get());
-    prompts.setFolderChooser([&fm_main](const QString &caption) { return fm_main->fm_dir().choose(caption); });
-    fm_main->show();
+    Program program(QString::fromLocal8Bit(argv[0]), QCoreApplication::applicationDirPath());
+    Tfm_main &window = program.window();
+    window.show();
     // Files named on the command line are added once the window is up.
-    QTimer::singleShot(0, fm_main.get(),
-                       [&fm_main] { openCommandLine(*fm_main, QCoreApplication::arguments().mid(1)); });
+    QTimer::singleShot(0, &window, [&window] { openCommandLine(window, QCoreApplication::arguments().mid(1)); });
     return app.exec();
 }

@@ -18,6 +18,7 @@
 #include "app/window_drag.h"
 #include "dvd/dvd_job_start.h"
 #include "engine/command_availability.h"
+#include "engine/unfinished_outputs.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
 #include "jobs/job_list_file.h"
@@ -33,6 +34,7 @@
 #include "ui_text/prompts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -42,6 +44,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -116,7 +119,7 @@ void Tfm_main::createJobObjects()
     m_listView->installEventFilter(this);
     m_listView->viewport()->installEventFilter(this);
     m_adder = new FileAdder(m_jobs, m_prompts, m_run.location(), this);
-    m_jobStart = std::make_unique<RowJobStart>(m_run, m_jobs, m_prompts, m_profile, m_output);
+    m_jobStart = std::make_unique<RowJobStart>(m_run, m_jobs, m_profile, m_output);
     m_batch = new Batch(m_run, m_jobs, *m_jobStart, m_output, m_busy, m_shell, m_prompts, this);
     m_dvd =
         new DvdCommands(m_jobs, m_profile, m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages, this);
@@ -203,12 +206,16 @@ void Tfm_main::FormShow()
 {
     if (m_edition)
         return;
+    // What runs of an earlier session left unfinished, should it have ended
+    // before settling them (killed, crashed, the power lost), goes.
+    UnfinishedOutputs::removeLeftovers();
     runGuarded(m_prompts, [this] { loadSkin(); });
     createPreview();
     m_picker->hidePicker();
     m_edition = editionOf(m_programPath);
     m_messages.setEditionBaseName(m_edition->baseName);
     m_picker->setEdition({m_edition->zuvok, m_edition->audioNamed});
+    m_adder->setMediaKinds(m_edition->audioNamed ? MediaKinds::Audio : MediaKinds::VideoAndAudio);
     const EditionLayout layout = editionLayout(m_edition->dvdMode, m_edition->zuvok);
     applyEditionLayout(layout);
     presentToKeyboard(!layout.previewButtonsHidden);
@@ -329,6 +336,7 @@ void Tfm_main::readSettings()
     }
     m_settings = loadAppSettings(*m_settingsFile);
     m_output.setFolder(m_settings.outputPath);
+    m_adder->setLastFolder(m_settings.addFolder);
     m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(m_settings.finishAction));
     m_profile.setPictureFit(m_settings.keepShape ? PictureFit::KeepShape : PictureFit::Stretch);
     if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
@@ -358,15 +366,18 @@ void Tfm_main::saveJobList()
     m_jobList->saveNow();
 }
 
-void Tfm_main::saveSettings()
+void Tfm_main::saveSettings(bool tellFailure)
 {
     if (!m_settingsFile)
         return;
+    // The loaded profile's choices would otherwise be kept only when another profile is chosen.
+    runGuarded(m_prompts, [this] { m_profile.saveChoices(); });
     m_settings.profileId = profileIdToRemember(m_profile.loadedProfileId(), m_settings.profileId);
     m_settings.outputPath = m_output.stored();
+    m_settings.addFolder = m_adder->lastFolder();
     m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
     m_settings.keepShape = m_profile.pictureFit() == PictureFit::KeepShape;
-    if (!saveAppSettings(*m_settingsFile, m_settings))
+    if (!saveAppSettings(*m_settingsFile, m_settings) && tellFailure)
         m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
                                          "writable; the choices of this session are lost otherwise.")
                               .arg(m_settingsFile->error()));
@@ -378,15 +389,41 @@ bool Tfm_main::sliderDragging() const
     return m_playback && m_playback->sliderDragging();
 }
 
+void Tfm_main::saveForNextStart(bool tellFailure)
+{
+    saveSettings(tellFailure);
+    saveJobList();
+}
+
 bool Tfm_main::FormCloseQuery()
 {
     if (isConverting()) {
-        m_messages.information(Message::Converting);
-        return false;
+        if (!m_prompts.choose(QStringLiteral("Files are still being converted.\n\n\"Stop and Quit\" stops the "
+                                             "conversion as Stop does (the file being written keeps what was "
+                                             "converted so far) and quits. \"Go On Converting\" leaves the window "
+                                             "open and the conversion running."),
+                              QStringLiteral("Stop and Quit"), QStringLiteral("Go On Converting")))
+            return false;
+        stopBatchBeforeQuit();
     }
-    saveSettings();
-    saveJobList();
+    saveForNextStart(true);
     return true;
+}
+
+void Tfm_main::stopBatchBeforeQuit()
+{
+    m_batch->stop();
+    m_batch->waitForEndedRun();
+}
+
+void Tfm_main::endInOrder(int exitCode)
+{
+    m_batch->endBySystem(QStringLiteral("the program was ended by the system"));
+    saveForNextStart(false);
+    QCoreApplication::exit(exitCode);
+    // Once more from the main loop, should the end come before it has begun
+    // (in a message box of the start-up).
+    QTimer::singleShot(0, QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); });
 }
 
 void Tfm_main::closeEvent(QCloseEvent *event)

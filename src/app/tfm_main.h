@@ -92,12 +92,22 @@ public:
     void Skin1MouseMove(QWidget *sender, SkinObject *source, int x, int y);
     void Skin1ScrollTrack(QWidget *sender, SkinObject *source, qint32 position);
 
-    // Start-up and close.
+    // Start-up and close. Closing during a batch asks whether to stop it and
+    // quit or to go on converting.
     void FormShow();
     bool FormCloseQuery();
+    // Ends a running batch as Stop does and waits until its encoder has
+    // exited, so that quitting leaves no encoder behind; the outputs stay as
+    // Stop leaves them. Every way of quitting during a batch goes through here.
+    void stopBatchBeforeQuit();
     // Writes the job list to its file now, not after the usual short delay:
     // for an orderly end of the program.
     void saveJobList();
+    // The orderly end when the system ends the program (a logout, a
+    // shutdown, a closed terminal): a running job is stopped as a failure
+    // would end it, what the next start needs is saved, and the program
+    // exits with exitCode. Asks the user nothing.
+    void endInOrder(int exitCode);
 
     // What the window holds, for the program and its tests.
     const std::optional<Edition> &edition() const { return m_edition; }
@@ -162,9 +172,12 @@ private:
     // the Tab order over them and the window's controls.
     void presentToKeyboard(bool previewColumn);
     void readSettings();
-    void saveSettings();
+    // tellFailure: a settings file that cannot be written is reported.
+    void saveSettings(bool tellFailure);
     // Brings back the job list saved at the last end, before anything adds rows.
     void restoreJobList();
+    // Keeps what the next start finds (settings, job list), at every end of the program.
+    void saveForNextStart(bool tellFailure);
     void refreshCommands();
     void rowClick();
     void showProfileLabel();

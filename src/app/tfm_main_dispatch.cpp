@@ -3,11 +3,11 @@
 
 #include "app/tfm_main.h"
 
-#include "ui_text/command_guard.h"
 #include "app/job_list_view.h"
 #include "app/main_command_table.h"
 #include "jobs/file_adder.h"
 #include "profiles/profile_picker.h"
+#include "ui_text/command_guard.h"
 #include "ui_text/prompts.h"
 
 #include <QAbstractButton>

@@ -6,43 +6,41 @@
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
 #include "profiles/active_profile.h"
-#include "ui_text/prompts.h"
 
-DvdJobStart::DvdJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile,
+DvdJobStart::DvdJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile,
                          OutputFolder &outputFolder)
     : m_run(run),
       m_jobs(jobs),
-      m_prompts(prompts),
       m_profile(profile),
       m_outputFolder(outputFolder)
 {}
 
-std::optional<StartedJob> DvdJobStart::start(int row)
+JobStartResult DvdJobStart::start(int row)
 {
     const Job &job = m_jobs.job(row);
     const QString folder = prepareOutputFolder(m_outputFolder.forJob());
+    const std::optional<LeftOutput> &own = job.lastRun.stoppedOutput;
     const DvdTitleJobResult title =
-        dvdTitleJob(m_jobs.caption(row), job.original, job.convert, job.clip, m_profile.choices(), folder);
-    if (!title.job) {
-        m_prompts.warning(m_jobs.caption(row).trimmed() + QStringLiteral(": ") + title.error);
-        return std::nullopt;
-    }
+        dvdTitleJob(m_jobs.caption(row), job.original, job.convert, job.clip, m_profile.choices(), folder, own);
+    if (!title.job)
+        return {std::nullopt, title.error};
+    clearOwnOutput(title.job->output, own);
     m_run.barUpdate(0);
     // No progress line comes until ffmpeg has read its way into the title:
     // the Status moves one hundredth of a percent a second meanwhile. The
     // timer runs before the run starts, so a run that ends at once stops it.
     m_run.timer2().start();
-    return StartedJob{folder, m_run.start(fileJobRecord(title.job->input, title.job->output, title.job->pieces))};
+    return {StartedJob{folder, m_run.start(fileJobRecord(title.job->input, title.job->output, title.job->pieces))}, {}};
 }
 
-RowJobStart::RowJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile,
+RowJobStart::RowJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile,
                          OutputFolder &outputFolder)
     : m_jobs(jobs),
       m_file(run, jobs, profile, outputFolder),
-      m_dvd(run, jobs, prompts, profile, outputFolder)
+      m_dvd(run, jobs, profile, outputFolder)
 {}
 
-std::optional<StartedJob> RowJobStart::start(int row)
+JobStartResult RowJobStart::start(int row)
 {
     if (!isDvdRow(m_jobs.job(row)))
         return m_file.start(row);

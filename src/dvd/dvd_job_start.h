@@ -8,22 +8,18 @@
 
 #include <optional>
 
-class Prompts;
-
 class DvdJobStart : public JobStart {
 public:
-    DvdJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile,
-                OutputFolder &outputFolder);
+    DvdJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder);
 
-    // Starts the job of the DVD row `row`. Nullopt, with nothing started,
-    // after telling the user why (the disc is gone, the title is no longer
-    // on it, the chosen size does not fit), so the batch goes on.
-    std::optional<StartedJob> start(int row) override;
+    // Starts the job of the DVD row `row`; nothing starts when the disc is
+    // gone, the title is no longer on it or the chosen size does not fit,
+    // which the result says.
+    JobStartResult start(int row) override;
 
 private:
     EncoderRun &m_run;
     const JobModel &m_jobs;
-    Prompts &m_prompts;
     const ActiveProfile &m_profile;
     OutputFolder &m_outputFolder;
 };
@@ -32,10 +28,9 @@ private:
 // in either edition, a DVD title or chapter as a DVD job.
 class RowJobStart : public JobStart {
 public:
-    RowJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile,
-                OutputFolder &outputFolder);
+    RowJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder);
 
-    std::optional<StartedJob> start(int row) override;
+    JobStartResult start(int row) override;
 
 private:
     const JobModel &m_jobs;

@@ -7,7 +7,7 @@
 #include "dvd/dvd_job_input.h"
 #include "dvd/ifo_contents.h"
 #include "jobs/argument_pieces.h"
-#include "jobs/job_records.h"
+#include "jobs/job.h"
 
 #include <QString>
 #include <optional>
@@ -46,7 +46,9 @@ struct DvdTitleJobResult {
 // Everything a DVD row's run needs, for `fileJobRecord`: reads the
 // row's IFO file; the pieces follow the file-job rules (`extra` the active
 // profile's template or disc target), with `start` and `length` empty and
-// `seconds` the row's duration (the clip length after a cut).
+// `seconds` the row's duration (the clip length after a cut). The output
+// may be the row's own stopped output, as `outputPathFor` says.
 DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &original, const TConvertInfo &convert,
                               const TClipInfo &clip, const ProfileChoices &choices,
-                              const QString &outputFolderWithSlash);
+                              const QString &outputFolderWithSlash,
+                              const std::optional<LeftOutput> &ownStoppedOutput = std::nullopt);

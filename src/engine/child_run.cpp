@@ -52,7 +52,6 @@ void ChildRun::start(const Options &options, TProcessor::LineHandler handler)
         return;
     m_paused = m_stopping = m_stalled = false;
     m_graceMs = options.stopGraceMs;
-    m_killTimer.setInterval(m_graceMs);
     QProcess *process = startEncoderProcess(options.program, options.arguments, options.workdir, this);
     m_process = process;
     m_reader = new TProcessor(process, options.chunkSize, std::move(handler), this);
@@ -94,7 +93,7 @@ void ChildRun::resume()
         m_stallTimer.start();
 }
 
-void ChildRun::stop()
+void ChildRun::stop(int graceMs)
 {
     if (!m_process || m_stopping)
         return;
@@ -105,7 +104,7 @@ void ChildRun::stop()
     m_paused = false;
     m_reader->setSuspended(false);
     signalProcessGroup(*m_process, SIGTERM);
-    m_killTimer.start();
+    m_killTimer.start(graceMs < 0 ? m_graceMs : graceMs);
 }
 
 void ChildRun::end(const RunExit &exit)

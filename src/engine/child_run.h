@@ -62,8 +62,9 @@ public:
     void pause();
     void resume();
     // Continues a paused group, sends SIGTERM, and SIGKILL after the grace
-    // period; finished() follows with Stopped.
-    void stop();
+    // period (the run's own when graceMs is negative); finished() follows
+    // with Stopped.
+    void stop(int graceMs = -1);
 
 signals:
     void finished(const RunOutcome &outcome);

@@ -3,6 +3,9 @@
 #include "engine/commandline.h"
 #include "engine/output_lines.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 constexpr qsizetype kConversionChunk = 256;
 // ffmpeg needs a moment after SIGTERM to finish the file it was writing.
@@ -26,9 +29,17 @@ intputrec EncoderRun::start(intputrec record)
 {
     record.encoderfile = m_location.encoderfile;
     record.workdir = m_location.workdir;
+    if (m_child.isRunning())
+        return record;
+    settleAsEnded();
+    m_output = record.outputfile;
+    m_unfinished = freshTemporaryOutputPath(m_output);
+    m_record.add(m_unfinished);
+    intputrec writing = record;
+    writing.outputfile = m_unfinished;
     ChildRun::Options options;
     options.program = record.encoderfile;
-    options.arguments = encoderArguments(record);
+    options.arguments = encoderArguments(writing);
     options.workdir = record.workdir;
     options.chunkSize = kConversionChunk;
     options.stopGraceMs = kStopGraceMs;
@@ -88,5 +99,39 @@ void EncoderRun::release(const RunOutcome &outcome)
         m_timer2.stop();
     barUpdate(0);
     m_lastStatus.clear();
+    m_endedAs = outcome;
     emit runEnded(outcome);
+    // A listener may have settled the file, or started the next run, which
+    // settles this one first.
+    if (!isRunning())
+        settleAsEnded();
+}
+
+void EncoderRun::settleAsEnded()
+{
+    if (m_endedAs.succeeded() || m_endedAs.kind == RunOutcome::Kind::Stopped)
+        keepOutput();
+    else
+        discardOutput();
+}
+
+FinalName EncoderRun::keepOutput()
+{
+    if (m_unfinished.isEmpty())
+        return {};
+    FinalName named;
+    if (QFileInfo::exists(m_unfinished))
+        named = giveFinalName(m_unfinished, m_output);
+    if (named.path.isEmpty())
+        QFile::remove(m_unfinished);
+    m_record.settle(std::exchange(m_unfinished, QString()));
+    return named;
+}
+
+void EncoderRun::discardOutput()
+{
+    if (m_unfinished.isEmpty())
+        return;
+    QFile::remove(m_unfinished);
+    m_record.settle(std::exchange(m_unfinished, QString()));
 }

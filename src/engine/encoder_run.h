@@ -7,6 +7,8 @@
 #include "engine/child_run.h"
 #include "engine/intputrec.h"
 #include "engine/progress.h"
+#include "engine/temporary_output.h"
+#include "engine/unfinished_outputs.h"
 
 #include <QObject>
 #include <QTimer>
@@ -24,7 +26,9 @@ public:
     // Starts register.dat with the record's pieces and returns at once with
     // the record as started: the encoder path and working folder filled in.
     // The run reports through progress() and displayChanged() and ends with
-    // runEnded().
+    // runEnded(). It writes under a hidden temporary name beside the
+    // record's output (unfinishedOutput()), which takes the output's name
+    // only when the run is settled by keepOutput().
     intputrec start(intputrec record);
     bool isRunning() const { return m_child.isRunning(); }
     // Process id (and process group id) of the running encoder; 0 when idle.
@@ -35,8 +39,20 @@ public:
     void resume() { m_child.resume(); }
     bool isPaused() const { return m_child.isPaused(); }
     // Ends the run: continue (when paused), SIGTERM to the group, SIGKILL after
-    // a grace period. runEnded() follows with a Stopped outcome.
-    void stop() { m_child.stop(); }
+    // a grace period (graceMs, or ffmpeg's usual time to finish its file).
+    // runEnded() follows with a Stopped outcome.
+    void stop(int graceMs = -1) { m_child.stop(graceMs); }
+
+    // The file the run writes until it is settled; empty when settled.
+    const QString &unfinishedOutput() const { return m_unfinished; }
+    // Gives the run's file its final name (the output's, or the first free
+    // "<name>_N" should a file have taken it meanwhile); an error when it
+    // could not, and nothing when the run wrote no file. A run not settled
+    // while runEnded() is emitted keeps its file when it exited with 0 or
+    // was stopped, and loses it otherwise.
+    FinalName keepOutput();
+    // Removes the run's file.
+    void discardOutput();
 
     // Progress shared by the runs of a batch.
     void resetOffsetCounter() { m_offsetCounter = 0; }
@@ -68,10 +84,16 @@ signals:
 
 private:
     void release(const RunOutcome &outcome);
+    // Settles an ended run's file as its outcome says, unless settled already.
+    void settleAsEnded();
     void timer2Tick();
 
     EncoderLocation m_location;
     ChildRun m_child;
+    UnfinishedOutputs m_record; // the unfinished files of this program's runs
+    QString m_unfinished;       // the running or ended run's file, until settled
+    QString m_output;           // the name it is to take
+    RunOutcome m_endedAs;       // how the last run ended
     QTimer m_timer2;
     qint32 m_offsetCounter = 0;
     qint32 m_remainingRange = kProgressFull;

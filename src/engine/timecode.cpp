@@ -29,6 +29,13 @@ int timeCodeToSeconds(const QString &timeCode)
     return hours * 3600 + minutes * 60 + seconds;
 }
 
+qint64 timeCodeToHundredths(const QString &timeCode)
+{
+    const qint64 whole = timeCodeToSeconds(timeCode) * qint64(100);
+    const int fraction = timeCode.size() > 8 && timeCode.at(8) == u'.' ? twoDigitField(timeCode, 9) : -1;
+    return fraction < 0 ? whole : whole + fraction;
+}
+
 QString secondsToTimeCode(int seconds)
 {
     return QString::asprintf("%.2d:%.2d:%.2d", seconds / 3600, (seconds % 3600) / 60, seconds % 60);

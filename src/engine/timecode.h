@@ -7,6 +7,10 @@
 // Any field that is not a decimal number makes the whole result 0.
 int timeCodeToSeconds(const QString &timeCode);
 
+// The time code in hundredths of a second: its whole seconds, plus the two
+// digits of a ".cc" that follows them ("00:00:03.25" gives 325).
+qint64 timeCodeToHundredths(const QString &timeCode);
+
 // Whole seconds as hours:minutes:seconds, each at least two digits; hours are
 // not capped (360000 gives "100:00:00").
 QString secondsToTimeCode(int seconds);

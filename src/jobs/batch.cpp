@@ -5,12 +5,13 @@
 #include "engine/encoder_run.h"
 #include "jobs/failure_reason.h"
 #include "jobs/job_model.h"
+#include "jobs/output_check.h"
 #include "jobs/output_folder.h"
+#include "jobs/output_naming.h"
 #include "platform/shell/desktop_shell.h"
 #include "ui_text/prompts.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 
 int nextCheckedRow(const std::vector<bool> &checked, int row)
@@ -25,6 +26,9 @@ namespace {
 
 const QString kInhibitReason = QStringLiteral("Converting media files");
 const QString kStoppedEnding = QStringLiteral("Stopped by the user");
+// When the system ends the program, the encoder is not given its usual time
+// to finish a file that will not be kept.
+constexpr int kSystemEndGraceMs = 2000;
 
 // A run that exited with 0 but wrote nothing (a clip too short for a frame,
 // a muxer that gave up) has not done its work.
@@ -113,15 +117,17 @@ void Batch::beginAt(int row)
 {
     while (row >= 0 && row < m_jobs.rowCount()) {
         m_position = row; // the one place that moves the batch along
-        if (const std::optional<StartedJob> started = m_jobStart.start(row)) {
-            m_started = *started;
+        const JobStartResult result = m_jobStart.start(row);
+        if (result.started) {
+            m_started = *result.started;
             m_jobRunning = true;
             m_log.begin(m_jobs.caption(row), commandLineText(m_started.record));
             m_jobs.setLastRun(row, m_log.record());
             return;
         }
-        m_jobs.setStatus(row, JobStatus::failed(unbuildableArgumentsReason()));
+        m_jobs.setStatus(row, JobStatus::failed(result.failure));
         ++m_tally.failed;
+        m_tally.notStarted.append(m_jobs.caption(row).trimmed() + QStringLiteral(": ") + result.failure);
         row = nextCheckedRow(m_jobs.checkMarks(), row);
     }
     endBatch();
@@ -144,28 +150,85 @@ void Batch::runEnded(const RunOutcome &outcome)
     m_jobRunning = false;
     const std::optional<int> row = runningRow();
     if (!batchJob || !row) {
-        // A stopped job's row keeps what its log held at the stop: the rows
-        // may have changed since.
-        if (m_log.isOpen())
+        // A stopped job's partial file takes its name; its row (found by the
+        // record of the stop: the rows may have changed since) keeps it, so a
+        // restart of the row replaces it.
+        if (m_log.isOpen()) {
+            const FinalName kept = m_run.keepOutput();
             m_log.finish(kStoppedEnding);
+            keepStoppedOutput(kept.path);
+        }
         return;
     }
+    m_settling = true;
     markEnded(*row, outcome);
-    beginAt(nextCheckedRow(m_jobs.checkMarks(), *row));
+    m_settling = false;
+    if (m_endCause.isEmpty())
+        beginAt(nextCheckedRow(m_jobs.checkMarks(), *row));
+    else
+        leaveBySystem();
+}
+
+void Batch::endBySystem(const QString &cause)
+{
+    if (!m_endCause.isEmpty())
+        return;
+    m_endCause = cause;
+    if (m_run.isRunning()) {
+        if (isConverting())
+            m_run.stop(kSystemEndGraceMs);
+        waitForEndedRun(); // its end leaves the batch
+    } else if (isConverting() && !m_settling) {
+        leaveBySystem();
+    }
+}
+
+void Batch::leaveBySystem()
+{
+    leave(false);
+    emit batchEnded(m_tally);
+}
+
+QString Batch::outputProblem(const RunOutcome &outcome, const QString &output)
+{
+    const QStringList lines = m_log.reasonLines();
+    if (!outcome.succeeded() || !outputWritten(output))
+        return failureReason(outcome, lines);
+    m_outputProbe.start(m_run.location().encoderfile, m_run.location().workdir, output);
+    m_outputProbe.waitUntilIdle();
+    return incompleteOutputReason(m_outputProbe.results(), jobLengthHundredths(m_started.record), lines)
+        .value_or(QString());
+}
+
+void Batch::keepStoppedOutput(const QString &output)
+{
+    // The rows may have changed since the stop: the stopped job's row is the
+    // one that still holds the record of the stop.
+    for (int row = 0; row < m_jobs.rowCount(); ++row)
+        if (m_jobs.job(row).lastRun == m_stoppedRun) {
+            JobRunRecord record = m_stoppedRun;
+            record.stoppedOutput = leftOutputAt(output);
+            m_jobs.setLastRun(row, record);
+            return;
+        }
 }
 
 void Batch::markEnded(int row, const RunOutcome &outcome)
 {
-    const QString output = m_started.record.outputfile;
-    const bool done = outcome.succeeded() && outputWritten(output);
-    const QString reason = done ? QString() : failureReason(outcome, m_log.record().lastLines);
+    // Only a whole output takes its name; what a failed run wrote goes.
+    QString reason = outputProblem(outcome, m_run.unfinishedOutput());
+    // The program is ending (perhaps while the output was read back):
+    // nothing of this run is kept.
+    if (!m_endCause.isEmpty())
+        reason = m_endCause;
+    if (reason.isEmpty())
+        reason = m_run.keepOutput().error;
+    else
+        m_run.discardOutput();
+    const bool done = reason.isEmpty();
     m_jobs.setLastRun(row, m_log.finish(done ? QStringLiteral("Finished") : QStringLiteral("Failed: ") + reason));
     if (!m_jobs.isChecked(row))
         return;
-    // The output name was free when the job started: what a failed run left
-    // there (a partial or empty file) is its own and goes.
-    if (!done)
-        QFile::remove(output);
     m_jobs.setStatus(row, done ? JobStatus{JobState::Finished} : JobStatus::failed(reason));
     ++(done ? m_tally.finished : m_tally.failed);
 }
@@ -185,6 +248,10 @@ void Batch::endBatch()
     case AfterBatchAction::Nothing:
         break;
     }
+    // Told once the batch and its after-batch action are done, so no message
+    // holds them.
+    if (!m_tally.notStarted.isEmpty())
+        m_prompts.warning(notStartedText(m_tally));
 }
 
 void Batch::stop()
@@ -193,7 +260,8 @@ void Batch::stop()
         return;
     // A paused run is continued and terminated; its release follows as for any end.
     m_run.stop();
-    m_jobs.setLastRun(m_position, m_log.record());
+    m_stoppedRun = m_log.record();
+    m_jobs.setLastRun(m_position, m_stoppedRun);
     m_jobs.setStatus(m_position, {JobState::Stopped});
     ++m_tally.stopped;
     m_run.barUpdate(0);

@@ -9,6 +9,7 @@
 
 #include "engine/child_run.h"
 #include "engine/intputrec.h"
+#include "engine/media_probe.h"
 #include "jobs/batch_tally.h"
 #include "jobs/job_log.h"
 
@@ -36,13 +37,20 @@ struct StartedJob {
     intputrec record;     // as the run was started
 };
 
+// How the start of a row's job went: the job under way, or, with nothing
+// started, why its run could not be prepared, in the user's words.
+struct JobStartResult {
+    std::optional<StartedJob> started;
+    QString failure;
+};
+
 // The start of a row's job: a file job or a DVD title.
 class JobStart {
 public:
     virtual ~JobStart() = default;
-    // Starts the job of `row`; nullopt, with nothing started, when its run
-    // could not be prepared.
-    virtual std::optional<StartedJob> start(int row) = 0;
+    // Starts the job of `row`; asks the user nothing, so a batch is never
+    // held in its middle.
+    virtual JobStartResult start(int row) = 0;
 };
 
 class Batch : public QObject {
@@ -59,6 +67,18 @@ public:
     void pauseToggle();
     // Continues a paused batch.
     void resume();
+    // Waits, painting but taking no user input, until a run that is still
+    // ending (a stopped one finishing its file) has ended and its encoder
+    // has exited.
+    void waitForEndedRun();
+
+    // The system ends the program (a logout, a shutdown, a closed
+    // terminal): a running job is stopped as a failure would end it (its
+    // file goes, its row reads "Failed" and its log ends with `cause`)
+    // within a few seconds, and the batch ends without its after-batch
+    // action. A run the user stopped finishes its file first. Asks the user
+    // nothing.
+    void endBySystem(const QString &cause);
 
     bool isConverting() const;
     bool isPaused() const;
@@ -87,12 +107,18 @@ private:
     void runEnded(const RunOutcome &outcome);
     // Marks the row of a run that ended and keeps its log record.
     void markEnded(int row, const RunOutcome &outcome);
+    // Once a stopped run has ended, its row keeps the partial output it
+    // left under `output`, which a restart of the row replaces.
+    void keepStoppedOutput(const QString &output);
+    // Why the run did not write its whole output (a run that exited with 0
+    // has its output probed); empty when it did.
+    QString outputProblem(const RunOutcome &outcome, const QString &output);
     void endBatch();
+    // Ends the batch the system ends, without its after-batch action.
+    void leaveBySystem();
     // Ends the batch's converting state; stopped tells whether the user's
     // Stop ended it.
     void leave(bool stopped);
-    // A stopped run may still be finishing its file: wait until it has ended.
-    void waitForEndedRun();
 
     EncoderRun &m_run;
     JobModel &m_jobs;
@@ -108,5 +134,9 @@ private:
     bool m_jobRunning = false; // a run started by this batch is under way
     StartedJob m_started;      // the last job started
     BatchTally m_tally;
-    JobLog m_log; // of the run this batch started, until it has ended
+    JobLog m_log;              // of the run this batch started, until it has ended
+    JobRunRecord m_stoppedRun; // what the stopped job's row was given at the stop
+    MediaProbe m_outputProbe;  // reads back what a run wrote
+    QString m_endCause;        // set once the system ends the program
+    bool m_settling = false;   // an ended run's row is being marked
 };

@@ -7,3 +7,12 @@ QString batchSummaryText(const BatchTally &tally)
         .arg(tally.failed)
         .arg(tally.stopped);
 }
+
+QString notStartedText(const BatchTally &tally)
+{
+    QString text =
+        QStringLiteral("Conversion ended: %1.\n\nThese jobs could not be started:").arg(batchSummaryText(tally));
+    for (const QString &job : tally.notStarted)
+        text += QStringLiteral("\n\u2022 ") + job;
+    return text;
+}

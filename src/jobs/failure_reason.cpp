@@ -1,7 +1,11 @@
 #include "jobs/failure_reason.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <cstring>
+#include <optional>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -27,10 +31,21 @@ const std::vector<QString> &knownErrorTexts()
 
 bool reportsError(const QString &line)
 {
-    for (const char *word : {"rror", "Invalid", "failed", "Could not", "Cannot", "cannot"})
+    for (const char *word : {"rror", "Invalid", "failed", "Could not", "Cannot", "cannot", "does not contain"})
         if (line.contains(QLatin1StringView(word)))
             return true;
     return false;
+}
+
+const QLatin1StringView kBridgeCause("register.dat: ");
+
+// The error text the line holds, of those the encoder prints.
+std::optional<QString> knownErrorText(const QString &line)
+{
+    for (const QString &text : knownErrorTexts())
+        if (line.contains(text))
+            return text;
+    return std::nullopt;
 }
 
 QString outcomeReason(const RunOutcome &outcome)
@@ -54,16 +69,30 @@ QString outcomeReason(const RunOutcome &outcome)
 
 } // namespace
 
-QString failureReason(const RunOutcome &outcome, const QStringList &lastLines)
+QString failureReason(const RunOutcome &outcome, const QStringList &lines)
 {
-    for (auto line = lastLines.crbegin(); line != lastLines.crend(); ++line)
-        for (const QString &text : knownErrorTexts())
-            if (line->contains(text))
-                return text;
-    for (auto line = lastLines.crbegin(); line != lastLines.crend(); ++line)
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (line->startsWith(kBridgeCause))
+            return line->mid(kBridgeCause.size()).trimmed();
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (const std::optional<QString> text = knownErrorText(*line))
+            return *text;
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
         if (reportsError(*line))
             return line->trimmed().left(kLongestReason);
     return outcomeReason(outcome);
+}
+
+bool namesCause(const QString &line)
+{
+    return line.startsWith(kBridgeCause) || line.contains(kEmptyOutput) || knownErrorText(line).has_value();
+}
+
+std::optional<QString> folderWriteError(const QString &folder)
+{
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 QString unbuildableArgumentsReason()

@@ -4,13 +4,28 @@
 #include "engine/child_run.h"
 
 #include <QStringList>
+#include <optional>
 
-// The reason of a run that failed, from how it ended and the encoder's last
-// lines (oldest first): the system's error text the encoder reported
-// ("Permission denied", "No space left on device", ...), else the encoder's
-// last line that reports an error, else what the outcome itself says. A run
-// that succeeded is taken to have written no output file.
-QString failureReason(const RunOutcome &outcome, const QStringList &lastLines);
+// The reason of a run that failed, from how it ended and the encoder's lines
+// (oldest first): register.dat's own cause as it wrote it ("register.dat:
+// <cause>"), else the system's error text the encoder reported ("Permission
+// denied", "No space left on device", ...), else the encoder's last line
+// that reports an error, else what the outcome itself says. A run that
+// succeeded is taken to have written no output file.
+QString failureReason(const RunOutcome &outcome, const QStringList &lines);
+
+// ffmpeg's word that a run encoded nothing, though it exits with 0.
+inline constexpr QLatin1StringView kEmptyOutput("Output file is empty");
+
+// Whether the line names a cause failureReason() knows for sure (the
+// bridge's, a system error, an empty output), wherever it stands in the
+// encoder's output.
+bool namesCause(const QString &line);
+
+// Why no file can be made in the folder, in the system's words; nothing
+// when one can. (ffmpeg's image writer reports any failure to open its file
+// as an input/output error.)
+std::optional<QString> folderWriteError(const QString &folder);
 
 // The reason of a job whose encoder arguments could not be built.
 QString unbuildableArgumentsReason();

@@ -6,6 +6,7 @@
 #include "jobs/media_filters.h"
 #include "ui_text/prompts.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 FileAdder::FileAdder(JobModel &jobs, Prompts &prompts, const EncoderLocation &encoder, QObject *parent)
@@ -17,29 +18,60 @@ FileAdder::FileAdder(JobModel &jobs, Prompts &prompts, const EncoderLocation &en
 
 void FileAdder::addFiles()
 {
-    addAll(m_prompts.openFiles(addFilesFilter()));
+    const QStringList files = m_prompts.openFiles(addFilesFilter(m_kinds), m_lastFolder);
+    if (!files.isEmpty())
+        m_lastFolder = QFileInfo(files.first()).absolutePath();
+    addAll(files);
 }
 
 void FileAdder::addFolder()
 {
     const QString folder = m_prompts.chooseFolder(QStringLiteral("File Directory"));
-    if (!folder.isEmpty())
-        addAll(folderAudioFiles(folder));
+    if (folder.isEmpty())
+        return;
+    m_lastFolder = folder;
+    addAll(filesOf({folder}));
 }
 
 void FileAdder::addPaths(const QStringList &paths)
 {
+    addAll(filesOf(paths));
+}
+
+QStringList FileAdder::filesOf(const QStringList &paths)
+{
     QStringList files;
-    for (const QString &path : paths)
-        files += QFileInfo(path).isDir() ? folderAudioFiles(path) : QStringList{path};
-    addAll(files);
+    QStringList emptyFolders;
+    for (const QString &path : paths) {
+        if (!QFileInfo(path).isDir()) {
+            files << path;
+            continue;
+        }
+        const QStringList found = folderMediaFiles(path, m_kinds);
+        if (found.isEmpty())
+            emptyFolders << QDir::toNativeSeparators(path);
+        files += found;
+    }
+    if (!emptyFolders.isEmpty())
+        m_prompts.information(QStringLiteral("No media files to add in:\n%1\n\nA folder adds the %2 directly "
+                                             "inside it; its subfolders are not searched. Choose the folder that "
+                                             "holds the files, or add them with Add File.")
+                                  .arg(emptyFolders.join(u'\n'), folderMediaText(m_kinds)));
+    return files;
 }
 
 void FileAdder::addAll(const QStringList &paths)
 {
-    for (const QString &path : paths)
-        if (!addWithRetry(path))
+    for (const QString &path : paths) {
+        // The name's bytes are lost in the replacement mark: no program could open the file by it.
+        if (path.contains(QChar::ReplacementCharacter))
+            m_prompts.warning(QStringLiteral("%1 cannot be added: its name is not valid UTF-8 text (shown with %2 "
+                                             "where it is not), so the file cannot be opened by it. Rename the file, "
+                                             "then add it again.")
+                                  .arg(QFileInfo(path).fileName(), QChar(QChar::ReplacementCharacter)));
+        else if (!addWithRetry(path))
             m_prompts.information(QFileInfo(path).fileName() + QStringLiteral(" is not support!"));
+    }
     if (m_jobs.rowCount() > 0 && !m_jobs.selectedRow())
         m_jobs.selectRow(0);
 }

@@ -1,6 +1,7 @@
 #include "jobs/file_job_start.h"
 
 #include "engine/encoder_run.h"
+#include "jobs/failure_reason.h"
 #include "jobs/job_model.h"
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
@@ -33,14 +34,16 @@ FileJobStart::FileJobStart(EncoderRun &run, const JobModel &jobs, const ActivePr
       m_outputFolder(outputFolder)
 {}
 
-std::optional<StartedJob> FileJobStart::start(int row)
+JobStartResult FileJobStart::start(int row)
 {
     const Toriginalinfo &job = m_jobs.original(row);
     const ProfileChoices choices = m_profile.choices();
     const std::optional<JobPieces> pieces = jobPieces(m_jobs.job(row), choices);
     if (!pieces)
-        return std::nullopt;
+        return {std::nullopt, unbuildableArgumentsReason()};
     const QString folder = prepareOutputFolder(m_outputFolder.forJob());
-    const QString output = outputPathFor(folder, m_jobs.caption(row), choices.extension);
-    return StartedJob{folder, m_run.start(fileJobRecord(job.sourcePath, output, *pieces))};
+    const std::optional<LeftOutput> &own = m_jobs.job(row).lastRun.stoppedOutput;
+    const QString output = outputPathFor(folder, m_jobs.caption(row), choices.extension, FirstName::WholeCaption, own);
+    clearOwnOutput(output, own);
+    return {StartedJob{folder, m_run.start(fileJobRecord(job.sourcePath, output, *pieces))}, {}};
 }

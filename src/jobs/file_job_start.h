@@ -21,9 +21,9 @@ class FileJobStart : public JobStart {
 public:
     FileJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder);
 
-    // Starts the job of `row`. Nullopt, with nothing started, when its
-    // arguments cannot be built.
-    std::optional<StartedJob> start(int row) override;
+    // Starts the job of `row`; nothing starts when its arguments cannot be
+    // built.
+    JobStartResult start(int row) override;
 
 private:
     EncoderRun &m_run;

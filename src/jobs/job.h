@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // Waiting: a file added, not converted yet; Ready: a DVD title or chapter
 // listed, not converted yet. RunPaused: the row's conversion is paused.
@@ -36,12 +37,23 @@ struct JobStatus {
 // "Stop", "Play" or "Pause".
 QString statusText(const JobStatus &status);
 
+// An output file as a run left it: its size and modification time (ms since
+// the epoch) tell it from any file put in its place later.
+struct LeftOutput {
+    QString path;
+    qint64 size = 0;
+    qint64 modifiedMs = 0;
+    bool operator==(const LeftOutput &) const = default;
+};
+
 // What the last run of a job left behind.
 struct JobRunRecord {
     QString commandLine;
     QStringList lastLines; // the encoder's last lines, oldest first
     QString logFile;       // the whole log; empty when none could be written
     QString logProblem;    // why no log was written
+    // The partial output of a run the user stopped, once that run has ended.
+    std::optional<LeftOutput> stoppedOutput;
     bool operator==(const JobRunRecord &) const = default;
 };
 

@@ -1,5 +1,7 @@
 #include "jobs/job_list_file.h"
 
+#include "engine/state_folder.h"
+
 #include "jobs/job_log.h"
 #include "jobs/json_fields.h"
 
@@ -71,12 +73,20 @@ template <class F> static void fields(TrackChoice &tracks, F &&field)
     field("subtitle", tracks.subtitle);
 }
 
+template <class F> static void fields(LeftOutput &output, F &&field)
+{
+    field("path", output.path);
+    field("size", output.size);
+    field("modifiedMs", output.modifiedMs);
+}
+
 template <class F> static void fields(JobRunRecord &run, F &&field)
 {
     field("commandLine", run.commandLine);
     field("lastLines", run.lastLines);
     field("logFile", run.logFile);
     field("logProblem", run.logProblem);
+    field("stoppedOutput", run.stoppedOutput);
 }
 
 namespace {
@@ -110,7 +120,7 @@ template <class F> void fields(RowRecord &row, F &&field)
 
 QString jobListPath(const QString &editionBaseName)
 {
-    return QDir(programStateFolder()).filePath(editionBaseName + QStringLiteral(".jobs"));
+    return QDir(stateFolder()).filePath(editionBaseName + QStringLiteral(".jobs"));
 }
 
 QByteArray jobListRowText(const ListedRow &row, bool checked)

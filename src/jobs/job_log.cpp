@@ -1,27 +1,45 @@
 #include "jobs/job_log.h"
 
+#include "engine/state_folder.h"
+#include "jobs/failure_reason.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
-QString programStateFolder()
-{
-    QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!QDir::isAbsolutePath(stateHome))
-        stateHome = QDir::homePath() + QStringLiteral("/.local/state");
-    return QDir::cleanPath(stateHome + QStringLiteral("/veltrix"));
-}
-
 QString jobLogFolder()
 {
-    return programStateFolder() + QStringLiteral("/logs");
+    return stateFolder() + QStringLiteral("/logs");
 }
+
+namespace {
+
+constexpr qsizetype kLongestFileName = 255; // bytes
+const QString kSameSecondTail = QStringLiteral(" (99).log");
+
+// The longest start of the text whose UTF-8 takes at most `bytes` bytes.
+QString cutToBytes(const QString &text, qsizetype bytes)
+{
+    qsizetype end = 0;
+    for (qsizetype used = 0; end < text.size();) {
+        const qsizetype step = text.at(end).isHighSurrogate() ? 2 : 1; // a character beyond the BMP
+        used += QStringView(text).mid(end, step).toUtf8().size();
+        if (used > bytes)
+            break;
+        end += step;
+    }
+    return text.left(end);
+}
+
+} // namespace
 
 QString jobLogName(const QDateTime &started, const QString &jobName)
 {
     QString name = jobName;
     name.replace(u'/', u'_');
-    return started.toString(QStringLiteral("yyyyMMdd-HHmmss")) + u' ' + name + QStringLiteral(".log");
+    const QString prefix = started.toString(QStringLiteral("yyyyMMdd-HHmmss")) + u' ';
+    const qsizetype room = kLongestFileName - prefix.toUtf8().size() - kSameSecondTail.toUtf8().size();
+    return prefix + cutToBytes(name, room) + QStringLiteral(".log");
 }
 
 QStringList logsToPrune(std::vector<LogFileEntry> logs, const QDateTime &now, int keep, int maxDays)
@@ -69,6 +87,7 @@ void JobLog::begin(const QString &jobName, const QString &commandLine)
     if (m_file.isOpen())
         m_file.close();
     m_record = JobRunRecord();
+    m_causes.clear();
     m_record.commandLine = commandLine;
     m_open = true;
     const QDir folder(jobLogFolder());
@@ -95,6 +114,8 @@ void JobLog::begin(const QString &jobName, const QString &commandLine)
 
 void JobLog::addLine(const QString &line)
 {
+    if (m_causes.size() < kKeptLastLines && namesCause(line) && !m_causes.contains(line))
+        m_causes.append(line);
     keepLastLine(m_record.lastLines, line);
     write(line + u'\n');
 }

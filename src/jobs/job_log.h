@@ -14,13 +14,12 @@ inline constexpr int kKeptLogs = 200;
 inline constexpr int kLogDays = 30;
 inline constexpr int kKeptLastLines = 20;
 
-// $XDG_STATE_HOME/veltrix, or ~/.local/state/veltrix when the variable is
-// unset or not an absolute path: the program's state (job logs, job lists).
-QString programStateFolder();
-// The logs' folder in it: programStateFolder()/logs.
+// The logs' folder in the program's state folder: stateFolder()/logs.
 QString jobLogFolder();
 
-// "20240131-142501 <job name>.log"; a "/" in the name becomes "_".
+// "20240131-142501 <job name>.log"; a "/" in the name becomes "_". A long
+// job name is cut short so that the name, and the " (N)" a second log of the
+// same second adds, fit the 255 bytes a file name may hold.
 QString jobLogName(const QDateTime &started, const QString &jobName);
 
 struct LogFileEntry {
@@ -50,6 +49,9 @@ public:
     JobRunRecord finish(const QString &ending);
     // What the job keeps so far.
     const JobRunRecord &record() const { return m_record; }
+    // The lines a failure's reason is read from: those anywhere in the
+    // encoder's output that name a cause, then the last lines.
+    QStringList reasonLines() const { return m_causes + m_record.lastLines; }
 
 private:
     void write(const QString &text);
@@ -57,4 +59,5 @@ private:
     bool m_open = false;
     QFile m_file;
     JobRunRecord m_record;
+    QStringList m_causes; // distinct lines that name a cause, the first ones
 };

@@ -1,10 +1,46 @@
 #include "jobs/media_filters.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <algorithm>
+#include <filesystem>
 
-QString addFilesFilter()
+namespace {
+
+const QStringList kAudioEditionExtensions = {"mp3", "m4a", "aac", "ac3", "rm", "wav", "wma", "ogg"};
+const QStringList kVideoExtensions = {"avi", "mp4", "m4v", "mov",  "mkv",  "webm", "wmv", "asf",
+                                      "flv", "f4v", "mpg", "mpeg", "vob",  "ts",   "mts", "m2ts",
+                                      "3gp", "3g2", "ogv", "rm",   "rmvb", "dv",   "divx"};
+const QStringList kAudioExtensions = {"mp3", "m4a",  "aac", "ac3", "wav",  "wma",
+                                      "ogg", "flac", "mp2", "amr", "opus", "ra"};
+
+QStringList extensionsOf(MediaKinds kinds)
 {
+    if (kinds == MediaKinds::Audio)
+        return kAudioEditionExtensions;
+    QStringList all = kVideoExtensions + kAudioExtensions;
+    all.removeDuplicates();
+    return all;
+}
+
+QString patterns(const QStringList &extensions)
+{
+    QStringList globs;
+    for (const QString &extension : extensions)
+        globs << QStringLiteral("*.") + extension;
+    return globs.join(u' ');
+}
+
+} // namespace
+
+QString addFilesFilter(MediaKinds kinds)
+{
+    const QString allFiles = QStringLiteral("All File (*)");
+    if (kinds == MediaKinds::VideoAndAudio)
+        return QStringList{QStringLiteral("All Support Format (%1)").arg(patterns(extensionsOf(kinds))),
+                           QStringLiteral("Video Format (%1)").arg(patterns(kVideoExtensions)),
+                           QStringLiteral("Audio Format (%1)").arg(patterns(kAudioExtensions)), allFiles}
+            .join(QStringLiteral(";;"));
     return QStringList{QStringLiteral("All Support Format (*.mp3 *.aac *.m4a *.ac3 *.wav *.wma *.ogg)"),
                        QStringLiteral("MP3 Format (*.mp3)"),
                        QStringLiteral("WMA Format (*.wma)"),
@@ -12,27 +48,39 @@ QString addFilesFilter()
                        QStringLiteral("MPEG4 Audio Format (*.m4a)"),
                        QStringLiteral("WAV Format (*.wav)"),
                        QStringLiteral("OGG Format (*.ogg)"),
-                       QStringLiteral("All File (*)")}
+                       allFiles}
         .join(QStringLiteral(";;"));
 }
 
-bool isFolderAudioFile(const QString &fileName)
+bool isFolderMediaFile(const QString &fileName, MediaKinds kinds)
 {
-    static const QStringList kExtensions = {QStringLiteral("mp3"), QStringLiteral("m4a"), QStringLiteral("aac"),
-                                            QStringLiteral("ac3"), QStringLiteral("rm"),  QStringLiteral("wav"),
-                                            QStringLiteral("wma"), QStringLiteral("ogg")};
     const qsizetype dot = fileName.lastIndexOf(u'.');
-    return dot >= 0 && kExtensions.contains(fileName.mid(dot + 1).toLower());
+    return dot >= 0 && extensionsOf(kinds).contains(fileName.mid(dot + 1).toLower());
 }
 
-QStringList folderAudioFiles(const QString &folder)
+QStringList folderMediaFiles(const QString &folder, MediaKinds kinds)
 {
+    // Listed by the names' bytes: a name that is no UTF-8 text has no QString
+    // that names the file, and QDir would leave it out unseen. It is kept
+    // (with its replacement marks), so that adding it can say why it fails.
     QStringList paths;
-    const QDir dir(folder);
-    // Regular files and links to them only: a FIFO, socket or device would
-    // hold the probe for ever.
-    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name))
-        if (entry.isFile() && isFolderAudioFile(entry.fileName()))
-            paths.append(entry.filePath());
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator(QFile::encodeName(folder).toStdString(), error)) {
+        const QString name = QFile::decodeName(QByteArray::fromStdString(entry.path().filename().native()));
+        // Regular files and links to them only: a FIFO, socket or device
+        // would hold the probe for ever.
+        std::error_code unreadable;
+        const bool file = name.contains(QChar::ReplacementCharacter) || entry.is_regular_file(unreadable);
+        if (file && isFolderMediaFile(name, kinds))
+            paths.append(QDir(folder).filePath(name));
+    }
+    std::sort(paths.begin(), paths.end());
     return paths;
+}
+
+QString folderMediaText(MediaKinds kinds)
+{
+    const QString what =
+        kinds == MediaKinds::Audio ? QStringLiteral("audio files") : QStringLiteral("video or audio files");
+    return what + QStringLiteral(" (.") + extensionsOf(kinds).join(QStringLiteral(", .")) + u')';
 }

@@ -1,18 +1,28 @@
 #pragma once
 // Which files the job list offers and takes: the file-open filter and the
-// audio extensions a folder is searched for.
+// extensions a folder is searched for. The audio editions take audio files;
+// the video and DVD editions take video and audio files.
 
 #include <QString>
 #include <QStringList>
 
-// The file-open filter of Add files, in Qt's syntax.
-QString addFilesFilter();
+enum class MediaKinds { Audio, VideoAndAudio };
 
-// Whether a file name ends in one of the audio extensions, in any letter
-// case: ".mp3", ".m4a", ".aac", ".ac3", ".rm", ".wav", ".wma", ".ogg".
-bool isFolderAudioFile(const QString &fileName);
+// The file-open filter of Add files, in Qt's syntax: first every type the
+// edition takes, then the single types, then every file.
+QString addFilesFilter(MediaKinds kinds);
 
-// The audio files directly inside a folder (subfolders are not entered),
-// full paths in name order: regular files and links to them, never FIFOs,
-// sockets or devices.
-QStringList folderAudioFiles(const QString &folder);
+// Whether a file name ends in one of the extensions the edition takes, in
+// any letter case. The audio editions take ".mp3", ".m4a", ".aac", ".ac3",
+// ".rm", ".wav", ".wma", ".ogg".
+bool isFolderMediaFile(const QString &fileName, MediaKinds kinds);
+
+// The files directly inside a folder that the edition takes (subfolders are
+// not entered), full paths in name order: regular files and links to them,
+// never FIFOs, sockets or devices; a file whose name is not valid UTF-8 is
+// given with replacement marks in its name.
+QStringList folderMediaFiles(const QString &folder, MediaKinds kinds);
+
+// What a folder must hold to add anything, for messages: "audio files
+// (.mp3, ...)" or "video or audio files (.avi, ...)".
+QString folderMediaText(MediaKinds kinds);

@@ -1,6 +1,7 @@
 #include "jobs/output_naming.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 QString prepareOutputFolder(const QString &folderText)
@@ -10,9 +11,20 @@ QString prepareOutputFolder(const QString &folderText)
     return folderText.endsWith(u'/') ? folderText : folderText + u'/';
 }
 
-QString outputPathFor(const QString &folderWithSlash, const QString &givenCaption, const QString &extension,
-                      FirstName firstName)
+std::optional<LeftOutput> leftOutputAt(const QString &path)
 {
+    const QFileInfo file(path);
+    if (!file.isFile())
+        return std::nullopt;
+    return LeftOutput{path, file.size(), file.lastModified().toMSecsSinceEpoch()};
+}
+
+QString outputPathFor(const QString &folderWithSlash, const QString &givenCaption, const QString &extension,
+                      FirstName firstName, const std::optional<LeftOutput> &own)
+{
+    const auto isFree = [&own](const QString &candidate) {
+        return !QFileInfo::exists(candidate) || (own && own->path == candidate && leftOutputAt(candidate) == own);
+    };
     // A renamed caption may hold "/", which would reach into other folders.
     QString caption = givenCaption;
     caption.replace(u'/', u'_');
@@ -23,11 +35,17 @@ QString outputPathFor(const QString &folderWithSlash, const QString &givenCaptio
     const QString stem = caption.mid(blanks);
     const qsizetype dot = stem.lastIndexOf(u'.');
     const QString first = folderWithSlash + (dot >= 0 ? stem.left(dot) : stem) + extension;
-    if (!QFileInfo::exists(first))
+    if (isFree(first))
         return first;
     for (int n = 1;; ++n) {
         const QString candidate = folderWithSlash + caption + u'_' + QString::number(n) + extension;
-        if (!QFileInfo::exists(candidate))
+        if (isFree(candidate))
             return candidate;
     }
+}
+
+void clearOwnOutput(const QString &output, const std::optional<LeftOutput> &own)
+{
+    if (own && own->path == output && leftOutputAt(output) == own)
+        QFile::remove(output);
 }

@@ -1,8 +1,12 @@
 #pragma once
 // Output naming: the folder rule and the first free output path of a job.
-// An existing file is never overwritten.
+// An existing file is never overwritten, except the partial output that a
+// stopped run of the same job left, which its restart replaces.
+
+#include "jobs/job.h"
 
 #include <QString>
+#include <optional>
 
 // The folder text with its trailing "/" (created, last level only, when missing).
 QString prepareOutputFolder(const QString &folderText);
@@ -12,8 +16,20 @@ QString prepareOutputFolder(const QString &folderText);
 // the numbered ones keep the caption whole.
 enum class FirstName { WholeCaption, WithoutLeadingBlanks };
 
+// The regular file at the path as it is now; nullopt when there is none.
+std::optional<LeftOutput> leftOutputAt(const QString &path);
+
 // folder + caption with its extension replaced by `extension` (".mp3"); while
 // that file exists, folder + caption + "_N" + extension for N = 1, 2, 3, ...
-// A "/" in the caption becomes "_", so the file always lands in the folder.
+// A candidate that is still exactly the job's own stopped output (`own`:
+// same path, size and modification time) counts as free: the restart
+// replaces it rather than writing beside it. A "/" in the caption becomes
+// "_", so the file always lands in the folder.
 QString outputPathFor(const QString &folderWithSlash, const QString &caption, const QString &extension,
-                      FirstName firstName = FirstName::WholeCaption);
+                      FirstName firstName = FirstName::WholeCaption,
+                      const std::optional<LeftOutput> &own = std::nullopt);
+
+// Makes way for a run about to write `output`: when that is the job's own
+// stopped output, the partial file goes (the encoder writes no file over
+// another).
+void clearOwnOutput(const QString &output, const std::optional<LeftOutput> &own);

@@ -3,12 +3,13 @@
 #include "dvd/dvd_job_input.h"
 
 #include "engine/encoder_run.h"
+#include "jobs/failure_reason.h"
+#include "jobs/job_log.h"
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
 #include "ui_text/prompts.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePath)
@@ -32,6 +33,10 @@ intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePat
 Snapshot::Snapshot(EncoderRun &run, Prompts &prompts, QObject *parent) : QObject(parent), m_run(run), m_prompts(prompts)
 {
     connect(&m_run, &EncoderRun::runEnded, this, &Snapshot::runEnded);
+    connect(&m_run, &EncoderRun::outputLine, this, [this](const QString &line) {
+        if (m_running)
+            keepLastLine(m_lines, line);
+    });
 }
 
 void Snapshot::take(const SnapshotRequest &request)
@@ -57,18 +62,28 @@ void Snapshot::take(const SnapshotRequest &request)
     m_run.start(snapshotRecord(request, m_image));
 }
 
-void Snapshot::runEnded(const RunOutcome &)
+void Snapshot::runEnded(const RunOutcome &outcome)
 {
     if (!m_running)
         return;
     m_running = false;
-    if (QFileInfo(m_image).size() > 0) {
-        emit saved(m_image);
+    const QStringList lines = std::exchange(m_lines, {});
+    if (QFileInfo(m_run.unfinishedOutput()).size() > 0) {
+        const FinalName named = m_run.keepOutput();
+        if (!named.path.isEmpty()) {
+            m_image = named.path;
+            emit saved(m_image);
+            return;
+        }
+    }
+    m_run.discardOutput();
+    if (!outcome.succeeded()) {
+        const QString folder = QFileInfo(m_image).absolutePath();
+        m_prompts.warning(QStringLiteral("No image was saved in %1: %2\nChoose an output folder you can write to, "
+                                         "then save the image again.")
+                              .arg(folder, folderWriteError(folder).value_or(failureReason(outcome, lines))));
         return;
     }
-    // The name was free before the run: an empty file there is the run's own.
-    if (QFileInfo::exists(m_image))
-        QFile::remove(m_image);
     m_prompts.warning(QStringLiteral("No image was saved: the encoder found no picture at %1 of %2 (a position at "
                                      "the very end of a file has none). Move the position back a little, then save "
                                      "the image again.")

@@ -2,11 +2,13 @@
 // The snapshot: one still image of the preview row at the shown position,
 // written as a ".bmp" file into the output folder by one encoder run. The
 // run does nothing else: it marks no row and starts no job (the batch
-// ignores runs it did not start). A run that wrote no image is reported.
+// ignores runs it did not start). A run that wrote no image is reported,
+// with the encoder's reason when it failed (a folder it may not write to).
 
 #include "engine/intputrec.h"
 
 #include <QObject>
+#include <QStringList>
 
 class EncoderRun;
 class Prompts;
@@ -50,4 +52,5 @@ private:
     bool m_running = false; // the current encoder run is this snapshot's
     QString m_image;
     SnapshotRequest m_request;
+    QStringList m_lines; // the encoder's last lines of this snapshot's run
 };

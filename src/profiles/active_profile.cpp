@@ -73,6 +73,12 @@ ProfileChoices ActiveProfile::choices() const
             m_pictureFit};
 }
 
+void ActiveProfile::saveChoices()
+{
+    if (m_store && m_definition.loadedProfileId != 0)
+        m_store->save(m_definition.loadedProfileId, m_lists);
+}
+
 bool ActiveProfile::select(int id)
 {
     const std::optional<QString> name = displayName(id);
@@ -83,8 +89,7 @@ bool ActiveProfile::select(int id)
     m_definition.displayName = *name;
     emit labelChanged();
 
-    if (m_store && m_definition.loadedProfileId != 0)
-        m_store->save(m_definition.loadedProfileId, m_lists);
+    saveChoices();
 
     QualityLists lists = m_lists;
     TActiveProfile definition = m_definition;

@@ -48,6 +48,11 @@ public:
     void setPictureFit(PictureFit fit);
     // Everything a job takes of the profile, as it stands now.
     ProfileChoices choices() const;
+    // Writes the loaded profile's choices to the quality settings, as
+    // selecting another profile does; nothing before a profile is loaded or
+    // the settings are opened. Throws QualitySettingsWriteError when the
+    // file cannot be written.
+    void saveChoices();
 
     // The id the range tests read and the remembered selection: the button
     // the picker points at, or the id start-up selected; -1 at first.

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 QString title()
@@ -26,9 +27,18 @@ bool QtPrompts::question(const QString &text)
     return QMessageBox::question(m_parent, title(), text) == QMessageBox::Yes;
 }
 
-QStringList QtPrompts::openFiles(const QString &filter)
+bool QtPrompts::choose(const QString &text, const QString &yesCaption, const QString &noCaption)
 {
-    QFileDialog dialog(m_parent, title(), QString(), filter);
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, m_parent);
+    QPushButton *yes = box.addButton(yesCaption, QMessageBox::YesRole);
+    box.setDefaultButton(box.addButton(noCaption, QMessageBox::NoRole));
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+QStringList QtPrompts::openFiles(const QString &filter, const QString &folder)
+{
+    QFileDialog dialog(m_parent, title(), folder, filter);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     // Qt's own dialog follows the program's palette; a desktop's would not.
     dialog.setOption(QFileDialog::DontUseNativeDialog);

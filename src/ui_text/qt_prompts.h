@@ -17,7 +17,8 @@ public:
     void warning(const QString &text) override;
     void information(const QString &text) override;
     bool question(const QString &text) override;
-    QStringList openFiles(const QString &filter) override;
+    bool choose(const QString &text, const QString &yesCaption, const QString &noCaption) override;
+    QStringList openFiles(const QString &filter, const QString &folder) override;
     // The program's own folder chooser once the main window has set it;
     // the toolkit's folder dialog until then.
     QString chooseFolder(const QString &caption) override;

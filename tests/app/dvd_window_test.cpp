@@ -7,12 +7,14 @@
 #include "app/dvd_preview_source.h"
 #include "dvd_fixture.h"
 #include "dvd_media_checks.h"
+#include "jobs/batch.h"
 #include "main_window_fixture.h"
 #include "platform/ini/ini_file.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
@@ -286,8 +288,9 @@ TEST_F(DvdWindowTest, ConvertsATitleWithItsChosenTracksAndAChapter)
 }
 
 // An audio profile writes no picture; a title whose IFO file has gone, or
-// whose video files are missing, fails and the batch goes on, to a file
-// added in the DVD edition too.
+// whose video files are missing, fails with its own reason and the batch
+// goes on, to a file added in the DVD edition too and its after-batch
+// action; the titles that could not start are told once, after it.
 TEST_F(DvdWindowTest, AudioProfileFailedTitlesAndFileRowInOneBatch)
 {
     veltrix::test::TempDir media;
@@ -304,11 +307,21 @@ TEST_F(DvdWindowTest, AudioProfileFailedTitlesAndFileRowInOneBatch)
 
     veltrix::test::TempDir out;
     child<QLineEdit>("ed_output")->setText(qs(out.path()));
+    w.batch().setAfterBatchAction(AfterBatchAction::OpenFolder);
+    std::size_t boxesInTheBatch = 99;
+    QObject::connect(&w.batch(), &Batch::batchEnded, [&] { boxesInTheBatch = m_prompts.boxes().size(); });
     QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!w.isConverting(), 120000);
     EXPECT_EQ(column(4), QStringList({"Failed", "Failed", "Finish", "Finish"}));
+    EXPECT_TRUE(w.jobs().status(0).reason.contains(gone)) << w.jobs().status(0).reason.toStdString();
+    EXPECT_TRUE(w.jobs().status(1).reason.endsWith("has no video files (VTS_01_1.VOB and on): copy the whole "
+                                                   "VIDEO_TS folder, or insert the disc"))
+        << w.jobs().status(1).reason.toStdString();
+    EXPECT_EQ(boxesInTheBatch, 0u);
+    EXPECT_EQ(m_shell.openedFolders.size(), 1);
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
-    EXPECT_TRUE(m_prompts.boxes()[0].text.contains(gone)) << m_prompts.boxes()[0].text.toStdString();
+    EXPECT_TRUE(m_prompts.boxes()[0].text.contains("Title_01: " + w.jobs().status(0).reason))
+        << m_prompts.boxes()[0].text.toStdString();
     EXPECT_EQ(QDir(qs(out.path())).entryList(QDir::Files), QStringList({"Title_03.mp3", "tone.mp3"}));
     const auto streams = veltrix::test::runProcess(
         {"ffprobe", "-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", out.file("Title_03.mp3")});
@@ -338,18 +351,32 @@ TEST_F(DvdWindowTest, ADvdRowPreviewsAndSnapshotsItsSectorsAndTracks)
     gone.ifoPath = qs(testDvd().discRoot + "/VIDEO_TS/VTS_07_0.IFO");
     EXPECT_TRUE(dvdPreviewSourceOf(gone, title.clip).sectors.empty());
 
+    // Cut to its first second, the chapter still previews whole; a row click
+    // meanwhile leaves the preview's time display and track lists alone; its
+    // snapshot is named without the caption's leading blanks.
+    veltrix::test::TempDir out;
+    child<QLineEdit>("ed_output")->setText(qs(out.path()));
+    tracks("cb_subtitle")->setCurrentIndex(0);
+    w.jobs().setClipRange(2, {0, 100});
+    w.jobs().setDuration(2, "00:00:01");
     w.run(MainCommand::StartPreview);
     ASSERT_TRUE(w.isPreviewing());
     EXPECT_EQ(column(4)[2], "Play");
-    QTest::qWait(1000);
-    EXPECT_TRUE(w.isPreviewing()) << "the chapter still plays";
+    const QString shownLength = object(&w, "alltime")->text();
+    clickRow(0);
+    EXPECT_EQ(object(&w, "alltime")->text(), shownLength);
+    EXPECT_EQ(tracks("cb_audio")->currentIndex(), 1);
+    QTest::qWait(1500);
+    EXPECT_TRUE(w.isPreviewing()) << "the chapter still plays past its clip";
+    ASSERT_TRUE(w.jobs().caption(2).startsWith("  "));
+    w.run(MainCommand::Snapshot);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
+    EXPECT_TRUE(QFileInfo::exists(qs(out.path()) + "/" + w.jobs().caption(2).trimmed() + ".bmp"));
     w.run(MainCommand::StopPreview);
 
     // A snapshot of the title while its subtitle shows has the subtitle in it.
     clickRow(0);
     tracks("cb_subtitle")->setCurrentIndex(1);
-    veltrix::test::TempDir out;
-    child<QLineEdit>("ed_output")->setText(qs(out.path()));
     w.run(MainCommand::StartPreview);
     QTRY_VERIFY_WITH_TIMEOUT(object(&w, "play_time")->text() >= "00:00:03", 10000);
     w.run(MainCommand::Snapshot);

@@ -28,6 +28,12 @@ protected:
             generateMedia("-f lavfi -i sine=frequency=440:duration=1 -ac 2", s_media->file(name));
         }
         writeFile(s_media->file("folder/notes.txt"), "not media");
+        for (const char *folder : {"mixed", "films"})
+            std::filesystem::create_directories(s_media->file(folder));
+        const std::string picture = "-f lavfi -i testsrc=size=64x48:rate=25:duration=1 ";
+        generateMedia(picture + "-c:v libx264 -preset ultrafast", s_media->file("mixed/clip.mp4"));
+        generateMedia(picture + "-c:v mpeg4", s_media->file("films/film.mkv"));
+        generateMedia("-f lavfi -i sine=duration=1 -c:a libmp3lame", s_media->file("mixed/tone.mp3"));
     }
     static void TearDownTestSuite() { s_media.reset(); }
     static QString media(const char *name) { return QString::fromStdString(s_media->file(name)); }
@@ -87,6 +93,40 @@ TEST_F(ListInputTest, ADroppedFolderAddsWhatAddFolderWouldAndOtherDropsAreRefuse
     EXPECT_FALSE(drop({QUrl("https://example.org/clip.mp3")}));
     QTest::qWait(50);
     EXPECT_EQ(m_window->jobs().rowCount(), 1);
+}
+
+// Folders give video and audio files in the video edition, audio alone in the audio edition, or say once that
+// they give nothing; Add File offers the edition's kinds first and opens at the folder last used, after a restart too.
+TEST_F(ListInputTest, EachEditionAddsTheMediaKindsItTakes)
+{
+    const QString clip = media("mixed/clip.mp4"), tone = media("mixed/tone.mp3"), film = media("films/film.mkv");
+    struct Case {
+        const char *edition;
+        QStringList rows; // after Add Folder "mixed", a drop of "films", "mixed" on the command line
+        const char *firstFilter, *emptyFolderText;
+    } const cases[] = {
+        {"veltrix-video-converter", {clip, tone, film, clip, tone}, "*.mp4", nullptr},
+        {"veltrix-audio-converter", {tone, tone}, "*.mp3 *.aac", "audio files (.mp3, .m4a"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.edition);
+        Tfm_main &w = start(c.edition);
+        m_prompts.folderAnswer = media("mixed");
+        w.run(MainCommand::AddFolder);
+        ASSERT_TRUE(drop(files({media("films")})));
+        QCoreApplication::processEvents(); // the drop is taken in once the drag is over
+        openCommandLine(w, {media("mixed")});
+        EXPECT_EQ(rowPaths(), c.rows);
+        ASSERT_EQ(m_prompts.boxes().size(), c.emptyFolderText ? 1u : 0u);
+        const QString said = media("films") + "\n\nA folder adds the " + c.emptyFolderText;
+        EXPECT_TRUE(!c.emptyFolderText || m_prompts.boxes()[0].text.contains(said));
+        w.run(MainCommand::AddFiles);
+        EXPECT_TRUE(m_prompts.shown.back().text.section(";;", 0, 0).contains(c.firstFilter));
+        EXPECT_EQ(m_prompts.openedAt, media("mixed"));
+        EXPECT_TRUE(w.close());
+    }
+    start().run(MainCommand::AddFiles);
+    EXPECT_EQ(m_prompts.openedAt, media("mixed"));
 }
 
 TEST_F(ListInputTest, ADropWhileABatchRunsIsRefusedWithTheMessage)

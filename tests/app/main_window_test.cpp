@@ -3,6 +3,7 @@
 #include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
 #include "jobs/job_model.h"
+#include "jobs/output_naming.h"
 #include "media_fixtures.h"
 #include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -30,7 +32,11 @@
 #include <QTest>
 #include <QTreeView>
 #include <cstdlib>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "main_window_fixture.h"
 
@@ -451,20 +457,38 @@ TEST_F(MainWindowTest, PickerRefusesToOpenDuringABatch)
     endBusyBatch(w);
 }
 
-TEST_F(MainWindowTest, CloseIsRefusedDuringABatch)
+// Closing during a batch asks: go on converting, or stop as Stop does, leave no encoder behind and save the
+// settings, the loaded profile's quality choices and the partial output the row left among them.
+TEST_F(MainWindowTest, CloseDuringABatchGoesOnOrStopsAndQuits)
 {
     Tfm_main &w = start();
     const QString settingsFile = QString::fromStdString(m_settings.file("veltrix/veltrix-video-converter.ini"));
     beginBusyBatch(w);
+    m_prompts.answerYes = false;
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
-    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Information);
-    EXPECT_EQ(m_prompts.boxes()[0].text, message(26));
+    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Question);
     EXPECT_FALSE(QFile::exists(settingsFile));
-    endBusyBatch(w);
+    w.run(MainCommand::PauseBatch); // continue: the batch converts on
+    const QString status = w.jobs().statusColumn(0);
+    QTRY_VERIFY_WITH_TIMEOUT(w.jobs().statusColumn(0) != status, 20000);
+    QualityLists lists = w.profile().lists();
+    lists.audioQuality.selected = 0;
+    w.profile().setLists(lists);
+    const qint64 pid = w.encoderRun().processId();
+    m_prompts.answerYes = true;
     EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.encoderRun().isRunning());
+    EXPECT_TRUE(veltrix::test::livingProcessesInGroup(static_cast<pid_t>(pid)).empty());
+    EXPECT_EQ(w.jobs().statusColumn(0), "Stop");
+    const QString partial = QString::fromStdString(m_busyMedia.file("out/long.mp3"));
+    EXPECT_GT(QFileInfo(partial).size(), 0);
     EXPECT_TRUE(QFile::exists(settingsFile));
+    m_window.reset();
+    Tfm_main &again = start();
+    EXPECT_EQ(again.profile().lists().audioQuality.selected, 0);
+    EXPECT_EQ(again.jobs().job(0).lastRun.stoppedOutput, leftOutputAt(partial)); // which a restart replaces
 }
 
 TEST_F(MainWindowTest, RunBackgroundHidesUntilTheTrayIconIsClicked)
@@ -816,6 +840,38 @@ TEST_F(MainWindowTest, DamagedSettingsFilesAreCopiedAndReportedOnce)
     EXPECT_TRUE(m_prompts.boxes().empty());
     EXPECT_EQ(veltrix::test::readFile(app + ".bak"), appText);
     EXPECT_EQ(veltrix::test::readFile(quality + ".bak"), qualityText);
+}
+
+// A named pipe under the settings file's name (which a read would wait on for
+// ever) and a folder under the quality file's are reported, read as nothing
+// and left as they are; the window starts with the defaults. Message 34 sends
+// the user to a title set's IFO file, never to the menu file it refuses.
+TEST_F(MainWindowTest, SettingsThatAreNoFileAreReportedAndLeftAlone)
+{
+    const std::string folder = m_settings.path() + "/veltrix/";
+    QDir().mkpath(QString::fromStdString(folder + "pro veltrix-video-converter.ini"));
+    const std::string pipe = folder + "veltrix-video-converter.ini";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Should the program wait on the pipe after all, a writer ends its wait and the test fails.
+    std::thread unblock([pipe] {
+        std::this_thread::sleep_for(std::chrono::seconds(10));
+        ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+    });
+    QElapsedTimer started;
+    started.start();
+    Tfm_main &w = start();
+    EXPECT_LT(started.elapsed(), 8000);
+    const auto boxes = m_prompts.boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(boxes[0].text.startsWith(QString::fromStdString(pipe) + " is not a file"))
+        << boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes[1].text.contains("pro veltrix-video-converter.ini is not a file"));
+    EXPECT_EQ(w.profile().loadedProfileId(), 17);
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(pipe)).isFile() == false
+                && QFileInfo::exists(QString::fromStdString(pipe)));
+    unblock.join();
+    EXPECT_TRUE(message(34).contains("VTS_01_0.IFO") && !message(34).contains("VIDEO_TS.IFO"));
 }
 
 // A profiles.pop with a line missing is reported once, at start, by the

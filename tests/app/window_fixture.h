@@ -41,9 +41,9 @@ protected:
             ::unsetenv(name);
     }
 
-    Tfm_main &start()
+    Tfm_main &start(const QString &edition = QStringLiteral("veltrix-video-converter"))
     {
-        m_window = std::make_unique<Tfm_main>(m_prompts, m_shell, kWindowBin + "/veltrix-video-converter", kWindowBin);
+        m_window = std::make_unique<Tfm_main>(m_prompts, m_shell, kWindowBin + "/" + edition, kWindowBin);
         m_window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->findChild<QLineEdit *>("ed_output")->setText(QString::fromStdString(m_output.path()));

@@ -49,6 +49,16 @@ TEST_F(BridgeAmr, EncodesAPlayableAmrFile)
     EXPECT_EQ(filesInDir(), (std::vector<std::string>{"out.amr", "tone.wav"})) << "temporary file left";
 }
 
+// A name near the longest a file may have: the file is written under a
+// short temporary name first.
+TEST_F(BridgeAmr, ANameNearTheLongestConverts)
+{
+    const std::string name = std::string(251, 'n') + ".amr";
+    const ProcessResult r = runBridge({"-y", "-i", input, dir.file(name)});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{name, "tone.wav"}));
+}
+
 // 3 s at 8 kHz are exactly 150 frames of 20 ms; each mode has its own frame
 // size (table-of-contents byte included), so the file size shows the mode.
 struct ModeCase {

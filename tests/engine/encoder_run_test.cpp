@@ -114,7 +114,7 @@ TEST_F(EncoderRunTest, PauseHoldsTheEncoderAndStopWhilePausedStillEnds)
     QSignalSpy ended(&run, &EncoderRun::runEnded);
     const pid_t group = startLongRun("paused.mp4");
     ASSERT_GT(group, 0);
-    const QString output = QString::fromStdString(dir.file("paused.mp4"));
+    const QString output = run.unfinishedOutput(); // the file being written
     QElapsedTimer waited;
     waited.start();
     while (QFileInfo(output).size() == 0 && ended.isEmpty() && waited.elapsed() < 30000)

@@ -4,6 +4,7 @@
 // is checked through the window, in tests/app.)
 
 #include "jobs_harness.h"
+#include "preview/snapshot.h"
 
 #include <QDir>
 #include <QFile>
@@ -155,6 +156,52 @@ TEST_F(BatchReportTest, TheSummaryCountsFinishedFailedAndStoppedJobs)
     EXPECT_EQ(h.shell.notifications, QStringList{"Conversion finished: 1 finished, 0 failed, 0 stopped"});
     EXPECT_EQ(h.shell.inhibitRequests, 2);
     EXPECT_FALSE(h.shell.sleepInhibited);
+}
+
+// Every failure says why: a disk that fills mid-job, a name that is no
+// UTF-8 text, a snapshot into a folder the encoder may not write to; a name
+// near the longest a file may have gets its log and its AMR output.
+TEST_F(BatchReportTest, EveryFailureSaysWhy)
+{
+    const std::string disk = h.output.file("small");
+    std::filesystem::create_directories(disk);
+    if (::geteuid() != 0 || ::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=600k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here";
+    chooseAvi();
+    h.outputField.setFolder(QString::fromStdString(disk));
+    h.addFiles({media("long.mp4")});
+    h.batch.start();
+    const bool ended = h.waitForBatchEnd();
+    const QStringList left = QDir(QString::fromStdString(disk)).entryList(QDir::Files | QDir::Hidden);
+    ::umount(disk.c_str());
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(h.jobs.status(0).reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    EXPECT_TRUE(left.isEmpty()) << left.join(", ").toStdString();
+
+    const std::string longName = std::string(247, 'n') + ".wav"; // its ".amr" output takes 251 bytes
+    std::filesystem::copy_file(s_media->file("tone.wav"), h.output.file(longName));
+    std::filesystem::create_directories(h.output.file("odd"));
+    std::filesystem::copy_file(s_media->file("tone.wav"), h.output.file("odd/caf\xe9.wav"));
+    h.profile.select(71); // AMR-NB through the bridge's own encoder
+    h.outputField.setFolder(QString::fromStdString(h.output.path()));
+    h.adder.addPaths({QString::fromStdString(h.output.file(longName)), QString::fromStdString(h.output.file("odd"))});
+    ASSERT_EQ(h.prompts.boxes().size(), 1u);
+    EXPECT_TRUE(h.prompts.boxes()[0].text.contains("its name is not valid UTF-8 text"));
+    h.jobs.setChecked(0, false);
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    EXPECT_EQ(h.jobs.status(1).state, JobState::Finished) << h.jobs.status(1).reason.toStdString();
+    EXPECT_TRUE(std::filesystem::exists(h.output.file(std::string(247, 'n') + ".amr")));
+    EXPECT_TRUE(QFileInfo::exists(h.jobs.job(1).lastRun.logFile)) << h.jobs.job(1).lastRun.logProblem.toStdString();
+
+    const std::string locked = h.output.file("locked");
+    ReadOnlyFolder readOnly(locked);
+    Snapshot snapshot(h.run, h.prompts);
+    QSignalSpy ran(&h.run, &EncoderRun::runEnded);
+    snapshot.take({media("long.mp4"), "long", QString::fromStdString(locked), {}, "00:00:01"});
+    ASSERT_TRUE(ran.wait(20000));
+    ASSERT_EQ(h.prompts.boxes().size(), 2u);
+    EXPECT_TRUE(h.prompts.boxes()[1].text.contains(readOnly.expected)) << h.prompts.boxes()[1].text.toStdString();
 }
 
 } // namespace

@@ -196,6 +196,34 @@ TEST_F(BatchTest, StopOnTheSecondOfThreeLeavesTheThirdUntouched)
     EXPECT_EQ(h.shell.powerOffRequests, 1);
 }
 
+// A restarted stopped row replaces the partial output it left itself; a file
+// put in that place since is the user's and is kept.
+TEST_F(BatchTest, ARestartedStoppedRowReplacesOnlyTheOutputItLeft)
+{
+    h.profile.setCurrentProfileId(2);
+    h.profile.select(2);
+    h.addFiles({media("long.mp4")});
+    watchEncoders();
+    const auto run = [&](const char *expected, bool stop) {
+        h.batch.start();
+        EXPECT_EQ(h.lastStarted.outputfile, output(expected));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(output(expected)).size() > 0; }, 60000));
+        if (stop)
+            h.batch.stop();
+        ASSERT_TRUE(h.waitForBatchEnd());
+    };
+    run("long.avi", true);
+    ASSERT_GT(QFileInfo(output("long.avi")).size(), 0);
+    run("long.avi", false);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
+    // A finished output is never the row's to replace; the stopped partial
+    // beside it is, until the user puts a file of their own there.
+    run("long_1.avi", true);
+    writeFile(output("long_1.avi").toStdString(), "the user's own file");
+    run("long_2.avi", true);
+    EXPECT_EQ(readFile(output("long_1.avi").toStdString()), "the user's own file");
+}
+
 TEST_F(BatchTest, PauseHoldsTheEncoderAndContinueFinishesTheJob)
 {
     h.profile.setCurrentProfileId(2);
@@ -204,14 +232,15 @@ TEST_F(BatchTest, PauseHoldsTheEncoderAndContinueFinishesTheJob)
     watchEncoders();
     h.batch.start();
     const QString file = output("long.avi");
+    const QString writing = h.run.unfinishedOutput(); // the file's name until it is whole
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return QFileInfo(file).size() > 0 && h.jobs.statusColumn(0).endsWith('%'); }, 60000));
+        QTest::qWaitFor([&] { return QFileInfo(writing).size() > 0 && h.jobs.statusColumn(0).endsWith('%'); }, 60000));
     h.batch.pauseToggle();
     EXPECT_EQ(h.pauseCaption(), kContinueCaption);
     QTest::qWait(300); // let writes already under way land
-    const qint64 held = QFileInfo(file).size();
+    const qint64 held = QFileInfo(writing).size();
     QTest::qWait(1500);
-    EXPECT_EQ(QFileInfo(file).size(), held);
+    EXPECT_EQ(QFileInfo(writing).size(), held);
     EXPECT_TRUE(h.batch.isConverting());
 
     // Start while paused continues the batch.
@@ -292,6 +321,33 @@ TEST_F(BatchTest, WholeFilesKeepTheirFractionOfASecond)
         const std::string file = output(lengths[row].first).toStdString();
         EXPECT_NEAR(std::stod("0" + ffprobeField(file, "format=duration")), lengths[row].second, 0.05);
     }
+}
+
+// "Finish" means a whole output: a FLAC file of 0.07 s converts (no seek to
+// its start), while an output cut short by a truncated source, or one the
+// encoder wrote nothing into (a clip beyond the end), fails with its reason
+// and leaves no file.
+TEST_F(BatchTest, FinishMeansAWholeOutput)
+{
+    generateMedia("-f lavfi -i sine=duration=0.07 -ac 2", s_media->file("blip.flac"));
+    generateMedia("-f lavfi -i sine=duration=4 -c:a aac -movflags +faststart", s_media->file("cut.m4a"));
+    const std::string whole = readFile(s_media->file("cut.m4a"));
+    writeFile(s_media->file("cut.m4a"), whole.substr(0, whole.size() / 2));
+    h.addFiles({media("blip.flac"), media("cut.m4a"), media("r0.wav")});
+    h.jobs.setClipRange(2, 5, 7); // the source lasts 2 s
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
+    EXPECT_EQ(ffprobeField(output("blip.mp3").toStdString(), "stream=codec_name"), "mp3");
+    const std::pair<int, const char *> failures[] = {{1, "s of the job's 4.00 s"}, {2, "Output file is empty"}};
+    for (const auto &[row, reason] : failures) {
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Failed);
+        EXPECT_TRUE(h.jobs.status(row).reason.contains(QLatin1String(reason)))
+            << h.jobs.status(row).reason.toStdString();
+    }
+    EXPECT_EQ(QDir(QString::fromStdString(h.output.path())).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"blip.mp3"});
 }
 
 // A disk that fills up mid-batch: every job fails, the batch ends, and no

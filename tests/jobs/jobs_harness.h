@@ -93,14 +93,14 @@ public:
         return QTest::qWaitFor([this] { return !batch.isConverting() && !run.isRunning(); }, timeoutMs);
     }
     // The file-job start, remembering each row it started and the last record.
-    std::optional<StartedJob> start(int row) override
+    JobStartResult start(int row) override
     {
-        std::optional<StartedJob> started = fileStart.start(row);
-        if (started) {
+        JobStartResult result = fileStart.start(row);
+        if (result.started) {
             startedRows.push_back(row);
-            lastStarted = started->record;
+            lastStarted = result.started->record;
         }
-        return started;
+        return result;
     }
     QString pauseCaption() const { return window.findChild<QAction *>(QStringLiteral("Pause1"))->text(); }
 

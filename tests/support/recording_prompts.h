@@ -25,10 +25,11 @@ public:
         shown.push_back({Kind::Question, text});
         return answerYes;
     }
-    // Records the filter; the next prepared list, or none (cancelled).
-    QStringList openFiles(const QString &filter) override
+    // Records the filter and the opening folder; the next prepared list, or none (cancelled).
+    QStringList openFiles(const QString &filter, const QString &folder) override
     {
         shown.push_back({Kind::OpenFiles, filter});
+        openedAt = folder;
         if (fileAnswers.empty())
             return {};
         QStringList files = fileAnswers.front();
@@ -56,6 +57,7 @@ public:
     bool answerYes = true;
     std::deque<QStringList> fileAnswers;
     QString folderAnswer;
+    QString openedAt; // the folder the last file-open dialog opened at
 };
 
 } // namespace veltrix::test

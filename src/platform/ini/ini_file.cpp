@@ -12,11 +12,21 @@
 
 namespace {
 
-// The file as it is now; a missing or unreadable file reads as empty.
+// Something other than a file lies under the name (a FIFO, a device, a
+// folder): opening a FIFO would wait for a writer for ever, and a rewrite
+// would replace a device node.
+bool notAFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
+// The file as it is now; a missing or unreadable file, or something that is
+// no file, reads as empty.
 QByteArray contentsOf(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return !notAFile(path) && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // How values are loaded: for reading, without one pair of enclosing quotes;
@@ -107,6 +117,10 @@ bool IniFile::writeBytes(const QString &section, const QString &key, const QByte
                       .arg(m_path, key);
         return false;
     }
+    if (notAFile(m_path)) {
+        m_error = notAFileText();
+        return false;
+    }
     const QByteArray current = contentsOf(m_path);
     const ReadableIni readable = readableIni(current);
     if (!readable.complete && !writeFileAtomically(damagedCopyPath(m_path), current, &m_error))
@@ -122,8 +136,19 @@ bool IniFile::writeBytes(const QString &section, const QString &key, const QByte
     return writeFileAtomically(m_path, QByteArray::fromStdString(contents), &m_error);
 }
 
+QString IniFile::notAFileText() const
+{
+    return QStringLiteral("%1 is not a file (a folder, a device or a named pipe lies under its name), so the "
+                          "settings can be neither read from it nor saved to it.")
+        .arg(m_path);
+}
+
 IniFile::Damage IniFile::keepCopyIfDamaged()
 {
+    if (notAFile(m_path)) {
+        m_error = notAFileText();
+        return Damage::NotAFile;
+    }
     const QByteArray current = contentsOf(m_path);
     if (readableIni(current).complete)
         return Damage::None;

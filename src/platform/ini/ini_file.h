@@ -5,7 +5,8 @@
 // ("video bitrate"); values are bytes, kept exactly as written (a value with a
 // blank at either end is written in double quotes). A damaged file, one that
 // would lose content by a rewrite (see readableIni), is copied to
-// "<path>.bak" before it is rewritten.
+// "<path>.bak" before it is rewritten. Something that is no regular file
+// under the name (a FIFO, a device, a folder) is neither read nor written.
 
 #include <QByteArray>
 #include <QString>
@@ -36,13 +37,15 @@ public:
     QString error() const { return m_error; }
 
     // What the file on disk is now, for telling the user once at start.
-    enum class Damage { None, CopyKept, CopyKeptBefore, CopyFailed };
+    enum class Damage { None, CopyKept, CopyKeptBefore, CopyFailed, NotAFile };
     // Copies a file that would lose content by a rewrite to
     // damagedCopyPath(path()), unless that copy already holds it
-    // (CopyKeptBefore); CopyFailed leaves the reason in error().
+    // (CopyKeptBefore); CopyFailed and NotAFile leave the reason in error().
     Damage keepCopyIfDamaged();
 
 private:
+    QString notAFileText() const;
+
     QString m_path;
     QString m_error;
 };

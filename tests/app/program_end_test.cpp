@@ -1,0 +1,121 @@
+// The program ended mid-job, as a shutdown, a logout or a crash ends it,
+// through the program itself (tests/app/program_host_main.cpp): no encoder
+// outlives it and no file lies under an output's name unless it is whole.
+
+#include "media_fixtures.h"
+
+#include <QDir>
+#include <QString>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <regex>
+#include <thread>
+
+using namespace veltrix::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr double kClipSeconds = 120;
+
+class ProgramEnd : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_media = std::make_unique<TempDir>();
+        generateMedia("-f lavfi -i testsrc=size=320x240:rate=25:duration=120 -f lavfi -i sine=duration=120 "
+                      "-c:v libx264 -preset ultrafast -c:a aac",
+                      s_media->file("clip.mp4"));
+    }
+    static void TearDownTestSuite() { s_media.reset(); }
+
+    void SetUp() override
+    {
+        ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1);
+        ::setenv("XDG_STATE_HOME", m_state.path().c_str(), 1);
+        // DivX AVI: two minutes of video take a few seconds.
+        std::filesystem::create_directories(m_settings.path() + "/veltrix");
+        writeFile(m_settings.path() + "/veltrix/veltrix-video-converter.ini", "[profiles]\nselcetsubindex=2\n");
+    }
+    void TearDown() override
+    {
+        ::unsetenv("XDG_CONFIG_HOME");
+        ::unsetenv("XDG_STATE_HOME");
+    }
+
+    std::vector<std::string> hostCommand() const { return {PROGRAM_HOST, m_output.path(), s_media->file("clip.mp4")}; }
+    // Waits until the host's job converts; the encoder's process group.
+    static pid_t converting(ChildProcess &host)
+    {
+        const std::regex line(R"(converting (\d+)\n)");
+        std::smatch found;
+        EXPECT_TRUE(host.readUntil([&](const std::string &out) { return std::regex_search(out, line); }, 60s))
+            << host.output();
+        return std::regex_search(host.output(), found, line) ? static_cast<pid_t>(std::stol(found[1])) : 0;
+    }
+    static bool groupEnds(pid_t group)
+    {
+        for (int i = 0; i < 200 && !livingProcessesInGroup(group).empty(); ++i)
+            std::this_thread::sleep_for(50ms);
+        return livingProcessesInGroup(group).empty();
+    }
+    QStringList outputs(QDir::Filters hidden = {}) const
+    {
+        return QDir(QString::fromStdString(m_output.path())).entryList(QDir::Files | hidden);
+    }
+
+    static inline std::unique_ptr<TempDir> s_media;
+    TempDir m_settings, m_state, m_output;
+};
+
+// Killed outright, the program leaves its run's file under its temporary
+// name only; the next start removes it and converts the clip whole.
+TEST_F(ProgramEnd, AKilledProgramLeavesNoOutputAndTheNextStartRemovesItsFile)
+{
+    {
+        ChildProcess host(hostCommand());
+        const pid_t encoder = converting(host);
+        ASSERT_GT(encoder, 0);
+        ::kill(host.pid(), SIGKILL);
+        ASSERT_TRUE(host.wait(5s).has_value());
+        EXPECT_TRUE(groupEnds(encoder));
+        EXPECT_EQ(outputs(), QStringList());
+        EXPECT_EQ(outputs(QDir::Hidden).size(), 1) << "the killed run's file, under its temporary name";
+    }
+    ChildProcess again(hostCommand());
+    ASSERT_TRUE(again.readUntil([](const std::string &out) { return out.find("ended\n") != std::string::npos; }, 180s))
+        << again.output();
+    ASSERT_EQ(outputs(QDir::Hidden), QStringList{"clip.avi"});
+    EXPECT_NEAR(std::stod("0" + ffprobeField(m_output.file("clip.avi"), "format=duration")), kClipSeconds, 0.1);
+}
+
+// SIGTERM, SIGHUP and SIGINT end the program in order within 5 s: the job
+// is stopped as a failure ends it, no file of it is left, its log ends with
+// the cause and the settings are saved.
+TEST_F(ProgramEnd, TheSystemsSignalsEndTheProgramInOrder)
+{
+    const QDir logs(QString::fromStdString(m_state.file("veltrix/logs")));
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(::strsignal(signal));
+        ChildProcess host(hostCommand());
+        const pid_t encoder = converting(host);
+        ASSERT_GT(encoder, 0);
+        const auto sent = std::chrono::steady_clock::now();
+        ::kill(host.pid(), signal);
+        EXPECT_EQ(host.wait(5s), 128 + signal) << host.output();
+        EXPECT_LT(std::chrono::steady_clock::now() - sent, 5s);
+        EXPECT_TRUE(livingProcessesInGroup(encoder).empty());
+        EXPECT_EQ(outputs(QDir::Hidden), QStringList());
+        const QStringList written = logs.entryList(QDir::Files, QDir::Time);
+        ASSERT_FALSE(written.isEmpty());
+        EXPECT_NE(readFile(logs.filePath(written.first()).toStdString())
+                      .find(": Failed: the program was ended by the system\n"),
+                  std::string::npos);
+    }
+    const std::string settings = readFile(m_settings.path() + "/veltrix/veltrix-video-converter.ini");
+    EXPECT_NE(settings.find("path=" + m_output.path()), std::string::npos) << settings;
+}
+
+} // namespace
