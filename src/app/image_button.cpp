@@ -1,13 +1,16 @@
 #include "app/image_button.h"
 
 #include "platform/picture/picture_file.h"
+#include "ui_look/focus_ring.h"
 
 #include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
 constexpr qreal kDisabledOpacity = 0.35;
+constexpr qreal kMaxRingRadius = 12; // the corners of the widest pictures
 constexpr QSize kBlankSize(64, 46);
 const char *const kSuffixes[] = {".bmp", "_over.bmp", "_down.bmp"};
 } // namespace
@@ -18,6 +21,9 @@ TImageButton::TImageButton(const QString &name, const QString &hint, const QStri
 {
     setObjectName(name);
     setToolTip(hint);
+    setAccessibleName(hint);
+    // Reached by Tab, not taken by a click, so the ring shows where the keyboard is.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     // The size comes from the picture's header; its pixels wait for the first paint.
     const QSize pictureSize = ::pictureSize(m_base + kSuffixes[Normal]);
@@ -36,6 +42,16 @@ bool TImageButton::event(QEvent *event)
     if (event->type() == QEvent::Polish)
         setAttribute(Qt::WA_OpaquePaintEvent, m_opaque);
     return handled;
+}
+
+// Space presses it as on any button; Enter too.
+void TImageButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(event->modifiers() & ~Qt::KeypadModifier))
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
 }
 
 QSize TImageButton::sizeHint() const
@@ -70,4 +86,6 @@ void TImageButton::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), m_background);
     painter.setOpacity(isEnabled() ? 1.0 : kDisabledOpacity);
     painter.drawPixmap(rect(), *shown);
+    if (hasFocus())
+        paintFocusRing(painter, rect(), std::min(height() / 4.0, kMaxRingRadius));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // An image button of the main window: its picture, a second one while the
 // pointer is over it and a third while it is held down; faded when
-// disabled. It takes the size of its picture. Each picture is read when it
+// disabled; ringed while it has the keyboard focus, when Space or Enter
+// presses it. It takes the size of its picture. Each picture is read when it
 // is first drawn.
 
 #include <QAbstractButton>
@@ -20,6 +21,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -22,6 +22,7 @@ JobListView::JobListView(JobModel &jobs, QWidget *parent)
       m_edtTit(new QLineEdit(viewport()))
 {
     setObjectName(QStringLiteral("lv"));
+    setAccessibleName(QStringLiteral("Files to convert"));
     setModel(&jobs);
     setSelectionModel(jobs.selection());
     const int widths[] = {150, 300, 80, 80, 98};
@@ -107,6 +108,13 @@ void JobListView::edt_titExit()
     m_renameRow = -1;
 }
 
+void JobListView::cancelRename()
+{
+    m_renameRow = -1;
+    m_edtTit->hide();
+    setFocus();
+}
+
 void JobListView::edt_titKeyUp(int key)
 {
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
@@ -116,10 +124,19 @@ void JobListView::edt_titKeyUp(int key)
 bool JobListView::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_edtTit) {
+        const bool escape = (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+                            && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape;
         if (event->type() == QEvent::FocusOut)
             edt_titExit();
         else if (event->type() == QEvent::KeyRelease)
             edt_titKeyUp(static_cast<QKeyEvent *>(event)->key());
+        // Esc leaves the box without renaming, before the window's keys see it.
+        if (escape) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                cancelRename();
+            return true;
+        }
     }
     return QTreeView::eventFilter(watched, event);
 }

@@ -23,6 +23,8 @@ public:
     // Ends a rename: when the box loses focus, or Enter is released in it.
     void edt_titExit();
     void edt_titKeyUp(int key);
+    // Esc in the box: it closes and the caption stays.
+    void cancelRename();
 
 signals:
     // Local files and folders were dropped on the list.

@@ -160,7 +160,8 @@ const MainCommandRow MainCommandHandlers::kCommands[] = {
     {C::StartBatch, "start-batch", kPreviewing, H::startBatch, "converter"},
     {C::StopBatch, "stop-batch", kNever, [](Tfm_main &w) { w.batch().stop(); }, "stopconverter"},
     {C::PauseBatch, "pause-batch", kNever, [](Tfm_main &w) { w.batch().pauseToggle(); }},
-    {C::OpenPicker, "open-picker", kConverting, [](Tfm_main &w) { w.picker().openPicker(); }, "profiles"},
+    {C::OpenPicker, "open-picker", kConverting, [](Tfm_main &w) { w.picker().openPicker(); },
+     {"profiles", "profilestext"}},
     {C::SettingsDialog, "settings", kNever, H::settingsDialog},
     {C::ChooseOutputFolder, "choose-output-folder", kNever, H::chooseOutputFolder, "browse"},
     {C::OpenOutputFolder, "open-output-folder", kNever, [](Tfm_main &w) { w.m_shell.openFolder(w.m_output.stored()); },
@@ -220,8 +221,9 @@ const MainCommandRow MainCommandHandlers::kCommands[] = {
 MainCommand skinClickCommand(const QString &objectName)
 {
     for (const MainCommandRow &row : MainCommandHandlers::kCommands)
-        if (row.skinObject && objectName == QLatin1StringView(row.skinObject))
-            return row.command;
+        for (const char *skinObject : row.skinObjects)
+            if (skinObject && objectName == QLatin1StringView(skinObject))
+                return row.command;
     return MainCommand::None;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // The command table of the main window: one row per command with its name,
 // the busy states that refuse it (told to the user in one place, before the
-// handler runs), its handler and the skin object that raises it. Which controls offer a command at a moment
+// handler runs), its handler and the skin objects that raise it. Which controls offer a command at a moment
 // is the command availability rule's, applied per control.
 
 #include "app/main_commands.h"
 #include "engine/busy_state.h"
+
+#include <array>
 
 class Tfm_main;
 
@@ -14,7 +16,7 @@ struct MainCommandRow {
     const char *name;
     BusySet refusedWhile;
     void (*handler)(Tfm_main &window);
-    const char *skinObject = nullptr; // the skin object whose click raises it
+    std::array<const char *, 2> skinObjects{}; // the skin objects whose click raises it
 };
 
 // The row of a command; nullptr for MainCommand::None.

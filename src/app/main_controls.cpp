@@ -39,6 +39,7 @@ QComboBox *trackList(QWidget *window, const char *name, const QString &placehold
     tracks->hide();
     tracks->setPlaceholderText(placeholder);
     tracks->setToolTip(hint);
+    tracks->setAccessibleName(placeholder);
     return tracks;
 }
 
@@ -73,6 +74,7 @@ MainControls::MainControls(QWidget *window, const QString &executableFolder)
                             QStringLiteral("Subtitles burnt into the selected title")))
 {
     pl_play->hide();
+    ed_output->setAccessibleName(QStringLiteral("Output folder"));
     im_mainico->setToolTip(QStringLiteral("Try"));
     im_mainico->setCursor(Qt::PointingHandCursor);
 }

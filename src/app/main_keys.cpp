@@ -1,9 +1,26 @@
 #include "app/main_keys.h"
 
 #include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
+
+using C = MainCommand;
+
+const MainKey kMainKeys[] = {
+    {Qt::CTRL | Qt::Key_O, C::AddFiles, KeyPlace::Window, "AddFiles2"},
+    {Qt::CTRL | Qt::Key_T, C::OpenCutter, KeyPlace::Window, "CutClip1"},
+    {Qt::CTRL | Qt::Key_Return, C::StartBatch, KeyPlace::Window, "Convert2"},
+    {Qt::CTRL | Qt::Key_P, C::PauseBatch, KeyPlace::Window, "Pause1"},
+    {Qt::Key_Escape, C::StopBatch, KeyPlace::Window, "Stop2"},
+    {Qt::Key_F10, C::FileMenu},
+    {Qt::Key_Return, C::FileInformation, KeyPlace::List, "Properties1"},
+    {Qt::Key_F2, C::Rename, KeyPlace::List, "Rename1"},
+    {Qt::Key_Delete, C::RemoveRows, KeyPlace::List, "Remove1"},
+};
 
 struct CutterKey {
     QKeyCombination key;
@@ -19,27 +36,86 @@ const CutterKey kCutterKeys[] = {
     {Qt::CTRL | Qt::Key_I, MainCommand::CutterSnapshot},
 };
 
-void addWindowKey(QWidget *window, const char *actionName, QKeySequence key)
-{
-    if (auto *action = window->findChild<QAction *>(QString::fromLatin1(actionName))) {
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WindowShortcut);
-        window->addAction(action);
+// The menu row from left to right.
+const MainCommand kMenuRow[] = {C::FileMenu, C::EditMenu, C::ActionsMenu, C::ToolsMenu, C::HelpMenu};
+
+// Left and Right in the menu of one command of the row: the menu closes and
+// its neighbour opens, once this key is done with.
+class MenuRowKeys : public QObject {
+public:
+    MenuRowKeys(QMenu *menu, std::size_t place, std::function<void(MainCommand)> run)
+        : QObject(menu),
+          m_place(place),
+          m_run(std::move(run))
+    {
+        menu->installEventFilter(this);
     }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+        if (key != Qt::Key_Left && key != Qt::Key_Right)
+            return false;
+        const std::size_t count = std::size(kMenuRow);
+        const MainCommand beside = kMenuRow[(m_place + (key == Qt::Key_Right ? 1 : count - 1)) % count];
+        static_cast<QMenu *>(watched)->hide();
+        QTimer::singleShot(0, this, [run = m_run, beside] { run(beside); });
+        return true;
+    }
+
+private:
+    std::size_t m_place;
+    std::function<void(MainCommand)> m_run;
+};
+
+// Return also stands for the keypad's Enter.
+QList<QKeySequence> sequencesOf(QKeyCombination key)
+{
+    QList<QKeySequence> sequences{key};
+    if (key.key() == Qt::Key_Return)
+        sequences.append(QKeyCombination(key.keyboardModifiers() | Qt::KeypadModifier, Qt::Key_Enter));
+    return sequences;
+}
+
+// Every menu item of the key's command shows it; only the action that
+// addMainKeys adds to a widget acts on it.
+void showOnMenuItems(QWidget *window, const MainKey &key)
+{
+    for (const MenuDesign &menu : mainMenus())
+        for (const MenuItemDesign &item : menu.items)
+            if (item.command == key.command)
+                if (auto *action = window->findChild<QAction *>(QString::fromLatin1(item.name)))
+                    action->setShortcuts(sequencesOf(key.key));
 }
 
 } // namespace
 
-void addMainKeys(QWidget *window, QWidget *list)
+std::span<const MainKey> mainKeys()
 {
-    addWindowKey(window, "AddFiles2", QKeySequence::Open);
-    addWindowKey(window, "CutClip1", QKeySequence(Qt::CTRL | Qt::Key_T));
-    // Only on the list itself, so Delete in the rename box edits its text.
-    if (auto *remove = window->findChild<QAction *>(QStringLiteral("Remove1"))) {
-        remove->setShortcut(QKeySequence::Delete);
-        remove->setShortcutContext(Qt::WidgetShortcut);
-        list->addAction(remove);
+    return kMainKeys;
+}
+
+void addMainKeys(QWidget *window, QWidget *list, const std::function<void(MainCommand)> &run)
+{
+    for (const MainKey &key : mainKeys()) {
+        showOnMenuItems(window, key);
+        QAction *action = key.item ? window->findChild<QAction *>(QString::fromLatin1(key.item)) : new QAction(window);
+        if (!action)
+            continue;
+        if (!key.item)
+            QObject::connect(action, &QAction::triggered, window, [run, command = key.command] { run(command); });
+        action->setShortcuts(sequencesOf(key.key));
+        action->setShortcutContext(key.place == KeyPlace::List ? Qt::WidgetShortcut : Qt::WindowShortcut);
+        (key.place == KeyPlace::List ? list : window)->addAction(action);
     }
+}
+
+void addMenuRowKeys(QWidget *window, bool zuvok, const std::function<void(MainCommand)> &run)
+{
+    for (std::size_t place = 0; place < std::size(kMenuRow); ++place)
+        if (auto *menu = window->findChild<QMenu *>(menuPlace(kMenuRow[place], zuvok).menu))
+            new MenuRowKeys(menu, place, run);
 }
 
 // The keys win over the cutter's list, which would take Space and the arrows

@@ -37,7 +37,8 @@ void SideButtonMenus::setSkinForm(SkinForm *form)
 SkinObject *SideButtonMenus::button(MainCommand command) const
 {
     const MainCommandRow *row = mainCommandRow(command);
-    return m_form && row && row->skinObject ? TSkin::findObject(m_form, QString::fromLatin1(row->skinObject)) : nullptr;
+    return m_form && row && row->skinObjects[0] ? TSkin::findObject(m_form, QString::fromLatin1(row->skinObjects[0]))
+                                                : nullptr;
 }
 
 void SideButtonMenus::showButtonStates()

@@ -14,6 +14,7 @@
 #include "app/remembered_profile.h"
 #include "app/side_button_menus.h"
 #include "app/tfm_dvdcutter.h"
+#include "app/window_access.h"
 #include "app/window_drag.h"
 #include "dvd/dvd_job_start.h"
 #include "engine/command_availability.h"
@@ -82,7 +83,7 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
     createJobObjects();
     createMenus();
     connectOwners();
-    addMainKeys(this, m_listView);
+    addMainKeys(this, m_listView, [this](MainCommand command) { run(command); });
 }
 
 // The list goes before the model it shows (closing its rename box writes to
@@ -215,7 +216,10 @@ void Tfm_main::FormShow()
     m_messages.setEditionBaseName(m_edition->baseName);
     m_picker->setEdition({m_edition->zuvok, m_edition->audioNamed});
     m_adder->setMediaKinds(m_edition->audioNamed ? MediaKinds::Audio : MediaKinds::VideoAndAudio);
-    applyEditionLayout(editionLayout(m_edition->dvdMode, m_edition->zuvok));
+    const EditionLayout layout = editionLayout(m_edition->dvdMode, m_edition->zuvok);
+    applyEditionLayout(layout);
+    presentToKeyboard(!layout.previewButtonsHidden);
+    addMenuRowKeys(this, m_edition->zuvok, [this](MainCommand command) { run(command); });
     runGuarded(m_prompts, [this] { m_product = readProductRecord(m_folder, m_edition->baseName, m_messages); });
     runGuarded(m_prompts, [this] { m_picker->loadButtonPictures(); });
     runGuarded(m_prompts, [this] { readSettings(); });
@@ -262,6 +266,7 @@ void Tfm_main::skinCutter(Tfm_dvdcutter &cutter)
     Skin1.attach(&cutter);
     Skin1.applySkinForm(&cutter, kCutterForm);
     m_skinRefs.readCutter(Skin1.skinFormOfWindow(&cutter));
+    Skin1.present(&cutter, cutterSkinAccess());
     m_commandControls.add(m_skinRefs.cut_play_bar);
     m_previewDisplay.cutter = {m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar,
                                PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth)};
@@ -300,6 +305,23 @@ void Tfm_main::applyEditionLayout(const EditionLayout &layout)
             object->setVisible(false);
             object->redraw();
         }
+}
+
+void Tfm_main::presentToKeyboard(bool previewColumn)
+{
+    Skin1.present(this, mainSkinAccess(previewColumn));
+    QWidget *previous = nullptr;
+    for (const QString &name : mainTabOrder()) {
+        const QList<QWidget *> named = findChildren<QWidget *>(name);
+        const auto inWindow =
+            std::find_if(named.begin(), named.end(), [this](QWidget *w) { return w->window() == this; });
+        if (inWindow == named.end())
+            continue;
+        if (previous)
+            setTabOrder(previous, *inWindow);
+        previous = *inWindow;
+    }
+    m_listView->setFocus();
 }
 
 void Tfm_main::readSettings()

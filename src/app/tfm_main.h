@@ -168,6 +168,9 @@ private:
     void skinCutter(Tfm_dvdcutter &cutter);
     void showNameBanner();
     void applyEditionLayout(const EditionLayout &layout);
+    // The skin objects the keyboard reaches and assistive technology sees, and
+    // the Tab order over them and the window's controls.
+    void presentToKeyboard(bool previewColumn);
     void readSettings();
     // tellFailure: a settings file that cannot be written is reported.
     void saveSettings(bool tellFailure);

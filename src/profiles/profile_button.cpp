@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <utility>
 
-ProfileButton::ProfileButton(int id, QWidget *parent) : QLabel(parent), m_id(id)
+ProfileButton::ProfileButton(int id, QWidget *parent) : ActingPicture(parent), m_id(id)
 {
     setObjectName(QStringLiteral("btim_%1").arg(id));
     setScaledContents(true);
@@ -26,21 +26,14 @@ void ProfileButton::showPendingPicture()
     setPixmap(loadPictureFile(std::exchange(m_pending, QString())));
 }
 
+void ProfileButton::focusInEvent(QFocusEvent *event)
+{
+    emit pointed(m_id);
+    ActingPicture::focusInEvent(event);
+}
+
 void ProfileButton::mouseMoveEvent(QMouseEvent *event)
 {
     emit pointed(m_id);
-    QLabel::mouseMoveEvent(event);
-}
-
-void ProfileButton::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-}
-
-void ProfileButton::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
-        emit clicked(m_id);
+    ActingPicture::mouseMoveEvent(event);
 }

@@ -1,11 +1,12 @@
 #pragma once
 // A profile button `btim_<id>` of the picker: shows one of the profile's two
-// pictures and reports the pointer entering it and clicks on it. A picture
-// put on a hidden button is read when the button's page shows.
+// pictures and reports the pointer entering it (or the keyboard focus coming
+// to it) and clicks on it. A picture put on a hidden button is read when the
+// button's page shows.
 
-#include <QLabel>
+#include "profiles/acting_picture.h"
 
-class ProfileButton : public QLabel {
+class ProfileButton : public ActingPicture {
     Q_OBJECT
 public:
     ProfileButton(int id, QWidget *parent);
@@ -22,12 +23,11 @@ signals:
     void clicked(int id);
 
 protected:
+    void press() override { emit clicked(m_id); }
+    void focusInEvent(QFocusEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     int m_id;
-    bool m_pressed = false;
     QString m_pending; // picture to read when the page shows
 };

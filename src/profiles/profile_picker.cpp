@@ -7,10 +7,13 @@
 #include "ui_look/palette.h"
 #include "ui_text/command_guard.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <algorithm>
 
 namespace {
 
@@ -22,23 +25,31 @@ const QString kPointedAt = QStringLiteral("move");
 const QString kBorder = QStringLiteral("border");
 
 // A fixed picture of the window design that acts on a click.
-class PageSwitch : public QLabel {
+class PageSwitch : public ActingPicture {
 public:
-    PageSwitch(QWidget *parent, std::function<void()> onClick) : QLabel(parent), m_onClick(std::move(onClick))
+    PageSwitch(QWidget *parent, std::function<void()> onClick) : ActingPicture(parent), m_onClick(std::move(onClick))
     {
         setCursor(Qt::PointingHandCursor);
     }
 
 protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            m_onClick();
-    }
+    void press() override { m_onClick(); }
 
 private:
     std::function<void()> m_onClick;
 };
+
+// What the arrow keys move through on a page, in reading order.
+QList<ActingPicture *> focusOrder(QWidget *page)
+{
+    QList<ActingPicture *> order;
+    for (ActingPicture *picture : page->findChildren<ActingPicture *>(Qt::FindDirectChildrenOnly))
+        if (picture->focusPolicy() != Qt::NoFocus && picture->isVisibleTo(page))
+            order.append(picture);
+    std::sort(order.begin(), order.end(),
+              [](const QWidget *a, const QWidget *b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
+    return order;
+}
 
 void makeFlat(QFrame *page)
 {
@@ -95,7 +106,101 @@ ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, ActivePr
       m_pictureFolder(QDir(executableFolder).filePath(QStringLiteral("images/sub/"))),
       m_profile(profile),
       m_prompts(prompts)
-{}
+{
+    // Like a pop-up, the picker goes when the keyboard focus leaves it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (!m_turning && old && now && holds(old) && !holds(now))
+            hidePicker();
+    });
+}
+
+bool ProfilePicker::holds(const QWidget *widget) const
+{
+    const auto pageHolds = [widget](const QFrame *page) { return page && page->isAncestorOf(widget); };
+    return std::any_of(m_panels.begin(), m_panels.end(), pageHolds) || pageHolds(m_categoryList);
+}
+
+void ProfilePicker::watchKeys(QFrame *page)
+{
+    page->installEventFilter(this);
+}
+
+// Keys that a focused picture of a page does not take: Esc closes the picker
+// (before the window's own Esc), Up and Down go through the page, Left and
+// Right to the neighbouring page or between the category list and its group.
+bool ProfilePicker::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (key->key() == Qt::Key_Escape)
+            event->accept();
+        return false;
+    }
+    bool taken = false;
+    runGuarded(m_prompts, [&] { taken = pageKey(static_cast<QFrame *>(watched), key->key()); });
+    return taken;
+}
+
+bool ProfilePicker::pageKey(QFrame *page, int key)
+{
+    switch (key) {
+    case Qt::Key_Escape:
+        hidePicker();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const QList<ActingPicture *> order = focusOrder(page);
+        const qsizetype at = order.indexOf(qobject_cast<ActingPicture *>(QApplication::focusWidget()));
+        const qsizetype next = std::clamp<qsizetype>(at + (key == Qt::Key_Down ? 1 : -1), 0, order.size() - 1);
+        if (!order.isEmpty())
+            order[next]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return pageSideways(page, key == Qt::Key_Right);
+    default:
+        return false;
+    }
+}
+
+bool ProfilePicker::pageSideways(QFrame *page, bool right)
+{
+    if (page == m_page1 && right)
+        Image2Click();
+    else if (page == m_page2 && !right)
+        Image5Click();
+    else if (page == m_categoryList && right)
+        focusPage(shownGroup());
+    else if (page != m_categoryList && !right && m_categories.count(page->objectName()))
+        m_categories.at(page->objectName())->setFocus(Qt::TabFocusReason);
+    else
+        return false;
+    return true;
+}
+
+QFrame *ProfilePicker::shownGroup() const
+{
+    for (QFrame *page : m_panels)
+        if (page->isVisible())
+            return page;
+    return nullptr;
+}
+
+// The button of the profile pointed at when the page has it, else the page's first.
+void ProfilePicker::focusPage(QFrame *page)
+{
+    if (!page)
+        return;
+    ProfileButton *current = button(m_profile.currentProfileId());
+    const QList<ActingPicture *> order = focusOrder(page);
+    if (current && order.contains(current))
+        current->setFocus(Qt::TabFocusReason);
+    else if (!order.isEmpty())
+        order.first()->setFocus(Qt::TabFocusReason);
+}
 
 void ProfilePicker::setPanelsTopLeft(const QPoint &topLeft)
 {
@@ -137,6 +242,7 @@ void ProfilePicker::buildPanels()
 QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
 {
     QFrame *page = makePage(m_window, name, kPickerPageWidth);
+    watchKeys(page);
     page->move(m_topLeft);
     for (int id = firstId; id <= lastId; ++id) {
         const int index = id - firstId;
@@ -146,7 +252,9 @@ QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
         const bool blank = !displayName(id).has_value();
         button->setGeometry(0, profileButtonTop(index), kPickerPageWidth,
                             blank ? blankAreaHeight(index) : profileButtonHeight(index));
-        if (!blank) {
+        if (blank) {
+            button->setFocusPolicy(Qt::NoFocus);
+        } else {
             connect(button, &ProfileButton::pointed, this,
                     [this](int pointed) { runGuarded(m_prompts, [=, this] { pointAt(pointed); }); });
             connect(button, &ProfileButton::clicked, this,
@@ -163,6 +271,7 @@ QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
 void ProfilePicker::buildCategoryList()
 {
     m_categoryList = makePage(m_window, QStringLiteral("pl_main"), kCategoryListWidth);
+    watchKeys(m_categoryList);
     m_categoryList->move(m_categoryList->x(), m_topLeft.y());
     auto *title = new QLabel(m_categoryList);
     title->setGeometry(0, 0, kCategoryListWidth, kCategoryTitleHeight);
@@ -252,7 +361,8 @@ void ProfilePicker::showPictures(QFrame *page)
 
 void ProfilePicker::turnTo(QFrame *page, int left)
 {
-    hidePicker();
+    const QScopedValueRollback turning(m_turning, true);
+    hidePages();
     page->move(left, page->y());
     makeFlat(page);
     int index = 0;
@@ -261,15 +371,26 @@ void ProfilePicker::turnTo(QFrame *page, int left)
             profile->move(profile->x(), profileButtonTop(index++));
     bringUp(page);
     showPictures(page);
+    focusPage(page);
 }
 
 void ProfilePicker::openPicker()
 {
     buildPanels();
+    if (QWidget *focus = QApplication::focusWidget(); !holds(focus))
+        m_returnFocus = focus;
     turnTo(m_page1, firstPageLeft(m_edition));
 }
 
+// The keyboard focus goes back to where it was before the picker opened.
 void ProfilePicker::hidePicker()
+{
+    if (holds(QApplication::focusWidget()) && m_returnFocus)
+        m_returnFocus->setFocus(Qt::OtherFocusReason);
+    hidePages();
+}
+
+void ProfilePicker::hidePages()
 {
     for (QFrame *page : m_panels)
         page->hide();
@@ -324,6 +445,7 @@ void ProfilePicker::showGroup(const QString &panelName)
     for (const auto &[name, entry] : m_categories)
         entry->setPixmap(subPixmap(QStringLiteral("category/") + name + (name == panelName ? "_on" : "")));
     const int listLeft = firstPageLeft(m_edition);
+    const QScopedValueRollback turning(m_turning, true);
     turnTo(panel(panelName), listLeft + kCategoryListWidth - 1);
     m_categoryList->move(listLeft, m_categoryList->y());
     bringUp(m_categoryList);

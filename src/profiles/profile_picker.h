@@ -6,7 +6,9 @@
 // also offer "All formats": the category list `pl_main` beside the panel of
 // the group the user picks in it; its "Audio" entry returns to page 1.
 // Pointing at a button highlights it and makes its id the current profile
-// id; clicking it selects the profile.
+// id; clicking it selects the profile. From the keyboard: the picker takes
+// the focus when it opens (on the current profile's button), the keys as
+// eventFilter tells, Space or Enter picks; closed, it gives the focus back.
 // The panels are built when the picker first opens; from then on there is
 // a button for every id. A button's picture is read when its panel shows.
 
@@ -15,6 +17,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <map>
 #include <vector>
@@ -69,6 +72,9 @@ signals:
     // The first audio page is the one to remember ("plane"/"audio").
     void firstAudioPageChosen();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     using Command = void (ProfilePicker::*)();
     // Runs a command raised by the picker's own controls; what it throws is
@@ -81,6 +87,14 @@ private:
     // Hides every panel, then shows `page` at `left` (flat, single-line
     // border, buttons at their upper edges) with the pictures of its buttons.
     void turnTo(QFrame *page, int left);
+    void hidePages();
+    // Whether the widget lies on a page of the picker.
+    bool holds(const QWidget *widget) const;
+    void watchKeys(QFrame *page);
+    bool pageKey(QFrame *page, int key);
+    bool pageSideways(QFrame *page, bool right);
+    QFrame *shownGroup() const;
+    void focusPage(QFrame *page);
     void showPictures(QFrame *page);
     void showPicture(int id, const QString &folder);
     QString picturePath(int id, const QString &folder) const;
@@ -102,4 +116,6 @@ private:
     QFrame *m_categoryList = nullptr;
     QFrame *m_page1 = nullptr;
     QFrame *m_page2 = nullptr;
+    QPointer<QWidget> m_returnFocus; // had the focus before the picker opened
+    bool m_turning = false;          // a page is turning: the focus moves inside the picker
 };

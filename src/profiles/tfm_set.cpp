@@ -89,6 +89,10 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     place(QStringLiteral("Channel:"), cb_channel, 1, 0);
     place(QStringLiteral("Video Quality:"), cb_videobitrate, 0, 1);
     place(QStringLiteral("Audio Quality:"), cb_audiobitrate, 1, 1);
+    // Tab goes through the lists in reading order.
+    setTabOrder(cb_size, cb_videobitrate);
+    setTabOrder(cb_videobitrate, cb_channel);
+    setTabOrder(cb_channel, cb_audiobitrate);
 
     // The picture fit takes effect at once, as the lists do; its ids are the PictureFit values.
     m_fitButtons = new QButtonGroup(this);

@@ -26,6 +26,15 @@ QColor outlineOf(const QStyleOption *option)
                                                   : option->palette.color(QPalette::Mid);
 }
 
+// A control's outline, doubled while it has the keyboard focus so the focus shows plainly.
+void drawOutline(QPainter *painter, const QStyleOption *option, const QBrush &fill, qreal radius = kRadius)
+{
+    drawBox(painter, option->rect, outlineOf(option), fill, radius);
+    if (option->state & QStyle::State_HasFocus)
+        drawBox(painter, option->rect.adjusted(1, 1, -1, -1), outlineOf(option), Qt::NoBrush,
+                std::max(0.0, radius - 1));
+}
+
 void drawCheckBox(const QStyleOption *option, QPainter *painter)
 {
     const QRect box = option->rect;
@@ -77,7 +86,7 @@ void drawButtonPanel(const QStyleOption *option, QPainter *painter)
         fill = fill.darker(120);
     else if ((option->state & QStyle::State_MouseOver) && (option->state & QStyle::State_Enabled))
         fill = fill.lighter(118);
-    drawBox(painter, option->rect, outlineOf(option), fill);
+    drawOutline(painter, option, fill);
 }
 
 // A triangle pointing along `towards`, centred in box.
@@ -124,13 +133,24 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
         drawRadioButton(option, painter);
         return;
     case PE_FrameLineEdit:
-        drawBox(painter, option->rect, outlineOf(option), Qt::NoBrush);
+        drawOutline(painter, option, Qt::NoBrush);
         return;
     case PE_PanelButtonCommand:
         drawButtonPanel(option, painter);
         return;
+    case PE_FrameFocusRect: // around the caption of a focused check box or radio button
+        drawBox(painter, option->rect, option->palette.color(QPalette::Highlight).lighter(150), Qt::NoBrush);
+        return;
     case PE_FrameMenu:
         drawBox(painter, option->rect, option->palette.color(QPalette::Mid), Qt::NoBrush, 0);
+        return;
+    case PE_Frame:
+        // A list or text area with the keyboard focus shows it on its frame.
+        if (option->state & State_HasFocus) {
+            drawOutline(painter, option, Qt::NoBrush, 0);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);

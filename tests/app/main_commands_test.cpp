@@ -79,9 +79,10 @@ TEST(CommandTable, EveryRaisedCommandHasItsRow)
         const MainCommandRow *row = mainCommandRow(command);
         ASSERT_NE(row, nullptr) << static_cast<int>(command);
         EXPECT_EQ(row->command, command);
-        if (row->skinObject) {
-            EXPECT_EQ(skinClickCommand(QString::fromLatin1(row->skinObject)), command) << row->skinObject;
-        }
+        for (const char *skinObject : row->skinObjects)
+            if (skinObject) {
+                EXPECT_EQ(skinClickCommand(QString::fromLatin1(skinObject)), command) << skinObject;
+            }
     }
     EXPECT_EQ(mainCommandRow(MainCommand::None), nullptr);
     EXPECT_EQ(skinClickCommand(QStringLiteral("Profiles")), MainCommand::None); // names compare exactly

@@ -1,12 +1,16 @@
 #include "platform/skin/skin.h"
 
+#include "platform/skin/skin_accessible.h"
 #include "platform/skin/skin_file_parser.h"
 #include "platform/skin/skin_surface.h"
 
 #include <QFile>
 #include <algorithm>
 
-TSkin::TSkin(QObject *parent) : QObject(parent) {}
+TSkin::TSkin(QObject *parent) : QObject(parent)
+{
+    installSkinAccessibility();
+}
 
 // Surfaces report through this engine, so they go with it.
 TSkin::~TSkin()
@@ -69,6 +73,12 @@ SkinForm *TSkin::skinFormOfWindow(QWidget *window) const
 SkinObject *TSkin::findObject(SkinForm *form, const QString &name)
 {
     return form ? form->findObject(name) : nullptr;
+}
+
+void TSkin::present(QWidget *window, std::span<const SkinAccess> objects)
+{
+    if (SkinSurface *surface = m_surfaces.value(window))
+        surface->present(objects);
 }
 
 void TSkin::watch(QWidget *window)

@@ -13,11 +13,13 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <span>
 #include <vector>
 
 class SkinForm;
 class SkinObject;
 class SkinSurface;
+struct SkinAccess;
 
 // Text facet of a skin object: the wide text it shows.
 class ISkinText {
@@ -82,6 +84,9 @@ public:
     // it first. Like the common facet's setters, a change shows after redraw().
     bool visible() const { return m_visible; }
     void setVisible(bool visible) { m_visible = visible; }
+    // The letter that, with Alt, clicks the object; underlined in its text.
+    // Null when the skin gives it none.
+    QChar accessKey() const { return m_accessKey; }
 
 private:
     friend class SkinForm;
@@ -95,6 +100,7 @@ private:
     bool m_visible = true;
     QString m_text;
     qint32 m_position = 0;
+    QChar m_accessKey;
     // Look, as declared in the skin file.
     QColor m_color, m_color2, m_hoverColor, m_pressColor, m_borderColor;
     QColor m_textColor = Qt::black, m_thumbColor = Qt::white;
@@ -131,6 +137,7 @@ private:
     QSize m_size;
     QColor m_background = QColor(0x20, 0x20, 0x20), m_background2;
     QString m_backgroundPicture;
+    QColor m_focusColor = QColor(0x4f, 0x8c, 0xff);
     std::vector<std::unique_ptr<SkinObject>> m_objects;
     QPointer<QWidget> m_window;
     QPointer<SkinSurface> m_surface;
@@ -155,6 +162,9 @@ public:
     bool applySkinForm(QWidget *window, const QString &formName);
     SkinForm *skinFormOfWindow(QWidget *window) const;
     static SkinObject *findObject(SkinForm *form, const QString &name);
+    // Presents the named objects of the window's form to the keyboard and to
+    // assistive technology (SkinSurface::present); needs an attached window.
+    void present(QWidget *window, std::span<const SkinAccess> objects);
 
     // Gestures on a window's objects; sender is the window, x and y are window
     // pixels and source is the topmost visible object under the pointer.

@@ -272,6 +272,8 @@ QString SkinFileParser::formStatement(const QString &key, const Value &value)
         return readColors(value, &m_form->m_background, &m_form->m_background2);
     if (key == QLatin1String("picture"))
         return readPath(value, m_folder, &m_form->m_backgroundPicture);
+    if (key == QLatin1String("focus"))
+        return readColors(value, &m_form->m_focusColor);
     return QStringLiteral("unknown form key '%1'").arg(key);
 }
 
@@ -334,6 +336,16 @@ const QHash<QString, SkinFileParser::Statement> &SkinFileParser::shapeStatements
              if (!o.textFacet())
                  return QStringLiteral("only buttons and text objects carry text");
              o.m_text = unquoted(v.rest);
+             return QString();
+         }},
+        {QStringLiteral("accesskey"),
+         [](SkinObject &o, const Value &v, const QDir &) {
+             if (o.m_kind != SkinKind::Button && o.m_kind != SkinKind::Image && o.m_kind != SkinKind::Text)
+                 return QStringLiteral("only buttons, images and text objects have an access key");
+             if (v.words.size() != 1 || v.words[0].size() != 1 || !v.words[0][0].isLetterOrNumber()
+                 || v.words[0][0].unicode() > 0x7f)
+                 return expected(QStringLiteral("accesskey LETTER"), v);
+             o.m_accessKey = v.words[0][0].toUpper();
              return QString();
          }},
         {QStringLiteral("position"),

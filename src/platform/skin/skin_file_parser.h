@@ -10,6 +10,8 @@
 //     size W H                   window size in pixels, 1..100000 (required)
 //     background COLOR [COLOR2]  fill; a vertical gradient down to COLOR2
 //     picture PATH               picture stretched over the whole window
+//     focus COLOR                ring around the object that has the keyboard
+//                                focus (default #4f8cff)
 //
 //   object NAME KIND             starts an object of the current form; KIND is
 //                                panel, image, button, text, bar or slider.
@@ -37,6 +39,9 @@
 //     state on|off               off: greyed, gives no clicks
 //     visible on|off             off: neither painted nor under the pointer
 //     position N                 sliders only, 0..10000
+//     accesskey LETTER           buttons, images and text objects: a letter or
+//                                digit that with Alt clicks the object; its
+//                                first match in the text is underlined
 //
 // COLOR is #rgb, #rrggbb, #aarrggbb or an SVG colour name. PATH is relative to
 // the skin file's folder; a picture that cannot be read falls back to the

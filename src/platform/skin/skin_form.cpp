@@ -41,6 +41,7 @@ std::unique_ptr<SkinForm> SkinForm::clone() const
     copy->m_background = m_background;
     copy->m_background2 = m_background2;
     copy->m_backgroundPicture = m_backgroundPicture;
+    copy->m_focusColor = m_focusColor;
     for (const auto &object : m_objects) {
         auto objectCopy = std::make_unique<SkinObject>(*object);
         objectCopy->m_form = copy.get();

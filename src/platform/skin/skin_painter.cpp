@@ -87,6 +87,19 @@ void paintBox(QPainter &painter, const QRect &rect, int radius, const QBrush &fi
     painter.drawRoundedRect(box, radius, radius);
 }
 
+// The text with its first match of the access key marked for underlining
+// (Qt's "&"), every other "&" kept as it is.
+QString withAccessKey(QString text, QChar key)
+{
+    text.replace(u'&', QStringLiteral("&&"));
+    if (key.isNull())
+        return text;
+    const qsizetype at = text.indexOf(key, 0, Qt::CaseInsensitive);
+    if (at >= 0)
+        text.insert(at, u'&');
+    return text;
+}
+
 } // namespace
 
 void SkinPainter::paintBackground(QPainter &painter, const SkinForm &form, const QRect &area)
@@ -147,7 +160,19 @@ void SkinPainter::paintObjectText(QPainter &painter, const SkinObject &object, c
     font.setBold(object.m_bold);
     painter.setFont(font);
     painter.setPen(object.m_textColor);
-    painter.drawText(rect, alignment, painter.fontMetrics().elidedText(object.text(), Qt::ElideRight, rect.width()));
+    const QString text = withAccessKey(object.text(), object.m_accessKey);
+    painter.drawText(rect, alignment | Qt::TextShowMnemonic,
+                     painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width(), Qt::TextShowMnemonic));
+}
+
+void SkinPainter::paintFocusRing(QPainter &painter, const SkinObject &object, const QRect &area)
+{
+    constexpr qreal kWidth = 2;
+    const QColor colour = object.m_form ? object.m_form->m_focusColor : QColor(Qt::white);
+    painter.setPen(QPen(colour, kWidth));
+    painter.setBrush(Qt::NoBrush);
+    const qreal radius = std::max(object.m_radius, 3);
+    painter.drawRoundedRect(QRectF(area).adjusted(kWidth / 2, kWidth / 2, -kWidth / 2, -kWidth / 2), radius, radius);
 }
 
 void SkinPainter::paintButton(QPainter &painter, const SkinObject &object, Pointer pointer)

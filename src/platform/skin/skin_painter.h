@@ -20,6 +20,8 @@ public:
     static void paintBackground(QPainter &painter, const SkinForm &form, const QRect &area);
     // Everything is painted inside the object's rect.
     static void paintObject(QPainter &painter, const SkinObject &object, Pointer pointer);
+    // The form's focus ring just inside `area`, with the object's corners.
+    static void paintFocusRing(QPainter &painter, const SkinObject &object, const QRect &area);
 
 private:
     static void paintObjectBox(QPainter &painter, const SkinObject &object, const QColor &fill, const QColor &fill2);

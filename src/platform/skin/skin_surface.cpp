@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QShortcut>
 #include <algorithm>
 
 namespace {
@@ -49,8 +50,16 @@ void SkinSurface::setForm(SkinForm *form)
     m_form = form;
     m_hover = nullptr;
     m_pressed = nullptr;
-    if (m_form)
+    for (QObject *gone : m_standIns)
+        delete gone;
+    for (QObject *gone : m_accessKeys)
+        delete gone;
+    m_standIns.clear();
+    m_accessKeys.clear();
+    if (m_form) {
         m_form->m_surface = this;
+        addAccessKeys();
+    }
     update();
 }
 
@@ -58,6 +67,45 @@ void SkinSurface::redrawObject(SkinObject &object)
 {
     const QRect now = object.qrect();
     update(now.isEmpty() ? object.m_paintedRect : object.m_paintedRect.united(now));
+    for (SkinStandIn *standIn : m_standIns)
+        if (&standIn->object() == &object)
+            standIn->follow();
+}
+
+void SkinSurface::present(std::span<const SkinAccess> objects)
+{
+    for (const SkinAccess &access : objects)
+        if (SkinObject *object = m_form ? m_form->findObject(access.object) : nullptr)
+            m_standIns.push_back(new SkinStandIn(this, *object, access));
+}
+
+void SkinSurface::addAccessKeys()
+{
+    for (const auto &object : m_form->m_objects) {
+        if (object->m_accessKey.isNull())
+            continue;
+        auto *key = new QShortcut(QKeySequence(QKeyCombination(Qt::ALT, Qt::Key(object->m_accessKey.unicode()))), this);
+        connect(key, &QShortcut::activated, this, [this, target = object.get()] { click(*target); });
+        m_accessKeys.push_back(key);
+    }
+}
+
+// As for the mouse, an object that a control of the window covers is out of reach.
+void SkinSurface::click(SkinObject &object)
+{
+    const bool reachable = parentWidget()->childAt(object.qrect().center()) == this;
+    if (object.m_visible && isClickable(object) && reachable)
+        emit m_skin->Click(parentWidget(), &object);
+}
+
+void SkinSurface::moveSlider(SkinObject &slider, qint32 position)
+{
+    if (!isTrackableSlider(&slider))
+        return;
+    const QPoint thumb(skinSliderThumbCenterX(slider.qrect(), position), slider.qrect().center().y());
+    emit m_skin->MouseDown(parentWidget(), &slider, Qt::LeftButton, thumb.x(), thumb.y());
+    trackSlider(slider, position);
+    emit m_skin->MouseUp(parentWidget(), &slider, Qt::LeftButton, thumb.x(), thumb.y());
 }
 
 bool SkinSurface::eventFilter(QObject *watched, QEvent *event)
@@ -117,9 +165,9 @@ void SkinSurface::repaintPointerLook(SkinObject *object)
         redrawObject(*object);
 }
 
-void SkinSurface::trackSlider(SkinObject &slider, int x)
+void SkinSurface::trackSlider(SkinObject &slider, qint32 position)
 {
-    slider.setPosition(skinSliderPositionAtX(slider.qrect(), x));
+    slider.setPosition(position);
     redrawObject(slider);
     emit m_skin->ScrollTrack(parentWidget(), &slider, slider.position());
 }
@@ -134,7 +182,7 @@ void SkinSurface::mousePressEvent(QMouseEvent *event)
     repaintPointerLook(m_pressed);
     emit m_skin->MouseDown(parentWidget(), m_pressed, event->button(), point.x(), point.y());
     if (event->button() == Qt::LeftButton && isTrackableSlider(m_pressed))
-        trackSlider(*m_pressed, point.x());
+        trackSlider(*m_pressed, skinSliderPositionAtX(m_pressed->qrect(), point.x()));
 }
 
 void SkinSurface::mouseMoveEvent(QMouseEvent *event)
@@ -143,7 +191,7 @@ void SkinSurface::mouseMoveEvent(QMouseEvent *event)
     SkinObject *object = objectAt(point);
     setHover(object);
     if ((event->buttons() & Qt::LeftButton) && isTrackableSlider(m_pressed))
-        trackSlider(*m_pressed, point.x());
+        trackSlider(*m_pressed, skinSliderPositionAtX(m_pressed->qrect(), point.x()));
     if (object)
         emit m_skin->MouseMove(parentWidget(), object, point.x(), point.y());
 }

@@ -181,6 +181,9 @@ const BadSkin kBadSkins[] = {
      "radius must lie in 0..100000"},
     {"NegativeRadius", "form a\n size 10 10\nobject x panel\n rect 0 0 1 1\n radius -1\n", 5,
      "radius must lie in 0..100000"},
+    {"AccessKeyOnPanel", "form a\n size 10 10\nobject x panel\n rect 0 0 1 1\n accesskey F\n", 5, "access key"},
+    {"AccessKeyOfTwoLetters", "form a\n size 10 10\nobject x text\n rect 0 0 1 1\n accesskey Fi\n", 5,
+     "expected accesskey LETTER"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, SkinFileParserErrors, ::testing::ValuesIn(kBadSkins),
