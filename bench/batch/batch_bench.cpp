@@ -11,7 +11,7 @@
 
 #include "app/tfm_main.h"
 #include "engine/commandline.h"
-#include "engine/encoder_run.h"
+#include "engine/encoder_runs.h"
 #include "jobs/argument_pieces.h"
 #include "jobs/file_job_start.h"
 #include "jobs/job_model.h"
@@ -74,20 +74,20 @@ bool runFfmpeg(const QStringList &args)
 
 // Runs an event loop until `done` holds, checked after every end of an
 // encoder run (queued, so that the batch has taken its next step by then).
-void waitForBatchEnd(EncoderRun &run, const std::function<bool()> &done)
+void waitForBatchEnd(EncoderRuns &runs, const std::function<bool()> &done)
 {
     if (done())
         return;
     QEventLoop loop;
-    const QMetaObject::Connection check = QObject::connect(
-        &run, &EncoderRun::runEnded, &loop,
-        [&] {
-            if (done())
-                loop.quit();
-        },
-        Qt::QueuedConnection);
+    for (int i = 0; i < runs.count(); ++i)
+        QObject::connect(
+            &runs.at(i), &EncoderRun::runEnded, &loop,
+            [&] {
+                if (done())
+                    loop.quit();
+            },
+            Qt::QueuedConnection);
     loop.exec();
-    QObject::disconnect(check);
 }
 
 double cpuMsOf(int who)
@@ -189,7 +189,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(reference);
     window->findChild<QLineEdit *>("ed_output")->setText(out);
     JobModel &jobs = window->jobs();
-    EncoderRun &run = window->encoderRun();
+    EncoderRuns &runs = window->encoderRuns();
 
     const int rounds = std::max(kLeastRounds, argc > 1 ? std::atoi(argv[1]) : 0);
     std::printf("profile %d (%s), %d rounds\n", profile, qPrintable(*displayName(profile)), rounds);
@@ -201,7 +201,7 @@ int main(int argc, char *argv[])
 
         Stopwatch watch;
         window->findChild<QAbstractButton *>("bt_start")->click();
-        waitForBatchEnd(run, [&] { return !window->isConverting() && !run.isRunning(); });
+        waitForBatchEnd(runs, [&] { return !window->isConverting() && !runs.anyRunning(); });
         const Measured batch = watch.measured();
         const double batchWindowCpu = watch.selfCpuMs();
         const std::vector<QStringList> lines = sameCommandLines(*window, reference);

@@ -31,6 +31,7 @@ AppSettings loadAppSettings(const IniFile &ini)
     s.categoryIndex = ini.readInteger(kProfiles, "selcetindex", defaults.categoryIndex);
     s.profileId = ini.readInteger(kProfiles, "selcetsubindex", defaults.profileId);
     s.finishAction = ini.readInteger(kProfiles, "FinishSelcet", defaults.finishAction);
+    s.jobsAtOnce = ini.readInteger(kProfiles, "JobsAtOnce", defaults.jobsAtOnce);
     return s;
 }
 
@@ -40,5 +41,6 @@ bool saveAppSettings(IniFile &ini, const AppSettings &s)
            && ini.writeInteger(kProfiles, "selcetsubindex", s.profileId)
            && ini.writeInteger(kProfiles, "selcetindex", s.categoryIndex)
            && ini.writeInteger(kProfiles, "FinishSelcet", s.finishAction)
-           && ini.writeBool(kPlane, "video", s.videoPanel) && ini.writeBool(kPlane, "audio", s.audioPage);
+           && ini.writeInteger(kProfiles, "JobsAtOnce", s.jobsAtOnce) && ini.writeBool(kPlane, "video", s.videoPanel)
+           && ini.writeBool(kPlane, "audio", s.audioPage);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The application settings file (edition base name + ".ini" in the settings
 // folder): panel and page choices, the output folder, the remembered
-// profile and the after-batch action.
+// profile, the after-batch action and the number of jobs at once.
 
 #include <QString>
 
@@ -14,6 +14,7 @@ struct AppSettings {
     int categoryIndex = 1;  // "profiles"/"selcetindex"
     int profileId = 17;     // "profiles"/"selcetsubindex"
     int finishAction = 0;   // "profiles"/"FinishSelcet": 0 nothing, 1 open folder, 2 shut down
+    int jobsAtOnce = 0;     // "profiles"/"JobsAtOnce": 0 Automatic, else how many jobs a batch runs at once
 };
 
 // The user's music folder with a trailing "/" (the home folder when the

@@ -12,16 +12,15 @@ class Prompts;
 
 class DvdJobStart : public JobStart {
 public:
-    DvdJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile,
-                OutputFolder &outputFolder);
+    DvdJobStart(const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile, OutputFolder &outputFolder);
 
-    // Starts the job of the DVD row `row`. Nullopt, with nothing started,
-    // after telling the user why (the disc is gone, the title is no longer
-    // on it, the chosen size does not fit), so the batch goes on.
-    std::optional<StartedJob> start(int row) override;
+    // Starts the job of the DVD row `row` in the slot. Nullopt, with nothing
+    // started, after telling the user why (the disc is gone, the title is no
+    // longer on it, the chosen size does not fit), so the batch goes on.
+    std::optional<StartedJob> start(int row, const JobSlot &slot) override;
+    QStringList encoders() const override;
 
 private:
-    EncoderRun &m_run;
     const JobModel &m_jobs;
     Prompts &m_prompts;
     const ActiveProfile &m_profile;
@@ -32,10 +31,10 @@ private:
 // in either edition, a DVD title or chapter as a DVD job.
 class RowJobStart : public JobStart {
 public:
-    RowJobStart(EncoderRun &run, const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile,
-                OutputFolder &outputFolder);
+    RowJobStart(const JobModel &jobs, Prompts &prompts, const ActiveProfile &profile, OutputFolder &outputFolder);
 
-    std::optional<StartedJob> start(int row) override;
+    std::optional<StartedJob> start(int row, const JobSlot &slot) override;
+    QStringList encoders() const override;
 
 private:
     const JobModel &m_jobs;

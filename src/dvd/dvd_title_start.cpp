@@ -104,7 +104,7 @@ DvdJobInputResult dvdJobInputOf(const TConvertInfo &convert, const TClipInfo &cl
 
 DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &original, const TConvertInfo &convert,
                               const TClipInfo &clip, const ProfileChoices &choices,
-                              const QString &outputFolderWithSlash)
+                              const QString &outputFolderWithSlash, const QStringList &claimedOutputs)
 {
     const std::optional<IfoContents> ifo = readIfoContents(convert.ifoPath);
     if (!ifo)
@@ -118,9 +118,9 @@ DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &origi
     if (!pieces)
         return {std::nullopt, QStringLiteral("The chosen picture size or quality does not fit this title. Choose "
                                              "another size or quality in the settings.")};
-    return {
-        DvdTitleJob{QString::fromStdString(formatDvdJobInput(*input.input)),
-                    outputPathFor(outputFolderWithSlash, caption, choices.extension, FirstName::WithoutLeadingBlanks),
-                    *pieces},
-        {}};
+    return {DvdTitleJob{QString::fromStdString(formatDvdJobInput(*input.input)),
+                        outputPathFor(outputFolderWithSlash, caption, choices.extension,
+                                      FirstName::WithoutLeadingBlanks, claimedOutputs),
+                        *pieces},
+            {}};
 }

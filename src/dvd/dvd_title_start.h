@@ -46,7 +46,8 @@ struct DvdTitleJobResult {
 // Everything a DVD row's run needs, for `fileJobRecord`: reads the
 // row's IFO file; the pieces follow the file-job rules (`extra` the active
 // profile's template or disc target), with `start` and `length` empty and
-// `seconds` the row's duration (the clip length after a cut).
+// `seconds` the row's duration (the clip length after a cut). The output
+// takes none of `claimedOutputs`, the outputs of the jobs running beside it.
 DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &original, const TConvertInfo &convert,
                               const TClipInfo &clip, const ProfileChoices &choices,
-                              const QString &outputFolderWithSlash);
+                              const QString &outputFolderWithSlash, const QStringList &claimedOutputs = {});

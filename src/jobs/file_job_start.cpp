@@ -2,6 +2,7 @@
 
 #include "engine/encoder_run.h"
 #include "jobs/job_model.h"
+#include "jobs/jobs_at_once.h"
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
 #include "profiles/active_profile.h"
@@ -24,15 +25,13 @@ intputrec fileJobRecord(const QString &input, const QString &output, const JobPi
     return rec;
 }
 
-FileJobStart::FileJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile,
-                           OutputFolder &outputFolder)
-    : m_run(run),
-      m_jobs(jobs),
+FileJobStart::FileJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder)
+    : m_jobs(jobs),
       m_profile(profile),
       m_outputFolder(outputFolder)
 {}
 
-std::optional<StartedJob> FileJobStart::start(int row)
+std::optional<StartedJob> FileJobStart::start(int row, const JobSlot &slot)
 {
     const Toriginalinfo &job = m_jobs.original(row);
     const ProfileChoices choices = m_profile.choices();
@@ -40,6 +39,12 @@ std::optional<StartedJob> FileJobStart::start(int row)
     if (!pieces)
         return std::nullopt;
     const QString folder = prepareOutputFolder(m_outputFolder.forJob());
-    const QString output = outputPathFor(folder, m_jobs.caption(row), choices.extension);
-    return StartedJob{folder, m_run.start(fileJobRecord(job.sourcePath, output, *pieces))};
+    const QString output =
+        outputPathFor(folder, m_jobs.caption(row), choices.extension, FirstName::WholeCaption, slot.claimedOutputs);
+    return StartedJob{folder, slot.run.start(fileJobRecord(job.sourcePath, output, *pieces))};
+}
+
+QStringList FileJobStart::encoders() const
+{
+    return profileEncoders(m_profile.choices());
 }

@@ -11,8 +11,9 @@ QString prepareOutputFolder(const QString &folderText)
 }
 
 QString outputPathFor(const QString &folderWithSlash, const QString &givenCaption, const QString &extension,
-                      FirstName firstName)
+                      FirstName firstName, const QStringList &claimed)
 {
+    const auto taken = [&claimed](const QString &path) { return claimed.contains(path) || QFileInfo::exists(path); };
     // A renamed caption may hold "/", which would reach into other folders.
     QString caption = givenCaption;
     caption.replace(u'/', u'_');
@@ -23,11 +24,11 @@ QString outputPathFor(const QString &folderWithSlash, const QString &givenCaptio
     const QString stem = caption.mid(blanks);
     const qsizetype dot = stem.lastIndexOf(u'.');
     const QString first = folderWithSlash + (dot >= 0 ? stem.left(dot) : stem) + extension;
-    if (!QFileInfo::exists(first))
+    if (!taken(first))
         return first;
     for (int n = 1;; ++n) {
         const QString candidate = folderWithSlash + caption + u'_' + QString::number(n) + extension;
-        if (!QFileInfo::exists(candidate))
+        if (!taken(candidate))
             return candidate;
     }
 }

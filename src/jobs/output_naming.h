@@ -3,6 +3,7 @@
 // An existing file is never overwritten.
 
 #include <QString>
+#include <QStringList>
 
 // The folder text with its trailing "/" (created, last level only, when missing).
 QString prepareOutputFolder(const QString &folderText);
@@ -13,7 +14,8 @@ QString prepareOutputFolder(const QString &folderText);
 enum class FirstName { WholeCaption, WithoutLeadingBlanks };
 
 // folder + caption with its extension replaced by `extension` (".mp3"); while
-// that file exists, folder + caption + "_N" + extension for N = 1, 2, 3, ...
-// A "/" in the caption becomes "_", so the file always lands in the folder.
+// that file exists or is one of `claimed` (the outputs of jobs running
+// beside it, not written yet), folder + caption + "_N" + extension for N = 1,
+// 2, 3, ... A "/" in the caption becomes "_", so the file always lands in the folder.
 QString outputPathFor(const QString &folderWithSlash, const QString &caption, const QString &extension,
-                      FirstName firstName = FirstName::WholeCaption);
+                      FirstName firstName = FirstName::WholeCaption, const QStringList &claimed = {});

@@ -2,7 +2,7 @@
 
 #include "dvd/dvd_job_input.h"
 
-#include "engine/encoder_run.h"
+#include "engine/encoder_runs.h"
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
 #include "ui_text/prompts.h"
@@ -28,16 +28,22 @@ intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePat
     return rec;
 }
 
-Snapshot::Snapshot(EncoderRun &run, Prompts &prompts, QObject *parent) : QObject(parent), m_run(run), m_prompts(prompts)
+Snapshot::Snapshot(EncoderRuns &runs, Prompts &prompts, QObject *parent)
+    : QObject(parent),
+      m_runs(runs),
+      m_run(runs.at(0)),
+      m_prompts(prompts)
 {
     connect(&m_run, &EncoderRun::runEnded, this, &Snapshot::runEnded);
 }
 
 void Snapshot::take(const SnapshotRequest &request)
 {
-    if (m_run.isRunning()) {
-        m_prompts.warning(QStringLiteral("The previous image is still being saved. Wait a moment, then save the "
-                                         "image again."));
+    if (m_runs.anyRunning()) {
+        m_prompts.warning(m_running ? QStringLiteral("The previous image is still being saved. Wait a moment, then "
+                                                     "save the image again.")
+                                    : QStringLiteral("A stopped conversion is still finishing its file. Wait a "
+                                                     "moment, then save the image again."));
         return;
     }
     // The folder is read as a batch reads it.

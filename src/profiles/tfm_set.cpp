@@ -99,6 +99,13 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
 
     m_finishButtons = new QButtonGroup(this);
     rg_finish = finishGroup(this, m_finishButtons);
+    cb_jobs = makeList(QStringLiteral("cb_jobs"), this);
+    auto *jobs = new QHBoxLayout;
+    auto *jobsCaption = new QLabel(QStringLiteral("Jobs at once:"), this);
+    jobsCaption->setBuddy(cb_jobs);
+    jobs->addWidget(jobsCaption);
+    jobs->addWidget(cb_jobs);
+    jobs->addStretch();
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -115,6 +122,7 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(format);
     layout->addWidget(rg_finish);
+    layout->addLayout(jobs);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -149,9 +157,18 @@ int Tfm_set::finishIndex() const
     return m_finishButtons->checkedId();
 }
 
+void Tfm_set::setJobsAtOnce(const QStringList &choices, int setting)
+{
+    cb_jobs->clear();
+    cb_jobs->addItems(choices);
+    cb_jobs->setCurrentIndex(setting);
+}
+
 void Tfm_set::Button1Click()
 {
     emit afterBatchActionChosen(finishIndex());
+    if (cb_jobs->currentIndex() >= 0)
+        emit jobsAtOnceChosen(cb_jobs->currentIndex());
     accept();
 }
 

@@ -317,3 +317,79 @@ TEST_F(BatchTest, AFullDiskFailsEachJobAndLeavesNoPartialOutput)
 }
 
 } // namespace
+
+// Two jobs at once, started at the same moment, two of them under one name
+// and one failing: every promise of a batch holds for each of them.
+TEST_F(BatchTest, TwoJobsAtOnceKeepEveryPromiseOfABatch)
+{
+    h.batch.setJobsAtOnceSetting(2);
+    h.addFiles({media("r0.wav"), media("r0.wav"), media("corrupt.wav"), media("r1.wav")});
+    QStringList hints;
+    QObject::connect(&h.batch, &Batch::displayChanged, [&](qint32, const QString &hint) { hints << hint; });
+    h.batch.start();
+    EXPECT_EQ(h.batch.runningRows(), (std::vector<int>{0, 1}));
+    std::vector<bool> inhibitedAtEnds;
+    for (int i = 0; i < 2; ++i)
+        QObject::connect(&h.runs.at(i), &EncoderRun::runEnded,
+                         [&] { inhibitedAtEnds.push_back(h.shell.sleepInhibited); });
+    ASSERT_TRUE(h.waitForBatchEnd());
+
+    EXPECT_EQ(h.startedRows, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_TRUE(hints.contains(runningJobsHint({"r0", "r0"}))) << hints.join(" | ").toStdString();
+    const char *outputs[] = {"r0.mp3", "r0_1.mp3", nullptr, "r1.mp3"};
+    for (int row = 0; row < 4; ++row) {
+        SCOPED_TRACE(row);
+        if (!outputs[row]) {
+            EXPECT_EQ(h.jobs.status(row).state, JobState::Failed);
+            continue;
+        }
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Finished);
+        EXPECT_NEAR(std::stod("0" + ffprobeField(output(outputs[row]).toStdString(), "format=duration")), 2.0, 0.05);
+    }
+    EXPECT_EQ(h.shell.notifications, QStringList{"Conversion finished: 3 finished, 1 failed, 0 stopped"});
+    // The machine may sleep only once the last job has ended.
+    EXPECT_EQ(inhibitedAtEnds, (std::vector<bool>{true, true, true, false}));
+}
+
+// Pause and Stop act on both running jobs; the stop runs no after-batch action.
+TEST_F(BatchTest, PauseAndStopActOnEveryRunningJob)
+{
+    h.profile.setCurrentProfileId(2);
+    h.profile.select(2);
+    h.batch.setJobsAtOnceSetting(2);
+    h.batch.setAfterBatchAction(AfterBatchAction::PowerOff);
+    h.addFiles({media("long.mp4"), media("long.mp4"), media("r2.wav")});
+    std::vector<BatchTally> ended;
+    QObject::connect(&h.batch, &Batch::batchEnded, [&](const BatchTally &tally) { ended.push_back(tally); });
+    h.batch.start();
+    const QString files[] = {output("long.avi"), output("long_1.avi")};
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return QFileInfo(files[0]).size() > 0 && QFileInfo(files[1]).size() > 0
+                   && h.jobs.statusColumn(0).endsWith('%') && h.jobs.statusColumn(1).endsWith('%');
+        },
+        60000));
+    const qint64 pids[] = {h.runs.at(0).processId(), h.runs.at(1).processId()};
+    h.batch.pauseToggle();
+    EXPECT_EQ(h.pauseCaption(), kContinueCaption);
+    QTest::qWait(300); // let writes already under way land
+    const qint64 held[] = {QFileInfo(files[0]).size(), QFileInfo(files[1]).size()};
+    QTest::qWait(1500);
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(h.jobs.statusColumn(row), "Paused");
+        EXPECT_EQ(QFileInfo(files[row]).size(), held[row]);
+    }
+    h.batch.start(); // continues both
+    EXPECT_TRUE(h.jobs.statusColumn(0).endsWith('%') && h.jobs.statusColumn(1).endsWith('%'));
+    h.batch.stop();
+    ASSERT_TRUE(h.waitForBatchEnd());
+
+    for (const qint64 pid : pids)
+        expectNoEncoderLeft(pid);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Stopped);
+    EXPECT_EQ(h.jobs.status(1).state, JobState::Stopped);
+    EXPECT_EQ(h.jobs.status(2).state, JobState::Waiting);
+    EXPECT_EQ(ended, (std::vector<BatchTally>{{0, 0, 2}}));
+    EXPECT_EQ(h.shell.powerOffRequests, 0);
+    EXPECT_FALSE(h.shell.sleepInhibited);
+}
