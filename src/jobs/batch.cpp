@@ -263,6 +263,7 @@ bool Batch::startIn(Slot &slot, int row)
     slot.started = *started;
     m_lastStarted = *started;
     m_rowStarted[row] = true;
+    m_jobs.setStatus(row, JobStatus::running(0));
     slot.log.begin(m_jobs.caption(row), commandLineText(started->record));
     m_jobs.setLastRun(row, slot.log.record());
     return true;
