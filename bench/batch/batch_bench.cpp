@@ -13,16 +13,15 @@
 // Usage: bench_batch [rounds] [parts...]   (5 rounds at least; parts: batch add mp3 h264 by default, add2000)
 
 #include "app/tfm_main.h"
+#include "bench_stand_ins.h"
 #include "engine/commandline.h"
 #include "engine/encoder_runs.h"
 #include "jobs/argument_pieces.h"
 #include "jobs/file_job_start.h"
 #include "jobs/job_model.h"
-#include "platform/shell/desktop_shell.h"
 #include "profiles/active_profile.h"
 #include "profiles/catalogue.h"
 #include "profiles/profile_choices.h"
-#include "ui_text/prompts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -46,29 +45,6 @@ constexpr int kAddedFiles = 50;
 constexpr int kManyAddedFiles = 2000;
 constexpr int kH264Profile = 5; // MP4-MPEG-4 AVC Video
 constexpr int kLeastRounds = 5;
-
-// Answers the file-open dialog with the files the bench hands it; boxes are
-// printed, never shown.
-class BenchPrompts : public Prompts {
-public:
-    QStringList nextFiles;
-    void warning(const QString &text) override { std::fprintf(stderr, "warning: %s\n", qPrintable(text)); }
-    void information(const QString &text) override { std::fprintf(stderr, "information: %s\n", qPrintable(text)); }
-    bool question(const QString &) override { return true; }
-    QStringList openFiles(const QString &) override { return std::exchange(nextFiles, {}); }
-    QString chooseFolder(const QString &) override { return {}; }
-};
-
-class NoShell : public DesktopShell {
-public:
-    bool openFolder(const QString &) override { return true; }
-    bool openLink(const QString &) override { return true; }
-    void powerOff() override {}
-    bool hasTray() const override { return false; }
-    void notify(const QString &, const QString &) override {}
-    void inhibitSleep(const QString &) override {}
-    void allowSleep() override {}
-};
 
 bool runFfmpeg(const QStringList &args)
 {

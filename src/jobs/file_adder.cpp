@@ -11,7 +11,13 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTimer>
 #include <algorithm>
+
+namespace {
+// How often rows appear while files are added, after the first.
+constexpr int kShowRowsEveryMs = 1000;
+} // namespace
 
 QString addingProgressText(int done, int total)
 {
@@ -71,16 +77,40 @@ void FileAdder::addAll(const QStringList &paths)
     // Rows are added in the order of the paths, each as soon as it and the
     // files before it are probed. The window keeps painting meanwhile; user
     // input waits, unless the progress window is open to take its Cancel.
+    // The rows come once a second, several at a time: each insertion costs
+    // the list a new layout of all its rows and a repaint.
     QEventLoop wait;
     m_wait = &wait;
+    QTimer showRows;
+    showRows.setSingleShot(true);
+    showRows.setInterval(kShowRowsEveryMs);
+    connect(&showRows, &QTimer::timeout, &wait, &QEventLoop::quit);
+    QElapsedTimer sinceShown; // the first rows come at once
+    std::vector<ListedRow> rows;
+    const auto show = [&] {
+        if (rows.empty())
+            return;
+        showRows.stop();
+        m_jobs.append(std::exchange(rows, {}));
+        sinceShown.start();
+    };
     std::unique_ptr<ProgressPrompt> progress;
     QElapsedTimer elapsed;
     elapsed.start();
     int added = 0;
     while (added < paths.size() && !m_cancelled) {
-        for (; added < paths.size() && m_probed[added].done && !m_cancelled; ++added)
-            if (!addRow(paths[added], m_probed[added]))
-                m_prompts.information(QFileInfo(paths[added]).fileName() + QStringLiteral(" is not support!"));
+        for (; added < paths.size() && m_probed[added].done && !m_cancelled; ++added) {
+            if (const std::optional<ListedRow> row = rowOf(paths[added], m_probed[added])) {
+                rows.push_back(*row);
+                continue;
+            }
+            show(); // the rows before it come first
+            m_prompts.information(QFileInfo(paths[added]).fileName() + QStringLiteral(" is not support!"));
+        }
+        if (added == paths.size() || m_cancelled || !sinceShown.isValid() || sinceShown.elapsed() >= kShowRowsEveryMs)
+            show();
+        else if (!rows.empty() && !showRows.isActive())
+            showRows.start(kShowRowsEveryMs - static_cast<int>(sinceShown.elapsed()));
         if (added == paths.size() || m_cancelled)
             break;
         if (!progress && elapsed.elapsed() >= m_progressDelayMs)
@@ -94,6 +124,7 @@ void FileAdder::addAll(const QStringList &paths)
         if (!m_probed[added].done && !m_cancelled)
             wait.exec(progress ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     }
+    show();
     stopProbes();
     m_wait = nullptr;
     m_paths.clear();
@@ -136,17 +167,16 @@ void FileAdder::probeEnded(MediaProbe &probe)
         m_wait->quit();
 }
 
-bool FileAdder::addRow(const QString &path, const Probed &probed)
+std::optional<ListedRow> FileAdder::rowOf(const QString &path, const Probed &probed)
 {
     // The records are complete before the row exists, so no row is ever left without them.
     if (!probed.source)
-        return false;
+        return std::nullopt;
     Job added;
     added.original = *probed.source;
     added.clip = wholeClipOf(*probed.source);
     added.exactDuration = probed.exactDuration;
-    m_jobs.append(added, jobNameOf(path), path);
-    return true;
+    return ListedRow{jobNameOf(path), added};
 }
 
 void FileAdder::stopProbes()

@@ -9,7 +9,7 @@
 // selected afterwards, the first one is.
 
 #include "engine/media_probe.h"
-#include "jobs/job_records.h"
+#include "jobs/job_model.h"
 
 #include <QObject>
 #include <QStringList>
@@ -17,7 +17,6 @@
 #include <optional>
 #include <vector>
 
-class JobModel;
 class Prompts;
 class QEventLoop;
 struct EncoderLocation;
@@ -58,8 +57,8 @@ private:
     // Starts the probe of the next file not started yet, if any.
     void startNext(MediaProbe &probe);
     void probeEnded(MediaProbe &probe);
-    // Adds the row of a probed file; false when the probe described no media.
-    bool addRow(const QString &path, const Probed &probed);
+    // The row of a probed file; nothing when the probe described no media.
+    static std::optional<ListedRow> rowOf(const QString &path, const Probed &probed);
     void stopProbes();
 
     JobModel &m_jobs;

@@ -116,6 +116,18 @@ void JobModel::append(const Job &job, const QString &caption, const QString &pat
     endInsertRows();
 }
 
+void JobModel::append(const std::vector<ListedRow> &rows)
+{
+    if (rows.empty())
+        return;
+    const int first = rowCount();
+    const ProfileChoices choices = m_profile.choices();
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    for (const ListedRow &row : rows)
+        m_rows.push_back({row.job, row.caption, row.job.original.sourcePath, sizeTextOf(row.job, choices)});
+    endInsertRows();
+}
+
 void JobModel::replaceRows(const std::vector<ListedRow> &rows, const std::vector<bool> &checks)
 {
     beginResetModel();

@@ -49,6 +49,9 @@ public:
 
     // Appends a checked row under `caption`; the path column shows `pathText`.
     void append(const Job &job, const QString &caption, const QString &pathText);
+    // Appends checked rows of files, each under its caption, in one step: the
+    // path column shows each source's path.
+    void append(const std::vector<ListedRow> &rows);
     // Replaces every row by `rows` (a listing of DVD titles or chapters, a
     // restored list), each checked as `checks` says (checked beyond its
     // end). No row is selected afterwards.
