@@ -8,6 +8,7 @@
 
 #include <QAbstractTableModel>
 #include <QItemSelectionModel>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -61,13 +62,13 @@ public:
     void removeSelected();
     void clear();
 
-    const Job &job(int row) const { return m_rows.at(row).job; }
+    const Job &job(int row) const { return m_rows.at(row)->job; }
     const Toriginalinfo &original(int row) const { return job(row).original; }
     const TClipInfo &clip(int row) const { return job(row).clip; }
     const JobStatus &status(int row) const { return job(row).status; }
-    QString caption(int row) const { return m_rows.at(row).caption; }
+    QString caption(int row) const { return m_rows.at(row)->caption; }
     void setCaption(int row, const QString &caption);
-    bool isChecked(int row) const { return m_rows.at(row).checked; }
+    bool isChecked(int row) const { return m_rows.at(row)->checked; }
     void setChecked(int row, bool checked);
     void setAllChecked(bool checked);
     // Every row's check mark, in row order.
@@ -85,7 +86,7 @@ public:
     void setTracks(int row, const TConvertInfo &convert, const TrackChoice &tracks);
     // The texts of the Status and Output Size columns.
     QString statusColumn(int row) const { return statusText(status(row)); }
-    QString sizeColumn(int row) const { return m_rows.at(row).sizeText; }
+    QString sizeColumn(int row) const { return m_rows.at(row)->sizeText; }
 
 signals:
     // The selection or the current row changed.
@@ -110,7 +111,8 @@ private:
     void rowChanged(int row, int firstColumn, int lastColumn);
 
     const ActiveProfile &m_profile;
-    std::vector<Row> m_rows;
+    // Each row apart, so a removal moves pointers, not rows.
+    std::vector<std::unique_ptr<Row>> m_rows;
     QItemSelectionModel m_selection{this};
     QString m_nameHeading = QStringLiteral("File Name");
 };
