@@ -1,25 +1,27 @@
-// A batch and the adding of files through the program's own window, against
-// the same work done by bare ffmpeg: five 30-second clips converted with the
-// command lines the program builds, run one after another; fifty files added
-// (probe included) against fifty "ffmpeg -i" runs. Each round runs the
-// program's side, then ffmpeg's, and prints one line per comparison:
+// Batches and the adding of files through the program's own window, against
+// the same work done by bare ffmpeg, in parts named on the command line:
+// "batch" five 30-second clips to DivX AVI, "h264" the same clips to H.264
+// MP4, "mp3" sixteen 40-second WAV files to MP3 with the settings of a first
+// start, each against the command lines the program builds run by ffmpeg one
+// after another; "add" fifty and "add2000" two thousand files added (probe
+// included) against as many "ffmpeg -i" runs. Each round runs every part,
+// the program's side, then ffmpeg's, and prints one line per comparison:
 //   pair <what> <program wall ms> <program CPU ms> <ffmpeg wall ms> <ffmpeg CPU ms>
 //   window <what> <CPU ms of the window's own process>
 // CPU counts this process and every process it ran and waited for. Run
 // through bench/batch.sh, which sums the rounds up.
-// Usage: bench_batch [rounds]   (7 at least)
+// Usage: bench_batch [rounds] [parts...]   (5 rounds at least; parts: batch add mp3 h264 by default, add2000)
 
 #include "app/tfm_main.h"
+#include "bench_stand_ins.h"
 #include "engine/commandline.h"
-#include "engine/encoder_run.h"
+#include "engine/encoder_runs.h"
 #include "jobs/argument_pieces.h"
 #include "jobs/file_job_start.h"
 #include "jobs/job_model.h"
-#include "platform/shell/desktop_shell.h"
 #include "profiles/active_profile.h"
 #include "profiles/catalogue.h"
 #include "profiles/profile_choices.h"
-#include "ui_text/prompts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,7 +29,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -38,56 +39,28 @@
 namespace {
 
 constexpr int kClips = 5;
+constexpr int kTracks = 16; // 40 s WAV files
 constexpr int kAddedFiles = 50;
-constexpr int kLeastRounds = 7;
-
-// Answers the file-open dialog with the files the bench hands it; boxes are
-// printed, never shown.
-class BenchPrompts : public Prompts {
-public:
-    QStringList nextFiles;
-    void warning(const QString &text) override { std::fprintf(stderr, "warning: %s\n", qPrintable(text)); }
-    void information(const QString &text) override { std::fprintf(stderr, "information: %s\n", qPrintable(text)); }
-    bool question(const QString &) override { return true; }
-    QStringList openFiles(const QString &, const QString &) override { return std::exchange(nextFiles, {}); }
-    QString chooseFolder(const QString &) override { return {}; }
-};
-
-class NoShell : public DesktopShell {
-public:
-    bool openFolder(const QString &) override { return true; }
-    bool openLink(const QString &) override { return true; }
-    void powerOff() override {}
-    bool hasTray() const override { return false; }
-    void notify(const QString &, const QString &) override {}
-    void inhibitSleep(const QString &) override {}
-    void allowSleep() override {}
-};
-
-bool runFfmpeg(const QStringList &args)
-{
-    QProcess ffmpeg;
-    ffmpeg.setProcessChannelMode(QProcess::MergedChannels);
-    ffmpeg.start("ffmpeg", QStringList{"-nostdin", "-hide_banner", "-loglevel", "error"} + args);
-    return ffmpeg.waitForFinished(-1) && ffmpeg.exitCode() == 0;
-}
+constexpr int kManyAddedFiles = 2000;
+constexpr int kH264Profile = 5; // MP4-MPEG-4 AVC Video
+constexpr int kLeastRounds = 5;
 
 // Runs an event loop until `done` holds, checked after every end of an
 // encoder run (queued, so that the batch has taken its next step by then).
-void waitForBatchEnd(EncoderRun &run, const std::function<bool()> &done)
+void waitForBatchEnd(EncoderRuns &runs, const std::function<bool()> &done)
 {
     if (done())
         return;
     QEventLoop loop;
-    const QMetaObject::Connection check = QObject::connect(
-        &run, &EncoderRun::runEnded, &loop,
-        [&] {
-            if (done())
-                loop.quit();
-        },
-        Qt::QueuedConnection);
+    for (int i = 0; i < runs.count(); ++i)
+        QObject::connect(
+            &runs.at(i), &EncoderRun::runEnded, &loop,
+            [&] {
+                if (done())
+                    loop.quit();
+            },
+            Qt::QueuedConnection);
     loop.exec();
-    QObject::disconnect(check);
 }
 
 double cpuMsOf(int who)
@@ -156,77 +129,132 @@ std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folde
     return lines;
 }
 
+// One part of the bench, run once per round.
+struct Bench {
+    Tfm_main &window;
+    BenchPrompts &prompts;
+    QString out;
+    QString reference;
+
+    void useProfile(int id) const
+    {
+        window.profile().setCurrentProfileId(id);
+        window.profile().select(id);
+    }
+    // A batch of `files` through the window against the same command lines
+    // run by ffmpeg one after another.
+    void batch(const char *what, const QStringList &files) const
+    {
+        QDir(out).removeRecursively();
+        window.jobs().clear();
+        prompts.nextFiles = files;
+        window.run(MainCommand::AddFiles);
+        EncoderRuns &runs = window.encoderRuns();
+        Stopwatch watch;
+        window.findChild<QAbstractButton *>("bt_start")->click();
+        waitForBatchEnd(runs, [&] { return !window.isConverting() && !runs.anyRunning(); });
+        const Measured batch = watch.measured();
+        const double windowCpu = watch.selfCpuMs();
+        const std::vector<QStringList> lines = sameCommandLines(window, reference);
+        watch.restart();
+        for (const QStringList &line : lines)
+            runFfmpeg(line);
+        printPair(what, batch, watch.measured());
+        std::printf("window %s %.1f\n", what, windowCpu);
+    }
+    // Adding `files` (probe included) against as many bare "ffmpeg -i".
+    void add(const char *what, const QStringList &files) const
+    {
+        window.jobs().clear();
+        prompts.nextFiles = files;
+        Stopwatch watch;
+        window.run(MainCommand::AddFiles);
+        const Measured adding = watch.measured();
+        const double windowCpu = watch.selfCpuMs();
+        watch.restart();
+        for (const QString &file : files)
+            runFfmpeg({"-i", file}); // exits 1: no output named, as a probe does
+        printPair(what, adding, watch.measured());
+        std::printf("window %s_per_file %.2f\n", what, windowCpu / files.size());
+        window.jobs().clear();
+    }
+};
+
+// `count` of the files, over and over.
+QStringList repeated(const QStringList &files, int count)
+{
+    QStringList many;
+    for (int i = 0; i < count; ++i)
+        many << files[i % files.size()];
+    return many;
+}
+
+bool makeMedia(const QString &folder, QStringList &clips, QStringList &tracks)
+{
+    clips = makeClips(folder, kClips, QStringLiteral("640x480"), 30);
+    if (clips.isEmpty())
+        return false;
+    for (int i = 0; i < kTracks; ++i) {
+        tracks << folder + QStringLiteral("/track %1.wav").arg(i);
+        if (!runFfmpeg({"-f", "lavfi", "-i", QStringLiteral("sine=frequency=%1:duration=40").arg(200 + 25 * i), "-ac",
+                        "2", tracks.last()}))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QTemporaryDir work;
-    qputenv("XDG_CONFIG_HOME", (work.path() + "/config").toLocal8Bit());
-    qputenv("XDG_STATE_HOME", (work.path() + "/state").toLocal8Bit()); // an empty job list at each start
+    useFreshHome(work);
     QApplication app(argc, argv);
     const QString bin = QStringLiteral(VELTRIX_BIN_DIR);
+    const int rounds = std::max(kLeastRounds, argc > 1 ? std::atoi(argv[1]) : 0);
+    QStringList parts;
+    for (int i = 2; i < argc; ++i)
+        parts << QString::fromLocal8Bit(argv[i]);
+    if (parts.isEmpty())
+        parts = {"batch", "add", "mp3", "h264"};
 
-    QStringList clips;
-    for (int i = 0; i < kClips; ++i) {
-        clips << work.path() + QStringLiteral("/clip %1.mp4").arg(i);
-        if (!runFfmpeg({"-f", "lavfi", "-i", QStringLiteral("testsrc=size=640x480:rate=25:duration=30"), "-f", "lavfi",
-                        "-i", QStringLiteral("sine=frequency=%1:duration=30").arg(300 + 50 * i), "-c:v", "libx264",
-                        "-preset", "ultrafast", "-c:a", "aac", "-shortest", clips.last()})) {
-            std::fprintf(stderr, "ffmpeg could not make the test clips\n");
-            return 1;
-        }
+    QStringList clips, tracks;
+    if (!makeMedia(work.path(), clips, tracks)) {
+        std::fprintf(stderr, "ffmpeg could not make the test media\n");
+        return 1;
     }
-
     BenchPrompts prompts;
     NoShell shell;
     const auto window = std::make_unique<Tfm_main>(prompts, shell, bin + "/veltrix-video-converter", bin);
     window->show();
-    const int profile = firstProfileWithExtension(".avi");
-    window->profile().setCurrentProfileId(profile);
-    window->profile().select(profile);
-    const QString out = work.path() + "/out";
     const QString reference = work.path() + "/reference";
     QDir().mkpath(reference);
-    window->findChild<QLineEdit *>("ed_output")->setText(out);
-    JobModel &jobs = window->jobs();
-    EncoderRun &run = window->encoderRun();
+    const Bench bench{*window, prompts, work.path() + "/out", reference};
+    window->findChild<QLineEdit *>("ed_output")->setText(bench.out);
+    const int defaultProfile = window->profile().loadedProfileId();
+    const int avi = firstProfileWithExtension(".avi");
 
-    const int rounds = std::max(kLeastRounds, argc > 1 ? std::atoi(argv[1]) : 0);
-    std::printf("profile %d (%s), %d rounds\n", profile, qPrintable(*displayName(profile)), rounds);
+    std::printf("%d rounds of %s; profiles: batch %d (%s), mp3 %d (%s), h264 %d (%s)\n", rounds,
+                qPrintable(parts.join(' ')), avi, qPrintable(*displayName(avi)), defaultProfile,
+                qPrintable(*displayName(defaultProfile)), kH264Profile, qPrintable(*displayName(kH264Profile)));
     for (int round = 0; round < rounds; ++round) {
-        QDir(out).removeRecursively();
-        jobs.clear();
-        prompts.nextFiles = clips;
-        window->run(MainCommand::AddFiles);
-
-        Stopwatch watch;
-        window->findChild<QAbstractButton *>("bt_start")->click();
-        waitForBatchEnd(run, [&] { return !window->isConverting() && !run.isRunning(); });
-        const Measured batch = watch.measured();
-        const double batchWindowCpu = watch.selfCpuMs();
-        const std::vector<QStringList> lines = sameCommandLines(*window, reference);
-        watch.restart();
-        for (const QStringList &line : lines)
-            runFfmpeg(line);
-        printPair("batch", batch, watch.measured());
-        std::printf("window batch %.1f\n", batchWindowCpu);
-
-        QStringList many;
-        for (int i = 0; i < kAddedFiles; ++i)
-            many << clips[i % kClips];
-        jobs.clear();
-        prompts.nextFiles = many;
-        watch.restart();
-        window->run(MainCommand::AddFiles);
-        const Measured adding = watch.measured();
-        const double addingWindowCpu = watch.selfCpuMs();
-        watch.restart();
-        for (const QString &file : many)
-            runFfmpeg({"-i", file}); // exits 1: no output named, as a probe does
-        printPair("add", adding, watch.measured());
-        std::printf("window add_per_file %.2f\n", addingWindowCpu / kAddedFiles);
-        std::fflush(stdout);
-        jobs.clear();
+        for (const QString &part : parts) {
+            if (part == "batch") {
+                bench.useProfile(avi);
+                bench.batch("batch", clips);
+            } else if (part == "mp3") {
+                bench.useProfile(defaultProfile); // the settings of a first start
+                bench.batch("mp3", repeated(tracks, kTracks));
+            } else if (part == "h264") {
+                bench.useProfile(kH264Profile);
+                bench.batch("h264", clips);
+            } else if (part == "add") {
+                bench.add("add", repeated(clips, kAddedFiles));
+            } else if (part == "add2000") {
+                bench.add("add2000", repeated(clips, kManyAddedFiles));
+            }
+            std::fflush(stdout);
+        }
     }
     return 0;
 }

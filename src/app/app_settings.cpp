@@ -35,6 +35,7 @@ AppSettings loadAppSettings(const IniFile &ini)
     s.finishAction = ini.readInteger(kProfiles, "FinishSelcet", defaults.finishAction);
     if (const std::optional<QByteArray> added = ini.readBytes(kInput, "path"))
         s.addFolder = folderFromStoredBytes(*added);
+    s.jobsAtOnce = ini.readInteger(kProfiles, "JobsAtOnce", defaults.jobsAtOnce);
     return s;
 }
 
@@ -45,7 +46,8 @@ bool saveAppSettings(IniFile &ini, const AppSettings &s)
            && ini.writeInteger(kProfiles, "selcetsubindex", s.profileId)
            && ini.writeInteger(kProfiles, "selcetindex", s.categoryIndex)
            && ini.writeInteger(kProfiles, "FinishSelcet", s.finishAction)
-           && ini.writeBool(kPlane, "video", s.videoPanel) && ini.writeBool(kPlane, "audio", s.audioPage)
+           && ini.writeInteger(kProfiles, "JobsAtOnce", s.jobsAtOnce) && ini.writeBool(kPlane, "video", s.videoPanel)
+           && ini.writeBool(kPlane, "audio", s.audioPage)
            && (s.addFolder.isEmpty()
                || ini.writeBytes(kInput, "path", storedFolderBytes(s.addFolder, ini.readBytes(kInput, "path"))));
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The application settings file (edition base name + ".ini" in the settings
 // folder): panel and page choices, the output folder, the remembered
-// profile, the after-batch action, how pictures fill the frame and the
-// folder files were last added from.
+// profile, the after-batch action, how pictures fill the frame, the folder
+// files were last added from and the number of jobs at once.
 
 #include <QString>
 
@@ -17,6 +17,7 @@ struct AppSettings {
     int finishAction = 0;   // "profiles"/"FinishSelcet": 0 nothing, 1 open folder, 2 shut down
     bool keepShape = true;  // "output"/"keepshape": black bars rather than a stretched picture
     QString addFolder;      // "input"/"path": where Add File's dialog opens; empty until files are added
+    int jobsAtOnce = 0;     // "profiles"/"JobsAtOnce": 0 Automatic, else how many jobs a batch runs at once
 };
 
 // The user's music folder with a trailing "/" (the home folder when the

@@ -23,11 +23,6 @@ void ConversionDisplay::setPaused(bool paused, const QString &statusLine)
     m_surface.showHint(paused ? kPausedHint : statusLine);
 }
 
-void ConversionDisplay::runEnded()
-{
-    ungrey();
-}
-
 void ConversionDisplay::ungrey()
 {
     if (!m_paused)

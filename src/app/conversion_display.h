@@ -26,12 +26,10 @@ class ConversionDisplay {
 public:
     explicit ConversionDisplay(ConversionSurface &surface) : m_surface(surface) {}
 
-    // What the run reports for the bar and the hint line.
+    // What the batch reports for the bar and the hint line.
     void runDisplay(qint32 barValue, const QString &statusLine);
-    // The batch was paused, or continued with `statusLine` as the run's last status.
+    // The batch was paused, or continued with `statusLine` as its hint.
     void setPaused(bool paused, const QString &statusLine);
-    // A run that ended is not paused any more.
-    void runEnded();
     void batchStarted();
     void batchEnded(const BatchTally &tally);
 

@@ -12,6 +12,7 @@
 #include "jobs/argument_pieces.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
+#include "jobs/jobs_at_once.h"
 #include "platform/shell/desktop_shell.h"
 #include "preview/snapshot.h"
 #include "profiles/profile_picker.h"
@@ -46,6 +47,7 @@ struct MainCommandHandlers {
     {
         Tfm_set &dialog = w.fm_set();
         dialog.setAfterBatchAction(static_cast<int>(w.m_batch->afterBatchAction()));
+        dialog.setJobsAtOnce(jobsAtOnceCaptions(processorCores()), w.m_batch->jobsAtOnceSetting());
         dialog.exec();
     }
     // "browse": the chosen folder becomes the stored output folder and the

@@ -34,6 +34,7 @@ Tfm_set &Tfm_main::fm_set()
         auto *dialog = new Tfm_set(m_profile, this);
         connect(dialog, &Tfm_set::afterBatchActionChosen, this,
                 [this](int action) { m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(action)); });
+        connect(dialog, &Tfm_set::jobsAtOnceChosen, m_batch, &Batch::setJobsAtOnceSetting);
         m_windows.fm_set = dialog;
     }
     return *m_windows.fm_set;

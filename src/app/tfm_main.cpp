@@ -7,6 +7,7 @@
 #include "app/edition_layout.h"
 #include "app/image_button.h"
 #include "app/job_list_view.h"
+#include "app/jobs_at_once_menu.h"
 #include "app/main_conversion_surface.h"
 #include "app/main_keys.h"
 #include "app/main_preview_host.h"
@@ -23,6 +24,7 @@
 #include "jobs/file_adder.h"
 #include "jobs/job_list_file.h"
 #include "jobs/job_list_store.h"
+#include "jobs/jobs_at_once.h"
 #include "platform/ini/ini_file.h"
 #include "platform/picture/picture_file.h"
 #include "platform/preview/mpv_preview_engine.h"
@@ -78,7 +80,7 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     m_settings.categoryIndex = -1;
-    m_run.setExecutableFolder(m_folder);
+    m_runs.setExecutableFolder(m_folder);
     connectControls();
     createJobObjects();
     createMenus();
@@ -118,9 +120,9 @@ void Tfm_main::createJobObjects()
     m_listView = new JobListView(m_jobs, this);
     m_listView->installEventFilter(this);
     m_listView->viewport()->installEventFilter(this);
-    m_adder = new FileAdder(m_jobs, m_prompts, m_run.location(), this);
-    m_jobStart = std::make_unique<RowJobStart>(m_run, m_jobs, m_profile, m_output);
-    m_batch = new Batch(m_run, m_jobs, *m_jobStart, m_output, m_busy, m_shell, m_prompts, this);
+    m_adder = new FileAdder(m_jobs, m_prompts, m_runs.location(), this);
+    m_jobStart = std::make_unique<RowJobStart>(m_jobs, m_profile, m_output);
+    m_batch = new Batch(m_runs, m_jobs, *m_jobStart, m_output, m_busy, m_shell, m_prompts, this);
     m_dvd =
         new DvdCommands(m_jobs, m_profile, m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages, this);
     m_picker = new ProfilePicker(this, m_folder, m_profile, m_prompts);
@@ -154,11 +156,10 @@ void Tfm_main::connectOwners()
     m_output.setText(m_controls.ed_output->text());
     connect(m_controls.ed_output, &QLineEdit::textChanged, &m_output, &OutputFolder::setText);
     connect(&m_output, &OutputFolder::textChanged, m_controls.ed_output, &QLineEdit::setText);
-    connect(&m_run, &EncoderRun::displayChanged, this,
-            [this](qint32 barValue, const QString &statusLine) { m_display->runDisplay(barValue, statusLine); });
-    connect(&m_run, &EncoderRun::runEnded, this, [this] { m_display->runEnded(); });
+    connect(m_batch, &Batch::displayChanged, this,
+            [this](qint32 barValue, const QString &hint) { m_display->runDisplay(barValue, hint); });
     connect(m_batch, &Batch::pausedChanged, this,
-            [this](bool paused) { m_display->setPaused(paused, m_run.lastStatusText()); });
+            [this](bool paused) { m_display->setPaused(paused, m_batch->statusHint()); });
     connect(m_batch, &Batch::batchStarted, this, [this] { m_display->batchStarted(); });
     connect(m_batch, &Batch::batchEnded, this, [this](const BatchTally &tally) { m_display->batchEnded(tally); });
     connect(m_batch, &Batch::pauseCaptionChanged, this, [this](const QString &caption) {
@@ -186,6 +187,7 @@ void Tfm_main::createMenus()
         m_menus[menu->objectName()] = menu;
     }
     m_listView->setPopupMenu(menu(QStringLiteral("zm_pop_edit")));
+    addJobsAtOnceMenu(*menu(QStringLiteral("zm_pop_tools")), *m_batch);
 }
 
 QMenu *Tfm_main::menu(const QString &name) const
@@ -339,6 +341,7 @@ void Tfm_main::readSettings()
     m_adder->setLastFolder(m_settings.addFolder);
     m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(m_settings.finishAction));
     m_profile.setPictureFit(m_settings.keepShape ? PictureFit::KeepShape : PictureFit::Stretch);
+    m_batch->setJobsAtOnceSetting(jobsAtOnceSetting(m_settings.jobsAtOnce, processorCores()));
     if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
         m_prompts.warning(*notice);
     // A remembered id that names no profile (a blank position, a damaged
@@ -377,6 +380,7 @@ void Tfm_main::saveSettings(bool tellFailure)
     m_settings.addFolder = m_adder->lastFolder();
     m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
     m_settings.keepShape = m_profile.pictureFit() == PictureFit::KeepShape;
+    m_settings.jobsAtOnce = m_batch->jobsAtOnceSetting();
     if (!saveAppSettings(*m_settingsFile, m_settings) && tellFailure)
         m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
                                          "writable; the choices of this session are lost otherwise.")
@@ -413,7 +417,7 @@ bool Tfm_main::FormCloseQuery()
 void Tfm_main::stopBatchBeforeQuit()
 {
     m_batch->stop();
-    m_batch->waitForEndedRun();
+    m_batch->waitForEndedRuns();
 }
 
 void Tfm_main::endInOrder(int exitCode)

@@ -16,7 +16,7 @@
 #include "app/press_debounce.h"
 #include "app/product_record.h"
 #include "engine/busy_state.h"
-#include "engine/encoder_run.h"
+#include "engine/encoder_runs.h"
 #include "jobs/job_model.h"
 #include "jobs/output_folder.h"
 #include "platform/skin/position_bar.h"
@@ -116,7 +116,9 @@ public:
     bool isConverting() const { return m_busy.converting(); }
     // Whether the preview plays; commands that would disturb it are refused.
     bool isPreviewing() const { return m_busy.previewing(); }
-    EncoderRun &encoderRun() { return m_run; }
+    // The encoder runs; the first takes snapshots and the batch's first job.
+    EncoderRun &encoderRun() { return m_runs.at(0); }
+    EncoderRuns &encoderRuns() { return m_runs; }
     // The preview, its clip cutter and the snapshot; created at the first show.
     PreviewPlayback *playback() const { return m_playback.get(); }
     Snapshot *snapshot() const { return m_snapshot.get(); }
@@ -216,7 +218,7 @@ private:
     OutputFolder m_output;
     TSkin Skin1;
     bool m_skinLoaded = false;
-    EncoderRun m_run;
+    EncoderRuns m_runs;
     MessageTable m_messages;
     JobListView *m_listView = nullptr;
     FileAdder *m_adder = nullptr;

@@ -3,46 +3,55 @@
 #include "dvd/dvd_title_start.h"
 #include "engine/encoder_run.h"
 #include "jobs/job_model.h"
+#include "jobs/jobs_at_once.h"
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
 #include "profiles/active_profile.h"
 
-DvdJobStart::DvdJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile,
-                         OutputFolder &outputFolder)
-    : m_run(run),
-      m_jobs(jobs),
+DvdJobStart::DvdJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder)
+    : m_jobs(jobs),
       m_profile(profile),
       m_outputFolder(outputFolder)
 {}
 
-JobStartResult DvdJobStart::start(int row)
+JobStartResult DvdJobStart::start(int row, const JobSlot &slot)
 {
     const Job &job = m_jobs.job(row);
     const QString folder = prepareOutputFolder(m_outputFolder.forJob());
     const std::optional<LeftOutput> &own = job.lastRun.stoppedOutput;
-    const DvdTitleJobResult title =
-        dvdTitleJob(m_jobs.caption(row), job.original, job.convert, job.clip, m_profile.choices(), folder, own);
+    const DvdTitleJobResult title = dvdTitleJob(m_jobs.caption(row), job.original, job.convert, job.clip,
+                                                m_profile.choices(), folder, own, slot.claimedOutputs);
     if (!title.job)
         return {std::nullopt, title.error};
     clearOwnOutput(title.job->output, own);
-    m_run.barUpdate(0);
+    slot.run.barUpdate(0);
     // No progress line comes until ffmpeg has read its way into the title:
     // the Status moves one hundredth of a percent a second meanwhile. The
     // timer runs before the run starts, so a run that ends at once stops it.
-    m_run.timer2().start();
-    return {StartedJob{folder, m_run.start(fileJobRecord(title.job->input, title.job->output, title.job->pieces))}, {}};
+    slot.run.timer2().start();
+    return {StartedJob{folder, slot.run.start(fileJobRecord(title.job->input, title.job->output, title.job->pieces))},
+            {}};
 }
 
-RowJobStart::RowJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile,
-                         OutputFolder &outputFolder)
+QStringList DvdJobStart::encoders() const
+{
+    return profileEncoders(m_profile.choices());
+}
+
+RowJobStart::RowJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder)
     : m_jobs(jobs),
-      m_file(run, jobs, profile, outputFolder),
-      m_dvd(run, jobs, profile, outputFolder)
+      m_file(jobs, profile, outputFolder),
+      m_dvd(jobs, profile, outputFolder)
 {}
 
-JobStartResult RowJobStart::start(int row)
+JobStartResult RowJobStart::start(int row, const JobSlot &slot)
 {
     if (!isDvdRow(m_jobs.job(row)))
-        return m_file.start(row);
-    return m_dvd.start(row);
+        return m_file.start(row, slot);
+    return m_dvd.start(row, slot);
+}
+
+QStringList RowJobStart::encoders() const
+{
+    return m_file.encoders();
 }

@@ -10,15 +10,15 @@
 
 class DvdJobStart : public JobStart {
 public:
-    DvdJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder);
+    DvdJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder);
 
-    // Starts the job of the DVD row `row`; nothing starts when the disc is
-    // gone, the title is no longer on it or the chosen size does not fit,
-    // which the result says.
-    JobStartResult start(int row) override;
+    // Starts the job of the DVD row `row` in the slot; nothing starts when
+    // the disc is gone, the title is no longer on it or the chosen size does
+    // not fit, which the result says.
+    JobStartResult start(int row, const JobSlot &slot) override;
+    QStringList encoders() const override;
 
 private:
-    EncoderRun &m_run;
     const JobModel &m_jobs;
     const ActiveProfile &m_profile;
     OutputFolder &m_outputFolder;
@@ -28,9 +28,10 @@ private:
 // in either edition, a DVD title or chapter as a DVD job.
 class RowJobStart : public JobStart {
 public:
-    RowJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder);
+    RowJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder);
 
-    JobStartResult start(int row) override;
+    JobStartResult start(int row, const JobSlot &slot) override;
+    QStringList encoders() const override;
 
 private:
     const JobModel &m_jobs;

@@ -104,7 +104,8 @@ DvdJobInputResult dvdJobInputOf(const TConvertInfo &convert, const TClipInfo &cl
 
 DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &original, const TConvertInfo &convert,
                               const TClipInfo &clip, const ProfileChoices &choices,
-                              const QString &outputFolderWithSlash, const std::optional<LeftOutput> &ownStoppedOutput)
+                              const QString &outputFolderWithSlash, const std::optional<LeftOutput> &ownStoppedOutput,
+                              const QStringList &claimedOutputs)
 {
     const std::optional<IfoContents> ifo = readIfoContents(convert.ifoPath);
     if (!ifo)
@@ -120,7 +121,7 @@ DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &origi
                                              "another size or quality in the settings.")};
     return {DvdTitleJob{QString::fromStdString(formatDvdJobInput(*input.input)),
                         outputPathFor(outputFolderWithSlash, caption, choices.extension,
-                                      FirstName::WithoutLeadingBlanks, ownStoppedOutput),
+                                      FirstName::WithoutLeadingBlanks, ownStoppedOutput, claimedOutputs),
                         *pieces},
             {}};
 }

@@ -47,8 +47,10 @@ struct DvdTitleJobResult {
 // row's IFO file; the pieces follow the file-job rules (`extra` the active
 // profile's template or disc target), with `start` and `length` empty and
 // `seconds` the row's duration (the clip length after a cut). The output
-// may be the row's own stopped output, as `outputPathFor` says.
+// may be the row's own stopped output, as `outputPathFor` says, and takes
+// none of `claimedOutputs`, the outputs of the jobs running beside it.
 DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &original, const TConvertInfo &convert,
                               const TClipInfo &clip, const ProfileChoices &choices,
                               const QString &outputFolderWithSlash,
-                              const std::optional<LeftOutput> &ownStoppedOutput = std::nullopt);
+                              const std::optional<LeftOutput> &ownStoppedOutput = std::nullopt,
+                              const QStringList &claimedOutputs = {});

@@ -23,6 +23,8 @@ public:
     // a probe is busy.
     void start(const QString &encoderPath, const QString &workdir, const QString &mediaPath);
     bool isBusy() const { return m_child.isRunning(); }
+    // Ends a busy probe; finished() follows, with results no one should trust.
+    void stop() { m_child.stop(); }
     // Process id (and process group id) of the running probe; 0 when idle.
     qint64 processId() const { return m_child.processId(); }
     // The stall timeout of later probes (tests shorten it).

@@ -2,9 +2,13 @@
 
 #include "engine/busy_state.h"
 #include "engine/commandline.h"
-#include "engine/encoder_run.h"
+#include "engine/encoder_runs.h"
+#include "engine/media_probe.h"
+#include "engine/progress.h"
+#include "engine/timecode.h"
 #include "jobs/failure_reason.h"
 #include "jobs/job_model.h"
+#include "jobs/jobs_at_once.h"
 #include "jobs/output_check.h"
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
@@ -13,6 +17,7 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
+#include <algorithm>
 
 int nextCheckedRow(const std::vector<bool> &checked, int row)
 {
@@ -20,6 +25,11 @@ int nextCheckedRow(const std::vector<bool> &checked, int row)
         if (checked[next])
             return next;
     return static_cast<int>(checked.size());
+}
+
+QString runningJobsHint(const QStringList &captions)
+{
+    return QStringLiteral("Converting: ") + captions.join(QStringLiteral(", "));
 }
 
 namespace {
@@ -39,10 +49,25 @@ bool outputWritten(const QString &path)
 
 } // namespace
 
-Batch::Batch(EncoderRun &run, JobModel &jobs, JobStart &jobStart, const OutputFolder &outputFolder, BusyState &busy,
+// One job at a time runs in a slot, on the slot's own encoder run.
+struct Batch::Slot {
+    explicit Slot(EncoderRun &run) : run(run) {}
+    EncoderRun &run;
+    int row = -1;
+    bool jobRunning = false; // a job of this batch runs in it
+    bool settling = false;   // its ended job's row is being marked
+    qint32 progress = 0;
+    quint64 startOrder = 0;
+    StartedJob started;
+    JobLog log;              // of the job started in it, until its run has ended
+    JobRunRecord stoppedRun; // what the stopped job's row was given at the stop
+    MediaProbe outputProbe;  // reads back what the run wrote
+};
+
+Batch::Batch(EncoderRuns &runs, JobModel &jobs, JobStart &jobStart, const OutputFolder &outputFolder, BusyState &busy,
              DesktopShell &shell, Prompts &prompts, QObject *parent)
     : QObject(parent),
-      m_run(run),
+      m_runs(runs),
       m_jobs(jobs),
       m_jobStart(jobStart),
       m_outputFolderField(outputFolder),
@@ -50,16 +75,11 @@ Batch::Batch(EncoderRun &run, JobModel &jobs, JobStart &jobStart, const OutputFo
       m_shell(shell),
       m_prompts(prompts)
 {
-    connect(&m_run, &EncoderRun::progress, this, [this](qint32 value) {
-        if (const std::optional<int> row = runningRow())
-            m_jobs.setStatus(*row, m_run.isPaused() ? JobStatus::runPaused(value) : JobStatus::running(value));
-    });
-    connect(&m_run, &EncoderRun::outputLine, this, [this](const QString &line) {
-        if (m_log.isOpen())
-            m_log.addLine(line);
-    });
-    connect(&m_run, &EncoderRun::runEnded, this, &Batch::runEnded);
+    // The first run's display reaches the window also when no batch uses it (a snapshot).
+    freeSlot();
 }
+
+Batch::~Batch() = default;
 
 bool Batch::isConverting() const
 {
@@ -68,7 +88,7 @@ bool Batch::isConverting() const
 
 bool Batch::isPaused() const
 {
-    return isConverting() && m_run.isPaused();
+    return isConverting() && m_paused;
 }
 
 std::optional<int> Batch::runningRow() const
@@ -76,6 +96,86 @@ std::optional<int> Batch::runningRow() const
     if (!isConverting() || m_position < 0 || m_position >= m_jobs.rowCount())
         return std::nullopt;
     return m_position;
+}
+
+std::vector<Batch::Slot *> Batch::running() const
+{
+    std::vector<Slot *> jobSlots;
+    for (const std::unique_ptr<Slot> &slot : m_slots)
+        if (slot->jobRunning)
+            jobSlots.push_back(slot.get());
+    std::sort(jobSlots.begin(), jobSlots.end(),
+              [](const Slot *a, const Slot *b) { return a->startOrder < b->startOrder; });
+    return jobSlots;
+}
+
+std::vector<int> Batch::runningRows() const
+{
+    std::vector<int> rows;
+    if (isConverting())
+        for (const Slot *slot : running())
+            rows.push_back(slot->row);
+    return rows;
+}
+
+void Batch::setJobsAtOnceSetting(int setting)
+{
+    if (setting == m_jobsAtOnce)
+        return;
+    m_jobsAtOnce = setting;
+    emit jobsAtOnceSettingChanged(setting);
+    if (isConverting())
+        fill();
+}
+
+int Batch::jobLimit() const
+{
+    return jobsAtOnce(m_jobsAtOnce, m_jobStart.encoders(), processorCores());
+}
+
+QString Batch::statusHint() const
+{
+    const std::vector<Slot *> jobSlots = running();
+    if (m_limit <= 1)
+        return jobSlots.empty() ? QString() : jobSlots.front()->run.lastStatusText();
+    QStringList captions;
+    for (const Slot *slot : jobSlots)
+        captions << m_jobs.caption(slot->row).trimmed();
+    return runningJobsHint(captions);
+}
+
+Batch::Slot &Batch::freeSlot()
+{
+    for (const std::unique_ptr<Slot> &slot : m_slots)
+        if (!slot->jobRunning && !slot->settling && !slot->run.isRunning())
+            return *slot;
+    Slot *slot = m_slots.emplace_back(std::make_unique<Slot>(m_runs.at(static_cast<int>(m_slots.size())))).get();
+    connect(&slot->run, &EncoderRun::progress, this, [this, slot](qint32 value) {
+        if (!slot->jobRunning || !isConverting())
+            return;
+        slot->progress = value;
+        m_jobs.setStatus(slot->row, m_paused ? JobStatus::runPaused(value) : JobStatus::running(value));
+        if (m_limit > 1)
+            emit displayChanged(batchProgress(), statusHint());
+    });
+    connect(&slot->run, &EncoderRun::outputLine, this, [slot](const QString &line) {
+        if (slot->log.isOpen())
+            slot->log.addLine(line);
+    });
+    connect(&slot->run, &EncoderRun::displayChanged, this,
+            [this, slot](qint32 barValue, const QString &statusLine) { runDisplay(*slot, barValue, statusLine); });
+    connect(&slot->run, &EncoderRun::runEnded, this,
+            [this, slot](const RunOutcome &outcome) { runEnded(*slot, outcome); });
+    return *slot;
+}
+
+void Batch::runDisplay(const Slot &slot, qint32 barValue, const QString &statusLine)
+{
+    // While several jobs run, the bar follows the batch (see the progress
+    // handler); a run outside the batch, or one job at a time, shows its own.
+    if (m_limit > 1 && slot.jobRunning && isConverting())
+        return;
+    emit displayChanged(barValue, statusLine);
 }
 
 void Batch::start()
@@ -95,78 +195,21 @@ void Batch::start()
         m_prompts.warning(*refusal);
         return;
     }
-    waitForEndedRun();
-    m_run.resetOffsetCounter();
+    waitForEndedRuns();
+    for (int i = 0; i < m_runs.count(); ++i)
+        m_runs.at(i).resetOffsetCounter();
     m_tally = {};
+    m_paused = false;
+    m_position = first - 1;
+    m_rowSeconds.resize(m_jobs.rowCount());
+    for (int row = 0; row < m_jobs.rowCount(); ++row)
+        m_rowSeconds[row] = timeCodeToSeconds(m_jobs.original(row).duration);
+    m_rowStarted.assign(m_jobs.rowCount(), false);
+    m_doneSeconds = 0;
     m_shell.inhibitSleep(kInhibitReason);
     m_busy.set(Busy::Converting, true);
     emit batchStarted();
-    beginAt(first);
-}
-
-void Batch::waitForEndedRun()
-{
-    if (!m_run.isRunning())
-        return;
-    QEventLoop loop;
-    connect(&m_run, &EncoderRun::runEnded, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
-void Batch::beginAt(int row)
-{
-    while (row >= 0 && row < m_jobs.rowCount()) {
-        m_position = row; // the one place that moves the batch along
-        const JobStartResult result = m_jobStart.start(row);
-        if (result.started) {
-            m_started = *result.started;
-            m_jobRunning = true;
-            m_log.begin(m_jobs.caption(row), commandLineText(m_started.record));
-            m_jobs.setLastRun(row, m_log.record());
-            return;
-        }
-        m_jobs.setStatus(row, JobStatus::failed(result.failure));
-        ++m_tally.failed;
-        m_tally.notStarted.append(m_jobs.caption(row).trimmed() + QStringLiteral(": ") + result.failure);
-        row = nextCheckedRow(m_jobs.checkMarks(), row);
-    }
-    endBatch();
-}
-
-void Batch::leave(bool stopped)
-{
-    m_stopped = stopped;
-    m_position = -1;
-    m_shell.allowSleep();
-    m_busy.set(Busy::Converting, false);
-}
-
-void Batch::runEnded(const RunOutcome &outcome)
-{
-    // The run's resources are released, the bar is reset and the last status
-    // text is cleared by the run itself. Runs this batch did not start (a
-    // snapshot) and the end of a stopped run mark and advance nothing.
-    const bool batchJob = m_jobRunning;
-    m_jobRunning = false;
-    const std::optional<int> row = runningRow();
-    if (!batchJob || !row) {
-        // A stopped job's partial file takes its name; its row (found by the
-        // record of the stop: the rows may have changed since) keeps it, so a
-        // restart of the row replaces it.
-        if (m_log.isOpen()) {
-            const FinalName kept = m_run.keepOutput();
-            m_log.finish(kStoppedEnding);
-            keepStoppedOutput(kept.path);
-        }
-        return;
-    }
-    m_settling = true;
-    markEnded(*row, outcome);
-    m_settling = false;
-    if (m_endCause.isEmpty())
-        beginAt(nextCheckedRow(m_jobs.checkMarks(), *row));
-    else
-        leaveBySystem();
+    fill();
 }
 
 void Batch::endBySystem(const QString &cause)
@@ -174,13 +217,12 @@ void Batch::endBySystem(const QString &cause)
     if (!m_endCause.isEmpty())
         return;
     m_endCause = cause;
-    if (m_run.isRunning()) {
-        if (isConverting())
-            m_run.stop(kSystemEndGraceMs);
-        waitForEndedRun(); // its end leaves the batch
-    } else if (isConverting() && !m_settling) {
+    if (isConverting())
+        for (Slot *slot : running())
+            slot->run.stop(kSystemEndGraceMs);
+    waitForEndedRuns(); // the end of the last job leaves the batch
+    if (isConverting() && running().empty() && m_settling == 0)
         leaveBySystem();
-    }
 }
 
 void Batch::leaveBySystem()
@@ -189,44 +231,180 @@ void Batch::leaveBySystem()
     emit batchEnded(m_tally);
 }
 
-QString Batch::outputProblem(const RunOutcome &outcome, const QString &output)
+void Batch::waitForEndedRuns()
 {
-    const QStringList lines = m_log.reasonLines();
+    if (!m_runs.anyRunning())
+        return;
+    QEventLoop loop;
+    for (int i = 0; i < m_runs.count(); ++i)
+        connect(&m_runs.at(i), &EncoderRun::runEnded, &loop, [&] {
+            if (!m_runs.anyRunning())
+                loop.quit();
+        });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Batch::fill()
+{
+    // A job start that asks the user something lets other runs end meanwhile;
+    // their ends are taken up by the loop below, not by a second one.
+    if (m_filling || !isConverting() || m_paused || !m_endCause.isEmpty())
+        return;
+    m_filling = true;
+    // Rows added while the batch runs join it.
+    for (int row = static_cast<int>(m_rowSeconds.size()); row < m_jobs.rowCount(); ++row) {
+        m_rowSeconds.push_back(timeCodeToSeconds(m_jobs.original(row).duration));
+        m_rowStarted.push_back(false);
+    }
+    m_limit = jobLimit();
+    while (static_cast<int>(running().size()) < m_limit) {
+        int row = m_position + 1;
+        while (row < m_jobs.rowCount() && !m_jobs.isChecked(row))
+            ++row;
+        if (row >= m_jobs.rowCount())
+            break;
+        m_position = row; // the one place that moves the batch along
+        const QString failure = startIn(freeSlot(), row);
+        if (failure.isEmpty())
+            continue;
+        m_jobs.setStatus(row, JobStatus::failed(failure));
+        ++m_tally.failed;
+        m_tally.notStarted.append(m_jobs.caption(row).trimmed() + QStringLiteral(": ") + failure);
+        m_doneSeconds += m_rowSeconds[row];
+    }
+    m_filling = false;
+    if (running().empty()) {
+        // A run whose end is still being marked ends the batch afterwards.
+        if (m_settling == 0)
+            endBatch();
+        return;
+    }
+    recountTotal();
+    if (m_limit > 1)
+        emit displayChanged(batchProgress(), statusHint());
+}
+
+QString Batch::startIn(Slot &slot, int row)
+{
+    QStringList claimed;
+    for (const Slot *other : running())
+        claimed << other->started.record.outputfile;
+    const JobStartResult result = m_jobStart.start(row, {slot.run, claimed});
+    if (!result.started)
+        return result.failure;
+    const std::optional<StartedJob> &started = result.started;
+    slot.row = row;
+    slot.jobRunning = true;
+    slot.progress = 0;
+    slot.startOrder = ++m_starts;
+    slot.started = *started;
+    m_lastStarted = *started;
+    m_rowStarted[row] = true;
+    m_jobs.setStatus(row, JobStatus::running(0));
+    slot.log.begin(m_jobs.caption(row), commandLineText(started->record));
+    m_jobs.setLastRun(row, slot.log.record());
+    return {};
+}
+
+void Batch::recountTotal()
+{
+    m_totalSeconds = 0;
+    for (int row = 0; row < static_cast<int>(m_rowSeconds.size()); ++row)
+        if (m_rowStarted[row] || m_jobs.isChecked(row))
+            m_totalSeconds += m_rowSeconds[row];
+}
+
+qint32 Batch::batchProgress() const
+{
+    if (m_totalSeconds <= 0)
+        return 0;
+    qint64 converted = m_doneSeconds * kProgressFull;
+    for (const Slot *slot : running())
+        converted += m_rowSeconds[slot->row] * std::clamp<qint64>(slot->progress, 0, kProgressFull);
+    return static_cast<qint32>(std::min<qint64>(converted / m_totalSeconds, kProgressFull));
+}
+
+void Batch::leave(bool stopped)
+{
+    m_stopped = stopped;
+    m_paused = false;
+    m_position = -1;
+    m_shell.allowSleep();
+    m_busy.set(Busy::Converting, false);
+}
+
+void Batch::runEnded(Slot &slot, const RunOutcome &outcome)
+{
+    // The run's resources are released, the bar is reset and the last status
+    // text is cleared by the run itself. Runs this batch did not start (a
+    // snapshot) and the ends of stopped runs mark and advance nothing.
+    const bool batchJob = slot.jobRunning;
+    slot.jobRunning = false;
+    if (!batchJob || !isConverting()) {
+        // A stopped job's partial file takes its name; its row (found by the
+        // record of the stop: the rows may have changed since) keeps it, so a
+        // restart of the row replaces it.
+        if (slot.log.isOpen()) {
+            const FinalName kept = slot.run.keepOutput();
+            slot.log.finish(kStoppedEnding);
+            keepStoppedOutput(slot, kept.path);
+        }
+        return;
+    }
+    // Reading the output back lets other runs end meanwhile; this slot is
+    // not free for them until its row is marked.
+    slot.settling = true;
+    ++m_settling;
+    markEnded(slot, outcome);
+    --m_settling;
+    slot.settling = false;
+    if (m_endCause.isEmpty())
+        fill(); // a paused batch starts its next job when it continues
+    else if (isConverting() && running().empty() && m_settling == 0)
+        leaveBySystem();
+}
+
+QString Batch::outputProblem(Slot &slot, const RunOutcome &outcome)
+{
+    const QString &output = slot.run.unfinishedOutput();
+    const QStringList lines = slot.log.reasonLines();
     if (!outcome.succeeded() || !outputWritten(output))
         return failureReason(outcome, lines);
-    m_outputProbe.start(m_run.location().encoderfile, m_run.location().workdir, output);
-    m_outputProbe.waitUntilIdle();
-    return incompleteOutputReason(m_outputProbe.results(), jobLengthHundredths(m_started.record), lines)
+    slot.outputProbe.start(slot.run.location().encoderfile, slot.run.location().workdir, output);
+    slot.outputProbe.waitUntilIdle();
+    return incompleteOutputReason(slot.outputProbe.results(), jobLengthHundredths(slot.started.record), lines)
         .value_or(QString());
 }
 
-void Batch::keepStoppedOutput(const QString &output)
+void Batch::keepStoppedOutput(const Slot &slot, const QString &output)
 {
     // The rows may have changed since the stop: the stopped job's row is the
     // one that still holds the record of the stop.
     for (int row = 0; row < m_jobs.rowCount(); ++row)
-        if (m_jobs.job(row).lastRun == m_stoppedRun) {
-            JobRunRecord record = m_stoppedRun;
+        if (m_jobs.job(row).lastRun == slot.stoppedRun) {
+            JobRunRecord record = slot.stoppedRun;
             record.stoppedOutput = leftOutputAt(output);
             m_jobs.setLastRun(row, record);
             return;
         }
 }
 
-void Batch::markEnded(int row, const RunOutcome &outcome)
+void Batch::markEnded(Slot &slot, const RunOutcome &outcome)
 {
+    const int row = slot.row;
+    m_doneSeconds += m_rowSeconds[row];
     // Only a whole output takes its name; what a failed run wrote goes.
-    QString reason = outputProblem(outcome, m_run.unfinishedOutput());
+    QString reason = outputProblem(slot, outcome);
     // The program is ending (perhaps while the output was read back):
     // nothing of this run is kept.
     if (!m_endCause.isEmpty())
         reason = m_endCause;
     if (reason.isEmpty())
-        reason = m_run.keepOutput().error;
+        reason = slot.run.keepOutput().error;
     else
-        m_run.discardOutput();
+        slot.run.discardOutput();
     const bool done = reason.isEmpty();
-    m_jobs.setLastRun(row, m_log.finish(done ? QStringLiteral("Finished") : QStringLiteral("Failed: ") + reason));
+    m_jobs.setLastRun(row, slot.log.finish(done ? QStringLiteral("Finished") : QStringLiteral("Failed: ") + reason));
     if (!m_jobs.isChecked(row))
         return;
     m_jobs.setStatus(row, done ? JobStatus{JobState::Finished} : JobStatus::failed(reason));
@@ -240,7 +418,7 @@ void Batch::endBatch()
     m_shell.notify(QStringLiteral("Conversion finished"), batchSummaryText(m_tally));
     switch (m_afterBatchAction) {
     case AfterBatchAction::OpenFolder:
-        m_shell.openFolder(m_started.outputFolder);
+        m_shell.openFolder(m_lastStarted.outputFolder);
         break;
     case AfterBatchAction::PowerOff:
         m_shell.powerOff();
@@ -258,32 +436,41 @@ void Batch::stop()
 {
     if (!isConverting())
         return;
-    // The row holds the record of the stop before the run ends: the end,
-    // which may come within stop(), finds the row by it.
-    m_stoppedRun = m_log.record();
-    m_jobs.setLastRun(m_position, m_stoppedRun);
+    const QString hint = statusHint();
     // A paused run is continued and terminated; its release follows as for any end.
-    m_run.stop();
-    m_jobs.setStatus(m_position, {JobState::Stopped});
-    ++m_tally.stopped;
-    m_run.barUpdate(0);
+    for (Slot *slot : running()) {
+        // The row holds the record of the stop before the run ends: the
+        // end finds the row by it.
+        slot->stoppedRun = slot->log.record();
+        m_jobs.setLastRun(slot->row, slot->stoppedRun);
+        slot->run.stop();
+        m_jobs.setStatus(slot->row, {JobState::Stopped});
+        ++m_tally.stopped;
+        if (slot->run.timer2().isActive())
+            slot->run.timer2().stop();
+    }
+    emit displayChanged(0, hint);
     leave(true);
-    if (m_run.timer2().isActive())
-        m_run.timer2().stop();
     emit pauseCaptionChanged(kPauseCaption);
     emit batchEnded(m_tally);
 }
 
 void Batch::pauseToggle()
 {
-    if (!isConverting() || !m_run.isRunning())
+    if (!isConverting())
         return;
-    if (m_run.isPaused()) {
+    if (m_paused) {
         resume();
         return;
     }
-    m_run.pause();
-    m_jobs.setStatus(m_position, JobStatus::runPaused(m_jobs.status(m_position).progress));
+    const std::vector<Slot *> jobSlots = running();
+    if (jobSlots.empty())
+        return;
+    m_paused = true;
+    for (Slot *slot : jobSlots) {
+        slot->run.pause();
+        m_jobs.setStatus(slot->row, JobStatus::runPaused(slot->progress));
+    }
     emit pauseCaptionChanged(kContinueCaption);
     emit pausedChanged(true);
 }
@@ -292,8 +479,13 @@ void Batch::resume()
 {
     if (!isPaused())
         return;
-    m_run.resume();
-    m_jobs.setStatus(m_position, JobStatus::running(m_jobs.status(m_position).progress));
+    m_paused = false;
+    for (Slot *slot : running()) {
+        slot->run.resume();
+        m_jobs.setStatus(slot->row, JobStatus::running(slot->progress));
+    }
     emit pauseCaptionChanged(kPauseCaption);
     emit pausedChanged(false);
+    // A job that ended while the batch was paused left its slot free.
+    fill();
 }

@@ -1,24 +1,29 @@
 #pragma once
 // A batch over the checked rows of the job list: the user's Start, Stop,
-// Pause toggle and Continue, and the advance from one job to the next when a
-// run ends, up to the after-batch action. The batch owns its state: the
-// converting flag of the busy state, the row of the running job, whether the
-// user stopped it, the output folder of the last job started, the chosen
-// after-batch action, and how its jobs ended. Each job's run is logged; the
-// machine is kept from sleeping while the batch converts.
+// Pause toggle and Continue, and the advance from job to job when runs end,
+// up to the after-batch action. Several jobs may run at once, each in a slot
+// of its own with its own encoder run; the "Jobs at once" setting says how
+// many. The batch owns its state: the converting flag of the busy state,
+// the running slots and the row the batch has reached, whether the user
+// stopped it, the output folder of the last job started, the after-batch
+// action, the jobs-at-once setting, and how its jobs ended. Each job's run is
+// logged; the machine is kept from sleeping until the last job has ended.
 
 #include "engine/child_run.h"
 #include "engine/intputrec.h"
-#include "engine/media_probe.h"
 #include "jobs/batch_tally.h"
 #include "jobs/job_log.h"
 
 #include <QObject>
+#include <QStringList>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class BusyState;
 class DesktopShell;
 class EncoderRun;
+class EncoderRuns;
 class JobModel;
 class OutputFolder;
 class Prompts;
@@ -30,6 +35,9 @@ enum class AfterBatchAction { Nothing = 0, OpenFolder = 1, PowerOff = 2 };
 
 // The first checked row after `row`; checked.size() when there is none.
 int nextCheckedRow(const std::vector<bool> &checked, int row);
+
+// The hint line while several jobs run: "Converting: clip 1, clip 2".
+QString runningJobsHint(const QStringList &captions);
 
 // A job that started: its encoder run is under way.
 struct StartedJob {
@@ -44,83 +52,122 @@ struct JobStartResult {
     QString failure;
 };
 
+// Where a job starts: the run it takes, and the outputs of the jobs already
+// running beside it, whose names it must not take.
+struct JobSlot {
+    EncoderRun &run;
+    QStringList claimedOutputs;
+};
+
 // The start of a row's job: a file job or a DVD title.
 class JobStart {
 public:
     virtual ~JobStart() = default;
-    // Starts the job of `row`; asks the user nothing, so a batch is never
-    // held in its middle.
-    virtual JobStartResult start(int row) = 0;
+    // Starts the job of `row` in `slot`; asks the user nothing, so a batch
+    // is never held in its middle.
+    virtual JobStartResult start(int row, const JobSlot &slot) = 0;
+    // The encoders its jobs run with now (the active profile's), for the
+    // Automatic number of jobs at once.
+    virtual QStringList encoders() const = 0;
 };
 
 class Batch : public QObject {
     Q_OBJECT
 public:
-    // Writes the running job's state into its row of `jobs`; starts each
-    // job through `jobStart`; refuses to begin while `outputFolder` is refused.
-    Batch(EncoderRun &run, JobModel &jobs, JobStart &jobStart, const OutputFolder &outputFolder, BusyState &busy,
+    // Writes each running job's state into its row of `jobs`; starts each
+    // job through `jobStart` in one of `runs`; refuses to begin while
+    // `outputFolder` is refused.
+    Batch(EncoderRuns &runs, JobModel &jobs, JobStart &jobStart, const OutputFolder &outputFolder, BusyState &busy,
           DesktopShell &shell, Prompts &prompts, QObject *parent = nullptr);
+    ~Batch() override;
 
-    // Begins a batch with the first checked row; continues a paused one.
+    // Begins a batch with the first checked rows; continues a paused one.
     void start();
     void stop();
     void pauseToggle();
     // Continues a paused batch.
     void resume();
-    // Waits, painting but taking no user input, until a run that is still
-    // ending (a stopped one finishing its file) has ended and its encoder
-    // has exited.
-    void waitForEndedRun();
+    // Waits, painting but taking no user input, until the runs that are
+    // still ending (stopped ones finishing their files) have ended and their
+    // encoders have exited.
+    void waitForEndedRuns();
 
     // The system ends the program (a logout, a shutdown, a closed
-    // terminal): a running job is stopped as a failure would end it (its
-    // file goes, its row reads "Failed" and its log ends with `cause`)
-    // within a few seconds, and the batch ends without its after-batch
-    // action. A run the user stopped finishes its file first. Asks the user
-    // nothing.
+    // terminal): the running jobs are stopped as a failure would end them
+    // (their files go, their rows read "Failed" and their logs end with
+    // `cause`) within a few seconds, and the batch ends without its
+    // after-batch action. Runs the user stopped finish their files first.
+    // Asks the user nothing.
     void endBySystem(const QString &cause);
 
     bool isConverting() const;
     bool isPaused() const;
     // Whether the last batch ended by the user's Stop.
     bool wasStopped() const { return m_stopped; }
-    // The row of the running job; nullopt outside a batch.
+    // The row of the job started last while it runs; nullopt outside a batch.
     std::optional<int> runningRow() const;
-    // The output folder of the last job started.
+    // The rows of the running jobs, in the order they started.
+    std::vector<int> runningRows() const;
     // What the batch does once it has ended.
     AfterBatchAction afterBatchAction() const { return m_afterBatchAction; }
     void setAfterBatchAction(AfterBatchAction action) { m_afterBatchAction = action; }
+    // The "Jobs at once" setting: kJobsAtOnceAutomatic or 1 to the cores. A
+    // change reaches a running batch when its next job starts; a higher
+    // number starts more jobs at once.
+    int jobsAtOnceSetting() const { return m_jobsAtOnce; }
+    void setJobsAtOnceSetting(int setting);
+    // How many jobs the next start runs at once under the setting.
+    int jobLimit() const;
+    // What the hint line shows of the running jobs: the encoder's status
+    // line of the one job, or the names of several.
+    QString statusHint() const;
 
 signals:
     // The caption `Pause1` shows: "Pause" or "Continue".
     void pauseCaptionChanged(const QString &caption);
-    // The running job was paused (true) or continued (false).
+    // The running jobs were paused (true) or continued (false).
     void pausedChanged(bool paused);
+    // What the conversion bar (0 to 10000) and the hint line show: the run's
+    // own while one job runs at a time, else the batch's progress (converted
+    // seconds of its rows over their total) and the running jobs' names.
+    void displayChanged(qint32 barValue, const QString &hint);
+    void jobsAtOnceSettingChanged(int setting);
     void batchStarted();
     // The batch ended, normally or by Stop, with how its jobs ended.
     void batchEnded(const BatchTally &tally);
 
 private:
-    // Starts the job of `row` or, when it cannot start, marks it "Failed"
-    // and tries the next checked row; past the last row the batch ends.
-    void beginAt(int row);
-    void runEnded(const RunOutcome &outcome);
+    struct Slot;
+
+    // Starts jobs in free slots up to the limit, taking the checked rows
+    // after the last row started; a job that cannot start reads "Failed".
+    // Past the last row, once no job runs, the batch ends.
+    void fill();
+    // Starts the job of `row` in the slot; why it could not start, or empty.
+    QString startIn(Slot &slot, int row);
+    Slot &freeSlot();
+    void runEnded(Slot &slot, const RunOutcome &outcome);
+    void runDisplay(const Slot &slot, qint32 barValue, const QString &statusLine);
     // Marks the row of a run that ended and keeps its log record.
-    void markEnded(int row, const RunOutcome &outcome);
+    void markEnded(Slot &slot, const RunOutcome &outcome);
     // Once a stopped run has ended, its row keeps the partial output it
     // left under `output`, which a restart of the row replaces.
-    void keepStoppedOutput(const QString &output);
-    // Why the run did not write its whole output (a run that exited with 0
-    // has its output probed); empty when it did.
-    QString outputProblem(const RunOutcome &outcome, const QString &output);
+    void keepStoppedOutput(const Slot &slot, const QString &output);
+    // Why the slot's run did not write its whole output (a run that exited
+    // with 0 has its output probed); empty when it did.
+    QString outputProblem(Slot &slot, const RunOutcome &outcome);
     void endBatch();
     // Ends the batch the system ends, without its after-batch action.
     void leaveBySystem();
     // Ends the batch's converting state; stopped tells whether the user's
     // Stop ended it.
     void leave(bool stopped);
+    std::vector<Slot *> running() const;
+    // The batch's progress, 0 to 10000: converted seconds over the total.
+    qint32 batchProgress() const;
+    void recountTotal();
 
-    EncoderRun &m_run;
+    EncoderRuns &m_runs;
     JobModel &m_jobs;
     JobStart &m_jobStart;
     const OutputFolder &m_outputFolderField;
@@ -129,14 +176,21 @@ private:
     Prompts &m_prompts;
 
     AfterBatchAction m_afterBatchAction = AfterBatchAction::Nothing;
+    int m_jobsAtOnce = 0; // kJobsAtOnceAutomatic
+    int m_limit = 1;      // jobs at once in the running batch
     bool m_stopped = false;
-    int m_position = -1;       // row of the running job while converting
-    bool m_jobRunning = false; // a run started by this batch is under way
-    StartedJob m_started;      // the last job started
+    bool m_paused = false;
+    int m_position = -1;      // the last row started while converting
+    StartedJob m_lastStarted; // its start
+    std::vector<std::unique_ptr<Slot>> m_slots;
+    quint64 m_starts = 0;   // jobs started, to order the slots
+    bool m_filling = false; // fill() is starting jobs
     BatchTally m_tally;
-    JobLog m_log;              // of the run this batch started, until it has ended
-    JobRunRecord m_stoppedRun; // what the stopped job's row was given at the stop
-    MediaProbe m_outputProbe;  // reads back what a run wrote
-    QString m_endCause;        // set once the system ends the program
-    bool m_settling = false;   // an ended run's row is being marked
+    // Seconds of each row and whether this batch has started it, for the bar.
+    std::vector<qint64> m_rowSeconds;
+    std::vector<bool> m_rowStarted;
+    qint64 m_totalSeconds = 0;
+    qint64 m_doneSeconds = 0;
+    QString m_endCause; // set once the system ends the program
+    int m_settling = 0; // ended runs' rows being marked
 };

@@ -3,11 +3,28 @@
 #include "engine/intputrec.h"
 #include "jobs/job_from_probe.h"
 #include "jobs/job_model.h"
+#include "jobs/jobs_at_once.h"
 #include "jobs/media_filters.h"
 #include "ui_text/prompts.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QLocale>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+// How often rows appear while files are added, after the first.
+constexpr int kShowRowsEveryMs = 1000;
+} // namespace
+
+QString addingProgressText(int done, int total)
+{
+    const QLocale english(QLocale::English);
+    return QStringLiteral("Adding %1 of %2...").arg(english.toString(done), english.toString(total));
+}
 
 FileAdder::FileAdder(JobModel &jobs, Prompts &prompts, const EncoderLocation &encoder, QObject *parent)
     : QObject(parent),
@@ -15,6 +32,8 @@ FileAdder::FileAdder(JobModel &jobs, Prompts &prompts, const EncoderLocation &en
       m_prompts(prompts),
       m_encoder(encoder)
 {}
+
+FileAdder::~FileAdder() = default;
 
 void FileAdder::addFiles()
 {
@@ -60,40 +79,148 @@ QStringList FileAdder::filesOf(const QStringList &paths)
     return files;
 }
 
+bool FileAdder::isProbing() const
+{
+    return std::any_of(m_probes.begin(), m_probes.end(), [](const auto &probe) { return probe->isBusy(); });
+}
+
 void FileAdder::addAll(const QStringList &paths)
 {
-    for (const QString &path : paths) {
-        // The name's bytes are lost in the replacement mark: no program could open the file by it.
-        if (path.contains(QChar::ReplacementCharacter))
-            m_prompts.warning(QStringLiteral("%1 cannot be added: its name is not valid UTF-8 text (shown with %2 "
-                                             "where it is not), so the file cannot be opened by it. Rename the file, "
-                                             "then add it again.")
-                                  .arg(QFileInfo(path).fileName(), QChar(QChar::ReplacementCharacter)));
-        else if (!addWithRetry(path))
-            m_prompts.information(QFileInfo(path).fileName() + QStringLiteral(" is not support!"));
+    m_paths = paths;
+    m_probed.assign(paths.size(), {});
+    for (qsizetype file = 0; file < paths.size(); ++file)
+        if (paths[file].contains(QChar::ReplacementCharacter))
+            m_probed[file] = {.done = true, .unreadableName = true};
+    m_nextToStart = 0;
+    m_cancelled = false;
+    const int probes = std::min<int>(processorCores(), static_cast<int>(paths.size()));
+    while (static_cast<int>(m_probes.size()) < probes) {
+        MediaProbe *probe = m_probes.emplace_back(std::make_unique<MediaProbe>()).get();
+        connect(probe, &MediaProbe::finished, this, [this, probe] { probeEnded(*probe); });
     }
+    m_probing.assign(m_probes.size(), -1);
+    for (int i = 0; i < probes; ++i)
+        startNext(*m_probes[i]);
+
+    // Rows are added in the order of the paths, each as soon as it and the
+    // files before it are probed. The window keeps painting meanwhile; user
+    // input waits, unless the progress window is open to take its Cancel.
+    // The rows come once a second, several at a time: each insertion costs
+    // the list a new layout of all its rows and a repaint.
+    QEventLoop wait;
+    m_wait = &wait;
+    QTimer showRows;
+    showRows.setSingleShot(true);
+    showRows.setInterval(kShowRowsEveryMs);
+    connect(&showRows, &QTimer::timeout, &wait, &QEventLoop::quit);
+    QElapsedTimer sinceShown; // the first rows come at once
+    std::vector<ListedRow> rows;
+    const auto show = [&] {
+        if (rows.empty())
+            return;
+        showRows.stop();
+        m_jobs.append(std::exchange(rows, {}));
+        sinceShown.start();
+    };
+    std::unique_ptr<ProgressPrompt> progress;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    int added = 0;
+    while (added < paths.size() && !m_cancelled) {
+        for (; added < paths.size() && m_probed[added].done && !m_cancelled; ++added) {
+            if (const std::optional<ListedRow> row = rowOf(paths[added], m_probed[added])) {
+                rows.push_back(*row);
+                continue;
+            }
+            show(); // the rows before it come first
+            const QString name = QFileInfo(paths[added]).fileName();
+            // The name's bytes are lost in the replacement mark: no program could open the file by it.
+            if (m_probed[added].unreadableName)
+                m_prompts.warning(QStringLiteral("%1 cannot be added: its name is not valid UTF-8 text (shown with "
+                                                 "%2 where it is not), so the file cannot be opened by it. Rename "
+                                                 "the file, then add it again.")
+                                      .arg(name, QChar(QChar::ReplacementCharacter)));
+            else
+                m_prompts.information(name + QStringLiteral(" is not support!"));
+        }
+        if (added == paths.size() || m_cancelled || !sinceShown.isValid() || sinceShown.elapsed() >= kShowRowsEveryMs)
+            show();
+        else if (!rows.empty() && !showRows.isActive())
+            showRows.start(kShowRowsEveryMs - static_cast<int>(sinceShown.elapsed()));
+        if (added == paths.size() || m_cancelled)
+            break;
+        if (!progress && elapsed.elapsed() >= m_progressDelayMs)
+            progress = m_prompts.progress([this] {
+                m_cancelled = true;
+                m_wait->quit();
+            });
+        if (progress)
+            progress->setProgress(addingProgressText(added, static_cast<int>(paths.size())), added,
+                                  static_cast<int>(paths.size()));
+        if (!m_probed[added].done && !m_cancelled)
+            wait.exec(progress ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    }
+    show();
+    stopProbes();
+    m_wait = nullptr;
+    m_paths.clear();
+    m_probed.clear();
     if (m_jobs.rowCount() > 0 && !m_jobs.selectedRow())
         m_jobs.selectRow(0);
 }
 
-bool FileAdder::addWithRetry(const QString &path)
+void FileAdder::startNext(MediaProbe &probe)
 {
-    // A probe that stalled (a FIFO, a hung mount) would only stall again.
-    return addOneFile(path) || (m_probe.outcome().kind != RunOutcome::Kind::Stalled && addOneFile(path));
+    const auto slot = std::find_if(m_probes.begin(), m_probes.end(), [&](const auto &p) { return p.get() == &probe; });
+    int &file = m_probing[slot - m_probes.begin()];
+    file = -1;
+    while (m_nextToStart < m_paths.size() && m_probed[m_nextToStart].done)
+        ++m_nextToStart;
+    if (m_cancelled || m_nextToStart >= m_paths.size())
+        return;
+    file = m_nextToStart++;
+    ++m_probed[file].attempts;
+    probe.start(m_encoder.encoderfile, m_encoder.workdir, m_paths[file]);
 }
 
-bool FileAdder::addOneFile(const QString &path)
+void FileAdder::probeEnded(MediaProbe &probe)
 {
-    m_probe.start(m_encoder.encoderfile, m_encoder.workdir, path);
-    m_probe.waitUntilIdle();
+    const auto slot = std::find_if(m_probes.begin(), m_probes.end(), [&](const auto &p) { return p.get() == &probe; });
+    const int file = m_probing[slot - m_probes.begin()];
+    if (file < 0 || m_probed.empty())
+        return;
+    Probed &probed = m_probed[file];
+    // A file the probe did not describe gets a second attempt; one that
+    // stalled (a FIFO, a hung mount) would only stall again.
+    probed.source = jobRecordFromProbe(m_paths[file], probe.results());
+    if (!probed.source && probed.attempts < 2 && probe.outcome().kind != RunOutcome::Kind::Stalled && !m_cancelled) {
+        ++probed.attempts;
+        probe.start(m_encoder.encoderfile, m_encoder.workdir, m_paths[file]);
+        return;
+    }
+    probed.exactDuration = probe.results().exactDuration;
+    probed.done = true;
+    startNext(probe);
+    if (m_wait)
+        m_wait->quit();
+}
+
+std::optional<ListedRow> FileAdder::rowOf(const QString &path, const Probed &probed)
+{
     // The records are complete before the row exists, so no row is ever left without them.
-    const std::optional<Toriginalinfo> source = jobRecordFromProbe(path, m_probe.results());
-    if (!source)
-        return false;
+    if (!probed.source)
+        return std::nullopt;
     Job added;
-    added.original = *source;
-    added.clip = wholeClipOf(*source);
-    added.exactDuration = m_probe.results().exactDuration;
-    m_jobs.append(added, jobNameOf(path), path);
-    return true;
+    added.original = *probed.source;
+    added.clip = wholeClipOf(*probed.source);
+    added.exactDuration = probed.exactDuration;
+    return ListedRow{jobNameOf(path), added};
+}
+
+void FileAdder::stopProbes()
+{
+    for (const std::unique_ptr<MediaProbe> &probe : m_probes)
+        probe->stop();
+    for (const std::unique_ptr<MediaProbe> &probe : m_probes)
+        probe->waitUntilIdle();
 }

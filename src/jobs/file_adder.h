@@ -1,31 +1,41 @@
 #pragma once
 // Adding files to the job list: Add File, Add Folder, and the paths of a
-// drop or of the command line. Each file is probed (a second attempt where
-// the first gave nothing); a file the probe describes becomes a row, any
-// other is named to the user as not supported, and one whose name is not
-// valid UTF-8 (which no program can open by its name as shown) as such. A
-// folder that holds no file of the kinds the edition takes is named to the
-// user, once per add. When no row is selected afterwards, the first one is.
-// The adder owns the folder the user last added from, where the file-open
-// dialog opens.
+// drop or of the command line. Files are probed several at once, up to the
+// processor cores (a second attempt where the first gave nothing); each
+// file the probe describes becomes a row, in the order the files were
+// chosen, any other is named to the user as not supported, and one whose
+// name is not valid UTF-8 (which no program can open by its name as shown)
+// as such. A folder that holds no file of the kinds the edition takes is
+// named to the user, once per add. An add that takes a while shows "Adding
+// 120 of 2,000..." in a progress window whose Cancel keeps the rows added so
+// far and drops the rest. When no row is selected afterwards, the first one
+// is. The adder owns the folder the user last added from, where the
+// file-open dialog opens.
 
 #include "engine/media_probe.h"
+#include "jobs/job_model.h"
 #include "jobs/media_filters.h"
 
 #include <QObject>
 #include <QStringList>
+#include <memory>
+#include <optional>
+#include <vector>
 
-class JobModel;
 class Prompts;
+class QEventLoop;
 struct EncoderLocation;
+
+// The progress window's text: "Adding 120 of 2,000...".
+QString addingProgressText(int done, int total);
 
 class FileAdder : public QObject {
     Q_OBJECT
 public:
     // Every probe runs the encoder at `encoder`.
     FileAdder(JobModel &jobs, Prompts &prompts, const EncoderLocation &encoder, QObject *parent = nullptr);
+    ~FileAdder() override;
 
-    MediaProbe &probe() { return m_probe; }
     // The kinds of media the edition takes; audio until set.
     void setMediaKinds(MediaKinds kinds) { m_kinds = kinds; }
     // The folder the user last added files or a folder from; empty at first.
@@ -39,21 +49,45 @@ public:
     // A file as Add File adds a chosen file, a folder as Add Folder adds a
     // chosen folder.
     void addPaths(const QStringList &paths);
-    // Probes the file and appends its row; false (nothing added) when the
-    // probe gives no numeric overall bit rate.
-    bool addOneFile(const QString &path);
+
+    // Whether a probe is running.
+    bool isProbing() const;
+    // How long an add runs before its progress window opens (tests shorten it).
+    void setProgressDelayMs(int ms) { m_progressDelayMs = ms; }
 
 private:
     // The files of the paths, folders replaced by their media files; folders
     // that hold none are named to the user in one message.
     QStringList filesOf(const QStringList &paths);
+    // One file of an add: once its probes are done, its records if the
+    // probe described it.
+    struct Probed {
+        int attempts = 0;
+        bool done = false;
+        bool unreadableName = false; // not valid UTF-8: never probed
+        std::optional<Toriginalinfo> source;
+        QString exactDuration;
+    };
     void addAll(const QStringList &paths);
-    bool addWithRetry(const QString &path);
+    // Starts the probe of the next file not started yet, if any.
+    void startNext(MediaProbe &probe);
+    void probeEnded(MediaProbe &probe);
+    // The row of a probed file; nothing when the probe described no media.
+    static std::optional<ListedRow> rowOf(const QString &path, const Probed &probed);
+    void stopProbes();
 
     JobModel &m_jobs;
     Prompts &m_prompts;
     const EncoderLocation &m_encoder;
-    MediaProbe m_probe;
     MediaKinds m_kinds = MediaKinds::Audio;
     QString m_lastFolder;
+    int m_progressDelayMs = 400;
+    std::vector<std::unique_ptr<MediaProbe>> m_probes;
+    // The add under way.
+    QStringList m_paths;
+    std::vector<Probed> m_probed;
+    std::vector<int> m_probing; // the file each probe works on, -1 when idle
+    int m_nextToStart = 0;
+    bool m_cancelled = false;
+    QEventLoop *m_wait = nullptr; // woken whenever a probe ends
 };

@@ -3,6 +3,7 @@
 #include "engine/encoder_run.h"
 #include "jobs/failure_reason.h"
 #include "jobs/job_model.h"
+#include "jobs/jobs_at_once.h"
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
 #include "profiles/active_profile.h"
@@ -26,15 +27,13 @@ intputrec fileJobRecord(const QString &input, const QString &output, const JobPi
     return rec;
 }
 
-FileJobStart::FileJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile,
-                           OutputFolder &outputFolder)
-    : m_run(run),
-      m_jobs(jobs),
+FileJobStart::FileJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder)
+    : m_jobs(jobs),
       m_profile(profile),
       m_outputFolder(outputFolder)
 {}
 
-JobStartResult FileJobStart::start(int row)
+JobStartResult FileJobStart::start(int row, const JobSlot &slot)
 {
     const Toriginalinfo &job = m_jobs.original(row);
     const ProfileChoices choices = m_profile.choices();
@@ -43,7 +42,13 @@ JobStartResult FileJobStart::start(int row)
         return {std::nullopt, unbuildableArgumentsReason()};
     const QString folder = prepareOutputFolder(m_outputFolder.forJob());
     const std::optional<LeftOutput> &own = m_jobs.job(row).lastRun.stoppedOutput;
-    const QString output = outputPathFor(folder, m_jobs.caption(row), choices.extension, FirstName::WholeCaption, own);
+    const QString output = outputPathFor(folder, m_jobs.caption(row), choices.extension, FirstName::WholeCaption, own,
+                                         slot.claimedOutputs);
     clearOwnOutput(output, own);
-    return {StartedJob{folder, m_run.start(fileJobRecord(job.sourcePath, output, *pieces))}, {}};
+    return {StartedJob{folder, slot.run.start(fileJobRecord(job.sourcePath, output, *pieces))}, {}};
+}
+
+QStringList FileJobStart::encoders() const
+{
+    return profileEncoders(m_profile.choices());
 }

@@ -9,7 +9,6 @@
 #include <optional>
 
 class ActiveProfile;
-class EncoderRun;
 class JobModel;
 class OutputFolder;
 
@@ -19,14 +18,14 @@ intputrec fileJobRecord(const QString &input, const QString &output, const JobPi
 
 class FileJobStart : public JobStart {
 public:
-    FileJobStart(EncoderRun &run, const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder);
+    FileJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder);
 
-    // Starts the job of `row`; nothing starts when its arguments cannot be
-    // built.
-    JobStartResult start(int row) override;
+    // Starts the job of `row` in the slot; nothing starts when its arguments
+    // cannot be built.
+    JobStartResult start(int row, const JobSlot &slot) override;
+    QStringList encoders() const override;
 
 private:
-    EncoderRun &m_run;
     const JobModel &m_jobs;
     const ActiveProfile &m_profile;
     OutputFolder &m_outputFolder;

@@ -8,7 +8,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
+
+int jobListSaveInterval(int rows)
+{
+    return std::max(kJobListSaveInterval, rows / 10);
+}
 
 JobListStore::JobListStore(JobModel &jobs, Prompts &prompts, QObject *parent)
     : QObject(parent),
@@ -16,7 +22,6 @@ JobListStore::JobListStore(JobModel &jobs, Prompts &prompts, QObject *parent)
       m_prompts(prompts)
 {
     m_timer.setSingleShot(true);
-    m_timer.setInterval(kJobListSaveInterval);
     connect(&m_timer, &QTimer::timeout, this, &JobListStore::saveNow);
     connect(&jobs, &JobModel::dataChanged, this, [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
         rowsChanged(topLeft.row(), bottomRight.row());
@@ -100,7 +105,7 @@ bool JobListStore::keepDamaged(const QString &path, const QString &problem)
 void JobListStore::scheduleSave()
 {
     if (!m_path.isEmpty() && !m_timer.isActive())
-        m_timer.start();
+        m_timer.start(jobListSaveInterval(m_jobs.rowCount()));
 }
 
 void JobListStore::saveNow()

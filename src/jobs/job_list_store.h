@@ -1,7 +1,7 @@
 #pragma once
 // Keeps the job list in its file across runs of the program: restores it at
 // start, then writes it at every change of the rows, at most every
-// kJobListSaveInterval and only when what is stored changed. Each write
+// jobListSaveInterval and only when what is stored changed. Each write
 // replaces the file atomically, so an end at any moment leaves the last
 // list or the one before it. Each row's text is kept and made again only
 // when the row changed, so a running job's progress costs one row's text.
@@ -17,6 +17,11 @@ class JobModel;
 class Prompts;
 
 inline constexpr int kJobListSaveInterval = 300; // milliseconds
+
+// The least time between two writes of a list of `rows`: kJobListSaveInterval,
+// and a millisecond per ten rows for a long list, whose every write costs
+// in proportion to its length (a second for 10,000 rows).
+int jobListSaveInterval(int rows);
 
 class JobListStore : public QObject {
     Q_OBJECT

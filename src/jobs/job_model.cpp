@@ -5,6 +5,7 @@
 #include "profiles/active_profile.h"
 
 #include <QStringList>
+#include <algorithm>
 
 JobModel::JobModel(const ActiveProfile &profile, QObject *parent) : QAbstractTableModel(parent), m_profile(profile)
 {
@@ -26,7 +27,7 @@ QVariant JobModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const Row &row = m_rows[index.row()];
+    const Row &row = *m_rows[index.row()];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -95,9 +96,9 @@ void JobModel::setNameHeading(const QString &heading)
 std::optional<int> JobModel::selectedRow() const
 {
     std::optional<int> first;
-    for (const QModelIndex &selected : m_selection.selectedRows())
-        if (!first || selected.row() < *first)
-            first = selected.row();
+    for (const QItemSelectionRange &range : m_selection.selection())
+        if (!first || range.top() < *first)
+            first = range.top();
     return first;
 }
 
@@ -112,7 +113,20 @@ void JobModel::append(const Job &job, const QString &caption, const QString &pat
 {
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    m_rows.push_back({job, caption, pathText, sizeTextOf(job, m_profile.choices())});
+    m_rows.push_back(std::make_unique<Row>(Row{job, caption, pathText, sizeTextOf(job, m_profile.choices())}));
+    endInsertRows();
+}
+
+void JobModel::append(const std::vector<ListedRow> &rows)
+{
+    if (rows.empty())
+        return;
+    const int first = rowCount();
+    const ProfileChoices choices = m_profile.choices();
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    for (const ListedRow &row : rows)
+        m_rows.push_back(std::make_unique<Row>(
+            Row{row.job, row.caption, row.job.original.sourcePath, sizeTextOf(row.job, choices)}));
     endInsertRows();
 }
 
@@ -127,7 +141,8 @@ void JobModel::replaceRows(const std::vector<ListedRow> &rows, const std::vector
         // A row without a source path (a DVD title) shows its picture description there.
         const QString &pathText =
             job.original.sourcePath.isEmpty() ? job.original.pictureSize : job.original.sourcePath;
-        m_rows.push_back({job, rows[i].caption, pathText, sizeTextOf(job, choices), i >= checks.size() || checks[i]});
+        m_rows.push_back(std::make_unique<Row>(
+            Row{job, rows[i].caption, pathText, sizeTextOf(job, choices), i >= checks.size() || checks[i]}));
     }
     endResetModel();
     m_selection.clear();
@@ -135,21 +150,27 @@ void JobModel::replaceRows(const std::vector<ListedRow> &rows, const std::vector
 
 void JobModel::removeSelected()
 {
+    // The view selects whole rows: each range of the selection is a run of rows.
     QList<int> removed; // positions before the removal, ascending
-    for (int row = 0; row < rowCount(); ++row)
-        if (m_selection.isRowSelected(row))
+    for (const QItemSelectionRange &range : m_selection.selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
             removed.append(row);
     if (removed.isEmpty())
         return;
-    {
-        // The selection changes once, after every selected row is gone.
-        const QSignalBlocker quiet(m_selection);
-        for (auto it = removed.crbegin(); it != removed.crend(); ++it) {
-            beginRemoveRows({}, *it, *it);
-            m_rows.erase(m_rows.begin() + *it);
-            endRemoveRows();
-        }
-        m_selection.clear();
+    std::sort(removed.begin(), removed.end());
+    removed.erase(std::unique(removed.begin(), removed.end()), removed.end());
+    // The selection changes once, after every selected row is gone. It goes
+    // first, without a signal, so no removal has to move its ranges along.
+    m_selection.reset();
+    // Each run of neighbouring rows goes in one step, the last run first.
+    for (qsizetype end = removed.size(); end > 0;) {
+        qsizetype begin = end - 1;
+        while (begin > 0 && removed[begin - 1] == removed[begin] - 1)
+            --begin;
+        beginRemoveRows({}, removed[begin], removed[end - 1]);
+        m_rows.erase(m_rows.begin() + removed[begin], m_rows.begin() + removed[end - 1] + 1);
+        endRemoveRows();
+        end = begin;
     }
     emit jobsRemoved(removed);
     const int lastRemoved = removed.last() - static_cast<int>(removed.size()) + 1;
@@ -167,20 +188,20 @@ void JobModel::clear()
 
 void JobModel::setCaption(int row, const QString &caption)
 {
-    m_rows.at(row).caption = caption;
+    m_rows.at(row)->caption = caption;
     rowChanged(row, kNameColumn, kNameColumn);
 }
 
 void JobModel::setChecked(int row, bool checked)
 {
-    m_rows.at(row).checked = checked;
+    m_rows.at(row)->checked = checked;
     rowChanged(row, kNameColumn, kNameColumn);
 }
 
 void JobModel::setAllChecked(bool checked)
 {
-    for (Row &row : m_rows)
-        row.checked = checked;
+    for (const std::unique_ptr<Row> &row : m_rows)
+        row->checked = checked;
     if (!m_rows.empty())
         emit dataChanged(index(0, kNameColumn), index(rowCount() - 1, kNameColumn), {Qt::CheckStateRole});
 }
@@ -189,8 +210,8 @@ std::vector<bool> JobModel::checkMarks() const
 {
     std::vector<bool> marks;
     marks.reserve(m_rows.size());
-    for (const Row &row : m_rows)
-        marks.push_back(row.checked);
+    for (const std::unique_ptr<Row> &row : m_rows)
+        marks.push_back(row->checked);
     return marks;
 }
 
@@ -198,7 +219,7 @@ void JobModel::setStatus(int row, const JobStatus &status)
 {
     if (row < 0 || row >= rowCount())
         return;
-    m_rows[row].job.status = status;
+    m_rows[row]->job.status = status;
     // The hover text of a Failed row shows on every column.
     rowChanged(row, kNameColumn, kStatusColumn);
 }
@@ -207,19 +228,19 @@ void JobModel::setLastRun(int row, const JobRunRecord &record)
 {
     if (row < 0 || row >= rowCount())
         return;
-    m_rows[row].job.lastRun = record;
+    m_rows[row]->job.lastRun = record;
     emit jobChanged(row);
 }
 
 void JobModel::setClipRange(int row, const ClipRange &range)
 {
-    ::setClipRange(m_rows.at(row).job.clip, range);
+    ::setClipRange(m_rows.at(row)->job.clip, range);
     emit jobChanged(row);
 }
 
 void JobModel::setDuration(int row, const QString &timeCode)
 {
-    Row &changed = m_rows.at(row);
+    Row &changed = *m_rows.at(row);
     changed.job.original.duration = timeCode;
     changed.sizeText = sizeTextOf(changed.job, m_profile.choices());
     rowChanged(row, kTimeColumn, kSizeColumn);
@@ -229,8 +250,8 @@ void JobModel::setTracks(int row, const TConvertInfo &convert, const TrackChoice
 {
     if (row < 0 || row >= rowCount())
         return;
-    m_rows[row].job.convert = convert;
-    m_rows[row].job.tracks = tracks;
+    m_rows[row]->job.convert = convert;
+    m_rows[row]->job.tracks = tracks;
     emit jobChanged(row);
 }
 
@@ -244,8 +265,8 @@ QString JobModel::sizeTextOf(const Job &job, const ProfileChoices &choices)
 void JobModel::recomputeSizes()
 {
     const ProfileChoices choices = m_profile.choices();
-    for (Row &row : m_rows)
-        row.sizeText = sizeTextOf(row.job, choices);
+    for (const std::unique_ptr<Row> &row : m_rows)
+        row->sizeText = sizeTextOf(row->job, choices);
     if (!m_rows.empty())
         emit dataChanged(index(0, kSizeColumn), index(rowCount() - 1, kSizeColumn), {Qt::DisplayRole});
 }

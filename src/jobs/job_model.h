@@ -8,6 +8,7 @@
 
 #include <QAbstractTableModel>
 #include <QItemSelectionModel>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -49,6 +50,9 @@ public:
 
     // Appends a checked row under `caption`; the path column shows `pathText`.
     void append(const Job &job, const QString &caption, const QString &pathText);
+    // Appends checked rows of files, each under its caption, in one step: the
+    // path column shows each source's path.
+    void append(const std::vector<ListedRow> &rows);
     // Replaces every row by `rows` (a listing of DVD titles or chapters, a
     // restored list), each checked as `checks` says (checked beyond its
     // end). No row is selected afterwards.
@@ -58,13 +62,13 @@ public:
     void removeSelected();
     void clear();
 
-    const Job &job(int row) const { return m_rows.at(row).job; }
+    const Job &job(int row) const { return m_rows.at(row)->job; }
     const Toriginalinfo &original(int row) const { return job(row).original; }
     const TClipInfo &clip(int row) const { return job(row).clip; }
     const JobStatus &status(int row) const { return job(row).status; }
-    QString caption(int row) const { return m_rows.at(row).caption; }
+    QString caption(int row) const { return m_rows.at(row)->caption; }
     void setCaption(int row, const QString &caption);
-    bool isChecked(int row) const { return m_rows.at(row).checked; }
+    bool isChecked(int row) const { return m_rows.at(row)->checked; }
     void setChecked(int row, bool checked);
     void setAllChecked(bool checked);
     // Every row's check mark, in row order.
@@ -82,7 +86,7 @@ public:
     void setTracks(int row, const TConvertInfo &convert, const TrackChoice &tracks);
     // The texts of the Status and Output Size columns.
     QString statusColumn(int row) const { return statusText(status(row)); }
-    QString sizeColumn(int row) const { return m_rows.at(row).sizeText; }
+    QString sizeColumn(int row) const { return m_rows.at(row)->sizeText; }
 
 signals:
     // The selection or the current row changed.
@@ -107,7 +111,8 @@ private:
     void rowChanged(int row, int firstColumn, int lastColumn);
 
     const ActiveProfile &m_profile;
-    std::vector<Row> m_rows;
+    // Each row apart, so a removal moves pointers, not rows.
+    std::vector<std::unique_ptr<Row>> m_rows;
     QItemSelectionModel m_selection{this};
     QString m_nameHeading = QStringLiteral("File Name");
 };

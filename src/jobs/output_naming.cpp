@@ -20,9 +20,11 @@ std::optional<LeftOutput> leftOutputAt(const QString &path)
 }
 
 QString outputPathFor(const QString &folderWithSlash, const QString &givenCaption, const QString &extension,
-                      FirstName firstName, const std::optional<LeftOutput> &own)
+                      FirstName firstName, const std::optional<LeftOutput> &own, const QStringList &claimed)
 {
-    const auto isFree = [&own](const QString &candidate) {
+    const auto isFree = [&own, &claimed](const QString &candidate) {
+        if (claimed.contains(candidate))
+            return false;
         return !QFileInfo::exists(candidate) || (own && own->path == candidate && leftOutputAt(candidate) == own);
     };
     // A renamed caption may hold "/", which would reach into other folders.

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <optional>
+#include <QStringList>
 
 // The folder text with its trailing "/" (created, last level only, when missing).
 QString prepareOutputFolder(const QString &folderText);
@@ -20,14 +21,15 @@ enum class FirstName { WholeCaption, WithoutLeadingBlanks };
 std::optional<LeftOutput> leftOutputAt(const QString &path);
 
 // folder + caption with its extension replaced by `extension` (".mp3"); while
-// that file exists, folder + caption + "_N" + extension for N = 1, 2, 3, ...
-// A candidate that is still exactly the job's own stopped output (`own`:
-// same path, size and modification time) counts as free: the restart
+// that file exists or is one of `claimed` (the outputs of jobs running
+// beside it, not written yet), folder + caption + "_N" + extension for N = 1,
+// 2, 3, ... A candidate that is still exactly the job's own stopped output
+// (`own`: same path, size and modification time) counts as free: the restart
 // replaces it rather than writing beside it. A "/" in the caption becomes
 // "_", so the file always lands in the folder.
 QString outputPathFor(const QString &folderWithSlash, const QString &caption, const QString &extension,
                       FirstName firstName = FirstName::WholeCaption,
-                      const std::optional<LeftOutput> &own = std::nullopt);
+                      const std::optional<LeftOutput> &own = std::nullopt, const QStringList &claimed = {});
 
 // Makes way for a run about to write `output`: when that is the job's own
 // stopped output, the partial file goes (the encoder writes no file over

@@ -2,7 +2,7 @@
 
 #include "dvd/dvd_job_input.h"
 
-#include "engine/encoder_run.h"
+#include "engine/encoder_runs.h"
 #include "jobs/failure_reason.h"
 #include "jobs/job_log.h"
 #include "jobs/output_folder.h"
@@ -30,7 +30,11 @@ intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePat
     return rec;
 }
 
-Snapshot::Snapshot(EncoderRun &run, Prompts &prompts, QObject *parent) : QObject(parent), m_run(run), m_prompts(prompts)
+Snapshot::Snapshot(EncoderRuns &runs, Prompts &prompts, QObject *parent)
+    : QObject(parent),
+      m_runs(runs),
+      m_run(runs.at(0)),
+      m_prompts(prompts)
 {
     connect(&m_run, &EncoderRun::runEnded, this, &Snapshot::runEnded);
     connect(&m_run, &EncoderRun::outputLine, this, [this](const QString &line) {
@@ -41,9 +45,11 @@ Snapshot::Snapshot(EncoderRun &run, Prompts &prompts, QObject *parent) : QObject
 
 void Snapshot::take(const SnapshotRequest &request)
 {
-    if (m_run.isRunning()) {
-        m_prompts.warning(QStringLiteral("The previous image is still being saved. Wait a moment, then save the "
-                                         "image again."));
+    if (m_runs.anyRunning()) {
+        m_prompts.warning(m_running ? QStringLiteral("The previous image is still being saved. Wait a moment, then "
+                                                     "save the image again.")
+                                    : QStringLiteral("A stopped conversion is still finishing its file. Wait a "
+                                                     "moment, then save the image again."));
         return;
     }
     // The folder is read as a batch reads it.

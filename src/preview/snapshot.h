@@ -11,6 +11,7 @@
 #include <QStringList>
 
 class EncoderRun;
+class EncoderRuns;
 class Prompts;
 struct RunOutcome;
 
@@ -31,11 +32,12 @@ intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePat
 class Snapshot : public QObject {
     Q_OBJECT
 public:
-    Snapshot(EncoderRun &run, Prompts &prompts, QObject *parent = nullptr);
+    // Takes its images with the first of `runs`.
+    Snapshot(EncoderRuns &runs, Prompts &prompts, QObject *parent = nullptr);
 
     // Starts the run; refused with a message while any encoder run (an
-    // earlier snapshot) is under way. The command that takes it is refused
-    // while a batch converts.
+    // earlier snapshot, a stopped job finishing its file) is under way. The
+    // command that takes it is refused while a batch converts.
     void take(const SnapshotRequest &request);
     // The image the last snapshot writes or wrote.
     const QString &imagePath() const { return m_image; }
@@ -47,6 +49,7 @@ signals:
 private:
     void runEnded(const RunOutcome &outcome);
 
+    EncoderRuns &m_runs;
     EncoderRun &m_run;
     Prompts &m_prompts;
     bool m_running = false; // the current encoder run is this snapshot's

@@ -105,6 +105,13 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
                             QStringLiteral("Open the target folder after conversion finished"),
                             QStringLiteral("Automatically shut down after conversion finished")},
                            this, m_finishButtons);
+    cb_jobs = makeList(QStringLiteral("cb_jobs"), this);
+    auto *jobs = new QHBoxLayout;
+    auto *jobsCaption = new QLabel(QStringLiteral("Jobs at once:"), this);
+    jobsCaption->setBuddy(cb_jobs);
+    jobs->addWidget(jobsCaption);
+    jobs->addWidget(cb_jobs);
+    jobs->addStretch();
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -122,6 +129,7 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     layout->addWidget(format);
     layout->addWidget(rg_fit);
     layout->addWidget(rg_finish);
+    layout->addLayout(jobs);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -179,9 +187,18 @@ int Tfm_set::finishIndex() const
     return m_finishButtons->checkedId();
 }
 
+void Tfm_set::setJobsAtOnce(const QStringList &choices, int setting)
+{
+    cb_jobs->clear();
+    cb_jobs->addItems(choices);
+    cb_jobs->setCurrentIndex(setting);
+}
+
 void Tfm_set::Button1Click()
 {
     emit afterBatchActionChosen(finishIndex());
+    if (cb_jobs->currentIndex() >= 0)
+        emit jobsAtOnceChosen(cb_jobs->currentIndex());
     accept();
 }
 

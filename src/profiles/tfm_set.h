@@ -1,7 +1,7 @@
 #pragma once
 // The Settings dialog: the four quality lists of the active profile and how
 // pictures fill the frame, which take effect at once, and the after-batch
-// action, which waits for OK. The
+// action and the number of jobs a batch runs at once, which wait for OK. The
 // lists belong to the active profile; the dialog shows them and hands it
 // each change the user makes.
 
@@ -32,12 +32,18 @@ public:
     // Selected position of `rg_finish`.
     int finishIndex() const;
 
+    // The choices of "Jobs at once" (`cb_jobs`), each at the position of its
+    // setting, and the stored setting to show.
+    void setJobsAtOnce(const QStringList &choices, int setting);
+
     void Button1Click();
     void Button2Click();
 
 signals:
     // OK stored the chosen after-batch action.
     void afterBatchActionChosen(int action);
+    // OK stored the chosen number of jobs at once (its position in the choices).
+    void jobsAtOnceChosen(int setting);
 
 private:
     QComboBox *list(QualityListId id) const;
@@ -48,6 +54,7 @@ private:
     QComboBox *cb_channel;
     QGroupBox *rg_fit;
     QButtonGroup *m_fitButtons;
+    QComboBox *cb_jobs;
     QGroupBox *rg_finish;
     QButtonGroup *m_finishButtons;
     QPushButton *Button1;

@@ -1,10 +1,21 @@
 #pragma once
-// Modal prompts of the program: message boxes, the file-open dialog and the
-// folder chooser. Everything that asks the user goes through this interface,
-// so tests can answer without a human.
+// Modal prompts of the program: message boxes, the file-open dialog, the
+// folder chooser and the progress of a long task. Everything that asks the
+// user goes through this interface, so tests can answer without a human.
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
+
+// The progress of a long task in a modal window with a Cancel button, shown
+// while the object lives. The window takes the user's input meanwhile, so no
+// other command starts.
+class ProgressPrompt {
+public:
+    virtual ~ProgressPrompt() = default;
+    virtual void setProgress(const QString &text, int done, int total) = 0;
+};
 
 class Prompts {
 public:
@@ -30,4 +41,11 @@ public:
     virtual QStringList openFiles(const QString &filter, const QString &folder) = 0;
     // The folder chooser under the given caption; empty when cancelled.
     virtual QString chooseFolder(const QString &caption) = 0;
+    // Opens the progress window of a long task; `cancel` runs when the user
+    // cancels it. Nothing where progress is not shown.
+    virtual std::unique_ptr<ProgressPrompt> progress(std::function<void()> cancel)
+    {
+        (void)cancel;
+        return nullptr;
+    }
 };

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 
 namespace {
@@ -52,4 +53,36 @@ QString QtPrompts::chooseFolder(const QString &caption)
         return m_folderChooser(caption);
     return QFileDialog::getExistingDirectory(m_parent, caption, QString(),
                                              QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+}
+
+namespace {
+
+class DialogProgress : public ProgressPrompt {
+public:
+    DialogProgress(QWidget *parent, std::function<void()> cancel) : m_dialog(parent)
+    {
+        m_dialog.setWindowTitle(title());
+        m_dialog.setWindowModality(Qt::ApplicationModal);
+        m_dialog.setMinimumDuration(0);
+        m_dialog.setAutoReset(false);
+        m_dialog.setAutoClose(false);
+        QObject::connect(&m_dialog, &QProgressDialog::canceled, &m_dialog, std::move(cancel));
+        m_dialog.show();
+    }
+    void setProgress(const QString &text, int done, int total) override
+    {
+        m_dialog.setLabelText(text);
+        m_dialog.setMaximum(total);
+        m_dialog.setValue(done);
+    }
+
+private:
+    QProgressDialog m_dialog;
+};
+
+} // namespace
+
+std::unique_ptr<ProgressPrompt> QtPrompts::progress(std::function<void()> cancel)
+{
+    return std::make_unique<DialogProgress>(m_parent, std::move(cancel));
 }

@@ -24,6 +24,8 @@ public:
     QString chooseFolder(const QString &caption) override;
     using FolderChooser = std::function<QString(const QString &caption)>;
     void setFolderChooser(FolderChooser chooser) { m_folderChooser = std::move(chooser); }
+    // A progress dialog modal to the parent window.
+    std::unique_ptr<ProgressPrompt> progress(std::function<void()> cancel) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -5,10 +5,15 @@
 #include "window_fixture.h"
 
 #include "app/tfm_info.h"
+#include "jobs/batch.h"
+#include "profiles/tfm_set.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QThread>
 #include <QTimer>
 #include <functional>
 
@@ -142,6 +147,39 @@ TEST_F(BatchStatesTest, ASecondPressOnThePillWithinHalfASecondIsIgnored)
     QTest::qWait(kPressDebounceMs + 50);
     QTest::mouseClick(stop, Qt::LeftButton);
     EXPECT_FALSE(w.isConverting());
+}
+
+// "Jobs at once" from the Tools menu and the Settings dialog, kept in the
+// settings file; with two, both rows convert beside each other.
+TEST_F(BatchStatesTest, JobsAtOnceComesFromTheToolsMenuOrTheSettingsAndIsKept)
+{
+    if (QThread::idealThreadCount() < 2)
+        GTEST_SKIP() << "one processor core: one job at a time";
+    Tfm_main &w = start();
+    const QList<QAction *> items = child<QMenu>("JobsAtOnce1")->actions();
+    ASSERT_EQ(items.size(), 1 + QThread::idealThreadCount());
+    EXPECT_EQ(items[0]->text(), "Automatic");
+    EXPECT_TRUE(items[0]->isChecked());
+    items[1]->trigger();
+    EXPECT_EQ(w.batch().jobsAtOnceSetting(), 1);
+    QTimer::singleShot(0, &w, [&] {
+        auto *jobs = w.fm_set().findChild<QComboBox *>("cb_jobs");
+        EXPECT_EQ(jobs->currentText(), "1");
+        jobs->setCurrentIndex(2);
+        w.fm_set().Button1Click();
+    });
+    w.run(MainCommand::SettingsDialog);
+    EXPECT_TRUE(items[2]->isChecked());
+
+    addFiles({media("tone.wav"), media("tone2.wav")});
+    w.run(MainCommand::StartBatch);
+    EXPECT_EQ(hintLine(), "Converting: tone, tone2");
+    EXPECT_EQ(w.jobs().statusColumn(1), "00.00%");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.isConverting(); }, 60000));
+    EXPECT_EQ(hintLine(), "Conversion ended: 2 finished, 0 failed, 0 stopped");
+    ASSERT_TRUE(w.close());
+    EXPECT_NE(readFile(m_settings.file("veltrix/veltrix-video-converter.ini")).find("\nJobsAtOnce=2\n"),
+              std::string::npos);
 }
 
 } // namespace

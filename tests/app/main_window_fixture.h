@@ -134,7 +134,7 @@ protected:
     void endBusyBatch(Tfm_main &w)
     {
         w.run(MainCommand::StopBatch);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRuns().anyRunning(), 20000);
     }
 
     // A real preview of a short clip, in an unchecked row of its own so that

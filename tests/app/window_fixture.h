@@ -34,7 +34,7 @@ protected:
         if (m_window && m_window->isConverting())
             m_window->run(MainCommand::StopBatch);
         if (m_window) {
-            EXPECT_TRUE(QTest::qWaitFor([this] { return !m_window->encoderRun().isRunning(); }, 20000));
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !m_window->encoderRuns().anyRunning(); }, 20000));
         }
         m_window.reset();
         for (const char *name : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_DIRS"})

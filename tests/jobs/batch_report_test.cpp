@@ -196,7 +196,7 @@ TEST_F(BatchReportTest, EveryFailureSaysWhy)
 
     const std::string locked = h.output.file("locked");
     ReadOnlyFolder readOnly(locked);
-    Snapshot snapshot(h.run, h.prompts);
+    Snapshot snapshot(h.runs, h.prompts);
     QSignalSpy ran(&h.run, &EncoderRun::runEnded);
     snapshot.take({media("long.mp4"), "long", QString::fromStdString(locked), {}, "00:00:01"});
     ASSERT_TRUE(ran.wait(20000));

@@ -374,3 +374,116 @@ TEST_F(BatchTest, AFullDiskFailsEachJobAndLeavesNoPartialOutput)
 }
 
 } // namespace
+
+// Two jobs at once, started at the same moment, two of them under one name
+// and one failing: every promise of a batch holds for each of them.
+TEST_F(BatchTest, TwoJobsAtOnceKeepEveryPromiseOfABatch)
+{
+    h.batch.setJobsAtOnceSetting(2);
+    h.addFiles({media("r0.wav"), media("r0.wav"), media("corrupt.wav"), media("r1.wav")});
+    QStringList hints;
+    QObject::connect(&h.batch, &Batch::displayChanged, [&](qint32, const QString &hint) { hints << hint; });
+    h.batch.start();
+    EXPECT_EQ(h.batch.runningRows(), (std::vector<int>{0, 1}));
+    // The machine may sleep only once the last job has ended: at each end
+    // the sleep lock is held exactly while the batch still converts. (A
+    // third run takes a job while another run's output is read back.)
+    std::vector<bool> lockFollowsBatch;
+    for (int i = 0; i < 3; ++i)
+        QObject::connect(&h.runs.at(i), &EncoderRun::runEnded,
+                         [&] { lockFollowsBatch.push_back(h.shell.sleepInhibited == h.batch.isConverting()); });
+    ASSERT_TRUE(h.waitForBatchEnd());
+
+    EXPECT_EQ(h.startedRows, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_TRUE(hints.contains(runningJobsHint({"r0", "r0"}))) << hints.join(" | ").toStdString();
+    const char *outputs[] = {"r0.mp3", "r0_1.mp3", nullptr, "r1.mp3"};
+    for (int row = 0; row < 4; ++row) {
+        SCOPED_TRACE(row);
+        if (!outputs[row]) {
+            EXPECT_EQ(h.jobs.status(row).state, JobState::Failed);
+            continue;
+        }
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Finished);
+        EXPECT_NEAR(std::stod("0" + ffprobeField(output(outputs[row]).toStdString(), "format=duration")), 2.0, 0.05);
+    }
+    EXPECT_EQ(h.shell.notifications, QStringList{"Conversion finished: 3 finished, 1 failed, 0 stopped"});
+    EXPECT_EQ(lockFollowsBatch, std::vector<bool>(4, true));
+    EXPECT_FALSE(h.shell.sleepInhibited);
+}
+
+// Pause and Stop act on both running jobs; the stop runs no after-batch action.
+TEST_F(BatchTest, PauseAndStopActOnEveryRunningJob)
+{
+    h.profile.setCurrentProfileId(2);
+    h.profile.select(2);
+    h.batch.setJobsAtOnceSetting(2);
+    h.batch.setAfterBatchAction(AfterBatchAction::PowerOff);
+    h.addFiles({media("long.mp4"), media("long.mp4"), media("r2.wav")});
+    std::vector<BatchTally> ended;
+    QObject::connect(&h.batch, &Batch::batchEnded, [&](const BatchTally &tally) { ended.push_back(tally); });
+    h.batch.start();
+    // The files the two runs write until they are settled.
+    const QString files[] = {h.runs.at(0).unfinishedOutput(), h.runs.at(1).unfinishedOutput()};
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return QFileInfo(files[0]).size() > 0 && QFileInfo(files[1]).size() > 0
+                   && h.jobs.statusColumn(0).endsWith('%') && h.jobs.statusColumn(1).endsWith('%');
+        },
+        60000));
+    const qint64 pids[] = {h.runs.at(0).processId(), h.runs.at(1).processId()};
+    h.batch.pauseToggle();
+    EXPECT_EQ(h.pauseCaption(), kContinueCaption);
+    QTest::qWait(300); // let writes already under way land
+    const qint64 held[] = {QFileInfo(files[0]).size(), QFileInfo(files[1]).size()};
+    QTest::qWait(1500);
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(h.jobs.statusColumn(row), "Paused");
+        EXPECT_EQ(QFileInfo(files[row]).size(), held[row]);
+    }
+    h.batch.start(); // continues both
+    EXPECT_TRUE(h.jobs.statusColumn(0).endsWith('%') && h.jobs.statusColumn(1).endsWith('%'));
+    h.batch.stop();
+    ASSERT_TRUE(h.waitForBatchEnd());
+
+    for (const qint64 pid : pids)
+        expectNoEncoderLeft(pid);
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Stopped);
+    EXPECT_EQ(h.jobs.status(1).state, JobState::Stopped);
+    EXPECT_EQ(h.jobs.status(2).state, JobState::Waiting);
+    EXPECT_EQ(ended, (std::vector<BatchTally>{{0, 0, 2}}));
+    EXPECT_EQ(h.shell.powerOffRequests, 0);
+    EXPECT_FALSE(h.shell.sleepInhibited);
+    // Each stopped row keeps the partial file its own run left, under its own name.
+    for (const auto &[row, name] : {std::pair{0, "long.avi"}, std::pair{1, "long_1.avi"}}) {
+        const std::optional<LeftOutput> left = h.jobs.job(row).lastRun.stoppedOutput;
+        ASSERT_TRUE(left) << row;
+        EXPECT_EQ(left->path, output(name));
+        EXPECT_GT(left->size, 0);
+    }
+}
+
+// The system ends the program with two jobs running: both files go, both
+// rows fail with the cause, and the batch ends once, without its summary.
+TEST_F(BatchTest, AnEndBySystemTakesEveryRunningJob)
+{
+    h.profile.setCurrentProfileId(2);
+    h.profile.select(2);
+    h.batch.setJobsAtOnceSetting(2);
+    h.addFiles({media("long.mp4"), media("long.mp4")});
+    int ends = 0;
+    QObject::connect(&h.batch, &Batch::batchEnded, [&] { ++ends; });
+    h.batch.start();
+    const QString files[] = {h.runs.at(0).unfinishedOutput(), h.runs.at(1).unfinishedOutput()};
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(files[0]).size() > 0 && QFileInfo(files[1]).size() > 0; },
+                                60000));
+    h.batch.endBySystem("ended by the system");
+    EXPECT_FALSE(h.batch.isConverting());
+    EXPECT_FALSE(h.runs.anyRunning());
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(h.shell.notifications.isEmpty());
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(h.jobs.status(row).reason, "ended by the system") << row;
+        EXPECT_FALSE(QFileInfo::exists(files[row])) << row;
+    }
+    EXPECT_TRUE(QDir(QString::fromStdString(h.output.path())).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}

@@ -40,7 +40,7 @@ protected:
 
     static QString media(const char *name) { return QString::fromStdString(s_media->file(name)); }
 
-    void TearDown() override { EXPECT_EQ(h.adder.probe().processId(), 0); }
+    void TearDown() override { EXPECT_FALSE(h.adder.isProbing()); }
 
     static inline std::unique_ptr<TempDir> s_media;
     JobsHarness h;
@@ -350,3 +350,31 @@ TEST(JobName, DropsFolderAndLastExtension)
 }
 
 } // namespace
+
+// Many files are probed several at once and still become rows in the order
+// chosen; a long add shows how far it got and can be cancelled.
+TEST_F(JobListTest, ManyFilesComeInTheirOrderAndALongAddCanBeCancelled)
+{
+    QStringList many;
+    for (int i = 0; i < 30; ++i)
+        many << media(i % 7 == 3 ? "broken.mp3" : i % 2 ? "one.wav" : "two.wav");
+    h.adder.setProgressDelayMs(0);
+    h.prompts.cancelProgressAt = 12;
+    h.addFiles(many);
+    ASSERT_EQ(h.prompts.progressTexts.value(0), "Adding 0 of 30...");
+    const int kept = h.jobs.rowCount();
+    EXPECT_GE(kept, 10);
+    EXPECT_LT(kept, 26); // the rest was dropped
+    EXPECT_FALSE(h.adder.isProbing());
+
+    h.prompts.cancelProgressAt = -1;
+    h.jobs.clear();
+    h.prompts.shown.clear();
+    h.addFiles(many);
+    ASSERT_EQ(h.jobs.rowCount(), 26);
+    for (int i = 0, row = 0; i < many.size(); ++i)
+        if (!many[i].endsWith("broken.mp3"))
+            EXPECT_EQ(h.jobs.original(row++).sourcePath, many[i]) << i;
+    EXPECT_EQ(h.prompts.boxes().size(), 4u);
+    EXPECT_EQ(addingProgressText(120, 2000), "Adding 120 of 2,000...");
+}

@@ -7,7 +7,7 @@
 #include "app/command_controls.h"
 #include "engine/busy_state.h"
 #include "engine/command_availability.h"
-#include "engine/encoder_run.h"
+#include "engine/encoder_runs.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
 #include "jobs/file_job_start.h"
@@ -45,7 +45,7 @@ class JobsHarness : public JobStart {
 public:
     explicit JobsHarness(int profileId = 17)
     {
-        run.setExecutableFolder(kBinFolder);
+        runs.setExecutableFolder(kBinFolder);
         profile.openSettings(QStringLiteral("veltrix-test.ini"), false);
         profile.setCurrentProfileId(profileId);
         profile.select(profileId);
@@ -68,11 +68,12 @@ public:
     ~JobsHarness() override
     {
         // No encoder may outlive a test.
-        if (run.isRunning()) {
-            QSignalSpy ended(&run, &EncoderRun::runEnded);
-            run.stop();
-            ended.wait(20000);
-        }
+        for (int i = 0; i < runs.count(); ++i)
+            if (runs.at(i).isRunning()) {
+                QSignalSpy ended(&runs.at(i), &EncoderRun::runEnded);
+                runs.at(i).stop();
+                ended.wait(20000);
+            }
     }
 
     ProfileChoices choices() const { return profile.choices(); }
@@ -90,18 +91,19 @@ public:
     // Processes events until the batch is over (converting clear, no run).
     bool waitForBatchEnd(int timeoutMs = 120000)
     {
-        return QTest::qWaitFor([this] { return !batch.isConverting() && !run.isRunning(); }, timeoutMs);
+        return QTest::qWaitFor([this] { return !batch.isConverting() && !runs.anyRunning(); }, timeoutMs);
     }
     // The file-job start, remembering each row it started and the last record.
-    JobStartResult start(int row) override
+    JobStartResult start(int row, const JobSlot &slot) override
     {
-        JobStartResult result = fileStart.start(row);
+        JobStartResult result = fileStart.start(row, slot);
         if (result.started) {
             startedRows.push_back(row);
             lastStarted = result.started->record;
         }
         return result;
     }
+    QStringList encoders() const override { return fileStart.encoders(); }
     QString pauseCaption() const { return window.findChild<QAction *>(QStringLiteral("Pause1"))->text(); }
 
     PrivateSettings privateSettings;
@@ -111,15 +113,16 @@ public:
     RecordingPrompts prompts;
     RecordingShell shell;
     BusyState busy;
-    EncoderRun run;
+    EncoderRuns runs;
+    EncoderRun &run = runs.at(0); // the batch's first job runs here
     ActiveProfile profile{kBinFolder};
     JobModel jobs{profile};
     OutputFolder outputField; // the folder jobs write to
-    FileAdder adder{jobs, prompts, run.location()};
+    FileAdder adder{jobs, prompts, runs.location()};
     std::vector<int> startedRows;
     intputrec lastStarted; // the record of the last job started
-    FileJobStart fileStart{run, jobs, profile, outputField};
-    Batch batch{run, jobs, *this, outputField, busy, shell, prompts};
+    FileJobStart fileStart{jobs, profile, outputField};
+    Batch batch{runs, jobs, *this, outputField, busy, shell, prompts};
 };
 
 // No process of the run's group (register.dat or its ffmpeg) is left.

@@ -43,6 +43,26 @@ public:
         return folderAnswer;
     }
 
+    // Records the progress texts; cancels once `cancelProgressAt` files are done.
+    std::unique_ptr<ProgressPrompt> progress(std::function<void()> cancel) override
+    {
+        struct Recording : ProgressPrompt {
+            RecordingPrompts &prompts;
+            std::function<void()> cancel;
+            Recording(RecordingPrompts &prompts, std::function<void()> cancel)
+                : prompts(prompts),
+                  cancel(std::move(cancel))
+            {}
+            void setProgress(const QString &text, int done, int) override
+            {
+                prompts.progressTexts << text;
+                if (prompts.cancelProgressAt >= 0 && done >= prompts.cancelProgressAt)
+                    cancel();
+            }
+        };
+        return std::make_unique<Recording>(*this, std::move(cancel));
+    }
+
     // Only the message boxes, in order.
     std::vector<Shown> boxes() const
     {
@@ -58,6 +78,8 @@ public:
     std::deque<QStringList> fileAnswers;
     QString folderAnswer;
     QString openedAt; // the folder the last file-open dialog opened at
+    QStringList progressTexts;
+    int cancelProgressAt = -1; // never
 };
 
 } // namespace veltrix::test
