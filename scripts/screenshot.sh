@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Makes the README's pictures: the main window converting two clips
+# Makes the README's pictures: the main window converting two clips at once
 # (build/doc/main-window.png), or with --cutter the clip cutter playing the
 # first clip over the video edition (build/doc/cutter.png). The real program
 # runs under its own Xvfb with a throw-away home (settings choose an MP4 AVC
-# profile), is given two generated clips on its command line, and Start (or
-# Ctrl+T and the cutter's Play) is pressed where the skin places it.
+# profile and two jobs at once), is given two generated clips on its command
+# line, and Start (or Ctrl+T and the cutter's Play) is pressed where the skin
+# places it.
 # Usage: scripts/screenshot.sh [seconds into the batch, default 4 | --cutter]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,7 +31,7 @@ ffmpeg -v error -f lavfi -i mandelbrot=size=640x360:rate=25 -f lavfi -i sine=f=2
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_STATE_HOME=$work/home/.state
 mkdir -p "$XDG_CONFIG_HOME/veltrix" "$HOME/Videos"
-printf '[output]\npath=%s/Videos/\n[profiles]\nselcetindex=0\nselcetsubindex=5\n' "$HOME" \
+printf '[output]\npath=%s/Videos/\n[profiles]\nselcetindex=0\nselcetsubindex=5\nJobsAtOnce=2\n' "$HOME" \
   >"$XDG_CONFIG_HOME/veltrix/veltrix-video-converter.ini"
 
 Xvfb "$display" -screen 0 1024x720x24 -nolisten tcp >/dev/null 2>&1 &
