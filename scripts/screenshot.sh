@@ -17,8 +17,9 @@ into=${1:-4}
 work=$(mktemp -d)
 display=:$((90 + RANDOM % 400))
 cleanup() {
-  [ -n "${program:-}" ] && kill "$program" 2>/dev/null && wait "$program" 2>/dev/null
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
+  # The program ends by the signal; that end is no failure of the script.
+  if [ -n "${program:-}" ]; then kill "$program" 2>/dev/null && wait "$program" 2>/dev/null || true; fi
+  if [ -n "${xvfb:-}" ]; then kill "$xvfb" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
