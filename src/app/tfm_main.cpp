@@ -403,7 +403,7 @@ bool Tfm_main::FormCloseQuery()
 {
     if (isConverting()) {
         if (!m_prompts.choose(QStringLiteral("Files are still being converted.\n\n\"Stop and Quit\" stops the "
-                                             "conversion as Stop does (the file being written keeps what was "
+                                             "conversion as Stop does (each file being written keeps what was "
                                              "converted so far) and quits. \"Go On Converting\" leaves the window "
                                              "open and the conversion running."),
                               QStringLiteral("Stop and Quit"), QStringLiteral("Go On Converting")))
