@@ -40,7 +40,8 @@ const CutterKey kCutterKeys[] = {
 const MainCommand kMenuRow[] = {C::FileMenu, C::EditMenu, C::ActionsMenu, C::ToolsMenu, C::HelpMenu};
 
 // Left and Right in the menu of one command of the row: the menu closes and
-// its neighbour opens, once this key is done with.
+// its neighbour opens, once this key is done with (Right on an item with a
+// submenu opens the submenu instead).
 class MenuRowKeys : public QObject {
 public:
     MenuRowKeys(QMenu *menu, std::size_t place, std::function<void(MainCommand)> run)
@@ -57,9 +58,13 @@ protected:
         const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
         if (key != Qt::Key_Left && key != Qt::Key_Right)
             return false;
+        auto *menu = static_cast<QMenu *>(watched);
+        // Right on an item with a submenu opens that submenu.
+        if (key == Qt::Key_Right && menu->activeAction() && menu->activeAction()->menu())
+            return false;
         const std::size_t count = std::size(kMenuRow);
         const MainCommand beside = kMenuRow[(m_place + (key == Qt::Key_Right ? 1 : count - 1)) % count];
-        static_cast<QMenu *>(watched)->hide();
+        menu->hide();
         QTimer::singleShot(0, this, [run = m_run, beside] { run(beside); });
         return true;
     }

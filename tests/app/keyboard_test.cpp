@@ -81,6 +81,13 @@ TEST_F(KeyboardTest, EveryCommandOfTheMainWindowFromTheKeyboard)
             beside->hide();
         }
     }
+    // Right on an item with a submenu opens that submenu, not the next menu.
+    press(Qt::ALT | Qt::Key_T);
+    QMenu *tools = takeMenu(), *jobsAtOnce = child<QMenu>("JobsAtOnce1");
+    tools->setActiveAction(jobsAtOnce->menuAction());
+    QTest::keyClick(tools, Qt::Key_Right);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return jobsAtOnce->isVisible(); }, 1000) && popped.isEmpty());
+    tools->hide();
     // Every menu item shows its command's key.
     for (const MainKey &key : mainKeys())
         for (const MenuDesign &menu : mainMenus())
