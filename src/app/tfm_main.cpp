@@ -422,6 +422,9 @@ void Tfm_main::stopBatchBeforeQuit()
 
 void Tfm_main::endInOrder(int exitCode)
 {
+    // An add under way waits in an event loop of its own, which would spin
+    // once the application exits: it ends first.
+    m_adder->cancel();
     m_batch->endBySystem(QStringLiteral("the program was ended by the system"));
     saveForNextStart(false);
     QCoreApplication::exit(exitCode);

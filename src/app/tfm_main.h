@@ -104,9 +104,10 @@ public:
     // for an orderly end of the program.
     void saveJobList();
     // The orderly end when the system ends the program (a logout, a
-    // shutdown, a closed terminal): a running job is stopped as a failure
-    // would end it, what the next start needs is saved, and the program
-    // exits with exitCode. Asks the user nothing.
+    // shutdown, a closed terminal): an add under way ends as its Cancel
+    // ends it, a running job is stopped as a failure would end it, what the
+    // next start needs is saved, and the program exits with exitCode. Asks
+    // the user nothing.
     void endInOrder(int exitCode);
 
     // What the window holds, for the program and its tests.

@@ -150,10 +150,7 @@ void FileAdder::addAll(const QStringList &paths)
         if (added == paths.size() || m_cancelled)
             break;
         if (!progress && elapsed.elapsed() >= m_progressDelayMs)
-            progress = m_prompts.progress([this] {
-                m_cancelled = true;
-                m_wait->quit();
-            });
+            progress = m_prompts.progress([this] { cancel(); });
         if (progress)
             progress->setProgress(addingProgressText(added, static_cast<int>(paths.size())), added,
                                   static_cast<int>(paths.size()));
@@ -167,6 +164,15 @@ void FileAdder::addAll(const QStringList &paths)
     m_probed.clear();
     if (m_jobs.rowCount() > 0 && !m_jobs.selectedRow())
         m_jobs.selectRow(0);
+}
+
+void FileAdder::cancel()
+{
+    if (!m_wait || m_cancelled)
+        return;
+    m_cancelled = true;
+    stopProbes();
+    m_wait->quit();
 }
 
 void FileAdder::startNext(MediaProbe &probe)

@@ -50,6 +50,10 @@ public:
     // chosen folder.
     void addPaths(const QStringList &paths);
 
+    // Ends an add under way as its progress window's Cancel does: the rows
+    // added so far stay, the probes are ended before this returns.
+    void cancel();
+
     // Whether a probe is running.
     bool isProbing() const;
     // How long an add runs before its progress window opens (tests shorten it).

@@ -121,4 +121,16 @@ TEST_F(ProgramEnd, TheSystemsSignalsEndTheProgramInOrder)
     EXPECT_NE(settings.find("path=" + m_output.path()), std::string::npos) << settings;
 }
 
+// Ended while it adds many files (given on its command line), the program
+// itself ends as promptly.
+TEST_F(ProgramEnd, AnEndDuringALongAddIsTakenAtOnce)
+{
+    std::vector<std::string> command(400, s_media->file("clip.mp4"));
+    command.insert(command.begin(), VELTRIX_BIN_DIR "/veltrix-video-converter");
+    ChildProcess program(command);
+    std::this_thread::sleep_for(1500ms); // 400 probes take several seconds
+    ::kill(program.pid(), SIGTERM);
+    EXPECT_EQ(program.wait(5s), 128 + SIGTERM) << program.output();
+}
+
 } // namespace
