@@ -201,10 +201,8 @@ void Batch::start()
     m_tally = {};
     m_paused = false;
     m_position = first - 1;
-    m_rowSeconds.resize(m_jobs.rowCount());
-    for (int row = 0; row < m_jobs.rowCount(); ++row)
-        m_rowSeconds[row] = timeCodeToSeconds(m_jobs.original(row).duration);
-    m_rowStarted.assign(m_jobs.rowCount(), false);
+    m_rowSeconds.clear(); // filled by fill()
+    m_rowStarted.clear();
     m_doneSeconds = 0;
     m_shell.inhibitSleep(kInhibitReason);
     m_busy.set(Busy::Converting, true);
@@ -251,16 +249,14 @@ void Batch::fill()
     if (m_filling || !isConverting() || m_paused || !m_endCause.isEmpty())
         return;
     m_filling = true;
-    // Rows added while the batch runs join it.
+    // The rows' seconds, also of rows added while the batch runs.
     for (int row = static_cast<int>(m_rowSeconds.size()); row < m_jobs.rowCount(); ++row) {
         m_rowSeconds.push_back(timeCodeToSeconds(m_jobs.original(row).duration));
         m_rowStarted.push_back(false);
     }
     m_limit = jobLimit();
     while (static_cast<int>(running().size()) < m_limit) {
-        int row = m_position + 1;
-        while (row < m_jobs.rowCount() && !m_jobs.isChecked(row))
-            ++row;
+        const int row = nextCheckedRow(m_jobs.checkMarks(), m_position);
         if (row >= m_jobs.rowCount())
             break;
         m_position = row; // the one place that moves the batch along

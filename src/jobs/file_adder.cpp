@@ -95,12 +95,13 @@ void FileAdder::addAll(const QStringList &paths)
     m_cancelled = false;
     const int probes = std::min<int>(processorCores(), static_cast<int>(paths.size()));
     while (static_cast<int>(m_probes.size()) < probes) {
+        const int index = static_cast<int>(m_probes.size());
         MediaProbe *probe = m_probes.emplace_back(std::make_unique<MediaProbe>()).get();
-        connect(probe, &MediaProbe::finished, this, [this, probe] { probeEnded(*probe); });
+        connect(probe, &MediaProbe::finished, this, [this, index] { probeEnded(index); });
     }
     m_probing.assign(m_probes.size(), -1);
-    for (int i = 0; i < probes; ++i)
-        startNext(*m_probes[i]);
+    for (int index = 0; index < probes; ++index)
+        startNext(index);
 
     // Rows are added in the order of the paths, each as soon as it and the
     // files before it are probed. The window keeps painting meanwhile; user
@@ -175,38 +176,39 @@ void FileAdder::cancel()
     m_wait->quit();
 }
 
-void FileAdder::startNext(MediaProbe &probe)
+void FileAdder::probeFile(int index, int file)
 {
-    const auto slot = std::find_if(m_probes.begin(), m_probes.end(), [&](const auto &p) { return p.get() == &probe; });
-    int &file = m_probing[slot - m_probes.begin()];
-    file = -1;
-    while (m_nextToStart < m_paths.size() && m_probed[m_nextToStart].done)
-        ++m_nextToStart;
-    if (m_cancelled || m_nextToStart >= m_paths.size())
-        return;
-    file = m_nextToStart++;
+    m_probing[index] = file;
     ++m_probed[file].attempts;
-    probe.start(m_encoder.encoderfile, m_encoder.workdir, m_paths[file]);
+    m_probes[index]->start(m_encoder.encoderfile, m_encoder.workdir, m_paths[file]);
 }
 
-void FileAdder::probeEnded(MediaProbe &probe)
+void FileAdder::startNext(int index)
 {
-    const auto slot = std::find_if(m_probes.begin(), m_probes.end(), [&](const auto &p) { return p.get() == &probe; });
-    const int file = m_probing[slot - m_probes.begin()];
+    m_probing[index] = -1;
+    while (m_nextToStart < m_paths.size() && m_probed[m_nextToStart].done)
+        ++m_nextToStart;
+    if (!m_cancelled && m_nextToStart < m_paths.size())
+        probeFile(index, m_nextToStart++);
+}
+
+void FileAdder::probeEnded(int index)
+{
+    const int file = m_probing[index];
     if (file < 0 || m_probed.empty())
         return;
+    const MediaProbe &probe = *m_probes[index];
     Probed &probed = m_probed[file];
     // A file the probe did not describe gets a second attempt; one that
     // stalled (a FIFO, a hung mount) would only stall again.
     probed.source = jobRecordFromProbe(m_paths[file], probe.results());
     if (!probed.source && probed.attempts < 2 && probe.outcome().kind != RunOutcome::Kind::Stalled && !m_cancelled) {
-        ++probed.attempts;
-        probe.start(m_encoder.encoderfile, m_encoder.workdir, m_paths[file]);
+        probeFile(index, file);
         return;
     }
     probed.exactDuration = probe.results().exactDuration;
     probed.done = true;
-    startNext(probe);
+    startNext(index);
     if (m_wait)
         m_wait->quit();
 }

@@ -73,9 +73,11 @@ private:
         QString exactDuration;
     };
     void addAll(const QStringList &paths);
-    // Starts the probe of the next file not started yet, if any.
-    void startNext(MediaProbe &probe);
-    void probeEnded(MediaProbe &probe);
+    // Probe `index` (of m_probes) starts on the next file not started yet, if any.
+    void startNext(int index);
+    // Probe `index` starts on file `file` (an attempt more).
+    void probeFile(int index, int file);
+    void probeEnded(int index);
     // The row of a probed file; nothing when the probe described no media.
     static std::optional<ListedRow> rowOf(const QString &path, const Probed &probed);
     void stopProbes();

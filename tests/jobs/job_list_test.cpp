@@ -372,9 +372,11 @@ TEST_F(JobListTest, ManyFilesComeInTheirOrderAndALongAddCanBeCancelled)
     h.prompts.shown.clear();
     h.addFiles(many);
     ASSERT_EQ(h.jobs.rowCount(), 26);
-    for (int i = 0, row = 0; i < many.size(); ++i)
-        if (!many[i].endsWith("broken.mp3"))
+    for (int i = 0, row = 0; i < many.size(); ++i) {
+        if (!many[i].endsWith("broken.mp3")) {
             EXPECT_EQ(h.jobs.original(row++).sourcePath, many[i]) << i;
+        }
+    }
     EXPECT_EQ(h.prompts.boxes().size(), 4u);
     EXPECT_EQ(addingProgressText(120, 2000), "Adding 120 of 2,000...");
 }
