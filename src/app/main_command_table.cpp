@@ -162,6 +162,7 @@ const MainCommandRow MainCommandHandlers::kCommands[] = {
     {C::StartBatch, "start-batch", kPreviewing, H::startBatch, "converter"},
     {C::StopBatch, "stop-batch", kNever, [](Tfm_main &w) { w.batch().stop(); }, "stopconverter"},
     {C::PauseBatch, "pause-batch", kNever, [](Tfm_main &w) { w.batch().pauseToggle(); }},
+    {C::ConvertAgain, "convert-again", kPreviewing, [](Tfm_main &w) { w.batch().convertAgain(w.jobs().selectedRows()); }},
     {C::OpenPicker, "open-picker", kConverting, [](Tfm_main &w) { w.picker().openPicker(); },
      {"profiles", "profilestext"}},
     {C::SettingsDialog, "settings", kNever, H::settingsDialog},

@@ -48,6 +48,7 @@ const MenuItemDesign kPopEdit[] = {
     {"Clear2", "Clear", C::ClearList},
     {"Rename1", "Rename", C::Rename},
     {"CutClip1", "Cut Clip...", C::OpenCutter},
+    {"ConvertAgain1", "Convert Again", C::ConvertAgain},
     kSeparator,
     {"SelectAll1", "Select All", C::CheckAll},
     {"UnselectAll1", "Unselect All", C::UncheckAll},

@@ -22,6 +22,7 @@ enum class MainCommand {
     StartBatch,
     StopBatch,
     PauseBatch,
+    ConvertAgain,
     // Profiles, folders, information.
     OpenPicker,
     SettingsDialog,

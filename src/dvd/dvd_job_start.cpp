@@ -29,8 +29,11 @@ JobStartResult DvdJobStart::start(int row, const JobSlot &slot)
     // the Status moves one hundredth of a percent a second meanwhile. The
     // timer runs before the run starts, so a run that ends at once stops it.
     slot.run.timer2().start();
-    return {StartedJob{folder, slot.run.start(fileJobRecord(title.job->input, title.job->output, title.job->pieces))},
-            {}};
+    const std::optional<intputrec> started =
+        slot.run.start(fileJobRecord(title.job->input, title.job->output, title.job->pieces));
+    if (!started)
+        slot.run.timer2().stop();
+    return runStartResult(folder, started);
 }
 
 QStringList DvdJobStart::encoders() const

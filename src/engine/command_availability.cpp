@@ -19,6 +19,7 @@ const Row kTable[] = {
     {{"Properties1", "Remove1", "Rename1", "bt_remove"}, {Off, Off, On, Off, Off}},
     {{"Clear2", "SelectAll1", "UnselectAll1", "Convert2", "bt_clear", "bt_chapte", "bt_set"}, {Off, On, On, Off, Off}},
     {{"Pause1", "Stop2", "Bt_Convertstop"}, {Off, Off, Off, Off, On}},
+    {{"ConvertAgain1"}, {Off, Off, On, Off, On}},
     {{"bt_back", "bt_next", "bt_playstop", "bt_images", "play_bar", "cut_play_bar"}, {Off, Off, Off, On, Off}},
     {{"bt_play", "bt_cut"}, {Off, Off, On, Off, Off}},
 };

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 constexpr qsizetype kConversionChunk = 256;
@@ -25,18 +26,20 @@ void EncoderRun::setExecutableFolder(const QString &folder)
     m_location = {withSlash + "register.dat", withSlash};
 }
 
-intputrec EncoderRun::start(intputrec record)
+std::optional<intputrec> EncoderRun::start(intputrec record)
 {
     record.encoderfile = m_location.encoderfile;
     record.workdir = m_location.workdir;
     if (m_child.isRunning())
-        return record;
+        return std::nullopt;
     settleAsEnded();
+    m_readHundredths = 0;
     m_output = record.outputfile;
     m_unfinished = freshTemporaryOutputPath(m_output);
     m_record.add(m_unfinished);
     intputrec writing = record;
     writing.outputfile = m_unfinished;
+    m_commandAsRun = commandLineText(writing);
     ChildRun::Options options;
     options.program = record.encoderfile;
     options.arguments = encoderArguments(writing);
@@ -59,14 +62,16 @@ void EncoderRun::handleOutput(QByteArray &buffer, qint32 seconds)
         if (m_child.isStopping())
             return;
         const qint64 position = parseProgressSeconds(whole);
+        m_readHundredths = std::max(m_readHundredths, parseProgressHundredths(whole));
         if (position == 0)
             return;
         if (m_timer2.isActive())
             m_timer2.stop();
         m_remainingRange = kProgressFull - m_offsetCounter;
-        // With an unknown job length there is no ratio to show.
+        // With an unknown job length there is no ratio to show. The length
+        // is the source's stated one, which the encoder may read past.
         if (seconds > 0)
-            showProgress(mulDiv(position, m_remainingRange, seconds));
+            showProgress(std::min(mulDiv(position, m_remainingRange, seconds), m_remainingRange));
         if (position > 10)
             m_lastStatus = QString::fromUtf8(whole);
         else
@@ -109,19 +114,31 @@ void EncoderRun::release(const RunOutcome &outcome)
 
 void EncoderRun::settleAsEnded()
 {
-    if (m_endedAs.succeeded() || m_endedAs.kind == RunOutcome::Kind::Stopped)
+    if (m_endedAs.succeeded())
         keepOutput();
+    else if (m_endedAs.kind == RunOutcome::Kind::Stopped)
+        keepPartial();
     else
         discardOutput();
 }
 
 FinalName EncoderRun::keepOutput()
 {
+    return settleUnder(m_output);
+}
+
+FinalName EncoderRun::keepPartial()
+{
+    return settleUnder(partialOutputPath(m_output));
+}
+
+FinalName EncoderRun::settleUnder(const QString &path)
+{
     if (m_unfinished.isEmpty())
         return {};
     FinalName named;
     if (QFileInfo::exists(m_unfinished))
-        named = giveFinalName(m_unfinished, m_output);
+        named = giveFinalName(m_unfinished, path);
     if (named.path.isEmpty())
         QFile::remove(m_unfinished);
     m_record.settle(std::exchange(m_unfinished, QString()));

@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <optional>
 
 class EncoderRun : public QObject {
     Q_OBJECT
@@ -24,12 +25,19 @@ public:
     const EncoderLocation &location() const { return m_location; }
 
     // Starts register.dat with the record's pieces and returns at once with
-    // the record as started: the encoder path and working folder filled in.
+    // the record as started: the encoder path and working folder filled in;
+    // nothing while a run is still active (the caller's job did not start).
     // The run reports through progress() and displayChanged() and ends with
     // runEnded(). It writes under a hidden temporary name beside the
     // record's output (unfinishedOutput()), which takes the output's name
     // only when the run is settled by keepOutput().
-    intputrec start(intputrec record);
+    [[nodiscard]] std::optional<intputrec> start(intputrec record);
+    // The command line of the last run as it was started, with the
+    // temporary name it writes under.
+    const QString &commandAsRun() const { return m_commandAsRun; }
+    // The furthest position the last run's encoder reported, in hundredths
+    // of a second: how much of its input it read.
+    qint64 readHundredths() const { return m_readHundredths; }
     bool isRunning() const { return m_child.isRunning(); }
     // Process id (and process group id) of the running encoder; 0 when idle.
     qint64 processId() const { return m_child.processId(); }
@@ -48,9 +56,12 @@ public:
     // Gives the run's file its final name (the output's, or the first free
     // "<name>_N" should a file have taken it meanwhile); an error when it
     // could not, and nothing when the run wrote no file. A run not settled
-    // while runEnded() is emitted keeps its file when it exited with 0 or
-    // was stopped, and loses it otherwise.
+    // while runEnded() is emitted keeps its file when it exited with 0, keeps
+    // it as partial when it was stopped, and loses it otherwise.
     FinalName keepOutput();
+    // Keeps the run's unfinished file under a name that says so
+    // (partialOutputPath()); nothing when the run wrote no file.
+    FinalName keepPartial();
     // Removes the run's file.
     void discardOutput();
 
@@ -86,6 +97,8 @@ private:
     void release(const RunOutcome &outcome);
     // Settles an ended run's file as its outcome says, unless settled already.
     void settleAsEnded();
+    // Gives the unfinished file the name `path` (or a free "_N" beside it).
+    FinalName settleUnder(const QString &path);
     void timer2Tick();
 
     EncoderLocation m_location;
@@ -93,6 +106,8 @@ private:
     UnfinishedOutputs m_record; // the unfinished files of this program's runs
     QString m_unfinished;       // the running or ended run's file, until settled
     QString m_output;           // the name it is to take
+    QString m_commandAsRun;
+    qint64 m_readHundredths = 0;
     RunOutcome m_endedAs;       // how the last run ended
     QTimer m_timer2;
     qint32 m_offsetCounter = 0;

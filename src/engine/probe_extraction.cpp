@@ -137,6 +137,8 @@ AudioFields extractAudioFields(const QByteArray &line)
 void takeProbeFindings(ProbeFindings &findings, const QByteArray &buffer)
 {
     ProbeResults &results = findings.results;
+    if (!results.durationEstimated && probeLine(buffer, "Estimating duration from bitrate"))
+        results.durationEstimated = true;
     if (!findings.durationFound) {
         if (const auto duration = extractDuration(buffer)) {
             results.duration = *duration;

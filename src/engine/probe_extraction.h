@@ -19,6 +19,9 @@ struct ProbeResults {
     QString audioCodec;     // text after "Audio: " up to the first comma
     QString sampleRate;     // " 44100 Hz", blank kept
     QString channels;       // " stereo", blank kept
+    // The duration is libavformat's guess from the bit rate (ADTS AAC, an
+    // MP3 without a Xing header), not the stream's own length.
+    bool durationEstimated = false;
 };
 
 // The first complete line of the buffer that contains key, without its line

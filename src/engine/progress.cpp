@@ -1,6 +1,7 @@
 #include "engine/progress.h"
 
 #include <algorithm>
+#include <cctype>
 
 qint32 mulDiv(qint64 a, qint64 b, qint64 c)
 {
@@ -57,6 +58,23 @@ qint64 parseProgressSeconds(const QByteArray &text)
     // The line of the first "time=" alone: a value never joins text of two lines.
     const qsizetype time = text.indexOf("time=");
     return time < 0 ? 0 : secondsInLine(lineAround(text, time));
+}
+
+qint64 parseProgressHundredths(const QByteArray &text)
+{
+    const qsizetype time = text.indexOf("time=");
+    if (time < 0)
+        return 0;
+    const QByteArray line = lineAround(text, time);
+    const qint64 seconds = secondsInLine(line);
+    const qsizetype dot = line.indexOf('.', line.indexOf("time="));
+    if (dot < 0 || line.indexOf("bitrate=") < dot)
+        return 0;
+    qint64 hundredths = 0;
+    for (qsizetype i = dot + 1, weight = 10; weight > 0 && i < line.size() && std::isdigit(uchar(line.at(i)));
+         ++i, weight /= 10)
+        hundredths += (line.at(i) - '0') * weight;
+    return seconds * 100 + hundredths;
 }
 
 QString progressText(qint32 value)

@@ -17,6 +17,10 @@ qint32 mulDiv(qint64 a, qint64 b, qint64 c);
 // lines never takes part, so a value is always one line's own.
 qint64 parseProgressSeconds(const QByteArray &text);
 
+// The same position in hundredths of a second: the whole seconds above and
+// the two digits after their "." (fewer digits count as written: ".5" is 50).
+qint64 parseProgressHundredths(const QByteArray &text);
+
 // The Status column text of a value: 5 -> "00.05%", 10000 -> "100.00%".
 QString progressText(qint32 value);
 

@@ -74,6 +74,20 @@ bool isTemporaryOutputName(const QString &fileName)
     return pattern.match(fileName).hasMatch();
 }
 
+QString partialOutputPath(const QString &finalPath)
+{
+    static const QString kMark = QStringLiteral(" (partial)");
+    constexpr int kRoomForNumber = 8; // "_" and a number giveFinalName may add
+    const QFileInfo output(finalPath);
+    const QString folder = finalPath.left(finalPath.size() - output.fileName().size());
+    const QString extension = extensionOf(finalPath);
+    QString stem = output.fileName().left(output.fileName().size() - extension.size());
+    const auto bytes = [&] { return QFile::encodeName(stem + kMark + extension).size() + kRoomForNumber; };
+    while (!stem.isEmpty() && bytes() > NAME_MAX)
+        stem.chop(stem.size() >= 2 && stem.at(stem.size() - 1).isLowSurrogate() ? 2 : 1);
+    return folder + stem + kMark + extension;
+}
+
 FinalName giveFinalName(const QString &temporaryPath, const QString &finalPath)
 {
     const QString extension = extensionOf(finalPath);

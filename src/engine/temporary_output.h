@@ -24,3 +24,9 @@ struct FinalName {
 // Gives the temporary file its final name without replacing anything: when
 // a file has taken that name meanwhile, the first free "<stem>_N<extension>".
 FinalName giveFinalName(const QString &temporaryPath, const QString &finalPath);
+
+// The name that tells an unfinished output from a whole one:
+// "<folder>/<stem> (partial)<extension>", the stem cut short (on a character)
+// where the name would not fit the 255 bytes a file name may hold with a
+// "_N" beside it.
+QString partialOutputPath(const QString &finalPath);

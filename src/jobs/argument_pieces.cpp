@@ -127,17 +127,17 @@ QString startPiece(const TClipInfo &clip)
 
 QString lengthPiece(const Job &job)
 {
+    // Only a cut has a length: a job to the source's end converts the whole
+    // rest of its input, however long it really is (a stated length is a
+    // guess for some formats, and the file may have changed since it was
+    // added).
     const ClipRange range = clipRangeOf(job.clip);
     const qint64 exactEnd = job.exactDuration.isEmpty() ? 0 : timeCodeToHundredths(job.exactDuration);
-    // An end left on the source's last whole second is the source's end: its
-    // last fraction of a second is converted too.
-    const bool toSourceEnd = job.clip.clipEnd == job.clip.fullDuration && job.clip.endHundredths == 0;
-    if (toSourceEnd && exactEnd > range.begin)
-        return QStringLiteral(" -t ") + hundredthsToTimeCode(exactEnd - range.begin);
-    if (range.begin % 100 != 0 || range.end % 100 != 0)
-        return QStringLiteral(" -t ") + hundredthsToTimeCode(clipLength(range));
-    // Without a known duration the whole rest of the source is converted.
-    return job.original.duration.isEmpty() ? QString() : QStringLiteral(" -t ") + job.original.duration;
+    const bool toSourceEnd = (job.clip.clipEnd >= job.clip.fullDuration && job.clip.endHundredths == 0)
+                             || (exactEnd > 0 && range.end >= exactEnd);
+    if (toSourceEnd)
+        return {};
+    return QStringLiteral(" -t ") + hundredthsToTimeCode(clipLength(range));
 }
 
 QString extraPiece(const ProfileChoices &choices)

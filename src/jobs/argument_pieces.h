@@ -25,9 +25,8 @@ QString sampleRatePiece(const QString &audioRatePiece, const ProfileChoices &cho
 QString channelsPiece(const ProfileChoices &choices);
 // " -ss " with the clip's begin, in hundredths where it was marked on a frame.
 QString startPiece(const TClipInfo &clip);
-// " -t " with the exact length from the clip's begin to the source's end when
-// the clip runs to the end, the clip's length in hundredths where a mark has
-// them, else the row's duration (whole seconds); empty when none is known.
+// " -t " with the clip's length in hundredths when the clip ends before the
+// source's end; empty when the job converts to the end of its input.
 QString lengthPiece(const Job &job);
 // The profile's template, or " -target pal-vcd " and the like for 112 to 114.
 QString extraPiece(const ProfileChoices &choices);

@@ -16,6 +16,7 @@
 #include "ui_text/prompts.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -25,6 +26,14 @@ int nextCheckedRow(const std::vector<bool> &checked, int row)
         if (checked[next])
             return next;
     return static_cast<int>(checked.size());
+}
+
+JobStartResult runStartResult(const QString &outputFolder, const std::optional<intputrec> &started)
+{
+    if (!started)
+        return {std::nullopt, QStringLiteral("The encoder was still busy with another job, so this one did not start; "
+                                             "start the batch again")};
+    return {StartedJob{outputFolder, *started}, {}};
 }
 
 QString runningJobsHint(const QStringList &captions)
@@ -47,6 +56,24 @@ bool outputWritten(const QString &path)
     return QFileInfo(path).size() > 0;
 }
 
+// The state a row waits in: a listed DVD title reads "Ready", a file "Waiting".
+JobStatus queuedStatus(const Job &job)
+{
+    return {isDvdRow(job) ? JobState::Ready : JobState::Waiting};
+}
+
+// Removes a partial output an earlier run left, unless the file has changed since.
+void removeEarlierPartial(const std::optional<LeftOutput> &partial)
+{
+    if (partial && leftOutputAt(partial->path) == partial)
+        QFile::remove(partial->path);
+}
+
+QString partialKeptText(const QString &path)
+{
+    return QStringLiteral("what was converted is kept in %1").arg(path);
+}
+
 } // namespace
 
 // One job at a time runs in a slot, on the slot's own encoder run.
@@ -61,7 +88,10 @@ struct Batch::Slot {
     StartedJob started;
     JobLog log;              // of the job started in it, until its run has ended
     JobRunRecord stoppedRun; // what the stopped job's row was given at the stop
-    MediaProbe outputProbe;  // reads back what the run wrote
+    // The partial output an earlier run of the row left, which this run's
+    // own output replaces.
+    std::optional<LeftOutput> earlierPartial;
+    MediaProbe outputProbe; // reads back what the run wrote
 };
 
 Batch::Batch(EncoderRuns &runs, JobModel &jobs, JobStart &jobStart, const OutputFolder &outputFolder, BusyState &busy,
@@ -191,6 +221,12 @@ void Batch::start()
         m_prompts.information(QStringLiteral("Please select one file."));
         return;
     }
+    const std::vector<int> rows = rowsToConvert();
+    if (rows.empty()) {
+        m_prompts.information(QStringLiteral("Every checked file has been converted. To convert a file again, choose "
+                                             "\"Convert Again\" in its pop-up menu."));
+        return;
+    }
     if (const std::optional<QString> refusal = outputFolderRefusal(m_outputFolderField.text())) {
         m_prompts.warning(*refusal);
         return;
@@ -200,10 +236,13 @@ void Batch::start()
         m_runs.at(i).resetOffsetCounter();
     m_tally = {};
     m_paused = false;
-    m_position = first - 1;
+    m_position = -1;
     m_rowSeconds.clear(); // filled by fill()
     m_rowStarted.clear();
     m_doneSeconds = 0;
+    // No result of an earlier batch stands on a row this one converts.
+    for (const int row : rows)
+        m_jobs.setStatus(row, queuedStatus(m_jobs.job(row)));
     m_shell.inhibitSleep(kInhibitReason);
     m_busy.set(Busy::Converting, true);
     emit batchStarted();
@@ -256,10 +295,12 @@ void Batch::fill()
     }
     m_limit = jobLimit();
     while (static_cast<int>(running().size()) < m_limit) {
-        const int row = nextCheckedRow(m_jobs.checkMarks(), m_position);
-        if (row >= m_jobs.rowCount())
+        const std::vector<int> rows = rowsToConvert();
+        if (rows.empty())
             break;
+        const int row = rows.front();
         m_position = row; // the one place that moves the batch along
+        m_rowStarted[row] = true;
         const QString failure = startIn(freeSlot(), row);
         if (failure.isEmpty())
             continue;
@@ -280,24 +321,55 @@ void Batch::fill()
         emit displayChanged(batchProgress(), statusHint());
 }
 
+std::vector<int> Batch::rowsToConvert() const
+{
+    std::vector<int> rows;
+    for (int row = 0; row < m_jobs.rowCount(); ++row)
+        if (m_jobs.isChecked(row) && m_jobs.status(row).state != JobState::Finished
+            && !(row < static_cast<int>(m_rowStarted.size()) && m_rowStarted[row]))
+            rows.push_back(row);
+    return rows;
+}
+
+void Batch::convertAgain(const std::vector<int> &rows)
+{
+    const std::vector<int> busyRows = runningRows();
+    for (const int row : rows) {
+        if (std::find(busyRows.begin(), busyRows.end(), row) != busyRows.end())
+            continue;
+        m_jobs.setChecked(row, true);
+        m_jobs.setStatus(row, queuedStatus(m_jobs.job(row)));
+        if (row < static_cast<int>(m_rowStarted.size()))
+            m_rowStarted[row] = false;
+    }
+    if (isConverting()) {
+        recountTotal();
+        fill();
+    }
+}
+
 QString Batch::startIn(Slot &slot, int row)
 {
+    // An output name stays taken from the moment its job is planned until
+    // its file has it: also while a finished job's output is read back.
     QStringList claimed;
-    for (const Slot *other : running())
-        claimed << other->started.record.outputfile;
+    for (const std::unique_ptr<Slot> &other : m_slots)
+        if (other->jobRunning || other->settling)
+            claimed << other->started.record.outputfile;
+    const std::optional<LeftOutput> earlierPartial = m_jobs.job(row).lastRun.stoppedOutput;
     const JobStartResult result = m_jobStart.start(row, {slot.run, claimed});
     if (!result.started)
         return result.failure;
     const std::optional<StartedJob> &started = result.started;
+    slot.earlierPartial = earlierPartial;
     slot.row = row;
     slot.jobRunning = true;
     slot.progress = 0;
     slot.startOrder = ++m_starts;
     slot.started = *started;
     m_lastStarted = *started;
-    m_rowStarted[row] = true;
     m_jobs.setStatus(row, JobStatus::running(0));
-    slot.log.begin(m_jobs.caption(row), commandLineText(started->record));
+    slot.log.begin(m_jobs.caption(row), commandLineText(started->record), slot.run.commandAsRun());
     m_jobs.setLastRun(row, slot.log.record());
     return {};
 }
@@ -306,7 +378,7 @@ void Batch::recountTotal()
 {
     m_totalSeconds = 0;
     for (int row = 0; row < static_cast<int>(m_rowSeconds.size()); ++row)
-        if (m_rowStarted[row] || m_jobs.isChecked(row))
+        if (m_rowStarted[row] || (m_jobs.isChecked(row) && m_jobs.status(row).state != JobState::Finished))
             m_totalSeconds += m_rowSeconds[row];
 }
 
@@ -337,12 +409,14 @@ void Batch::runEnded(Slot &slot, const RunOutcome &outcome)
     const bool batchJob = slot.jobRunning;
     slot.jobRunning = false;
     if (!batchJob || !isConverting()) {
-        // A stopped job's partial file takes its name; its row (found by the
-        // record of the stop: the rows may have changed since) keeps it, so a
-        // restart of the row replaces it.
+        // A stopped job's file is kept under a name that says it is partial;
+        // its row (found by the record of the stop: the rows may have changed
+        // since) names it, and a later run of the row replaces it.
         if (slot.log.isOpen()) {
-            const FinalName kept = slot.run.keepOutput();
-            slot.log.finish(kStoppedEnding);
+            removeEarlierPartial(slot.earlierPartial);
+            const FinalName kept = slot.run.keepPartial();
+            slot.log.finish(kept.path.isEmpty() ? kStoppedEnding
+                                                : kStoppedEnding + QStringLiteral("; ") + partialKeptText(kept.path));
             keepStoppedOutput(slot, kept.path);
         }
         return;
@@ -360,16 +434,21 @@ void Batch::runEnded(Slot &slot, const RunOutcome &outcome)
         leaveBySystem();
 }
 
-QString Batch::outputProblem(Slot &slot, const RunOutcome &outcome)
+OutputJudgement Batch::judgeEndedRun(Slot &slot, const RunOutcome &outcome)
 {
     const QString &output = slot.run.unfinishedOutput();
     const QStringList lines = slot.log.reasonLines();
-    if (!outcome.succeeded() || !outputWritten(output))
-        return failureReason(outcome, lines);
+    const bool written = outputWritten(output);
+    if (!outcome.succeeded() || !written) {
+        // A failed run's file is kept only where the disk ran full: the
+        // cause is the user's to mend, and the file shows how far it got.
+        const QString reason = failureReason(outcome, lines);
+        return {reason, written && diskCause(lines).has_value(), {}};
+    }
     slot.outputProbe.start(slot.run.location().encoderfile, slot.run.location().workdir, output);
     slot.outputProbe.waitUntilIdle();
-    return incompleteOutputReason(slot.outputProbe.results(), jobLengthHundredths(slot.started.record), lines)
-        .value_or(QString());
+    return judgeOutput(slot.outputProbe.results(), slot.run.readHundredths(),
+                       statedLengthHundredths(m_jobs.job(slot.row), slot.started.record), lines);
 }
 
 void Batch::keepStoppedOutput(const Slot &slot, const QString &output)
@@ -381,6 +460,8 @@ void Batch::keepStoppedOutput(const Slot &slot, const QString &output)
             JobRunRecord record = slot.stoppedRun;
             record.stoppedOutput = leftOutputAt(output);
             m_jobs.setLastRun(row, record);
+            if (record.stoppedOutput && m_jobs.status(row).state == JobState::Stopped)
+                m_jobs.setStatus(row, {JobState::Stopped, 0, partialKeptText(output)});
             return;
         }
 }
@@ -389,21 +470,41 @@ void Batch::markEnded(Slot &slot, const RunOutcome &outcome)
 {
     const int row = slot.row;
     m_doneSeconds += m_rowSeconds[row];
-    // Only a whole output takes its name; what a failed run wrote goes.
-    QString reason = outputProblem(slot, outcome);
+    OutputJudgement judgement = judgeEndedRun(slot, outcome);
     // The program is ending (perhaps while the output was read back):
     // nothing of this run is kept.
     if (!m_endCause.isEmpty())
-        reason = m_endCause;
-    if (reason.isEmpty())
-        reason = slot.run.keepOutput().error;
-    else
+        judgement = {m_endCause, false, {}};
+    std::optional<LeftOutput> partial;
+    if (judgement.failure.isEmpty()) {
+        const FinalName named = slot.run.keepOutput();
+        judgement.failure = named.error;
+        if (named.error.isEmpty()) {
+            removeEarlierPartial(slot.earlierPartial);
+            if (named.path != slot.started.record.outputfile)
+                slot.log.addLine(QStringLiteral("Saved as ") + named.path);
+        }
+    } else if (judgement.keepPartial) {
+        removeEarlierPartial(slot.earlierPartial);
+        const FinalName kept = slot.run.keepPartial();
+        if (!kept.path.isEmpty()) {
+            judgement.failure += QStringLiteral("; ") + partialKeptText(kept.path);
+            partial = leftOutputAt(kept.path);
+        }
+    } else {
         slot.run.discardOutput();
-    const bool done = reason.isEmpty();
-    m_jobs.setLastRun(row, slot.log.finish(done ? QStringLiteral("Finished") : QStringLiteral("Failed: ") + reason));
+        partial = slot.earlierPartial; // still the row's until a run replaces it
+    }
+    const bool done = judgement.failure.isEmpty();
+    if (!judgement.note.isEmpty())
+        slot.log.addLine(QStringLiteral("Note: ") + judgement.note);
+    JobRunRecord record =
+        slot.log.finish(done ? QStringLiteral("Finished") : QStringLiteral("Failed: ") + judgement.failure);
+    record.stoppedOutput = partial;
+    m_jobs.setLastRun(row, record);
     if (!m_jobs.isChecked(row))
         return;
-    m_jobs.setStatus(row, done ? JobStatus{JobState::Finished} : JobStatus::failed(reason));
+    m_jobs.setStatus(row, done ? JobStatus{JobState::Finished, 0, judgement.note} : JobStatus::failed(judgement.failure));
     ++(done ? m_tally.finished : m_tally.failed);
 }
 

@@ -13,6 +13,7 @@
 #include "engine/intputrec.h"
 #include "jobs/batch_tally.h"
 #include "jobs/job_log.h"
+#include "jobs/output_check.h"
 
 #include <QObject>
 #include <QStringList>
@@ -52,6 +53,11 @@ struct JobStartResult {
     QString failure;
 };
 
+// The result of a run's start for a job writing into `outputFolder`: a run
+// that refused to start (another run still active in its place) is a job
+// that did not start, with that reason.
+JobStartResult runStartResult(const QString &outputFolder, const std::optional<intputrec> &started);
+
 // Where a job starts: the run it takes, and the outputs of the jobs already
 // running beside it, whose names it must not take.
 struct JobSlot {
@@ -87,6 +93,9 @@ public:
     void pauseToggle();
     // Continues a paused batch.
     void resume();
+    // Queues the rows once more, finished ones too ("Convert Again"): they
+    // are checked and wait for the batch; a running batch takes them.
+    void convertAgain(const std::vector<int> &rows);
     // Waits, painting but taking no user input, until the runs that are
     // still ending (stopped ones finishing their files) have ended and their
     // encoders have exited.
@@ -143,6 +152,9 @@ private:
     // after the last row started; a job that cannot start reads "Failed".
     // Past the last row, once no job runs, the batch ends.
     void fill();
+    // The checked rows left to convert: not finished since they last
+    // changed and not taken by this batch yet, in list order.
+    std::vector<int> rowsToConvert() const;
     // Starts the job of `row` in the slot; why it could not start, or empty.
     QString startIn(Slot &slot, int row);
     Slot &freeSlot();
@@ -153,9 +165,9 @@ private:
     // Once a stopped run has ended, its row keeps the partial output it
     // left under `output`, which a restart of the row replaces.
     void keepStoppedOutput(const Slot &slot, const QString &output);
-    // Why the slot's run did not write its whole output (a run that exited
-    // with 0 has its output probed); empty when it did.
-    QString outputProblem(Slot &slot, const RunOutcome &outcome);
+    // Whether the slot's run wrote its whole output (a run that exited with
+    // 0 has its output read back) and what becomes of its file otherwise.
+    OutputJudgement judgeEndedRun(Slot &slot, const RunOutcome &outcome);
     void endBatch();
     // Ends the batch the system ends, without its after-batch action.
     void leaveBySystem();

@@ -69,8 +69,21 @@ QString outcomeReason(const RunOutcome &outcome)
 
 } // namespace
 
+std::optional<QString> diskCause(const QStringList &lines)
+{
+    for (const int error : {ENOSPC, EDQUOT, EFBIG}) {
+        const QString text = QString::fromLocal8Bit(std::strerror(error));
+        for (const QString &line : lines)
+            if (line.contains(text))
+                return text;
+    }
+    return std::nullopt;
+}
+
 QString failureReason(const RunOutcome &outcome, const QStringList &lines)
 {
+    if (const std::optional<QString> disk = diskCause(lines))
+        return *disk;
     for (auto line = lines.crbegin(); line != lines.crend(); ++line)
         if (line->startsWith(kBridgeCause))
             return line->mid(kBridgeCause.size()).trimmed();

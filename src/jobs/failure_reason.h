@@ -14,6 +14,11 @@
 // succeeded is taken to have written no output file.
 QString failureReason(const RunOutcome &outcome, const QStringList &lines);
 
+// The disk's own word that it could take no more ("No space left on device",
+// a quota, a file too large), wherever it stands in the encoder's lines; it
+// outweighs every other cause a run reports.
+std::optional<QString> diskCause(const QStringList &lines);
+
 // ffmpeg's word that a run encoded nothing, though it exits with 0.
 inline constexpr QLatin1StringView kEmptyOutput("Output file is empty");
 

@@ -45,7 +45,7 @@ JobStartResult FileJobStart::start(int row, const JobSlot &slot)
     const QString output = outputPathFor(folder, m_jobs.caption(row), choices.extension, FirstName::WholeCaption, own,
                                          slot.claimedOutputs);
     clearOwnOutput(output, own);
-    return {StartedJob{folder, slot.run.start(fileJobRecord(job.sourcePath, output, *pieces))}, {}};
+    return runStartResult(folder, slot.run.start(fileJobRecord(job.sourcePath, output, *pieces)));
 }
 
 QStringList FileJobStart::encoders() const

@@ -82,7 +82,7 @@ void pruneLogs(QDir folder)
 
 } // namespace
 
-void JobLog::begin(const QString &jobName, const QString &commandLine)
+void JobLog::begin(const QString &jobName, const QString &commandLine, const QString &ranAs)
 {
     if (m_file.isOpen())
         m_file.close();
@@ -108,8 +108,10 @@ void JobLog::begin(const QString &jobName, const QString &commandLine)
         m_file.setFileName(folder.filePath(QFileInfo(name).completeBaseName() + QStringLiteral(" (%1).log").arg(n)));
     }
     m_record.logFile = m_file.fileName();
-    write(QStringLiteral("Job: %1\nStarted: %2\nCommand line: %3\n\n")
-              .arg(jobName, now.toString(Qt::ISODate), commandLine));
+    write(QStringLiteral("Job: %1\nStarted: %2\nCommand line: %3\n").arg(jobName, now.toString(Qt::ISODate), commandLine));
+    if (!ranAs.isEmpty() && ranAs != commandLine)
+        write(QStringLiteral("Run as: %1\n(the output takes its name once it is whole)\n").arg(ranAs));
+    write(QStringLiteral("\n"));
 }
 
 void JobLog::addLine(const QString &line)

@@ -40,9 +40,11 @@ void keepLastLine(QStringList &lines, const QString &line, int limit = kKeptLast
 
 class JobLog {
 public:
-    // Prunes old logs and starts the log of a job. A log that cannot be
-    // written is noted in the record; the job runs regardless.
-    void begin(const QString &jobName, const QString &commandLine);
+    // Prunes old logs and starts the log of a job. The record keeps the
+    // command line naming the output; the log also gives the command as it
+    // ran (`ranAs`, writing under a temporary name) when that differs. A log
+    // that cannot be written is noted in the record; the job runs regardless.
+    void begin(const QString &jobName, const QString &commandLine, const QString &ranAs = {});
     bool isOpen() const { return m_open; }
     void addLine(const QString &line);
     // Writes how the run ended, closes the log and gives what the job keeps.

@@ -49,8 +49,9 @@ QVariant JobModel::data(const QModelIndex &index, int role) const
             return row.checked ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::ToolTipRole:
-        if (row.job.status.state == JobState::Failed)
-            return QStringLiteral("Failed: ") + row.job.status.reason;
+        // A failure's cause, a stop's partial file, a finished file's note.
+        if (!row.job.status.reason.isEmpty())
+            return statusText(row.job.status) + QStringLiteral(": ") + row.job.status.reason;
         return {};
     }
     return {};
@@ -100,6 +101,17 @@ std::optional<int> JobModel::selectedRow() const
         if (!first || range.top() < *first)
             first = range.top();
     return first;
+}
+
+std::vector<int> JobModel::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QItemSelectionRange &range : m_selection.selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
 void JobModel::selectRow(int row)
@@ -188,6 +200,8 @@ void JobModel::clear()
 
 void JobModel::setCaption(int row, const QString &caption)
 {
+    if (m_rows.at(row)->caption != caption)
+        forgetFinish(row);
     m_rows.at(row)->caption = caption;
     rowChanged(row, kNameColumn, kNameColumn);
 }
@@ -234,8 +248,17 @@ void JobModel::setLastRun(int row, const JobRunRecord &record)
 
 void JobModel::setClipRange(int row, const ClipRange &range)
 {
+    if (clipRangeOf(m_rows.at(row)->job.clip) != range)
+        forgetFinish(row);
     ::setClipRange(m_rows.at(row)->job.clip, range);
     emit jobChanged(row);
+}
+
+void JobModel::forgetFinish(int row)
+{
+    Job &job = m_rows.at(row)->job;
+    if (job.status.state == JobState::Finished)
+        setStatus(row, {isDvdRow(job) ? JobState::Ready : JobState::Waiting});
 }
 
 void JobModel::setDuration(int row, const QString &timeCode)
@@ -250,6 +273,8 @@ void JobModel::setTracks(int row, const TConvertInfo &convert, const TrackChoice
 {
     if (row < 0 || row >= rowCount())
         return;
+    if (!(m_rows[row]->job.convert == convert && m_rows[row]->job.tracks == tracks))
+        forgetFinish(row);
     m_rows[row]->job.convert = convert;
     m_rows[row]->job.tracks = tracks;
     emit jobChanged(row);

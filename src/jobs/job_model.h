@@ -44,6 +44,8 @@ public:
     QItemSelectionModel *selection() { return &m_selection; }
     // The first selected row in row order, if any.
     std::optional<int> selectedRow() const;
+    // Every selected row, in row order.
+    std::vector<int> selectedRows() const;
     // Selects `row` alone and makes it the current row; nothing for a row
     // that does not exist.
     void selectRow(int row);
@@ -99,6 +101,9 @@ signals:
     void jobChanged(int row);
 
 private:
+    // A finished row that changes waits to be converted again.
+    void forgetFinish(int row);
+
     struct Row {
         Job job;
         QString caption;

@@ -4,11 +4,18 @@
 #include "jobs/failure_reason.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
-constexpr qint64 kLeastShortfall = 10;  // hundredths of a second
-constexpr qint64 kShortfallPercent = 2; // of the job's length
+constexpr qint64 kLeastShortfall = 50; // hundredths of a second
+constexpr qint64 kShortfallPercent = 2;
+const QLatin1StringView kTrailerError("Error writing trailer");
+
+qint64 allowedShortfall(qint64 length)
+{
+    return std::max(kLeastShortfall, length * kShortfallPercent / 100);
+}
 
 QString secondsText(qint64 hundredths)
 {
@@ -17,30 +24,44 @@ QString secondsText(qint64 hundredths)
 
 } // namespace
 
-qint64 jobLengthHundredths(const intputrec &record)
+qint64 statedLengthHundredths(const Job &job, const intputrec &record)
 {
     const QString length = record.length.trimmed();
     if (length.startsWith(QLatin1String("-t ")))
         return timeCodeToHundredths(length.mid(3).trimmed());
+    if (!isDvdRow(job) && !job.exactDuration.isEmpty())
+        return std::max<qint64>(0, timeCodeToHundredths(job.exactDuration) - clipRangeOf(job.clip).begin);
     return record.seconds * qint64(100);
 }
 
-std::optional<QString> incompleteOutputReason(const ProbeResults &output, qint64 jobHundredths,
-                                              const QStringList &encoderLines)
+OutputJudgement judgeOutput(const ProbeResults &output, qint64 readHundredths, qint64 statedHundredths,
+                            const QStringList &encoderLines)
 {
-    for (const QString &line : encoderLines)
+    if (const std::optional<QString> disk = diskCause(encoderLines))
+        return {*disk, true, {}};
+    for (const QString &line : encoderLines) {
         if (line.contains(kEmptyOutput))
-            return line.trimmed();
+            return {line.trimmed(), false, {}};
+        if (line.contains(kTrailerError))
+            return {QStringLiteral("The encoder could not finish the file: ") + line.trimmed(), true, {}};
+    }
     if (output.videoCodec.isEmpty() && output.audioCodec.isEmpty())
-        return QStringLiteral("The output file holds no audio or video the encoder could read back; try another "
-                              "profile");
-    if (output.exactDuration.isEmpty())
-        return std::nullopt;
+        return {QStringLiteral("The output file holds no audio or video the encoder could read back; try another "
+                               "profile"),
+                true,
+                {}};
+    if (output.exactDuration.isEmpty() || output.durationEstimated)
+        return {};
     const qint64 written = timeCodeToHundredths(output.exactDuration);
-    const qint64 allowed = std::max(kLeastShortfall, jobHundredths * kShortfallPercent / 100);
-    if (jobHundredths - written > allowed)
-        return QStringLiteral("The output holds only %1 s of the job's %2 s; the source may be incomplete or "
-                              "damaged")
-            .arg(secondsText(written), secondsText(jobHundredths));
-    return std::nullopt;
+    if (readHundredths - written > allowedShortfall(readHundredths))
+        return {QStringLiteral("The output holds only %1 s of the %2 s the encoder converted; the file was not "
+                               "finished")
+                    .arg(secondsText(written), secondsText(readHundredths)),
+                true,
+                {}};
+    if (statedHundredths > 0 && std::abs(statedHundredths - written) > allowedShortfall(statedHundredths))
+        return {{}, false,
+                QStringLiteral("the source stated %1 s; it holds %2 s")
+                    .arg(secondsText(statedHundredths), secondsText(written))};
+    return {};
 }

@@ -64,8 +64,7 @@ void Snapshot::take(const SnapshotRequest &request)
     // A chapter's caption "  Chapter_01" names "Chapter_01.bmp", as its conversion does.
     m_image = outputPathFor(prepareOutputFolder(folder), request.caption, QStringLiteral(".bmp"),
                             FirstName::WithoutLeadingBlanks);
-    m_running = true;
-    m_run.start(snapshotRecord(request, m_image));
+    m_running = m_run.start(snapshotRecord(request, m_image)).has_value();
 }
 
 void Snapshot::runEnded(const RunOutcome &outcome)

@@ -183,22 +183,39 @@ TEST_F(BatchTest, StopOnTheSecondOfThreeLeavesTheThirdUntouched)
     EXPECT_EQ(h.jobs.status(2).state, JobState::Waiting);
     EXPECT_EQ(h.shell.powerOffRequests, 0);
 
-    // Start after a stop begins at the first checked row again.
+    // The stopped file says it is partial; no file under a final name holds it.
+    EXPECT_EQ(h.jobs.job(1).lastRun.stoppedOutput->path, output("long (partial).avi"));
+    EXPECT_FALSE(QFileInfo::exists(output("long.avi")));
+
+    // A second Start converts what is left: the finished row stays as it is,
+    // and every row the batch takes waits under its own status.
     h.startedRows.clear();
-    h.jobs.setChecked(1, false);
+    std::vector<JobState> atStart;
+    QObject::connect(&h.batch, &Batch::batchStarted, [&] {
+        for (int row = 0; row < 3; ++row)
+            atStart.push_back(h.jobs.status(row).state);
+    });
     h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
-    EXPECT_EQ(h.startedRows, (std::vector<int>{0, 2}));
-    EXPECT_EQ(h.jobs.status(2).state, JobState::Finished);
-    // The first output was kept: the second run of row 0 wrote beside it.
-    EXPECT_TRUE(QFileInfo::exists(output("r0.avi")));
-    EXPECT_TRUE(QFileInfo::exists(output("r0_1.avi")));
+    EXPECT_EQ(atStart, (std::vector<JobState>{JobState::Finished, JobState::Waiting, JobState::Waiting}));
+    EXPECT_EQ(h.startedRows, (std::vector<int>{1, 2}));
+    // The whole output replaced the partial one.
+    EXPECT_EQ(QDir(QString::fromStdString(h.output.path())).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"long.avi", "r0.avi", "r2.avi"}));
     EXPECT_EQ(h.shell.powerOffRequests, 1);
+
+    // Convert Again queues a finished row once more, beside its first output.
+    h.startedRows.clear();
+    h.batch.convertAgain({0});
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    EXPECT_EQ(h.startedRows, (std::vector<int>{0}));
+    EXPECT_TRUE(QFileInfo::exists(output("r0_1.avi")));
 }
 
 // A restarted stopped row replaces the partial output it left itself; a file
 // put in that place since is the user's and is kept.
-TEST_F(BatchTest, ARestartedStoppedRowReplacesOnlyTheOutputItLeft)
+TEST_F(BatchTest, ARestartedStoppedRowReplacesOnlyThePartialOutputItLeft)
 {
     h.profile.setCurrentProfileId(2);
     h.profile.select(2);
@@ -213,16 +230,16 @@ TEST_F(BatchTest, ARestartedStoppedRowReplacesOnlyTheOutputItLeft)
             h.batch.stop();
         ASSERT_TRUE(h.waitForBatchEnd());
     };
+    const auto files = [&] { return QDir(QString::fromStdString(h.output.path())).entryList(QDir::Files); };
     run("long.avi", true);
-    ASSERT_GT(QFileInfo(output("long.avi")).size(), 0);
+    EXPECT_EQ(files(), QStringList{"long (partial).avi"});
+    EXPECT_TRUE(h.jobs.status(0).reason.contains(output("long (partial).avi")));
+    run("long.avi", true); // a second stop replaces the first partial file
+    writeFile(output("long (partial).avi").toStdString(), "the user's own file");
     run("long.avi", false);
     EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
-    // A finished output is never the row's to replace; the stopped partial
-    // beside it is, until the user puts a file of their own there.
-    run("long_1.avi", true);
-    writeFile(output("long_1.avi").toStdString(), "the user's own file");
-    run("long_2.avi", true);
-    EXPECT_EQ(readFile(output("long_1.avi").toStdString()), "the user's own file");
+    EXPECT_EQ(files(), (QStringList{"long (partial).avi", "long.avi"}));
+    EXPECT_EQ(readFile(output("long (partial).avi").toStdString()), "the user's own file");
 }
 
 TEST_F(BatchTest, PauseHoldsTheEncoderAndContinueFinishesTheJob)
@@ -325,9 +342,9 @@ TEST_F(BatchTest, WholeFilesKeepTheirFractionOfASecond)
 }
 
 // "Finish" means a whole output: a FLAC file of 0.07 s converts (no seek to
-// its start), while an output cut short by a truncated source, or one the
-// encoder wrote nothing into (a clip beyond the end), fails with its reason
-// and leaves no file.
+// its start), a truncated source converts as far as it goes and says so,
+// and an output the encoder wrote nothing into (a clip beyond the end) fails
+// with its reason and leaves no file.
 TEST_F(BatchTest, FinishMeansAWholeOutput)
 {
     generateMedia("-f lavfi -i sine=duration=0.07 -ac 2", s_media->file("blip.flac"));
@@ -341,19 +358,78 @@ TEST_F(BatchTest, FinishMeansAWholeOutput)
 
     EXPECT_EQ(h.jobs.status(0).state, JobState::Finished);
     EXPECT_EQ(ffprobeField(output("blip.mp3").toStdString(), "stream=codec_name"), "mp3");
-    const std::pair<int, const char *> failures[] = {{1, "s of the job's 4.00 s"}, {2, "Output file is empty"}};
-    for (const auto &[row, reason] : failures) {
-        EXPECT_EQ(h.jobs.status(row).state, JobState::Failed);
+    const std::tuple<int, JobState, const char *> ends[] = {{1, JobState::Finished, "the source stated 4.00 s"},
+                                                            {2, JobState::Failed, "Output file is empty"}};
+    for (const auto &[row, state, reason] : ends) {
+        EXPECT_EQ(h.jobs.status(row).state, state);
         EXPECT_TRUE(h.jobs.status(row).reason.contains(QLatin1String(reason)))
             << h.jobs.status(row).reason.toStdString();
     }
     EXPECT_EQ(QDir(QString::fromStdString(h.output.path())).entryList(QDir::Files | QDir::Hidden),
-              QStringList{"blip.mp3"});
+              (QStringList{"blip.mp3", "cut.mp3"}));
 }
 
-// A disk that fills up mid-batch: every job fails, the batch ends, and no
-// partial or empty output is left behind.
-TEST_F(BatchTest, AFullDiskFailsEachJobAndLeavesNoPartialOutput)
+// Sources whose stated length is a guess or longer than their sound convert
+// whole: ADTS AAC that opens with silence, a VBR MP3 without a Xing header
+// that opens loud, a 10 s video with 6 s of sound. Nothing is deleted.
+TEST_F(BatchTest, SourcesConvertWholeWhateverLengthTheyState)
+{
+    generateMedia("-f lavfi -i anullsrc=r=44100:cl=stereo:d=1 -f lavfi -i sine=duration=19.5 -filter_complex "
+                  "[1]aformat=channel_layouts=stereo[b];[0][b]concat=n=2:v=0:a=1 -c:a aac",
+                  s_media->file("quiet start.aac"));
+    generateMedia("-f lavfi -i anoisesrc=d=3:a=1 -f lavfi -i sine=duration=17 -filter_complex "
+                  "[0]aresample=44100[a];[1]volume=0.05[b];[a][b]concat=n=2:v=0:a=1 -c:a libmp3lame -q:a 4 "
+                  "-write_xing 0",
+                  s_media->file("loud start.mp3"));
+    generateMedia("-f lavfi -i testsrc=size=320x240:rate=25:duration=10 -f lavfi -i sine=duration=6 -c:v libx264 "
+                  "-preset ultrafast -c:a aac",
+                  s_media->file("short sound.mp4"));
+    h.addFiles({media("quiet start.aac"), media("loud start.mp3"), media("short sound.mp4")});
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    const std::pair<const char *, double> outputs[] = {
+        {"quiet start.mp3", 20.5}, {"loud start.mp3", 20.0}, {"short sound.mp3", 6.0}};
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(outputs[row].first);
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Finished) << h.jobs.status(row).reason.toStdString();
+        EXPECT_FALSE(h.jobs.job(row).lastRun.commandLine.contains(" -t "));
+        EXPECT_NEAR(std::stod("0" + ffprobeField(output(outputs[row].first).toStdString(), "format=duration")),
+                    outputs[row].second, 0.1);
+    }
+    EXPECT_TRUE(h.jobs.status(2).reason.contains("the source stated 10.00 s; it holds 6.0"))
+        << h.jobs.status(2).reason.toStdString();
+}
+
+// Two jobs at once over sources of one name in eight folders: every row's
+// command line names the output that holds its own source.
+TEST_F(BatchTest, JobsAtOnceNeverShareAnOutputName)
+{
+    h.batch.setJobsAtOnceSetting(2);
+    QStringList sources;
+    for (int n = 0; n < 8; ++n) {
+        const std::string folder = s_media->file("d" + std::to_string(n));
+        std::filesystem::create_directories(folder);
+        generateMedia("-f lavfi -i sine=duration=" + std::to_string(1 + n * 0.25), folder + "/s.wav");
+        sources << QString::fromStdString(folder + "/s.wav");
+    }
+    h.addFiles(sources);
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    QStringList named;
+    for (int row = 0; row < 8; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Finished);
+        named << h.jobs.job(row).lastRun.commandLine.section(u' ', -1);
+        EXPECT_NEAR(std::stod("0" + ffprobeField(named.last().toStdString(), "format=duration")), 1 + row * 0.25,
+                    0.05);
+    }
+    named.removeDuplicates();
+    EXPECT_EQ(named.size(), 8);
+}
+
+// A disk that fills up mid-batch: every job fails with the disk's cause, the
+// batch ends, and what was written stays only under a partial name.
+TEST_F(BatchTest, AFullDiskFailsEachJobAndKeepsOnlyPartialOutputs)
 {
     const std::string disk = h.output.file("small");
     std::filesystem::create_directories(disk);
@@ -368,9 +444,13 @@ TEST_F(BatchTest, AFullDiskFailsEachJobAndLeavesNoPartialOutput)
     const QStringList left = QDir(QString::fromStdString(disk)).entryList(QDir::Files);
     ::umount(disk.c_str());
     ASSERT_TRUE(ended);
-    EXPECT_EQ(h.jobs.status(0).state, JobState::Failed);
-    EXPECT_EQ(h.jobs.status(1).state, JobState::Failed);
-    EXPECT_TRUE(left.isEmpty()) << left.join(", ").toStdString();
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(h.jobs.status(row).state, JobState::Failed);
+        EXPECT_TRUE(h.jobs.status(row).reason.startsWith("No space left on device"))
+            << h.jobs.status(row).reason.toStdString();
+    }
+    for (const QString &file : left)
+        EXPECT_TRUE(file.contains(" (partial).")) << file.toStdString();
 }
 
 } // namespace
@@ -454,7 +534,7 @@ TEST_F(BatchTest, PauseAndStopActOnEveryRunningJob)
     EXPECT_EQ(h.shell.powerOffRequests, 0);
     EXPECT_FALSE(h.shell.sleepInhibited);
     // Each stopped row keeps the partial file its own run left, under its own name.
-    for (const auto &[row, name] : {std::pair{0, "long.avi"}, std::pair{1, "long_1.avi"}}) {
+    for (const auto &[row, name] : {std::pair{0, "long (partial).avi"}, std::pair{1, "long_1 (partial).avi"}}) {
         const std::optional<LeftOutput> left = h.jobs.job(row).lastRun.stoppedOutput;
         ASSERT_TRUE(left) << row;
         EXPECT_EQ(left->path, output(name));
