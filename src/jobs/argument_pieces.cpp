@@ -137,7 +137,9 @@ QString lengthPiece(const Job &job)
                              || (exactEnd > 0 && range.end >= exactEnd);
     if (toSourceEnd)
         return {};
-    return QStringLiteral(" -t ") + hundredthsToTimeCode(clipLength(range));
+    const qint64 length = clipLength(range);
+    return QStringLiteral(" -t ")
+           + (length % 100 == 0 ? secondsToTimeCode(int(length / 100)) : hundredthsToTimeCode(length));
 }
 
 QString extraPiece(const ProfileChoices &choices)

@@ -482,7 +482,8 @@ TEST_F(MainWindowTest, CloseDuringABatchGoesOnOrStopsAndQuits)
     EXPECT_FALSE(w.encoderRun().isRunning());
     EXPECT_TRUE(veltrix::test::livingProcessesInGroup(static_cast<pid_t>(pid)).empty());
     EXPECT_EQ(w.jobs().statusColumn(0), "Stop");
-    const QString partial = QString::fromStdString(m_busyMedia.file("out/long.mp3"));
+    const QString partial = QString::fromStdString(m_busyMedia.file("out/long (partial).mp3"));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(m_busyMedia.file("out/long.mp3"))));
     EXPECT_GT(QFileInfo(partial).size(), 0);
     EXPECT_TRUE(QFile::exists(settingsFile));
     m_window.reset();

@@ -23,7 +23,8 @@ int main(int argc, char *argv[])
     rec.outputfile = QString::fromLocal8Bit(argv[2]);
     // Real time keeps the encoder busy for the length of the clip.
     rec.extra = " -vcodec mpeg4 -vf realtime";
-    run.start(rec);
+    if (!run.start(rec))
+        return 1;
     if (pause) {
         // Let ffmpeg get going first, so the pause holds real work.
         QThread::msleep(500);

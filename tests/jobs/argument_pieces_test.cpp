@@ -111,55 +111,55 @@ const PiecesCase kPiecesCases[] = {
     {"sized entry",
      avi(1, 2, 2),
      {" -s 640x480", " -aspect 1.3333", " -r 25 -b 1598000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05",
-      " -t 00:03:25", " -template", 205}}, // 480 x 3.33 = 1598.4
+      "", " -template", 205}}, // 480 x 3.33 = 1598.4
     {"documented video rate",
      withSizeDisabled(avi(0, 2, 2)),
-     {"", "", " -r 25 -b 799000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -template",
+     {"", "", " -r 25 -b 799000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05", "", " -template",
       205}},
     {"source size, video and audio",
      avi(2, 5, 5),
      {" -s 640x360", " -aspect 1.7778", " -r 25 -b 1000000", " -ab 192000", " -ar 44100 ", " -ac 2", " -ss 00:01:05",
-      " -t 00:03:25", " -template", 205}},
+      "", " -template", 205}},
     // ids 102 to 111 take the source size as chosen, never its caption.
     {"source size on 104",
      withId(avi(2, 2, 2), 104),
      {" -s 640x360", " -aspect 1.7778", " -r 25 -b 1199000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05",
-      " -t 00:03:25", " -template", 205}},
+      "", " -template", 205}},
     {"Video CD PAL",
      disc(112, 0),
-     {"", "", "", "", "", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -target pal-vcd ", 205}},
+     {"", "", "", "", "", " -ac 2", " -ss 00:01:05", "", " -target pal-vcd ", 205}},
     {"Super Video CD NTSC",
      disc(113, 1),
-     {"", "", "", "", "", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -target ntsc-svcd ", 205}},
+     {"", "", "", "", "", " -ac 2", " -ss 00:01:05", "", " -target ntsc-svcd ", 205}},
     {"DVD PAL",
      disc(114, 0),
-     {"", "", "", "", "", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -target pal-dvd ", 205}},
+     {"", "", "", "", "", " -ac 2", " -ss 00:01:05", "", " -target pal-dvd ", 205}},
     {"AMR entry 4",
      amr(4),
-     {"", "", "", " -ab 4750", " -ar 8000 ", " -ac 1 ", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+     {"", "", "", " -ab 4750", " -ar 8000 ", " -ac 1 ", " -ss 00:01:05", "", " -template", 205}},
     {"AMR entry 0",
      amr(0),
-     {"", "", "", " -ab 12200", " -ar 8000 ", " -ac 1 ", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+     {"", "", "", " -ab 12200", " -ar 8000 ", " -ac 1 ", " -ss 00:01:05", "", " -template", 205}},
     {"320 kbit/s",
      mp3(0),
-     {"", "", "", " -ab 320000", " -ar 48000 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+     {"", "", "", " -ab 320000", " -ar 48000 ", " -ac 2", " -ss 00:01:05", "", " -template", 205}},
     {"192 kbit/s",
      mp3(1),
-     {"", "", "", " -ab 192000", " -ar 44100 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+     {"", "", "", " -ab 192000", " -ar 44100 ", " -ac 2", " -ss 00:01:05", "", " -template", 205}},
     {"64 kbit/s",
      withMono(mp3(3)),
-     {"", "", "", " -ab 64000", " -ar 22050 ", " -ac 1", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+     {"", "", "", " -ab 64000", " -ar 22050 ", " -ac 1", " -ss 00:01:05", "", " -template", 205}},
     {"Lower Quality is 32 kbit/s",
      mp3(4),
-     {"", "", "", " -ab 32000", " -ar 22050 ", " -ac 2", " -ss 00:01:05", " -t 00:03:25", " -template", 205}},
+     {"", "", "", " -ab 32000", " -ar 22050 ", " -ac 2", " -ss 00:01:05", "", " -template", 205}},
     {"rate text",
      ipod(1),
      {" -s 320x240", " -aspect 1.3333", " -r 25 -b 800000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05",
-      " -t 00:03:25", " -template", 205}},
+      "", " -template", 205}},
     {"nothing selected",
      withNoSelection(avi()),
      {" -s 320x240", " -aspect 1.3333", " -r 25 -b 799000", " -ab 128000", " -ar 44100 ", " -ac 2", " -ss 00:01:05",
-      " -t 00:03:25", " -template", 205}},
+      "", " -template", 205}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, Pieces, ::testing::ValuesIn(kPiecesCases), NameByWhat());
@@ -191,21 +191,22 @@ TEST(Pieces, UnknownDurationLeavesTheLengthOut)
     EXPECT_EQ(pieces->seconds, 0);
 }
 
-// The whole source passes its exact length; a cut clip its whole seconds.
-TEST(Pieces, LengthIsExactForTheWholeSourceOnly)
+// Only a cut has a length: the whole source converts to the end of its
+// input, whatever length it states.
+TEST(Pieces, LengthOnlyForACut)
 {
     Job whole{.original = sourceJob(), .clip = {0, 205, 0, 205, 0}, .exactDuration = "00:03:25.40"};
-    EXPECT_EQ(lengthPiece(whole), " -t 00:03:25.40");
+    EXPECT_EQ(lengthPiece(whole), "");
     Job cut = whole;
     cut.clip.clipEnd = 200;
     cut.original.duration = "00:03:20";
     EXPECT_EQ(lengthPiece(cut), " -t 00:03:20");
     whole.exactDuration.clear();
-    EXPECT_EQ(lengthPiece(whole), " -t 00:03:25");
+    EXPECT_EQ(lengthPiece(whole), "");
 }
 
 // A clip marked on frames passes its hundredths; one left running to the
-// source's end passes the exact rest of the source.
+// source's end, or marked at its very end, has no length.
 TEST(Pieces, MarkedClipsPassTheirHundredths)
 {
     Job job{.original = sourceJob(), .clip = {0, 205, 0, 205, 0}, .exactDuration = "00:03:25.40"};
@@ -214,7 +215,9 @@ TEST(Pieces, MarkedClipsPassTheirHundredths)
     EXPECT_EQ(lengthPiece(job), " -t 00:00:07.04");
     setClipRange(job.clip, {1000, 20500});
     EXPECT_EQ(startPiece(job.clip), " -ss 00:00:10");
-    EXPECT_EQ(lengthPiece(job), " -t 00:03:15.40");
+    EXPECT_EQ(lengthPiece(job), "");
+    setClipRange(job.clip, {1000, 20540});
+    EXPECT_EQ(lengthPiece(job), "");
 }
 
 } // namespace
