@@ -221,6 +221,7 @@ void Batch::start()
         m_prompts.information(QStringLiteral("Please select one file."));
         return;
     }
+    m_rowStarted.clear(); // no row is taken by a batch that has not begun
     const std::vector<int> rows = rowsToConvert();
     if (rows.empty()) {
         m_prompts.information(QStringLiteral("Every checked file has been converted. To convert a file again, choose "
@@ -238,7 +239,6 @@ void Batch::start()
     m_paused = false;
     m_position = -1;
     m_rowSeconds.clear(); // filled by fill()
-    m_rowStarted.clear();
     m_doneSeconds = 0;
     // No result of an earlier batch stands on a row this one converts.
     for (const int row : rows)

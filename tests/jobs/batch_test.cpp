@@ -169,8 +169,12 @@ TEST_F(BatchTest, StopOnTheSecondOfThreeLeavesTheThirdUntouched)
     h.profile.select(2);
     watchEncoders();
     h.batch.start();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return h.batch.runningRow() == 1 && h.jobs.statusColumn(1).endsWith('%'); }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return h.batch.runningRow() == 1 && h.jobs.statusColumn(1).endsWith('%')
+                   && QFileInfo(h.run.unfinishedOutput()).size() > 0;
+        },
+        60000));
     const qint64 pid = h.run.processId();
     h.batch.stop();
 
@@ -184,6 +188,7 @@ TEST_F(BatchTest, StopOnTheSecondOfThreeLeavesTheThirdUntouched)
     EXPECT_EQ(h.shell.powerOffRequests, 0);
 
     // The stopped file says it is partial; no file under a final name holds it.
+    ASSERT_TRUE(h.jobs.job(1).lastRun.stoppedOutput);
     EXPECT_EQ(h.jobs.job(1).lastRun.stoppedOutput->path, output("long (partial).avi"));
     EXPECT_FALSE(QFileInfo::exists(output("long.avi")));
 
