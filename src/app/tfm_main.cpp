@@ -449,9 +449,12 @@ void Tfm_main::endInOrder(int exitCode)
     for (const QString &failure : failures)
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QFileInfo(m_programPath).fileName()), qUtf8Printable(failure));
     QCoreApplication::exit(exitCode);
-    // Once more from the main loop, should the end come before it has begun
-    // (in a message box of the start-up).
-    QTimer::singleShot(0, QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); });
+    // Again while any event loop runs: the end may come before the main loop
+    // has begun (in a notice of the start-up, which another may follow).
+    auto *again = new QTimer(QCoreApplication::instance());
+    connect(again, &QTimer::timeout, again, [exitCode] { QCoreApplication::exit(exitCode); });
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, again, &QObject::deleteLater);
+    again->start(50);
 }
 
 void Tfm_main::closeEvent(QCloseEvent *event)

@@ -9,6 +9,7 @@
 #include <QByteArrayList>
 #include <QJsonObject>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <optional>

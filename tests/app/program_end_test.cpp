@@ -179,8 +179,9 @@ TEST_F(ProgramEnd, AnEndDuringAStartUpNoticeSavesNothingUnread)
         EXPECT_EQ(program.wait(5s), 128 + SIGTERM) << program.output();
         EXPECT_EQ(readFile(settings + ".bak"), contents);
         EXPECT_EQ(QFile::exists(QString::fromStdString(settings)), contents == damaged);
-        if (contents == damaged)
+        if (contents == damaged) {
             EXPECT_EQ(readFile(settings), damaged);
+        }
         EXPECT_FALSE(QFile::exists(QString::fromStdString(m_state.file("veltrix/veltrix-video-converter.jobs"))));
     }
 }
