@@ -105,7 +105,7 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
     EXPECT_TRUE(m_window->close());
     m_window.reset();
     QByteArrayList lines = QByteArray::fromStdString(readFile(listFile().toStdString())).split('\n');
-    lines[2].replace("\"kind\":\"file\"", "\"kind\":\"tape\"");
+    lines[2].replace("\"unchecked\":true", "\"unchecked\":\"yes\"");
     writeFile(listFile().toStdString(), lines.join('\n').toStdString());
     m_prompts.shown.clear();
     EXPECT_EQ(start().jobs().caption(1), captions[2]);
