@@ -20,7 +20,13 @@ QStringList commandLinePaths(const QStringList &arguments, const QString &curren
 
 void openCommandLine(Tfm_main &window, const QStringList &arguments)
 {
-    const QStringList paths = commandLinePaths(arguments, QDir::currentPath());
+    openPaths(window, commandLinePaths(arguments, QDir::currentPath()));
+}
+
+void openPaths(Tfm_main &window, const QStringList &paths)
+{
+    if (window.ending())
+        return;
     // The DVD edition lists a DVD folder or IFO files; files are added as Add File adds them.
     if (window.openDvdPaths(paths))
         return;

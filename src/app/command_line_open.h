@@ -14,3 +14,6 @@ QStringList commandLinePaths(const QStringList &arguments, const QString &curren
 // file exactly as Add File adds a chosen file, with the same probe and the
 // same messages; a folder as Add Folder does.
 void openCommandLine(Tfm_main &window, const QStringList &arguments);
+// The same for paths already made absolute (handed over by a later start).
+// Nothing once the system ends the program.
+void openPaths(Tfm_main &window, const QStringList &paths);

@@ -18,6 +18,11 @@ std::optional<QString> damagedSettingsNotice(IniFile &file)
                               "The program goes on with what it could read; take anything you still need from "
                               "the copy.")
             .arg(path, QDir::toNativeSeparators(damagedCopyPath(file.path())));
+    case IniFile::Damage::TooLargeMoved:
+        return QStringLiteral("The settings file %1 was damaged: it is larger than a settings file can be, so it "
+                              "was not read. It was moved to %2, and the program starts with the default "
+                              "settings.")
+            .arg(path, QDir::toNativeSeparators(damagedCopyPath(file.path())));
     case IniFile::Damage::NotAFile:
         return file.error()
                + QStringLiteral("\nThe program starts with the default settings. Remove or rename what lies there "

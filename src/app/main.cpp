@@ -3,11 +3,16 @@
 #include "app/command_line_info.h"
 #include "app/command_line_open.h"
 #include "app/display_check.h"
+#include "app/edition.h"
 #include "app/program.h"
+#include "app/single_instance.h"
 #include "app/tfm_main.h"
+#include "jobs/job_list_file.h"
 #include "ui_look/look.h"
+#include "ui_text/qt_prompts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
@@ -37,10 +42,33 @@ int main(int argc, char *argv[])
     applyProgramLook(app);
     // The edition's desktop entry and icon carry its name.
     QGuiApplication::setDesktopFileName(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
-    Program program(QString::fromLocal8Bit(argv[0]), QCoreApplication::applicationDirPath());
+    const QString programPath = QString::fromLocal8Bit(argv[0]);
+    const QStringList paths = commandLinePaths(QCoreApplication::arguments().mid(1), QDir::currentPath());
+    // One program per edition: a second start hands its files to the first.
+    const QString edition = editionOf(programPath).baseName;
+    SingleInstance instance(edition, jobListPath(edition));
+    switch (instance.claim(paths)) {
+    case SingleInstance::Claim::HandedOver:
+        return 0;
+    case SingleInstance::Claim::NoAnswer:
+        std::fprintf(stderr, "%s\n", qUtf8Printable(instance.what()));
+        QtPrompts().warning(instance.what());
+        return 1;
+    case SingleInstance::Claim::First:
+        break;
+    }
+    Program program(programPath, QCoreApplication::applicationDirPath());
     Tfm_main &window = program.window();
     window.show();
-    // Files named on the command line are added once the window is up.
-    QTimer::singleShot(0, &window, [&window] { openCommandLine(window, QCoreApplication::arguments().mid(1)); });
+    // Files named on the command line are added once the window is up,
+    // then those of later starts, with the window brought to the front.
+    QTimer::singleShot(0, &window, [&window, paths] { openPaths(window, paths); });
+    instance.setReceiver([&window](const QStringList &handed) {
+        if (window.isHidden() || window.isMinimized())
+            window.showNormal();
+        window.raise();
+        window.activateWindow();
+        openPaths(window, handed);
+    });
     return app.exec();
 }

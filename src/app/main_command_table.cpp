@@ -43,6 +43,17 @@ struct MainCommandHandlers {
         else
             w.m_batch->start();
     }
+    // A key pressed by mistake (Esc pressed once more to leave a menu) must
+    // not end the jobs: the keyboard's stop asks, and goes on converting by default.
+    static void askStopBatch(W &w)
+    {
+        if (w.m_batch->isConverting()
+            && w.m_prompts.choose(QStringLiteral("Stop converting?\n\n\"Stop Converting\" stops every running job "
+                                                 "as Stop does (each file being written keeps what was converted "
+                                                 "so far). \"Go On Converting\" leaves the jobs running."),
+                                  QStringLiteral("Stop Converting"), QStringLiteral("Go On Converting")))
+            w.m_batch->stop();
+    }
     static void settingsDialog(W &w)
     {
         Tfm_set &dialog = w.fm_set();
@@ -161,6 +172,7 @@ const MainCommandRow MainCommandHandlers::kCommands[] = {
     {C::UncheckAll, "uncheck-all", kNever, [](Tfm_main &w) { H::setAllChecked(w, false); }},
     {C::StartBatch, "start-batch", kPreviewing, H::startBatch, "converter"},
     {C::StopBatch, "stop-batch", kNever, [](Tfm_main &w) { w.batch().stop(); }, "stopconverter"},
+    {C::AskStopBatch, "ask-stop-batch", kNever, H::askStopBatch},
     {C::PauseBatch, "pause-batch", kNever, [](Tfm_main &w) { w.batch().pauseToggle(); }},
     {C::ConvertAgain, "convert-again", kPreviewing, [](Tfm_main &w) { w.batch().convertAgain(w.jobs().selectedRows()); }},
     {C::OpenPicker, "open-picker", kConverting, [](Tfm_main &w) { w.picker().openPicker(); },

@@ -21,6 +21,7 @@ enum class MainCommand {
     UncheckAll,
     StartBatch,
     StopBatch,
+    AskStopBatch, // the keyboard's stop: asks first while jobs run
     PauseBatch,
     ConvertAgain,
     // Profiles, folders, information.

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QWidget>
+#include <cstring>
 
 namespace {
 
@@ -15,7 +16,9 @@ const MainKey kMainKeys[] = {
     {Qt::CTRL | Qt::Key_T, C::OpenCutter, KeyPlace::Window, "CutClip1"},
     {Qt::CTRL | Qt::Key_Return, C::StartBatch, KeyPlace::Window, "Convert2"},
     {Qt::CTRL | Qt::Key_P, C::PauseBatch, KeyPlace::Window, "Pause1"},
-    {Qt::Key_Escape, C::StopBatch, KeyPlace::Window, "Stop2"},
+    // Esc closes menus, pop-ups and dialogs first; in the window, while
+    // Stop may act, it asks before stopping.
+    {Qt::Key_Escape, C::AskStopBatch, KeyPlace::Window, "Stop2"},
     {Qt::Key_F10, C::FileMenu},
     {Qt::Key_Return, C::FileInformation, KeyPlace::List, "Properties1"},
     {Qt::Key_F2, C::Rename, KeyPlace::List, "Rename1"},
@@ -94,6 +97,15 @@ void showOnMenuItems(QWidget *window, const MainKey &key)
                     action->setShortcuts(sequencesOf(key.key));
 }
 
+MainCommand commandOfItem(const char *name)
+{
+    for (const MenuDesign &menu : mainMenus())
+        for (const MenuItemDesign &item : menu.items)
+            if (item.name && std::strcmp(item.name, name) == 0)
+                return item.command;
+    return MainCommand::None;
+}
+
 } // namespace
 
 std::span<const MainKey> mainKeys()
@@ -105,11 +117,20 @@ void addMainKeys(QWidget *window, QWidget *list, const std::function<void(MainCo
 {
     for (const MainKey &key : mainKeys()) {
         showOnMenuItems(window, key);
-        QAction *action = key.item ? window->findChild<QAction *>(QString::fromLatin1(key.item)) : new QAction(window);
-        if (!action)
+        QAction *item = key.item ? window->findChild<QAction *>(QString::fromLatin1(key.item)) : nullptr;
+        if (key.item && !item)
             continue;
-        if (!key.item)
+        // A key of the item's own command acts through the item; another
+        // command's key has an action of its own, enabled while the item is.
+        QAction *action = item;
+        if (!item || commandOfItem(key.item) != key.command) {
+            action = new QAction(window);
             QObject::connect(action, &QAction::triggered, window, [run, command = key.command] { run(command); });
+            if (item) {
+                action->setEnabled(item->isEnabled());
+                QObject::connect(item, &QAction::enabledChanged, action, &QAction::setEnabled);
+            }
+        }
         action->setShortcuts(sequencesOf(key.key));
         action->setShortcutContext(key.place == KeyPlace::List ? Qt::WidgetShortcut : Qt::WindowShortcut);
         (key.place == KeyPlace::List ? list : window)->addAction(action);

@@ -26,7 +26,7 @@ struct MainKey {
     QKeyCombination key;
     MainCommand command;
     KeyPlace place = KeyPlace::Window;
-    const char *item = nullptr; // the menu item it follows; nullptr: none, it always acts
+    const char *item = nullptr; // the menu item whose availability it follows; nullptr: none, it always acts
 };
 std::span<const MainKey> mainKeys();
 

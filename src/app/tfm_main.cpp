@@ -38,6 +38,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -47,6 +48,8 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
+#include <cstdio>
+#include <exception>
 #include <utility>
 
 namespace {
@@ -226,6 +229,8 @@ void Tfm_main::FormShow()
     runGuarded(m_prompts, [this] { m_picker->loadButtonPictures(); });
     runGuarded(m_prompts, [this] { readSettings(); });
     runGuarded(m_prompts, [this] { restoreJobList(); });
+    if (m_ending)
+        return;
     if (m_skinRefs.di) {
         m_skinRefs.di->commonFacet()->setState(false);
         m_skinRefs.di->commonFacet()->redraw();
@@ -328,22 +333,28 @@ void Tfm_main::presentToKeyboard(bool previewColumn)
 
 void Tfm_main::readSettings()
 {
+    if (m_ending)
+        return;
     const QString settingsFile = appSettingsFileName(m_edition->baseName);
     m_profile.openSettings(settingsFile, m_edition->dvdMode);
-    m_settingsFile = std::make_unique<IniFile>(settingsFile);
-    for (const QString &path : {m_settingsFile->path(), m_profile.settingsPath()}) {
+    for (const QString &path : {IniFile(settingsFile).path(), m_profile.settingsPath()}) {
         IniFile file(path);
         if (const std::optional<QString> notice = damagedSettingsNotice(file))
             m_prompts.warning(*notice);
     }
+    if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
+        m_prompts.warning(*notice);
+    // The system may have ended the program while a notice was open: then
+    // nothing is read, so nothing unread is saved over the user's settings.
+    if (m_ending)
+        return;
+    m_settingsFile = std::make_unique<IniFile>(settingsFile);
     m_settings = loadAppSettings(*m_settingsFile);
     m_output.setFolder(m_settings.outputPath);
     m_adder->setLastFolder(m_settings.addFolder);
     m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(m_settings.finishAction));
     m_profile.setPictureFit(m_settings.keepShape ? PictureFit::KeepShape : PictureFit::Stretch);
     m_batch->setJobsAtOnceSetting(jobsAtOnceSetting(m_settings.jobsAtOnce, processorCores()));
-    if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
-        m_prompts.warning(*notice);
     // A remembered id that names no profile (a blank position, a damaged
     // file) falls back to the default profile rather than leaving none active.
     if (!m_profile.select(m_settings.profileId)) {
@@ -355,6 +366,8 @@ void Tfm_main::readSettings()
 
 void Tfm_main::restoreJobList()
 {
+    if (m_ending)
+        return;
     if (m_edition->dvdMode)
         m_jobList->setListing([this] { return m_dvd->savedListing(); });
     const QJsonObject listing = m_jobList->open(jobListPath(m_edition->baseName));
@@ -369,34 +382,34 @@ void Tfm_main::saveJobList()
     m_jobList->saveNow();
 }
 
-void Tfm_main::saveSettings(bool tellFailure)
+QStringList Tfm_main::saveSettings()
 {
     if (!m_settingsFile)
-        return;
+        return {};
+    QStringList failures;
     // The loaded profile's choices would otherwise be kept only when another profile is chosen.
-    runGuarded(m_prompts, [this] { m_profile.saveChoices(); });
+    try {
+        m_profile.saveChoices();
+    } catch (const std::exception &error) {
+        failures << QString::fromLocal8Bit(error.what());
+    }
     m_settings.profileId = profileIdToRemember(m_profile.loadedProfileId(), m_settings.profileId);
     m_settings.outputPath = m_output.stored();
     m_settings.addFolder = m_adder->lastFolder();
     m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
     m_settings.keepShape = m_profile.pictureFit() == PictureFit::KeepShape;
     m_settings.jobsAtOnce = m_batch->jobsAtOnceSetting();
-    if (!saveAppSettings(*m_settingsFile, m_settings) && tellFailure)
-        m_prompts.warning(QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
-                                         "writable; the choices of this session are lost otherwise.")
-                              .arg(m_settingsFile->error()));
+    if (!saveAppSettings(*m_settingsFile, m_settings))
+        failures << QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
+                                   "writable; the choices of this session are lost otherwise.")
+                        .arg(m_settingsFile->error());
     m_settingsFile.reset();
+    return failures;
 }
 
 bool Tfm_main::sliderDragging() const
 {
     return m_playback && m_playback->sliderDragging();
-}
-
-void Tfm_main::saveForNextStart(bool tellFailure)
-{
-    saveSettings(tellFailure);
-    saveJobList();
 }
 
 bool Tfm_main::FormCloseQuery()
@@ -410,7 +423,9 @@ bool Tfm_main::FormCloseQuery()
             return false;
         stopBatchBeforeQuit();
     }
-    saveForNextStart(true);
+    for (const QString &failure : saveSettings())
+        m_prompts.warning(failure);
+    saveJobList();
     return true;
 }
 
@@ -422,15 +437,24 @@ void Tfm_main::stopBatchBeforeQuit()
 
 void Tfm_main::endInOrder(int exitCode)
 {
+    m_ending = true;
     // An add under way waits in an event loop of its own, which would spin
     // once the application exits: it ends first.
     m_adder->cancel();
     m_batch->endBySystem(QStringLiteral("the program was ended by the system"));
-    saveForNextStart(false);
+    // No one is there to answer a box: what could not be saved goes to standard error.
+    QStringList failures = saveSettings();
+    if (const std::optional<QString> failure = m_jobList->close())
+        failures << *failure;
+    for (const QString &failure : failures)
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QFileInfo(m_programPath).fileName()), qUtf8Printable(failure));
     QCoreApplication::exit(exitCode);
-    // Once more from the main loop, should the end come before it has begun
-    // (in a message box of the start-up).
-    QTimer::singleShot(0, QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); });
+    // Again while any event loop runs: the end may come before the main loop
+    // has begun (in a notice of the start-up, which another may follow).
+    auto *again = new QTimer(QCoreApplication::instance());
+    connect(again, &QTimer::timeout, again, [exitCode] { QCoreApplication::exit(exitCode); });
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, again, &QObject::deleteLater);
+    again->start(50);
 }
 
 void Tfm_main::closeEvent(QCloseEvent *event)

@@ -105,10 +105,13 @@ public:
     void saveJobList();
     // The orderly end when the system ends the program (a logout, a
     // shutdown, a closed terminal): an add under way ends as its Cancel
-    // ends it, a running job is stopped as a failure would end it, what the
-    // next start needs is saved, and the program exits with exitCode. Asks
-    // the user nothing.
+    // ends it and none begins after, a running job is stopped as a failure
+    // would end it, what the next start needs and was read is saved, and the
+    // program exits with exitCode. Asks the user nothing: a save that fails
+    // is told on standard error. Should it come during the start-up (in one
+    // of its notices), the start-up goes no further.
     void endInOrder(int exitCode);
+    bool ending() const { return m_ending; }
 
     // What the window holds, for the program and its tests.
     const std::optional<Edition> &edition() const { return m_edition; }
@@ -175,12 +178,11 @@ private:
     // the Tab order over them and the window's controls.
     void presentToKeyboard(bool previewColumn);
     void readSettings();
-    // tellFailure: a settings file that cannot be written is reported.
-    void saveSettings(bool tellFailure);
+    // Saves the settings that were read at start (nothing before they were
+    // read); what failed, for the user.
+    QStringList saveSettings();
     // Brings back the job list saved at the last end, before anything adds rows.
     void restoreJobList();
-    // Keeps what the next start finds (settings, job list), at every end of the program.
-    void saveForNextStart(bool tellFailure);
     void refreshCommands();
     void rowClick();
     void showProfileLabel();
@@ -229,7 +231,8 @@ private:
     DvdCommands *m_dvd = nullptr;
     JobListStore *m_jobList = nullptr;
     SideButtonMenus *m_sideMenus = nullptr;
-    std::unique_ptr<IniFile> m_settingsFile;
+    std::unique_ptr<IniFile> m_settingsFile; // from the settings' reading until they are saved at the end
+    bool m_ending = false;                   // the system ends the program
 
     MainSkinObjects m_skinRefs; // the skin objects the window writes
     PositionBar m_convertBar;

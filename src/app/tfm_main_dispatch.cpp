@@ -17,7 +17,8 @@
 void Tfm_main::run(MainCommand command)
 {
     const MainCommandRow *row = mainCommandRow(command);
-    if (!row)
+    // Once the system ends the program, no command begins.
+    if (!row || m_ending)
         return;
     runGuarded(m_prompts, [this, row] {
         if (!refusedWhile(row->refusedWhile))
@@ -35,7 +36,8 @@ bool Tfm_main::refusedWhile(BusySet states)
 
 void Tfm_main::addPaths(const QStringList &paths)
 {
-    if (!paths.isEmpty() && !refusedWhile(Busy::Previewing | Busy::Converting))
+    // An add that has not begun when the end begins never begins.
+    if (!paths.isEmpty() && !m_ending && !refusedWhile(Busy::Previewing | Busy::Converting))
         run([this, &paths] { m_adder->addPaths(paths); });
 }
 

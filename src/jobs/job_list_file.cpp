@@ -6,6 +6,8 @@
 #include "jobs/json_fields.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <array>
 
@@ -116,6 +118,15 @@ template <class F> void fields(RowRecord &row, F &&field)
     field("lastRun", row.job.lastRun);
 }
 
+// A damaged row for the user: its place and, where it can be read, its file's name.
+QString damagedRowName(const QJsonValue &row, qsizetype index)
+{
+    const QJsonValue path = row.toObject().value(QStringLiteral("source")).toObject().value(QStringLiteral("path"));
+    const QString name = path.isString() ? QFileInfo(path.toString()).fileName() : QString();
+    const QString place = QStringLiteral("row %1").arg(index + 1);
+    return name.isEmpty() ? place : place + QStringLiteral(", ") + name;
+}
+
 } // namespace
 
 QString jobListPath(const QString &editionBaseName)
@@ -157,16 +168,20 @@ std::optional<StoredJobList> parseJobList(const QByteArray &text, QString *probl
                        .arg(file.value(QStringLiteral("version")).toVariant().toString());
         return std::nullopt;
     }
-    std::vector<RowRecord> rows;
     StoredJobList list;
+    const QJsonValue rows = file.value(QStringLiteral("rows"));
     const QJsonValue listing = file.value(QStringLiteral("listing"));
-    if (!json_fields::fromJson(file.value(QStringLiteral("rows")), rows)
-        || (!listing.isUndefined() && !json_fields::fromJson(listing, list.listing))) {
+    if (!rows.isArray() || (!listing.isUndefined() && !json_fields::fromJson(listing, list.listing))) {
         *problem = QStringLiteral("its rows are damaged");
         return std::nullopt;
     }
-    list.rows.reserve(rows.size());
-    for (RowRecord &row : rows) {
+    const QJsonArray array = rows.toArray();
+    for (qsizetype index = 0; index < array.size(); ++index) {
+        RowRecord row;
+        if (!json_fields::fromJson(array[index], row)) {
+            list.dropped << damagedRowName(array[index], index);
+            continue;
+        }
         list.rows.push_back({std::move(row.caption), std::move(row.job)});
         list.checks.push_back(!row.unchecked);
     }

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QJsonObject>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,7 @@ struct StoredJobList {
     std::vector<ListedRow> rows;
     std::vector<bool> checks; // one per row
     QJsonObject listing;      // the DVD listing as the DVD side writes it; empty in other editions
+    QStringList dropped;      // the rows left out as damaged, each named for the user ("row 3, clip.mp4")
 };
 
 // $XDG_STATE_HOME/veltrix/<edition base name>.jobs
@@ -27,7 +29,8 @@ QByteArray jobListRowText(const ListedRow &row, bool checked);
 // The file from its rows' texts, in row order, and the listing.
 QByteArray jobListText(const QByteArrayList &rowTexts, const QJsonObject &listing);
 // The list the text holds; nullopt, with why in `problem`, when it is not a
-// job list of a version this program reads.
+// job list of a version this program reads. A damaged row is left out
+// alone and named in `dropped`.
 std::optional<StoredJobList> parseJobList(const QByteArray &text, QString *problem);
 
 // The file its run reads: the source file, or a DVD row's IFO file.

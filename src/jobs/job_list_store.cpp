@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 int jobListSaveInterval(int rows)
 {
@@ -58,6 +59,8 @@ void JobListStore::rowsChanged(int first, int last)
 
 QJsonObject JobListStore::open(const QString &path)
 {
+    if (m_closed)
+        return {};
     const QFileInfo info(path);
     std::optional<StoredJobList> stored;
     if (info.exists()) {
@@ -68,11 +71,18 @@ QJsonObject JobListStore::open(const QString &path)
             problem = QStringLiteral("it is not a regular file");
         else if (!file.open(QIODevice::ReadOnly))
             problem = file.errorString();
-        else
-            stored = parseJobList(file.readAll(), &problem);
+        else {
+            const QByteArray text = file.readAll();
+            stored = parseJobList(text, &problem);
+            if (stored && !stored->dropped.isEmpty())
+                tellDroppedRows(path, text, stored->dropped);
+        }
         if (!stored && !keepDamaged(path, problem))
             return {};
     }
+    // The end may have come while the user was told of a damaged file.
+    if (m_closed)
+        return {};
     m_path = path;
     if (!stored)
         return {};
@@ -102,6 +112,20 @@ bool JobListStore::keepDamaged(const QString &path, const QString &problem)
     return false;
 }
 
+void JobListStore::tellDroppedRows(const QString &path, const QByteArray &text, const QStringList &dropped)
+{
+    const QString copy = path + QStringLiteral(".bak");
+    QString error;
+    const QString kept = writeFileAtomically(copy, text, &error)
+                             ? QStringLiteral("The whole file was kept as %1.").arg(QDir::toNativeSeparators(copy))
+                             : QStringLiteral("No copy of the whole file could be kept as %1 (%2).")
+                                   .arg(QDir::toNativeSeparators(copy), error);
+    m_prompts.warning(QStringLiteral("Some rows of the job list saved when the program last ended, %1, are damaged "
+                                     "and were left out: %2.\nThe other rows are back. %3 Add the files of the "
+                                     "rows left out again to convert them.")
+                          .arg(QDir::toNativeSeparators(path), dropped.join(QStringLiteral("; ")), kept));
+}
+
 void JobListStore::scheduleSave()
 {
     if (!m_path.isEmpty() && !m_timer.isActive())
@@ -110,9 +134,28 @@ void JobListStore::scheduleSave()
 
 void JobListStore::saveNow()
 {
+    const std::optional<QString> failure = write();
+    if (!failure) {
+        m_failureReported = false;
+        return;
+    }
+    if (!std::exchange(m_failureReported, true))
+        m_prompts.warning(*failure);
+}
+
+std::optional<QString> JobListStore::close()
+{
+    std::optional<QString> failure = write();
+    m_closed = true;
+    m_path.clear();
+    return failure;
+}
+
+std::optional<QString> JobListStore::write()
+{
     m_timer.stop();
     if (m_path.isEmpty())
-        return;
+        return std::nullopt;
     for (int row = 0; row < m_jobs.rowCount(); ++row) {
         if (!m_changed[row])
             continue;
@@ -125,19 +168,15 @@ void JobListStore::saveNow()
     }
     const QJsonObject listing = m_listing ? m_listing() : QJsonObject();
     if (!m_unsaved && listing == m_writtenListing)
-        return;
+        return std::nullopt;
     QString error;
     if (writeFileAtomically(m_path, jobListText(m_rowTexts, listing), &error)) {
         m_writtenListing = listing;
         m_unsaved = false;
-        m_failureReported = false;
-        return;
+        return std::nullopt;
     }
-    if (m_failureReported)
-        return;
-    m_failureReported = true;
-    m_prompts.warning(QStringLiteral("The job list could not be saved: %1\nIf the program ends now, the list does "
-                                     "not come back as it is at the next start. Check that the folder %2 is "
-                                     "writable and has free space; the list is saved again at its next change.")
-                          .arg(error, QDir::toNativeSeparators(QFileInfo(m_path).absolutePath())));
+    return QStringLiteral("The job list could not be saved: %1\nIf the program ends now, the list does not come "
+                          "back as it is at the next start. Check that the folder %2 is writable and has free "
+                          "space; the list is saved again at its next change.")
+        .arg(error, QDir::toNativeSeparators(QFileInfo(m_path).absolutePath()));
 }

@@ -9,8 +9,10 @@
 #include <QByteArrayList>
 #include <QJsonObject>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class JobModel;
@@ -33,18 +35,27 @@ public:
     // Restores the rows stored in `path` into the list, each source checked
     // to exist (nothing is probed again), and saves there from now on. A
     // file that cannot be read is kept as "<path>.bak" and reported; the
-    // list stays empty. Gives the stored listing.
+    // list stays empty. A damaged row is left out alone, named in a message,
+    // and the whole file copied to "<path>.bak". Gives the stored listing.
     QJsonObject open(const QString &path);
     // A change to save soon; also one the rows do not show (the listing mode).
     void scheduleSave();
-    // Saves a change now: for the end of the program.
+    // Saves a change now; a failure is told to the user once.
     void saveNow();
+    // The last save, at the end of the program: nothing is saved after it
+    // and nothing is restored by a later open(), so a list that was not
+    // read is never written. Gives what failed instead of telling the user.
+    std::optional<QString> close();
 
 private:
+    // Writes what changed; the failure, for the user.
+    std::optional<QString> write();
     void rowsChanged(int first, int last);
     // Moves the unreadable file aside and tells the user; false when it
     // could not be moved, so it is left as it is.
     bool keepDamaged(const QString &path, const QString &problem);
+    // Keeps a copy of a file some of whose rows were left out, and tells the user which.
+    void tellDroppedRows(const QString &path, const QByteArray &text, const QStringList &dropped);
 
     JobModel &m_jobs;
     Prompts &m_prompts;
@@ -56,4 +67,5 @@ private:
     QJsonObject m_writtenListing;
     bool m_unsaved = false; // rows came, went or changed their text since the last write
     bool m_failureReported = false;
+    bool m_closed = false;
 };

@@ -1,7 +1,8 @@
 // The job list comes back at the next start as the last run left it: rows,
 // check marks, a cut, a failed row with its reason, a converting row ready to
-// convert again; a source deleted meanwhile comes back marked; a damaged list
-// file is kept aside and reported once; the restored rows convert whole.
+// convert again; a source deleted meanwhile comes back marked; a damaged row
+// is left out alone and a damaged list file kept aside, each reported once;
+// the restored rows convert whole.
 
 #include "window_fixture.h"
 
@@ -99,6 +100,19 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
         EXPECT_NEAR(std::stod(ffprobeField(output.filePath(written[0]).toStdString(), "format=duration")), seconds, 0.1)
             << name;
     }
+
+    // One damaged field drops its row alone, named in the message; the whole file is kept aside.
+    EXPECT_TRUE(m_window->close());
+    m_window.reset();
+    QByteArrayList lines = QByteArray::fromStdString(readFile(listFile().toStdString())).split('\n');
+    lines[2].replace("\"unchecked\":true", "\"unchecked\":\"yes\"");
+    writeFile(listFile().toStdString(), lines.join('\n').toStdString());
+    m_prompts.shown.clear();
+    EXPECT_EQ(start().jobs().caption(1), captions[2]);
+    EXPECT_EQ(m_window->jobs().rowCount(), 3);
+    ASSERT_EQ(m_prompts.boxes().size(), 1u);
+    EXPECT_TRUE(m_prompts.boxes()[0].text.contains("row 2, unchecked.wav")) << m_prompts.boxes()[0].text.toStdString();
+    EXPECT_EQ(readFile(listFile().toStdString() + ".bak"), lines.join('\n').toStdString());
 
     // A damaged list is kept aside, told once, and the list starts empty.
     EXPECT_TRUE(m_window->close());

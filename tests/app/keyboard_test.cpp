@@ -98,12 +98,24 @@ TEST_F(KeyboardTest, EveryCommandOfTheMainWindowFromTheKeyboard)
 
     activate(w);
 
-    // Ctrl+P continues and pauses, Esc stops, Ctrl+Return starts.
+    // Ctrl+P continues and pauses, Ctrl+Return starts. Esc closes a menu
+    // and, pressed again, asks before it stops: going on is its default.
     beginBusyBatch(w);
     press(Qt::CTRL | Qt::Key_P);
     EXPECT_FALSE(w.batch().isPaused());
     press(Qt::CTRL | Qt::Key_P);
     EXPECT_TRUE(w.batch().isPaused());
+    press(Qt::ALT | Qt::Key_A);
+    QMenu *actions = takeMenu();
+    QTest::keyClick(actions, Qt::Key_Escape);
+    EXPECT_FALSE(actions->isVisible());
+    activate(w);
+    m_prompts.answerYes = false;
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(w.isConverting());
+    ASSERT_EQ(m_prompts.boxes().size(), 1u);
+    EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Question);
+    m_prompts.answerYes = true;
     press(Qt::Key_Escape);
     EXPECT_FALSE(w.isConverting());
     press(Qt::CTRL | Qt::Key_Return);

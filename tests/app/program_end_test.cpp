@@ -1,6 +1,7 @@
 // The program ended mid-job, as a shutdown, a logout or a crash ends it,
 // through the program itself (tests/app/program_host_main.cpp): no encoder
 // outlives it and no file lies under an output's name unless it is whole.
+// The real program ended during its start-up, and started twice.
 
 #include "media_fixtures.h"
 
@@ -8,8 +9,12 @@
 #include <QString>
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <regex>
 #include <thread>
 
@@ -35,6 +40,8 @@ protected:
     {
         ::setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1);
         ::setenv("XDG_STATE_HOME", m_state.path().c_str(), 1);
+        // The program's lock and socket: tests running side by side never meet.
+        ::setenv("XDG_RUNTIME_DIR", m_runtime.path().c_str(), 1);
         // DivX AVI: two minutes of video take a few seconds.
         std::filesystem::create_directories(m_settings.path() + "/veltrix");
         writeFile(m_settings.path() + "/veltrix/veltrix-video-converter.ini", "[profiles]\nselcetsubindex=2\n");
@@ -43,6 +50,7 @@ protected:
     {
         ::unsetenv("XDG_CONFIG_HOME");
         ::unsetenv("XDG_STATE_HOME");
+        ::unsetenv("XDG_RUNTIME_DIR");
     }
 
     std::vector<std::string> hostCommand() const { return {PROGRAM_HOST, m_output.path(), s_media->file("clip.mp4")}; }
@@ -67,7 +75,20 @@ protected:
     }
 
     static inline std::unique_ptr<TempDir> s_media;
-    TempDir m_settings, m_state, m_output;
+    // Whether a program of the edition holds its lock.
+    bool running(const QString &edition) const
+    {
+        const QDir folder(QString::fromStdString(m_runtime.file("veltrix")));
+        for (const QString &lock : folder.entryList({edition + "-*.lock"})) {
+            const int fd = ::open(folder.filePath(lock).toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
+            const bool held = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+            ::close(fd);
+            return held;
+        }
+        return false;
+    }
+
+    TempDir m_settings, m_state, m_output, m_runtime;
 };
 
 // Killed outright, the program leaves its run's file under its temporary
@@ -132,6 +153,75 @@ TEST_F(ProgramEnd, AnEndDuringALongAddIsTakenAtOnce)
     std::this_thread::sleep_for(1500ms); // 400 probes take several seconds
     ::kill(program.pid(), SIGTERM);
     EXPECT_EQ(program.wait(10s), 128 + SIGTERM) << program.output();
+}
+
+// The system's end while a start-up notice is open (a damaged settings file,
+// one over a megabyte), also with a file to add: the program exits at once,
+// writes no settings and no job list it did not read, and adds nothing.
+TEST_F(ProgramEnd, AnEndDuringAStartUpNoticeSavesNothingUnread)
+{
+    const std::string settings = m_settings.path() + "/veltrix/veltrix-video-converter.ini";
+    const std::string damaged = "[output]\npath=/kept\nnot a setting\n[profiles]\nselcetsubindex=2\nFinishSelcet=1\n";
+    const std::string large = "[output]\npath=/kept\n" + std::string(1 << 20, ';');
+    for (const auto &[contents, withFile] : {std::pair{damaged, false}, std::pair{damaged, true}, std::pair{large, true}}) {
+        SCOPED_TRACE(contents.size() + withFile);
+        writeFile(settings, contents);
+        QFile::remove(QString::fromStdString(settings + ".bak"));
+        std::vector<std::string> command{VELTRIX_BIN_DIR "/veltrix-video-converter"};
+        if (withFile)
+            command.push_back(s_media->file("clip.mp4"));
+        ChildProcess program(command);
+        // The notice follows the copy of the damaged file at once.
+        for (int i = 0; i < 200 && !QFile::exists(QString::fromStdString(settings + ".bak")); ++i)
+            std::this_thread::sleep_for(50ms);
+        std::this_thread::sleep_for(500ms);
+        ::kill(program.pid(), SIGTERM);
+        EXPECT_EQ(program.wait(5s), 128 + SIGTERM) << program.output();
+        EXPECT_EQ(readFile(settings + ".bak"), contents);
+        EXPECT_EQ(QFile::exists(QString::fromStdString(settings)), contents == damaged);
+        if (contents == damaged) {
+            EXPECT_EQ(readFile(settings), damaged);
+        }
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(m_state.file("veltrix/veltrix-video-converter.jobs"))));
+    }
+}
+
+// One program per edition: a second start hands its file to the running one
+// and exits; a program killed outright is taken over by the next start;
+// another edition runs on its own.
+TEST_F(ProgramEnd, ASecondStartHandsItsFilesToTheRunningProgram)
+{
+    const std::string program = VELTRIX_BIN_DIR "/veltrix-video-converter";
+    const auto rows = [this] { // one a line
+        const QByteArray list = QByteArray::fromStdString(readFile(m_state.file("veltrix/veltrix-video-converter.jobs")));
+        return static_cast<std::size_t>(std::ranges::count_if(list.split('\n'), [](const QByteArray &line) {
+            return line.contains("clip.mp4");
+        }));
+    };
+    for (std::size_t round = 1; round <= 2; ++round) {
+        SCOPED_TRACE(round);
+        ChildProcess first({program});
+        for (int i = 0; i < 200 && !running("veltrix-video-converter"); ++i)
+            std::this_thread::sleep_for(50ms);
+        ASSERT_TRUE(running("veltrix-video-converter"));
+        EXPECT_EQ(runProcess({program, s_media->file("clip.mp4")}, 20s).exitCode, 0);
+        for (int i = 0; i < 200 && rows() < round; ++i)
+            std::this_thread::sleep_for(50ms);
+        EXPECT_EQ(rows(), round) << "the row the first restored and the one handed to it";
+        if (round == 1) {
+            ::kill(first.pid(), SIGKILL);
+            first.wait(5s);
+            continue;
+        }
+        ChildProcess audio({VELTRIX_BIN_DIR "/veltrix-audio-converter"});
+        for (int i = 0; i < 200 && !running("veltrix-audio-converter"); ++i)
+            std::this_thread::sleep_for(50ms);
+        EXPECT_TRUE(running("veltrix-audio-converter"));
+        for (ChildProcess *ended : {&first, &audio}) {
+            ::kill(ended->pid(), SIGTERM);
+            EXPECT_EQ(ended->wait(5s), 128 + SIGTERM) << ended->output();
+        }
+    }
 }
 
 } // namespace

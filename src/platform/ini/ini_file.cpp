@@ -8,6 +8,9 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <SimpleIni.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -21,12 +24,22 @@ bool notAFile(const QString &path)
     return info.exists() && !info.isFile();
 }
 
-// The file as it is now; a missing or unreadable file, or something that is
-// no file, reads as empty.
+// A settings file holds a few kilobytes: one larger than this is damaged,
+// and reading it (again at every read) would take long and much memory.
+constexpr qint64 kLargestSettingsFile = 1 << 20;
+
+bool tooLarge(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.size() > kLargestSettingsFile;
+}
+
+// The file as it is now; a missing, unreadable or too large file, or
+// something that is no file, reads as empty.
 QByteArray contentsOf(const QString &path)
 {
     QFile file(path);
-    return !notAFile(path) && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return !notAFile(path) && !tooLarge(path) && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // How values are loaded: for reading, without one pair of enclosing quotes;
@@ -121,6 +134,8 @@ bool IniFile::writeBytes(const QString &section, const QString &key, const QByte
         m_error = notAFileText();
         return false;
     }
+    if (tooLarge(m_path) && !moveAsideTooLarge())
+        return false;
     const QByteArray current = contentsOf(m_path);
     const ReadableIni readable = readableIni(current);
     if (!readable.complete && !writeFileAtomically(damagedCopyPath(m_path), current, &m_error))
@@ -149,12 +164,24 @@ IniFile::Damage IniFile::keepCopyIfDamaged()
         m_error = notAFileText();
         return Damage::NotAFile;
     }
+    if (tooLarge(m_path))
+        return moveAsideTooLarge() ? Damage::TooLargeMoved : Damage::CopyFailed;
     const QByteArray current = contentsOf(m_path);
     if (readableIni(current).complete)
         return Damage::None;
     if (contentsOf(damagedCopyPath(m_path)) == current)
         return Damage::CopyKeptBefore;
     return writeFileAtomically(damagedCopyPath(m_path), current, &m_error) ? Damage::CopyKept : Damage::CopyFailed;
+}
+
+bool IniFile::moveAsideTooLarge()
+{
+    // Moved, not copied: a copy would read the whole file once more.
+    if (::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(damagedCopyPath(m_path)).constData()) == 0)
+        return true;
+    m_error = QStringLiteral("%1 is larger than a settings file can be and could not be moved to %2: %3")
+                  .arg(m_path, damagedCopyPath(m_path), QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
 }
 
 bool IniFile::writeInteger(const QString &section, const QString &key, int value)

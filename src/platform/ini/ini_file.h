@@ -5,8 +5,10 @@
 // ("video bitrate"); values are bytes, kept exactly as written (a value with a
 // blank at either end is written in double quotes). A damaged file, one that
 // would lose content by a rewrite (see readableIni), is copied to
-// "<path>.bak" before it is rewritten. Something that is no regular file
-// under the name (a FIFO, a device, a folder) is neither read nor written.
+// "<path>.bak" before it is rewritten; a file over a megabyte is damaged
+// too, is never read and is moved to "<path>.bak" instead. Something that
+// is no regular file under the name (a FIFO, a device, a folder) is neither
+// read nor written.
 
 #include <QByteArray>
 #include <QString>
@@ -37,13 +39,16 @@ public:
     QString error() const { return m_error; }
 
     // What the file on disk is now, for telling the user once at start.
-    enum class Damage { None, CopyKept, CopyKeptBefore, CopyFailed, NotAFile };
+    enum class Damage { None, CopyKept, CopyKeptBefore, CopyFailed, NotAFile, TooLargeMoved };
     // Copies a file that would lose content by a rewrite to
     // damagedCopyPath(path()), unless that copy already holds it
-    // (CopyKeptBefore); CopyFailed and NotAFile leave the reason in error().
+    // (CopyKeptBefore), and moves a too large one there (TooLargeMoved);
+    // CopyFailed and NotAFile leave the reason in error().
     Damage keepCopyIfDamaged();
 
 private:
+    // False, with the reason in error(), when it could not be moved.
+    bool moveAsideTooLarge();
     QString notAFileText() const;
 
     QString m_path;
