@@ -149,6 +149,7 @@ TEST_F(BatchReportTest, TheSummaryCountsFinishedFailedAndStoppedJobs)
     // The next batch counts afresh and ends normally.
     h.jobs.setChecked(1, false);
     h.jobs.setChecked(2, false);
+    h.batch.convertAgain({0});
     h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
     ASSERT_EQ(ended.size(), 2);
@@ -175,8 +176,9 @@ TEST_F(BatchReportTest, EveryFailureSaysWhy)
     const QStringList left = QDir(QString::fromStdString(disk)).entryList(QDir::Files | QDir::Hidden);
     ::umount(disk.c_str());
     ASSERT_TRUE(ended);
-    EXPECT_EQ(h.jobs.status(0).reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
-    EXPECT_TRUE(left.isEmpty()) << left.join(", ").toStdString();
+    EXPECT_TRUE(h.jobs.status(0).reason.startsWith(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    for (const QString &file : left)
+        EXPECT_TRUE(file.contains(" (partial).")) << file.toStdString();
 
     const std::string longName = std::string(247, 'n') + ".wav"; // its ".amr" output takes 251 bytes
     std::filesystem::copy_file(s_media->file("tone.wav"), h.output.file(longName));
