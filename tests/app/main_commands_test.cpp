@@ -46,7 +46,7 @@ const MenuCase kMenus[] = {
     {"zm_pop_actions", {"Convert2", "Pause1", "Stop2"}},
     {"zm_pop_tools", {"Settings1"}},
     {"zm_pop_help", {"Help1", "", "FeedbackandSupport1", "", "AboutVeltrixVideoConverter1"}},
-    {"zm_pop_edit", {"Remove1", "Clear2", "Rename1", "CutClip1", "", "SelectAll1", "UnselectAll1"}},
+    {"zm_pop_edit", {"Remove1", "Clear2", "Rename1", "CutClip1", "ConvertAgain1", "", "SelectAll1", "UnselectAll1"}},
 };
 
 TEST(MainMenus, ItemsInTheirOrder)
