@@ -13,6 +13,10 @@
 #include "output_sink.h"
 #include "termination_signals.h"
 
+#include "engine/encoder_identity.h"
+
+#include <string>
+#include <string_view>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
@@ -21,6 +25,11 @@ int main(int argc, char *argv[])
 
     installSignalHandling();
     OutputSink out(STDOUT_FILENO);
+
+    if (argc == 2 && std::string_view(argv[1]) == kEncoderIdentityOption) {
+        out.write(std::string(kEncoderIdentity) + "\n");
+        return 0;
+    }
 
     ResolvedInput input = resolveDvdJobInput(std::vector<std::string>(argv + 1, argv + argc));
     if (!input.error.empty()) {

@@ -23,22 +23,27 @@ JobStartResult DvdJobStart::start(int row, const JobSlot &slot)
                                                 m_profile.choices(), folder, own, slot.claimedOutputs);
     if (!title.job)
         return {std::nullopt, title.error};
-    clearOwnOutput(title.job->output, own);
+    clearOwnOutput(title.job->output.path, own);
     slot.run.barUpdate(0);
     // No progress line comes until ffmpeg has read its way into the title:
     // the Status moves one hundredth of a percent a second meanwhile. The
     // timer runs before the run starts, so a run that ends at once stops it.
     slot.run.timer2().start();
     const std::optional<intputrec> started =
-        slot.run.start(fileJobRecord(title.job->input, title.job->output, title.job->pieces));
+        slot.run.start(fileJobRecord(title.job->input, title.job->output.path, title.job->pieces));
     if (!started)
         slot.run.timer2().stop();
-    return runStartResult(folder, started);
+    return runStartResult(folder, started, title.job->output.shortened);
 }
 
 QStringList DvdJobStart::encoders() const
 {
     return profileEncoders(m_profile.choices());
+}
+
+std::optional<QString> DvdJobStart::refusal() const
+{
+    return m_profile.startRefusal();
 }
 
 RowJobStart::RowJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder)
@@ -57,4 +62,9 @@ JobStartResult RowJobStart::start(int row, const JobSlot &slot)
 QStringList RowJobStart::encoders() const
 {
     return m_file.encoders();
+}
+
+std::optional<QString> RowJobStart::refusal() const
+{
+    return m_file.refusal();
 }

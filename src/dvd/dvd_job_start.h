@@ -17,6 +17,7 @@ public:
     // not fit, which the result says.
     JobStartResult start(int row, const JobSlot &slot) override;
     QStringList encoders() const override;
+    std::optional<QString> refusal() const override;
 
 private:
     const JobModel &m_jobs;
@@ -32,6 +33,7 @@ public:
 
     JobStartResult start(int row, const JobSlot &slot) override;
     QStringList encoders() const override;
+    std::optional<QString> refusal() const override;
 
 private:
     const JobModel &m_jobs;

@@ -8,6 +8,7 @@
 #include "dvd/ifo_contents.h"
 #include "jobs/argument_pieces.h"
 #include "jobs/job.h"
+#include "jobs/output_naming.h"
 
 #include <QString>
 #include <optional>
@@ -34,7 +35,7 @@ DvdJobInputResult dvdJobInputOf(const TConvertInfo &convert, const TClipInfo &cl
 
 struct DvdTitleJob {
     QString input;  // the DVD job input text, for `inputfile`
-    QString output; // for `outputfile`
+    OutputName output; // its path for `outputfile`
     JobPieces pieces;
 };
 

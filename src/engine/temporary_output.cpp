@@ -1,5 +1,7 @@
 #include "engine/temporary_output.h"
 
+#include "engine/name_bytes.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -77,21 +79,19 @@ bool isTemporaryOutputName(const QString &fileName)
 QString partialOutputPath(const QString &finalPath)
 {
     static const QString kMark = QStringLiteral(" (partial)");
-    constexpr int kRoomForNumber = 8; // "_" and a number giveFinalName may add
     const QFileInfo output(finalPath);
     const QString folder = finalPath.left(finalPath.size() - output.fileName().size());
     const QString extension = extensionOf(finalPath);
-    QString stem = output.fileName().left(output.fileName().size() - extension.size());
-    const auto bytes = [&] { return QFile::encodeName(stem + kMark + extension).size() + kRoomForNumber; };
-    while (!stem.isEmpty() && bytes() > NAME_MAX)
-        stem.chop(stem.size() >= 2 && stem.at(stem.size() - 1).isLowSurrogate() ? 2 : 1);
-    return folder + stem + kMark + extension;
+    const QString stem = output.fileName().left(output.fileName().size() - extension.size());
+    return folder + fittedName(stem, kMark + extension);
 }
 
 FinalName giveFinalName(const QString &temporaryPath, const QString &finalPath)
 {
+    const QFileInfo output(finalPath);
+    const QString folder = finalPath.left(finalPath.size() - output.fileName().size());
     const QString extension = extensionOf(finalPath);
-    const QString stem = finalPath.left(finalPath.size() - extension.size());
+    const QString stem = output.fileName().left(output.fileName().size() - extension.size());
     QString candidate = finalPath;
     for (int n = 1; !renameNoReplace(temporaryPath, candidate); ++n) {
         const int error = errno;
@@ -99,7 +99,7 @@ FinalName giveFinalName(const QString &temporaryPath, const QString &finalPath)
             return {{},
                     QStringLiteral("The finished file %1 could not be given its name %2: %3")
                         .arg(temporaryPath, candidate, QString::fromLocal8Bit(std::strerror(error)))};
-        candidate = stem + u'_' + QString::number(n) + extension;
+        candidate = folder + fittedName(stem, u'_' + QString::number(n) + extension);
     }
     return {candidate, {}};
 }

@@ -22,11 +22,11 @@ struct FinalName {
     QString error; // why not
 };
 // Gives the temporary file its final name without replacing anything: when
-// a file has taken that name meanwhile, the first free "<stem>_N<extension>".
+// a file has taken that name meanwhile, the first free "<stem>_N<extension>"
+// (the stem cut where the name would pass 255 bytes).
 FinalName giveFinalName(const QString &temporaryPath, const QString &finalPath);
 
 // The name that tells an unfinished output from a whole one:
 // "<folder>/<stem> (partial)<extension>", the stem cut short (on a character)
-// where the name would not fit the 255 bytes a file name may hold with a
-// "_N" beside it.
+// where the name would not fit the 255 bytes a file name may hold.
 QString partialOutputPath(const QString &finalPath);

@@ -2,6 +2,7 @@
 
 #include "engine/busy_state.h"
 #include "engine/commandline.h"
+#include "engine/encoder_check.h"
 #include "engine/encoder_runs.h"
 #include "engine/media_probe.h"
 #include "engine/progress.h"
@@ -28,12 +29,13 @@ int nextCheckedRow(const std::vector<bool> &checked, int row)
     return static_cast<int>(checked.size());
 }
 
-JobStartResult runStartResult(const QString &outputFolder, const std::optional<intputrec> &started)
+JobStartResult runStartResult(const QString &outputFolder, const std::optional<intputrec> &started,
+                              bool nameShortened)
 {
     if (!started)
         return {std::nullopt, QStringLiteral("The encoder was still busy with another job, so this one did not start; "
                                              "start the batch again")};
-    return {StartedJob{outputFolder, *started}, {}};
+    return {StartedJob{outputFolder, *started, nameShortened}, {}};
 }
 
 QString runningJobsHint(const QStringList &captions)
@@ -72,6 +74,12 @@ void removeEarlierPartial(const std::optional<LeftOutput> &partial)
 QString partialKeptText(const QString &path)
 {
     return QStringLiteral("what was converted is kept in %1").arg(path);
+}
+
+QString shortenedNameText(const QString &path)
+{
+    return QStringLiteral("the name was shortened to %1 to fit the 255 bytes a file name may hold")
+        .arg(QFileInfo(path).fileName());
 }
 
 } // namespace
@@ -228,7 +236,7 @@ void Batch::start()
                                              "\"Convert Again\" in its pop-up menu."));
         return;
     }
-    if (const std::optional<QString> refusal = outputFolderRefusal(m_outputFolderField.text())) {
+    if (const std::optional<QString> refusal = startRefusal()) {
         m_prompts.warning(*refusal);
         return;
     }
@@ -247,6 +255,17 @@ void Batch::start()
     m_busy.set(Busy::Converting, true);
     emit batchStarted();
     fill();
+}
+
+std::optional<QString> Batch::startRefusal() const
+{
+    if (std::optional<QString> refusal = encoderRefusal(m_runs.location().encoderfile))
+        return refusal;
+    if (std::optional<QString> refusal = m_jobStart.refusal())
+        return refusal;
+    if (std::optional<QString> refusal = outputFolderRefusal(m_outputFolderField.text()))
+        return refusal;
+    return outputFolderWriteRefusal(m_outputFolderField.absolute());
 }
 
 void Batch::endBySystem(const QString &cause)
@@ -370,6 +389,8 @@ QString Batch::startIn(Slot &slot, int row)
     m_lastStarted = *started;
     m_jobs.setStatus(row, JobStatus::running(0));
     slot.log.begin(m_jobs.caption(row), commandLineText(started->record), slot.run.commandAsRun());
+    if (started->nameShortened)
+        slot.log.addLine(QStringLiteral("Note: ") + shortenedNameText(started->record.outputfile));
     m_jobs.setLastRun(row, slot.log.record());
     return {};
 }
@@ -442,7 +463,8 @@ OutputJudgement Batch::judgeEndedRun(Slot &slot, const RunOutcome &outcome)
     if (!outcome.succeeded() || !written) {
         // A failed run's file is kept only where the disk ran full: the
         // cause is the user's to mend, and the file shows how far it got.
-        const QString reason = failureReason(outcome, lines);
+        const QString reason = failureReason(outcome, lines,
+                                             {slot.started.record.inputfile, slot.started.record.outputfile, output});
         return {reason, written && diskCause(lines).has_value(), {}};
     }
     slot.outputProbe.start(slot.run.location().encoderfile, slot.run.location().workdir, output);
@@ -498,6 +520,10 @@ void Batch::markEnded(Slot &slot, const RunOutcome &outcome)
     const bool done = judgement.failure.isEmpty();
     if (!judgement.note.isEmpty())
         slot.log.addLine(QStringLiteral("Note: ") + judgement.note);
+    if (slot.started.nameShortened) {
+        const QString shortened = shortenedNameText(slot.started.record.outputfile);
+        judgement.note = judgement.note.isEmpty() ? shortened : shortened + QStringLiteral("; ") + judgement.note;
+    }
     JobRunRecord record =
         slot.log.finish(done ? QStringLiteral("Finished") : QStringLiteral("Failed: ") + judgement.failure);
     record.stoppedOutput = partial;

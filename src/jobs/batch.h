@@ -42,8 +42,9 @@ QString runningJobsHint(const QStringList &captions);
 
 // A job that started: its encoder run is under way.
 struct StartedJob {
-    QString outputFolder; // with its trailing "/"
-    intputrec record;     // as the run was started
+    QString outputFolder;        // with its trailing "/"
+    intputrec record;            // as the run was started
+    bool nameShortened = false;  // the output's name was cut to fit (OutputName)
 };
 
 // How the start of a row's job went: the job under way, or, with nothing
@@ -53,10 +54,12 @@ struct JobStartResult {
     QString failure;
 };
 
-// The result of a run's start for a job writing into `outputFolder`: a run
-// that refused to start (another run still active in its place) is a job
-// that did not start, with that reason.
-JobStartResult runStartResult(const QString &outputFolder, const std::optional<intputrec> &started);
+// The result of a run's start for a job writing into `outputFolder` (under
+// a name cut to fit when `nameShortened`): a run that refused to start
+// (another run still active in its place) is a job that did not start, with
+// that reason.
+JobStartResult runStartResult(const QString &outputFolder, const std::optional<intputrec> &started,
+                              bool nameShortened = false);
 
 // Where a job starts: the run it takes, and the outputs of the jobs already
 // running beside it, whose names it must not take.
@@ -75,6 +78,9 @@ public:
     // The encoders its jobs run with now (the active profile's), for the
     // Automatic number of jobs at once.
     virtual QStringList encoders() const = 0;
+    // Why no job may start now, as the message for the user (no profile is
+    // loaded); nothing when jobs may start.
+    virtual std::optional<QString> refusal() const = 0;
 };
 
 class Batch : public QObject {
@@ -88,6 +94,9 @@ public:
     ~Batch() override;
 
     // Begins a batch with the first checked rows; continues a paused one.
+    // Before a batch begins, the encoder, the profile and the output folder
+    // (made with its parents) are checked: one that cannot serve is one
+    // message, and no row is marked.
     void start();
     void stop();
     void pauseToggle();
@@ -148,6 +157,8 @@ signals:
 private:
     struct Slot;
 
+    // Why the batch cannot begin, as the message for the user; nothing when it can.
+    std::optional<QString> startRefusal() const;
     // Starts jobs in free slots up to the limit, taking the checked rows
     // after the last row started; a job that cannot start reads "Failed".
     // Past the last row, once no job runs, the batch ends.

@@ -67,6 +67,34 @@ QString outcomeReason(const RunOutcome &outcome)
     return {};
 }
 
+// The cause the encoder's lines give and the line that gives it.
+struct LineCause {
+    QString text;
+    QString line;
+    bool bridge = false; // register.dat's own cause, worded for the user
+};
+
+std::optional<LineCause> lineCause(const QStringList &lines)
+{
+    if (const std::optional<QString> disk = diskCause(lines))
+        return LineCause{*disk, {}};
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (line->startsWith(kBridgeCause))
+            return LineCause{line->mid(kBridgeCause.size()).trimmed(), *line, true};
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (const std::optional<QString> text = knownErrorText(*line))
+            return LineCause{*text, *line};
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (reportsError(*line))
+            return LineCause{line->trimmed().left(kLongestReason), *line};
+    return std::nullopt;
+}
+
+bool names(const QString &line, const QString &path)
+{
+    return !path.isEmpty() && line.contains(path);
+}
+
 } // namespace
 
 std::optional<QString> diskCause(const QStringList &lines)
@@ -82,18 +110,28 @@ std::optional<QString> diskCause(const QStringList &lines)
 
 QString failureReason(const RunOutcome &outcome, const QStringList &lines)
 {
-    if (const std::optional<QString> disk = diskCause(lines))
-        return *disk;
-    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
-        if (line->startsWith(kBridgeCause))
-            return line->mid(kBridgeCause.size()).trimmed();
-    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
-        if (const std::optional<QString> text = knownErrorText(*line))
-            return *text;
-    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
-        if (reportsError(*line))
-            return line->trimmed().left(kLongestReason);
-    return outcomeReason(outcome);
+    const std::optional<LineCause> cause = lineCause(lines);
+    return cause ? cause->text : outcomeReason(outcome);
+}
+
+QString failureReason(const RunOutcome &outcome, const QStringList &lines, const JobFiles &files)
+{
+    const std::optional<LineCause> cause = lineCause(lines);
+    if (!cause)
+        return outcomeReason(outcome);
+    const QString writing = QStringLiteral("%1, writing %2").arg(cause->text, files.output);
+    const QString reading = QStringLiteral("%1, reading %2").arg(cause->text, files.source);
+    // The output's names first: a source may lie in the output folder and
+    // share the start of its path.
+    if (diskCause(lines) || names(cause->line, files.temporary) || names(cause->line, files.output))
+        return writing;
+    if (names(cause->line, files.source) || cause->line.contains(QLatin1StringView("input"), Qt::CaseInsensitive))
+        return reading;
+    if (cause->bridge)
+        return cause->text;
+    // The encoder's other words concern the output where they say so, else
+    // what it read (a demuxer's or a decoder's complaint).
+    return cause->line.contains(QLatin1StringView("output"), Qt::CaseInsensitive) ? writing : reading;
 }
 
 bool namesCause(const QString &line)

@@ -14,6 +14,21 @@
 // succeeded is taken to have written no output file.
 QString failureReason(const RunOutcome &outcome, const QStringList &lines);
 
+// The files of a job, as a failed run's reason names them.
+struct JobFiles {
+    QString source;
+    QString output;    // the name the output is to take
+    QString temporary; // the name the encoder writes under
+};
+
+// failureReason() with the file the cause concerns: ", writing <output>"
+// when the encoder's line of the cause names the output (under either name)
+// or the disk ran full, ", reading <source>" when it names the source or
+// its input; register.dat's own causes stand as written; any other line of
+// the encoder's concerns the output where it says so, else the source. A
+// cause of the run's end alone (a crash, a stall) names no file.
+QString failureReason(const RunOutcome &outcome, const QStringList &lines, const JobFiles &files);
+
 // The disk's own word that it could take no more ("No space left on device",
 // a quota, a file too large), wherever it stands in the encoder's lines; it
 // outweighs every other cause a run reports.

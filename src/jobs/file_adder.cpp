@@ -10,15 +10,41 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 // How often rows appear while files are added, after the first.
 constexpr int kShowRowsEveryMs = 1000;
 } // namespace
+
+std::optional<QString> sourceRefusal(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    // The name's bytes are lost in the replacement mark: no program could open the file by it.
+    if (path.contains(QChar::ReplacementCharacter))
+        return QStringLiteral("%1 cannot be added: its name is not valid UTF-8 text (shown with %2 where it is "
+                              "not), so the file cannot be opened by it. Rename the file, then add it again.")
+            .arg(name, QChar(QChar::ReplacementCharacter));
+    // Opened as the encoder would open it; a FIFO does not hold the add.
+    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (file >= 0) {
+        ::close(file);
+        return std::nullopt;
+    }
+    if (errno == ENOENT) // the probe names a file that is gone
+        return std::nullopt;
+    return QStringLiteral("%1 cannot be added: %2. Allow your user to read the file (or copy it to a folder of "
+                          "your own), then add it again.")
+        .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+}
 
 QString addingProgressText(int done, int total)
 {
@@ -89,8 +115,8 @@ void FileAdder::addAll(const QStringList &paths)
     m_paths = paths;
     m_probed.assign(paths.size(), {});
     for (qsizetype file = 0; file < paths.size(); ++file)
-        if (paths[file].contains(QChar::ReplacementCharacter))
-            m_probed[file] = {.done = true, .unreadableName = true};
+        if (std::optional<QString> refusal = sourceRefusal(paths[file]))
+            m_probed[file] = {.done = true, .refusal = std::move(refusal)};
     m_nextToStart = 0;
     m_cancelled = false;
     const int probes = std::min<int>(processorCores(), static_cast<int>(paths.size()));
@@ -135,12 +161,8 @@ void FileAdder::addAll(const QStringList &paths)
             }
             show(); // the rows before it come first
             const QString name = QFileInfo(paths[added]).fileName();
-            // The name's bytes are lost in the replacement mark: no program could open the file by it.
-            if (m_probed[added].unreadableName)
-                m_prompts.warning(QStringLiteral("%1 cannot be added: its name is not valid UTF-8 text (shown with "
-                                                 "%2 where it is not), so the file cannot be opened by it. Rename "
-                                                 "the file, then add it again.")
-                                      .arg(name, QChar(QChar::ReplacementCharacter)));
+            if (m_probed[added].refusal)
+                m_prompts.warning(*m_probed[added].refusal);
             else
                 m_prompts.information(name + QStringLiteral(" is not support!"));
         }

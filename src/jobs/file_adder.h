@@ -3,9 +3,8 @@
 // drop or of the command line. Files are probed several at once, up to the
 // processor cores (a second attempt where the first gave nothing); each
 // file the probe describes becomes a row, in the order the files were
-// chosen, any other is named to the user as not supported, and one whose
-// name is not valid UTF-8 (which no program can open by its name as shown)
-// as such. A folder that holds no file of the kinds the edition takes is
+// chosen, any other is named to the user as not supported, and one that
+// cannot be read (see sourceRefusal) with its cause. A folder that holds no file of the kinds the edition takes is
 // named to the user, once per add. An add that takes a while shows "Adding
 // 120 of 2,000..." in a progress window whose Cancel keeps the rows added so
 // far and drops the rest. When no row is selected afterwards, the first one
@@ -25,6 +24,12 @@
 class Prompts;
 class QEventLoop;
 struct EncoderLocation;
+
+// Why the file at `path` cannot be added, as the message for the user: a
+// name that is not valid UTF-8 (no program can open the file by the name
+// shown), or a file the system will not let this user read. Nothing when
+// the probe may try it.
+std::optional<QString> sourceRefusal(const QString &path);
 
 // The progress window's text: "Adding 120 of 2,000...".
 QString addingProgressText(int done, int total);
@@ -68,7 +73,7 @@ private:
     struct Probed {
         int attempts = 0;
         bool done = false;
-        bool unreadableName = false; // not valid UTF-8: never probed
+        std::optional<QString> refusal; // why the file is never probed, as told to the user
         std::optional<Toriginalinfo> source;
         QString exactDuration;
     };

@@ -42,13 +42,19 @@ JobStartResult FileJobStart::start(int row, const JobSlot &slot)
         return {std::nullopt, unbuildableArgumentsReason()};
     const QString folder = prepareOutputFolder(m_outputFolder.forJob());
     const std::optional<LeftOutput> &own = m_jobs.job(row).lastRun.stoppedOutput;
-    const QString output = outputPathFor(folder, m_jobs.caption(row), choices.extension, FirstName::WholeCaption, own,
-                                         slot.claimedOutputs);
-    clearOwnOutput(output, own);
-    return runStartResult(folder, slot.run.start(fileJobRecord(job.sourcePath, output, *pieces)));
+    const OutputName output = outputPathFor(folder, m_jobs.caption(row), choices.extension, FirstName::WholeCaption,
+                                            own, slot.claimedOutputs);
+    clearOwnOutput(output.path, own);
+    return runStartResult(folder, slot.run.start(fileJobRecord(job.sourcePath, output.path, *pieces)),
+                          output.shortened);
 }
 
 QStringList FileJobStart::encoders() const
 {
     return profileEncoders(m_profile.choices());
+}
+
+std::optional<QString> FileJobStart::refusal() const
+{
+    return m_profile.startRefusal();
 }

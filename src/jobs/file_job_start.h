@@ -24,6 +24,7 @@ public:
     // cannot be built.
     JobStartResult start(int row, const JobSlot &slot) override;
     QStringList encoders() const override;
+    std::optional<QString> refusal() const override;
 
 private:
     const JobModel &m_jobs;

@@ -1,5 +1,6 @@
 #include "jobs/job_log.h"
 
+#include "engine/name_bytes.h"
 #include "engine/state_folder.h"
 #include "jobs/failure_reason.h"
 
@@ -16,20 +17,6 @@ namespace {
 
 constexpr qsizetype kLongestFileName = 255; // bytes
 const QString kSameSecondTail = QStringLiteral(" (99).log");
-
-// The longest start of the text whose UTF-8 takes at most `bytes` bytes.
-QString cutToBytes(const QString &text, qsizetype bytes)
-{
-    qsizetype end = 0;
-    for (qsizetype used = 0; end < text.size();) {
-        const qsizetype step = text.at(end).isHighSurrogate() ? 2 : 1; // a character beyond the BMP
-        used += QStringView(text).mid(end, step).toUtf8().size();
-        if (used > bytes)
-            break;
-        end += step;
-    }
-    return text.left(end);
-}
 
 } // namespace
 

@@ -1,6 +1,11 @@
 #include "jobs/output_folder.h"
 
+#include "jobs/failure_reason.h"
+
 #include <QDir>
+#include <QFile>
+#include <filesystem>
+#include <system_error>
 
 QString absoluteOutputFolder(const QString &typed, const QString &home)
 {
@@ -27,6 +32,24 @@ std::optional<QString> outputFolderRefusal(const QString &typed)
     return std::nullopt;
 }
 
+std::optional<QString> outputFolderWriteRefusal(const QString &folder)
+{
+    const QString cannot = QStringLiteral("The output folder \"%1\" cannot be used: %2. Nothing was converted.\n"
+                                          "Choose another folder, or make this one writable, then press Start again.");
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder).toStdString()), error);
+    if (error)
+        return cannot.arg(folder, QString::fromLocal8Bit(error.message()));
+    if (const std::optional<QString> cause = folderWriteError(folder))
+        return cannot.arg(folder, *cause);
+    return std::nullopt;
+}
+
+QString OutputFolder::absolute() const
+{
+    return absoluteOutputFolder(m_text, QDir::homePath());
+}
+
 void OutputFolder::setFolder(const QString &folder)
 {
     m_stored = folder;
@@ -36,7 +59,7 @@ void OutputFolder::setFolder(const QString &folder)
 QString OutputFolder::forJob()
 {
     if (!outputFolderRefusal(m_text)) {
-        m_stored = absoluteOutputFolder(m_text, QDir::homePath());
+        m_stored = absolute();
         show(m_stored);
     }
     return m_stored;

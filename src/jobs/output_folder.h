@@ -18,6 +18,11 @@ QString absoluteOutputFolder(const QString &typed, const QString &home);
 // system's encoding (a file written there would land in another folder).
 std::optional<QString> outputFolderRefusal(const QString &typed);
 
+// Makes the absolute `folder` with its parents where it is missing; why no
+// file can be written in it, as the message for the user naming the folder
+// and the system's cause, or nothing when files can.
+std::optional<QString> outputFolderWriteRefusal(const QString &folder);
+
 // The output folder: the text of the Output field and the stored folder
 // (the settings' output path), which the folder chooser and every job start
 // set. The field shows textChanged().
@@ -30,6 +35,8 @@ public:
     // The user's typing; the stored folder waits for the next job.
     void setText(const QString &text) { m_text = text; }
     const QString &stored() const { return m_stored; }
+    // The folder the text names, absolute (see absoluteOutputFolder).
+    QString absolute() const;
     // A folder chosen or read from the settings: stored and shown.
     void setFolder(const QString &folder);
     // The folder a starting job writes to: the text made absolute, stored

@@ -1,5 +1,7 @@
 #include "jobs/output_naming.h"
 
+#include "engine/name_bytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +9,7 @@
 QString prepareOutputFolder(const QString &folderText)
 {
     if (!folderText.isEmpty() && !QFileInfo::exists(folderText))
-        QDir().mkdir(folderText);
+        QDir().mkpath(folderText);
     return folderText.endsWith(u'/') ? folderText : folderText + u'/';
 }
 
@@ -19,8 +21,8 @@ std::optional<LeftOutput> leftOutputAt(const QString &path)
     return LeftOutput{path, file.size(), file.lastModified().toMSecsSinceEpoch()};
 }
 
-QString outputPathFor(const QString &folderWithSlash, const QString &givenCaption, const QString &extension,
-                      FirstName firstName, const std::optional<LeftOutput> &own, const QStringList &claimed)
+OutputName outputPathFor(const QString &folderWithSlash, const QString &givenCaption, const QString &extension,
+                         FirstName firstName, const std::optional<LeftOutput> &own, const QStringList &claimed)
 {
     const auto isFree = [&own, &claimed](const QString &candidate) {
         if (claimed.contains(candidate))
@@ -36,12 +38,16 @@ QString outputPathFor(const QString &folderWithSlash, const QString &givenCaptio
             ++blanks;
     const QString stem = caption.mid(blanks);
     const qsizetype dot = stem.lastIndexOf(u'.');
-    const QString first = folderWithSlash + (dot >= 0 ? stem.left(dot) : stem) + extension;
-    if (isFree(first))
+    const auto named = [&folderWithSlash](const QString &wanted, const QString &tail) {
+        const QString fitted = fittedName(wanted, tail);
+        return OutputName{folderWithSlash + fitted, fitted.size() < wanted.size() + tail.size()};
+    };
+    const OutputName first = named(dot >= 0 ? stem.left(dot) : stem, extension);
+    if (isFree(first.path))
         return first;
     for (int n = 1;; ++n) {
-        const QString candidate = folderWithSlash + caption + u'_' + QString::number(n) + extension;
-        if (isFree(candidate))
+        const OutputName candidate = named(caption, u'_' + QString::number(n) + extension);
+        if (isFree(candidate.path))
             return candidate;
     }
 }

@@ -9,7 +9,7 @@
 #include <optional>
 #include <QStringList>
 
-// The folder text with its trailing "/" (created, last level only, when missing).
+// The folder text with its trailing "/" (created with its parents when missing).
 QString prepareOutputFolder(const QString &folderText);
 
 // How the first candidate name is made from the caption. DVD captions are
@@ -20,14 +20,23 @@ enum class FirstName { WholeCaption, WithoutLeadingBlanks };
 // The regular file at the path as it is now; nullopt when there is none.
 std::optional<LeftOutput> leftOutputAt(const QString &path);
 
+// An output's path, and whether the caption was cut short for it.
+struct OutputName {
+    QString path;
+    // The name would not have fit the 255 bytes a file name may hold: its
+    // stem was cut.
+    bool shortened = false;
+};
+
 // folder + caption with its extension replaced by `extension` (".mp3"); while
 // that file exists or is one of `claimed` (the outputs of jobs running
 // beside it, not written yet), folder + caption + "_N" + extension for N = 1,
 // 2, 3, ... A candidate that is still exactly the job's own stopped output
 // (`own`: same path, size and modification time) counts as free: the restart
 // replaces it rather than writing beside it. A "/" in the caption becomes
-// "_", so the file always lands in the folder.
-QString outputPathFor(const QString &folderWithSlash, const QString &caption, const QString &extension,
+// "_", so the file always lands in the folder. A name too long for the file
+// system has its stem cut (see OutputName).
+OutputName outputPathFor(const QString &folderWithSlash, const QString &caption, const QString &extension,
                       FirstName firstName = FirstName::WholeCaption,
                       const std::optional<LeftOutput> &own = std::nullopt, const QStringList &claimed = {});
 

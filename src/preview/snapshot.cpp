@@ -63,7 +63,8 @@ void Snapshot::take(const SnapshotRequest &request)
     const QString folder = absoluteOutputFolder(request.outputFolder, QDir::homePath());
     // A chapter's caption "  Chapter_01" names "Chapter_01.bmp", as its conversion does.
     m_image = outputPathFor(prepareOutputFolder(folder), request.caption, QStringLiteral(".bmp"),
-                            FirstName::WithoutLeadingBlanks);
+                            FirstName::WithoutLeadingBlanks)
+                  .path;
     m_running = m_run.start(snapshotRecord(request, m_image)).has_value();
 }
 

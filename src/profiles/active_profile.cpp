@@ -2,6 +2,7 @@
 
 #include "platform/picture/picture_file.h"
 #include "profiles/profile_file.h"
+#include "profiles/profile_file_check.h"
 #include "profiles/quality_settings.h"
 
 #include <QDir>
@@ -77,6 +78,18 @@ void ActiveProfile::saveChoices()
 {
     if (m_store && m_definition.loadedProfileId != 0)
         m_store->save(m_definition.loadedProfileId, m_lists);
+}
+
+std::optional<QString> ActiveProfile::startRefusal() const
+{
+    if (m_definition.loadedProfileId == 0)
+        return QStringLiteral("No output profile is loaded: the profile file %1 or the pictures in %2 could not be "
+                              "read. Nothing was converted.\nReinstall the program, then press Start again.")
+            .arg(kProfileFileName, QDir(m_executableFolder).filePath(QStringLiteral("images")));
+    const std::optional<int> damaged = firstMisplacedBlockIn(m_executableFolder);
+    if (damaged && m_definition.loadedProfileId >= *damaged)
+        return profileFileDamageNotice(m_executableFolder);
+    return std::nullopt;
 }
 
 bool ActiveProfile::select(int id)

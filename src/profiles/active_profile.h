@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <memory>
+#include <optional>
 
 class QualitySettingsStore;
 
@@ -53,6 +54,12 @@ public:
     // the settings are opened. Throws QualitySettingsWriteError when the
     // file cannot be written.
     void saveChoices();
+
+    // Why no job may start with the profile as it stands, as the message for
+    // the user: none is loaded (profiles.pop or the pictures could not be
+    // read), or the loaded one's block lies at or after a damaged place of
+    // profiles.pop. Nothing when jobs may start.
+    std::optional<QString> startRefusal() const;
 
     // The id the range tests read and the remembered selection: the button
     // the picker points at, or the id start-up selected; -1 at first.

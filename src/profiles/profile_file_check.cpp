@@ -25,12 +25,17 @@ std::optional<int> firstMisplacedBlock(const QByteArray &contents)
     return std::nullopt;
 }
 
-std::optional<QString> profileFileDamageNotice(const QString &folder)
+std::optional<int> firstMisplacedBlockIn(const QString &folder)
 {
     QFile file(QDir(folder).filePath(kProfileFileName));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const std::optional<int> position = firstMisplacedBlock(file.readAll());
+    return firstMisplacedBlock(file.readAll());
+}
+
+std::optional<QString> profileFileDamageNotice(const QString &folder)
+{
+    const std::optional<int> position = firstMisplacedBlockIn(folder);
     if (!position)
         return std::nullopt;
     return QStringLiteral("The profile file %1 in %2 is damaged at profile position %3 (%4): its block does not "

@@ -13,6 +13,10 @@
 // catalogue entry are not compared by name. Lines end in LF or CR LF.
 std::optional<int> firstMisplacedBlock(const QByteArray &contents);
 
+// The first misplaced block of profiles.pop in the folder; nothing when all
+// stand in place or the file cannot be read.
+std::optional<int> firstMisplacedBlockIn(const QString &folder);
+
 // The message for the user when profiles.pop in the folder has a block out
 // of place; nothing when all blocks are in place or the file cannot be read
 // (selecting a profile reports that).

@@ -32,7 +32,7 @@ std::vector<std::string> encoderCall(const DvdRow &row, int profile, const TempD
     const DvdTitleJobResult r =
         dvdTitleJob(row.caption, row.original, row.convert, row.clip, choices, qs(out.path()) + "/");
     EXPECT_TRUE(r.job) << r.error.toStdString();
-    const intputrec rec = r.job ? fileJobRecord(r.job->input, r.job->output, r.job->pieces) : intputrec{};
+    const intputrec rec = r.job ? fileJobRecord(r.job->input, r.job->output.path, r.job->pieces) : intputrec{};
     std::vector<std::string> argv{std::string(VELTRIX_BIN_DIR) + "/register.dat"};
     for (const QString &arg : encoderArguments(rec))
         argv.push_back(arg.toStdString());

@@ -109,7 +109,7 @@ TEST_F(DvdRowsOfDisc, RunPiecesAreTheProfilesWithoutStartOrLength)
         EXPECT_EQ(r.job->pieces.start + r.job->pieces.length, "");
         EXPECT_EQ(r.job->pieces.seconds, 20);
         EXPECT_EQ(r.job->pieces.size, id == kDivxProfile ? " -s 320x240" : "");
-        EXPECT_EQ(r.job->output, folder + "Chapter_03" + choices.extension);
+        EXPECT_EQ(r.job->output.path, folder + "Chapter_03" + choices.extension);
         EXPECT_TRUE(isDvdJobInput(r.job->input.toStdString()));
     }
     Toriginalinfo cut = rows[0].original;

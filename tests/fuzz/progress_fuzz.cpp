@@ -1,7 +1,8 @@
 // Encoder output through the conversion run's line handler. Whatever the
 // encoder writes and however the pipe cuts it:
 // - every value shown is the position of one line of the output read on its
-//   own, and the values come in the order of their lines;
+//   own (a position past the job's length shown as the whole job), and the
+//   values come in the order of their lines;
 // - read one byte at a time, each ended progress line is shown once, in order;
 // - the text kept for the next chunk is the same, the output's unended tail.
 
@@ -23,15 +24,17 @@ struct Shown {
     QByteArray rest;
 };
 
-// The seconds behind a Status text for a one-second job: the value is
-// seconds x 10000, written with a "." before its last two digits and a "%".
+// A job as long as the progress scale, so a Status text reads its seconds:
+// the value is written with a "." before its last two digits and a "%".
+constexpr qint32 kJobSeconds = kProgressFull;
+
 qint64 secondsOf(const QString &status)
 {
     FUZZ_EXPECT(status.endsWith(u'%'), "a Status text ends with %");
     bool ok = false;
     const qint64 value = QString(status).remove(u'.').remove(u'%').toLongLong(&ok);
-    FUZZ_EXPECT(ok && value > 0 && value % kProgressFull == 0, "a Status text is a whole ratio of the job");
-    return value / kProgressFull;
+    FUZZ_EXPECT(ok && value > 0 && value <= kJobSeconds, "a Status text lies within the job");
+    return value;
 }
 
 Shown showInChunks(const QByteArray &output, const std::vector<std::size_t> &sizes)
@@ -42,7 +45,7 @@ Shown showInChunks(const QByteArray &output, const std::vector<std::size_t> &siz
                      [&shown](qint32 value) { shown.seconds.push_back(secondsOf(progressText(value))); });
     feedInChunks(output, sizes, [&](const QByteArray &chunk) {
         shown.rest += chunk;
-        run.handleOutput(shown.rest, 1);
+        run.handleOutput(shown.rest, kJobSeconds);
     });
     return shown;
 }
@@ -61,13 +64,13 @@ Lines linesOf(const QByteArray &output)
         if (output[i] != '\r' && output[i] != '\n')
             continue;
         if (const qint64 value = parseProgressSeconds(output.mid(start, i - start)))
-            lines.endedValues.push_back(value);
+            lines.endedValues.push_back(std::min<qint64>(value, kJobSeconds));
         start = i + 1;
     }
     lines.tail = output.mid(start);
     lines.allValues = lines.endedValues;
     if (const qint64 value = parseProgressSeconds(lines.tail))
-        lines.allValues.push_back(value);
+        lines.allValues.push_back(std::min<qint64>(value, kJobSeconds));
     return lines;
 }
 

@@ -11,6 +11,8 @@
 #include <QTreeWidget>
 #include <cerrno>
 #include <cstring>
+#include <functional>
+#include <sys/fsuid.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -95,31 +97,65 @@ private:
     bool m_ready = false;
 };
 
+// What cannot serve a batch is found before it: one message names it, no
+// row is marked and nothing is written. A missing folder is made with its parents.
+TEST_F(BatchReportTest, StartRefusesWhatCannotServeTheBatch)
+{
+    const std::string locked = h.output.file("locked");
+    ReadOnlyFolder readOnly(locked);
+    TempDir bare, foreign;
+    writeFile(foreign.file("register.dat"), "#!/bin/sh\necho 'ffmpeg version 5'\n");
+    ::chmod(foreign.file("register.dat").c_str(), 0755);
+    h.addFiles({media("tone.wav")});
+    const QString waiting = h.jobs.statusColumn(0);
+    const std::pair<std::function<void()>, QString> cases[] = {
+        {[&] { h.runs.setExecutableFolder(QString::fromStdString(bare.path())); }, "register.dat is missing"},
+        {[&] { h.runs.setExecutableFolder(QString::fromStdString(foreign.path())); }, "is not this program's encoder"},
+        {[&] { h.outputField.setFolder(QString::fromStdString(locked + "/new/deeper")); },
+         QString::fromStdString(locked + "/new/deeper\" cannot be used: ") + readOnly.expected},
+    };
+    for (const auto &[arrange, expected] : cases) {
+        if (!readOnly.ready() && expected.contains("deeper"))
+            continue;
+        arrange();
+        h.batch.start();
+        ASSERT_FALSE(h.prompts.boxes().empty());
+        EXPECT_TRUE(h.prompts.boxes().back().text.contains(expected)) << h.prompts.boxes().back().text.toStdString();
+        EXPECT_FALSE(h.batch.isConverting());
+        EXPECT_EQ(h.jobs.statusColumn(0), waiting);
+        h.runs.setExecutableFolder(kBinFolder);
+    }
+    EXPECT_EQ(h.prompts.boxes().size(), readOnly.ready() ? 3u : 2u);
+    EXPECT_TRUE(h.startedRows.empty());
+    EXPECT_TRUE(ActiveProfile(QString::fromStdString(bare.path())).startRefusal()->contains("No output profile"));
+
+    h.outputField.setFolder(QString::fromStdString(h.output.file("made/with/parents")));
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    EXPECT_TRUE(std::filesystem::exists(h.output.file("made/with/parents/tone.mp3")));
+}
+
 TEST_F(BatchReportTest, AFailedRowGivesItsReasonCommandLineLastLinesAndLog)
 {
-    const std::string folder = h.output.file("locked");
-    ReadOnlyFolder locked(folder);
-    if (!locked.ready())
-        GTEST_SKIP() << "cannot make a read-only folder here";
-    h.outputField.setFolder(QString::fromStdString(folder));
-    h.addFiles({media("tone.wav")});
+    h.addFiles({media("corrupt.wav")});
     QSignalSpy ended(&h.batch, &Batch::batchEnded);
     h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
 
     const Job &job = h.jobs.job(0);
+    const QString reason = job.status.reason;
+    const QString cause = reason.left(reason.indexOf(", reading "));
     EXPECT_EQ(job.status.state, JobState::Failed);
-    EXPECT_EQ(job.status.reason, locked.expected);
-    EXPECT_EQ(h.jobs.index(0, kStatusColumn).data(Qt::ToolTipRole).toString(), "Failed: " + locked.expected);
-    EXPECT_EQ(h.jobs.index(0, kNameColumn).data(Qt::ToolTipRole).toString(), "Failed: " + locked.expected);
+    EXPECT_EQ(reason, cause + ", reading " + media("corrupt.wav")) << reason.toStdString();
+    EXPECT_EQ(h.jobs.index(0, kStatusColumn).data(Qt::ToolTipRole).toString(), "Failed: " + reason);
+    EXPECT_EQ(h.jobs.index(0, kNameColumn).data(Qt::ToolTipRole).toString(), "Failed: " + reason);
     EXPECT_TRUE(job.lastRun.commandLine.startsWith(kBinFolder + "/register.dat "));
-    EXPECT_TRUE(job.lastRun.commandLine.contains(" -i " + media("tone.wav")));
-    EXPECT_TRUE(job.lastRun.commandLine.endsWith(QString::fromStdString(folder) + "/tone.mp3"));
-    EXPECT_TRUE(job.lastRun.lastLines.filter(locked.expected).size() > 0)
-        << job.lastRun.lastLines.join('\n').toStdString();
+    EXPECT_TRUE(job.lastRun.commandLine.contains(" -i " + media("corrupt.wav")));
+    EXPECT_TRUE(job.lastRun.commandLine.endsWith(QString::fromStdString(h.output.path()) + "/corrupt.mp3"));
+    EXPECT_TRUE(job.lastRun.lastLines.filter(cause).size() > 0) << job.lastRun.lastLines.join('\n').toStdString();
     const QString log = QString::fromStdString(readFile(job.lastRun.logFile.toStdString()));
     EXPECT_TRUE(log.contains(job.lastRun.commandLine));
-    EXPECT_TRUE(log.contains("Failed: " + locked.expected));
+    EXPECT_TRUE(log.contains("Failed: " + reason));
 
     ASSERT_EQ(ended.size(), 1);
     EXPECT_EQ(ended[0][0].value<BatchTally>(), (BatchTally{0, 1, 0}));
@@ -189,6 +225,16 @@ TEST_F(BatchReportTest, EveryFailureSaysWhy)
     h.adder.addPaths({QString::fromStdString(h.output.file(longName)), QString::fromStdString(h.output.file("odd"))});
     ASSERT_EQ(h.prompts.boxes().size(), 1u);
     EXPECT_TRUE(h.prompts.boxes()[0].text.contains("its name is not valid UTF-8 text"));
+    // Root reads every file: this add runs with the thread's file-system user set to nobody.
+    const std::string secret = h.output.file("secret.wav");
+    std::filesystem::copy_file(s_media->file("tone.wav"), secret);
+    ::chmod(secret.c_str(), 0);
+    ::setfsuid(65534);
+    h.adder.addPaths({QString::fromStdString(secret)});
+    ::setfsuid(::geteuid());
+    ASSERT_EQ(h.prompts.boxes().size(), 2u);
+    EXPECT_TRUE(h.prompts.boxes()[1].text.startsWith(QString::fromStdString(secret) + " cannot be added: "
+                                                     + QString::fromLocal8Bit(std::strerror(EACCES))));
     h.jobs.setChecked(0, false);
     h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());
@@ -202,8 +248,8 @@ TEST_F(BatchReportTest, EveryFailureSaysWhy)
     QSignalSpy ran(&h.run, &EncoderRun::runEnded);
     snapshot.take({media("long.mp4"), "long", QString::fromStdString(locked), {}, "00:00:01"});
     ASSERT_TRUE(ran.wait(20000));
-    ASSERT_EQ(h.prompts.boxes().size(), 2u);
-    EXPECT_TRUE(h.prompts.boxes()[1].text.contains(readOnly.expected)) << h.prompts.boxes()[1].text.toStdString();
+    ASSERT_EQ(h.prompts.boxes().size(), 3u);
+    EXPECT_TRUE(h.prompts.boxes()[2].text.contains(readOnly.expected)) << h.prompts.boxes()[2].text.toStdString();
 }
 
 } // namespace

@@ -129,6 +129,25 @@ INSTANTIATE_TEST_SUITE_P(
                                  "The encoder ended without writing the output file"}),
     [](const ::testing::TestParamInfo<ReasonCase> &info) { return std::string(info.param.what); });
 
+// A reason names the file its cause concerns, under the name the user knows.
+TEST(FailureReasonFiles, NameTheFileTheCauseConcerns)
+{
+    const JobFiles files{"/in/a.wav", "/out/a.mp3", "/out/.a.mp3.part-x1y2z3.mp3"};
+    const std::pair<QStringList, QString> cases[] = {
+        {{"/out/.a.mp3.part-x1y2z3.mp3: Permission denied"}, systemText(EACCES) + ", writing /out/a.mp3"},
+        {{"/in/a.wav: Permission denied"}, systemText(EACCES) + ", reading /in/a.wav"},
+        {{"[wav @ 0x1] Invalid data found when processing input"},
+         "Invalid data found when processing input, reading /in/a.wav"},
+        {{"av_interleaved_write_frame(): No space left on device"}, systemText(ENOSPC) + ", writing /out/a.mp3"},
+        {{"Error initializing output stream 0:0 -- x"}, "Error initializing output stream 0:0 -- x, writing /out/a.mp3"},
+        {{"[wav @ 0x1] Could not find codec parameters"}, "[wav @ 0x1] Could not find codec parameters, reading /in/a.wav"},
+        {{"register.dat: the DVD is gone"}, "the DVD is gone"},
+        {{}, "The encoder ended with exit code 1"},
+    };
+    for (const auto &[lines, reason] : cases)
+        EXPECT_EQ(failureReason(kExit1, lines, files).toStdString(), reason.toStdString());
+}
+
 class JobLogFiles : public ::testing::Test {
 protected:
     void SetUp() override { ::setenv("XDG_STATE_HOME", state.path().c_str(), 1); }

@@ -104,6 +104,7 @@ public:
         return result;
     }
     QStringList encoders() const override { return fileStart.encoders(); }
+    std::optional<QString> refusal() const override { return fileStart.refusal(); }
     QString pauseCaption() const { return window.findChild<QAction *>(QStringLiteral("Pause1"))->text(); }
 
     PrivateSettings privateSettings;

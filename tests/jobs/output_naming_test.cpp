@@ -45,9 +45,17 @@ TEST(OutputNaming, TakesTheFirstFreeName)
         {"  Chapter_03", ".avi", dvd, "  Chapter_03_2.avi"},
     };
     for (const Step &s : steps) {
-        const QString path = outputPathFor(out, s.caption, s.extension, s.firstName);
+        const QString path = outputPathFor(out, s.caption, s.extension, s.firstName).path;
         EXPECT_EQ(path, out + s.expected) << s.caption;
         touch(path); // the encoder writes it; the next job must not overwrite it
+    }
+    // A caption too long for a file name is cut between characters, and says so.
+    const QString longCaption = QString(200, QChar(0xe9)) + ".wav"; // 404 bytes of UTF-8
+    for (const char *ending : {".mp3", "_1.mp3"}) {
+        const OutputName name = outputPathFor(out, longCaption, ".mp3");
+        EXPECT_TRUE(name.shortened);
+        EXPECT_TRUE(name.path.endsWith(QChar(0xe9) + QString(ending))) << name.path.toStdString();
+        touch(name.path); // fails where the name does not fit
     }
 }
 
