@@ -72,6 +72,39 @@ bool makeChildPipe(int &parentEnd, int &childEnd, bool childWrites = true)
 // Input data flows better through a larger pipe: fewer wake-ups per second.
 constexpr int kInputPipeBytes = 1 << 20;
 
+// The child's ends of its pipes; -1 for a pipe it does not get.
+struct ChildEnds {
+    int input;       // its standard input (/dev/null)
+    int diagnostics; // its standard output and error
+    int progress, pcm, media;
+};
+
+// In the forked child, with everything prepared before fork(): puts its
+// pipe ends in place and runs the program, in the bridge's process group on
+// purpose. Never returns.
+[[noreturn]] void runChild(const std::string &program, const std::vector<char *> &argv, const ChildEnds &ends,
+                           pid_t parent, const std::string &execFailure)
+{
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent)
+        _exit(255); // the bridge is already gone
+    dup2(ends.input, STDIN_FILENO);
+    dup2(ends.diagnostics, STDOUT_FILENO);
+    dup2(ends.diagnostics, STDERR_FILENO);
+    dup2(ends.progress, kProgressChildFd);
+    for (const auto &[from, to] : {std::pair{ends.pcm, kPcmChildFd}, std::pair{ends.media, kInputChildFd}}) {
+        if (from >= 0)
+            dup2(from, to);
+        else
+            close(to);
+    }
+    close_range(static_cast<unsigned>(kInputChildFd + 1), ~0U, 0);
+    resetSignalsInChild();
+    execv(program.c_str(), argv.data());
+    [[maybe_unused]] const ssize_t n = write(STDERR_FILENO, execFailure.data(), execFailure.size());
+    _exit(127);
+}
+
 } // namespace
 
 std::string locateFfmpeg()
@@ -121,27 +154,8 @@ bool FfmpegProcess::start(const std::string &program, const std::vector<std::str
         SignalBlock block;
         m_pid = fork();
         forkErrno = errno;
-        if (m_pid == 0) {
-            // Child: same process group as the bridge on purpose.
-            prctl(PR_SET_PDEATHSIG, SIGKILL);
-            if (getppid() != parent)
-                _exit(255); // the bridge is already gone
-            dup2(devNull, STDIN_FILENO);
-            dup2(diagWrite, STDOUT_FILENO);
-            dup2(diagWrite, STDERR_FILENO);
-            dup2(progressWrite, kProgressChildFd);
-            for (const auto &[from, to] : {std::pair{pcmWrite, kPcmChildFd}, std::pair{inputRead, kInputChildFd}}) {
-                if (from >= 0)
-                    dup2(from, to);
-                else
-                    close(to);
-            }
-            close_range(static_cast<unsigned>(kInputChildFd + 1), ~0U, 0);
-            resetSignalsInChild();
-            execv(program.c_str(), argv.data());
-            [[maybe_unused]] const ssize_t n = write(STDERR_FILENO, execFailure.data(), execFailure.size());
-            _exit(127);
-        }
+        if (m_pid == 0)
+            runChild(program, argv, {devNull, diagWrite, progressWrite, pcmWrite, inputRead}, parent, execFailure);
     }
 
     for (int fd : {devNull, diagWrite, progressWrite, pcmWrite, inputRead})

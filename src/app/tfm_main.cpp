@@ -257,10 +257,10 @@ void Tfm_main::loadSkin()
     m_skinRefs.readMain(Skin1.skinFormOfWindow(this));
     m_sideMenus->setSkinForm(Skin1.skinFormOfWindow(this));
     m_messages.setHintObject(m_skinRefs.hint);
-    m_convertBar = PositionBar(m_skinRefs.convertpos, kConvertBarWidth);
+    m_convertBar = PositionBar(m_skinRefs.convertpos, kConvertBarWidth, kProgressFull);
     m_convertBar.show(0); // the skin declares the bar at full width; no run has progressed yet
     m_commandControls.add(m_skinRefs.play_bar);
-    m_previewDisplay.main = {m_skinRefs.play_time, m_skinRefs.play_bar, PositionBar(m_skinRefs.playpos, kPlayBarWidth)};
+    m_previewDisplay.main = {m_skinRefs.play_time, m_skinRefs.play_bar, PositionBar(m_skinRefs.playpos, kPlayBarWidth, kProgressFull)};
     writeSkinSliderPosition(m_skinRefs.play_bar, 0);
     m_previewDisplay.main.fill.show(0);
     showNameBanner();
@@ -276,7 +276,7 @@ void Tfm_main::skinCutter(Tfm_dvdcutter &cutter)
     Skin1.present(&cutter, cutterSkinAccess());
     m_commandControls.add(m_skinRefs.cut_play_bar);
     m_previewDisplay.cutter = {m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar,
-                               PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth)};
+                               PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth, kProgressFull)};
     m_previewDisplay.cutter.fill.show(0);
 }
 

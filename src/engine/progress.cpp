@@ -3,18 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-qint32 mulDiv(qint64 a, qint64 b, qint64 c)
-{
-    if (c == 0)
-        return -1;
-    const qint64 product = a * b;
-    const bool negative = (product < 0) != (c < 0);
-    const qint64 num = product < 0 ? -product : product;
-    const qint64 den = c < 0 ? -c : c;
-    const qint64 rounded = (num + den / 2) / den;
-    return static_cast<qint32>(negative ? -rounded : rounded);
-}
-
 namespace {
 
 // The line (without its line end) that holds the character at `at`.

@@ -2,14 +2,13 @@
 // Progress values and the encoder's progress lines.
 // A progress value runs from 0 to 10000, in hundredths of a percent.
 
+#include "platform/mul_div.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
 
 inline constexpr qint32 kProgressFull = 10000;
-
-// a * b / c with a 64-bit intermediate, rounded half away from zero; -1 for c == 0.
-qint32 mulDiv(qint64 a, qint64 b, qint64 c);
 
 // Whole seconds from the first "time=" up to its "." before the first
 // "bitrate=" of that "time="'s line; 0 when there is none, when the digits do

@@ -23,6 +23,45 @@
 namespace {
 // How often rows appear while files are added, after the first.
 constexpr int kShowRowsEveryMs = 1000;
+
+// The rows an add has probed, handed to the list several at a time, about
+// once a second: each insertion costs the list a new layout of all its rows
+// and a repaint. The first rows come at once.
+class RowFeed {
+public:
+    // Wakes `wait` when rows held back are due.
+    RowFeed(JobModel &jobs, QEventLoop &wait) : m_jobs(jobs)
+    {
+        m_due.setSingleShot(true);
+        QObject::connect(&m_due, &QTimer::timeout, &wait, &QEventLoop::quit);
+    }
+    void add(const ListedRow &row) { m_rows.push_back(row); }
+    // Hands the rows held so far to the list.
+    void show()
+    {
+        if (m_rows.empty())
+            return;
+        m_due.stop();
+        m_jobs.append(std::exchange(m_rows, {}));
+        m_sinceShown.start();
+    }
+    // Shows the rows when `now` or a second has passed since the last
+    // ones; else wakes the wait once it has.
+    void showWhenDue(bool now)
+    {
+        if (now || !m_sinceShown.isValid() || m_sinceShown.elapsed() >= kShowRowsEveryMs)
+            show();
+        else if (!m_rows.empty() && !m_due.isActive())
+            m_due.start(kShowRowsEveryMs - static_cast<int>(m_sinceShown.elapsed()));
+    }
+
+private:
+    JobModel &m_jobs;
+    std::vector<ListedRow> m_rows;
+    QTimer m_due;
+    QElapsedTimer m_sinceShown;
+};
+
 } // namespace
 
 std::optional<QString> sourceRefusal(const QString &path)
@@ -110,7 +149,7 @@ bool FileAdder::isProbing() const
     return std::any_of(m_probes.begin(), m_probes.end(), [](const auto &probe) { return probe->isBusy(); });
 }
 
-void FileAdder::addAll(const QStringList &paths)
+void FileAdder::startProbes(const QStringList &paths)
 {
     m_paths = paths;
     m_probed.assign(paths.size(), {});
@@ -128,27 +167,17 @@ void FileAdder::addAll(const QStringList &paths)
     m_probing.assign(m_probes.size(), -1);
     for (int index = 0; index < probes; ++index)
         startNext(index);
+}
 
+void FileAdder::addAll(const QStringList &paths)
+{
+    startProbes(paths);
     // Rows are added in the order of the paths, each as soon as it and the
     // files before it are probed. The window keeps painting meanwhile; user
     // input waits, unless the progress window is open to take its Cancel.
-    // The rows come once a second, several at a time: each insertion costs
-    // the list a new layout of all its rows and a repaint.
     QEventLoop wait;
     m_wait = &wait;
-    QTimer showRows;
-    showRows.setSingleShot(true);
-    showRows.setInterval(kShowRowsEveryMs);
-    connect(&showRows, &QTimer::timeout, &wait, &QEventLoop::quit);
-    QElapsedTimer sinceShown; // the first rows come at once
-    std::vector<ListedRow> rows;
-    const auto show = [&] {
-        if (rows.empty())
-            return;
-        showRows.stop();
-        m_jobs.append(std::exchange(rows, {}));
-        sinceShown.start();
-    };
+    RowFeed rows(m_jobs, wait);
     std::unique_ptr<ProgressPrompt> progress;
     QElapsedTimer elapsed;
     elapsed.start();
@@ -156,20 +185,17 @@ void FileAdder::addAll(const QStringList &paths)
     while (added < paths.size() && !m_cancelled) {
         for (; added < paths.size() && m_probed[added].done && !m_cancelled; ++added) {
             if (const std::optional<ListedRow> row = rowOf(paths[added], m_probed[added])) {
-                rows.push_back(*row);
+                rows.add(*row);
                 continue;
             }
-            show(); // the rows before it come first
+            rows.show(); // the rows before it come first
             const QString name = QFileInfo(paths[added]).fileName();
             if (m_probed[added].refusal)
                 m_prompts.warning(*m_probed[added].refusal);
             else
                 m_prompts.information(name + QStringLiteral(" is not support!"));
         }
-        if (added == paths.size() || m_cancelled || !sinceShown.isValid() || sinceShown.elapsed() >= kShowRowsEveryMs)
-            show();
-        else if (!rows.empty() && !showRows.isActive())
-            showRows.start(kShowRowsEveryMs - static_cast<int>(sinceShown.elapsed()));
+        rows.showWhenDue(added == paths.size() || m_cancelled);
         if (added == paths.size() || m_cancelled)
             break;
         if (!progress && elapsed.elapsed() >= m_progressDelayMs)
@@ -180,7 +206,7 @@ void FileAdder::addAll(const QStringList &paths)
         if (!m_probed[added].done && !m_cancelled)
             wait.exec(progress ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     }
-    show();
+    rows.show();
     stopProbes();
     m_wait = nullptr;
     m_paths.clear();

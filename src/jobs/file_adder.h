@@ -77,7 +77,10 @@ private:
         std::optional<Toriginalinfo> source;
         QString exactDuration;
     };
+    // Adds the files' rows once probed, waiting until the last is.
     void addAll(const QStringList &paths);
+    // Takes the add's files and starts the probes on the first of them.
+    void startProbes(const QStringList &paths);
     // Probe `index` (of m_probes) starts on the next file not started yet, if any.
     void startNext(int index);
     // Probe `index` starts on file `file` (an attempt more).

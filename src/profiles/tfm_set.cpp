@@ -73,6 +73,41 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     setWindowTitle(QStringLiteral("Settings"));
     setModal(true);
 
+    // Made in reading order, which Tab follows.
+    QGroupBox *format = makeFormatGroup();
+    // The picture fit takes effect at once, as the lists do; its ids are the PictureFit values.
+    m_fitButtons = new QButtonGroup(this);
+    rg_fit = radioGroup(QStringLiteral("Picture Shape"), QStringLiteral("rg_fit"),
+                        {QStringLiteral("Keep the picture's shape (black bars)"), QStringLiteral("Stretch to fill")},
+                        this, m_fitButtons);
+    m_finishButtons = new QButtonGroup(this);
+    rg_finish = radioGroup(QStringLiteral("Output Settings"), QStringLiteral("rg_finish"),
+                           {QStringLiteral("Do nothing after conversion finished"),
+                            QStringLiteral("Open the target folder after conversion finished"),
+                            QStringLiteral("Automatically shut down after conversion finished")},
+                           this, m_finishButtons);
+    cb_jobs = makeList(QStringLiteral("cb_jobs"), this);
+    auto *jobs = new QHBoxLayout;
+    auto *jobsCaption = new QLabel(QStringLiteral("Jobs at once:"), this);
+    jobsCaption->setBuddy(cb_jobs);
+    jobs->addWidget(jobsCaption);
+    jobs->addWidget(cb_jobs);
+    jobs->addStretch();
+    QHBoxLayout *buttons = makeButtons();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(format);
+    layout->addWidget(rg_fit);
+    layout->addWidget(rg_finish);
+    layout->addLayout(jobs);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    follow(profile);
+    setAfterBatchAction(0);
+}
+
+QGroupBox *Tfm_set::makeFormatGroup()
+{
     auto *format = new QGroupBox(QStringLiteral("Format Settings"), this);
     cb_size = makeList(QStringLiteral("cb_size"), format);
     cb_videobitrate = makeList(QStringLiteral("cb_videobitrate"), format);
@@ -93,26 +128,11 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     setTabOrder(cb_size, cb_videobitrate);
     setTabOrder(cb_videobitrate, cb_channel);
     setTabOrder(cb_channel, cb_audiobitrate);
+    return format;
+}
 
-    // The picture fit takes effect at once, as the lists do; its ids are the PictureFit values.
-    m_fitButtons = new QButtonGroup(this);
-    rg_fit = radioGroup(QStringLiteral("Picture Shape"), QStringLiteral("rg_fit"),
-                        {QStringLiteral("Keep the picture's shape (black bars)"), QStringLiteral("Stretch to fill")},
-                        this, m_fitButtons);
-    m_finishButtons = new QButtonGroup(this);
-    rg_finish = radioGroup(QStringLiteral("Output Settings"), QStringLiteral("rg_finish"),
-                           {QStringLiteral("Do nothing after conversion finished"),
-                            QStringLiteral("Open the target folder after conversion finished"),
-                            QStringLiteral("Automatically shut down after conversion finished")},
-                           this, m_finishButtons);
-    cb_jobs = makeList(QStringLiteral("cb_jobs"), this);
-    auto *jobs = new QHBoxLayout;
-    auto *jobsCaption = new QLabel(QStringLiteral("Jobs at once:"), this);
-    jobsCaption->setBuddy(cb_jobs);
-    jobs->addWidget(jobsCaption);
-    jobs->addWidget(cb_jobs);
-    jobs->addStretch();
-
+QHBoxLayout *Tfm_set::makeButtons()
+{
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
@@ -124,15 +144,11 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     buttons->addStretch();
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
+    return buttons;
+}
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(format);
-    layout->addWidget(rg_fit);
-    layout->addWidget(rg_finish);
-    layout->addLayout(jobs);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
+void Tfm_set::follow(ActiveProfile &profile)
+{
     const auto show = [this, &profile] {
         setQualityLists(profile.lists());
         m_fitButtons->button(static_cast<int>(profile.pictureFit()))->setChecked(true);
@@ -144,7 +160,6 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
                 [this, &profile] { profile.setLists(qualityLists()); });
     connect(m_fitButtons, &QButtonGroup::idClicked, this,
             [&profile](int fit) { profile.setPictureFit(static_cast<PictureFit>(fit)); });
-    setAfterBatchAction(0);
 }
 
 QComboBox *Tfm_set::list(QualityListId id) const

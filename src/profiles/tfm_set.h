@@ -13,6 +13,7 @@ class ActiveProfile;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QPushButton;
 
 class Tfm_set : public QDialog {
@@ -46,6 +47,13 @@ signals:
     void jobsAtOnceChosen(int setting);
 
 private:
+    // The four quality lists under their captions.
+    QGroupBox *makeFormatGroup();
+    // OK and Cancel.
+    QHBoxLayout *makeButtons();
+    // Shows the profile's lists and picture fit as they change, and hands
+    // the user's choices to it at once.
+    void follow(ActiveProfile &profile);
     QComboBox *list(QualityListId id) const;
 
     QComboBox *cb_size;

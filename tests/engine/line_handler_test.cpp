@@ -25,7 +25,7 @@ protected:
         ASSERT_NE(bar, nullptr);
         ASSERT_NE(hint, nullptr);
         baseLeft = bar->commonFacet()->rect().left;
-        convertBar = PositionBar(bar, kConvertBarWidth);
+        convertBar = PositionBar(bar, kConvertBarWidth, kProgressFull);
         convertBar.show(0); // the skin declares the bar at full width
         QObject::connect(&run, &EncoderRun::displayChanged, [this](qint32 value, const QString &line) {
             convertBar.show(value);

@@ -4,6 +4,7 @@
 
 #include "preview/preview_playback.h"
 
+#include "engine/progress.h"
 #include "fake_preview_engine.h"
 #include "platform/skin/skin.h"
 #include "recording_preview_host.h"
@@ -41,9 +42,9 @@ protected:
         display.panel = panel;
         display.cutterPanel = cutterPanel;
         display.main = {object(mainWindow, "play_time"), object(mainWindow, "play_bar"),
-                        PositionBar(object(mainWindow, "playpos"), kPlayBarWidth)};
+                        PositionBar(object(mainWindow, "playpos"), kPlayBarWidth, kProgressFull)};
         display.cutter = {object(cutterWindow, "cut_play_time"), object(cutterWindow, "cut_play_bar"),
-                          PositionBar(object(cutterWindow, "cutplaypos"), kCutPlayBarWidth)};
+                          PositionBar(object(cutterWindow, "cutplaypos"), kCutPlayBarWidth, kProgressFull)};
         playPosLeft = object(mainWindow, "playpos")->rect().left;
         cutPosLeft = object(cutterWindow, "cutplaypos")->rect().left;
 

@@ -198,22 +198,10 @@ void MpvPreviewEngine::handleEvent(const mpv_event &event)
             selectDvdTracks();
         break;
     }
-    case MPV_EVENT_COMMAND_REPLY: {
-        if (m_playReply == 0 || event.reply_userdata != m_playReply)
-            break;
-        m_playReply = 0;
-        if (event.error < 0) {
-            endPlayback({true, mpvError(m_mpv, event.error)});
-            break;
-        }
-        const mpv_node &result = static_cast<const mpv_event_command *>(event.data)->result;
-        if (result.format != MPV_FORMAT_NODE_MAP)
-            break;
-        for (int i = 0; i < result.u.list->num; ++i)
-            if (std::strcmp(result.u.list->keys[i], "playlist_entry_id") == 0)
-                m_entry = result.u.list->values[i].u.int64;
+    case MPV_EVENT_COMMAND_REPLY:
+        if (m_playReply != 0 && event.reply_userdata == m_playReply)
+            playReplied(event);
         break;
-    }
     case MPV_EVENT_PLAYBACK_RESTART:
         m_seekingTo.reset();
         break;
@@ -230,23 +218,41 @@ void MpvPreviewEngine::handleEvent(const mpv_event &event)
             m_pendingSeek.reset();
         }
         break;
-    case MPV_EVENT_END_FILE: {
-        // Only the end of the file of the last Play counts: a replaced or
-        // stopped file reports its end too.
-        const auto *end = static_cast<const mpv_event_end_file *>(event.data);
-        if (m_phase == Phase::Idle || end->playlist_entry_id != m_entry)
-            break;
-        if (end->reason == MPV_END_FILE_REASON_EOF)
-            endPlayback({false, {}});
-        else if (end->reason == MPV_END_FILE_REASON_ERROR) {
-            // A DVD row that could not be opened says why in its own words.
-            const QString dvdError = m_dvd.takeError();
-            endPlayback({true, dvdError.isEmpty() ? mpvError(m_mpv, end->error) : dvdError});
-        }
+    case MPV_EVENT_END_FILE:
+        fileEnded(*static_cast<const mpv_event_end_file *>(event.data));
         break;
-    }
     default:
         break;
+    }
+}
+
+void MpvPreviewEngine::playReplied(const mpv_event &reply)
+{
+    m_playReply = 0;
+    if (reply.error < 0) {
+        endPlayback({true, mpvError(m_mpv, reply.error)});
+        return;
+    }
+    const mpv_node &result = static_cast<const mpv_event_command *>(reply.data)->result;
+    if (result.format != MPV_FORMAT_NODE_MAP)
+        return;
+    for (int i = 0; i < result.u.list->num; ++i)
+        if (std::strcmp(result.u.list->keys[i], "playlist_entry_id") == 0)
+            m_entry = result.u.list->values[i].u.int64;
+}
+
+void MpvPreviewEngine::fileEnded(const mpv_event_end_file &end)
+{
+    // Only the end of the file of the last Play counts: a replaced or
+    // stopped file reports its end too.
+    if (m_phase == Phase::Idle || end.playlist_entry_id != m_entry)
+        return;
+    if (end.reason == MPV_END_FILE_REASON_EOF)
+        endPlayback({false, {}});
+    else if (end.reason == MPV_END_FILE_REASON_ERROR) {
+        // A DVD row that could not be opened says why in its own words.
+        const QString dvdError = m_dvd.takeError();
+        endPlayback({true, dvdError.isEmpty() ? mpvError(m_mpv, end.error) : dvdError});
     }
 }
 

@@ -20,6 +20,7 @@
 
 struct mpv_handle;
 struct mpv_event;
+struct mpv_event_end_file;
 struct MpvLibrary;
 
 struct MpvPreviewSettings {
@@ -63,6 +64,9 @@ private:
     static void wakeUp(void *engine); // on an mpv thread
     void drainEvents();
     void handleEvent(const mpv_event &event);
+    // The reply to the last Play's command: the playlist entry it plays.
+    void playReplied(const mpv_event &reply);
+    void fileEnded(const mpv_event_end_file &end);
     void endPlayback(const PreviewEnd &end);
     int command(std::initializer_list<const char *> arguments, std::uint64_t replyId = 0);
     bool fail(mpv_handle *handle, const QString &error);

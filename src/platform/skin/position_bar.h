@@ -1,7 +1,8 @@
 #pragma once
 // A skinned fill bar: its rectangle is read once when the skin is loaded and a
-// value from 0 to 10000 sets its right edge to left + value/10000 of the full
-// width. Serves the conversion bar and the preview and cutter position bars.
+// value from 0 to the bar's full value sets its right edge to left +
+// value/full of the full width. Serves the conversion bar and the preview and
+// cutter position bars.
 
 #include "platform/skin/skin.h"
 
@@ -10,10 +11,10 @@ public:
     PositionBar() = default;
     // Keeps the object's current rectangle as the bar's base. A missing object
     // gives a bar that draws nothing.
-    PositionBar(SkinObject *object, qint32 fullWidth);
+    PositionBar(SkinObject *object, qint32 fullWidth, qint32 fullValue);
 
-    // Clamps v above 10000 (values below 0 are passed as they are), sets the
-    // right edge and redraws.
+    // Clamps v above the full value (values below 0 are passed as they
+    // are), sets the right edge and redraws.
     void show(qint32 value);
 
     bool present() const { return m_object != nullptr; }
@@ -23,6 +24,7 @@ public:
 private:
     SkinObject *m_object = nullptr;
     qint32 m_fullWidth = 0;
+    qint32 m_fullValue = 1;
     SkinRect m_base;
 };
 
