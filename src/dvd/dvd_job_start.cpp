@@ -25,14 +25,9 @@ JobStartResult DvdJobStart::start(int row, const JobSlot &slot)
         return {std::nullopt, title.error};
     clearOwnOutput(title.job->output.path, own);
     slot.run.barUpdate(0);
-    // No progress line comes until ffmpeg has read its way into the title:
-    // the Status moves one hundredth of a percent a second meanwhile. The
-    // timer runs before the run starts, so a run that ends at once stops it.
-    slot.run.timer2().start();
-    const std::optional<intputrec> started =
-        slot.run.start(fileJobRecord(title.job->input, title.job->output.path, title.job->pieces));
-    if (!started)
-        slot.run.timer2().stop();
+    // No progress line comes until ffmpeg has read its way into the title.
+    const std::optional<intputrec> started = slot.run.start(
+        fileJobRecord(title.job->input, title.job->output.path, title.job->pieces), RunLeadIn::Creeping);
     return runStartResult(folder, started, title.job->output.shortened);
 }
 

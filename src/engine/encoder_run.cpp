@@ -26,7 +26,7 @@ void EncoderRun::setExecutableFolder(const QString &folder)
     m_location = {withSlash + "register.dat", withSlash};
 }
 
-std::optional<intputrec> EncoderRun::start(intputrec record)
+std::optional<intputrec> EncoderRun::start(intputrec record, RunLeadIn leadIn)
 {
     record.encoderfile = m_location.encoderfile;
     record.workdir = m_location.workdir;
@@ -46,6 +46,9 @@ std::optional<intputrec> EncoderRun::start(intputrec record)
     options.workdir = record.workdir;
     options.chunkSize = kConversionChunk;
     options.stopGraceMs = kStopGraceMs;
+    // Started first, so a run that ends at once stops it.
+    if (leadIn == RunLeadIn::Creeping)
+        m_timer2.start();
     m_child.start(options, [this, seconds = record.seconds](QByteArray &buffer) { handleOutput(buffer, seconds); });
     return record;
 }
@@ -77,6 +80,12 @@ void EncoderRun::handleOutput(QByteArray &buffer, qint32 seconds)
         else
             m_lastStatus.clear();
     });
+}
+
+void EncoderRun::stop(int graceMs)
+{
+    m_timer2.stop();
+    m_child.stop(graceMs);
 }
 
 void EncoderRun::showProgress(qint32 value)

@@ -14,6 +14,11 @@
 #include <QTimer>
 #include <optional>
 
+// How a run's Status moves before the encoder's first progress line: still,
+// or creeping one hundredth of a percent a second (a DVD title, which the
+// encoder reads its way into first).
+enum class RunLeadIn { Still, Creeping };
+
 class EncoderRun : public QObject {
     Q_OBJECT
 public:
@@ -31,7 +36,7 @@ public:
     // runEnded(). It writes under a hidden temporary name beside the
     // record's output (unfinishedOutput()), which takes the output's name
     // only when the run is settled by keepOutput().
-    [[nodiscard]] std::optional<intputrec> start(intputrec record);
+    [[nodiscard]] std::optional<intputrec> start(intputrec record, RunLeadIn leadIn = RunLeadIn::Still);
     // The command line of the last run as it was started, with the
     // temporary name it writes under.
     const QString &commandAsRun() const { return m_commandAsRun; }
@@ -48,8 +53,8 @@ public:
     bool isPaused() const { return m_child.isPaused(); }
     // Ends the run: continue (when paused), SIGTERM to the group, SIGKILL after
     // a grace period (graceMs, or ffmpeg's usual time to finish its file).
-    // runEnded() follows with a Stopped outcome.
-    void stop(int graceMs = -1) { m_child.stop(graceMs); }
+    // runEnded() follows with a Stopped outcome; the Status creeps no more.
+    void stop(int graceMs = -1);
 
     // The file the run writes until it is settled; empty when settled.
     const QString &unfinishedOutput() const { return m_unfinished; }
@@ -68,7 +73,8 @@ public:
     // Progress shared by the runs of a batch.
     void resetOffsetCounter() { m_offsetCounter = 0; }
     qint32 offsetCounter() const { return m_offsetCounter; }
-    QTimer &timer2() { return m_timer2; }
+    // Whether the Status creeps, waiting for the encoder's first progress line.
+    bool isCreeping() const { return m_timer2.isActive(); }
     // Reports value (plus the offset counter unless Timer2 runs) as the
     // running job's progress, on the bar and with the last status line.
     void showProgress(qint32 value);
@@ -109,7 +115,7 @@ private:
     QString m_commandAsRun;
     qint64 m_readHundredths = 0;
     RunOutcome m_endedAs;       // how the last run ended
-    QTimer m_timer2;
+    QTimer m_timer2; // the creeping lead-in
     qint32 m_offsetCounter = 0;
     qint32 m_remainingRange = kProgressFull;
     QString m_lastStatus;

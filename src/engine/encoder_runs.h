@@ -1,7 +1,7 @@
 #pragma once
 // The program's encoder runs: one per job that may run at once, each made
 // the first time it is needed, all starting register.dat from the same
-// executable folder. The first run also takes the snapshots.
+// executable folder.
 
 #include "engine/encoder_run.h"
 

@@ -113,8 +113,6 @@ Batch::Batch(EncoderRuns &runs, JobModel &jobs, JobStart &jobStart, const Output
       m_shell(shell),
       m_prompts(prompts)
 {
-    // The first run's display reaches the window also when no batch uses it (a snapshot).
-    freeSlot();
 }
 
 Batch::~Batch() = default;
@@ -569,8 +567,6 @@ void Batch::stop()
         slot->run.stop();
         m_jobs.setStatus(slot->row, {JobState::Stopped});
         ++m_tally.stopped;
-        if (slot->run.timer2().isActive())
-            slot->run.timer2().stop();
     }
     emit displayChanged(0, hint);
     leave(true);

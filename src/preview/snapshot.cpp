@@ -30,26 +30,20 @@ intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePat
     return rec;
 }
 
-Snapshot::Snapshot(EncoderRuns &runs, Prompts &prompts, QObject *parent)
+Snapshot::Snapshot(const EncoderRuns &runs, Prompts &prompts, QObject *parent)
     : QObject(parent),
       m_runs(runs),
-      m_run(runs.at(0)),
       m_prompts(prompts)
 {
     connect(&m_run, &EncoderRun::runEnded, this, &Snapshot::runEnded);
-    connect(&m_run, &EncoderRun::outputLine, this, [this](const QString &line) {
-        if (m_running)
-            keepLastLine(m_lines, line);
-    });
+    connect(&m_run, &EncoderRun::outputLine, this, [this](const QString &line) { keepLastLine(m_lines, line); });
 }
 
 void Snapshot::take(const SnapshotRequest &request)
 {
-    if (m_runs.anyRunning()) {
-        m_prompts.warning(m_running ? QStringLiteral("The previous image is still being saved. Wait a moment, then "
-                                                     "save the image again.")
-                                    : QStringLiteral("A stopped conversion is still finishing its file. Wait a "
-                                                     "moment, then save the image again."));
+    if (m_run.isRunning()) {
+        m_prompts.warning(
+            QStringLiteral("The previous image is still being saved. Wait a moment, then save the image again."));
         return;
     }
     // The folder is read as a batch reads it.
@@ -65,14 +59,14 @@ void Snapshot::take(const SnapshotRequest &request)
     m_image = outputPathFor(prepareOutputFolder(folder), request.caption, QStringLiteral(".bmp"),
                             FirstName::WithoutLeadingBlanks)
                   .path;
-    m_running = m_run.start(snapshotRecord(request, m_image)).has_value();
+    m_lines.clear();
+    m_run.setExecutableFolder(m_runs.location().workdir);
+    if (!m_run.start(snapshotRecord(request, m_image)))
+        m_prompts.warning(QStringLiteral("The image cannot be saved now. Wait a moment, then save it again."));
 }
 
 void Snapshot::runEnded(const RunOutcome &outcome)
 {
-    if (!m_running)
-        return;
-    m_running = false;
     const QStringList lines = std::exchange(m_lines, {});
     if (QFileInfo(m_run.unfinishedOutput()).size() > 0) {
         const FinalName named = m_run.keepOutput();

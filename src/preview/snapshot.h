@@ -1,16 +1,16 @@
 #pragma once
 // The snapshot: one still image of the preview row at the shown position,
-// written as a ".bmp" file into the output folder by one encoder run. The
-// run does nothing else: it marks no row and starts no job (the batch
-// ignores runs it did not start). A run that wrote no image is reported,
-// with the encoder's reason when it failed (a folder it may not write to).
+// written as a ".bmp" file into the output folder by an encoder run of its
+// own, which marks no row and starts no job. A run that wrote no image is
+// reported, with the encoder's reason when it failed (a folder it may not
+// write to).
 
+#include "engine/encoder_run.h"
 #include "engine/intputrec.h"
 
 #include <QObject>
 #include <QStringList>
 
-class EncoderRun;
 class EncoderRuns;
 class Prompts;
 struct RunOutcome;
@@ -32,13 +32,14 @@ intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePat
 class Snapshot : public QObject {
     Q_OBJECT
 public:
-    // Takes its images with the first of `runs`.
-    Snapshot(EncoderRuns &runs, Prompts &prompts, QObject *parent = nullptr);
+    // Runs the encoder where `runs` find it.
+    Snapshot(const EncoderRuns &runs, Prompts &prompts, QObject *parent = nullptr);
 
-    // Starts the run; refused with a message while any encoder run (an
-    // earlier snapshot, a stopped job finishing its file) is under way. The
-    // command that takes it is refused while a batch converts.
+    // Starts the run; refused with a message while the last snapshot's is
+    // under way. The command that takes it is refused while a batch converts.
     void take(const SnapshotRequest &request);
+    // Whether a snapshot's run is under way.
+    bool isTaking() const { return m_run.isRunning(); }
     // The image the last snapshot writes or wrote.
     const QString &imagePath() const { return m_image; }
 
@@ -49,10 +50,9 @@ signals:
 private:
     void runEnded(const RunOutcome &outcome);
 
-    EncoderRuns &m_runs;
-    EncoderRun &m_run;
+    const EncoderRuns &m_runs;
+    EncoderRun m_run;
     Prompts &m_prompts;
-    bool m_running = false; // the current encoder run is this snapshot's
     QString m_image;
     SnapshotRequest m_request;
     QStringList m_lines; // the encoder's last lines of this snapshot's run

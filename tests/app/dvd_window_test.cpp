@@ -10,6 +10,7 @@
 #include "jobs/batch.h"
 #include "main_window_fixture.h"
 #include "platform/ini/ini_file.h"
+#include "preview/snapshot.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -275,7 +276,7 @@ TEST_F(DvdWindowTest, ConvertsATitleWithItsChosenTracksAndAChapter)
     child<QLineEdit>("ed_output")->setText(qs(out.path()));
     QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
     // Until register.dat reports, the Status moves on a one-second timer.
-    EXPECT_TRUE(w.encoderRun().timer2().isActive());
+    EXPECT_TRUE(w.encoderRun().isCreeping());
     QTRY_VERIFY_WITH_TIMEOUT(!w.isConverting(), 180000);
     EXPECT_EQ(column(4), QStringList({"Finish", "Ready", "Finish", "Ready", "Ready"}));
 
@@ -370,7 +371,7 @@ TEST_F(DvdWindowTest, ADvdRowPreviewsAndSnapshotsItsSectorsAndTracks)
     EXPECT_TRUE(w.isPreviewing()) << "the chapter still plays past its clip";
     ASSERT_TRUE(w.jobs().caption(2).startsWith("  "));
     w.run(MainCommand::Snapshot);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.snapshot()->isTaking(), 20000);
     EXPECT_TRUE(QFileInfo::exists(qs(out.path()) + "/" + w.jobs().caption(2).trimmed() + ".bmp"));
     w.run(MainCommand::StopPreview);
 
@@ -381,7 +382,7 @@ TEST_F(DvdWindowTest, ADvdRowPreviewsAndSnapshotsItsSectorsAndTracks)
     QTRY_VERIFY_WITH_TIMEOUT(object(&w, "play_time")->text() >= "00:00:03", 10000);
     w.run(MainCommand::Snapshot);
     w.run(MainCommand::StopPreview);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.snapshot()->isTaking(), 20000);
     ASSERT_TRUE(m_prompts.boxes().empty()) << m_prompts.boxes()[0].text.toStdString();
     EXPECT_EQ(veltrix::test::subtitlePointsAt(out.file("Title_01.bmp"), 0), veltrix::test::kSubtitlePoints);
 }

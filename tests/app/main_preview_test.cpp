@@ -10,6 +10,7 @@
 #include "media_fixtures.h"
 #include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
+#include "preview/snapshot.h"
 #include "profiles/profile_choices.h"
 #include "profiles/tfm_set.h"
 #include "recording_prompts.h"
@@ -336,7 +337,7 @@ TEST_F(MainPreviewTest, TheVideoEditionCutsOnTheFrameShownFromTheKeyboard)
     const qint64 end = timeCodeToHundredths(text(cut, "cut_end_time"));
     ASSERT_GT(begin, 0);
     EXPECT_EQ(end, (begin / 100 + 5) * 100) << "5 s on from the begin's whole second";
-    QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning() && imagesWritten().size() == 1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.snapshot()->isTaking() && imagesWritten().size() == 1, 10000);
     EXPECT_EQ(frameNumberIn(QImage(output() + "/" + imagesWritten().first(), "BMP")), end * 25 / 100);
     clickSkin(cut, "cutclose");
 
@@ -377,9 +378,9 @@ TEST_F(MainPreviewTest, SnapshotsSaveTheShownFrameAndDoNothingElse)
     press("bt_images");
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_TRUE(m_prompts.boxes()[0].text.startsWith("The previous image is still being saved"));
-    QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.snapshot()->isTaking(), 10000);
     press("bt_images");
-    QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.snapshot()->isTaking(), 10000);
 
     EXPECT_EQ(imagesWritten(), QStringList({"frame%d.bmp", "frame%d_1.bmp"}));
     EXPECT_EQ(text(&w, "hint"), "Image saved: " + output() + "/frame%d_1.bmp");

@@ -7,8 +7,12 @@
 #include "platform/skin/position_bar.h"
 #include "platform/skin/skin.h"
 
+#include "media_fixtures.h"
+
+#include <QSignalSpy>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -139,13 +143,23 @@ TEST_F(LineHandler, BarUpdateClampsHighValuesOnly)
     }
 }
 
-TEST_F(LineHandler, FirstProgressLineStopsTheProvisionalTimer)
+TEST_F(LineHandler, FirstProgressLineEndsTheCreepingLeadIn)
 {
+    // An encoder that says nothing until stopped; the lines come from the test.
+    veltrix::test::TempDir dir;
+    veltrix::test::writeFile(dir.file("register.dat"), "#!/bin/sh\nexec sleep 30\n");
+    ::chmod(dir.file("register.dat").c_str(), 0755);
+    run.setExecutableFolder(QString::fromStdString(dir.path()));
     seconds = 100;
-    run.timer2().start();
+    ASSERT_TRUE(run.start({.outputfile = QString::fromStdString(dir.file("out.mp3")), .seconds = 100},
+                          RunLeadIn::Creeping));
+    EXPECT_TRUE(run.isCreeping());
     feed("time=25.00 bitrate=x\r");
-    EXPECT_FALSE(run.timer2().isActive());
+    EXPECT_FALSE(run.isCreeping());
     EXPECT_EQ(statuses.back(), "25.00%");
+    QSignalSpy ended(&run, &EncoderRun::runEnded);
+    run.stop();
+    EXPECT_TRUE(ended.wait(10000));
 }
 
 } // namespace

@@ -245,9 +245,8 @@ TEST_F(BatchReportTest, EveryFailureSaysWhy)
     const std::string locked = h.output.file("locked");
     ReadOnlyFolder readOnly(locked);
     Snapshot snapshot(h.runs, h.prompts);
-    QSignalSpy ran(&h.run, &EncoderRun::runEnded);
     snapshot.take({media("long.mp4"), "long", QString::fromStdString(locked), {}, "00:00:01"});
-    ASSERT_TRUE(ran.wait(20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !snapshot.isTaking(); }, 20000));
     ASSERT_EQ(h.prompts.boxes().size(), 3u);
     EXPECT_TRUE(h.prompts.boxes()[2].text.contains(readOnly.expected)) << h.prompts.boxes()[2].text.toStdString();
 }
