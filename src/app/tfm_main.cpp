@@ -124,7 +124,8 @@ void Tfm_main::createJobObjects()
     m_listView->installEventFilter(this);
     m_listView->viewport()->installEventFilter(this);
     m_adder = new FileAdder(m_jobs, m_prompts, m_runs.location(), this);
-    m_jobStart = std::make_unique<RowJobStart>(m_jobs, m_profile, m_output);
+    m_jobStart = std::make_unique<RowJobStart>(m_jobs, std::make_unique<FileJobStart>(m_jobs, m_profile, m_output),
+                                               std::make_unique<DvdJobStart>(m_jobs, m_profile, m_output));
     m_batch = new Batch(m_runs, m_jobs, *m_jobStart, m_output, m_busy, m_shell, m_prompts, this);
     m_dvd =
         new DvdCommands(m_jobs, m_profile, m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages, this);

@@ -17,18 +17,15 @@ DvdJobStart::DvdJobStart(const JobModel &jobs, const ActiveProfile &profile, Out
 JobStartResult DvdJobStart::start(int row, const JobSlot &slot)
 {
     const Job &job = m_jobs.job(row);
-    const QString folder = prepareOutputFolder(m_outputFolder.forJob());
-    const std::optional<LeftOutput> &own = job.lastRun.stoppedOutput;
-    const DvdTitleJobResult title = dvdTitleJob(m_jobs.caption(row), job.original, job.convert, job.clip,
-                                                m_profile.choices(), folder, own, slot.claimedOutputs);
+    const ProfileChoices choices = m_profile.choices();
+    const DvdTitleJobResult title = dvdTitleJob(job.original, job.convert, job.clip, choices);
     if (!title.job)
         return {std::nullopt, title.error};
-    clearOwnOutput(title.job->output.path, own);
     slot.run.barUpdate(0);
-    // No progress line comes until ffmpeg has read its way into the title.
-    const std::optional<intputrec> started = slot.run.start(
-        fileJobRecord(title.job->input, title.job->output.path, title.job->pieces), RunLeadIn::Creeping);
-    return runStartResult(folder, started, title.job->output.shortened);
+    // A chapter's caption is indented; its file's first name is not. No
+    // progress line comes until ffmpeg has read its way into the title.
+    return startJobRun({m_outputFolder, m_jobs, choices.extension, FirstName::WithoutLeadingBlanks}, row, slot,
+                       fileJobRecord(title.job->input, {}, title.job->pieces), RunLeadIn::Creeping);
 }
 
 QStringList DvdJobStart::encoders() const
@@ -39,27 +36,4 @@ QStringList DvdJobStart::encoders() const
 std::optional<QString> DvdJobStart::refusal() const
 {
     return m_profile.startRefusal();
-}
-
-RowJobStart::RowJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder)
-    : m_jobs(jobs),
-      m_file(jobs, profile, outputFolder),
-      m_dvd(jobs, profile, outputFolder)
-{}
-
-JobStartResult RowJobStart::start(int row, const JobSlot &slot)
-{
-    if (!isDvdRow(m_jobs.job(row)))
-        return m_file.start(row, slot);
-    return m_dvd.start(row, slot);
-}
-
-QStringList RowJobStart::encoders() const
-{
-    return m_file.encoders();
-}
-
-std::optional<QString> RowJobStart::refusal() const
-{
-    return m_file.refusal();
 }

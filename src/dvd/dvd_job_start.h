@@ -1,7 +1,7 @@
 #pragma once
 // The start of a DVD row's job in a batch: the DVD title start's pieces and
-// job input into an invocation record, then the encoder run, with the
-// provisional progress of Timer2 until register.dat reports.
+// job input into an invocation record, then the output side every job start
+// shares, the Status creeping until register.dat reports.
 
 #include "jobs/batch.h"
 #include "jobs/file_job_start.h"
@@ -23,20 +23,4 @@ private:
     const JobModel &m_jobs;
     const ActiveProfile &m_profile;
     OutputFolder &m_outputFolder;
-};
-
-// The start of any row's job: a file added to the list runs as a file job
-// in either edition, a DVD title or chapter as a DVD job.
-class RowJobStart : public JobStart {
-public:
-    RowJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder);
-
-    JobStartResult start(int row, const JobSlot &slot) override;
-    QStringList encoders() const override;
-    std::optional<QString> refusal() const override;
-
-private:
-    const JobModel &m_jobs;
-    FileJobStart m_file;
-    DvdJobStart m_dvd;
 };

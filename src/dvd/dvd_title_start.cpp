@@ -1,6 +1,5 @@
 #include "dvd/dvd_title_start.h"
 
-#include "jobs/output_naming.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -102,10 +101,8 @@ DvdJobInputResult dvdJobInputOf(const TConvertInfo &convert, const TClipInfo &cl
     return {input, {}};
 }
 
-DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &original, const TConvertInfo &convert,
-                              const TClipInfo &clip, const ProfileChoices &choices,
-                              const QString &outputFolderWithSlash, const std::optional<LeftOutput> &ownStoppedOutput,
-                              const QStringList &claimedOutputs)
+DvdTitleJobResult dvdTitleJob(const Toriginalinfo &original, const TConvertInfo &convert, const TClipInfo &clip,
+                              const ProfileChoices &choices)
 {
     const std::optional<IfoContents> ifo = readIfoContents(convert.ifoPath);
     if (!ifo)
@@ -119,9 +116,5 @@ DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &origi
     if (!pieces)
         return {std::nullopt, QStringLiteral("The chosen picture size or quality does not fit this title. Choose "
                                              "another size or quality in the settings.")};
-    return {DvdTitleJob{QString::fromStdString(formatDvdJobInput(*input.input)),
-                        outputPathFor(outputFolderWithSlash, caption, choices.extension,
-                                      FirstName::WithoutLeadingBlanks, ownStoppedOutput, claimedOutputs),
-                        *pieces},
-            {}};
+    return {DvdTitleJob{QString::fromStdString(formatDvdJobInput(*input.input)), *pieces}, {}};
 }

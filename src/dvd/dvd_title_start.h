@@ -8,7 +8,6 @@
 #include "dvd/ifo_contents.h"
 #include "jobs/argument_pieces.h"
 #include "jobs/job.h"
-#include "jobs/output_naming.h"
 
 #include <QString>
 #include <optional>
@@ -34,8 +33,7 @@ struct DvdJobInputResult {
 DvdJobInputResult dvdJobInputOf(const TConvertInfo &convert, const TClipInfo &clip, const IfoContents &ifo);
 
 struct DvdTitleJob {
-    QString input;  // the DVD job input text, for `inputfile`
-    OutputName output; // its path for `outputfile`
+    QString input; // the DVD job input text, for `inputfile`
     JobPieces pieces;
 };
 
@@ -44,14 +42,10 @@ struct DvdTitleJobResult {
     QString error; // what happened and what to do, when there is no job
 };
 
-// Everything a DVD row's run needs, for `fileJobRecord`: reads the
-// row's IFO file; the pieces follow the file-job rules (`extra` the active
+// What a DVD row's run reads and how, for `fileJobRecord`: reads the row's
+// IFO file; the pieces follow the file-job rules (`extra` the active
 // profile's template or disc target), with `start` and `length` empty and
 // `seconds` the row's duration (the clip length after a cut). The output
-// may be the row's own stopped output, as `outputPathFor` says, and takes
-// none of `claimedOutputs`, the outputs of the jobs running beside it.
-DvdTitleJobResult dvdTitleJob(const QString &caption, const Toriginalinfo &original, const TConvertInfo &convert,
-                              const TClipInfo &clip, const ProfileChoices &choices,
-                              const QString &outputFolderWithSlash,
-                              const std::optional<LeftOutput> &ownStoppedOutput = std::nullopt,
-                              const QStringList &claimedOutputs = {});
+// side is every job start's (startJobRun).
+DvdTitleJobResult dvdTitleJob(const Toriginalinfo &original, const TConvertInfo &convert, const TClipInfo &clip,
+                              const ProfileChoices &choices);

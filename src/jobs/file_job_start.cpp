@@ -33,20 +33,26 @@ FileJobStart::FileJobStart(const JobModel &jobs, const ActiveProfile &profile, O
       m_outputFolder(outputFolder)
 {}
 
+JobStartResult startJobRun(const JobOutputSide &output, int row, const JobSlot &slot, intputrec record,
+                           RunLeadIn leadIn)
+{
+    const QString folder = prepareOutputFolder(output.folder.forJob());
+    const std::optional<LeftOutput> &own = output.jobs.job(row).lastRun.stoppedOutput;
+    const OutputName name = outputPathFor(folder, output.jobs.caption(row), output.extension, output.firstName, own,
+                                          slot.claimedOutputs);
+    clearOwnOutput(name.path, own);
+    record.outputfile = name.path;
+    return runStartResult(folder, slot.run.start(record, leadIn), name.shortened);
+}
+
 JobStartResult FileJobStart::start(int row, const JobSlot &slot)
 {
-    const Toriginalinfo &job = m_jobs.original(row);
     const ProfileChoices choices = m_profile.choices();
     const std::optional<JobPieces> pieces = jobPieces(m_jobs.job(row), choices);
     if (!pieces)
         return {std::nullopt, unbuildableArgumentsReason()};
-    const QString folder = prepareOutputFolder(m_outputFolder.forJob());
-    const std::optional<LeftOutput> &own = m_jobs.job(row).lastRun.stoppedOutput;
-    const OutputName output = outputPathFor(folder, m_jobs.caption(row), choices.extension, FirstName::WholeCaption,
-                                            own, slot.claimedOutputs);
-    clearOwnOutput(output.path, own);
-    return runStartResult(folder, slot.run.start(fileJobRecord(job.sourcePath, output.path, *pieces)),
-                          output.shortened);
+    return startJobRun({m_outputFolder, m_jobs, choices.extension}, row, slot,
+                       fileJobRecord(m_jobs.original(row).sourcePath, {}, *pieces));
 }
 
 QStringList FileJobStart::encoders() const
@@ -57,4 +63,25 @@ QStringList FileJobStart::encoders() const
 std::optional<QString> FileJobStart::refusal() const
 {
     return m_profile.startRefusal();
+}
+
+RowJobStart::RowJobStart(const JobModel &jobs, std::unique_ptr<JobStart> fileStart, std::unique_ptr<JobStart> dvdStart)
+    : m_jobs(jobs),
+      m_file(std::move(fileStart)),
+      m_dvd(std::move(dvdStart))
+{}
+
+JobStartResult RowJobStart::start(int row, const JobSlot &slot)
+{
+    return (isDvdRow(m_jobs.job(row)) ? m_dvd : m_file)->start(row, slot);
+}
+
+QStringList RowJobStart::encoders() const
+{
+    return m_file->encoders();
+}
+
+std::optional<QString> RowJobStart::refusal() const
+{
+    return m_file->refusal();
 }

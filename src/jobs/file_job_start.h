@@ -1,11 +1,14 @@
 #pragma once
-// The start of a file job: the output folder and name, every argument piece
-// into an invocation record, then the encoder run with that record.
+// The start of a file job: every argument piece into an invocation record,
+// then the output side every job start shares (startJobRun).
 
+#include "engine/encoder_run.h"
 #include "engine/intputrec.h"
 #include "jobs/argument_pieces.h"
 #include "jobs/batch.h"
+#include "jobs/output_naming.h"
 
+#include <memory>
 #include <optional>
 
 class ActiveProfile;
@@ -15,6 +18,19 @@ class OutputFolder;
 // The record of a file job's paths and pieces; the run adds the encoder path
 // and working folder.
 intputrec fileJobRecord(const QString &input, const QString &output, const JobPieces &pieces);
+
+// The output side of every job start: the folder the Output field names
+// (made), the row's first free name after its caption (its own stopped
+// output counts as free and goes), then the slot's run of `record` writing
+// there.
+struct JobOutputSide {
+    OutputFolder &folder;
+    const JobModel &jobs;
+    QString extension;
+    FirstName firstName = FirstName::WholeCaption;
+};
+JobStartResult startJobRun(const JobOutputSide &output, int row, const JobSlot &slot, intputrec record,
+                           RunLeadIn leadIn = RunLeadIn::Still);
 
 class FileJobStart : public JobStart {
 public:
@@ -30,4 +46,20 @@ private:
     const JobModel &m_jobs;
     const ActiveProfile &m_profile;
     OutputFolder &m_outputFolder;
+};
+
+// The start of any row's job: a file added to the list runs as a file job
+// in either edition, a DVD title or chapter as a DVD job.
+class RowJobStart : public JobStart {
+public:
+    RowJobStart(const JobModel &jobs, std::unique_ptr<JobStart> fileStart, std::unique_ptr<JobStart> dvdStart);
+
+    JobStartResult start(int row, const JobSlot &slot) override;
+    QStringList encoders() const override;
+    std::optional<QString> refusal() const override;
+
+private:
+    const JobModel &m_jobs;
+    std::unique_ptr<JobStart> m_file;
+    std::unique_ptr<JobStart> m_dvd;
 };

@@ -29,10 +29,11 @@ std::vector<std::string> encoderCall(const DvdRow &row, int profile, const TempD
 {
     ProfileChoices choices = dvdChoices(profile);
     choices.lists.size.select(size);
-    const DvdTitleJobResult r =
-        dvdTitleJob(row.caption, row.original, row.convert, row.clip, choices, qs(out.path()) + "/");
+    const DvdTitleJobResult r = dvdTitleJob(row.original, row.convert, row.clip, choices);
     EXPECT_TRUE(r.job) << r.error.toStdString();
-    const intputrec rec = r.job ? fileJobRecord(r.job->input, r.job->output.path, r.job->pieces) : intputrec{};
+    const QString output =
+        outputPathFor(qs(out.path()) + "/", row.caption, choices.extension, FirstName::WithoutLeadingBlanks).path;
+    const intputrec rec = r.job ? fileJobRecord(r.job->input, output, r.job->pieces) : intputrec{};
     std::vector<std::string> argv{std::string(VELTRIX_BIN_DIR) + "/register.dat"};
     for (const QString &arg : encoderArguments(rec))
         argv.push_back(arg.toStdString());

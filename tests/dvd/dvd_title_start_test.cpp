@@ -98,29 +98,25 @@ TEST_F(DvdRowsOfDisc, ACutRowCarriesItsClip)
 
 TEST_F(DvdRowsOfDisc, RunPiecesAreTheProfilesWithoutStartOrLength)
 {
-    TempDir out;
-    const QString folder = qs(out.path()) + "/";
     for (int id : {kDivxProfile, kMp3Profile}) {
         const ProfileChoices choices = dvdChoices(id);
         const DvdRow &row = rows[2];
-        const DvdTitleJobResult r = dvdTitleJob(row.caption, row.original, row.convert, row.clip, choices, folder);
+        const DvdTitleJobResult r = dvdTitleJob(row.original, row.convert, row.clip, choices);
         ASSERT_TRUE(r.job) << r.error.toStdString();
         EXPECT_EQ(r.job->pieces.extra, choices.argumentTemplate) << id;
         EXPECT_EQ(r.job->pieces.start + r.job->pieces.length, "");
         EXPECT_EQ(r.job->pieces.seconds, 20);
         EXPECT_EQ(r.job->pieces.size, id == kDivxProfile ? " -s 320x240" : "");
-        EXPECT_EQ(r.job->output.path, folder + "Chapter_03" + choices.extension);
         EXPECT_TRUE(isDvdJobInput(r.job->input.toStdString()));
     }
     Toriginalinfo cut = rows[0].original;
     cut.duration = "00:00:15"; // as the cutter leaves a cut row
-    const DvdTitleJobResult r =
-        dvdTitleJob(rows[0].caption, cut, rows[0].convert, rows[0].clip, dvdChoices(kDivxProfile), folder);
+    const DvdTitleJobResult r = dvdTitleJob(cut, rows[0].convert, rows[0].clip, dvdChoices(kDivxProfile));
     EXPECT_EQ(r.job->pieces.seconds, 15);
 
     TConvertInfo unreadable;
     unreadable.ifoPath = "/nowhere/VIDEO_TS/VTS_01_0.IFO";
-    const DvdTitleJobResult failed = dvdTitleJob("Title_01", {}, unreadable, {}, dvdChoices(kDivxProfile), folder);
+    const DvdTitleJobResult failed = dvdTitleJob({}, unreadable, {}, dvdChoices(kDivxProfile));
     EXPECT_TRUE(!failed.job && failed.error.contains("VTS_01_0.IFO")) << failed.error.toStdString();
 }
 
