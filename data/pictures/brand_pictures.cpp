@@ -1,19 +1,12 @@
 #include "brand_pictures.h"
 
+#include "app/edition.h"
 #include "glyphs.h"
 #include "profiles/active_profile.h"
 #include "ui_look/palette.h"
 
 #include <QFont>
 #include <QPainter>
-
-QString editionTitle(const QString &baseName)
-{
-    QStringList words = baseName.split(u'-', Qt::SkipEmptyParts);
-    for (QString &word : words)
-        word = word.compare(u"dvd", Qt::CaseInsensitive) == 0 ? word.toUpper() : word.left(1).toUpper() + word.mid(1);
-    return words.join(u' ');
-}
 
 void addBannerPictures(PictureSheet &sheet, const QStringList &editionBaseNames)
 {

@@ -8,6 +8,3 @@
 
 void addBannerPictures(PictureSheet &sheet, const QStringList &editionBaseNames);
 void addProfileIconPictures(PictureSheet &sheet);
-
-// "veltrix-dvd-ripper" -> "Veltrix DVD Ripper"
-QString editionTitle(const QString &baseName);

@@ -1,5 +1,7 @@
 #include "app/edition.h"
 
+#include <QStringList>
+
 Edition editionOf(const QString &programPath)
 {
     Edition edition;
@@ -10,6 +12,14 @@ Edition editionOf(const QString &programPath)
     edition.zuvok = has(u"zuvok");
     edition.audioNamed = has(u"mp3") || has(u"audio");
     return edition;
+}
+
+QString editionTitle(const QString &baseName)
+{
+    QStringList words = baseName.split(u'-', Qt::SkipEmptyParts);
+    for (QString &word : words)
+        word = word.compare(u"dvd", Qt::CaseInsensitive) == 0 ? word.toUpper() : word.left(1).toUpper() + word.mid(1);
+    return words.join(u' ');
 }
 
 QString appSettingsFileName(const QString &baseName)

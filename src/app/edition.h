@@ -16,6 +16,11 @@ struct Edition {
 // The edition of a program started as programPath (argv[0]): its file name.
 Edition editionOf(const QString &programPath);
 
+// The name an edition goes by, from its base name: each word of the
+// "-"-joined name capitalised, "dvd" written "DVD" ("veltrix-dvd-ripper" ->
+// "Veltrix DVD Ripper"). Its window, its dialogs and its banner carry it.
+QString editionTitle(const QString &baseName);
+
 // "Conv 2.5" -> "Conv 2.ini": ".ini" replaces what follows the last dot of
 // the base name, or is appended when it has none.
 QString appSettingsFileName(const QString &baseName);

@@ -46,6 +46,8 @@ int main(int argc, char *argv[])
     const QStringList paths = commandLinePaths(QCoreApplication::arguments().mid(1), QDir::currentPath());
     // One program per edition: a second start hands its files to the first.
     const QString edition = editionOf(programPath).baseName;
+    // Dialogs and message boxes carry the edition's name.
+    QGuiApplication::setApplicationDisplayName(editionTitle(edition));
     SingleInstance instance(edition, jobListPath(edition));
     switch (instance.claim(paths)) {
     case SingleInstance::Claim::HandedOver:

@@ -219,6 +219,7 @@ void Tfm_main::FormShow()
     createPreview();
     m_picker->hidePicker();
     m_edition = editionOf(m_programPath);
+    setWindowTitle(editionTitle(m_edition->baseName));
     m_messages.setEditionBaseName(m_edition->baseName);
     m_picker->setEdition({m_edition->zuvok, m_edition->audioNamed});
     m_adder->setMediaKinds(m_edition->audioNamed ? MediaKinds::Audio : MediaKinds::VideoAndAudio);
@@ -239,7 +240,7 @@ void Tfm_main::FormShow()
     m_controls.pl_back->hide();
     refreshCommands();
     if (QAction *about = findChild<QAction *>(QStringLiteral("AboutVeltrixVideoConverter1")))
-        about->setText(QStringLiteral("About Veltrix ") + m_edition->baseName);
+        about->setText(QStringLiteral("About ") + editionTitle(m_edition->baseName));
 }
 
 // A skin that cannot be read leaves the window plain but usable.

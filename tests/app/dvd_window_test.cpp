@@ -81,6 +81,7 @@ protected:
 TEST_F(DvdWindowTest, ListsTitlesAndChaptersWithTracksAndMarksPerMode)
 {
     Tfm_main &w = startDvd();
+    EXPECT_EQ(w.windowTitle(), "Veltrix DVD Ripper"); // the task bar tells the editions apart
     addDvd(testDvd().discRoot);
     ASSERT_EQ(m_prompts.shown.size(), 1u);
     EXPECT_EQ(m_prompts.shown[0].text, message(32));

@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, FirstShowSetsUpTheWindow)
     Tfm_main &w = start();
     ASSERT_TRUE(w.edition().has_value());
     EXPECT_EQ(w.edition()->name, "veltrix-video-converter");
-    EXPECT_EQ(w.windowTitle(), "Video Converter");
+    EXPECT_EQ(w.windowTitle(), "Veltrix Video Converter");
     EXPECT_EQ(w.size(), QSize(781, 558));
     EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)");
     EXPECT_EQ(w.profile().currentProfileId(), 17);
@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, FirstShowSetsUpTheWindow)
     EXPECT_FALSE(panelShown("pl_back"));
     EXPECT_FALSE(panelShown("pl_audio1"));
     EXPECT_TRUE(panelShown("pl_appname"));
-    EXPECT_EQ(child<QAction>("AboutVeltrixVideoConverter1")->text(), "About Veltrix veltrix-video-converter");
+    EXPECT_EQ(child<QAction>("AboutVeltrixVideoConverter1")->text(), "About Veltrix Video Converter");
     EXPECT_FALSE(w.product().webLink.isEmpty());
     // An empty list: Start shows but is off.
     EXPECT_TRUE(child<QAbstractButton>("bt_start")->isVisible());
