@@ -81,7 +81,7 @@ struct MainCommandHandlers {
     }
     static void popMenu(W &w, MainCommand menuCommand)
     {
-        const MenuPlace place = menuPlace(menuCommand, w.m_edition && w.m_edition->zuvok);
+        const MenuPlace place = menuPlace(menuCommand, w.m_edition.zuvok);
         QMenu *popup = w.menu(place.menu);
         if (!popup)
             return;
@@ -107,7 +107,7 @@ struct MainCommandHandlers {
     static void aboutWindow(W &w)
     {
         Tfm_about &about = w.fm_about();
-        about.setProduct(w.m_edition ? w.m_edition->baseName : QString(), w.m_product.webLink);
+        about.setProduct(w.m_edition.baseName, w.m_product.webLink);
         about.move(w.pos() + QPoint(160, 100));
         about.exec();
     }

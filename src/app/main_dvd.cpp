@@ -7,5 +7,5 @@
 
 bool Tfm_main::openDvdPaths(const QStringList &paths)
 {
-    return m_edition && m_edition->dvdMode && m_dvd->openPaths(paths);
+    return m_edition.dvdMode && m_dvd->openPaths(paths);
 }

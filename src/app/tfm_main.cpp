@@ -66,7 +66,7 @@ Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, c
     : QWidget(parent),
       m_prompts(prompts),
       m_shell(shell),
-      m_programPath(std::move(programPath)),
+      m_edition(editionOf(programPath)),
       m_folder(QDir(executableFolder).absolutePath() + u'/'),
       m_controls(this, m_folder),
       m_profile(m_folder),
@@ -210,7 +210,7 @@ void Tfm_main::showEvent(QShowEvent *event)
 // does not leave the settings unread.
 void Tfm_main::FormShow()
 {
-    if (m_edition)
+    if (std::exchange(m_setUp, true))
         return;
     // What runs of an earlier session left unfinished, should it have ended
     // before settling them (killed, crashed, the power lost), goes.
@@ -218,16 +218,15 @@ void Tfm_main::FormShow()
     runGuarded(m_prompts, [this] { loadSkin(); });
     createPreview();
     m_picker->hidePicker();
-    m_edition = editionOf(m_programPath);
-    setWindowTitle(editionTitle(m_edition->baseName));
-    m_messages.setEditionBaseName(m_edition->baseName);
-    m_picker->setEdition({m_edition->zuvok, m_edition->audioNamed});
-    m_adder->setMediaKinds(m_edition->audioNamed ? MediaKinds::Audio : MediaKinds::VideoAndAudio);
-    const EditionLayout layout = editionLayout(m_edition->dvdMode, m_edition->zuvok);
+    setWindowTitle(editionTitle(m_edition.baseName));
+    m_messages.setEditionBaseName(m_edition.baseName);
+    m_picker->setEdition({m_edition.zuvok, m_edition.audioNamed});
+    m_adder->setMediaKinds(m_edition.audioNamed ? MediaKinds::Audio : MediaKinds::VideoAndAudio);
+    const EditionLayout layout = editionLayout(m_edition.dvdMode, m_edition.zuvok);
     applyEditionLayout(layout);
     presentToKeyboard(!layout.previewButtonsHidden);
-    addMenuRowKeys(this, m_edition->zuvok, [this](MainCommand command) { run(command); });
-    runGuarded(m_prompts, [this] { m_product = readProductRecord(m_folder, m_edition->baseName, m_messages); });
+    addMenuRowKeys(this, m_edition.zuvok, [this](MainCommand command) { run(command); });
+    runGuarded(m_prompts, [this] { m_product = readProductRecord(m_folder, m_edition.baseName, m_messages); });
     runGuarded(m_prompts, [this] { m_picker->loadButtonPictures(); });
     runGuarded(m_prompts, [this] { readSettings(); });
     runGuarded(m_prompts, [this] { restoreJobList(); });
@@ -240,7 +239,7 @@ void Tfm_main::FormShow()
     m_controls.pl_back->hide();
     refreshCommands();
     if (QAction *about = findChild<QAction *>(QStringLiteral("AboutVeltrixVideoConverter1")))
-        about->setText(QStringLiteral("About ") + editionTitle(m_edition->baseName));
+        about->setText(QStringLiteral("About ") + editionTitle(m_edition.baseName));
 }
 
 // A skin that cannot be read leaves the window plain but usable.
@@ -262,7 +261,8 @@ void Tfm_main::loadSkin()
     m_convertBar = PositionBar(m_skinRefs.convertpos, kConvertBarWidth, kProgressFull);
     m_convertBar.show(0); // the skin declares the bar at full width; no run has progressed yet
     m_commandControls.add(m_skinRefs.play_bar);
-    m_previewDisplay.main = {m_skinRefs.play_time, m_skinRefs.play_bar, PositionBar(m_skinRefs.playpos, kPlayBarWidth, kProgressFull)};
+    m_previewDisplay.main = {m_skinRefs.play_time, m_skinRefs.play_bar,
+                             PositionBar(m_skinRefs.playpos, kPlayBarWidth, kProgressFull)};
     writeSkinSliderPosition(m_skinRefs.play_bar, 0);
     m_previewDisplay.main.fill.show(0);
     showNameBanner();
@@ -284,7 +284,7 @@ void Tfm_main::skinCutter(Tfm_dvdcutter &cutter)
 
 void Tfm_main::showNameBanner()
 {
-    const QString banner = m_folder + QStringLiteral("images/main/") + editionOf(m_programPath).baseName + ".bmp";
+    const QString banner = m_folder + QStringLiteral("images/main/") + m_edition.baseName + ".bmp";
     if (!QFile::exists(banner)) {
         m_controls.pl_appname->hide();
         return;
@@ -337,8 +337,8 @@ void Tfm_main::readSettings()
 {
     if (m_ending)
         return;
-    const QString settingsFile = appSettingsFileName(m_edition->baseName);
-    m_profile.openSettings(settingsFile, m_edition->dvdMode);
+    const QString settingsFile = appSettingsFileName(m_edition.baseName);
+    m_profile.openSettings(settingsFile, m_edition.dvdMode);
     for (const QString &path : {IniFile(settingsFile).path(), m_profile.settingsPath()}) {
         IniFile file(path);
         if (const std::optional<QString> notice = damagedSettingsNotice(file))
@@ -370,10 +370,10 @@ void Tfm_main::restoreJobList()
 {
     if (m_ending)
         return;
-    if (m_edition->dvdMode)
+    if (m_edition.dvdMode)
         m_jobList->setListing([this] { return m_dvd->savedListing(); });
-    const QJsonObject listing = m_jobList->open(jobListPath(m_edition->baseName));
-    if (m_edition->dvdMode)
+    const QJsonObject listing = m_jobList->open(jobListPath(m_edition.baseName));
+    if (m_edition.dvdMode)
         m_dvd->restoreListing(listing);
     if (m_jobs.rowCount() > 0)
         m_jobs.selectRow(0);
@@ -449,7 +449,7 @@ void Tfm_main::endInOrder(int exitCode)
     if (const std::optional<QString> failure = m_jobList->close())
         failures << *failure;
     for (const QString &failure : failures)
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QFileInfo(m_programPath).fileName()), qUtf8Printable(failure));
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(m_edition.name), qUtf8Printable(failure));
     QCoreApplication::exit(exitCode);
     // Again while any event loop runs: the end may come before the main loop
     // has begun (in a notice of the start-up, which another may follow).
@@ -490,7 +490,7 @@ void Tfm_main::rowClick()
         if (m_playback)
             m_playback->setPreviewRow(*row);
     }
-    if (m_edition && m_edition->dvdMode) {
+    if (m_edition.dvdMode) {
         if (previewing)
             m_dvd->recordCheckMarks();
         else

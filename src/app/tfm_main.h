@@ -61,8 +61,8 @@ class Tfm_main : public QWidget {
     Q_OBJECT
 public:
     // programPath is the path the program was started under (argv[0]): its
-    // file name becomes the edition at the first show. Every data file is
-    // looked up in executableFolder.
+    // file name is the edition. Every data file is looked up in
+    // executableFolder.
     Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, const QString &executableFolder,
              QWidget *parent = nullptr);
     ~Tfm_main() override;
@@ -114,7 +114,7 @@ public:
     bool ending() const { return m_ending; }
 
     // What the window holds, for the program and its tests.
-    const std::optional<Edition> &edition() const { return m_edition; }
+    const Edition &edition() const { return m_edition; }
     Batch &batch() { return *m_batch; }
     const BusyState &busy() const { return m_busy; }
     bool isConverting() const { return m_busy.converting(); }
@@ -197,7 +197,7 @@ private:
 
     Prompts &m_prompts;
     DesktopShell &m_shell;
-    QString m_programPath;
+    const Edition m_edition; // from the program's name
     QString m_folder; // executable folder, with its trailing "/"
     MainControls m_controls;
     // The other windows; nullptr until made by their accessors.
@@ -210,7 +210,7 @@ private:
     } m_windows;
 
     // Run state, owned here.
-    std::optional<Edition> m_edition; // empty until the first show
+    bool m_setUp = false; // the first show has set the window up
     AppSettings m_settings;
     ProductRecord m_product;
 

@@ -1,6 +1,5 @@
 #include "dvd/dvd_title_start.h"
 
-
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>

@@ -115,7 +115,7 @@ private:
     QString m_commandAsRun;
     qint64 m_readHundredths = 0;
     RunOutcome m_endedAs;       // how the last run ended
-    QTimer m_timer2; // the creeping lead-in
+    QTimer m_timer2;            // the creeping lead-in
     qint32 m_offsetCounter = 0;
     qint32 m_remainingRange = kProgressFull;
     QString m_lastStatus;

@@ -29,8 +29,7 @@ int nextCheckedRow(const std::vector<bool> &checked, int row)
     return static_cast<int>(checked.size());
 }
 
-JobStartResult runStartResult(const QString &outputFolder, const std::optional<intputrec> &started,
-                              bool nameShortened)
+JobStartResult runStartResult(const QString &outputFolder, const std::optional<intputrec> &started, bool nameShortened)
 {
     if (!started)
         return {std::nullopt, QStringLiteral("The encoder was still busy with another job, so this one did not start; "
@@ -112,8 +111,7 @@ Batch::Batch(EncoderRuns &runs, JobModel &jobs, JobStart &jobStart, const Output
       m_busy(busy),
       m_shell(shell),
       m_prompts(prompts)
-{
-}
+{}
 
 Batch::~Batch() = default;
 
@@ -461,8 +459,8 @@ OutputJudgement Batch::judgeEndedRun(Slot &slot, const RunOutcome &outcome)
     if (!outcome.succeeded() || !written) {
         // A failed run's file is kept only where the disk ran full: the
         // cause is the user's to mend, and the file shows how far it got.
-        const QString reason = failureReason(outcome, lines,
-                                             {slot.started.record.inputfile, slot.started.record.outputfile, output});
+        const QString reason =
+            failureReason(outcome, lines, {slot.started.record.inputfile, slot.started.record.outputfile, output});
         return {reason, written && diskCause(lines).has_value(), {}};
     }
     slot.outputProbe.start(slot.run.location().encoderfile, slot.run.location().workdir, output);

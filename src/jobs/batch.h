@@ -42,9 +42,9 @@ QString runningJobsHint(const QStringList &captions);
 
 // A job that started: its encoder run is under way.
 struct StartedJob {
-    QString outputFolder;        // with its trailing "/"
-    intputrec record;            // as the run was started
-    bool nameShortened = false;  // the output's name was cut to fit (OutputName)
+    QString outputFolder;       // with its trailing "/"
+    intputrec record;           // as the run was started
+    bool nameShortened = false; // the output's name was cut to fit (OutputName)
 };
 
 // How the start of a row's job went: the job under way, or, with nothing

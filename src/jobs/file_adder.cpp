@@ -74,15 +74,16 @@ std::optional<QString> sourceRefusal(const QString &path)
             .arg(name, QChar(QChar::ReplacementCharacter));
     // Opened as the encoder would open it; a FIFO does not hold the add.
     const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int error = errno;
     if (file >= 0) {
         ::close(file);
         return std::nullopt;
     }
-    if (errno == ENOENT) // the probe names a file that is gone
+    if (error == ENOENT) // the probe names a file that is gone
         return std::nullopt;
     return QStringLiteral("%1 cannot be added: %2. Allow your user to read the file (or copy it to a folder of "
                           "your own), then add it again.")
-        .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        .arg(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 QString addingProgressText(int done, int total)

@@ -38,8 +38,8 @@ JobStartResult startJobRun(const JobOutputSide &output, int row, const JobSlot &
 {
     const QString folder = prepareOutputFolder(output.folder.forJob());
     const std::optional<LeftOutput> &own = output.jobs.job(row).lastRun.stoppedOutput;
-    const OutputName name = outputPathFor(folder, output.jobs.caption(row), output.extension, output.firstName, own,
-                                          slot.claimedOutputs);
+    const OutputName name =
+        outputPathFor(folder, output.jobs.caption(row), output.extension, output.firstName, own, slot.claimedOutputs);
     clearOwnOutput(name.path, own);
     record.outputfile = name.path;
     return runStartResult(folder, slot.run.start(record, leadIn), name.shortened);

@@ -37,8 +37,8 @@ struct OutputName {
 // "_", so the file always lands in the folder. A name too long for the file
 // system has its stem cut (see OutputName).
 OutputName outputPathFor(const QString &folderWithSlash, const QString &caption, const QString &extension,
-                      FirstName firstName = FirstName::WholeCaption,
-                      const std::optional<LeftOutput> &own = std::nullopt, const QStringList &claimed = {});
+                         FirstName firstName = FirstName::WholeCaption,
+                         const std::optional<LeftOutput> &own = std::nullopt, const QStringList &claimed = {});
 
 // Makes way for a run about to write `output`: when that is the job's own
 // stopped output, the partial file goes (the encoder writes no file over

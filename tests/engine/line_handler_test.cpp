@@ -151,8 +151,8 @@ TEST_F(LineHandler, FirstProgressLineEndsTheCreepingLeadIn)
     ::chmod(dir.file("register.dat").c_str(), 0755);
     run.setExecutableFolder(QString::fromStdString(dir.path()));
     seconds = 100;
-    ASSERT_TRUE(run.start({.outputfile = QString::fromStdString(dir.file("out.mp3")), .seconds = 100},
-                          RunLeadIn::Creeping));
+    ASSERT_TRUE(
+        run.start({.outputfile = QString::fromStdString(dir.file("out.mp3")), .seconds = 100}, RunLeadIn::Creeping));
     EXPECT_TRUE(run.isCreeping());
     feed("time=25.00 bitrate=x\r");
     EXPECT_FALSE(run.isCreeping());

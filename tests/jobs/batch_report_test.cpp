@@ -233,8 +233,8 @@ TEST_F(BatchReportTest, EveryFailureSaysWhy)
     h.adder.addPaths({QString::fromStdString(secret)});
     ::setfsuid(::geteuid());
     ASSERT_EQ(h.prompts.boxes().size(), 2u);
-    EXPECT_TRUE(h.prompts.boxes()[1].text.startsWith(QString::fromStdString(secret) + " cannot be added: "
-                                                     + QString::fromLocal8Bit(std::strerror(EACCES))));
+    EXPECT_TRUE(h.prompts.boxes()[1].text.startsWith(
+        QString::fromStdString(secret) + " cannot be added: " + QString::fromLocal8Bit(std::strerror(EACCES))));
     h.jobs.setChecked(0, false);
     h.batch.start();
     ASSERT_TRUE(h.waitForBatchEnd());

@@ -139,8 +139,10 @@ TEST(FailureReasonFiles, NameTheFileTheCauseConcerns)
         {{"[wav @ 0x1] Invalid data found when processing input"},
          "Invalid data found when processing input, reading /in/a.wav"},
         {{"av_interleaved_write_frame(): No space left on device"}, systemText(ENOSPC) + ", writing /out/a.mp3"},
-        {{"Error initializing output stream 0:0 -- x"}, "Error initializing output stream 0:0 -- x, writing /out/a.mp3"},
-        {{"[wav @ 0x1] Could not find codec parameters"}, "[wav @ 0x1] Could not find codec parameters, reading /in/a.wav"},
+        {{"Error initializing output stream 0:0 -- x"},
+         "Error initializing output stream 0:0 -- x, writing /out/a.mp3"},
+        {{"[wav @ 0x1] Could not find codec parameters"},
+         "[wav @ 0x1] Could not find codec parameters, reading /in/a.wav"},
         {{"register.dat: the DVD is gone"}, "the DVD is gone"},
         {{}, "The encoder ended with exit code 1"},
     };
