@@ -85,6 +85,10 @@ void Tfm_dvdcutter::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // Not when the desktop gives a minimised window back.
-    if (!event->spontaneous())
-        emit shown();
+    if (event->spontaneous())
+        return;
+    // The focus starts on the rows: a button that kept it from the last
+    // visit (Close) would take Space, the key that plays.
+    m_lv->setFocus(Qt::OtherFocusReason);
+    emit shown();
 }

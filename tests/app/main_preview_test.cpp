@@ -9,6 +9,7 @@
 #include "jobs/job_model.h"
 #include "media_fixtures.h"
 #include "platform/ini/ini_file.h"
+#include "platform/skin/skin_stand_in.h"
 #include "platform/skin/skin_surface.h"
 #include "preview/snapshot.h"
 #include "profiles/profile_choices.h"
@@ -339,6 +340,14 @@ TEST_F(MainPreviewTest, TheVideoEditionCutsOnTheFrameShownFromTheKeyboard)
     EXPECT_EQ(end, (begin / 100 + 5) * 100) << "5 s on from the begin's whole second";
     QTRY_VERIFY_WITH_TIMEOUT(!w.snapshot()->isTaking() && imagesWritten().size() == 1, 10000);
     EXPECT_EQ(frameNumberIn(QImage(output() + "/" + imagesWritten().first(), "BMP")), end * 25 / 100);
+    // Closed from the keyboard's Close; opened again, the focus is on the rows.
+    for (SkinStandIn *standIn : cut->findChildren<SkinStandIn *>())
+        if (&standIn->object() == object(cut, "cutclose"))
+            standIn->setFocus();
+    clickSkin(cut, "cutclose");
+    w.run(MainCommand::OpenCutter);
+    ASSERT_TRUE(QTest::qWaitFor([cut] { return cut->isVisible(); }));
+    EXPECT_EQ(cut->focusWidget(), cut->findChild<QTreeWidget *>("lv"));
     clickSkin(cut, "cutclose");
 
     const Converted clip = convert(w, "numbered20.avi");
