@@ -123,8 +123,9 @@ std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folde
         const std::optional<JobPieces> pieces = jobPieces(jobs.job(row), choices);
         if (!pieces)
             continue;
-        const QString output = folder + QStringLiteral("/ref%1").arg(row) + extension;
-        lines.push_back(encoderArguments(fileJobRecord(jobs.original(row).sourcePath, output, *pieces)));
+        intputrec record = fileJobRecord(jobs.original(row).sourcePath, *pieces);
+        record.outputfile = folder + QStringLiteral("/ref%1").arg(row) + extension;
+        lines.push_back(encoderArguments(record));
     }
     return lines;
 }

@@ -17,7 +17,7 @@ void Tfm_main::createPreview()
     PreviewDisplay display = m_previewDisplay;
     display.panel = m_controls.pl_play;
     m_playback = std::make_unique<PreviewPlayback>(*m_previewEngine, *m_previewHost, display, m_busy);
-    m_snapshot = std::make_unique<Snapshot>(m_runs, m_prompts);
+    m_snapshot = std::make_unique<Snapshot>(m_runs.location(), m_prompts);
     connect(m_snapshot.get(), &Snapshot::saved, this,
             [this](const QString &image) { writeSkinText(m_skinRefs.hint, QStringLiteral("Image saved: ") + image); });
     if (const std::optional<int> row = m_jobs.selectedRow())

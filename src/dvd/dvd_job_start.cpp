@@ -1,11 +1,8 @@
 #include "dvd/dvd_job_start.h"
 
 #include "dvd/dvd_title_start.h"
-#include "engine/encoder_run.h"
 #include "jobs/job_model.h"
 #include "jobs/jobs_at_once.h"
-#include "jobs/output_folder.h"
-#include "jobs/output_naming.h"
 #include "profiles/active_profile.h"
 
 DvdJobStart::DvdJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder)
@@ -25,7 +22,7 @@ JobStartResult DvdJobStart::start(int row, const JobSlot &slot)
     // A chapter's caption is indented; its file's first name is not. No
     // progress line comes until ffmpeg has read its way into the title.
     return startJobRun({m_outputFolder, m_jobs, choices.extension, FirstName::WithoutLeadingBlanks}, row, slot,
-                       fileJobRecord(title.job->input, {}, title.job->pieces), RunLeadIn::Creeping);
+                       fileJobRecord(title.job->input, title.job->pieces), RunLeadIn::Creeping);
 }
 
 QStringList DvdJobStart::encoders() const

@@ -58,8 +58,7 @@ struct JobStartResult {
 // a name cut to fit when `nameShortened`): a run that refused to start
 // (another run still active in its place) is a job that did not start, with
 // that reason.
-JobStartResult runStartResult(const QString &outputFolder, const std::optional<intputrec> &started,
-                              bool nameShortened = false);
+JobStartResult runStartResult(const QString &outputFolder, const std::optional<intputrec> &started, bool nameShortened);
 
 // Where a job starts: the run it takes, and the outputs of the jobs already
 // running beside it, whose names it must not take.

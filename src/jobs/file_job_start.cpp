@@ -8,11 +8,10 @@
 #include "jobs/output_naming.h"
 #include "profiles/active_profile.h"
 
-intputrec fileJobRecord(const QString &input, const QString &output, const JobPieces &pieces)
+intputrec fileJobRecord(const QString &input, const JobPieces &pieces)
 {
     intputrec rec;
     rec.inputfile = input;
-    rec.outputfile = output;
     rec.size = pieces.size;
     rec.aspect = pieces.aspect;
     rec.picture = pieces.picture;
@@ -52,7 +51,7 @@ JobStartResult FileJobStart::start(int row, const JobSlot &slot)
     if (!pieces)
         return {std::nullopt, unbuildableArgumentsReason()};
     return startJobRun({m_outputFolder, m_jobs, choices.extension}, row, slot,
-                       fileJobRecord(m_jobs.original(row).sourcePath, {}, *pieces));
+                       fileJobRecord(m_jobs.original(row).sourcePath, *pieces));
 }
 
 QStringList FileJobStart::encoders() const

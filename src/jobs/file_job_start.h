@@ -15,9 +15,9 @@ class ActiveProfile;
 class JobModel;
 class OutputFolder;
 
-// The record of a file job's paths and pieces; the run adds the encoder path
-// and working folder.
-intputrec fileJobRecord(const QString &input, const QString &output, const JobPieces &pieces);
+// The record of a file job's input and pieces; the output side adds the
+// output, the run the encoder path and working folder.
+intputrec fileJobRecord(const QString &input, const JobPieces &pieces);
 
 // The output side of every job start: the folder the Output field names
 // (made), the row's first free name after its caption (its own stopped

@@ -2,7 +2,6 @@
 
 #include "dvd/dvd_job_input.h"
 
-#include "engine/encoder_runs.h"
 #include "jobs/failure_reason.h"
 #include "jobs/job_log.h"
 #include "jobs/output_folder.h"
@@ -30,9 +29,9 @@ intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePat
     return rec;
 }
 
-Snapshot::Snapshot(const EncoderRuns &runs, Prompts &prompts, QObject *parent)
+Snapshot::Snapshot(const EncoderLocation &encoder, Prompts &prompts, QObject *parent)
     : QObject(parent),
-      m_runs(runs),
+      m_encoder(encoder),
       m_prompts(prompts)
 {
     connect(&m_run, &EncoderRun::runEnded, this, &Snapshot::runEnded);
@@ -60,7 +59,7 @@ void Snapshot::take(const SnapshotRequest &request)
                             FirstName::WithoutLeadingBlanks)
                   .path;
     m_lines.clear();
-    m_run.setExecutableFolder(m_runs.location().workdir);
+    m_run.setExecutableFolder(m_encoder.workdir);
     if (!m_run.start(snapshotRecord(request, m_image)))
         m_prompts.warning(QStringLiteral("The image cannot be saved now. Wait a moment, then save it again."));
 }

@@ -11,7 +11,6 @@
 #include <QObject>
 #include <QStringList>
 
-class EncoderRuns;
 class Prompts;
 struct RunOutcome;
 
@@ -32,8 +31,8 @@ intputrec snapshotRecord(const SnapshotRequest &request, const QString &imagePat
 class Snapshot : public QObject {
     Q_OBJECT
 public:
-    // Runs the encoder where `runs` find it.
-    Snapshot(const EncoderRuns &runs, Prompts &prompts, QObject *parent = nullptr);
+    // Runs the encoder at `encoder`.
+    Snapshot(const EncoderLocation &encoder, Prompts &prompts, QObject *parent = nullptr);
 
     // Starts the run; refused with a message while the last snapshot's is
     // under way. The command that takes it is refused while a batch converts.
@@ -50,7 +49,7 @@ signals:
 private:
     void runEnded(const RunOutcome &outcome);
 
-    const EncoderRuns &m_runs;
+    const EncoderLocation &m_encoder;
     EncoderRun m_run;
     Prompts &m_prompts;
     QString m_image;

@@ -244,7 +244,7 @@ TEST_F(BatchReportTest, EveryFailureSaysWhy)
 
     const std::string locked = h.output.file("locked");
     ReadOnlyFolder readOnly(locked);
-    Snapshot snapshot(h.runs, h.prompts);
+    Snapshot snapshot(h.runs.location(), h.prompts);
     snapshot.take({media("long.mp4"), "long", QString::fromStdString(locked), {}, "00:00:01"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return !snapshot.isTaking(); }, 20000));
     ASSERT_EQ(h.prompts.boxes().size(), 3u);
