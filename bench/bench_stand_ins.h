@@ -4,9 +4,11 @@
 // printed, never shown, and the desktop shell does nothing; the media a
 // bench makes with ffmpeg, and a throw-away home for the program's files.
 
+#include "engine/busy_state.h"
 #include "platform/shell/desktop_shell.h"
 #include "ui_text/prompts.h"
 
+#include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -21,6 +23,18 @@ inline void useFreshHome(const QTemporaryDir &work)
 }
 
 // Runs ffmpeg quietly; whether it exited with 0.
+// Runs the event loop until the add under way has listed its files.
+inline void waitForAdd(BusyState &busy)
+{
+    QEventLoop loop;
+    QObject::connect(&busy, &BusyState::changed, &loop, [&] {
+        if (!busy.is(Busy::Adding))
+            loop.quit();
+    });
+    if (busy.is(Busy::Adding))
+        loop.exec();
+}
+
 inline bool runFfmpeg(const QStringList &args)
 {
     QProcess ffmpeg;

@@ -22,6 +22,7 @@
 #include "profiles/active_profile.h"
 #include "profiles/catalogue.h"
 #include "profiles/profile_choices.h"
+#include "session/converter_session.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -116,9 +117,9 @@ int firstProfileWithExtension(const QString &extension)
 std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folder)
 {
     std::vector<QStringList> lines;
-    JobModel &jobs = window.jobs();
-    const ProfileChoices choices = window.profileChoices();
-    const QString extension = outputExtension(window.profile().definition().displayName);
+    JobModel &jobs = window.session().jobs();
+    const ProfileChoices choices = window.session().profileChoices();
+    const QString extension = outputExtension(window.session().profile().definition().displayName);
     for (int row = 0; row < jobs.rowCount(); ++row) {
         const std::optional<JobPieces> pieces = jobPieces(jobs.job(row), choices);
         if (!pieces)
@@ -139,21 +140,22 @@ struct Bench {
 
     void useProfile(int id) const
     {
-        window.profile().setCurrentProfileId(id);
-        window.profile().select(id);
+        window.session().profile().setCurrentProfileId(id);
+        window.session().profile().select(id);
     }
     // A batch of `files` through the window against the same command lines
     // run by ffmpeg one after another.
     void batch(const char *what, const QStringList &files) const
     {
         QDir(out).removeRecursively();
-        window.jobs().clear();
+        window.session().jobs().clear();
         prompts.nextFiles = files;
         window.run(MainCommand::AddFiles);
-        EncoderRuns &runs = window.encoderRuns();
+        waitForAdd(window.session().busy());
+        EncoderRuns &runs = window.session().encoderRuns();
         Stopwatch watch;
         window.findChild<QAbstractButton *>("bt_start")->click();
-        waitForBatchEnd(runs, [&] { return !window.isConverting() && !runs.anyRunning(); });
+        waitForBatchEnd(runs, [&] { return !window.session().isConverting() && !runs.anyRunning(); });
         const Measured batch = watch.measured();
         const double windowCpu = watch.selfCpuMs();
         const std::vector<QStringList> lines = sameCommandLines(window, reference);
@@ -166,10 +168,11 @@ struct Bench {
     // Adding `files` (probe included) against as many bare "ffmpeg -i".
     void add(const char *what, const QStringList &files) const
     {
-        window.jobs().clear();
+        window.session().jobs().clear();
         prompts.nextFiles = files;
         Stopwatch watch;
         window.run(MainCommand::AddFiles);
+        waitForAdd(window.session().busy());
         const Measured adding = watch.measured();
         const double windowCpu = watch.selfCpuMs();
         watch.restart();
@@ -177,7 +180,7 @@ struct Bench {
             runFfmpeg({"-i", file}); // exits 1: no output named, as a probe does
         printPair(what, adding, watch.measured());
         std::printf("window %s_per_file %.2f\n", what, windowCpu / files.size());
-        window.jobs().clear();
+        window.session().jobs().clear();
     }
 };
 
@@ -226,13 +229,14 @@ int main(int argc, char *argv[])
     }
     BenchPrompts prompts;
     NoShell shell;
-    const auto window = std::make_unique<Tfm_main>(prompts, shell, bin + "/veltrix-video-converter", bin);
+    ConverterSession session(prompts, shell, bin + "/veltrix-video-converter", bin);
+    const auto window = std::make_unique<Tfm_main>(session);
     window->show();
     const QString reference = work.path() + "/reference";
     QDir().mkpath(reference);
     const Bench bench{*window, prompts, work.path() + "/out", reference};
     window->findChild<QLineEdit *>("ed_output")->setText(bench.out);
-    const int defaultProfile = window->profile().loadedProfileId();
+    const int defaultProfile = session.profile().loadedProfileId();
     const int avi = firstProfileWithExtension(".avi");
 
     std::printf("%d rounds of %s; profiles: batch %d (%s), mp3 %d (%s), h264 %d (%s)\n", rounds,

@@ -15,6 +15,7 @@
 #include "app/tfm_main.h"
 #include "bench_stand_ins.h"
 #include "jobs/job_model.h"
+#include "session/converter_session.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -116,10 +117,11 @@ int main(int argc, char *argv[])
 
     BenchPrompts prompts;
     NoShell shell;
-    const auto window = std::make_unique<Tfm_main>(prompts, shell, bin + "/veltrix-video-converter", bin);
+    ConverterSession session(prompts, shell, bin + "/veltrix-video-converter", bin);
+    const auto window = std::make_unique<Tfm_main>(session);
     window->show();
     window->findChild<QLineEdit *>("ed_output")->setText(work.path() + "/out");
-    JobModel &jobs = window->jobs();
+    JobModel &jobs = session.jobs();
     JobListView &list = window->listView();
     settle(kRestMs);
     const long emptyKb = rssKb();
@@ -127,7 +129,10 @@ int main(int argc, char *argv[])
 
     for (int round = 0; round < rounds; ++round) {
         prompts.nextFiles = files;
-        const double add = cpuPerRow(rows, [&] { window->run(MainCommand::AddFiles); });
+        const double add = cpuPerRow(rows, [&] {
+            window->run(MainCommand::AddFiles);
+            waitForAdd(session.busy());
+        });
         settle(kRestMs);
         const long fullKb = rssKb();
         const double select = cpuPerRow(rows, [&] { list.selectAll(); });
@@ -157,7 +162,7 @@ int main(int argc, char *argv[])
         QObject::disconnect(counting);
         const double repainted = updates ? paints.paintedRows / updates : 0;
         window->run(MainCommand::StopBatch);
-        while (window->encoderRuns().anyRunning())
+        while (session.encoderRuns().anyRunning())
             settle(100);
         std::printf("round %.3f %.3f %.3f %.3f %.3f\nrepaint %.2f\nmemory %ld %ld\n", add, select, check, remove, start,
                     repainted, emptyKb, fullKb);

@@ -1,8 +1,8 @@
 #include "brand_pictures.h"
 
-#include "app/edition.h"
 #include "glyphs.h"
 #include "profiles/active_profile.h"
+#include "session/edition.h"
 #include "ui_look/palette.h"
 
 #include <QFont>

@@ -1,12 +1,12 @@
 #include "app/clip_cutter.h"
 
-#include "app/tfm_dvdcutter.h"
 #include "engine/timecode.h"
 #include "jobs/job_model.h"
 #include "platform/skin/skin_writes.h"
 #include "preview/clip_marks.h"
 #include "preview/preview_playback.h"
 #include "ui_text/prompts.h"
+#include "windows/tfm_dvdcutter.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "app/command_line_info.h"
 
-#include "app/edition.h"
+#include "session/edition.h"
 
 namespace {
 

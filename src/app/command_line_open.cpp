@@ -1,6 +1,7 @@
 #include "app/command_line_open.h"
 
 #include "app/tfm_main.h"
+#include "session/converter_session.h"
 
 #include <QDir>
 #include <QUrl>
@@ -25,7 +26,7 @@ void openCommandLine(Tfm_main &window, const QStringList &arguments)
 
 void openPaths(Tfm_main &window, const QStringList &paths)
 {
-    if (window.ending())
+    if (window.session().ending())
         return;
     // The DVD edition lists a DVD folder or IFO files; files are added as Add File adds them.
     if (window.openDvdPaths(paths))

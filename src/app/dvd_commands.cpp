@@ -11,26 +11,12 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QSignalBlocker>
-#include <QThread>
 
 namespace {
 
 constexpr int kPopupMargin = 16;
-
-// A folder on an optical drive can be searched once the drive has spun up:
-// the wait runs on a thread of its own while the window keeps painting.
-void waitForOpticalDrive(const QString &folder)
-{
-    std::unique_ptr<QThread> TDVDROMisOPEN(QThread::create([folder] { waitForDrive(folder); }));
-    QEventLoop loop;
-    QObject::connect(TDVDROMisOPEN.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    TDVDROMisOPEN->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    TDVDROMisOPEN->wait();
-}
 
 Job jobOf(const DvdRow &row)
 {
@@ -63,6 +49,13 @@ DvdCommands::DvdCommands(JobModel &jobs, const ActiveProfile &profile, QComboBox
     });
 }
 
+// A drive that is still spinning up holds the end for as long.
+DvdCommands::~DvdCommands()
+{
+    if (m_driveWait)
+        m_driveWait->wait();
+}
+
 void DvdCommands::addDvd()
 {
     const std::optional<QString> caption = m_messages.text(Message::DvdFolderCaption);
@@ -76,8 +69,23 @@ void DvdCommands::addDvd()
 void DvdCommands::listDvdFolder(const QString &folder)
 {
     m_jobs.replaceRows({}, {});
-    if (liesOnOpticalDrive(folder))
-        waitForOpticalDrive(folder);
+    if (!liesOnOpticalDrive(folder)) {
+        listFolderNow(folder);
+        return;
+    }
+    m_waitingFolder = folder;
+    if (m_driveWait)
+        return;
+    m_driveWait.reset(QThread::create([folder] { waitForDrive(folder); }));
+    connect(m_driveWait.get(), &QThread::finished, this, [this] {
+        std::unique_ptr<QThread>(std::move(m_driveWait))->wait(); // it has returned: this ends at once
+        runGuarded(m_prompts, [this] { listFolderNow(std::exchange(m_waitingFolder, {})); });
+    });
+    m_driveWait->start();
+}
+
+void DvdCommands::listFolderNow(const QString &folder)
+{
     const DvdListing::AddDvdResult listed = m_listing.addDvd(folder, m_profile.choices());
     if (!listed.ifoFound)
         m_messages.information(Message::NoIfoInFolder);

@@ -8,6 +8,8 @@
 #include "dvd/dvd_listing.h"
 
 #include <QObject>
+#include <QThread>
+#include <memory>
 
 class ActiveProfile;
 class JobModel;
@@ -20,6 +22,7 @@ class DvdCommands : public QObject {
 public:
     DvdCommands(JobModel &jobs, const ActiveProfile &profile, QComboBox *cb_audio, QComboBox *cb_subtitle,
                 Prompts &prompts, MessageTable &messages, QObject *parent = nullptr);
+    ~DvdCommands() override;
 
     bool listingTitles() const { return m_listing.mode() == ListingMode::Titles; }
 
@@ -28,7 +31,9 @@ public:
     // Add IFO: the file dialog for ".ifo" files, then the listing.
     void addIfo();
     // What Add DVD does with a chosen folder, and Add IFO with chosen files
-    // (also for the paths the program was started with).
+    // (also for the paths the program was started with). A folder on an
+    // optical drive is listed once the drive has spun up, which a thread of
+    // its own waits for; a second folder chosen meanwhile is listed instead.
     void listDvdFolder(const QString &folder);
     void listIfoFiles(const QStringList &ifoPaths);
     // Lists the paths the program was started with: ".ifo" files as Add IFO
@@ -59,6 +64,8 @@ private:
     // Replaces the list's rows by a listing, with the current mode's marks,
     // and selects its initial row.
     void showRows(const std::vector<DvdRow> &rows);
+    // Lists the folder's titles, or tells why there are none.
+    void listFolderNow(const QString &folder);
     void fillTrackLists(int row);
     // Stores the entry `index` of `tracks` as the selected row's choice.
     using TrackChooser = void (*)(TConvertInfo &, TrackChoice &, int, const QString &);
@@ -71,4 +78,6 @@ private:
     Prompts &m_prompts;
     MessageTable &m_messages;
     DvdListing m_listing;
+    std::unique_ptr<QThread> m_driveWait; // while an optical drive spins up
+    QString m_waitingFolder;              // the folder listed once it has
 };

@@ -3,11 +3,11 @@
 #include "app/command_line_info.h"
 #include "app/command_line_open.h"
 #include "app/display_check.h"
-#include "app/edition.h"
 #include "app/program.h"
 #include "app/single_instance.h"
 #include "app/tfm_main.h"
 #include "jobs/job_list_file.h"
+#include "session/edition.h"
 #include "ui_look/look.h"
 #include "ui_text/qt_prompts.h"
 

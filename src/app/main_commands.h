@@ -115,7 +115,3 @@ struct MenuDesign {
 // Every pop-up menu of the main window; `zm_pop_edit` is also the job
 // list's pop-up menu.
 std::span<const MenuDesign> mainMenus();
-
-// Pages of the product's website that do not depend on the edition.
-inline const QString kContactPage = QStringLiteral("https://www.veltrix-software.com/contact");
-inline const QString kAboutPage = QStringLiteral("https://www.veltrix-software.com/about");

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's conversion bar and hint line as the conversion display
 // draws on them. The skin objects are read when drawn: the skin loads after
-// the window is made.
+// the window is made, and gives the bar then.
 
 #include "app/conversion_display.h"
 #include "platform/skin/position_bar.h"
@@ -31,4 +31,13 @@ private:
     PositionBar &m_bar;
     SkinObject *const &m_convertpos;
     SkinObject *const &m_hint;
+};
+
+// The bar, the surface over it and the display that draws a batch on them.
+struct MainConversionView {
+    MainConversionView(SkinObject *const &convertpos, SkinObject *const &hint) : surface(bar, convertpos, hint) {}
+
+    PositionBar bar;
+    MainConversionSurface surface;
+    ConversionDisplay display{surface};
 };

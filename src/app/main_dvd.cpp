@@ -4,8 +4,9 @@
 #include "app/tfm_main.h"
 
 #include "app/dvd_commands.h"
+#include "session/converter_session.h"
 
 bool Tfm_main::openDvdPaths(const QStringList &paths)
 {
-    return m_edition.dvdMode && m_dvd->openPaths(paths);
+    return m_session.edition().dvdMode && m_dvd->openPaths(paths);
 }

@@ -1,11 +1,12 @@
-// The main window's preview: the playback over the preview player and the
-// snapshot.
+// The main window's preview: the playback over the preview player, and the
+// snapshot's saved image on the hint line.
 
 #include "app/tfm_main.h"
 
 #include "app/main_preview_host.h"
 #include "platform/skin/skin_writes.h"
 #include "preview/snapshot.h"
+#include "session/converter_session.h"
 
 #include <QFrame>
 
@@ -13,13 +14,14 @@
 // cutter with its window when it first opens.
 void Tfm_main::createPreview()
 {
-    m_previewHost = std::make_unique<MainPreviewHost>(m_jobs, m_messages, m_prompts);
-    PreviewDisplay display = m_previewDisplay;
+    JobModel &jobs = m_session.jobs();
+    m_preview.host = std::make_unique<MainPreviewHost>(jobs, m_messages, m_prompts);
+    PreviewDisplay display = m_preview.display;
     display.panel = m_controls.pl_play;
-    m_playback = std::make_unique<PreviewPlayback>(*m_previewEngine, *m_previewHost, display, m_busy);
-    m_snapshot = std::make_unique<Snapshot>(m_runs.location(), m_prompts);
-    connect(m_snapshot.get(), &Snapshot::saved, this,
+    m_preview.playback =
+        std::make_unique<PreviewPlayback>(*m_preview.engine, *m_preview.host, display, m_session.busy());
+    connect(&m_session.snapshot(), &Snapshot::saved, this,
             [this](const QString &image) { writeSkinText(m_skinRefs.hint, QStringLiteral("Image saved: ") + image); });
-    if (const std::optional<int> row = m_jobs.selectedRow())
-        m_playback->setPreviewRow(*row);
+    if (const std::optional<int> row = jobs.selectedRow())
+        m_preview.playback->setPreviewRow(*row);
 }

@@ -5,12 +5,13 @@
 
 #include "app/clip_cutter.h"
 #include "app/main_keys.h"
-#include "app/tfm_about.h"
-#include "app/tfm_dir.h"
-#include "app/tfm_dvdcutter.h"
-#include "app/tfm_info.h"
 #include "jobs/batch.h"
-#include "profiles/tfm_set.h"
+#include "session/converter_session.h"
+#include "windows/tfm_about.h"
+#include "windows/tfm_dir.h"
+#include "windows/tfm_dvdcutter.h"
+#include "windows/tfm_info.h"
+#include "windows/tfm_set.h"
 
 #include <QFrame>
 
@@ -24,17 +25,18 @@ Tfm_dir &Tfm_main::fm_dir()
 Tfm_about &Tfm_main::fm_about()
 {
     if (!m_windows.fm_about)
-        m_windows.fm_about = new Tfm_about(m_shell, this);
+        m_windows.fm_about = new Tfm_about(m_session.shell(), this);
     return *m_windows.fm_about;
 }
 
 Tfm_set &Tfm_main::fm_set()
 {
     if (!m_windows.fm_set) {
-        auto *dialog = new Tfm_set(m_profile, this);
-        connect(dialog, &Tfm_set::afterBatchActionChosen, this,
-                [this](int action) { m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(action)); });
-        connect(dialog, &Tfm_set::jobsAtOnceChosen, m_batch, &Batch::setJobsAtOnceSetting);
+        Batch &batch = m_session.batch();
+        auto *dialog = new Tfm_set(m_session.profile(), this);
+        connect(dialog, &Tfm_set::afterBatchActionChosen, &batch,
+                [&batch](int action) { batch.setAfterBatchAction(static_cast<AfterBatchAction>(action)); });
+        connect(dialog, &Tfm_set::jobsAtOnceChosen, &batch, &Batch::setJobsAtOnceSetting);
         m_windows.fm_set = dialog;
     }
     return *m_windows.fm_set;
@@ -43,7 +45,7 @@ Tfm_set &Tfm_main::fm_set()
 Tfm_info &Tfm_main::fm_info()
 {
     if (!m_windows.fm_info)
-        m_windows.fm_info = new Tfm_info(m_jobs, this);
+        m_windows.fm_info = new Tfm_info(m_session.jobs(), this);
     return *m_windows.fm_info;
 }
 
@@ -55,10 +57,11 @@ Tfm_dvdcutter &Tfm_main::fm_dvdcutter()
         auto *window = new Tfm_dvdcutter(this);
         m_windows.fm_dvdcutter = window;
         skinCutter(*window);
-        m_playback->setCutterDisplay(window->pl_play(), m_previewDisplay.cutter);
-        m_cutter = std::make_unique<ClipCutter>(*window, *this, m_jobs, *m_playback, m_prompts,
-                                                CutterSkinObjects{m_skinRefs.cut_begin_time, m_skinRefs.cut_end_time,
-                                                                  m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar});
+        m_preview.playback->setCutterDisplay(window->pl_play(), m_preview.display.cutter);
+        m_preview.cutter =
+            std::make_unique<ClipCutter>(*window, *this, m_session.jobs(), *m_preview.playback, m_prompts,
+                                         CutterSkinObjects{m_skinRefs.cut_begin_time, m_skinRefs.cut_end_time,
+                                                           m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar});
         addCutterKeys(window, [this](MainCommand command) { run(command); });
         // The cutter's slider follows the command availability like the main window's.
         refreshCommands();

@@ -1,11 +1,12 @@
 #pragma once
-// The running program: its prompts and desktop shell, the main window over
-// them, and its orderly end on the signals by which the system ends it, as
-// the program's entry makes them.
+// The running program: its prompts and desktop shell, the converter session
+// over them, the main window showing the session, and its orderly end on the
+// signals by which the system ends it, as the program's entry makes them.
 
 #include "app/end_signals.h"
 #include "app/reporting_shell.h"
 #include "platform/shell/qt_desktop_shell.h"
+#include "session/converter_session.h"
 #include "ui_text/qt_prompts.h"
 
 #include <QString>
@@ -26,6 +27,7 @@ private:
     QtPrompts m_prompts;
     QtDesktopShell m_desktop;
     ReportingShell m_shell{m_desktop, m_prompts};
+    ConverterSession m_session;
     std::unique_ptr<Tfm_main> m_window;
     EndSignals m_endSignals;
 };

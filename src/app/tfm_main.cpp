@@ -2,44 +2,36 @@
 
 #include "app/background_mode.h"
 #include "app/clip_cutter.h"
-#include "app/damaged_settings.h"
 #include "app/dvd_commands.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
 #include "app/job_list_view.h"
 #include "app/jobs_at_once_menu.h"
-#include "app/main_conversion_surface.h"
 #include "app/main_keys.h"
 #include "app/main_preview_host.h"
 #include "app/product_info.h"
-#include "app/remembered_profile.h"
 #include "app/side_button_menus.h"
-#include "app/tfm_dvdcutter.h"
 #include "app/window_access.h"
 #include "app/window_drag.h"
-#include "dvd/dvd_job_start.h"
 #include "engine/command_availability.h"
-#include "engine/unfinished_outputs.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
-#include "jobs/job_list_file.h"
 #include "jobs/job_list_store.h"
-#include "jobs/jobs_at_once.h"
-#include "platform/ini/ini_file.h"
 #include "platform/picture/picture_file.h"
 #include "platform/preview/mpv_preview_engine.h"
 #include "platform/skin/skin_writes.h"
 #include "preview/snapshot.h"
-#include "profiles/profile_file_check.h"
-#include "profiles/profile_picker.h"
+#include "session/converter_session.h"
 #include "ui_text/command_guard.h"
 #include "ui_text/prompts.h"
+#include "windows/profile_picker.h"
+#include "windows/tfm_dvdcutter.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,8 +40,6 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
-#include <cstdio>
-#include <exception>
 #include <utility>
 
 namespace {
@@ -61,33 +51,27 @@ const QString kCutterForm = QStringLiteral("cutter");
 
 } // namespace
 
-Tfm_main::Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, const QString &executableFolder,
-                   QWidget *parent)
+Tfm_main::Tfm_main(ConverterSession &session, QWidget *parent)
     : QWidget(parent),
-      m_prompts(prompts),
-      m_shell(shell),
-      m_edition(editionOf(programPath)),
-      m_folder(QDir(executableFolder).absolutePath() + u'/'),
-      m_controls(this, m_folder),
-      m_profile(m_folder),
-      m_jobs(m_profile),
-      m_messages(m_folder, prompts, m_busy),
-      m_previewEngine(std::make_unique<MpvPreviewEngine>())
+      m_session(session),
+      m_prompts(session.prompts()),
+      m_controls(this, session.folder()),
+      m_messages(session.folder(), session.prompts(), session.busy())
 {
+    m_preview.engine = std::make_unique<MpvPreviewEngine>();
     setObjectName(QStringLiteral("fm_main"));
     setWindowTitle(QStringLiteral("Video Converter"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(kWindowSize);
-    setWindowIcon(QIcon(QPixmap::fromImage(readPicture(m_folder + QStringLiteral("images/main/2.bmp")))));
+    setWindowIcon(QIcon(QPixmap::fromImage(readPicture(m_session.folder() + QStringLiteral("images/main/2.bmp")))));
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    m_settings.categoryIndex = -1;
-    m_runs.setExecutableFolder(m_folder);
     connectControls();
-    createJobObjects();
+    createWindowParts();
     createMenus();
-    connectOwners();
+    connectSession();
+    connectBatch();
     addMainKeys(this, m_listView, [this](MainCommand command) { run(command); });
 }
 
@@ -110,7 +94,7 @@ void Tfm_main::connectControls()
     m_controls.pl_play->installEventFilter(this);
     m_controls.im_mainico->installEventFilter(this);
     new WindowDrag(m_controls.img_name, this);
-    m_background = new BackgroundMode(this, m_shell);
+    m_background = new BackgroundMode(this, m_session.shell());
     connect(&Skin1, &TSkin::Click, this, &Tfm_main::Skin1Click);
     connect(&Skin1, &TSkin::MouseDown, this, &Tfm_main::Skin1MouseDown);
     connect(&Skin1, &TSkin::MouseUp, this, &Tfm_main::Skin1MouseUp);
@@ -118,55 +102,58 @@ void Tfm_main::connectControls()
     connect(&Skin1, &TSkin::ScrollTrack, this, &Tfm_main::Skin1ScrollTrack);
 }
 
-void Tfm_main::createJobObjects()
+void Tfm_main::createWindowParts()
 {
-    m_listView = new JobListView(m_jobs, this);
+    ConverterSession &s = m_session;
+    m_listView = new JobListView(s.jobs(), this);
     m_listView->installEventFilter(this);
     m_listView->viewport()->installEventFilter(this);
-    m_adder = new FileAdder(m_jobs, m_prompts, m_runs.location(), this);
-    m_jobStart = std::make_unique<RowJobStart>(m_jobs, std::make_unique<FileJobStart>(m_jobs, m_profile, m_output),
-                                               std::make_unique<DvdJobStart>(m_jobs, m_profile, m_output));
-    m_batch = new Batch(m_runs, m_jobs, *m_jobStart, m_output, m_busy, m_shell, m_prompts, this);
-    m_dvd =
-        new DvdCommands(m_jobs, m_profile, m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages, this);
-    m_picker = new ProfilePicker(this, m_folder, m_profile, m_prompts);
-    m_jobList = new JobListStore(m_jobs, m_prompts, this);
-    m_sideMenus = new SideButtonMenus(m_profile, this);
-    m_conversionSurface = std::make_unique<MainConversionSurface>(m_convertBar, m_skinRefs.convertpos, m_skinRefs.hint);
-    m_display = std::make_unique<ConversionDisplay>(*m_conversionSurface);
+    m_dvd = new DvdCommands(s.jobs(), s.profile(), m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages,
+                            this);
+    m_picker = new ProfilePicker(this, s.folder(), s.profile(), m_prompts);
+    m_sideMenus = new SideButtonMenus(s.profile(), this);
 }
 
-// The window follows its owners: commands follow the busy state, the rows and
-// the selection; the profile field follows the active profile.
-void Tfm_main::connectOwners()
+// The window follows the session: commands follow the busy state, the rows
+// and the selection; the profile field follows the active profile.
+void Tfm_main::connectSession()
 {
+    JobModel &jobs = m_session.jobs();
     const auto refresh = [this] { refreshCommands(); };
-    connect(&m_busy, &BusyState::changed, this, refresh);
+    connect(&m_session.busy(), &BusyState::changed, this, refresh);
     // Of the rows, only whether there are any counts; the selection has a signal of its own.
-    connect(&m_jobs, &JobModel::rowsInserted, this, [this](const QModelIndex &, int first, int last) {
-        if (m_jobs.rowCount() == last - first + 1)
+    connect(&jobs, &JobModel::rowsInserted, this, [this, &jobs](const QModelIndex &, int first, int last) {
+        if (jobs.rowCount() == last - first + 1)
             refreshCommands();
     });
-    connect(&m_jobs, &JobModel::rowsRemoved, this, [this] {
-        if (m_jobs.rowCount() == 0)
+    connect(&jobs, &JobModel::rowsRemoved, this, [this, &jobs] {
+        if (jobs.rowCount() == 0)
             refreshCommands();
     });
-    connect(&m_jobs, &JobModel::modelReset, this, refresh);
-    connect(&m_jobs, &JobModel::selectionChanged, this, [this] { run([this] { rowClick(); }); });
+    connect(&jobs, &JobModel::modelReset, this, refresh);
+    connect(&jobs, &JobModel::selectionChanged, this, [this] { run([this] { rowClick(); }); });
     connect(m_listView, &JobListView::pathsDropped, this, &Tfm_main::addPaths);
-    connect(m_dvd, &DvdCommands::listingChanged, m_jobList, &JobListStore::scheduleSave);
-    connect(&m_profile, &ActiveProfile::labelChanged, this, &Tfm_main::showProfileLabel);
-    connect(m_picker, &ProfilePicker::firstAudioPageChosen, this, [this] { m_settings.audioPage = true; });
-    m_output.setText(m_controls.ed_output->text());
-    connect(m_controls.ed_output, &QLineEdit::textChanged, &m_output, &OutputFolder::setText);
-    connect(&m_output, &OutputFolder::textChanged, m_controls.ed_output, &QLineEdit::setText);
-    connect(m_batch, &Batch::displayChanged, this,
-            [this](qint32 barValue, const QString &hint) { m_display->runDisplay(barValue, hint); });
-    connect(m_batch, &Batch::pausedChanged, this,
-            [this](bool paused) { m_display->setPaused(paused, m_batch->statusHint()); });
-    connect(m_batch, &Batch::batchStarted, this, [this] { m_display->batchStarted(); });
-    connect(m_batch, &Batch::batchEnded, this, [this](const BatchTally &tally) { m_display->batchEnded(tally); });
-    connect(m_batch, &Batch::pauseCaptionChanged, this, [this](const QString &caption) {
+    connect(m_dvd, &DvdCommands::listingChanged, &m_session.jobList(), &JobListStore::scheduleSave);
+    connect(&m_session.profile(), &ActiveProfile::labelChanged, this, &Tfm_main::showProfileLabel);
+    connect(m_picker, &ProfilePicker::firstAudioPageChosen, this, [this] { m_session.settings().audioPage = true; });
+    OutputFolder &output = m_session.outputFolder();
+    output.setText(m_controls.ed_output->text());
+    connect(m_controls.ed_output, &QLineEdit::textChanged, &output, &OutputFolder::setText);
+    connect(&output, &OutputFolder::textChanged, m_controls.ed_output, &QLineEdit::setText);
+}
+
+// The bar and the hint line show the batch; the Pause item says what it does.
+void Tfm_main::connectBatch()
+{
+    Batch &batch = m_session.batch();
+    ConversionDisplay &display = m_conversion.display;
+    connect(&batch, &Batch::displayChanged, this,
+            [&display](qint32 barValue, const QString &hint) { display.runDisplay(barValue, hint); });
+    connect(&batch, &Batch::pausedChanged, this,
+            [&display, &batch](bool paused) { display.setPaused(paused, batch.statusHint()); });
+    connect(&batch, &Batch::batchStarted, this, [&display] { display.batchStarted(); });
+    connect(&batch, &Batch::batchEnded, this, [&display](const BatchTally &tally) { display.batchEnded(tally); });
+    connect(&batch, &Batch::pauseCaptionChanged, this, [this](const QString &caption) {
         if (QAction *pause = findChild<QAction *>(QStringLiteral("Pause1")))
             pause->setText(caption);
     });
@@ -191,7 +178,7 @@ void Tfm_main::createMenus()
         m_menus[menu->objectName()] = menu;
     }
     m_listView->setPopupMenu(menu(QStringLiteral("zm_pop_edit")));
-    addJobsAtOnceMenu(*menu(QStringLiteral("zm_pop_tools")), *m_batch);
+    addJobsAtOnceMenu(*menu(QStringLiteral("zm_pop_tools")), m_session.batch());
 }
 
 QMenu *Tfm_main::menu(const QString &name) const
@@ -212,25 +199,22 @@ void Tfm_main::FormShow()
 {
     if (std::exchange(m_setUp, true))
         return;
-    // What runs of an earlier session left unfinished, should it have ended
-    // before settling them (killed, crashed, the power lost), goes.
-    UnfinishedOutputs::removeLeftovers();
+    const Edition &edition = m_session.edition();
     runGuarded(m_prompts, [this] { loadSkin(); });
     createPreview();
     m_picker->hidePicker();
-    setWindowTitle(editionTitle(m_edition.baseName));
-    m_messages.setEditionBaseName(m_edition.baseName);
-    m_picker->setEdition({m_edition.zuvok, m_edition.audioNamed});
-    m_adder->setMediaKinds(m_edition.audioNamed ? MediaKinds::Audio : MediaKinds::VideoAndAudio);
-    const EditionLayout layout = editionLayout(m_edition.dvdMode, m_edition.zuvok);
+    setWindowTitle(editionTitle(edition.baseName));
+    m_messages.setEditionBaseName(edition.baseName);
+    m_picker->setEdition({edition.zuvok, edition.audioNamed});
+    const EditionLayout layout = editionLayout(edition.dvdMode, edition.zuvok);
     applyEditionLayout(layout);
     presentToKeyboard(!layout.previewButtonsHidden);
-    addMenuRowKeys(this, m_edition.zuvok, [this](MainCommand command) { run(command); });
-    runGuarded(m_prompts, [this] { m_product = readProductRecord(m_folder, m_edition.baseName, m_messages); });
+    addMenuRowKeys(this, edition.zuvok, [this](MainCommand command) { run(command); });
+    runGuarded(m_prompts,
+               [this, &edition] { m_product = readProductRecord(m_session.folder(), edition.baseName, m_messages); });
     runGuarded(m_prompts, [this] { m_picker->loadButtonPictures(); });
-    runGuarded(m_prompts, [this] { readSettings(); });
-    runGuarded(m_prompts, [this] { restoreJobList(); });
-    if (m_ending)
+    openSession();
+    if (m_session.ending())
         return;
     if (m_skinRefs.di) {
         m_skinRefs.di->commonFacet()->setState(false);
@@ -239,13 +223,13 @@ void Tfm_main::FormShow()
     m_controls.pl_back->hide();
     refreshCommands();
     if (QAction *about = findChild<QAction *>(QStringLiteral("AboutVeltrixVideoConverter1")))
-        about->setText(QStringLiteral("About ") + editionTitle(m_edition.baseName));
+        about->setText(QStringLiteral("About ") + editionTitle(edition.baseName));
 }
 
 // A skin that cannot be read leaves the window plain but usable.
 void Tfm_main::loadSkin()
 {
-    if (!Skin1.loadSkin(m_folder + kSkinFile)) {
+    if (!Skin1.loadSkin(m_session.folder() + kSkinFile)) {
         m_prompts.warning(QStringLiteral("The window's skin could not be read: %1\nThe window is shown without it; "
                                          "reinstall the program to restore it.")
                               .arg(Skin1.errorText()));
@@ -258,13 +242,13 @@ void Tfm_main::loadSkin()
     m_skinRefs.readMain(Skin1.skinFormOfWindow(this));
     m_sideMenus->setSkinForm(Skin1.skinFormOfWindow(this));
     m_messages.setHintObject(m_skinRefs.hint);
-    m_convertBar = PositionBar(m_skinRefs.convertpos, kConvertBarWidth, kProgressFull);
-    m_convertBar.show(0); // the skin declares the bar at full width; no run has progressed yet
+    m_conversion.bar = PositionBar(m_skinRefs.convertpos, kConvertBarWidth, kProgressFull);
+    m_conversion.bar.show(0); // the skin declares the bar at full width; no run has progressed yet
     m_commandControls.add(m_skinRefs.play_bar);
-    m_previewDisplay.main = {m_skinRefs.play_time, m_skinRefs.play_bar,
-                             PositionBar(m_skinRefs.playpos, kPlayBarWidth, kProgressFull)};
+    m_preview.display.main = {m_skinRefs.play_time, m_skinRefs.play_bar,
+                              PositionBar(m_skinRefs.playpos, kPlayBarWidth, kProgressFull)};
     writeSkinSliderPosition(m_skinRefs.play_bar, 0);
-    m_previewDisplay.main.fill.show(0);
+    m_preview.display.main.fill.show(0);
     showNameBanner();
 }
 
@@ -277,14 +261,14 @@ void Tfm_main::skinCutter(Tfm_dvdcutter &cutter)
     m_skinRefs.readCutter(Skin1.skinFormOfWindow(&cutter));
     Skin1.present(&cutter, cutterSkinAccess());
     m_commandControls.add(m_skinRefs.cut_play_bar);
-    m_previewDisplay.cutter = {m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar,
-                               PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth, kProgressFull)};
-    m_previewDisplay.cutter.fill.show(0);
+    m_preview.display.cutter = {m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar,
+                                PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth, kProgressFull)};
+    m_preview.display.cutter.fill.show(0);
 }
 
 void Tfm_main::showNameBanner()
 {
-    const QString banner = m_folder + QStringLiteral("images/main/") + m_edition.baseName + ".bmp";
+    const QString banner = m_session.folder() + QStringLiteral("images/main/") + m_session.edition().baseName + ".bmp";
     if (!QFile::exists(banner)) {
         m_controls.pl_appname->hide();
         return;
@@ -306,7 +290,7 @@ void Tfm_main::applyEditionLayout(const EditionLayout &layout)
     for (int column = 0; column < static_cast<int>(columns.size()); ++column)
         lv->setColumnWidth(column, columns[column]);
     if (layout.titleColumnAndCheckBoxes)
-        m_jobs.setNameHeading(QStringLiteral("Title"));
+        m_session.jobs().setNameHeading(QStringLiteral("Title"));
     else
         lv->setStyleSheet(QStringLiteral("QTreeView::indicator { width: 0; height: 0; }"));
     for (const QString &name : layout.hiddenSkinObjects)
@@ -333,134 +317,63 @@ void Tfm_main::presentToKeyboard(bool previewColumn)
     m_listView->setFocus();
 }
 
-void Tfm_main::readSettings()
+void Tfm_main::openSession()
 {
-    if (m_ending)
-        return;
-    const QString settingsFile = appSettingsFileName(m_edition.baseName);
-    m_profile.openSettings(settingsFile, m_edition.dvdMode);
-    for (const QString &path : {IniFile(settingsFile).path(), m_profile.settingsPath()}) {
-        IniFile file(path);
-        if (const std::optional<QString> notice = damagedSettingsNotice(file))
-            m_prompts.warning(*notice);
-    }
-    if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
-        m_prompts.warning(*notice);
-    // The system may have ended the program while a notice was open: then
-    // nothing is read, so nothing unread is saved over the user's settings.
-    if (m_ending)
-        return;
-    m_settingsFile = std::make_unique<IniFile>(settingsFile);
-    m_settings = loadAppSettings(*m_settingsFile);
-    m_output.setFolder(m_settings.outputPath);
-    m_adder->setLastFolder(m_settings.addFolder);
-    m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(m_settings.finishAction));
-    m_profile.setPictureFit(m_settings.keepShape ? PictureFit::KeepShape : PictureFit::Stretch);
-    m_batch->setJobsAtOnceSetting(jobsAtOnceSetting(m_settings.jobsAtOnce, processorCores()));
-    // A remembered id that names no profile (a blank position, a damaged
-    // file) falls back to the default profile rather than leaving none active.
-    if (!m_profile.select(m_settings.profileId)) {
-        m_settings.profileId = AppSettings().profileId;
-        m_profile.select(m_settings.profileId);
-    }
-    m_profile.setCurrentProfileId(m_settings.profileId);
-}
-
-void Tfm_main::restoreJobList()
-{
-    if (m_ending)
-        return;
-    if (m_edition.dvdMode)
-        m_jobList->setListing([this] { return m_dvd->savedListing(); });
-    const QJsonObject listing = m_jobList->open(jobListPath(m_edition.baseName));
-    if (m_edition.dvdMode)
-        m_dvd->restoreListing(listing);
-    if (m_jobs.rowCount() > 0)
-        m_jobs.selectRow(0);
-}
-
-void Tfm_main::saveJobList()
-{
-    m_jobList->saveNow();
-}
-
-QStringList Tfm_main::saveSettings()
-{
-    if (!m_settingsFile)
-        return {};
-    QStringList failures;
-    // The loaded profile's choices would otherwise be kept only when another profile is chosen.
-    try {
-        m_profile.saveChoices();
-    } catch (const std::exception &error) {
-        failures << QString::fromLocal8Bit(error.what());
-    }
-    m_settings.profileId = profileIdToRemember(m_profile.loadedProfileId(), m_settings.profileId);
-    m_settings.outputPath = m_output.stored();
-    m_settings.addFolder = m_adder->lastFolder();
-    m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
-    m_settings.keepShape = m_profile.pictureFit() == PictureFit::KeepShape;
-    m_settings.jobsAtOnce = m_batch->jobsAtOnceSetting();
-    if (!saveAppSettings(*m_settingsFile, m_settings))
-        failures << QStringLiteral("The settings could not be saved: %1\nCheck that the settings folder is "
-                                   "writable; the choices of this session are lost otherwise.")
-                        .arg(m_settingsFile->error());
-    m_settingsFile.reset();
-    return failures;
+    runGuarded(m_prompts, [this] { m_session.readSettings(); });
+    runGuarded(m_prompts, [this] {
+        if (m_session.edition().dvdMode)
+            m_session.jobList().setListing([this] { return m_dvd->savedListing(); });
+        const QJsonObject listing = m_session.restoreJobList();
+        if (m_session.edition().dvdMode && !m_session.ending()) {
+            m_dvd->restoreListing(listing);
+            m_dvd->rowClicked(); // the selected row's track lists, from the listing now back
+        }
+    });
 }
 
 bool Tfm_main::sliderDragging() const
 {
-    return m_playback && m_playback->sliderDragging();
+    return m_preview.playback && m_preview.playback->sliderDragging();
 }
 
 bool Tfm_main::FormCloseQuery()
 {
-    if (isConverting()) {
+    if (m_session.isConverting()) {
         if (!m_prompts.choose(QStringLiteral("Files are still being converted.\n\n\"Stop and Quit\" stops the "
                                              "conversion as Stop does (each file being written keeps what was "
                                              "converted so far) and quits. \"Go On Converting\" leaves the window "
                                              "open and the conversion running."),
                               QStringLiteral("Stop and Quit"), QStringLiteral("Go On Converting")))
             return false;
-        stopBatchBeforeQuit();
+        Batch &batch = m_session.batch();
+        batch.stop();
+        // The window closes once the encoders have exited, so that quitting
+        // leaves none behind; it takes no input meanwhile.
+        if (batch.hasRunsUnderWay()) {
+            setEnabled(false);
+            connect(
+                &batch, &Batch::allRunsEnded, this,
+                [this] {
+                    setEnabled(true);
+                    close();
+                },
+                Qt::SingleShotConnection);
+            return false;
+        }
     }
-    for (const QString &failure : saveSettings())
+    for (const QString &failure : m_session.saveSettings())
         m_prompts.warning(failure);
-    saveJobList();
+    m_session.saveJobList();
     return true;
-}
-
-void Tfm_main::stopBatchBeforeQuit()
-{
-    m_batch->stop();
-    m_batch->waitForEndedRuns();
-}
-
-void Tfm_main::endInOrder(int exitCode)
-{
-    m_ending = true;
-    // An add under way waits in an event loop of its own, which would spin
-    // once the application exits: it ends first.
-    m_adder->cancel();
-    m_batch->endBySystem(QStringLiteral("the program was ended by the system"));
-    // No one is there to answer a box: what could not be saved goes to standard error.
-    QStringList failures = saveSettings();
-    if (const std::optional<QString> failure = m_jobList->close())
-        failures << *failure;
-    for (const QString &failure : failures)
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(m_edition.name), qUtf8Printable(failure));
-    QCoreApplication::exit(exitCode);
-    // Again while any event loop runs: the end may come before the main loop
-    // has begun (in a notice of the start-up, which another may follow).
-    auto *again = new QTimer(QCoreApplication::instance());
-    connect(again, &QTimer::timeout, again, [exitCode] { QCoreApplication::exit(exitCode); });
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, again, &QObject::deleteLater);
-    again->start(50);
 }
 
 void Tfm_main::closeEvent(QCloseEvent *event)
 {
+    // The session ends the program on its own once its encoders have exited.
+    if (m_session.ending()) {
+        event->ignore();
+        return;
+    }
     bool canClose = false;
     runGuarded(m_prompts, [&] { canClose = FormCloseQuery(); });
     if (canClose)
@@ -471,10 +384,7 @@ void Tfm_main::closeEvent(QCloseEvent *event)
 
 void Tfm_main::refreshCommands()
 {
-    m_commandControls.apply(commandAvailability({.listEmpty = m_jobs.rowCount() == 0,
-                                                 .rowSelected = m_jobs.selectedRow().has_value(),
-                                                 .previewing = isPreviewing(),
-                                                 .converting = isConverting()}));
+    m_commandControls.apply(commandAvailability(m_session.commandSituation()));
 }
 
 // The row click of the list: the commands follow the selection, the
@@ -484,13 +394,14 @@ void Tfm_main::rowClick()
 {
     refreshCommands();
     // While a preview plays, its time display and its row's track lists stay.
-    const bool previewing = isPreviewing();
-    if (const std::optional<int> row = m_jobs.selectedRow(); row && !previewing) {
-        writeSkinText(m_skinRefs.alltime, m_jobs.original(*row).duration);
-        if (m_playback)
-            m_playback->setPreviewRow(*row);
+    const bool previewing = m_session.isPreviewing();
+    const JobModel &jobs = m_session.jobs();
+    if (const std::optional<int> row = jobs.selectedRow(); row && !previewing) {
+        writeSkinText(m_skinRefs.alltime, jobs.original(*row).duration);
+        if (m_preview.playback)
+            m_preview.playback->setPreviewRow(*row);
     }
-    if (m_edition.dvdMode) {
+    if (m_session.edition().dvdMode) {
         if (previewing)
             m_dvd->recordCheckMarks();
         else
@@ -505,6 +416,11 @@ bool Tfm_main::listingTitles() const
 
 void Tfm_main::showProfileLabel()
 {
-    m_controls.im_mainico->setPixmap(m_profile.icon());
-    writeSkinText(m_skinRefs.profilestext, m_profile.definition().displayName);
+    m_controls.im_mainico->setPixmap(QPixmap::fromImage(m_session.profile().icon()));
+    writeSkinText(m_skinRefs.profilestext, m_session.profile().definition().displayName);
+}
+
+QString Tfm_main::shownPosition() const
+{
+    return m_skinRefs.play_time ? m_skinRefs.play_time->text() : QStringLiteral("00:00:00");
 }

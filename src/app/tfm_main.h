@@ -1,46 +1,31 @@
 #pragma once
-// The main window `fm_main`: start-up, the edition's layout, and the routing
-// of every gesture (skin objects, image buttons, menu items, the job list,
-// the tray icon) to the command table. It makes the owners of the program's
-// state (the active profile, the busy state, the job model, the output
-// folder, the batch, the preview) and shows what they hold.
+// The main window `fm_main`: it shows a converter session and routes every
+// gesture (skin objects, image buttons, menu items, the job list, the tray
+// icon) to the command table. It holds what the user sees: the skin, the
+// job list view, the picker, the menus, the preview and the other windows.
 
-#include "app/app_settings.h"
 #include "app/background_mode.h"
 #include "app/command_controls.h"
-#include "app/conversion_display.h"
-#include "app/edition.h"
 #include "app/main_commands.h"
 #include "app/main_controls.h"
+#include "app/main_conversion_surface.h"
 #include "app/main_skin_objects.h"
 #include "app/press_debounce.h"
 #include "app/product_record.h"
 #include "engine/busy_state.h"
-#include "engine/encoder_runs.h"
-#include "jobs/job_model.h"
-#include "jobs/output_folder.h"
-#include "platform/skin/position_bar.h"
 #include "platform/skin/skin.h"
 #include "preview/preview_playback.h"
-#include "profiles/active_profile.h"
 #include "ui_text/message_table.h"
 
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 
-class Batch;
 class ClipCutter;
+class ConverterSession;
 class DvdCommands;
-class DesktopShell;
-class FileAdder;
-class IniFile;
-class JobListStore;
 class JobListView;
-class JobStart;
-class MainConversionSurface;
 class MainPreviewHost;
 class PreviewEngine;
 class ProfilePicker;
@@ -48,23 +33,18 @@ class Prompts;
 class QMenu;
 class QSystemTrayIcon;
 class SideButtonMenus;
-class Snapshot;
 class Tfm_about;
 class Tfm_dir;
 class Tfm_dvdcutter;
 class Tfm_info;
 class Tfm_set;
 struct EditionLayout;
-struct MainCommandHandlers;
 
 class Tfm_main : public QWidget {
     Q_OBJECT
 public:
-    // programPath is the path the program was started under (argv[0]): its
-    // file name is the edition. Every data file is looked up in
-    // executableFolder.
-    Tfm_main(Prompts &prompts, DesktopShell &shell, QString programPath, const QString &executableFolder,
-             QWidget *parent = nullptr);
+    // Shows `session`, which outlives the window.
+    explicit Tfm_main(ConverterSession &session, QWidget *parent = nullptr);
     ~Tfm_main() override;
 
     // The program's other windows. Each is made the first time it is needed
@@ -93,54 +73,28 @@ public:
     void Skin1ScrollTrack(QWidget *sender, SkinObject *source, qint32 position);
 
     // Start-up and close. Closing during a batch asks whether to stop it and
-    // quit or to go on converting.
+    // quit (the window closes once its encoders have exited) or to go on
+    // converting.
     void FormShow();
     bool FormCloseQuery();
-    // Ends a running batch as Stop does and waits until its encoder has
-    // exited, so that quitting leaves no encoder behind; the outputs stay as
-    // Stop leaves them. Every way of quitting during a batch goes through here.
-    void stopBatchBeforeQuit();
-    // Writes the job list to its file now, not after the usual short delay:
-    // for an orderly end of the program.
-    void saveJobList();
-    // The orderly end when the system ends the program (a logout, a
-    // shutdown, a closed terminal): an add under way ends as its Cancel
-    // ends it and none begins after, a running job is stopped as a failure
-    // would end it, what the next start needs and was read is saved, and the
-    // program exits with exitCode. Asks the user nothing: a save that fails
-    // is told on standard error. Should it come during the start-up (in one
-    // of its notices), the start-up goes no further.
-    void endInOrder(int exitCode);
-    bool ending() const { return m_ending; }
 
-    // What the window holds, for the program and its tests.
-    const Edition &edition() const { return m_edition; }
-    Batch &batch() { return *m_batch; }
-    const BusyState &busy() const { return m_busy; }
-    bool isConverting() const { return m_busy.converting(); }
-    // Whether the preview plays; commands that would disturb it are refused.
-    bool isPreviewing() const { return m_busy.previewing(); }
-    // The encoder runs; the first takes snapshots and the batch's first job.
-    EncoderRun &encoderRun() { return m_runs.at(0); }
-    EncoderRuns &encoderRuns() { return m_runs; }
-    // The preview, its clip cutter and the snapshot; created at the first show.
-    PreviewPlayback *playback() const { return m_playback.get(); }
-    Snapshot *snapshot() const { return m_snapshot.get(); }
+    // What the window shows and holds, for its commands and its tests.
+    ConverterSession &session() { return m_session; }
     TSkin &skin() { return Skin1; }
-    JobModel &jobs() { return m_jobs; }
     JobListView &listView() { return *m_listView; }
-    FileAdder &adder() { return *m_adder; }
     ProfilePicker &picker() { return *m_picker; }
-    ActiveProfile &profile() { return m_profile; }
-    // The settings as read at start; the output folder and the after-batch
-    // action live with their owners until the window closes.
-    const AppSettings &settings() const { return m_settings; }
-    const OutputFolder &outputFolder() const { return m_output; }
-    // The active profile with the quality lists, as a job would take them now.
-    ProfileChoices profileChoices() const { return m_profile.choices(); }
+    DvdCommands &dvd() { return *m_dvd; }
+    SideButtonMenus &sideMenus() { return *m_sideMenus; }
+    BackgroundMode &background() { return *m_background; }
     const ProductRecord &product() const { return m_product; }
     MessageTable &messages() { return m_messages; }
     QMenu *menu(const QString &name) const;
+    // The preview; created at the first show.
+    PreviewPlayback *playback() const { return m_preview.playback.get(); }
+    // The clip cutter's commands; nullptr until its window first opens.
+    ClipCutter *cutter() const { return m_preview.cutter.get(); }
+    // The preview position the main window shows, "HH:MM:SS".
+    QString shownPosition() const;
     // Nothing until the window first goes to the background.
     QSystemTrayIcon *trayIcon() const { return m_background->trayIcon(); }
     bool sliderDragging() const;
@@ -163,12 +117,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    friend MainCommandHandlers;
-
     void connectControls();
     void createMenus();
-    void createJobObjects();
-    void connectOwners();
+    void createWindowParts();
+    void connectSession();
+    void connectBatch();
     void loadSkin();
     // Draws the cutter window with the skin form "cutter", when the skin loaded.
     void skinCutter(Tfm_dvdcutter &cutter);
@@ -177,16 +130,12 @@ private:
     // The skin objects the keyboard reaches and assistive technology sees, and
     // the Tab order over them and the window's controls.
     void presentToKeyboard(bool previewColumn);
-    void readSettings();
-    // Saves the settings that were read at start (nothing before they were
-    // read); what failed, for the user.
-    QStringList saveSettings();
-    // Brings back the job list saved at the last end, before anything adds rows.
-    void restoreJobList();
+    // Reads the settings and brings back the job list with its DVD listing.
+    void openSession();
     void refreshCommands();
     void rowClick();
     void showProfileLabel();
-    // The preview and the snapshot (main_preview.cpp).
+    // The preview (main_preview.cpp).
     void createPreview();
     // Runs the command of a pressed button or skin object; a second press
     // on the Start/Stop pill within half a second of the last one that
@@ -195,10 +144,8 @@ private:
     // Tells the user why a command is refused while busy; false when it may run.
     bool refusedWhile(BusySet states);
 
+    ConverterSession &m_session;
     Prompts &m_prompts;
-    DesktopShell &m_shell;
-    const Edition m_edition; // from the program's name
-    QString m_folder; // executable folder, with its trailing "/"
     MainControls m_controls;
     // The other windows; nullptr until made by their accessors.
     struct Windows {
@@ -209,43 +156,27 @@ private:
         Tfm_dvdcutter *fm_dvdcutter = nullptr;
     } m_windows;
 
-    // Run state, owned here.
     bool m_setUp = false; // the first show has set the window up
-    AppSettings m_settings;
     ProductRecord m_product;
-
-    // The owners of the program's state.
-    BusyState m_busy;
-    ActiveProfile m_profile;
-    JobModel m_jobs;
-    OutputFolder m_output;
     TSkin Skin1;
     bool m_skinLoaded = false;
-    EncoderRuns m_runs;
     MessageTable m_messages;
     JobListView *m_listView = nullptr;
-    FileAdder *m_adder = nullptr;
     ProfilePicker *m_picker = nullptr;
-    std::unique_ptr<JobStart> m_jobStart;
-    Batch *m_batch = nullptr;
     DvdCommands *m_dvd = nullptr;
-    JobListStore *m_jobList = nullptr;
     SideButtonMenus *m_sideMenus = nullptr;
-    std::unique_ptr<IniFile> m_settingsFile; // from the settings' reading until they are saved at the end
-    bool m_ending = false;                   // the system ends the program
 
     MainSkinObjects m_skinRefs; // the skin objects the window writes
-    PositionBar m_convertBar;
-    std::unique_ptr<MainConversionSurface> m_conversionSurface;
-    std::unique_ptr<ConversionDisplay> m_display;
+    MainConversionView m_conversion{m_skinRefs.convertpos, m_skinRefs.hint};
     PressDebounce m_pillPresses;
-    PreviewDisplay m_previewDisplay; // the preview's skin objects, read with the skin
-
-    std::unique_ptr<PreviewEngine> m_previewEngine;
-    std::unique_ptr<MainPreviewHost> m_previewHost;
-    std::unique_ptr<PreviewPlayback> m_playback;
-    std::unique_ptr<ClipCutter> m_cutter;
-    std::unique_ptr<Snapshot> m_snapshot;
+    // The preview: the player, the playback over it and the clip cutter.
+    struct Preview {
+        PreviewDisplay display; // its skin objects, read with the skin
+        std::unique_ptr<PreviewEngine> engine;
+        std::unique_ptr<MainPreviewHost> host;
+        std::unique_ptr<PreviewPlayback> playback;
+        std::unique_ptr<ClipCutter> cutter;
+    } m_preview;
 
     std::map<QString, QMenu *> m_menus;
     CommandControls m_commandControls;

@@ -6,9 +6,10 @@
 #include "app/job_list_view.h"
 #include "app/main_command_table.h"
 #include "jobs/file_adder.h"
-#include "profiles/profile_picker.h"
+#include "session/converter_session.h"
 #include "ui_text/command_guard.h"
 #include "ui_text/prompts.h"
+#include "windows/profile_picker.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -18,18 +19,21 @@ void Tfm_main::run(MainCommand command)
 {
     const MainCommandRow *row = mainCommandRow(command);
     // Once the system ends the program, no command begins.
-    if (!row || m_ending)
+    if (!row || m_session.ending())
         return;
     runGuarded(m_prompts, [this, row] {
         if (!refusedWhile(row->refusedWhile))
-            row->handler(*this);
+            row->handler({m_session, *this});
     });
 }
 
 bool Tfm_main::refusedWhile(BusySet states)
 {
-    const std::optional<Busy> busy = m_busy.refusal(states);
-    if (busy)
+    const std::optional<Busy> busy = m_session.busy().refusal(states);
+    if (busy == Busy::Adding)
+        m_prompts.warning(QStringLiteral("Files are still being added to the list. Wait until they are listed (or "
+                                         "cancel the add in its progress window), then try again."));
+    else if (busy)
         m_messages.warning(*busy == Busy::Previewing ? Message::Previewing : Message::Converting);
     return busy.has_value();
 }
@@ -37,8 +41,8 @@ bool Tfm_main::refusedWhile(BusySet states)
 void Tfm_main::addPaths(const QStringList &paths)
 {
     // An add that has not begun when the end begins never begins.
-    if (!paths.isEmpty() && !m_ending && !refusedWhile(Busy::Previewing | Busy::Converting))
-        run([this, &paths] { m_adder->addPaths(paths); });
+    if (!paths.isEmpty() && !m_session.ending() && !refusedWhile(Busy::Previewing | Busy::Converting | Busy::Adding))
+        run([this, &paths] { m_session.adder().addPaths(paths); });
 }
 
 void Tfm_main::run(const std::function<void()> &command)
@@ -68,20 +72,20 @@ void Tfm_main::Skin1MouseMove(QWidget *, SkinObject *source, int, int)
 void Tfm_main::Skin1MouseDown(QWidget *, SkinObject *source, Qt::MouseButton, int, int)
 {
     m_picker->hidePicker();
-    if (const std::optional<PositionSlider> slider = positionSliderNamed(source->name()); slider && m_playback)
-        m_playback->sliderPress(*slider);
+    if (const std::optional<PositionSlider> slider = positionSliderNamed(source->name()); slider && playback())
+        playback()->sliderPress(*slider);
 }
 
 void Tfm_main::Skin1MouseUp(QWidget *, SkinObject *source, Qt::MouseButton, int, int)
 {
-    if (const std::optional<PositionSlider> slider = positionSliderNamed(source->name()); slider && m_playback)
-        m_playback->sliderRelease(*slider);
+    if (const std::optional<PositionSlider> slider = positionSliderNamed(source->name()); slider && playback())
+        playback()->sliderRelease(*slider);
 }
 
 void Tfm_main::Skin1ScrollTrack(QWidget *, SkinObject *source, qint32)
 {
-    if (const std::optional<PositionSlider> slider = positionSliderNamed(source->name()); slider && m_playback)
-        m_playback->sliderTrack(*slider);
+    if (const std::optional<PositionSlider> slider = positionSliderNamed(source->name()); slider && playback())
+        playback()->sliderTrack(*slider);
 }
 
 bool Tfm_main::eventFilter(QObject *watched, QEvent *event)

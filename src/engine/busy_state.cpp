@@ -11,7 +11,7 @@ void BusyState::set(Busy what, bool on)
 
 std::optional<Busy> BusyState::refusal(BusySet refusedWhile) const
 {
-    for (const Busy state : {Busy::Previewing, Busy::Converting, Busy::CutterOpen})
+    for (const Busy state : {Busy::Previewing, Busy::Converting, Busy::CutterOpen, Busy::Adding})
         if (refusedWhile & static_cast<BusySet>(state) & m_flags)
             return state;
     return std::nullopt;

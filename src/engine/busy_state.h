@@ -1,18 +1,23 @@
 #pragma once
 // What the program is busy with: a batch converting, the preview playing,
-// the clip cutter open. `Batch` and `PreviewPlayback` set it; commands are
-// refused by it, and command availability follows its `changed` signal.
+// the clip cutter open, files being added. `Batch`, `PreviewPlayback` and
+// `FileAdder` set it; commands are refused by it, and command availability
+// follows its `changed` signal.
 
 #include <QObject>
 #include <optional>
 
-enum class Busy : unsigned { Converting = 1, Previewing = 2, CutterOpen = 4 };
+enum class Busy : unsigned { Converting = 1, Previewing = 2, CutterOpen = 4, Adding = 8 };
 
 // A set of Busy flags: the states in which a command is refused.
 using BusySet = unsigned;
 constexpr BusySet operator|(Busy a, Busy b)
 {
     return static_cast<BusySet>(a) | static_cast<BusySet>(b);
+}
+constexpr BusySet operator|(BusySet set, Busy b)
+{
+    return set | static_cast<BusySet>(b);
 }
 
 class BusyState : public QObject {
@@ -28,7 +33,7 @@ public:
     void set(Busy what, bool on);
 
     // Which of the states in `refusedWhile` holds now, previewing before
-    // converting before the cutter; nothing when none does.
+    // converting before the cutter before adding; nothing when none does.
     std::optional<Busy> refusal(BusySet refusedWhile) const;
 
 signals:

@@ -114,10 +114,11 @@ void EncoderRun::release(const RunOutcome &outcome)
     barUpdate(0);
     m_lastStatus.clear();
     m_endedAs = outcome;
+    m_outputHeld = false;
     emit runEnded(outcome);
-    // A listener may have settled the file, or started the next run, which
-    // settles this one first.
-    if (!isRunning())
+    // A listener may have settled the file, held it to settle later, or
+    // started the next run, which settles this one first.
+    if (!isRunning() && !m_outputHeld)
         settleAsEnded();
 }
 

@@ -69,6 +69,10 @@ public:
     FinalName keepPartial();
     // Removes the run's file.
     void discardOutput();
+    // Called while runEnded() is emitted by a listener that settles the file
+    // later (once it has read it back): the run leaves it unsettled until
+    // then, or until the next start settles it as ended.
+    void holdOutput() { m_outputHeld = true; }
 
     // Progress shared by the runs of a batch.
     void resetOffsetCounter() { m_offsetCounter = 0; }
@@ -115,6 +119,7 @@ private:
     QString m_commandAsRun;
     qint64 m_readHundredths = 0;
     RunOutcome m_endedAs;       // how the last run ended
+    bool m_outputHeld = false;  // a listener settles the ended run's file
     QTimer m_timer2;            // the creeping lead-in
     qint32 m_offsetCounter = 0;
     qint32 m_remainingRange = kProgressFull;

@@ -3,8 +3,6 @@
 #include "engine/commandline.h"
 #include "engine/progress.h"
 
-#include <QEventLoop>
-
 namespace {
 constexpr int kKillGraceMs = 1000;
 } // namespace
@@ -31,15 +29,6 @@ void MediaProbe::start(const QString &encoderPath, const QString &workdir, const
     m_child.start(options, [this](QByteArray &buffer) {
         consumeLineEnds(buffer, [this](const QByteArray &whole) { takeProbeFindings(m_found, whole); });
     });
-}
-
-void MediaProbe::waitUntilIdle()
-{
-    if (!isBusy())
-        return;
-    QEventLoop loop;
-    connect(this, &MediaProbe::finished, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MediaProbe::release(const RunOutcome &outcome)

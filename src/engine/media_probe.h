@@ -30,11 +30,6 @@ public:
     // The stall timeout of later probes (tests shorten it).
     void setStallTimeoutMs(int ms) { m_stallTimeoutMs = ms; }
 
-    // Waits until the probe is no longer busy. The window keeps painting and
-    // timers keep running, but no user input is taken meanwhile, so no
-    // command can start while a file is being added.
-    void waitUntilIdle();
-
     // The results of the last finished probe; empty while a probe is busy and
     // after a probe that stalled.
     const ProbeResults &results() const { return m_results; }

@@ -16,7 +16,6 @@
 #include "platform/shell/desktop_shell.h"
 #include "ui_text/prompts.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -89,11 +88,13 @@ struct Batch::Slot {
     EncoderRun &run;
     int row = -1;
     bool jobRunning = false; // a job of this batch runs in it
-    bool settling = false;   // its ended job's row is being marked
+    bool settling = false;   // its ended job's output is read back and its row marked
     qint32 progress = 0;
     quint64 startOrder = 0;
     StartedJob started;
     JobLog log;              // of the job started in it, until its run has ended
+    JobRunRecord startedRun; // what the job's row was given at its start
+    qint64 statedLength = 0; // the job's length in hundredths, which its output should have
     JobRunRecord stoppedRun; // what the stopped job's row was given at the stop
     // The partial output an earlier run of the row left, which this run's
     // own output replaces.
@@ -200,6 +201,10 @@ Batch::Slot &Batch::freeSlot()
             [this, slot](qint32 barValue, const QString &statusLine) { runDisplay(*slot, barValue, statusLine); });
     connect(&slot->run, &EncoderRun::runEnded, this,
             [this, slot](const RunOutcome &outcome) { runEnded(*slot, outcome); });
+    connect(&slot->outputProbe, &MediaProbe::finished, this, [this, slot] {
+        settle(*slot, judgeOutput(slot->outputProbe.results(), slot->run.readHundredths(), slot->statedLength,
+                                  slot->log.reasonLines()));
+    });
     return *slot;
 }
 
@@ -236,7 +241,6 @@ void Batch::start()
         m_prompts.warning(*refusal);
         return;
     }
-    waitForEndedRuns();
     for (int i = 0; i < m_runs.count(); ++i)
         m_runs.at(i).resetOffsetCounter();
     m_tally = {};
@@ -250,6 +254,8 @@ void Batch::start()
     m_shell.inhibitSleep(kInhibitReason);
     m_busy.set(Busy::Converting, true);
     emit batchStarted();
+    // The rows of stopped runs learn what their runs left before a job starts.
+    m_waitingForEndedRuns = hasRunsUnderWay();
     fill();
 }
 
@@ -272,7 +278,7 @@ void Batch::endBySystem(const QString &cause)
     if (isConverting())
         for (Slot *slot : running())
             slot->run.stop(kSystemEndGraceMs);
-    waitForEndedRuns(); // the end of the last job leaves the batch
+    // Else the end of the last job leaves the batch.
     if (isConverting() && running().empty() && m_settling == 0)
         leaveBySystem();
 }
@@ -283,24 +289,25 @@ void Batch::leaveBySystem()
     emit batchEnded(m_tally);
 }
 
-void Batch::waitForEndedRuns()
+bool Batch::hasRunsUnderWay() const
 {
-    if (!m_runs.anyRunning())
+    return m_runs.anyRunning() || m_settling > 0;
+}
+
+void Batch::noteRunEnded()
+{
+    if (hasRunsUnderWay())
         return;
-    QEventLoop loop;
-    for (int i = 0; i < m_runs.count(); ++i)
-        connect(&m_runs.at(i), &EncoderRun::runEnded, &loop, [&] {
-            if (!m_runs.anyRunning())
-                loop.quit();
-        });
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    emit allRunsEnded();
+    if (std::exchange(m_waitingForEndedRuns, false))
+        fill();
 }
 
 void Batch::fill()
 {
     // A job start that asks the user something lets other runs end meanwhile;
     // their ends are taken up by the loop below, not by a second one.
-    if (m_filling || !isConverting() || m_paused || !m_endCause.isEmpty())
+    if (m_filling || !isConverting() || m_paused || !m_endCause.isEmpty() || m_waitingForEndedRuns)
         return;
     m_filling = true;
     // The rows' seconds, also of rows added while the batch runs.
@@ -387,7 +394,9 @@ QString Batch::startIn(Slot &slot, int row)
     slot.log.begin(m_jobs.caption(row), commandLineText(started->record), slot.run.commandAsRun());
     if (started->nameShortened)
         slot.log.addLine(QStringLiteral("Note: ") + shortenedNameText(started->record.outputfile));
-    m_jobs.setLastRun(row, slot.log.record());
+    slot.startedRun = slot.log.record();
+    slot.statedLength = statedLengthHundredths(m_jobs.job(row), started->record);
+    m_jobs.setLastRun(row, slot.startedRun);
     return {};
 }
 
@@ -413,6 +422,7 @@ void Batch::leave(bool stopped)
 {
     m_stopped = stopped;
     m_paused = false;
+    m_waitingForEndedRuns = false;
     m_position = -1;
     m_shell.allowSleep();
     m_busy.set(Busy::Converting, false);
@@ -436,22 +446,18 @@ void Batch::runEnded(Slot &slot, const RunOutcome &outcome)
                                                 : kStoppedEnding + QStringLiteral("; ") + partialKeptText(kept.path));
             keepStoppedOutput(slot, kept.path);
         }
+        noteRunEnded();
         return;
     }
-    // Reading the output back lets other runs end meanwhile; this slot is
-    // not free for them until its row is marked.
+    // Other runs may end while the output is read back; this slot is not
+    // free for them until its row is marked.
     slot.settling = true;
     ++m_settling;
-    markEnded(slot, outcome);
-    --m_settling;
-    slot.settling = false;
-    if (m_endCause.isEmpty())
-        fill(); // a paused batch starts its next job when it continues
-    else if (isConverting() && running().empty() && m_settling == 0)
-        leaveBySystem();
+    m_doneSeconds += m_rowSeconds[slot.row];
+    judgeEndedRun(slot, outcome);
 }
 
-OutputJudgement Batch::judgeEndedRun(Slot &slot, const RunOutcome &outcome)
+void Batch::judgeEndedRun(Slot &slot, const RunOutcome &outcome)
 {
     const QString &output = slot.run.unfinishedOutput();
     const QStringList lines = slot.log.reasonLines();
@@ -461,34 +467,41 @@ OutputJudgement Batch::judgeEndedRun(Slot &slot, const RunOutcome &outcome)
         // cause is the user's to mend, and the file shows how far it got.
         const QString reason =
             failureReason(outcome, lines, {slot.started.record.inputfile, slot.started.record.outputfile, output});
-        return {reason, written && diskCause(lines).has_value(), {}};
+        settle(slot, {reason, written && diskCause(lines).has_value(), {}});
+        return;
     }
+    slot.run.holdOutput();
     slot.outputProbe.start(slot.run.location().encoderfile, slot.run.location().workdir, output);
-    slot.outputProbe.waitUntilIdle();
-    return judgeOutput(slot.outputProbe.results(), slot.run.readHundredths(),
-                       statedLengthHundredths(m_jobs.job(slot.row), slot.started.record), lines);
+}
+
+void Batch::settle(Slot &slot, OutputJudgement judgement)
+{
+    markEnded(slot, std::move(judgement));
+    --m_settling;
+    slot.settling = false;
+    if (m_endCause.isEmpty())
+        fill(); // a paused batch starts its next job when it continues
+    else if (isConverting() && running().empty() && m_settling == 0)
+        leaveBySystem();
+    noteRunEnded();
 }
 
 void Batch::keepStoppedOutput(const Slot &slot, const QString &output)
 {
     // The rows may have changed since the stop: the stopped job's row is the
     // one that still holds the record of the stop.
-    for (int row = 0; row < m_jobs.rowCount(); ++row)
-        if (m_jobs.job(row).lastRun == slot.stoppedRun) {
-            JobRunRecord record = slot.stoppedRun;
-            record.stoppedOutput = leftOutputAt(output);
-            m_jobs.setLastRun(row, record);
-            if (record.stoppedOutput && m_jobs.status(row).state == JobState::Stopped)
-                m_jobs.setStatus(row, {JobState::Stopped, 0, partialKeptText(output)});
-            return;
-        }
+    const std::optional<int> row = m_jobs.rowWithLastRun(slot.row, slot.stoppedRun);
+    if (!row)
+        return;
+    JobRunRecord record = slot.stoppedRun;
+    record.stoppedOutput = leftOutputAt(output);
+    m_jobs.setLastRun(*row, record);
+    if (record.stoppedOutput && m_jobs.status(*row).state == JobState::Stopped)
+        m_jobs.setStatus(*row, {JobState::Stopped, 0, partialKeptText(output)});
 }
 
-void Batch::markEnded(Slot &slot, const RunOutcome &outcome)
+void Batch::markEnded(Slot &slot, OutputJudgement judgement)
 {
-    const int row = slot.row;
-    m_doneSeconds += m_rowSeconds[row];
-    OutputJudgement judgement = judgeEndedRun(slot, outcome);
     // The program is ending (perhaps while the output was read back):
     // nothing of this run is kept.
     if (!m_endCause.isEmpty())
@@ -523,10 +536,16 @@ void Batch::markEnded(Slot &slot, const RunOutcome &outcome)
     JobRunRecord record =
         slot.log.finish(done ? QStringLiteral("Finished") : QStringLiteral("Failed: ") + judgement.failure);
     record.stoppedOutput = partial;
-    m_jobs.setLastRun(row, record);
-    if (!m_jobs.isChecked(row))
+    // After a Stop the rows may change while the output is read back: the
+    // job's row is the one that still holds the record of its start.
+    const std::optional<int> row = m_jobs.rowWithLastRun(slot.row, slot.startedRun);
+    if (!row)
         return;
-    m_jobs.setStatus(row, done ? JobStatus{JobState::Finished, 0, judgement.note} : JobStatus::failed(judgement.failure));
+    m_jobs.setLastRun(*row, record);
+    if (!m_jobs.isChecked(*row))
+        return;
+    m_jobs.setStatus(*row,
+                     done ? JobStatus{JobState::Finished, 0, judgement.note} : JobStatus::failed(judgement.failure));
     ++(done ? m_tally.finished : m_tally.failed);
 }
 

@@ -95,7 +95,8 @@ public:
     // Begins a batch with the first checked rows; continues a paused one.
     // Before a batch begins, the encoder, the profile and the output folder
     // (made with its parents) are checked: one that cannot serve is one
-    // message, and no row is marked.
+    // message, and no row is marked. While runs a Stop ended are finishing
+    // their files, the batch's first jobs start once they have ended.
     void start();
     void stop();
     void pauseToggle();
@@ -104,17 +105,17 @@ public:
     // Queues the rows once more, finished ones too ("Convert Again"): they
     // are checked and wait for the batch; a running batch takes them.
     void convertAgain(const std::vector<int> &rows);
-    // Waits, painting but taking no user input, until the runs that are
-    // still ending (stopped ones finishing their files) have ended and their
-    // encoders have exited.
-    void waitForEndedRuns();
+    // Whether a run is still under way: a job, a stopped run finishing its
+    // file, or an ended job's output being read back. allRunsEnded() follows
+    // the end of the last one.
+    bool hasRunsUnderWay() const;
 
     // The system ends the program (a logout, a shutdown, a closed
     // terminal): the running jobs are stopped as a failure would end them
     // (their files go, their rows read "Failed" and their logs end with
     // `cause`) within a few seconds, and the batch ends without its
-    // after-batch action. Runs the user stopped finish their files first.
-    // Asks the user nothing.
+    // after-batch action once they have ended. Runs the user stopped finish
+    // their files first. Asks the user nothing.
     void endBySystem(const QString &cause);
 
     bool isConverting() const;
@@ -152,6 +153,8 @@ signals:
     void batchStarted();
     // The batch ended, normally or by Stop, with how its jobs ended.
     void batchEnded(const BatchTally &tally);
+    // The last run under way has ended (see hasRunsUnderWay()).
+    void allRunsEnded();
 
 private:
     struct Slot;
@@ -170,14 +173,18 @@ private:
     Slot &freeSlot();
     void runEnded(Slot &slot, const RunOutcome &outcome);
     void runDisplay(const Slot &slot, qint32 barValue, const QString &statusLine);
-    // Marks the row of a run that ended and keeps its log record.
-    void markEnded(Slot &slot, const RunOutcome &outcome);
+    // Judges a job whose run ended, reading its output back first when the
+    // run wrote it; then settles it.
+    void judgeEndedRun(Slot &slot, const RunOutcome &outcome);
+    // Marks the row of the ended job by `judgement`, then moves the batch on.
+    void settle(Slot &slot, OutputJudgement judgement);
+    // Marks the ended job's row and keeps its log record.
+    void markEnded(Slot &slot, OutputJudgement judgement);
+    // After any end: tells of the last run's end, and starts the jobs of a batch that waited for it.
+    void noteRunEnded();
     // Once a stopped run has ended, its row keeps the partial output it
     // left under `output`, which a restart of the row replaces.
     void keepStoppedOutput(const Slot &slot, const QString &output);
-    // Whether the slot's run wrote its whole output (a run that exited with
-    // 0 has its output read back) and what becomes of its file otherwise.
-    OutputJudgement judgeEndedRun(Slot &slot, const RunOutcome &outcome);
     void endBatch();
     // Ends the batch the system ends, without its after-batch action.
     void leaveBySystem();
@@ -215,4 +222,5 @@ private:
     qint64 m_doneSeconds = 0;
     QString m_endCause; // set once the system ends the program
     int m_settling = 0; // ended runs' rows being marked
+    bool m_waitingForEndedRuns = false; // the batch began while stopped runs were finishing
 };

@@ -1,5 +1,6 @@
 #include "jobs/file_adder.h"
 
+#include "engine/busy_state.h"
 #include "engine/intputrec.h"
 #include "jobs/job_from_probe.h"
 #include "jobs/job_model.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -23,17 +23,17 @@
 namespace {
 // How often rows appear while files are added, after the first.
 constexpr int kShowRowsEveryMs = 1000;
+} // namespace
 
 // The rows an add has probed, handed to the list several at a time, about
 // once a second: each insertion costs the list a new layout of all its rows
 // and a repaint. The first rows come at once.
 class RowFeed {
 public:
-    // Wakes `wait` when rows held back are due.
-    RowFeed(JobModel &jobs, QEventLoop &wait) : m_jobs(jobs)
+    explicit RowFeed(JobModel &jobs) : m_jobs(jobs)
     {
         m_due.setSingleShot(true);
-        QObject::connect(&m_due, &QTimer::timeout, &wait, &QEventLoop::quit);
+        QObject::connect(&m_due, &QTimer::timeout, [this] { show(); });
     }
     void add(const ListedRow &row) { m_rows.push_back(row); }
     // Hands the rows held so far to the list.
@@ -46,7 +46,7 @@ public:
         m_sinceShown.start();
     }
     // Shows the rows when `now` or a second has passed since the last
-    // ones; else wakes the wait once it has.
+    // ones; else once it has.
     void showWhenDue(bool now)
     {
         if (now || !m_sinceShown.isValid() || m_sinceShown.elapsed() >= kShowRowsEveryMs)
@@ -61,8 +61,6 @@ private:
     QTimer m_due;
     QElapsedTimer m_sinceShown;
 };
-
-} // namespace
 
 std::optional<QString> sourceRefusal(const QString &path)
 {
@@ -92,12 +90,16 @@ QString addingProgressText(int done, int total)
     return QStringLiteral("Adding %1 of %2...").arg(english.toString(done), english.toString(total));
 }
 
-FileAdder::FileAdder(JobModel &jobs, Prompts &prompts, const EncoderLocation &encoder, QObject *parent)
+FileAdder::FileAdder(JobModel &jobs, Prompts &prompts, const EncoderLocation &encoder, BusyState &busy, QObject *parent)
     : QObject(parent),
       m_jobs(jobs),
       m_prompts(prompts),
-      m_encoder(encoder)
-{}
+      m_encoder(encoder),
+      m_busy(busy)
+{
+    m_progressDue.setSingleShot(true);
+    connect(&m_progressDue, &QTimer::timeout, this, &FileAdder::openProgress);
+}
 
 FileAdder::~FileAdder() = default;
 
@@ -172,57 +174,95 @@ void FileAdder::startProbes(const QStringList &paths)
 
 void FileAdder::addAll(const QStringList &paths)
 {
-    startProbes(paths);
-    // Rows are added in the order of the paths, each as soon as it and the
-    // files before it are probed. The window keeps painting meanwhile; user
-    // input waits, unless the progress window is open to take its Cancel.
-    QEventLoop wait;
-    m_wait = &wait;
-    RowFeed rows(m_jobs, wait);
-    std::unique_ptr<ProgressPrompt> progress;
-    QElapsedTimer elapsed;
-    elapsed.start();
-    int added = 0;
-    while (added < paths.size() && !m_cancelled) {
-        for (; added < paths.size() && m_probed[added].done && !m_cancelled; ++added) {
-            if (const std::optional<ListedRow> row = rowOf(paths[added], m_probed[added])) {
-                rows.add(*row);
-                continue;
-            }
-            rows.show(); // the rows before it come first
-            const QString name = QFileInfo(paths[added]).fileName();
-            if (m_probed[added].refusal)
-                m_prompts.warning(*m_probed[added].refusal);
-            else
-                m_prompts.information(name + QStringLiteral(" is not support!"));
-        }
-        rows.showWhenDue(added == paths.size() || m_cancelled);
-        if (added == paths.size() || m_cancelled)
-            break;
-        if (!progress && elapsed.elapsed() >= m_progressDelayMs)
-            progress = m_prompts.progress([this] { cancel(); });
-        if (progress)
-            progress->setProgress(addingProgressText(added, static_cast<int>(paths.size())), added,
-                                  static_cast<int>(paths.size()));
-        if (!m_probed[added].done && !m_cancelled)
-            wait.exec(progress ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    if (paths.isEmpty()) {
+        if (m_jobs.rowCount() > 0 && !m_jobs.selectedRow())
+            m_jobs.selectRow(0);
+        return;
     }
-    rows.show();
+    m_busy.set(Busy::Adding, true);
+    startProbes(paths);
+    m_added = 0;
+    m_rows = std::make_unique<RowFeed>(m_jobs);
+    m_progressDue.start(m_progressDelayMs);
+    advance();
+}
+
+void FileAdder::advance()
+{
+    // A message box or the progress window of this add takes events within
+    // the pass under way, which takes up what they let end.
+    if (m_advancing || m_paths.isEmpty())
+        return;
+    m_advancing = true;
+    const int total = static_cast<int>(m_paths.size());
+    bool over = false;
+    for (;;) {
+        takeProbedFiles();
+        over = m_added == total || m_cancelled;
+        m_rows->showWhenDue(over);
+        if (over || !m_progress)
+            break;
+        m_progress->setProgress(addingProgressText(m_added, total), m_added, total);
+        if (!m_probed[m_added].done && !m_cancelled)
+            break;
+    }
+    m_advancing = false;
+    if (over)
+        finish();
+}
+
+void FileAdder::takeProbedFiles()
+{
+    for (; m_added < m_paths.size() && m_probed[m_added].done && !m_cancelled; ++m_added) {
+        if (const std::optional<ListedRow> row = rowOf(m_paths[m_added], m_probed[m_added])) {
+            m_rows->add(*row);
+            continue;
+        }
+        m_rows->show(); // the rows before it come first
+        const QString name = QFileInfo(m_paths[m_added]).fileName();
+        if (const std::optional<QString> refusal = m_probed[m_added].refusal)
+            m_prompts.warning(*refusal);
+        else
+            m_prompts.information(name + QStringLiteral(" is not support!"));
+    }
+}
+
+void FileAdder::openProgress()
+{
+    if (m_paths.isEmpty() || m_progress)
+        return;
+    m_progress = m_prompts.progress([this] { cancel(); });
+    advance();
+}
+
+void FileAdder::finish()
+{
+    m_rows->show();
+    m_rows.reset();
+    m_progressDue.stop();
+    m_progress.reset();
     stopProbes();
-    m_wait = nullptr;
     m_paths.clear();
     m_probed.clear();
     if (m_jobs.rowCount() > 0 && !m_jobs.selectedRow())
         m_jobs.selectRow(0);
+    settleBusy();
+}
+
+void FileAdder::settleBusy()
+{
+    if (m_paths.isEmpty() && !isProbing())
+        m_busy.set(Busy::Adding, false);
 }
 
 void FileAdder::cancel()
 {
-    if (!m_wait || m_cancelled)
+    if (m_paths.isEmpty() || m_cancelled)
         return;
     m_cancelled = true;
     stopProbes();
-    m_wait->quit();
+    // Ended from the event loop: the Cancel may come from the progress window itself.
+    QMetaObject::invokeMethod(this, &FileAdder::advance, Qt::QueuedConnection);
 }
 
 void FileAdder::probeFile(int index, int file)
@@ -244,8 +284,10 @@ void FileAdder::startNext(int index)
 void FileAdder::probeEnded(int index)
 {
     const int file = m_probing[index];
-    if (file < 0 || m_probed.empty())
+    if (file < 0 || m_probed.empty()) {
+        settleBusy(); // a probe of an add that is over has ended
         return;
+    }
     const MediaProbe &probe = *m_probes[index];
     Probed &probed = m_probed[file];
     // A file the probe did not describe gets a second attempt; one that
@@ -258,8 +300,7 @@ void FileAdder::probeEnded(int index)
     probed.exactDuration = probe.results().exactDuration;
     probed.done = true;
     startNext(index);
-    if (m_wait)
-        m_wait->quit();
+    advance();
 }
 
 std::optional<ListedRow> FileAdder::rowOf(const QString &path, const Probed &probed)
@@ -278,6 +319,4 @@ void FileAdder::stopProbes()
 {
     for (const std::unique_ptr<MediaProbe> &probe : m_probes)
         probe->stop();
-    for (const std::unique_ptr<MediaProbe> &probe : m_probes)
-        probe->waitUntilIdle();
 }

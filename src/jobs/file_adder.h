@@ -4,12 +4,14 @@
 // processor cores (a second attempt where the first gave nothing); each
 // file the probe describes becomes a row, in the order the files were
 // chosen, any other is named to the user as not supported, and one that
-// cannot be read (see sourceRefusal) with its cause. A folder that holds no file of the kinds the edition takes is
-// named to the user, once per add. An add that takes a while shows "Adding
-// 120 of 2,000..." in a progress window whose Cancel keeps the rows added so
-// far and drops the rest. When no row is selected afterwards, the first one
-// is. The adder owns the folder the user last added from, where the
-// file-open dialog opens.
+// cannot be read (see sourceRefusal) with its cause. A folder that holds no
+// file of the kinds the edition takes is named to the user, once per add.
+// An add runs on while the program goes on (the busy state says Adding
+// until its probes have ended); one that takes a while shows "Adding 120 of
+// 2,000..." in a progress window whose Cancel keeps the rows added so far and
+// drops the rest. When no row is selected afterwards, the first one is. The
+// adder owns the folder the user last added from, where the file-open
+// dialog opens.
 
 #include "engine/media_probe.h"
 #include "jobs/job_model.h"
@@ -17,12 +19,14 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 #include <memory>
 #include <optional>
 #include <vector>
 
+class BusyState;
+class ProgressPrompt;
 class Prompts;
-class QEventLoop;
 struct EncoderLocation;
 
 // Why the file at `path` cannot be added, as the message for the user: a
@@ -34,11 +38,14 @@ std::optional<QString> sourceRefusal(const QString &path);
 // The progress window's text: "Adding 120 of 2,000...".
 QString addingProgressText(int done, int total);
 
+class RowFeed;
+
 class FileAdder : public QObject {
     Q_OBJECT
 public:
-    // Every probe runs the encoder at `encoder`.
-    FileAdder(JobModel &jobs, Prompts &prompts, const EncoderLocation &encoder, QObject *parent = nullptr);
+    // Every probe runs the encoder at `encoder`; `busy` says Adding while an add is under way.
+    FileAdder(JobModel &jobs, Prompts &prompts, const EncoderLocation &encoder, BusyState &busy,
+              QObject *parent = nullptr);
     ~FileAdder() override;
 
     // The kinds of media the edition takes; audio until set.
@@ -56,7 +63,7 @@ public:
     void addPaths(const QStringList &paths);
 
     // Ends an add under way as its progress window's Cancel does: the rows
-    // added so far stay, the probes are ended before this returns.
+    // added so far stay, the probes are told to end.
     void cancel();
 
     // Whether a probe is running.
@@ -77,8 +84,17 @@ private:
         std::optional<Toriginalinfo> source;
         QString exactDuration;
     };
-    // Adds the files' rows once probed, waiting until the last is.
+    // Begins adding the files' rows; each comes once it and the files before it are probed.
     void addAll(const QStringList &paths);
+    // Takes up the files probed so far, in order: rows, or messages.
+    void advance();
+    // Rows and messages of the probed files ahead, up to the first not probed yet.
+    void takeProbedFiles();
+    void openProgress();
+    // Ends the add: the rows held back come, the probes are told to end.
+    void finish();
+    // Busy no more once the add is over and its probes have ended.
+    void settleBusy();
     // Takes the add's files and starts the probes on the first of them.
     void startProbes(const QStringList &paths);
     // Probe `index` (of m_probes) starts on the next file not started yet, if any.
@@ -93,6 +109,7 @@ private:
     JobModel &m_jobs;
     Prompts &m_prompts;
     const EncoderLocation &m_encoder;
+    BusyState &m_busy;
     MediaKinds m_kinds = MediaKinds::Audio;
     QString m_lastFolder;
     int m_progressDelayMs = 400;
@@ -102,6 +119,10 @@ private:
     std::vector<Probed> m_probed;
     std::vector<int> m_probing; // the file each probe works on, -1 when idle
     int m_nextToStart = 0;
+    int m_added = 0; // files taken up, in order
     bool m_cancelled = false;
-    QEventLoop *m_wait = nullptr; // woken whenever a probe ends
+    bool m_advancing = false; // advance() runs: a box or the progress window may take events within it
+    std::unique_ptr<RowFeed> m_rows;
+    std::unique_ptr<ProgressPrompt> m_progress;
+    QTimer m_progressDue;
 };

@@ -246,6 +246,16 @@ void JobModel::setLastRun(int row, const JobRunRecord &record)
     emit jobChanged(row);
 }
 
+std::optional<int> JobModel::rowWithLastRun(int likelyRow, const JobRunRecord &record) const
+{
+    if (likelyRow >= 0 && likelyRow < rowCount() && m_rows[likelyRow]->job.lastRun == record)
+        return likelyRow;
+    for (int row = 0; row < rowCount(); ++row)
+        if (m_rows[row]->job.lastRun == record)
+            return row;
+    return std::nullopt;
+}
+
 void JobModel::setClipRange(int row, const ClipRange &range)
 {
     if (clipRangeOf(m_rows.at(row)->job.clip) != range)

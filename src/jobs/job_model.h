@@ -80,6 +80,9 @@ public:
     void setStatus(int row, const JobStatus &status);
     // Keeps what the last run of a row's job left; a row that does not exist is skipped.
     void setLastRun(int row, const JobRunRecord &record);
+    // The row whose last run is `record`, looked for at `likelyRow` first
+    // (the rows may have changed since the run began); nothing when no row has it.
+    std::optional<int> rowWithLastRun(int likelyRow, const JobRunRecord &record) const;
     // The stretch of the row's source its job converts (the clip cutter).
     void setClipRange(int row, const ClipRange &range);
     // The row's duration time code, its Time column and its output size.

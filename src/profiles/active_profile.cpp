@@ -98,7 +98,7 @@ bool ActiveProfile::select(int id)
     if (!name)
         return false;
 
-    m_icon = loadPictureFile(QDir(m_executableFolder).filePath(profileIconPicture(profileKind(id))));
+    m_icon = loadPictureImage(QDir(m_executableFolder).filePath(profileIconPicture(profileKind(id))));
     m_definition.displayName = *name;
     emit labelChanged();
 

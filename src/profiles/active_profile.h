@@ -10,8 +10,8 @@
 #include "profiles/profile_choices.h"
 #include "profiles/profile_definition.h"
 
+#include <QImage>
 #include <QObject>
-#include <QPixmap>
 #include <memory>
 #include <optional>
 
@@ -37,7 +37,7 @@ public:
     const TActiveProfile &definition() const { return m_definition; }
     int loadedProfileId() const { return m_definition.loadedProfileId; }
     // The profile field: the picture of the last selected id's kind and its name.
-    const QPixmap &icon() const { return m_icon; }
+    const QImage &icon() const { return m_icon; }
     const QualityLists &lists() const { return m_lists; }
     // The user's change of the lists: takes effect at once.
     void setLists(const QualityLists &lists);
@@ -89,6 +89,6 @@ private:
     TActiveProfile m_definition;
     QualityLists m_lists = initialQualityLists();
     PictureFit m_pictureFit = PictureFit::KeepShape;
-    QPixmap m_icon;
+    QImage m_icon;
     int m_currentProfileId = -1;
 };

@@ -14,6 +14,7 @@
 class ProgressPrompt {
 public:
     virtual ~ProgressPrompt() = default;
+    // A modal window takes events while it is updated: its Cancel may come in here.
     virtual void setProgress(const QString &text, int done, int total) = 0;
 };
 

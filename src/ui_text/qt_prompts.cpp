@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 
@@ -57,27 +58,31 @@ QString QtPrompts::chooseFolder(const QString &caption)
 
 namespace {
 
+// The dialog belongs to its parent window too: whichever goes first takes it.
 class DialogProgress : public ProgressPrompt {
 public:
-    DialogProgress(QWidget *parent, std::function<void()> cancel) : m_dialog(parent)
+    DialogProgress(QWidget *parent, std::function<void()> cancel) : m_dialog(new QProgressDialog(parent))
     {
-        m_dialog.setWindowTitle(title());
-        m_dialog.setWindowModality(Qt::ApplicationModal);
-        m_dialog.setMinimumDuration(0);
-        m_dialog.setAutoReset(false);
-        m_dialog.setAutoClose(false);
-        QObject::connect(&m_dialog, &QProgressDialog::canceled, &m_dialog, std::move(cancel));
-        m_dialog.show();
+        m_dialog->setWindowTitle(title());
+        m_dialog->setWindowModality(Qt::ApplicationModal);
+        m_dialog->setMinimumDuration(0);
+        m_dialog->setAutoReset(false);
+        m_dialog->setAutoClose(false);
+        QObject::connect(m_dialog, &QProgressDialog::canceled, m_dialog, std::move(cancel));
+        m_dialog->show();
     }
+    ~DialogProgress() override { delete m_dialog.data(); }
     void setProgress(const QString &text, int done, int total) override
     {
-        m_dialog.setLabelText(text);
-        m_dialog.setMaximum(total);
-        m_dialog.setValue(done);
+        if (!m_dialog)
+            return;
+        m_dialog->setLabelText(text);
+        m_dialog->setMaximum(total);
+        m_dialog->setValue(done);
     }
 
 private:
-    QProgressDialog m_dialog;
+    QPointer<QProgressDialog> m_dialog;
 };
 
 } // namespace

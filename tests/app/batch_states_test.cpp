@@ -4,9 +4,9 @@
 
 #include "window_fixture.h"
 
-#include "app/tfm_info.h"
 #include "jobs/batch.h"
-#include "profiles/tfm_set.h"
+#include "windows/tfm_info.h"
+#include "windows/tfm_set.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -69,12 +69,12 @@ TEST_F(BatchStatesTest, PausedShowsOnTheBarTheHintLineAndTheRow)
     addFiles({media("long.mp3")});
     w.run(MainCommand::StartBatch);
     // The bar has grown a little way.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.jobs().status(0).progress >= 200; }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.session().jobs().status(0).progress >= 200; }, 60000));
     EXPECT_FALSE(isGrey(barPixel()));
 
     w.run(MainCommand::PauseBatch);
     EXPECT_EQ(hintLine(), "Paused");
-    EXPECT_EQ(w.jobs().statusColumn(0), "Paused");
+    EXPECT_EQ(w.session().jobs().statusColumn(0), "Paused");
     EXPECT_FALSE(skinObject("convertpos")->state());
     EXPECT_TRUE(isGrey(barPixel())) << barPixel().name().toStdString();
     // The hint line is not a hover text while converting: it stays.
@@ -83,7 +83,7 @@ TEST_F(BatchStatesTest, PausedShowsOnTheBarTheHintLineAndTheRow)
 
     w.run(MainCommand::PauseBatch);
     EXPECT_NE(hintLine(), "Paused");
-    EXPECT_TRUE(w.jobs().statusColumn(0).endsWith('%'));
+    EXPECT_TRUE(w.session().jobs().statusColumn(0).endsWith('%'));
     EXPECT_TRUE(skinObject("convertpos")->state());
     EXPECT_FALSE(isGrey(barPixel()));
 
@@ -91,7 +91,7 @@ TEST_F(BatchStatesTest, PausedShowsOnTheBarTheHintLineAndTheRow)
     // once the stopped encoder has ended.
     w.run(MainCommand::PauseBatch);
     w.run(MainCommand::StopBatch);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.encoderRun().isRunning(); }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.session().encoderRun().isRunning(); }, 20000));
     EXPECT_EQ(hintLine(), "Conversion ended: 0 finished, 0 failed, 1 stopped");
     EXPECT_TRUE(skinObject("convertpos")->state());
 }
@@ -100,16 +100,17 @@ TEST_F(BatchStatesTest, TheEndOfABatchIsSummedUpAndAFailedRowExplainsItself)
 {
     Tfm_main &w = start();
     addFiles({media("tone.wav"), media("corrupt.wav"), media("tone2.wav")});
-    ASSERT_EQ(w.jobs().rowCount(), 3);
+    ASSERT_EQ(w.session().jobs().rowCount(), 3);
     w.run(MainCommand::StartBatch);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.isConverting() && !w.encoderRun().isRunning(); }, 60000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !w.session().isConverting() && !w.session().encoderRun().isRunning(); }, 60000));
 
     EXPECT_EQ(hintLine(), "Conversion ended: 2 finished, 1 failed, 0 stopped");
     EXPECT_EQ(m_shell.notifications, QStringList{"Conversion finished: 2 finished, 1 failed, 0 stopped"});
     EXPECT_FALSE(m_shell.sleepInhibited);
 
-    ASSERT_EQ(w.jobs().status(1).state, JobState::Failed);
-    const QString reason = w.jobs().status(1).reason;
+    ASSERT_EQ(w.session().jobs().status(1).state, JobState::Failed);
+    const QString reason = w.session().jobs().status(1).reason;
     EXPECT_FALSE(reason.isEmpty());
     EXPECT_EQ(list()->model()->index(1, kStatusColumn).data(Qt::ToolTipRole).toString(), "Failed: " + reason);
     EXPECT_EQ(list()->model()->index(0, kStatusColumn).data(Qt::ToolTipRole).toString(), "");
@@ -140,16 +141,16 @@ TEST_F(BatchStatesTest, ASecondPressOnThePillWithinHalfASecondIsIgnored)
     Tfm_main &w = start();
     addFiles({media("long.mp3")});
     QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
-    ASSERT_TRUE(w.isConverting());
+    ASSERT_TRUE(w.session().isConverting());
     // The Stop pill now lies where Start was: the second click of a double click.
     auto *stop = child<QAbstractButton>("Bt_Convertstop");
     ASSERT_TRUE(stop->isVisible());
     QTest::mouseClick(stop, Qt::LeftButton);
-    EXPECT_TRUE(w.isConverting());
+    EXPECT_TRUE(w.session().isConverting());
 
     QTest::qWait(kPressDebounceMs + 50);
     QTest::mouseClick(stop, Qt::LeftButton);
-    EXPECT_FALSE(w.isConverting());
+    EXPECT_FALSE(w.session().isConverting());
 }
 
 // "Jobs at once" from the Tools menu and the Settings dialog, kept in the
@@ -164,7 +165,7 @@ TEST_F(BatchStatesTest, JobsAtOnceComesFromTheToolsMenuOrTheSettingsAndIsKept)
     EXPECT_EQ(items[0]->text(), "Automatic");
     EXPECT_TRUE(items[0]->isChecked());
     items[1]->trigger();
-    EXPECT_EQ(w.batch().jobsAtOnceSetting(), 1);
+    EXPECT_EQ(w.session().batch().jobsAtOnceSetting(), 1);
     QTimer::singleShot(0, &w, [&] {
         auto *jobs = w.fm_set().findChild<QComboBox *>("cb_jobs");
         EXPECT_EQ(jobs->currentText(), "1");
@@ -177,8 +178,8 @@ TEST_F(BatchStatesTest, JobsAtOnceComesFromTheToolsMenuOrTheSettingsAndIsKept)
     addFiles({media("tone.wav"), media("tone2.wav")});
     w.run(MainCommand::StartBatch);
     EXPECT_EQ(hintLine(), "Converting: tone, tone2");
-    EXPECT_EQ(w.jobs().statusColumn(1), "00.00%");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.isConverting(); }, 60000));
+    EXPECT_EQ(w.session().jobs().statusColumn(1), "00.00%");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.session().isConverting(); }, 60000));
     EXPECT_EQ(hintLine(), "Conversion ended: 2 finished, 0 failed, 0 stopped");
     ASSERT_TRUE(w.close());
     EXPECT_NE(readFile(m_settings.file("veltrix/veltrix-video-converter.ini")).find("\nJobsAtOnce=2\n"),

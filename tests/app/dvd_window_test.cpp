@@ -59,8 +59,8 @@ protected:
             texts.append(lv()->model()->index(row, c).data().toString());
         return texts;
     }
-    std::vector<bool> marks() const { return m_window->jobs().checkMarks(); }
-    void setMark(int row, bool checked) { m_window->jobs().setChecked(row, checked); }
+    std::vector<bool> marks() const { return m_window->session().jobs().checkMarks(); }
+    void setMark(int row, bool checked) { m_window->session().jobs().setChecked(row, checked); }
     QComboBox *tracks(const char *name) const { return child<QComboBox>(name); }
     QStringList items(const char *name) const
     {
@@ -74,7 +74,7 @@ protected:
     {
         const QModelIndex item = lv()->model()->index(row, kNameColumn);
         QTest::mouseClick(lv()->viewport(), Qt::LeftButton, {}, lv()->visualRect(item).center());
-        ASSERT_EQ(m_window->jobs().selectedRow(), row);
+        ASSERT_EQ(m_window->session().jobs().selectedRow(), row);
     }
 };
 
@@ -92,7 +92,7 @@ TEST_F(DvdWindowTest, ListsTitlesAndChaptersWithTracksAndMarksPerMode)
     EXPECT_EQ(column(4), QStringList({"Ready", "Ready"}));
     EXPECT_EQ(marks(), std::vector<bool>({true, true}));
     // The longest title is selected, with its tracks.
-    EXPECT_EQ(w.jobs().selectedRow(), 0);
+    EXPECT_EQ(w.session().jobs().selectedRow(), 0);
     EXPECT_EQ(object(&w, "alltime")->text(), "00:00:35");
     EXPECT_EQ(items("cb_audio"), kFirstSetAudio);
     EXPECT_EQ(items("cb_subtitle"), kFirstSetSubtitles);
@@ -102,8 +102,8 @@ TEST_F(DvdWindowTest, ListsTitlesAndChaptersWithTracksAndMarksPerMode)
 
     clickRow(0);
     tracks("cb_audio")->setCurrentIndex(1);
-    EXPECT_EQ(w.jobs().job(0).tracks, (TrackChoice{1, 0}));
-    EXPECT_EQ(w.jobs().job(0).convert.audioStreamId, "0xc0");
+    EXPECT_EQ(w.session().jobs().job(0).tracks, (TrackChoice{1, 0}));
+    EXPECT_EQ(w.session().jobs().job(0).convert.audioStreamId, "0xc0");
     setMark(1, false);
 
     clickSkin("chapter");
@@ -116,8 +116,8 @@ TEST_F(DvdWindowTest, ListsTitlesAndChaptersWithTracksAndMarksPerMode)
     clickSkin("chapter");
     EXPECT_EQ(marks(), std::vector<bool>({true, false}));
     // Rebuilt rows start from the first audio track again.
-    EXPECT_EQ(w.jobs().job(0).tracks, TrackChoice{});
-    EXPECT_EQ(w.jobs().job(0).convert.audioStreamId, "0x80");
+    EXPECT_EQ(w.session().jobs().job(0).tracks, TrackChoice{});
+    EXPECT_EQ(w.session().jobs().job(0).convert.audioStreamId, "0x80");
     EXPECT_EQ(tracks("cb_audio")->currentIndex(), 0);
     clickSkin("chapter");
     EXPECT_EQ(marks(), std::vector<bool>({true, true, false, true, true}));
@@ -132,6 +132,7 @@ TEST_F(DvdWindowTest, ToggleWithoutADvdKeepsTheFileRows)
     Tfm_main &w = startDvd();
     m_prompts.fileAnswers.push_back({qs(media.file("tone.wav"))});
     QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
+    ASSERT_TRUE(addEnded(w));
     ASSERT_EQ(column(0), QStringList{"tone"});
     clickSkin("chapter");
     EXPECT_FALSE(w.listingTitles());
@@ -214,8 +215,8 @@ TEST_F(DvdWindowTest, ListingComesBackAtTheNextStart)
     clickRow(0);
     tracks("cb_audio")->setCurrentIndex(1);
     std::vector<Job> jobs;
-    for (int row = 0; row < m_window->jobs().rowCount(); ++row)
-        jobs.push_back(m_window->jobs().job(row));
+    for (int row = 0; row < m_window->session().jobs().rowCount(); ++row)
+        jobs.push_back(m_window->session().jobs().job(row));
     EXPECT_TRUE(m_window->close());
 
     Tfm_main &w = startDvd();
@@ -225,7 +226,7 @@ TEST_F(DvdWindowTest, ListingComesBackAtTheNextStart)
     EXPECT_EQ(column(4), QStringList(5, "Ready"));
     EXPECT_EQ(marks(), std::vector<bool>({true, true, false, true, true}));
     for (int row = 0; row < 5; ++row)
-        EXPECT_EQ(w.jobs().job(row), jobs[row]) << row;
+        EXPECT_EQ(w.session().jobs().job(row), jobs[row]) << row;
     EXPECT_EQ(items("cb_audio"), kFirstSetAudio);
     EXPECT_EQ(tracks("cb_audio")->currentIndex(), 1);
     clickSkin("chapter");
@@ -246,15 +247,15 @@ TEST_F(DvdWindowTest, RemoveInTheMiddleKeepsTheLaterRowsRecords)
     setMark(4, false);
     std::vector<Job> later;
     for (int row = 2; row < 5; ++row)
-        later.push_back(w.jobs().job(row));
+        later.push_back(w.session().jobs().job(row));
 
     clickRow(1);
     w.run(MainCommand::RemoveRows);
     ASSERT_EQ(column(0), QStringList({"Title_01", "  Chapter_03", "Title_04", "  Chapter_01"}));
     for (int row = 1; row < 4; ++row)
-        EXPECT_EQ(w.jobs().job(row), later[row - 1]) << row;
+        EXPECT_EQ(w.session().jobs().job(row), later[row - 1]) << row;
     EXPECT_EQ(marks(), std::vector<bool>({true, true, true, false}));
-    EXPECT_EQ(w.jobs().selectedRow(), 1);
+    EXPECT_EQ(w.session().jobs().selectedRow(), 1);
     EXPECT_EQ(items("cb_audio"), kFirstSetAudio);
     EXPECT_EQ(std::pair(tracks("cb_audio")->currentIndex(), tracks("cb_subtitle")->currentIndex()), std::pair(1, 1));
     clickRow(3);
@@ -264,7 +265,7 @@ TEST_F(DvdWindowTest, RemoveInTheMiddleKeepsTheLaterRowsRecords)
 TEST_F(DvdWindowTest, ConvertsATitleWithItsChosenTracksAndAChapter)
 {
     Tfm_main &w = startDvd(kDivxProfile);
-    w.profile().setPictureFit(PictureFit::Stretch); // the subtitle is measured over the whole frame
+    w.session().profile().setPictureFit(PictureFit::Stretch); // the subtitle is measured over the whole frame
     addDvd(testDvd().discRoot);
     clickSkin("chapter");
     for (int row : {1, 3, 4})
@@ -277,8 +278,8 @@ TEST_F(DvdWindowTest, ConvertsATitleWithItsChosenTracksAndAChapter)
     child<QLineEdit>("ed_output")->setText(qs(out.path()));
     QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
     // Until register.dat reports, the Status moves on a one-second timer.
-    EXPECT_TRUE(w.encoderRun().isCreeping());
-    QTRY_VERIFY_WITH_TIMEOUT(!w.isConverting(), 180000);
+    EXPECT_TRUE(w.session().encoderRun().isCreeping());
+    QTRY_VERIFY_WITH_TIMEOUT(!w.session().isConverting(), 180000);
     EXPECT_EQ(column(4), QStringList({"Finish", "Ready", "Finish", "Ready", "Ready"}));
 
     const std::string title = out.file("Title_01.avi");
@@ -304,25 +305,27 @@ TEST_F(DvdWindowTest, AudioProfileFailedTitlesAndFileRowInOneBatch)
     clickSkin("ifoopen");
     m_prompts.fileAnswers.push_back({qs(media.file("tone.wav"))});
     QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
+    ASSERT_TRUE(addEnded(w));
     ASSERT_EQ(column(0), QStringList({"Title_01", "Title_02", "Title_03", "tone"}));
     ASSERT_TRUE(QFile::remove(gone)); // the disc was taken out
 
     veltrix::test::TempDir out;
     child<QLineEdit>("ed_output")->setText(qs(out.path()));
-    w.batch().setAfterBatchAction(AfterBatchAction::OpenFolder);
+    w.session().batch().setAfterBatchAction(AfterBatchAction::OpenFolder);
     std::size_t boxesInTheBatch = 99;
-    QObject::connect(&w.batch(), &Batch::batchEnded, [&] { boxesInTheBatch = m_prompts.boxes().size(); });
+    QObject::connect(&w.session().batch(), &Batch::batchEnded, [&] { boxesInTheBatch = m_prompts.boxes().size(); });
     QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.isConverting(), 120000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.session().isConverting(), 120000);
     EXPECT_EQ(column(4), QStringList({"Failed", "Failed", "Finish", "Finish"}));
-    EXPECT_TRUE(w.jobs().status(0).reason.contains(gone)) << w.jobs().status(0).reason.toStdString();
-    EXPECT_TRUE(w.jobs().status(1).reason.endsWith("has no video files (VTS_01_1.VOB and on): copy the whole "
-                                                   "VIDEO_TS folder, or insert the disc"))
-        << w.jobs().status(1).reason.toStdString();
+    EXPECT_TRUE(w.session().jobs().status(0).reason.contains(gone))
+        << w.session().jobs().status(0).reason.toStdString();
+    EXPECT_TRUE(w.session().jobs().status(1).reason.endsWith("has no video files (VTS_01_1.VOB and on): copy the whole "
+                                                             "VIDEO_TS folder, or insert the disc"))
+        << w.session().jobs().status(1).reason.toStdString();
     EXPECT_EQ(boxesInTheBatch, 0u);
     EXPECT_EQ(m_shell.openedFolders.size(), 1);
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
-    EXPECT_TRUE(m_prompts.boxes()[0].text.contains("Title_01: " + w.jobs().status(0).reason))
+    EXPECT_TRUE(m_prompts.boxes()[0].text.contains("Title_01: " + w.session().jobs().status(0).reason))
         << m_prompts.boxes()[0].text.toStdString();
     EXPECT_EQ(QDir(qs(out.path())).entryList(QDir::Files), QStringList({"Title_03.mp3", "tone.mp3"}));
     const auto streams = veltrix::test::runProcess(
@@ -341,13 +344,13 @@ TEST_F(DvdWindowTest, ADvdRowPreviewsAndSnapshotsItsSectorsAndTracks)
     clickRow(2);
     tracks("cb_audio")->setCurrentIndex(1);
     tracks("cb_subtitle")->setCurrentIndex(1);
-    const Job &chapter = w.jobs().job(2);
+    const Job &chapter = w.session().jobs().job(2);
     const DvdPreviewSource source = dvdPreviewSourceOf(chapter.convert, chapter.clip);
     EXPECT_EQ(QDir(source.dvdFolder), QDir(qs(testDvd().discRoot)));
     EXPECT_EQ(source.titleSet, 1);
     EXPECT_EQ(source.sectors, std::vector<DvdSectorRange>({{chapter.convert.firstSector, chapter.convert.lastSector}}));
     EXPECT_EQ(std::pair(source.audioStreamId, source.subtitleStreamId), std::pair(0xc0, 0x20));
-    const Job &title = w.jobs().job(0);
+    const Job &title = w.session().jobs().job(0);
     EXPECT_EQ(dvdPreviewSourceOf(title.convert, title.clip).sectors.size(), 3u) << "a title plays all its cells";
     TConvertInfo gone = title.convert;
     gone.ifoPath = qs(testDvd().discRoot + "/VIDEO_TS/VTS_07_0.IFO");
@@ -359,21 +362,21 @@ TEST_F(DvdWindowTest, ADvdRowPreviewsAndSnapshotsItsSectorsAndTracks)
     veltrix::test::TempDir out;
     child<QLineEdit>("ed_output")->setText(qs(out.path()));
     tracks("cb_subtitle")->setCurrentIndex(0);
-    w.jobs().setClipRange(2, {0, 100});
-    w.jobs().setDuration(2, "00:00:01");
+    w.session().jobs().setClipRange(2, {0, 100});
+    w.session().jobs().setDuration(2, "00:00:01");
     w.run(MainCommand::StartPreview);
-    ASSERT_TRUE(w.isPreviewing());
+    ASSERT_TRUE(w.session().isPreviewing());
     EXPECT_EQ(column(4)[2], "Play");
     const QString shownLength = object(&w, "alltime")->text();
     clickRow(0);
     EXPECT_EQ(object(&w, "alltime")->text(), shownLength);
     EXPECT_EQ(tracks("cb_audio")->currentIndex(), 1);
     QTest::qWait(1500);
-    EXPECT_TRUE(w.isPreviewing()) << "the chapter still plays past its clip";
-    ASSERT_TRUE(w.jobs().caption(2).startsWith("  "));
+    EXPECT_TRUE(w.session().isPreviewing()) << "the chapter still plays past its clip";
+    ASSERT_TRUE(w.session().jobs().caption(2).startsWith("  "));
     w.run(MainCommand::Snapshot);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.snapshot()->isTaking(), 20000);
-    EXPECT_TRUE(QFileInfo::exists(qs(out.path()) + "/" + w.jobs().caption(2).trimmed() + ".bmp"));
+    QTRY_VERIFY_WITH_TIMEOUT(!w.session().snapshot().isTaking(), 20000);
+    EXPECT_TRUE(QFileInfo::exists(qs(out.path()) + "/" + w.session().jobs().caption(2).trimmed() + ".bmp"));
     w.run(MainCommand::StopPreview);
 
     // A snapshot of the title while its subtitle shows has the subtitle in it.
@@ -383,7 +386,7 @@ TEST_F(DvdWindowTest, ADvdRowPreviewsAndSnapshotsItsSectorsAndTracks)
     QTRY_VERIFY_WITH_TIMEOUT(object(&w, "play_time")->text() >= "00:00:03", 10000);
     w.run(MainCommand::Snapshot);
     w.run(MainCommand::StopPreview);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.snapshot()->isTaking(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.session().snapshot().isTaking(), 20000);
     ASSERT_TRUE(m_prompts.boxes().empty()) << m_prompts.boxes()[0].text.toStdString();
     EXPECT_EQ(veltrix::test::subtitlePointsAt(out.file("Title_01.bmp"), 0), veltrix::test::kSubtitlePoints);
 }

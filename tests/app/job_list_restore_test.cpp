@@ -25,7 +25,10 @@ protected:
         m_prompts.shown.clear();
         return start();
     }
-    bool batchEnded() const { return !m_window->isConverting() && !m_window->encoderRun().isRunning(); }
+    bool batchEnded() const
+    {
+        return !m_window->session().isConverting() && !m_window->session().encoderRun().isRunning();
+    }
 };
 
 TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
@@ -41,7 +44,7 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
 
     start();
     addFiles({path("cut.wav"), path("unchecked.wav"), path("failed.wav"), path("gone.wav")});
-    JobModel &jobs = m_window->jobs();
+    JobModel &jobs = m_window->session().jobs();
     ASSERT_EQ(jobs.rowCount(), 4);
     for (int row : {0, 1, 3})
         jobs.setChecked(row, false);
@@ -62,7 +65,7 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
     const std::vector<bool> marks = jobs.checkMarks();
 
     QFile::remove(path("gone.wav"));
-    JobModel &restored = restart().jobs();
+    JobModel &restored = restart().session().jobs();
     EXPECT_TRUE(m_prompts.boxes().empty());
     ASSERT_EQ(restored.rowCount(), 4);
     EXPECT_EQ(restored.checkMarks(), marks);
@@ -82,7 +85,7 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
     m_window->run(MainCommand::StartBatch);
     m_window->run(MainCommand::PauseBatch);
     ASSERT_EQ(restored.status(0).state, JobState::RunPaused);
-    m_window->saveJobList();
+    m_window->session().saveJobList();
     QString problem;
     const std::optional<StoredJobList> stored =
         parseJobList(QByteArray::fromStdString(readFile(listFile().toStdString())), &problem);
@@ -108,8 +111,8 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
     lines[2].replace("\"unchecked\":true", "\"unchecked\":\"yes\"");
     writeFile(listFile().toStdString(), lines.join('\n').toStdString());
     m_prompts.shown.clear();
-    EXPECT_EQ(start().jobs().caption(1), captions[2]);
-    EXPECT_EQ(m_window->jobs().rowCount(), 3);
+    EXPECT_EQ(start().session().jobs().caption(1), captions[2]);
+    EXPECT_EQ(m_window->session().jobs().rowCount(), 3);
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_TRUE(m_prompts.boxes()[0].text.contains("row 2, unchecked.wav")) << m_prompts.boxes()[0].text.toStdString();
     EXPECT_EQ(readFile(listFile().toStdString() + ".bak"), lines.join('\n').toStdString());
@@ -120,12 +123,12 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
     const std::string damaged = R"({"format": "veltrix job list", "version": 1, "rows": [)";
     writeFile(listFile().toStdString(), damaged);
     m_prompts.shown.clear();
-    EXPECT_EQ(start().jobs().rowCount(), 0);
+    EXPECT_EQ(start().session().jobs().rowCount(), 0);
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_EQ(m_prompts.boxes()[0].kind, RecordingPrompts::Kind::Warning);
     EXPECT_TRUE(m_prompts.boxes()[0].text.contains(listFile() + ".bak")) << m_prompts.boxes()[0].text.toStdString();
     EXPECT_EQ(readFile(listFile().toStdString() + ".bak"), damaged);
-    EXPECT_EQ(restart().jobs().rowCount(), 0);
+    EXPECT_EQ(restart().session().jobs().rowCount(), 0);
     EXPECT_TRUE(m_prompts.boxes().empty());
 }
 

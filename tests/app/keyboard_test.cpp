@@ -5,8 +5,8 @@
 #include "main_window_fixture.h"
 
 #include "app/main_keys.h"
-#include "app/tfm_dvdcutter.h"
 #include "jobs/batch.h"
+#include "windows/tfm_dvdcutter.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -102,9 +102,9 @@ TEST_F(KeyboardTest, EveryCommandOfTheMainWindowFromTheKeyboard)
     // and, pressed again, asks before it stops: going on is its default.
     beginBusyBatch(w);
     press(Qt::CTRL | Qt::Key_P);
-    EXPECT_FALSE(w.batch().isPaused());
+    EXPECT_FALSE(w.session().batch().isPaused());
     press(Qt::CTRL | Qt::Key_P);
-    EXPECT_TRUE(w.batch().isPaused());
+    EXPECT_TRUE(w.session().batch().isPaused());
     press(Qt::ALT | Qt::Key_A);
     QMenu *actions = takeMenu();
     QTest::keyClick(actions, Qt::Key_Escape);
@@ -112,25 +112,25 @@ TEST_F(KeyboardTest, EveryCommandOfTheMainWindowFromTheKeyboard)
     activate(w);
     m_prompts.answerYes = false;
     press(Qt::Key_Escape);
-    EXPECT_TRUE(w.isConverting());
+    EXPECT_TRUE(w.session().isConverting());
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Question);
     m_prompts.answerYes = true;
     press(Qt::Key_Escape);
-    EXPECT_FALSE(w.isConverting());
+    EXPECT_FALSE(w.session().isConverting());
     press(Qt::CTRL | Qt::Key_Return);
-    EXPECT_TRUE(w.isConverting());
+    EXPECT_TRUE(w.session().isConverting());
     endBusyBatch(w);
 
     // On the list F2 renames; Esc leaves the name as it was.
     child<QWidget>("lv")->setFocus();
-    w.jobs().selectRow(0);
-    const QString caption = w.jobs().caption(0);
+    w.session().jobs().selectRow(0);
+    const QString caption = w.session().jobs().caption(0);
     press(Qt::Key_F2);
     ASSERT_EQ(focused()->objectName(), "edt_tit");
     QTest::keyClicks(focused(), "renamed");
     press(Qt::Key_Escape);
-    EXPECT_EQ(w.jobs().caption(0), caption);
+    EXPECT_EQ(w.session().jobs().caption(0), caption);
     EXPECT_EQ(focused()->objectName(), "lv");
 
     // From the list, Tab comes back to it through the footer in order.
@@ -169,22 +169,22 @@ TEST_F(KeyboardTest, ThePickerFromTheKeyboard)
     auto *next = qobject_cast<ProfileButton *>(focused());
     ASSERT_NE(next, nullptr);
     EXPECT_GT(next->y(), first->y());
-    EXPECT_EQ(w.profile().currentProfileId(), next->id());
+    EXPECT_EQ(w.session().profile().currentProfileId(), next->id());
     press(Qt::Key_Right);
     EXPECT_TRUE(panelShown("pl_audio2"));
     press(Qt::Key_Left);
     ASSERT_TRUE(panelShown("pl_audio1"));
-    const int chosen = w.profile().currentProfileId();
+    const int chosen = w.session().profile().currentProfileId();
     press(Qt::Key_Return);
     EXPECT_FALSE(panelShown("pl_audio1"));
-    EXPECT_EQ(w.profile().loadedProfileId(), chosen);
+    EXPECT_EQ(w.session().profile().loadedProfileId(), chosen);
     EXPECT_EQ(focused(), choose);
 
     press(Qt::Key_Space);
     press(Qt::Key_Up);
     press(Qt::Key_Escape);
     EXPECT_FALSE(panelShown("pl_audio1"));
-    EXPECT_EQ(w.profile().loadedProfileId(), chosen);
+    EXPECT_EQ(w.session().profile().loadedProfileId(), chosen);
     EXPECT_EQ(focused(), choose);
 }
 

@@ -63,8 +63,8 @@ protected:
     QStringList rowPaths() const
     {
         QStringList paths;
-        for (int row = 0; row < m_window->jobs().rowCount(); ++row)
-            paths << m_window->jobs().original(row).sourcePath;
+        for (int row = 0; row < m_window->session().jobs().rowCount(); ++row)
+            paths << m_window->session().jobs().original(row).sourcePath;
         return paths;
     }
 
@@ -76,10 +76,10 @@ TEST_F(ListInputTest, ADropOfTwoFilesAddsTwoRows)
     start();
     ASSERT_TRUE(drop(files({media("one.wav"), media("two.wav")})));
     // Taken in once the drag is over.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->jobs().rowCount() == 2; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->session().jobs().rowCount() == 2; }, 20000));
     EXPECT_EQ(rowPaths(), (QStringList{media("one.wav"), media("two.wav")}));
-    EXPECT_EQ(m_window->jobs().caption(0), "one");
-    EXPECT_EQ(m_window->jobs().selectedRow(), 0);
+    EXPECT_EQ(m_window->session().jobs().caption(0), "one");
+    EXPECT_EQ(m_window->session().jobs().selectedRow(), 0);
     EXPECT_TRUE(m_prompts.boxes().empty());
 }
 
@@ -87,12 +87,12 @@ TEST_F(ListInputTest, ADroppedFolderAddsWhatAddFolderWouldAndOtherDropsAreRefuse
 {
     start();
     ASSERT_TRUE(drop(files({media("folder")})));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->jobs().rowCount() == 1; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->session().jobs().rowCount() == 1; }, 20000));
     EXPECT_EQ(rowPaths(), QStringList{QDir(media("folder")).filePath("x.MP3")});
 
     EXPECT_FALSE(drop({QUrl("https://example.org/clip.mp3")}));
     QTest::qWait(50);
-    EXPECT_EQ(m_window->jobs().rowCount(), 1);
+    EXPECT_EQ(m_window->session().jobs().rowCount(), 1);
 }
 
 // Folders give video and audio files in the video edition, audio alone in the audio edition, or say once that
@@ -113,9 +113,12 @@ TEST_F(ListInputTest, EachEditionAddsTheMediaKindsItTakes)
         Tfm_main &w = start(c.edition);
         m_prompts.folderAnswer = media("mixed");
         w.run(MainCommand::AddFolder);
+        ASSERT_TRUE(addEnded(w));
         ASSERT_TRUE(drop(files({media("films")})));
         QCoreApplication::processEvents(); // the drop is taken in once the drag is over
+        ASSERT_TRUE(addEnded(w));
         openCommandLine(w, {media("mixed")});
+        ASSERT_TRUE(addEnded(w));
         EXPECT_EQ(rowPaths(), c.rows);
         ASSERT_EQ(m_prompts.boxes().size(), c.emptyFolderText ? 1u : 0u);
         const QString said = media("films") + "\n\nA folder adds the " + c.emptyFolderText;
@@ -135,11 +138,11 @@ TEST_F(ListInputTest, ADropWhileABatchRunsIsRefusedWithTheMessage)
     addFiles({media("one.wav")});
     m_window->run(MainCommand::StartBatch);
     m_window->run(MainCommand::PauseBatch);
-    ASSERT_TRUE(m_window->isConverting());
+    ASSERT_TRUE(m_window->session().isConverting());
     m_prompts.shown.clear();
     ASSERT_TRUE(drop(files({media("two.wav")})));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !m_prompts.boxes().empty(); }, 5000));
-    EXPECT_EQ(m_window->jobs().rowCount(), 1);
+    EXPECT_EQ(m_window->session().jobs().rowCount(), 1);
     EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
 }
 
@@ -151,7 +154,8 @@ TEST_F(ListInputTest, DeleteRemovesTheSelectedRowsAndCtrlOAddsFiles)
 
     m_prompts.fileAnswers.push_back({media("one.wav"), media("two.wav")});
     QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
-    ASSERT_EQ(w.jobs().rowCount(), 2);
+    ASSERT_TRUE(addEnded(w));
+    ASSERT_EQ(w.session().jobs().rowCount(), 2);
     EXPECT_EQ(m_prompts.shown[0].kind, Kind::OpenFiles);
 
     // The rows added show once the adding is over.
@@ -160,9 +164,9 @@ TEST_F(ListInputTest, DeleteRemovesTheSelectedRowsAndCtrlOAddsFiles)
     list()->clearSelection();
     selectAlso(0);
     // Space toggles the focused row's check mark.
-    w.jobs().selectRow(1);
+    w.session().jobs().selectRow(1);
     QTest::keyClick(list(), Qt::Key_Space);
-    EXPECT_FALSE(w.jobs().isChecked(1));
+    EXPECT_FALSE(w.session().jobs().isChecked(1));
     list()->clearSelection();
     selectAlso(0);
     QTest::keyClick(list(), Qt::Key_Delete);
@@ -173,7 +177,7 @@ TEST_F(ListInputTest, DeleteRemovesTheSelectedRowsAndCtrlOAddsFiles)
     auto *editor = child<QLineEdit>("edt_tit");
     ASSERT_TRUE(editor->isVisible());
     QTest::keyClick(editor, Qt::Key_Delete);
-    EXPECT_EQ(w.jobs().rowCount(), 1);
+    EXPECT_EQ(w.session().jobs().rowCount(), 1);
 }
 
 // Clear asks first; a rename left empty keeps the name.
@@ -183,7 +187,7 @@ TEST_F(ListInputTest, ClearAsksAndAnEmptyRenameKeepsTheName)
     addFiles({media("one.wav")});
     m_prompts.answerYes = false;
     w.run(MainCommand::ClearList);
-    ASSERT_EQ(w.jobs().rowCount(), 1);
+    ASSERT_EQ(w.session().jobs().rowCount(), 1);
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Question);
 
@@ -194,11 +198,11 @@ TEST_F(ListInputTest, ClearAsksAndAnEmptyRenameKeepsTheName)
         editor->setText(typed);
         QTest::keyClick(editor, Qt::Key_Return);
         EXPECT_FALSE(editor->isVisible());
-        EXPECT_EQ(w.jobs().caption(0), typed.isEmpty() ? QStringLiteral("one") : typed);
+        EXPECT_EQ(w.session().jobs().caption(0), typed.isEmpty() ? QStringLiteral("one") : typed);
     }
     m_prompts.answerYes = true;
     w.run(MainCommand::ClearList);
-    EXPECT_EQ(w.jobs().rowCount(), 0);
+    EXPECT_EQ(w.session().jobs().rowCount(), 0);
 }
 
 TEST_F(ListInputTest, PathsOnTheCommandLineAreAddedAsAddFileAddsThem)
@@ -206,6 +210,7 @@ TEST_F(ListInputTest, PathsOnTheCommandLineAreAddedAsAddFileAddsThem)
     start();
     openCommandLine(*m_window,
                     {media("one.wav"), media("missing.wav"), QUrl::fromLocalFile(media("two.wav")).toString()});
+    ASSERT_TRUE(addEnded(*m_window));
     EXPECT_EQ(rowPaths(), (QStringList{media("one.wav"), media("two.wav")}));
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Information);

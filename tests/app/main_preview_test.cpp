@@ -3,8 +3,6 @@
 // edition's (the cutter only) with real clicks and keys. The player runs with null outputs; the clips
 // carry their frame number as twelve black or white stripes (bit 0 left).
 
-#include "app/tfm_dvdcutter.h"
-#include "app/tfm_main.h"
 #include "engine/timecode.h"
 #include "jobs/job_model.h"
 #include "media_fixtures.h"
@@ -13,10 +11,12 @@
 #include "platform/skin/skin_surface.h"
 #include "preview/snapshot.h"
 #include "profiles/profile_choices.h"
-#include "profiles/tfm_set.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
+#include "session_window.h"
 #include "ui_text/message_table.h"
+#include "windows/tfm_dvdcutter.h"
+#include "windows/tfm_set.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -113,7 +113,7 @@ protected:
 
     Tfm_main &start(const QString &edition = QStringLiteral("veltrix-dvd-ripper"))
     {
-        m_window = std::make_unique<Tfm_main>(m_prompts, m_shell, kBin + "/" + edition, kBin);
+        m_window = std::make_unique<SessionWindow>(m_prompts, m_shell, kBin + "/" + edition, kBin);
         m_window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         child<QLineEdit>("ed_output")->setText(output());
@@ -127,7 +127,8 @@ protected:
     {
         m_prompts.fileAnswers.push_back({path});
         press("bt_dvdopen");
-        ASSERT_EQ(m_window->jobs().rowCount(), 1);
+        ASSERT_TRUE(addEnded(*m_window));
+        ASSERT_EQ(m_window->session().jobs().rowCount(), 1);
     }
 
     template <class T> T *child(const QString &name) const { return m_window->findChild<T *>(name); }
@@ -190,7 +191,7 @@ protected:
     Converted convert(Tfm_main &w, const std::string &outputName)
     {
         press("bt_start");
-        EXPECT_TRUE(QTest::qWaitFor([&w] { return w.jobs().statusColumn(0) == "Finish"; }, 30000));
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w.session().jobs().statusColumn(0) == "Finish"; }, 30000));
         const std::string converted = output().toStdString() + "/" + outputName;
         const std::string first = m_media.file("first.bmp");
         veltrix::test::runProcess({"ffmpeg", "-v", "error", "-y", "-i", converted, "-frames:v", "1", first});
@@ -214,8 +215,8 @@ TEST_F(MainPreviewTest, PlayPauseSeekAndStopThroughTheWindow)
     Tfm_main &w = start();
     addFile(numberedClip(100));
     press("bt_play");
-    ASSERT_TRUE(w.isPreviewing());
-    EXPECT_EQ(w.jobs().statusColumn(0), "Play");
+    ASSERT_TRUE(w.session().isPreviewing());
+    EXPECT_EQ(w.session().jobs().statusColumn(0), "Play");
     EXPECT_TRUE(child<QFrame>("pl_play")->isVisible());
     EXPECT_TRUE(child<QAbstractButton>("bt_images")->isEnabled());
     EXPECT_FALSE(child<QAbstractButton>("bt_play")->isEnabled());
@@ -225,12 +226,12 @@ TEST_F(MainPreviewTest, PlayPauseSeekAndStopThroughTheWindow)
     EXPECT_GT(object(&w, "play_bar")->position(), 0);
 
     clickSkin(&w, "pause");
-    EXPECT_EQ(w.jobs().statusColumn(0), "Pause");
+    EXPECT_EQ(w.session().jobs().statusColumn(0), "Pause");
     const QString pausedAt = text(&w, "play_time");
     QTest::qWait(1500);
     EXPECT_EQ(text(&w, "play_time"), pausedAt);
     clickSkin(&w, "pause");
-    EXPECT_EQ(w.jobs().statusColumn(0), "Play");
+    EXPECT_EQ(w.session().jobs().statusColumn(0), "Play");
 
     // The slider's place is a share of the whole clip; released, the player goes there.
     ASSERT_TRUE(dragUntil(&w, "play_bar", "play_time", "00:00:50"));
@@ -239,8 +240,8 @@ TEST_F(MainPreviewTest, PlayPauseSeekAndStopThroughTheWindow)
     EXPECT_FALSE(w.sliderDragging());
 
     press("bt_playstop");
-    EXPECT_FALSE(w.isPreviewing());
-    EXPECT_EQ(w.jobs().statusColumn(0), "Stop");
+    EXPECT_FALSE(w.session().isPreviewing());
+    EXPECT_EQ(w.session().jobs().statusColumn(0), "Stop");
     EXPECT_EQ(text(&w, "play_time"), "00:00:00");
     EXPECT_EQ(object(&w, "play_bar")->position(), 0);
     EXPECT_FALSE(child<QFrame>("pl_play")->isVisible());
@@ -260,7 +261,7 @@ TEST_F(MainPreviewTest, CutsAClipThroughTheCuttersOwnControls)
     EXPECT_EQ(row->text(2), "00:01:40.00");
 
     clickSkin(cut, "play");
-    ASSERT_TRUE(w.isPreviewing());
+    ASSERT_TRUE(w.session().isPreviewing());
     EXPECT_TRUE(cut->pl_play()->isVisible());
     clickSkin(cut, "pause");
 
@@ -291,8 +292,8 @@ TEST_F(MainPreviewTest, CutsAClipThroughTheCuttersOwnControls)
 
     clickSkin(cut, "cutclose");
     EXPECT_FALSE(cut->isVisible());
-    EXPECT_FALSE(w.isPreviewing());
-    EXPECT_EQ(w.jobs().index(0, kTimeColumn).data().toString(), "00:00:12");
+    EXPECT_FALSE(w.session().isPreviewing());
+    EXPECT_EQ(w.session().jobs().index(0, kTimeColumn).data().toString(), "00:00:12");
 
     // The main window's bar still spans the whole file, not the clip.
     press("bt_play");
@@ -320,7 +321,7 @@ TEST_F(MainPreviewTest, TheVideoEditionCutsOnTheFrameShownFromTheKeyboard)
     cut->activateWindow(); // as the desktop's window manager does
     ASSERT_TRUE(QTest::qWaitFor([cut] { return QApplication::activeWindow() == cut; }));
     QTest::keyClick(cut, Qt::Key_Space);
-    ASSERT_TRUE(w.isPreviewing());
+    ASSERT_TRUE(w.session().isPreviewing());
     QSet<QString> shown;
     for (QElapsedTimer clock; !clock.isValid() || clock.elapsed() < 2000; QTest::qWait(20)) {
         if (!clock.isValid())
@@ -338,7 +339,7 @@ TEST_F(MainPreviewTest, TheVideoEditionCutsOnTheFrameShownFromTheKeyboard)
     const qint64 end = timeCodeToHundredths(text(cut, "cut_end_time"));
     ASSERT_GT(begin, 0);
     EXPECT_EQ(end, (begin / 100 + 5) * 100) << "5 s on from the begin's whole second";
-    QTRY_VERIFY_WITH_TIMEOUT(!w.snapshot()->isTaking() && imagesWritten().size() == 1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.session().snapshot().isTaking() && imagesWritten().size() == 1, 10000);
     EXPECT_EQ(frameNumberIn(QImage(output() + "/" + imagesWritten().first(), "BMP")), end * 25 / 100);
     // Closed from the keyboard's Close; opened again, the focus is on the rows.
     for (SkinStandIn *standIn : cut->findChildren<SkinStandIn *>())
@@ -377,7 +378,7 @@ TEST_F(MainPreviewTest, SnapshotsSaveTheShownFrameAndDoNothingElse)
         settings.findChild<QPushButton *>("Button1")->click();
     });
     press("bt_set");
-    ASSERT_EQ(w.profileChoices().lists.size.selectedText(), "320x240(QVGA)");
+    ASSERT_EQ(w.session().profileChoices().lists.size.selectedText(), "320x240(QVGA)");
     press("bt_play");
     clickSkin(&w, "pause");
     ASSERT_TRUE(dragUntil(&w, "play_bar", "play_time", "00:00:08"));
@@ -387,9 +388,9 @@ TEST_F(MainPreviewTest, SnapshotsSaveTheShownFrameAndDoNothingElse)
     press("bt_images");
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_TRUE(m_prompts.boxes()[0].text.startsWith("The previous image is still being saved"));
-    QTRY_VERIFY_WITH_TIMEOUT(!w.snapshot()->isTaking(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.session().snapshot().isTaking(), 10000);
     press("bt_images");
-    QTRY_VERIFY_WITH_TIMEOUT(!w.snapshot()->isTaking(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.session().snapshot().isTaking(), 10000);
 
     EXPECT_EQ(imagesWritten(), QStringList({"frame%d.bmp", "frame%d_1.bmp"}));
     EXPECT_EQ(text(&w, "hint"), "Image saved: " + output() + "/frame%d_1.bmp");
@@ -398,8 +399,8 @@ TEST_F(MainPreviewTest, SnapshotsSaveTheShownFrameAndDoNothingElse)
     EXPECT_EQ(image.size(), QSize(320, 240));
     EXPECT_EQ(frameNumberIn(image), 8 * 25);
 
-    EXPECT_EQ(w.jobs().statusColumn(0), "Pause");
-    EXPECT_FALSE(w.isConverting());
+    EXPECT_EQ(w.session().jobs().statusColumn(0), "Pause");
+    EXPECT_FALSE(w.session().isConverting());
     EXPECT_TRUE(m_shell.openedFolders.isEmpty());
     EXPECT_EQ(m_prompts.boxes().size(), 1u);
 }
@@ -427,17 +428,17 @@ TEST_F(MainPreviewTest, ASnapshotIsRefusedDuringABatch)
     veltrix::test::generateMedia("-f lavfi -i anullsrc=r=8000:cl=mono -t 600 -b:a 8k", sound);
     addFile(QString::fromStdString(sound));
     press("bt_start");
-    ASSERT_TRUE(w.encoderRun().isRunning());
+    ASSERT_TRUE(w.session().encoderRun().isRunning());
     w.run(MainCommand::PauseBatch);
-    const qint64 encoder = w.encoderRun().processId();
+    const qint64 encoder = w.session().encoderRun().processId();
 
     w.run(MainCommand::Snapshot);
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_EQ(m_prompts.boxes()[0].text, message(26));
-    EXPECT_EQ(w.encoderRun().processId(), encoder);
+    EXPECT_EQ(w.session().encoderRun().processId(), encoder);
     EXPECT_TRUE(imagesWritten().isEmpty());
     w.run(MainCommand::StopBatch);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRun().isRunning(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.session().encoderRun().isRunning(), 20000);
 }
 
 } // namespace

@@ -4,15 +4,15 @@
 // helpers that act on them as a user would.
 
 #include "app/main_commands.h"
-#include "app/tfm_main.h"
 #include "jobs/job_model.h"
 #include "media_fixtures.h"
 #include "platform/skin/skin_surface.h"
-#include "profiles/profile_button.h"
-#include "profiles/profile_picker.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
+#include "session_window.h"
 #include "ui_text/message_table.h"
+#include "windows/profile_button.h"
+#include "windows/profile_picker.h"
 
 #include <QFile>
 #include <QFrame>
@@ -65,7 +65,7 @@ protected:
     // and shows it; the other windows are made when they first open.
     Tfm_main &start(const QString &edition = QStringLiteral("veltrix-video-converter"), const QString &folder = kBin)
     {
-        m_window = std::make_unique<Tfm_main>(m_prompts, m_shell, folder + "/" + edition, folder);
+        m_window = std::make_unique<SessionWindow>(m_prompts, m_shell, folder + "/" + edition, folder);
         m_window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         return *m_window;
@@ -124,17 +124,18 @@ protected:
             veltrix::test::generateMedia("-f lavfi -i anullsrc=r=8000:cl=mono -t 600 -b:a 8k", clip);
         m_prompts.fileAnswers.push_back({QString::fromStdString(clip)});
         w.run(MainCommand::AddFiles);
+        ASSERT_TRUE(addEnded(w));
         child<QLineEdit>("ed_output")->setText(QString::fromStdString(m_busyMedia.file("out")));
         w.run(MainCommand::StartBatch);
-        ASSERT_TRUE(w.encoderRun().isRunning());
+        ASSERT_TRUE(w.session().encoderRun().isRunning());
         w.run(MainCommand::PauseBatch);
-        ASSERT_TRUE(w.isConverting());
+        ASSERT_TRUE(w.session().isConverting());
         m_prompts.shown.clear();
     }
     void endBusyBatch(Tfm_main &w)
     {
         w.run(MainCommand::StopBatch);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.encoderRuns().anyRunning(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.session().encoderRuns().anyRunning(), 20000);
     }
 
     // A real preview of a short clip, in an unchecked row of its own so that
@@ -148,11 +149,12 @@ protected:
                                          clip.toStdString());
             m_prompts.fileAnswers.push_back({clip});
             w.run(MainCommand::AddFiles);
-            w.jobs().setChecked(w.jobs().rowCount() - 1, false);
+            ASSERT_TRUE(addEnded(w));
+            w.session().jobs().setChecked(w.session().jobs().rowCount() - 1, false);
         }
-        w.jobs().selectRow(0);
+        w.session().jobs().selectRow(0);
         w.run(MainCommand::StartPreview);
-        ASSERT_TRUE(w.isPreviewing());
+        ASSERT_TRUE(w.session().isPreviewing());
     }
 
     veltrix::test::TempDir m_settings, m_state;

@@ -1,6 +1,4 @@
-#include "app/edition.h"
 #include "app/main_commands.h"
-#include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
 #include "jobs/job_model.h"
 #include "jobs/output_naming.h"
@@ -8,13 +6,16 @@
 #include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
 #include "profiles/active_profile.h"
-#include "profiles/profile_button.h"
 #include "profiles/profile_choices.h"
-#include "profiles/profile_picker.h"
-#include "profiles/tfm_set.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
+#include "session/edition.h"
 #include "ui_text/message_table.h"
+#include "windows/product_pages.h"
+#include "windows/profile_button.h"
+#include "windows/profile_picker.h"
+#include "windows/tfm_dvdcutter.h"
+#include "windows/tfm_set.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -45,11 +46,11 @@ namespace {
 TEST_F(MainWindowTest, FirstShowSetsUpTheWindow)
 {
     Tfm_main &w = start();
-    EXPECT_EQ(w.edition().name, "veltrix-video-converter");
+    EXPECT_EQ(w.session().edition().name, "veltrix-video-converter");
     EXPECT_EQ(w.windowTitle(), "Veltrix Video Converter");
     EXPECT_EQ(w.size(), QSize(781, 558));
     EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)");
-    EXPECT_EQ(w.profile().currentProfileId(), 17);
+    EXPECT_EQ(w.session().profile().currentProfileId(), 17);
     EXPECT_FALSE(object(&w, "di")->state());
     EXPECT_FALSE(panelShown("pl_back"));
     EXPECT_FALSE(panelShown("pl_audio1"));
@@ -70,7 +71,7 @@ TEST_F(MainWindowTest, ARememberedIdWithoutProfileFallsBackToTheDefault)
         IniFile settings(appSettingsFileName("veltrix-video-converter"));
         ASSERT_TRUE(settings.writeInteger("profiles", "selcetsubindex", remembered));
         Tfm_main &w = start();
-        EXPECT_EQ(w.profile().currentProfileId(), 17) << remembered;
+        EXPECT_EQ(w.session().profile().currentProfileId(), 17) << remembered;
         EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)") << remembered;
         m_window.reset();
     }
@@ -115,7 +116,8 @@ TEST_F(MainWindowTest, EditionLayoutIsApplied)
         EXPECT_EQ(child<QAbstractButton>("bt_play")->isVisible(), c.previewButtonsShown);
         EXPECT_EQ(object(&w, "dvdopen")->visible(), c.skinDvdCommandsShown);
         clickSkin("profiles");
-        EXPECT_EQ(child<QFrame>("pl_audio1")->pos().y(), w.edition().dvdMode && w.edition().zuvok ? 71 : 90);
+        EXPECT_EQ(child<QFrame>("pl_audio1")->pos().y(),
+                  w.session().edition().dvdMode && w.session().edition().zuvok ? 71 : 90);
         m_window.reset();
     }
 }
@@ -171,11 +173,11 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
             w.run(MainCommand::StopPreview);
             w.run(MainCommand::ToggleListing);
         }
-        if (b.previewing && !w.isPreviewing())
+        if (b.previewing && !w.session().isPreviewing())
             beginPreview(w);
         if (!b.previewing)
             w.run(MainCommand::StopPreview);
-        if (b.converting && !w.isConverting())
+        if (b.converting && !w.session().isConverting())
             beginBusyBatch(w);
         m_prompts.shown.clear();
         // Start continues a paused batch: it is refused only while one runs.
@@ -233,7 +235,7 @@ TEST_F(MainWindowTest, SideButtonsChooseFromTheirLists)
     EXPECT_FALSE(object(&w, "video_size")->state());
     clickSkin("video_size");
     EXPECT_TRUE(popped.isEmpty());
-    ASSERT_TRUE(w.profile().select(5)); // MP4 AVC at 1280x720; no source quality entries, nothing selected
+    ASSERT_TRUE(w.session().profile().select(5)); // MP4 AVC at 1280x720; no source quality entries, nothing selected
     // Button, list, its key in the settings file, the entry checked (the one a job takes), the entry chosen.
     const std::tuple<const char *, QualityListId, const char *, int, int> cases[] = {
         {"video_size", QualityListId::Size, "size", 4, 1},
@@ -247,19 +249,19 @@ TEST_F(MainWindowTest, SideButtonsChooseFromTheirLists)
         ASSERT_EQ(popped.size(), 1);
         QMenu *menu = popped.takeFirst().at(0).value<QMenu *>();
         ASSERT_TRUE(menu->isVisible());
-        QStringList entries, expected = qualityList(w.profile().lists(), list).entries;
+        QStringList entries, expected = qualityList(w.session().profile().lists(), list).entries;
         for (QAction *entry : menu->actions())
             entries << (entry->isChecked() ? "* " : "") + entry->text();
         expected[checked] = "* " + expected[checked];
         EXPECT_EQ(entries, expected);
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().at(choice)).center());
-        EXPECT_EQ(qualityList(w.profile().lists(), list).selected, choice);
+        EXPECT_EQ(qualityList(w.session().profile().lists(), list).selected, choice);
         const char *shownIn[] = {"cb_size", "cb_videobitrate", "cb_audiobitrate", "cb_channel"};
         EXPECT_EQ(w.fm_set().findChild<QComboBox *>(shownIn[int(list)])->currentIndex(), choice);
     }
-    ASSERT_TRUE(w.profile().select(17));
+    ASSERT_TRUE(w.session().profile().select(17));
     for (const auto &[name, list, key, checked, choice] : cases)
-        EXPECT_EQ(IniFile(w.profile().settingsPath()).readInteger("5", key, -1), choice) << key;
+        EXPECT_EQ(IniFile(w.session().profile().settingsPath()).readInteger("5", key, -1), choice) << key;
 }
 
 TEST_F(MainWindowTest, HoverHintsFollowTheHintTable)
@@ -311,12 +313,12 @@ TEST_F(MainWindowTest, PointingMovesTheHighlightWithoutSelecting)
     QTest::mouseMove(profileButton(16));
     EXPECT_EQ(shown(15), picture("general", 15));
     EXPECT_EQ(shown(16), picture("move", 16));
-    EXPECT_EQ(w.profile().currentProfileId(), 16);
+    EXPECT_EQ(w.session().profile().currentProfileId(), 16);
     // A press on the list closes the picker; the loaded profile stays.
     QTest::mousePress(child<QTreeView>("lv")->viewport(), Qt::LeftButton);
     EXPECT_FALSE(panelShown("pl_audio1"));
-    EXPECT_EQ(w.profile().currentProfileId(), 16);
-    EXPECT_EQ(w.profile().loadedProfileId(), 17);
+    EXPECT_EQ(w.session().profile().currentProfileId(), 16);
+    EXPECT_EQ(w.session().profile().loadedProfileId(), 17);
     EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)");
 }
 
@@ -327,7 +329,7 @@ TEST_F(MainWindowTest, ClickingAProfileButtonSelectsIt)
     QTest::mouseMove(profileButton(15));
     QTest::mouseClick(profileButton(15), Qt::LeftButton);
     EXPECT_FALSE(panelShown("pl_audio1"));
-    EXPECT_EQ(w.profile().loadedProfileId(), 15);
+    EXPECT_EQ(w.session().profile().loadedProfileId(), 15);
     EXPECT_EQ(object(&w, "profilestext")->text(), "AAC-Advanced Audio Coding(*.aac)");
 }
 
@@ -361,7 +363,7 @@ TEST_F(MainWindowTest, PickerPagesMoveByEdition)
         EXPECT_TRUE(page1->isVisible());
         EXPECT_FALSE(page2->isVisible());
         EXPECT_EQ(page1->x(), c.afterReturn);
-        EXPECT_EQ(w.settings().audioPage, true);
+        EXPECT_EQ(w.session().settings().audioPage, true);
         m_window.reset();
     }
 }
@@ -401,7 +403,8 @@ TEST_F(MainWindowTest, AVideoProfileChosenUnderAllFormatsConverts)
     Tfm_main &w = start();
     m_prompts.fileAnswers.push_back({QString::fromStdString(clip)});
     QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
-    ASSERT_EQ(w.jobs().rowCount(), 1);
+    ASSERT_TRUE(addEnded(w));
+    ASSERT_EQ(w.session().jobs().rowCount(), 1);
 
     clickSkin("profiles");
     QTest::mouseClick(w.picker().panel("pl_audio1")->findChild<QWidget *>("im_allformats"), Qt::LeftButton);
@@ -440,7 +443,7 @@ TEST_F(MainWindowTest, AVideoProfileChosenUnderAllFormatsConverts)
     const std::string output = media.file("out");
     child<QLineEdit>("ed_output")->setText(QString::fromStdString(output));
     QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(w.jobs().statusColumn(0) == "Finish", 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(w.session().jobs().statusColumn(0) == "Finish", 60000);
     EXPECT_EQ(veltrix::test::ffprobeField(output + "/clip.avi", "stream=codec_name"), "mpeg4");
     EXPECT_TRUE(m_prompts.boxes().empty());
 }
@@ -470,25 +473,27 @@ TEST_F(MainWindowTest, CloseDuringABatchGoesOnOrStopsAndQuits)
     EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Question);
     EXPECT_FALSE(QFile::exists(settingsFile));
     w.run(MainCommand::PauseBatch); // continue: the batch converts on
-    const QString status = w.jobs().statusColumn(0);
-    QTRY_VERIFY_WITH_TIMEOUT(w.jobs().statusColumn(0) != status, 20000);
-    QualityLists lists = w.profile().lists();
+    const QString status = w.session().jobs().statusColumn(0);
+    QTRY_VERIFY_WITH_TIMEOUT(w.session().jobs().statusColumn(0) != status, 20000);
+    QualityLists lists = w.session().profile().lists();
     lists.audioQuality.selected = 0;
-    w.profile().setLists(lists);
-    const qint64 pid = w.encoderRun().processId();
+    w.session().profile().setLists(lists);
+    const qint64 pid = w.session().encoderRun().processId();
     m_prompts.answerYes = true;
-    EXPECT_TRUE(w.close());
-    EXPECT_FALSE(w.encoderRun().isRunning());
+    w.close(); // the window closes once the encoder has exited, taking no input meanwhile
+    EXPECT_FALSE(w.isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!w.isVisible(), 20000);
+    EXPECT_FALSE(w.session().encoderRun().isRunning());
     EXPECT_TRUE(veltrix::test::livingProcessesInGroup(static_cast<pid_t>(pid)).empty());
-    EXPECT_EQ(w.jobs().statusColumn(0), "Stop");
+    EXPECT_EQ(w.session().jobs().statusColumn(0), "Stop");
     const QString partial = QString::fromStdString(m_busyMedia.file("out/long (partial).mp3"));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(m_busyMedia.file("out/long.mp3"))));
     EXPECT_GT(QFileInfo(partial).size(), 0);
     EXPECT_TRUE(QFile::exists(settingsFile));
     m_window.reset();
     Tfm_main &again = start();
-    EXPECT_EQ(again.profile().lists().audioQuality.selected, 0);
-    EXPECT_EQ(again.jobs().job(0).lastRun.stoppedOutput, leftOutputAt(partial)); // which a restart replaces
+    EXPECT_EQ(again.session().profile().lists().audioQuality.selected, 0);
+    EXPECT_EQ(again.session().jobs().job(0).lastRun.stoppedOutput, leftOutputAt(partial)); // which a restart replaces
 }
 
 TEST_F(MainWindowTest, RunBackgroundHidesUntilTheTrayIconIsClicked)
@@ -597,7 +602,7 @@ TEST_F(MainWindowTest, ACommandsErrorIsReportedAndTheWindowGoesOn)
     EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
     EXPECT_EQ(m_prompts.boxes()[0].text,
               QStringLiteral("Cannot open file \"%1/images/sub/move/16.bmp\". No such file or directory").arg(folder));
-    EXPECT_EQ(w.profile().currentProfileId(), 15);
+    EXPECT_EQ(w.session().profile().currentProfileId(), 15);
     // Still usable: the next profile highlights and selects.
     QTest::mouseMove(profileButton(18));
     QTest::mouseClick(profileButton(18), Qt::LeftButton);
@@ -626,7 +631,7 @@ TEST_F(MainWindowTest, AProfileWithoutItsFieldPictureIsReportedAndNotLoaded)
     veltrix::test::TempDir dir;
     const QString folder = folderWithout(dir, "images/main/2-film.bmp");
     Tfm_main &w = start("veltrix-video-converter", folder);
-    const int loaded = w.profile().loadedProfileId();
+    const int loaded = w.session().profile().loadedProfileId();
     m_prompts.shown.clear();
     clickSkin("profiles");
     w.picker().showGroup(QStringLiteral("pl_video1"));
@@ -634,7 +639,7 @@ TEST_F(MainWindowTest, AProfileWithoutItsFieldPictureIsReportedAndNotLoaded)
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_EQ(m_prompts.boxes()[0].text.left(11), "Cannot open");
     EXPECT_TRUE(m_prompts.boxes()[0].text.contains("2-film.bmp"));
-    EXPECT_EQ(w.profile().loadedProfileId(), loaded);
+    EXPECT_EQ(w.session().profile().loadedProfileId(), loaded);
 }
 
 // With several normal pictures missing, start-up reports the lowest id's alone.
@@ -667,7 +672,7 @@ TEST_F(MainWindowTest, AnUnreadableBannerDoesNotStopTheSetUp)
     EXPECT_TRUE(m_prompts.boxes()[0].text.contains("veltrix-video-converter.bmp"))
         << m_prompts.boxes()[0].text.toStdString();
     EXPECT_EQ(w.windowTitle(), "Veltrix Video Converter"); // the set-up went on
-    EXPECT_EQ(w.profile().currentProfileId(), 17);
+    EXPECT_EQ(w.session().profile().currentProfileId(), 17);
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(QFile::exists(QString::fromStdString(m_settings.file("veltrix/veltrix-video-converter.ini"))));
 }
@@ -685,7 +690,8 @@ TEST_F(MainWindowTest, ConvertsTwoFilesEndToEnd)
     Tfm_main &w = start();
     m_prompts.fileAnswers.push_back({QString::fromStdString(first), QString::fromStdString(second)});
     QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
-    ASSERT_EQ(w.jobs().rowCount(), 2);
+    ASSERT_TRUE(addEnded(w));
+    ASSERT_EQ(w.session().jobs().rowCount(), 2);
 
     clickSkin("profiles");
     QTest::mouseMove(profileButton(18));
@@ -696,10 +702,11 @@ TEST_F(MainWindowTest, ConvertsTwoFilesEndToEnd)
     clickSkin("browse");
 
     QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
-    EXPECT_TRUE(w.isConverting());
+    EXPECT_TRUE(w.session().isConverting());
     EXPECT_FALSE(child<QAbstractButton>("bt_start")->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(w.jobs().statusColumn(0) == "Finish" && w.jobs().statusColumn(1) == "Finish", 60000);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.isConverting(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        w.session().jobs().statusColumn(0) == "Finish" && w.session().jobs().statusColumn(1) == "Finish", 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.session().isConverting(), 10000);
     EXPECT_TRUE(child<QAbstractButton>("bt_start")->isVisible());
     for (const char *name : {"/first tone.ogg", "/second.ogg"}) {
         SCOPED_TRACE(name);
@@ -740,23 +747,24 @@ TEST_F(MainWindowTest, TheTypedOutputFolderIsTakenFromTheHomeFolder)
         Tfm_main &w = start();
         m_prompts.fileAnswers.push_back({QString::fromStdString(media.file("tone.wav"))});
         QTest::mouseClick(child<QAbstractButton>("bt_dvdopen"), Qt::LeftButton);
-        ASSERT_EQ(w.jobs().rowCount(), 1);
+        ASSERT_TRUE(addEnded(w));
+        ASSERT_EQ(w.session().jobs().rowCount(), 1);
         m_prompts.shown.clear();
         child<QLineEdit>("ed_output")->setText(c.typed);
         QTest::mouseClick(child<QAbstractButton>("bt_start"), Qt::LeftButton);
         if (c.folderInHome.isNull()) {
-            EXPECT_FALSE(w.isConverting());
+            EXPECT_FALSE(w.session().isConverting());
             ASSERT_EQ(m_prompts.boxes().size(), 1u);
             EXPECT_EQ(m_prompts.boxes()[0].kind, Kind::Warning);
             EXPECT_TRUE(m_prompts.boxes()[0].text.contains("nothing was converted"));
-            EXPECT_EQ(w.jobs().status(0).state, JobState::Waiting);
+            EXPECT_EQ(w.session().jobs().status(0).state, JobState::Waiting);
         } else {
-            QTRY_VERIFY_WITH_TIMEOUT(!w.isConverting(), 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(!w.session().isConverting(), 30000);
             const QString folder = QDir(homePath).filePath(c.folderInHome);
-            EXPECT_EQ(w.jobs().status(0).state, JobState::Finished);
+            EXPECT_EQ(w.session().jobs().status(0).state, JobState::Finished);
             EXPECT_TRUE(QFileInfo(folder + "/tone.mp3").size() > 0) << folder.toStdString();
             EXPECT_EQ(QDir(child<QLineEdit>("ed_output")->text()).absolutePath(), QDir(folder).absolutePath());
-            EXPECT_EQ(QDir(w.outputFolder().stored()).absolutePath(), QDir(folder).absolutePath());
+            EXPECT_EQ(QDir(w.session().outputFolder().stored()).absolutePath(), QDir(folder).absolutePath());
             QFile::remove(folder + "/tone.mp3");
             EXPECT_TRUE(m_prompts.boxes().empty());
         }
@@ -794,9 +802,9 @@ TEST_F(MainWindowTest, TheRememberedProfileIsTheLoadedOne)
             QTest::mouseMove(profileButton(16));
             QTest::mouseMove(profileButton(15));
             QTest::mousePress(child<QTreeView>("lv")->viewport(), Qt::LeftButton);
-            EXPECT_EQ(w.profile().currentProfileId(), 15);
+            EXPECT_EQ(w.session().profile().currentProfileId(), 15);
             // The loaded profile's rules run with its own id.
-            EXPECT_EQ(w.profileChoices().profileId, 18);
+            EXPECT_EQ(w.session().profileChoices().profileId, 18);
         } else {
             EXPECT_FALSE(m_prompts.boxes().empty());
         }
@@ -827,7 +835,7 @@ TEST_F(MainWindowTest, DamagedSettingsFilesAreCopiedAndReportedOnce)
     EXPECT_TRUE(boxes[1].text.contains(QString::fromStdString(quality + ".bak"))) << boxes[1].text.toStdString();
     EXPECT_EQ(veltrix::test::readFile(app + ".bak"), appText);
     EXPECT_EQ(veltrix::test::readFile(quality + ".bak"), qualityText);
-    EXPECT_EQ(w.profile().loadedProfileId(), 18);
+    EXPECT_EQ(w.session().profile().loadedProfileId(), 18);
     EXPECT_EQ(child<QLineEdit>("ed_output")->text(), QString::fromUtf8("/srv/caf\uFFFD "));
     EXPECT_TRUE(w.close());
     EXPECT_NE(veltrix::test::readFile(app).find("\npath=\"/srv/caf\xe9 \"\n"), std::string::npos);
@@ -866,7 +874,7 @@ TEST_F(MainWindowTest, SettingsThatAreNoFileAreReportedAndLeftAlone)
     EXPECT_TRUE(boxes[0].text.startsWith(QString::fromStdString(pipe) + " is not a file"))
         << boxes[0].text.toStdString();
     EXPECT_TRUE(boxes[1].text.contains("pro veltrix-video-converter.ini is not a file"));
-    EXPECT_EQ(w.profile().loadedProfileId(), 17);
+    EXPECT_EQ(w.session().profile().loadedProfileId(), 17);
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(QFileInfo(QString::fromStdString(pipe)).isFile() == false
                 && QFileInfo::exists(QString::fromStdString(pipe)));

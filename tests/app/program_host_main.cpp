@@ -24,17 +24,24 @@ int main(int argc, char *argv[])
     window.show();
     openCommandLine(window, {QString::fromLocal8Bit(argv[2])});
     window.findChild<QLineEdit *>(QStringLiteral("ed_output"))->setText(QString::fromLocal8Bit(argv[1]));
-    QObject::connect(&window.encoderRun(), &EncoderRun::progress, &app, [&window] {
+    QObject::connect(&window.session().encoderRun(), &EncoderRun::progress, &app, [&window] {
         static bool told = false;
         if (!std::exchange(told, true))
-            std::printf("converting %lld\n", static_cast<long long>(window.encoderRun().processId()));
+            std::printf("converting %lld\n", static_cast<long long>(window.session().encoderRun().processId()));
         std::fflush(stdout);
     });
-    QObject::connect(&window.batch(), &Batch::batchEnded, &app, [] {
+    QObject::connect(&window.session().batch(), &Batch::batchEnded, &app, [] {
         std::printf("ended\n");
         std::fflush(stdout);
         QCoreApplication::exit(0);
     });
-    window.run(MainCommand::StartBatch);
+    // The batch starts once the file is listed.
+    QObject::connect(
+        &window.session().busy(), &BusyState::changed, &app,
+        [&window] {
+            if (!window.session().busy().is(Busy::Adding))
+                window.run(MainCommand::StartBatch);
+        },
+        Qt::SingleShotConnection);
     return app.exec();
 }

@@ -4,11 +4,11 @@
 // with private settings and log folders and recording prompts and shell.
 
 #include "app/job_list_view.h"
-#include "app/tfm_main.h"
 #include "jobs/job_model.h"
 #include "media_fixtures.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
+#include "session_window.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -31,10 +31,10 @@ protected:
     }
     void TearDown() override
     {
-        if (m_window && m_window->isConverting())
+        if (m_window && m_window->session().isConverting())
             m_window->run(MainCommand::StopBatch);
         if (m_window) {
-            EXPECT_TRUE(QTest::qWaitFor([this] { return !m_window->encoderRuns().anyRunning(); }, 20000));
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !m_window->session().encoderRuns().anyRunning(); }, 20000));
         }
         m_window.reset();
         for (const char *name : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_DIRS"})
@@ -43,7 +43,7 @@ protected:
 
     Tfm_main &start(const QString &edition = QStringLiteral("veltrix-video-converter"))
     {
-        m_window = std::make_unique<Tfm_main>(m_prompts, m_shell, kWindowBin + "/" + edition, kWindowBin);
+        m_window = std::make_unique<SessionWindow>(m_prompts, m_shell, kWindowBin + "/" + edition, kWindowBin);
         m_window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->findChild<QLineEdit *>("ed_output")->setText(QString::fromStdString(m_output.path()));
@@ -54,13 +54,14 @@ protected:
     {
         m_prompts.fileAnswers.push_back(paths);
         m_window->run(MainCommand::AddFiles);
+        EXPECT_TRUE(addEnded(*m_window));
     }
     JobListView *list() const { return &m_window->listView(); }
     // Adds the row to the list's selection, as a Ctrl+click does.
     void selectAlso(int row) const
     {
-        m_window->jobs().selection()->select(m_window->jobs().index(row, 0),
-                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        m_window->session().jobs().selection()->select(m_window->session().jobs().index(row, 0),
+                                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
     SkinObject *skinObject(const QString &name) const
     {

@@ -2,11 +2,11 @@
 // them, once, and then open as they always did: the start-up builds none.
 
 #include "app/main_commands.h"
-#include "app/tfm_dvdcutter.h"
 #include "app/tfm_main.h"
 #include "profiles/active_profile.h"
 #include "profiles/profile_choices.h"
-#include "profiles/tfm_set.h"
+#include "windows/tfm_dvdcutter.h"
+#include "windows/tfm_set.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -58,8 +58,9 @@ TEST_F(WindowOpeningTest, EachWindowIsMadeWhenTheUserFirstOpensIt)
     veltrix::test::generateMedia("-f lavfi -i sine=frequency=440:duration=1", media.file("tone.wav"));
     m_prompts.fileAnswers.push_back({QString::fromStdString(media.file("tone.wav"))});
     w.run(MainCommand::AddFiles);
-    ASSERT_EQ(w.jobs().rowCount(), 1);
-    w.jobs().selectRow(0);
+    ASSERT_TRUE(addEnded(w));
+    ASSERT_EQ(w.session().jobs().rowCount(), 1);
+    w.session().jobs().selectRow(0);
 
     const Opening openings[] = {{"fm_set", MainCommand::SettingsDialog},
                                 {"fm_about", MainCommand::AboutWindow},
@@ -98,26 +99,27 @@ TEST_F(WindowOpeningTest, EachWindowIsMadeWhenTheUserFirstOpensIt)
 TEST_F(WindowOpeningTest, SettingsDialogShowsAndChangesTheActiveLists)
 {
     Tfm_main &w = start();
-    const ChoiceList channel = w.profileChoices().lists.channel;
+    const ChoiceList channel = w.session().profileChoices().lists.channel;
     ASSERT_EQ(channel.entries, channelEntries());
     const int other = channel.selected == 0 ? 1 : 0;
     whileShown(w, MainCommand::SettingsDialog, [&](QDialog &dialog) {
-        EXPECT_EQ(static_cast<Tfm_set &>(dialog).qualityLists(), w.profileChoices().lists);
+        EXPECT_EQ(static_cast<Tfm_set &>(dialog).qualityLists(), w.session().profileChoices().lists);
         dialog.findChild<QComboBox *>("cb_channel")->setCurrentIndex(other);
     });
-    EXPECT_EQ(w.profileChoices().lists.channel.selected, other);
+    EXPECT_EQ(w.session().profileChoices().lists.channel.selected, other);
 
-    const QualityLists before = w.profileChoices().lists;
-    ASSERT_TRUE(w.profile().select(kAviDivx));
-    ASSERT_NE(w.profileChoices().lists, before);
+    const QualityLists before = w.session().profileChoices().lists;
+    ASSERT_TRUE(w.session().profile().select(kAviDivx));
+    ASSERT_NE(w.session().profileChoices().lists, before);
     whileShown(w, MainCommand::SettingsDialog, [&](QDialog &dialog) {
         auto &settings = static_cast<Tfm_set &>(dialog);
-        EXPECT_EQ(settings.qualityLists(), w.profileChoices().lists);
+        EXPECT_EQ(settings.qualityLists(), w.session().profileChoices().lists);
         auto *size = dialog.findChild<QComboBox *>("cb_size");
         ASSERT_GT(size->count(), 1);
         size->setCurrentIndex(size->count() - 1);
     });
-    EXPECT_EQ(w.profileChoices().lists.size.selected, w.profileChoices().lists.size.entries.size() - 1);
+    EXPECT_EQ(w.session().profileChoices().lists.size.selected,
+              w.session().profileChoices().lists.size.entries.size() - 1);
 }
 
 } // namespace

@@ -42,7 +42,7 @@ TEST_F(TagText, ProbeReadsTheFilesOwnDuration)
                "Duration: 00:00:03.00");
     MediaProbe probe;
     probe.start(VELTRIX_BIN_DIR "/register.dat", VELTRIX_BIN_DIR "/", QString::fromStdString(path));
-    probe.waitUntilIdle();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !probe.isBusy(); }, 60000));
 
     EXPECT_EQ(probe.results().duration.toStdString(), "00:00:10");
     EXPECT_EQ(probe.results().audioCodec.toStdString(), "mp3");

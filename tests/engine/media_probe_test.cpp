@@ -54,7 +54,7 @@ protected:
     {
         probeRun.start(VELTRIX_BIN_DIR "/register.dat", VELTRIX_BIN_DIR "/", q(path));
         EXPECT_TRUE(probeRun.isBusy());
-        probeRun.waitUntilIdle();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !probeRun.isBusy(); }, 60000));
         EXPECT_FALSE(probeRun.isBusy());
         return probeRun.results();
     }
@@ -154,7 +154,7 @@ TEST_F(MediaProbeTest, AnEncoderThatCannotStartStillEndsTheProbe)
 {
     QSignalSpy finished(&probeRun, &MediaProbe::finished);
     probeRun.start(q(dir.file("no-such-encoder")), q(dir.path()), q(dir.file("x.mp3")));
-    probeRun.waitUntilIdle();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !probeRun.isBusy(); }, 60000));
     EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(probeRun.isBusy());
     EXPECT_EQ(probeRun.outcome().kind, RunOutcome::Kind::CouldNotStart);
@@ -190,7 +190,7 @@ TEST_F(MediaProbeTest, ASilentProbeIsEndedAsStalled)
     silent.setStallTimeoutMs(700);
     silent.start(VELTRIX_BIN_DIR "/register.dat", VELTRIX_BIN_DIR "/", q(fifo));
     const auto group = static_cast<pid_t>(silent.processId());
-    silent.waitUntilIdle();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !silent.isBusy(); }, 60000));
     EXPECT_EQ(silent.outcome().kind, RunOutcome::Kind::Stalled);
     EXPECT_EQ(silent.results().duration, "");
     for (int i = 0; i < 100 && !livingProcessesInGroup(group).empty(); ++i)

@@ -223,6 +223,7 @@ TEST_F(BatchReportTest, EveryFailureSaysWhy)
     h.profile.select(71); // AMR-NB through the bridge's own encoder
     h.outputField.setFolder(QString::fromStdString(h.output.path()));
     h.adder.addPaths({QString::fromStdString(h.output.file(longName)), QString::fromStdString(h.output.file("odd"))});
+    ASSERT_TRUE(h.addEnded());
     ASSERT_EQ(h.prompts.boxes().size(), 1u);
     EXPECT_TRUE(h.prompts.boxes()[0].text.contains("its name is not valid UTF-8 text"));
     // Root reads every file: this add runs with the thread's file-system user set to nobody.
@@ -232,6 +233,7 @@ TEST_F(BatchReportTest, EveryFailureSaysWhy)
     ::setfsuid(65534);
     h.adder.addPaths({QString::fromStdString(secret)});
     ::setfsuid(::geteuid());
+    ASSERT_TRUE(h.addEnded());
     ASSERT_EQ(h.prompts.boxes().size(), 2u);
     EXPECT_TRUE(h.prompts.boxes()[1].text.startsWith(
         QString::fromStdString(secret) + " cannot be added: " + QString::fromLocal8Bit(std::strerror(EACCES))));

@@ -561,7 +561,9 @@ TEST_F(BatchTest, AnEndBySystemTakesEveryRunningJob)
     const QString files[] = {h.runs.at(0).unfinishedOutput(), h.runs.at(1).unfinishedOutput()};
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(files[0]).size() > 0 && QFileInfo(files[1]).size() > 0; },
                                 60000));
+    QSignalSpy allEnded(&h.batch, &Batch::allRunsEnded);
     h.batch.endBySystem("ended by the system");
+    ASSERT_TRUE(allEnded.wait(20000));
     EXPECT_FALSE(h.batch.isConverting());
     EXPECT_FALSE(h.runs.anyRunning());
     EXPECT_EQ(ends, 1);

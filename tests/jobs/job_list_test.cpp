@@ -92,6 +92,7 @@ TEST_F(JobListTest, FolderGivesOnlyItsOwnAudioFilesInAnyLetterCase)
 {
     h.prompts.folderAnswer = media("folder");
     h.adder.addFolder();
+    ASSERT_TRUE(h.addEnded());
 
     ASSERT_EQ(h.jobs.rowCount(), 1);
     EXPECT_EQ(h.jobs.caption(0), "x");
@@ -122,6 +123,7 @@ TEST_F(JobListTest, FolderTakesRegularFilesAndLinksToThemOnly)
 
     h.prompts.folderAnswer = QString::fromStdString(dir.path());
     h.adder.addFolder();
+    ASSERT_TRUE(h.addEnded());
     ::close(unixSocket);
 
     ASSERT_EQ(h.jobs.rowCount(), 2);
@@ -133,6 +135,7 @@ TEST_F(JobListTest, FolderTakesRegularFilesAndLinksToThemOnly)
 TEST_F(JobListTest, CancelledFolderChoiceAddsNothing)
 {
     h.adder.addFolder();
+    ASSERT_TRUE(h.addEnded());
     EXPECT_EQ(h.jobs.rowCount(), 0);
 }
 

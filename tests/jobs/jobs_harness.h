@@ -82,11 +82,17 @@ public:
         controls.apply(commandAvailability(
             {jobs.rowCount() == 0, jobs.selectedRow().has_value(), busy.previewing(), busy.converting()}));
     }
-    // Adds files directly, as the file-open dialog would hand them over.
+    // Adds files directly, as the file-open dialog would hand them over, and waits for the add's end.
     void addFiles(const QStringList &paths)
     {
         prompts.fileAnswers.push_back(paths);
         adder.addFiles();
+        EXPECT_TRUE(addEnded());
+    }
+    // Waits until the add under way has listed its files and its probes have ended.
+    bool addEnded()
+    {
+        return QTest::qWaitFor([this] { return !busy.is(Busy::Adding); }, 60000);
     }
     // Processes events until the batch is over (converting clear, no run).
     bool waitForBatchEnd(int timeoutMs = 120000)
@@ -119,7 +125,7 @@ public:
     ActiveProfile profile{kBinFolder};
     JobModel jobs{profile};
     OutputFolder outputField; // the folder jobs write to
-    FileAdder adder{jobs, prompts, runs.location()};
+    FileAdder adder{jobs, prompts, runs.location(), busy};
     std::vector<int> startedRows;
     intputrec lastStarted; // the record of the last job started
     FileJobStart fileStart{jobs, profile, outputField};

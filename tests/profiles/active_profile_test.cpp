@@ -1,8 +1,8 @@
 #include "profiles/active_profile.h"
 #include "profiles/profile_file.h"
 #include "profiles/quality_settings.h"
-#include "profiles/tfm_set.h"
 #include "settings_folder.h"
+#include "windows/tfm_set.h"
 
 #include "platform/picture/picture_file.h"
 #include <QComboBox>
@@ -67,7 +67,7 @@ TEST_F(ActiveProfileTest, RunsTheStepsInOrder)
     ASSERT_TRUE(select.select(2));
     EXPECT_EQ(m_calls, (QStringList{"name AVI-DivX Movie(*.avi)", "changed"}));
     const QImage film = readPicture(QString::fromStdString(m_folder.file("images/main/2-film.bmp")));
-    EXPECT_EQ(select.icon().toImage().convertToFormat(film.format()), film);
+    EXPECT_EQ(select.icon().convertToFormat(film.format()), film);
     EXPECT_EQ(select.loadedProfileId(), 2);
     EXPECT_EQ(select.definition().argumentTemplate, " -t2");
     EXPECT_EQ(select.definition().rateTexts[0], "20");

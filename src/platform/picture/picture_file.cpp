@@ -40,7 +40,7 @@ void checkPictureFile(const QString &path)
         fail(path, file.errorString());
 }
 
-QPixmap loadPictureFile(const QString &path)
+QImage loadPictureImage(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -49,7 +49,12 @@ QPixmap loadPictureFile(const QString &path)
     const QImage image = reader->read();
     if (image.isNull())
         fail(path, reader->errorString());
-    return QPixmap::fromImage(image);
+    return image;
+}
+
+QPixmap loadPictureFile(const QString &path)
+{
+    return QPixmap::fromImage(loadPictureImage(path));
 }
 
 QImage readPicture(const QString &path)

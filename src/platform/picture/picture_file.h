@@ -18,8 +18,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Needs a QGuiApplication. Throws PictureFileError when the file is missing,
-// unreadable or not a picture.
+// Throws PictureFileError when the file is missing, unreadable or not a
+// picture. The pixmap needs a QGuiApplication; the image does not.
+QImage loadPictureImage(const QString &path);
 QPixmap loadPictureFile(const QString &path);
 // The same without a report: a null image when the file cannot be loaded.
 QImage readPicture(const QString &path);

@@ -1,11 +1,11 @@
-#include "profiles/profile_picker.h"
+#include "windows/profile_picker.h"
 
 #include "platform/picture/picture_file.h"
 #include "profiles/active_profile.h"
 #include "profiles/catalogue.h"
-#include "profiles/profile_button.h"
 #include "ui_look/palette.h"
 #include "ui_text/command_guard.h"
+#include "windows/profile_button.h"
 
 #include <QApplication>
 #include <QDir>

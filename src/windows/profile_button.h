@@ -4,7 +4,7 @@
 // to it) and clicks on it. A picture put on a hidden button is read when the
 // button's page shows.
 
-#include "profiles/acting_picture.h"
+#include "windows/acting_picture.h"
 
 class ProfileButton : public ActingPicture {
     Q_OBJECT

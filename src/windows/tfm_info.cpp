@@ -1,4 +1,4 @@
-#include "app/tfm_info.h"
+#include "windows/tfm_info.h"
 
 #include "jobs/job_model.h"
 

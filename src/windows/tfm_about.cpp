@@ -1,7 +1,7 @@
-#include "app/tfm_about.h"
+#include "windows/tfm_about.h"
 
-#include "app/main_commands.h"
 #include "platform/shell/desktop_shell.h"
+#include "windows/product_pages.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

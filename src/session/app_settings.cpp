@@ -1,7 +1,7 @@
-#include "app/app_settings.h"
+#include "session/app_settings.h"
 
-#include "app/stored_folder.h"
 #include "platform/ini/ini_file.h"
+#include "session/stored_folder.h"
 
 #include <QDir>
 #include <QStandardPaths>

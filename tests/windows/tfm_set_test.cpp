@@ -1,4 +1,4 @@
-#include "profiles/tfm_set.h"
+#include "windows/tfm_set.h"
 
 #include "profiles/active_profile.h"
 

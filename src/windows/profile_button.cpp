@@ -1,4 +1,4 @@
-#include "profiles/profile_button.h"
+#include "windows/profile_button.h"
 
 #include "platform/picture/picture_file.h"
 

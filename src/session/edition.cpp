@@ -1,4 +1,4 @@
-#include "app/edition.h"
+#include "session/edition.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "app/tfm_dvdcutter.h"
+#include "windows/tfm_dvdcutter.h"
 
 #include <QFrame>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "app/tfm_dir.h"
+#include "windows/tfm_dir.h"
 
 #include <QDir>
 #include <QFileInfo>

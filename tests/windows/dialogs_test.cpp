@@ -1,10 +1,10 @@
 // The folder chooser and the file information window.
 
-#include "app/tfm_dir.h"
-#include "app/tfm_info.h"
 #include "jobs/job_model.h"
 #include "media_fixtures.h"
 #include "profiles/active_profile.h"
+#include "windows/tfm_dir.h"
+#include "windows/tfm_info.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // The edition from the name the program was started under: base name,
 // settings file names and the keyword tests.
 
-#include "app/edition.h"
 #include "profiles/quality_settings.h"
+#include "session/edition.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "app/stored_folder.h"
+#include "session/stored_folder.h"
 
 #include <QFile>
 

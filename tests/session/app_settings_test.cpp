@@ -2,9 +2,9 @@
 // load, malformed values, and a save that cannot write. That a write never
 // leaves half a file is the INI service's own test (tests/platform/ini).
 
-#include "app/app_settings.h"
 #include "media_fixtures.h"
 #include "platform/ini/ini_file.h"
+#include "session/app_settings.h"
 
 #include <QDir>
 #include <cstdlib>

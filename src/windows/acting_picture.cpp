@@ -1,4 +1,4 @@
-#include "profiles/acting_picture.h"
+#include "windows/acting_picture.h"
 
 #include "ui_look/focus_ring.h"
 

@@ -1,4 +1,4 @@
-#include "app/damaged_settings.h"
+#include "session/damaged_settings.h"
 
 #include "platform/ini/ini_damage.h"
 #include "platform/ini/ini_file.h"
