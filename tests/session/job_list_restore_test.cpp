@@ -4,9 +4,8 @@
 // is left out alone and a damaged list file kept aside, each reported once;
 // the restored rows convert whole.
 
-#include "window_fixture.h"
-
 #include "jobs/job_list_file.h"
+#include "session_fixture.h"
 
 #include <QDir>
 
@@ -14,21 +13,9 @@ using namespace veltrix::test;
 
 namespace {
 
-class JobListRestoreTest : public WindowTest {
+class JobListRestoreTest : public SessionTest {
 protected:
     QString listFile() const { return QString::fromStdString(m_state.file("veltrix/veltrix-video-converter.jobs")); }
-    // An orderly end, then a new start over the same settings and state.
-    Tfm_main &restart()
-    {
-        EXPECT_TRUE(m_window->close());
-        m_window.reset();
-        m_prompts.shown.clear();
-        return start();
-    }
-    bool batchEnded() const
-    {
-        return !m_window->session().isConverting() && !m_window->session().encoderRun().isRunning();
-    }
 };
 
 TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
@@ -44,11 +31,11 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
 
     start();
     addFiles({path("cut.wav"), path("unchecked.wav"), path("failed.wav"), path("gone.wav")});
-    JobModel &jobs = m_window->session().jobs();
+    JobModel &jobs = m_session->jobs();
     ASSERT_EQ(jobs.rowCount(), 4);
     for (int row : {0, 1, 3})
         jobs.setChecked(row, false);
-    m_window->run(MainCommand::StartBatch);
+    m_session->batch().start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return batchEnded(); }, 60000));
     ASSERT_EQ(jobs.status(2).state, JobState::Failed);
     writeFile(media.file("failed.wav"), whole); // the failed row's source mended
@@ -65,7 +52,7 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
     const std::vector<bool> marks = jobs.checkMarks();
 
     QFile::remove(path("gone.wav"));
-    JobModel &restored = restart().session().jobs();
+    JobModel &restored = restart().jobs();
     EXPECT_TRUE(m_prompts.boxes().empty());
     ASSERT_EQ(restored.rowCount(), 4);
     EXPECT_EQ(restored.checkMarks(), marks);
@@ -76,27 +63,27 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
             expected.status = JobStatus::failed(restored.status(3).reason);
         EXPECT_EQ(restored.job(row), expected);
         EXPECT_EQ(restored.caption(row), captions[row]);
-        EXPECT_EQ(list()->model()->index(row, kPathColumn).data().toString(), sourceOf(expected));
+        EXPECT_EQ(restored.index(row, kPathColumn).data().toString(), sourceOf(expected));
     }
     EXPECT_TRUE(restored.status(3).reason.startsWith(path("gone.wav") + " is no longer there"));
     EXPECT_EQ(restored.original(0).duration, "00:00:01");
 
     // A converting row is stored ready to convert again.
-    m_window->run(MainCommand::StartBatch);
-    m_window->run(MainCommand::PauseBatch);
+    m_session->batch().start();
+    m_session->batch().pauseToggle();
     ASSERT_EQ(restored.status(0).state, JobState::RunPaused);
-    m_window->session().saveJobList();
+    m_session->saveJobList();
     QString problem;
     const std::optional<StoredJobList> stored =
         parseJobList(QByteArray::fromStdString(readFile(listFile().toStdString())), &problem);
     ASSERT_TRUE(stored) << problem.toStdString();
     EXPECT_EQ(stored->rows.at(0).job.status, JobStatus{JobState::Waiting});
-    m_window->run(MainCommand::PauseBatch);
+    m_session->batch().pauseToggle();
     ASSERT_TRUE(QTest::qWaitFor([&] { return batchEnded(); }, 60000));
     const std::vector<JobState> ended = {JobState::Finished, JobState::Waiting, JobState::Finished, JobState::Failed};
     for (int row = 0; row < 4; ++row)
         EXPECT_EQ(restored.status(row).state, ended[row]) << row << " " << restored.status(row).reason.toStdString();
-    const QDir output(QString::fromStdString(m_output.path()));
+    const QDir output(this->output());
     for (const auto &[name, seconds] : {std::pair{"cut", 1.0}, std::pair{"failed", 3.0}}) {
         const QStringList written = output.entryList({QString(name) + ".*"}, QDir::Files);
         ASSERT_EQ(written.size(), 1) << name;
@@ -105,30 +92,32 @@ TEST_F(JobListRestoreTest, ComesBackAsLeftAndConvertsWhole)
     }
 
     // One damaged field drops its row alone, named in the message; the whole file is kept aside.
-    EXPECT_TRUE(m_window->close());
-    m_window.reset();
+    EXPECT_TRUE(m_session->saveSettings().isEmpty());
+    m_session->saveJobList();
+    m_session.reset();
     QByteArrayList lines = QByteArray::fromStdString(readFile(listFile().toStdString())).split('\n');
     lines[2].replace("\"unchecked\":true", "\"unchecked\":\"yes\"");
     writeFile(listFile().toStdString(), lines.join('\n').toStdString());
     m_prompts.shown.clear();
-    EXPECT_EQ(start().session().jobs().caption(1), captions[2]);
-    EXPECT_EQ(m_window->session().jobs().rowCount(), 3);
+    EXPECT_EQ(start().jobs().caption(1), captions[2]);
+    EXPECT_EQ(m_session->jobs().rowCount(), 3);
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_TRUE(m_prompts.boxes()[0].text.contains("row 2, unchecked.wav")) << m_prompts.boxes()[0].text.toStdString();
     EXPECT_EQ(readFile(listFile().toStdString() + ".bak"), lines.join('\n').toStdString());
 
     // A damaged list is kept aside, told once, and the list starts empty.
-    EXPECT_TRUE(m_window->close());
-    m_window.reset();
+    EXPECT_TRUE(m_session->saveSettings().isEmpty());
+    m_session->saveJobList();
+    m_session.reset();
     const std::string damaged = R"({"format": "veltrix job list", "version": 1, "rows": [)";
     writeFile(listFile().toStdString(), damaged);
     m_prompts.shown.clear();
-    EXPECT_EQ(start().session().jobs().rowCount(), 0);
+    EXPECT_EQ(start().jobs().rowCount(), 0);
     ASSERT_EQ(m_prompts.boxes().size(), 1u);
     EXPECT_EQ(m_prompts.boxes()[0].kind, RecordingPrompts::Kind::Warning);
     EXPECT_TRUE(m_prompts.boxes()[0].text.contains(listFile() + ".bak")) << m_prompts.boxes()[0].text.toStdString();
     EXPECT_EQ(readFile(listFile().toStdString() + ".bak"), damaged);
-    EXPECT_EQ(restart().session().jobs().rowCount(), 0);
+    EXPECT_EQ(restart().jobs().rowCount(), 0);
     EXPECT_TRUE(m_prompts.boxes().empty());
 }
 

@@ -1,0 +1,11 @@
+// The session's tests run under a bare QCoreApplication: no display, no GUI.
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
