@@ -1,29 +1,50 @@
 #include "engine/commandline.h"
 
+#include <array>
+
 QString quoteArgument(const QString &text)
 {
     return text.contains(u' ') ? u'"' + text + u'"' : text;
 }
 
+namespace {
+
+// One part of a run's command after the encoder's path: a piece of the
+// record (blank-separated words) or a path, which stays one argument.
+struct CommandPart {
+    const QString &text;
+    bool path = false;
+};
+
+// The parts in the one order both the line of text and the arguments take.
+std::array<CommandPart, 15> commandParts(const intputrec &rec)
+{
+    static const QString yes = QStringLiteral(" -y "), input = QStringLiteral(" -i "), blank = QStringLiteral(" ");
+    return {{{rec.start}, {yes}, {input}, {rec.inputfile, true}, {rec.videobitrate}, {rec.audiobitrate},
+             {rec.channels}, {rec.aspect}, {rec.length}, {rec.size}, {rec.picture}, {blank}, {rec.samplerate},
+             {rec.extra}, {blank}}};
+}
+
+} // namespace
+
 QString commandLineText(const intputrec &rec)
 {
-    return quoteArgument(rec.encoderfile) + rec.start + " -y " + " -i " + quoteArgument(rec.inputfile)
-           + rec.videobitrate + rec.audiobitrate + rec.channels + rec.aspect + rec.length + rec.size + rec.picture + " "
-           + rec.samplerate + rec.extra + " " + quoteArgument(rec.outputfile);
+    QString line = quoteArgument(rec.encoderfile);
+    for (const CommandPart &part : commandParts(rec))
+        line += part.path ? quoteArgument(part.text) : part.text;
+    return line + quoteArgument(rec.outputfile);
 }
 
 QStringList encoderArguments(const intputrec &rec)
 {
     QStringList args;
-    const auto pieces = [&args](const QString &piece) { args += piece.split(u' ', Qt::SkipEmptyParts); };
-    pieces(rec.start);
-    args << "-y"
-         << "-i" << rec.inputfile;
-    for (const QString *piece : {&rec.videobitrate, &rec.audiobitrate, &rec.channels, &rec.aspect, &rec.length,
-                                 &rec.size, &rec.picture, &rec.samplerate, &rec.extra})
-        pieces(*piece);
-    args << rec.outputfile;
-    return args;
+    for (const CommandPart &part : commandParts(rec)) {
+        if (part.path)
+            args << part.text;
+        else
+            args += part.text.split(u' ', Qt::SkipEmptyParts);
+    }
+    return args << rec.outputfile;
 }
 
 QStringList probeArguments(const QString &mediaPath)
