@@ -3,7 +3,7 @@
 // as it creates them (menu items, image buttons, skin sliders), and the one
 // place that applies the rule's result to them.
 
-#include "engine/command_availability.h"
+#include "app/command_availability.h"
 
 #include <map>
 #include <variant>

@@ -2,6 +2,7 @@
 
 #include "app/background_mode.h"
 #include "app/clip_cutter.h"
+#include "app/command_availability.h"
 #include "app/dvd_commands.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
@@ -13,7 +14,6 @@
 #include "app/side_button_menus.h"
 #include "app/window_access.h"
 #include "app/window_drag.h"
-#include "engine/command_availability.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
 #include "jobs/job_list_store.h"

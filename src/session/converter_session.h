@@ -8,12 +8,12 @@
 // commands; it needs no window and no display.
 
 #include "engine/busy_state.h"
-#include "engine/command_availability.h"
 #include "engine/encoder_runs.h"
 #include "jobs/job_model.h"
 #include "jobs/output_folder.h"
 #include "profiles/active_profile.h"
 #include "session/app_settings.h"
+#include "session/command_situation.h"
 #include "session/edition.h"
 
 #include <QJsonObject>

@@ -4,9 +4,9 @@
 // and profiles.pop of the executable folder; prompts and the desktop shell
 // are recording stand-ins.
 
+#include "app/command_availability.h"
 #include "app/command_controls.h"
 #include "engine/busy_state.h"
-#include "engine/command_availability.h"
 #include "engine/encoder_runs.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"

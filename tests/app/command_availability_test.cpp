@@ -1,9 +1,9 @@
 // The command availability rule in its five situations, and its applier on
 // real widgets and actions.
 
+#include "app/command_availability.h"
 #include "app/command_controls.h"
 #include "engine/busy_state.h"
-#include "engine/command_availability.h"
 
 #include <QAction>
 #include <QPushButton>

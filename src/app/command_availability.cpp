@@ -1,4 +1,4 @@
-#include "engine/command_availability.h"
+#include "app/command_availability.h"
 
 #include <array>
 

@@ -3,16 +3,11 @@
 // situation (list empty, a row selected, previewing, converting). The window
 // applies the result to its controls.
 
+#include "session/command_situation.h"
+
 #include <QString>
 #include <map>
 #include <optional>
-
-struct CommandSituation {
-    bool listEmpty = true;
-    bool rowSelected = false;
-    bool previewing = false;
-    bool converting = false;
-};
 
 // What the rule sets on one control; an absent value is left as it was.
 struct ControlState {
