@@ -4,10 +4,11 @@
 
 namespace {
 
-enum Situation { Empty, NoneSelected, RowSelected, Previewing, Converting, kSituations };
+enum Situation { Empty, NoneSelected, RowSelected, Previewing, Converting, Adding, kSituations };
 
-// One column per situation: on, off, or hidden with the enabled state kept.
-enum Cell { On, Off, HiddenKept };
+// One column per situation: on, off, hidden with the enabled state kept, or
+// left as the situations before it set it.
+enum Cell { On, Off, HiddenKept, Kept };
 
 struct Row {
     std::vector<const char *> controls;
@@ -15,19 +16,22 @@ struct Row {
 };
 
 const Row kTable[] = {
-    {{"AddFiles2", "AddFolder2", "bt_dvdopen", "bt_ifo"}, {On, On, On, Off, Off}},
-    {{"Properties1", "Remove1", "Rename1", "bt_remove"}, {Off, Off, On, Off, Off}},
-    {{"Clear2", "SelectAll1", "UnselectAll1", "Convert2", "bt_clear", "bt_chapte", "bt_set"}, {Off, On, On, Off, Off}},
-    {{"Pause1", "Stop2", "Bt_Convertstop"}, {Off, Off, Off, Off, On}},
-    {{"ConvertAgain1"}, {Off, Off, On, Off, On}},
-    {{"bt_back", "bt_next", "bt_playstop", "bt_images", "play_bar", "cut_play_bar"}, {Off, Off, Off, On, Off}},
-    {{"bt_play", "bt_cut"}, {Off, Off, On, Off, Off}},
+    {{"AddFiles2", "AddFolder2", "bt_dvdopen", "bt_ifo"}, {On, On, On, Off, Off, Off}},
+    {{"Properties1", "Remove1", "Rename1", "bt_remove"}, {Off, Off, On, Off, Off, Kept}},
+    {{"Clear2", "SelectAll1", "UnselectAll1", "Convert2", "bt_clear", "bt_chapte", "bt_set"},
+     {Off, On, On, Off, Off, Kept}},
+    {{"Pause1", "Stop2", "Bt_Convertstop"}, {Off, Off, Off, Off, On, Kept}},
+    {{"ConvertAgain1"}, {Off, Off, On, Off, On, Kept}},
+    {{"bt_back", "bt_next", "bt_playstop", "bt_images", "play_bar", "cut_play_bar"}, {Off, Off, Off, On, Off, Kept}},
+    {{"bt_play", "bt_cut"}, {Off, Off, On, Off, Off, Kept}},
 };
-// `bt_start` is shown in every situation but the last, which hides it.
-const std::array<Cell, kSituations> kStartButton = {Off, On, On, Off, HiddenKept};
+// `bt_start` is shown in every situation but converting, which hides it.
+const std::array<Cell, kSituations> kStartButton = {Off, On, On, Off, HiddenKept, Kept};
 
 void setCell(CommandStates &states, const QString &name, Cell cell, bool showable)
 {
+    if (cell == Kept)
+        return;
     ControlState &state = states[name];
     if (cell == HiddenKept) {
         state.visible = false;
@@ -42,9 +46,12 @@ void setCell(CommandStates &states, const QString &name, Cell cell, bool showabl
 
 CommandStates commandAvailability(const CommandSituation &situation)
 {
-    const std::array<bool, kSituations> holds = {situation.listEmpty, !situation.listEmpty && !situation.rowSelected,
-                                                 !situation.listEmpty && situation.rowSelected, situation.previewing,
-                                                 situation.converting};
+    const std::array<bool, kSituations> holds = {situation.listEmpty,
+                                                 !situation.listEmpty && !situation.rowSelected,
+                                                 !situation.listEmpty && situation.rowSelected,
+                                                 situation.previewing,
+                                                 situation.converting,
+                                                 situation.adding};
     CommandStates states;
     for (int s = 0; s < kSituations; ++s) {
         if (!holds[s])

@@ -1,7 +1,7 @@
 #pragma once
 // Which of the main window's commands are available: one rule over the
-// situation (list empty, a row selected, previewing, converting). The window
-// applies the result to its controls.
+// situation (list empty, a row selected, previewing, converting, adding).
+// The window applies the result to its controls.
 
 #include "session/command_situation.h"
 
@@ -21,6 +21,6 @@ struct ControlState {
 using CommandStates = std::map<QString, ControlState>;
 
 // Applies, in order, the situations that hold: the empty list, rows with
-// none selected, a row selected, previewing, converting; a later one
+// none selected, a row selected, previewing, converting, adding; a later one
 // overrides an earlier one.
 CommandStates commandAvailability(const CommandSituation &situation);

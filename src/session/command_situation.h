@@ -6,4 +6,5 @@ struct CommandSituation {
     bool rowSelected = false;
     bool previewing = false;
     bool converting = false;
+    bool adding = false; // files are being added (another add waits)
 };

@@ -50,7 +50,8 @@ CommandSituation ConverterSession::commandSituation() const
     return {.listEmpty = m_jobs.rowCount() == 0,
             .rowSelected = m_jobs.selectedRow().has_value(),
             .previewing = isPreviewing(),
-            .converting = isConverting()};
+            .converting = isConverting(),
+            .adding = m_busy.is(Busy::Adding)};
 }
 
 void ConverterSession::readSettings()

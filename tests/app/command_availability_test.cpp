@@ -1,4 +1,4 @@
-// The command availability rule in its five situations, and its applier on
+// The command availability rule in its six situations, and its applier on
 // real widgets and actions.
 
 #include "app/command_availability.h"
@@ -78,7 +78,13 @@ INSTANTIATE_TEST_SUITE_P(
                       {true, false, false, true},
                       {off, off, off, on, off, off, off, off, off, on, off},
                       false,
-                      off}),
+                      off},
+        // Another add waits for the one under way; the rest stays as the rows have it.
+        SituationCase{"adding_to_selected",
+                      {false, true, false, false, true},
+                      {off, on, on, off, off, on, on, off, on, off, off},
+                      true,
+                      on}),
     [](const ::testing::TestParamInfo<SituationCase> &info) { return std::string(info.param.what); });
 
 TEST(AvailabilityApplier, SetsTheRegisteredActionsAndButtons)
