@@ -121,12 +121,12 @@ std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folde
     const ProfileChoices choices = window.session().profileChoices();
     const QString extension = outputExtension(window.session().profile().definition().displayName);
     for (int row = 0; row < jobs.rowCount(); ++row) {
-        const std::optional<JobPieces> pieces = jobPieces(jobs.job(row), choices);
-        if (!pieces)
+        std::optional<intputrec> record = jobPieces(jobs.job(row), choices);
+        if (!record)
             continue;
-        intputrec record = fileJobRecord(jobs.original(row).sourcePath, *pieces);
-        record.outputfile = folder + QStringLiteral("/ref%1").arg(row) + extension;
-        lines.push_back(encoderArguments(record));
+        record->inputfile = jobs.original(row).sourcePath;
+        record->outputfile = folder + QStringLiteral("/ref%1").arg(row) + extension;
+        lines.push_back(encoderArguments(*record));
     }
     return lines;
 }

@@ -22,7 +22,7 @@ JobStartResult DvdJobStart::start(int row, const JobSlot &slot)
     // A chapter's caption is indented; its file's first name is not. No
     // progress line comes until ffmpeg has read its way into the title.
     return startJobRun({m_outputFolder, m_jobs, choices.extension, FirstName::WithoutLeadingBlanks}, row, slot,
-                       fileJobRecord(title.job->input, title.job->pieces), RunLeadIn::Creeping);
+                       title.job->record, RunLeadIn::Creeping);
 }
 
 QStringList DvdJobStart::encoders() const

@@ -111,9 +111,10 @@ DvdTitleJobResult dvdTitleJob(const Toriginalinfo &original, const TConvertInfo 
     if (!input.input)
         return {std::nullopt, input.error};
     // The clip travels in the DVD job input: the pieces have no start and no length.
-    const std::optional<JobPieces> pieces = sourcePieces(original, choices);
-    if (!pieces)
+    std::optional<intputrec> record = sourcePieces(original, choices);
+    if (!record)
         return {std::nullopt, QStringLiteral("The chosen picture size or quality does not fit this title. Choose "
                                              "another size or quality in the settings.")};
-    return {DvdTitleJob{QString::fromStdString(formatDvdJobInput(*input.input)), *pieces}, {}};
+    record->inputfile = QString::fromStdString(formatDvdJobInput(*input.input));
+    return {DvdTitleJob{*record}, {}};
 }

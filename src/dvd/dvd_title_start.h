@@ -33,8 +33,7 @@ struct DvdJobInputResult {
 DvdJobInputResult dvdJobInputOf(const TConvertInfo &convert, const TClipInfo &clip, const IfoContents &ifo);
 
 struct DvdTitleJob {
-    QString input; // the DVD job input text, for `inputfile`
-    JobPieces pieces;
+    intputrec record; // its input the DVD job input text
 };
 
 struct DvdTitleJobResult {
@@ -42,7 +41,7 @@ struct DvdTitleJobResult {
     QString error; // what happened and what to do, when there is no job
 };
 
-// What a DVD row's run reads and how, for `fileJobRecord`: reads the row's
+// What a DVD row's run reads and how: reads the row's
 // IFO file; the pieces follow the file-job rules (`extra` the active
 // profile's template or disc target), with `start` and `length` empty and
 // `seconds` the row's duration (the clip length after a cut). The output

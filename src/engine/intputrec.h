@@ -27,4 +27,5 @@ struct intputrec {
     QString picture;      // " -vf " + the filters fitting the picture into the frame
     QString start;        // " -ss " + time code
     QString length;       // " -t " + time code
+    bool operator==(const intputrec &) const = default;
 };

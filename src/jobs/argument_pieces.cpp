@@ -151,9 +151,9 @@ QString extraPiece(const ProfileChoices &choices)
     return QStringLiteral(" -target ") + standard + QLatin1String(kTargets[choices.profileId - 112]);
 }
 
-std::optional<JobPieces> sourcePieces(const Toriginalinfo &job, const ProfileChoices &choices)
+std::optional<intputrec> sourcePieces(const Toriginalinfo &job, const ProfileChoices &choices)
 {
-    JobPieces pieces;
+    intputrec pieces;
     pieces.size = sizePiece(job, choices);
     const std::optional<QString> aspect = aspectPiece(pieces.size, choices);
     const std::optional<QString> video = videoRatePiece(job, choices);
@@ -170,9 +170,9 @@ std::optional<JobPieces> sourcePieces(const Toriginalinfo &job, const ProfileCho
     return pieces;
 }
 
-std::optional<JobPieces> jobPieces(const Job &row, const ProfileChoices &choices)
+std::optional<intputrec> jobPieces(const Job &row, const ProfileChoices &choices)
 {
-    std::optional<JobPieces> pieces = sourcePieces(row.original, choices);
+    std::optional<intputrec> pieces = sourcePieces(row.original, choices);
     if (pieces) {
         pieces->start = startPiece(row.clip);
         pieces->length = lengthPiece(row);

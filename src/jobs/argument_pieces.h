@@ -3,6 +3,7 @@
 // job's records and the chosen profile. A piece carries its own leading
 // blank; an empty piece leaves its option out.
 
+#include "engine/intputrec.h"
 #include "jobs/job.h"
 #include "profiles/profile_choices.h"
 
@@ -31,14 +32,9 @@ QString lengthPiece(const Job &job);
 // The profile's template, or " -target pal-vcd " and the like for 112 to 114.
 QString extraPiece(const ProfileChoices &choices);
 
-// All pieces of one job, in the invocation record's terms.
-struct JobPieces {
-    QString size, aspect, videobitrate, audiobitrate, samplerate, channels, start, length, extra;
-    qint32 seconds = 0;
-    QString picture; // the picture fit piece
-    bool operator==(const JobPieces &) const = default;
-};
-// nullopt when a piece meets a value that does not convert.
-std::optional<JobPieces> jobPieces(const Job &job, const ProfileChoices &choices);
+// The invocation record of one job with all its pieces and its length; the
+// job start adds the input, the output side the output, the run the
+// encoder's place. nullopt when a piece meets a value that does not convert.
+std::optional<intputrec> jobPieces(const Job &job, const ProfileChoices &choices);
 // The same but start and length, which a DVD job's input carries instead.
-std::optional<JobPieces> sourcePieces(const Toriginalinfo &job, const ProfileChoices &choices);
+std::optional<intputrec> sourcePieces(const Toriginalinfo &job, const ProfileChoices &choices);

@@ -8,24 +8,6 @@
 #include "jobs/output_naming.h"
 #include "profiles/active_profile.h"
 
-intputrec fileJobRecord(const QString &input, const JobPieces &pieces)
-{
-    intputrec rec;
-    rec.inputfile = input;
-    rec.size = pieces.size;
-    rec.aspect = pieces.aspect;
-    rec.picture = pieces.picture;
-    rec.videobitrate = pieces.videobitrate;
-    rec.audiobitrate = pieces.audiobitrate;
-    rec.seconds = pieces.seconds;
-    rec.samplerate = pieces.samplerate;
-    rec.channels = pieces.channels;
-    rec.start = pieces.start;
-    rec.length = pieces.length;
-    rec.extra = pieces.extra;
-    return rec;
-}
-
 FileJobStart::FileJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder)
     : m_jobs(jobs),
       m_profile(profile),
@@ -47,11 +29,11 @@ JobStartResult startJobRun(const JobOutputSide &output, int row, const JobSlot &
 JobStartResult FileJobStart::start(int row, const JobSlot &slot)
 {
     const ProfileChoices choices = m_profile.choices();
-    const std::optional<JobPieces> pieces = jobPieces(m_jobs.job(row), choices);
-    if (!pieces)
+    std::optional<intputrec> record = jobPieces(m_jobs.job(row), choices);
+    if (!record)
         return {std::nullopt, unbuildableArgumentsReason()};
-    return startJobRun({m_outputFolder, m_jobs, choices.extension}, row, slot,
-                       fileJobRecord(m_jobs.original(row).sourcePath, *pieces));
+    record->inputfile = m_jobs.original(row).sourcePath;
+    return startJobRun({m_outputFolder, m_jobs, choices.extension}, row, slot, *record);
 }
 
 QStringList FileJobStart::encoders() const

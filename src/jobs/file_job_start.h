@@ -15,10 +15,6 @@ class ActiveProfile;
 class JobModel;
 class OutputFolder;
 
-// The record of a file job's input and pieces; the output side adds the
-// output, the run the encoder path and working folder.
-intputrec fileJobRecord(const QString &input, const JobPieces &pieces);
-
 // The output side of every job start: the folder the Output field names
 // (made), the row's first free name after its caption (its own stopped
 // output counts as free and goes), then the slot's run of `record` writing

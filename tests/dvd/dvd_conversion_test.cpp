@@ -33,7 +33,7 @@ std::vector<std::string> encoderCall(const DvdRow &row, int profile, const TempD
     EXPECT_TRUE(r.job) << r.error.toStdString();
     const QString output =
         outputPathFor(qs(out.path()) + "/", row.caption, choices.extension, FirstName::WithoutLeadingBlanks).path;
-    intputrec rec = r.job ? fileJobRecord(r.job->input, r.job->pieces) : intputrec{};
+    intputrec rec = r.job ? r.job->record : intputrec{};
     rec.outputfile = output;
     std::vector<std::string> argv{std::string(VELTRIX_BIN_DIR) + "/register.dat"};
     for (const QString &arg : encoderArguments(rec))

@@ -103,16 +103,16 @@ TEST_F(DvdRowsOfDisc, RunPiecesAreTheProfilesWithoutStartOrLength)
         const DvdRow &row = rows[2];
         const DvdTitleJobResult r = dvdTitleJob(row.original, row.convert, row.clip, choices);
         ASSERT_TRUE(r.job) << r.error.toStdString();
-        EXPECT_EQ(r.job->pieces.extra, choices.argumentTemplate) << id;
-        EXPECT_EQ(r.job->pieces.start + r.job->pieces.length, "");
-        EXPECT_EQ(r.job->pieces.seconds, 20);
-        EXPECT_EQ(r.job->pieces.size, id == kDivxProfile ? " -s 320x240" : "");
-        EXPECT_TRUE(isDvdJobInput(r.job->input.toStdString()));
+        EXPECT_EQ(r.job->record.extra, choices.argumentTemplate) << id;
+        EXPECT_EQ(r.job->record.start + r.job->record.length, "");
+        EXPECT_EQ(r.job->record.seconds, 20);
+        EXPECT_EQ(r.job->record.size, id == kDivxProfile ? " -s 320x240" : "");
+        EXPECT_TRUE(isDvdJobInput(r.job->record.inputfile.toStdString()));
     }
     Toriginalinfo cut = rows[0].original;
     cut.duration = "00:00:15"; // as the cutter leaves a cut row
     const DvdTitleJobResult r = dvdTitleJob(cut, rows[0].convert, rows[0].clip, dvdChoices(kDivxProfile));
-    EXPECT_EQ(r.job->pieces.seconds, 15);
+    EXPECT_EQ(r.job->record.seconds, 15);
 
     TConvertInfo unreadable;
     unreadable.ifoPath = "/nowhere/VIDEO_TS/VTS_01_0.IFO";

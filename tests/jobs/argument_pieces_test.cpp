@@ -82,10 +82,17 @@ ChoicesPlan withNoSelection(ChoicesPlan plan)
     return plan;
 }
 
+// The pieces a case expects, in the order the cases give them.
+struct ExpectedPieces {
+    QString size, aspect, videobitrate, audiobitrate, samplerate, channels, start, length, extra;
+    qint32 seconds = 0;
+    QString picture;
+};
+
 struct PiecesCase {
     const char *what;
     ChoicesPlan plan;
-    JobPieces expected;
+    ExpectedPieces expected;
 };
 
 void PrintTo(const PiecesCase &c, std::ostream *os)
@@ -100,9 +107,20 @@ TEST_P(Pieces, FollowTheRules)
     const PiecesCase &c = GetParam();
     TClipInfo clip;
     clip.clipBegin = 65;
-    const std::optional<JobPieces> pieces = jobPieces(Job{.original = sourceJob(), .clip = clip}, choicesOf(c.plan));
+    const std::optional<intputrec> pieces = jobPieces(Job{.original = sourceJob(), .clip = clip}, choicesOf(c.plan));
     ASSERT_TRUE(pieces.has_value());
-    EXPECT_EQ(*pieces, c.expected);
+    const ExpectedPieces &e = c.expected;
+    EXPECT_EQ(*pieces, (intputrec{.videobitrate = e.videobitrate,
+                                  .audiobitrate = e.audiobitrate,
+                                  .seconds = e.seconds,
+                                  .extra = e.extra,
+                                  .size = e.size,
+                                  .samplerate = e.samplerate,
+                                  .channels = e.channels,
+                                  .aspect = e.aspect,
+                                  .picture = e.picture,
+                                  .start = e.start,
+                                  .length = e.length}));
 }
 
 // The job is 640x360, 1000 kbit/s video, 192 kbit/s audio, 00:03:25 long,
@@ -185,7 +203,7 @@ TEST(Pieces, UnknownDurationLeavesTheLengthOut)
 {
     Toriginalinfo job = sourceJob();
     job.duration.clear();
-    const std::optional<JobPieces> pieces = jobPieces(Job{.original = job}, choicesOf(mp3(2)));
+    const std::optional<intputrec> pieces = jobPieces(Job{.original = job}, choicesOf(mp3(2)));
     ASSERT_TRUE(pieces.has_value());
     EXPECT_EQ(pieces->length, "");
     EXPECT_EQ(pieces->seconds, 0);
