@@ -18,8 +18,8 @@ struct Row {
 const Row kTable[] = {
     {{"AddFiles2", "AddFolder2", "bt_dvdopen", "bt_ifo"}, {On, On, On, Off, Off, Off}},
     {{"Properties1", "Remove1", "Rename1", "bt_remove"}, {Off, Off, On, Off, Off, Kept}},
-    {{"Clear2", "SelectAll1", "UnselectAll1", "Convert2", "bt_clear", "bt_chapte", "bt_set"},
-     {Off, On, On, Off, Off, Kept}},
+    {{"Clear2", "bt_clear"}, {Off, On, On, Off, Off, Off}},
+    {{"SelectAll1", "UnselectAll1", "Convert2", "bt_chapte", "bt_set"}, {Off, On, On, Off, Off, Kept}},
     {{"Pause1", "Stop2", "Bt_Convertstop"}, {Off, Off, Off, Off, On, Kept}},
     {{"ConvertAgain1"}, {Off, Off, On, Off, On, Kept}},
     {{"bt_back", "bt_next", "bt_playstop", "bt_images", "play_bar", "cut_play_bar"}, {Off, Off, Off, On, Off, Kept}},

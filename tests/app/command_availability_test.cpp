@@ -18,8 +18,8 @@ struct SituationCase {
     const char *what;
     CommandSituation situation;
     // AddFiles2, Properties1, Clear2, Pause1, bt_dvdopen, bt_remove, bt_clear, bt_back, bt_play, Bt_Convertstop,
-    // play_bar
-    std::array<bool, 11> enabled;
+    // play_bar, SelectAll1
+    std::array<bool, 12> enabled;
     bool startVisible;
     std::optional<bool> startEnabled;
 };
@@ -36,7 +36,7 @@ TEST_P(Availability, FollowsTheTable)
     const SituationCase &c = GetParam();
     const CommandStates states = commandAvailability(c.situation);
     const char *names[] = {"AddFiles2", "Properties1", "Clear2",  "Pause1",         "bt_dvdopen", "bt_remove",
-                           "bt_clear",  "bt_back",     "bt_play", "Bt_Convertstop", "play_bar"};
+                           "bt_clear",  "bt_back",     "bt_play", "Bt_Convertstop", "play_bar",   "SelectAll1"};
     for (size_t i = 0; i < std::size(names); ++i)
         EXPECT_EQ(states.at(names[i]).enabled, c.enabled[i]) << names[i];
     // Every member of a table row moves with it.
@@ -44,11 +44,9 @@ TEST_P(Availability, FollowsTheTable)
         EXPECT_EQ(states.at(peer).enabled, c.enabled[0]) << peer;
     for (const char *peer : {"Remove1", "Rename1"})
         EXPECT_EQ(states.at(peer).enabled, c.enabled[1]) << peer;
-    for (const char *peer : {"SelectAll1", "UnselectAll1", "Convert2"})
-        EXPECT_EQ(states.at(peer).enabled, c.enabled[2]) << peer;
+    for (const char *peer : {"UnselectAll1", "Convert2", "bt_chapte", "bt_set"})
+        EXPECT_EQ(states.at(peer).enabled, c.enabled[11]) << peer;
     EXPECT_EQ(states.at("Stop2").enabled, c.enabled[3]);
-    for (const char *peer : {"bt_chapte", "bt_set"})
-        EXPECT_EQ(states.at(peer).enabled, c.enabled[6]) << peer;
     for (const char *peer : {"bt_next", "bt_playstop", "bt_images"})
         EXPECT_EQ(states.at(peer).enabled, c.enabled[7]) << peer;
     EXPECT_EQ(states.at("bt_cut").enabled, c.enabled[8]);
@@ -59,32 +57,43 @@ TEST_P(Availability, FollowsTheTable)
 
 INSTANTIATE_TEST_SUITE_P(
     Situations, Availability,
-    ::testing::Values(
-        SituationCase{
-            "empty", {true, false, false, false}, {on, off, off, off, on, off, off, off, off, off, off}, true, off},
-        SituationCase{"none_selected",
-                      {false, false, false, false},
-                      {on, off, on, off, on, off, on, off, off, off, off},
-                      true,
-                      on},
-        SituationCase{
-            "row_selected", {false, true, false, false}, {on, on, on, off, on, on, on, off, on, off, off}, true, on},
-        SituationCase{
-            "previewing", {false, true, true, false}, {off, off, off, off, off, off, off, on, off, off, on}, true, off},
-        // Hidden, its enabled state left as the list situation set it.
-        SituationCase{
-            "converting", {false, true, false, true}, {off, off, off, on, off, off, off, off, off, on, off}, false, on},
-        SituationCase{"converting_empty",
-                      {true, false, false, true},
-                      {off, off, off, on, off, off, off, off, off, on, off},
-                      false,
-                      off},
-        // Another add waits for the one under way; the rest stays as the rows have it.
-        SituationCase{"adding_to_selected",
-                      {false, true, false, false, true},
-                      {off, on, on, off, off, on, on, off, on, off, off},
-                      true,
-                      on}),
+    ::testing::Values(SituationCase{"empty",
+                                    {true, false, false, false},
+                                    {on, off, off, off, on, off, off, off, off, off, off, off},
+                                    true,
+                                    off},
+                      SituationCase{"none_selected",
+                                    {false, false, false, false},
+                                    {on, off, on, off, on, off, on, off, off, off, off, on},
+                                    true,
+                                    on},
+                      SituationCase{"row_selected",
+                                    {false, true, false, false},
+                                    {on, on, on, off, on, on, on, off, on, off, off, on},
+                                    true,
+                                    on},
+                      SituationCase{"previewing",
+                                    {false, true, true, false},
+                                    {off, off, off, off, off, off, off, on, off, off, on, off},
+                                    true,
+                                    off},
+                      // Hidden, its enabled state left as the list situation set it.
+                      SituationCase{"converting",
+                                    {false, true, false, true},
+                                    {off, off, off, on, off, off, off, off, off, on, off, off},
+                                    false,
+                                    on},
+                      SituationCase{"converting_empty",
+                                    {true, false, false, true},
+                                    {off, off, off, on, off, off, off, off, off, on, off, off},
+                                    false,
+                                    off},
+                      // Another add and Clear wait for the add under way; the rest stays as the rows have it.
+                      SituationCase{"adding_to_selected",
+                                    {false, true, false, false, true},
+                                    {off, on, off, off, off, on, off, off, on, off, off, on},
+                                    true,
+                                    on}),
     [](const ::testing::TestParamInfo<SituationCase> &info) { return std::string(info.param.what); });
 
 TEST(AvailabilityApplier, SetsTheRegisteredActionsAndButtons)
