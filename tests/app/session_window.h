@@ -2,10 +2,10 @@
 // The main window over a session of its own, made as the program makes them:
 // the session first, the window over it, and the window gone before it.
 
+#include "add_wait.h"
 #include "app/tfm_main.h"
 #include "session/converter_session.h"
 
-#include <QTest>
 #include <memory>
 
 struct SessionOfWindow {
@@ -20,8 +20,7 @@ public:
     {}
 };
 
-// Waits until the add under way has listed its files and its probes have ended.
 inline bool addEnded(Tfm_main &window)
 {
-    return QTest::qWaitFor([&window] { return !window.session().busy().is(Busy::Adding); }, 60000);
+    return veltrix::test::addEnded(window.session().busy());
 }

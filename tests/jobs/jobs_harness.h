@@ -5,6 +5,7 @@
 // are recording stand-ins.
 
 #include "app/command_availability.h"
+#include "add_wait.h"
 #include "app/command_controls.h"
 #include "engine/busy_state.h"
 #include "engine/encoder_runs.h"
@@ -89,11 +90,7 @@ public:
         adder.addFiles();
         EXPECT_TRUE(addEnded());
     }
-    // Waits until the add under way has listed its files and its probes have ended.
-    bool addEnded()
-    {
-        return QTest::qWaitFor([this] { return !busy.is(Busy::Adding); }, 60000);
-    }
+    bool addEnded() const { return veltrix::test::addEnded(busy); }
     // Processes events until the batch is over (converting clear, no run).
     bool waitForBatchEnd(int timeoutMs = 120000)
     {

@@ -3,6 +3,7 @@
 // settings and state folders, prompts that answer, an output folder, and
 // the ends and starts a user's quit and next start make.
 
+#include "add_wait.h"
 #include "engine/encoder_runs.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
@@ -57,7 +58,7 @@ protected:
     {
         m_prompts.fileAnswers.push_back(paths);
         m_session->adder().addFiles();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !m_session->busy().is(Busy::Adding); }, 60000));
+        EXPECT_TRUE(veltrix::test::addEnded(m_session->busy()));
     }
     bool batchEnded() const { return !m_session->isConverting() && !m_session->encoderRuns().anyRunning(); }
     QString output() const { return QString::fromStdString(m_output.path()); }
