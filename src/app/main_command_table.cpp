@@ -140,14 +140,14 @@ void takeSnapshot(const X &x, const QString &timeText)
     const Job &job = x.session.jobs().job(row);
     const bool dvdRow = isDvdRow(job);
     const ProfileChoices choices = x.session.profile().choices();
-    const QString size = sizePiece(job.original, choices);
+    const std::optional<FrameSize> frame = pictureFrame(job.original, choices);
     x.session.snapshot().take({.inputPath = dvdRow
                                                 ? dvdSnapshotInputOf(job.convert, job.clip, timeCodeToSeconds(timeText))
                                                 : job.original.sourcePath,
                                .caption = x.session.jobs().caption(row),
                                .outputFolder = x.session.outputFolder().text(),
-                               .sizePiece = size,
-                               .picturePiece = pictureFitPiece(size, choices),
+                               .sizePiece = sizePiece(frame),
+                               .picturePiece = pictureFitPiece(frame, choices),
                                .timeText = timeText});
 }
 

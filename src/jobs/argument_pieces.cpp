@@ -3,9 +3,6 @@
 #include "engine/timecode.h"
 #include "jobs/estimate.h"
 #include "profiles/catalogue.h"
-#include "profiles/list_reading.h"
-
-#include <QSizeF>
 
 namespace {
 
@@ -16,54 +13,47 @@ QString bitsPerSecond(qint64 kbits)
 
 const QString kVideoRate = QStringLiteral(" -r 25 -b ");
 
-// The frame of a size piece (" -s 640x480"): the width before its first "x",
-// the height after it up to a "(" or the end.
-std::optional<QSizeF> frameOf(const QString &sizePiece)
-{
-    const QString size = sizePiece.mid(4);
-    const qsizetype x = size.indexOf(u'x');
-    bool widthOk = false, heightOk = false;
-    const double width = size.left(x).toDouble(&widthOk);
-    const double height = size.mid(x + 1).section(u'(', 0, 0).toDouble(&heightOk);
-    if (x < 0 || !widthOk || !heightOk || height == 0)
-        return std::nullopt;
-    return QSizeF(width, height);
-}
-
 } // namespace
 
-QString sizePiece(const Toriginalinfo &job, const ProfileChoices &choices)
+std::optional<FrameSize> pictureFrame(const Toriginalinfo &job, const ProfileChoices &choices)
 {
-    if (!choices.lists.size.enabled || isDiscTarget(choices.profileId))
-        return {};
-    const SizeChoice size = readSizeChoice(choices.lists.size);
-    if (size.source)
-        return QStringLiteral(" -s ") + job.pictureSize;
-    if (size.text.isEmpty() || size.text == kNoVideo)
-        return {};
-    return QStringLiteral(" -s ") + size.text.section(u'(', 0, 0);
-}
-
-std::optional<QString> aspectPiece(const QString &sizePiece, const ProfileChoices &choices)
-{
-    if (sizePiece.isEmpty() || !choices.lists.size.enabled || isDiscTarget(choices.profileId))
-        return QString();
-    const std::optional<QSizeF> frame = frameOf(sizePiece);
-    if (!frame)
+    if (!choices.size.stated)
         return std::nullopt;
-    return QStringLiteral(" -aspect ") + QString::number(frame->width() / frame->height(), 'f', 4);
+    switch (choices.size.kind) {
+    case SizeChoice::Kind::Source:
+        return readFrame(job.pictureSize).value_or(FrameSize{});
+    case SizeChoice::Kind::Frame:
+        return choices.size.frame;
+    case SizeChoice::Kind::None:
+    case SizeChoice::Kind::Standard:
+        break;
+    }
+    return std::nullopt;
 }
 
-QString pictureFitPiece(const QString &sizePiece, const ProfileChoices &choices)
+QString sizePiece(const std::optional<FrameSize> &frame)
 {
-    const std::optional<QSizeF> frame = frameOf(sizePiece);
-    if (choices.pictureFit != PictureFit::KeepShape || sizePiece.isEmpty() || !frame
+    if (!frame || !frame->usable())
+        return {};
+    return QStringLiteral(" -s %1x%2").arg(*frame->width).arg(*frame->height);
+}
+
+QString aspectPiece(const std::optional<FrameSize> &frame)
+{
+    if (!frame || !frame->usable())
+        return {};
+    return QStringLiteral(" -aspect ") + QString::number(double(*frame->width) / double(*frame->height), 'f', 4);
+}
+
+QString pictureFitPiece(const std::optional<FrameSize> &frame, const ProfileChoices &choices)
+{
+    if (choices.pictureFit != PictureFit::KeepShape || !frame || !frame->usable()
         || choices.argumentTemplate.split(u' ').contains(QLatin1String("-vn")))
         return {};
     // ffmpeg's `dar` is the source's display aspect (its sample aspect
     // applied), so an anamorphic picture keeps the shape it is shown at.
     // Sizes are even, as the encoders' colour formats need.
-    const QString w = QString::number(frame->width()), h = QString::number(frame->height());
+    const QString w = QString::number(*frame->width), h = QString::number(*frame->height);
     return QStringLiteral(" -vf scale=w='min(%1,2*round(%2*dar/2))':h='min(%2,2*round(%1/dar/2))',setsar=1,"
                           "pad=%1:%2:(ow-iw)/2:(oh-ih)/2")
         .arg(w, h);
@@ -72,16 +62,15 @@ QString pictureFitPiece(const QString &sizePiece, const ProfileChoices &choices)
 std::optional<QString> videoRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
 {
     const int id = choices.profileId;
-    if (isDiscTarget(id) || (usesRateTexts(id) && choices.rateTexts[0] == QLatin1String("*")))
+    if (isDiscTarget(id) || (usesRateTexts(id) && !choices.hasVideo))
         return QString();
-    if (readQualityChoice(choices.lists.videoQuality).source) {
+    if (choices.video.source) {
         bool ok = false;
         const int rate = job.videoBitrate.toInt(&ok);
         return ok ? std::optional<QString>(kVideoRate + bitsPerSecond(rate)) : std::nullopt;
     }
     if (usesRateTexts(id))
-        return kVideoRate + choices.rateTexts[readQualityChoice(choices.lists.videoQuality).position]
-               + QStringLiteral("000");
+        return kVideoRate + bitsPerSecond(choices.videoRateKbits);
     const std::optional<int> total = estimateKbits(job, choices);
     if (!total)
         return std::nullopt;
@@ -97,13 +86,13 @@ QString audioRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
     return QStringLiteral(" -ab ") + bitsPerSecond(chosenAudioRate(job, choices));
 }
 
-QString sampleRatePiece(const QString &audioRatePiece, const ProfileChoices &choices)
+QString sampleRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
 {
-    if (audioRatePiece.isEmpty() || isDiscTarget(choices.profileId))
+    if (isDiscTarget(choices.profileId))
         return {};
     if (isAmrExtension(choices.extension))
         return QStringLiteral(" -ar 8000 ");
-    const qint64 rate = audioRatePiece.mid(QStringLiteral(" -ab ").size()).toLongLong();
+    const qint64 rate = qint64(chosenAudioRate(job, choices)) * 1000;
     if (rate > 192000)
         return QStringLiteral(" -ar 48000 ");
     if (rate > 64000)
@@ -115,7 +104,7 @@ QString channelsPiece(const ProfileChoices &choices)
 {
     if (isAmrExtension(choices.extension))
         return QStringLiteral(" -ac 1 ");
-    return QStringLiteral(" -ac ") + QString::number(readChannelCount(choices.lists.channel));
+    return QStringLiteral(" -ac ") + QString::number(choices.channels);
 }
 
 QString startPiece(const TClipInfo &clip)
@@ -147,26 +136,25 @@ QString extraPiece(const ProfileChoices &choices)
     static const char *const kTargets[] = {"-vcd ", "-svcd ", "-dvd "};
     if (!isDiscTarget(choices.profileId))
         return choices.argumentTemplate;
-    const QString standard = readSizeChoice(choices.lists.size).text.toLower();
-    return QStringLiteral(" -target ") + standard + QLatin1String(kTargets[choices.profileId - 112]);
+    return QStringLiteral(" -target ") + choices.size.standard + QLatin1String(kTargets[choices.profileId - 112]);
 }
 
 std::optional<intputrec> sourcePieces(const Toriginalinfo &job, const ProfileChoices &choices)
 {
-    intputrec pieces;
-    pieces.size = sizePiece(job, choices);
-    const std::optional<QString> aspect = aspectPiece(pieces.size, choices);
+    const std::optional<FrameSize> frame = pictureFrame(job, choices);
     const std::optional<QString> video = videoRatePiece(job, choices);
-    if (!aspect || !video)
+    if ((frame && !frame->usable()) || !video)
         return std::nullopt;
-    pieces.aspect = *aspect;
+    intputrec pieces;
+    pieces.size = sizePiece(frame);
+    pieces.aspect = aspectPiece(frame);
     pieces.videobitrate = *video;
     pieces.audiobitrate = audioRatePiece(job, choices);
     pieces.seconds = timeCodeToSeconds(job.duration);
-    pieces.samplerate = sampleRatePiece(pieces.audiobitrate, choices);
+    pieces.samplerate = sampleRatePiece(job, choices);
     pieces.channels = channelsPiece(choices);
     pieces.extra = extraPiece(choices);
-    pieces.picture = pictureFitPiece(pieces.size, choices);
+    pieces.picture = pictureFitPiece(frame, choices);
     return pieces;
 }
 

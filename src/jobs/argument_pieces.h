@@ -9,20 +9,25 @@
 
 #include <optional>
 
-QString sizePiece(const Toriginalinfo &job, const ProfileChoices &choices);
-// From the size piece: " -aspect " + W / H with four decimals. nullopt when
-// the size has no readable width and height.
-std::optional<QString> aspectPiece(const QString &sizePiece, const ProfileChoices &choices);
+// The frame the job's picture is made in: the chosen one or the source's
+// own; nullopt where the job states no size (a disc target, "No Video", a
+// list the profile disables). A frame that is not usable stops the start.
+std::optional<FrameSize> pictureFrame(const Toriginalinfo &job, const ProfileChoices &choices);
+// " -s 640x480"; empty without a usable frame.
+QString sizePiece(const std::optional<FrameSize> &frame);
+// " -aspect " + width / height with four decimals; empty without a usable
+// frame.
+QString aspectPiece(const std::optional<FrameSize> &frame);
 // While pictures keep their shape: " -vf " + the filters that scale the
-// picture to fit inside the size piece's frame at its own display aspect and
-// pad it with black bars, so the frame and the aspect piece stay as they are.
-// Empty when pictures stretch, without a frame, or where the template drops
-// the picture (" -vn").
-QString pictureFitPiece(const QString &sizePiece, const ProfileChoices &choices);
+// picture to fit inside the frame at its own display aspect and pad it with
+// black bars, so the frame and the aspect piece stay as they are. Empty when
+// pictures stretch, without a frame, or where the template drops the picture
+// (" -vn").
+QString pictureFitPiece(const std::optional<FrameSize> &frame, const ProfileChoices &choices);
 // nullopt when the estimate it derives from fails.
 std::optional<QString> videoRatePiece(const Toriginalinfo &job, const ProfileChoices &choices);
 QString audioRatePiece(const Toriginalinfo &job, const ProfileChoices &choices);
-QString sampleRatePiece(const QString &audioRatePiece, const ProfileChoices &choices);
+QString sampleRatePiece(const Toriginalinfo &job, const ProfileChoices &choices);
 QString channelsPiece(const ProfileChoices &choices);
 // " -ss " with the clip's begin, in hundredths where it was marked on a frame.
 QString startPiece(const TClipInfo &clip);

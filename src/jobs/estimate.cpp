@@ -1,16 +1,13 @@
 #include "jobs/estimate.h"
 
-#include "profiles/list_reading.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
 
-// Limits that keep every sum and product of the estimate within an int: no
-// real stream comes near 100 Gbit/s, no picture near 100000 lines.
-constexpr qint64 kMaxRateKbits = 100'000'000;
+// A picture's height is held below 100000 lines, which no picture comes near,
+// so every product of the estimate stays within an int.
 constexpr qint64 kMaxPictureHeight = 100'000;
 
 // A rate text in kbit/s, held within 0..kMaxRateKbits; no number reads as 0.
@@ -33,44 +30,42 @@ double videoFactor(int id, int position)
     return kUsualFactors[position];
 }
 
-// The digits after the "x" of a size text, up to a "(" or the end.
-std::optional<int> heightOf(const QString &size)
+int heldHeight(qint64 height)
 {
-    const qsizetype x = size.indexOf(u'x');
-    if (x < 0)
-        return std::nullopt;
-    bool ok = false;
-    const qint64 height = size.mid(x + 1).section(u'(', 0, 0).toLongLong(&ok);
-    return ok ? std::optional<int>(static_cast<int>(std::clamp<qint64>(height, 0, kMaxPictureHeight))) : std::nullopt;
+    return static_cast<int>(std::clamp<qint64>(height, 0, kMaxPictureHeight));
 }
 
 // The video part V, or nullopt for an error; `zero` is set when the chosen
-// size has no "x" and the whole estimate is 0.
+// size names no frame and the whole estimate is 0.
 std::optional<int> videoPart(const Toriginalinfo &job, const ProfileChoices &choices, bool &zero)
 {
     const int id = choices.profileId;
-    const QualityChoice video = readQualityChoice(choices.lists.videoQuality);
+    const QualityChoice video = choices.video;
     // A profile without video has no video part, whatever its id.
-    if (choices.rateTexts[0] == QLatin1String("*"))
+    if (!choices.hasVideo)
         return 0;
     if (id >= 16 && id <= 100)
-        return rateKbits(video.source ? job.videoBitrate : choices.rateTexts[video.position]);
+        return video.source ? rateKbits(job.videoBitrate) : static_cast<int>(choices.videoRateKbits);
     if (video.source && choices.fileMode)
         return rateKbits(job.videoBitrate);
-    const SizeChoice size = readSizeChoice(choices.lists.size);
-    std::optional<int> height;
-    if (size.source) {
-        height = heightOf(job.pictureSize);
-        if (!height)
+    std::optional<qint64> height;
+    switch (choices.size.kind) {
+    case SizeChoice::Kind::Source: {
+        const std::optional<FrameSize> source = readFrame(job.pictureSize);
+        if (!source || !source->height)
             return std::nullopt;
-    } else {
-        if (!size.text.contains(u'x')) {
-            zero = true;
-            return 0;
-        }
-        height = heightOf(size.text);
+        height = source->height;
+        break;
     }
-    return height ? roundHalfEven(*height * videoFactor(id, video.position)) : 0;
+    case SizeChoice::Kind::Frame:
+        height = choices.size.frame.height;
+        break;
+    case SizeChoice::Kind::None:
+    case SizeChoice::Kind::Standard:
+        zero = true;
+        return 0;
+    }
+    return height ? roundHalfEven(heldHeight(*height) * videoFactor(id, video.position)) : 0;
 }
 
 } // namespace
@@ -89,14 +84,12 @@ int roundHalfEven(double value)
 
 int chosenAudioRate(const Toriginalinfo &job, const ProfileChoices &choices)
 {
-    const QualityChoice audio = readQualityChoice(choices.lists.audioQuality);
-    return audio.source ? rateKbits(job.audioBitrate) : kAudioRates[audio.position];
+    return choices.audio.source ? rateKbits(job.audioBitrate) : kAudioRates[choices.audio.position];
 }
 
 double chosenAmrKbits(const Toriginalinfo &job, const ProfileChoices &choices)
 {
-    const QualityChoice audio = readQualityChoice(choices.lists.audioQuality);
-    return audio.source ? chosenAudioRate(job, choices) : kAmrRates[audio.position];
+    return choices.audio.source ? chosenAudioRate(job, choices) : kAmrRates[choices.audio.position];
 }
 
 std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices &choices)

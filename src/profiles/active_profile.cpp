@@ -1,6 +1,7 @@
 #include "profiles/active_profile.h"
 
 #include "platform/picture/picture_file.h"
+#include "profiles/list_reading.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_file_check.h"
 #include "profiles/quality_settings.h"
@@ -65,13 +66,9 @@ ProfileChoices ActiveProfile::choices() const
 {
     // The id is the loaded profile's, so a button merely pointed at in the
     // picker never mixes its id into the loaded profile's rules.
-    return {m_definition.loadedProfileId,
-            m_definition.outputExtension(),
-            m_definition.rateTexts,
-            m_definition.argumentTemplate,
-            m_lists,
-            !m_dvdMode,
-            m_pictureFit};
+    return resolveChoices({m_definition.loadedProfileId, m_definition.outputExtension(), m_definition.rateTexts,
+                           m_definition.argumentTemplate},
+                          m_lists, !m_dvdMode, m_pictureFit);
 }
 
 void ActiveProfile::saveChoices()

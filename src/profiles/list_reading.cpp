@@ -1,5 +1,15 @@
 #include "profiles/list_reading.h"
 
+namespace {
+
+// The size entry a conversion takes: the selected one, else the first.
+QString sizeEntryTaken(const ChoiceList &size)
+{
+    return size.selected >= 0 ? size.selectedText() : size.entries.value(0);
+}
+
+} // namespace
+
 QualityChoice readQualityChoice(const ChoiceList &quality)
 {
     const QString chosen = quality.selectedText();
@@ -9,10 +19,20 @@ QualityChoice readQualityChoice(const ChoiceList &quality)
     return {false, position >= 0 ? position : kNormalPosition};
 }
 
-SizeChoice readSizeChoice(const ChoiceList &size)
+SizeChoice readSizeChoice(const ChoiceList &size, bool discTarget)
 {
-    const QString chosen = size.selected >= 0 ? size.selectedText() : size.entries.value(0);
-    return {chosen == kOriginalSize, chosen};
+    const QString chosen = sizeEntryTaken(size);
+    SizeChoice choice{.stated = size.enabled};
+    if (discTarget) {
+        choice.kind = SizeChoice::Kind::Standard;
+        choice.standard = chosen.toLower();
+    } else if (chosen == kOriginalSize) {
+        choice.kind = SizeChoice::Kind::Source;
+    } else if (const std::optional<FrameSize> frame = readFrame(chosen)) {
+        choice.kind = SizeChoice::Kind::Frame;
+        choice.frame = *frame;
+    }
+    return choice;
 }
 
 int readChannelCount(const ChoiceList &channel)
@@ -26,7 +46,7 @@ QString entryTaken(const ChoiceList &list, QualityListId id)
         return chosen;
     switch (id) {
     case QualityListId::Size:
-        return readSizeChoice(list).text;
+        return sizeEntryTaken(list);
     case QualityListId::Channel:
         return channelEntries().at(readChannelCount(list) - 1);
     case QualityListId::VideoQuality:

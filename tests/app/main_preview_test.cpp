@@ -378,7 +378,7 @@ TEST_F(MainPreviewTest, SnapshotsSaveTheShownFrameAndDoNothingElse)
         settings.findChild<QPushButton *>("Button1")->click();
     });
     press("bt_set");
-    ASSERT_EQ(w.session().profileChoices().lists.size.selectedText(), "320x240(QVGA)");
+    ASSERT_EQ(w.session().profile().lists().size.selectedText(), "320x240(QVGA)");
     press("bt_play");
     clickSkin(&w, "pause");
     ASSERT_TRUE(dragUntil(&w, "play_bar", "play_time", "00:00:08"));

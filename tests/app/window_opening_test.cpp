@@ -99,27 +99,26 @@ TEST_F(WindowOpeningTest, EachWindowIsMadeWhenTheUserFirstOpensIt)
 TEST_F(WindowOpeningTest, SettingsDialogShowsAndChangesTheActiveLists)
 {
     Tfm_main &w = start();
-    const ChoiceList channel = w.session().profileChoices().lists.channel;
+    const ChoiceList channel = w.session().profile().lists().channel;
     ASSERT_EQ(channel.entries, channelEntries());
     const int other = channel.selected == 0 ? 1 : 0;
     whileShown(w, MainCommand::SettingsDialog, [&](QDialog &dialog) {
-        EXPECT_EQ(static_cast<Tfm_set &>(dialog).qualityLists(), w.session().profileChoices().lists);
+        EXPECT_EQ(static_cast<Tfm_set &>(dialog).qualityLists(), w.session().profile().lists());
         dialog.findChild<QComboBox *>("cb_channel")->setCurrentIndex(other);
     });
-    EXPECT_EQ(w.session().profileChoices().lists.channel.selected, other);
+    EXPECT_EQ(w.session().profile().lists().channel.selected, other);
 
-    const QualityLists before = w.session().profileChoices().lists;
+    const QualityLists before = w.session().profile().lists();
     ASSERT_TRUE(w.session().profile().select(kAviDivx));
-    ASSERT_NE(w.session().profileChoices().lists, before);
+    ASSERT_NE(w.session().profile().lists(), before);
     whileShown(w, MainCommand::SettingsDialog, [&](QDialog &dialog) {
         auto &settings = static_cast<Tfm_set &>(dialog);
-        EXPECT_EQ(settings.qualityLists(), w.session().profileChoices().lists);
+        EXPECT_EQ(settings.qualityLists(), w.session().profile().lists());
         auto *size = dialog.findChild<QComboBox *>("cb_size");
         ASSERT_GT(size->count(), 1);
         size->setCurrentIndex(size->count() - 1);
     });
-    EXPECT_EQ(w.session().profileChoices().lists.size.selected,
-              w.session().profileChoices().lists.size.entries.size() - 1);
+    EXPECT_EQ(w.session().profile().lists().size.selected, w.session().profile().lists().size.entries.size() - 1);
 }
 
 } // namespace

@@ -27,8 +27,7 @@ namespace {
 // start's job, with the profile's size at `size`; the output path comes last.
 std::vector<std::string> encoderCall(const DvdRow &row, int profile, const TempDir &out, int size = 0)
 {
-    ProfileChoices choices = dvdChoices(profile);
-    choices.lists.size.select(size);
+    const ProfileChoices choices = dvdChoices(profile, size);
     const DvdTitleJobResult r = dvdTitleJob(row.original, row.convert, row.clip, choices);
     EXPECT_TRUE(r.job) << r.error.toStdString();
     const QString output =

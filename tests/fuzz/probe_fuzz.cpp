@@ -50,25 +50,23 @@ ChoiceList listOf(const QStringList &entries, int selected)
 // rate), an AVI that keeps everything of the source, and a rate-text MP4.
 std::vector<ProfileChoices> typicalChoices()
 {
-    ProfileChoices avi;
-    avi.profileId = 2;
-    avi.extension = QStringLiteral(".avi");
-    avi.rateTexts = {"1000", "800", "600", "400", "200"};
-    avi.argumentTemplate = QStringLiteral(" -vcodec mpeg4 -acodec libmp3lame");
-    avi.lists.size = listOf({QStringLiteral("320x240"), kOriginalSize}, 1);
-    avi.lists.videoQuality = listOf(qualityEntries() << kOriginalVideoQuality, 0);
-    avi.lists.audioQuality = listOf(qualityEntries() << kOriginalAudioQuality, 5);
-    avi.lists.channel = listOf(channelEntries(), 1);
-
-    ProfileChoices source = avi;
-    source.lists.videoQuality.selected = 5;
-
-    ProfileChoices mp4 = avi;
-    mp4.profileId = 27;
-    mp4.extension = QStringLiteral(".mp4");
-    mp4.lists.size = listOf({QStringLiteral("320x240")}, 0);
-    mp4.lists.audioQuality = listOf(qualityEntries(), 1);
-    return {avi, source, mp4};
+    const ProfileRules aviRules{2,
+                                QStringLiteral(".avi"),
+                                {"1000", "800", "600", "400", "200"},
+                                QStringLiteral(" -vcodec mpeg4 -acodec libmp3lame")};
+    QualityLists avi{listOf({QStringLiteral("320x240"), kOriginalSize}, 1),
+                     listOf(qualityEntries() << kOriginalVideoQuality, 0),
+                     listOf(qualityEntries() << kOriginalAudioQuality, 5), listOf(channelEntries(), 1)};
+    QualityLists source = avi;
+    source.videoQuality.selected = 5;
+    QualityLists mp4 = avi;
+    mp4.size = listOf({QStringLiteral("320x240")}, 0);
+    mp4.audioQuality = listOf(qualityEntries(), 1);
+    ProfileRules mp4Rules = aviRules;
+    mp4Rules.id = 27;
+    mp4Rules.extension = QStringLiteral(".mp4");
+    return {resolveChoices(aviRules, avi, true), resolveChoices(aviRules, source, true),
+            resolveChoices(mp4Rules, mp4, true)};
 }
 
 bool isPlainRate(const QString &text)

@@ -133,13 +133,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         list->select(static_cast<int>(hash % 8) - 1);
         hash /= 8;
     }
-    ProfileChoices choices;
-    choices.profileId = id;
-    choices.extension = active.outputExtension();
-    choices.rateTexts = active.rateTexts;
-    choices.argumentTemplate = active.argumentTemplate;
-    choices.lists = lists;
-    choices.fileMode = !dvdMode;
+    const ProfileChoices choices =
+        resolveChoices({id, active.outputExtension(), active.rateTexts, active.argumentTemplate}, lists, !dvdMode);
     const Toriginalinfo job = typicalSource();
     const std::optional<int> kbits = estimateKbits(job, choices);
     FUZZ_EXPECT(!kbits || *kbits >= 0, "an estimate is never negative");

@@ -96,7 +96,7 @@ TEST_P(ProfilePipeline, ConvertsTheClip)
     const std::string file =
         QDir(QString::fromStdString(h.output.path())).filePath("clip" + choices.extension).toStdString();
     EXPECT_EQ(ffprobeField(file, "format=format_name"), containerOf(choices.extension));
-    const bool video = choices.rateTexts[0] != "*" || isDiscTarget(id);
+    const bool video = choices.hasVideo || isDiscTarget(id);
     const std::string width = ffprobeField(file, "stream=width");
     if (!video) {
         EXPECT_EQ(width, "");

@@ -185,8 +185,9 @@ INSTANTIATE_TEST_SUITE_P(Rules, Pieces, ::testing::ValuesIn(kPiecesCases), NameB
 TEST(Pieces, SizeEntryGivesSizeAndAspect)
 {
     const ProfileChoices choices = choicesOf(avi(1));
-    EXPECT_EQ(sizePiece(sourceJob(), choices), " -s 640x480");
-    EXPECT_EQ(aspectPiece(" -s 640x480", choices), QString(" -aspect 1.3333"));
+    const std::optional<FrameSize> frame = pictureFrame(sourceJob(), choices);
+    EXPECT_EQ(sizePiece(frame), " -s 640x480");
+    EXPECT_EQ(aspectPiece(frame), QString(" -aspect 1.3333"));
 }
 
 TEST(Pieces, SizesThatDoNotConvertStopTheStart)

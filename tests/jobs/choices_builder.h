@@ -3,7 +3,7 @@
 // Settings dialog's lists look for a profile.
 
 #include "jobs/job_records.h"
-#include "profiles/profile_choices.h"
+#include "profiles/list_reading.h"
 
 namespace veltrix::test {
 
@@ -38,18 +38,10 @@ struct ChoicesPlan {
 
 inline ProfileChoices choicesOf(const ChoicesPlan &plan)
 {
-    ProfileChoices choices;
-    choices.profileId = plan.id;
-    choices.extension = plan.extension;
-    choices.rateTexts = plan.rateTexts;
-    choices.argumentTemplate = QStringLiteral(" -template");
-    choices.lists.size = plan.size;
-    choices.lists.videoQuality = plan.video;
-    choices.lists.audioQuality = plan.audio;
-    choices.lists.channel = listOf(channelEntries(), plan.channel);
-    choices.fileMode = plan.fileMode;
-    choices.pictureFit = PictureFit::Stretch; // no filters: the pieces as the rules give them
-    return choices;
+    const QualityLists lists{plan.size, plan.video, plan.audio, listOf(channelEntries(), plan.channel)};
+    // Pictures stretch, so no filters: the pieces as the rules give them.
+    return resolveChoices({plan.id, plan.extension, plan.rateTexts, QStringLiteral(" -template")}, lists, plan.fileMode,
+                          PictureFit::Stretch);
 }
 
 inline const std::array<QString, 5> kNoVideoRates = {"*", "", "", "", ""};

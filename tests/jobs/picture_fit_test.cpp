@@ -42,7 +42,7 @@ TEST(PictureFit, KeptInsideBlackBarsOrStretched)
         EXPECT_EQ(h.lastStarted.picture.isEmpty(), fit == PictureFit::Stretch) << "stretching is the old command";
     }
     // A template that drops the picture gets no filters.
-    EXPECT_EQ(pictureFitPiece(" -s 640x480", {.argumentTemplate = " -vn -acodec aac"}), QString());
+    EXPECT_EQ(pictureFitPiece(FrameSize{640, 480}, {.argumentTemplate = " -vn -acodec aac"}), QString());
 }
 
 } // namespace
