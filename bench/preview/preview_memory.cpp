@@ -41,7 +41,6 @@ public:
     void setRowStatus(int, JobState) override {}
     void clearSelection() override {}
     void selectRow(int) override {}
-    void warn(int number) override { std::fprintf(stderr, "message %d\n", number); }
     void reportError(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 
 private:

@@ -1,46 +1,32 @@
 #include "app/command_availability.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
+using C = MainCommand;
+
 enum Situation { Empty, NoneSelected, RowSelected, Previewing, Converting, Adding, kSituations };
 
-// One column per situation: on, off, hidden with the enabled state kept, or
-// left as the situations before it set it.
-enum Cell { On, Off, HiddenKept, Kept };
+// One column per situation: on, off, or left as the situations before it set it.
+enum Cell { On, Off, Kept };
 
 struct Row {
-    std::vector<const char *> controls;
+    std::vector<MainCommand> commands;
     std::array<Cell, kSituations> cells;
 };
 
 const Row kTable[] = {
-    {{"AddFiles2", "AddFolder2", "bt_dvdopen", "bt_ifo"}, {On, On, On, Off, Off, Off}},
-    {{"Properties1", "Remove1", "Rename1", "bt_remove"}, {Off, Off, On, Off, Off, Kept}},
-    {{"Clear2", "bt_clear"}, {Off, On, On, Off, Off, Off}},
-    {{"SelectAll1", "UnselectAll1", "Convert2", "bt_chapte", "bt_set"}, {Off, On, On, Off, Off, Kept}},
-    {{"Pause1", "Stop2", "Bt_Convertstop"}, {Off, Off, Off, Off, On, Kept}},
-    {{"ConvertAgain1"}, {Off, Off, On, Off, On, Kept}},
-    {{"bt_back", "bt_next", "bt_playstop", "bt_images", "play_bar", "cut_play_bar"}, {Off, Off, Off, On, Off, Kept}},
-    {{"bt_play", "bt_cut"}, {Off, Off, On, Off, Off, Kept}},
+    {{C::AddFiles, C::AddFolder, C::AddDvd, C::AddIfo}, {On, On, On, Off, Off, Off}},
+    {{C::FileInformation, C::RemoveRows, C::Rename}, {Off, Off, On, Off, Off, Kept}},
+    {{C::ClearList}, {Off, On, On, Off, Off, Off}},
+    {{C::CheckAll, C::UncheckAll, C::StartBatch}, {Off, On, On, Off, Off, Kept}},
+    {{C::PauseBatch, C::StopBatch}, {Off, Off, Off, Off, On, Kept}},
+    {{C::ConvertAgain}, {Off, Off, On, Off, On, Kept}},
+    {{C::StepBack, C::StepForward, C::StopPreview, C::Snapshot}, {Off, Off, Off, On, Off, Kept}},
+    {{C::StartPreview, C::OpenCutter}, {Off, Off, On, Off, Off, Kept}},
 };
-// `bt_start` is shown in every situation but converting, which hides it.
-const std::array<Cell, kSituations> kStartButton = {Off, On, On, Off, HiddenKept, Kept};
-
-void setCell(CommandStates &states, const QString &name, Cell cell, bool showable)
-{
-    if (cell == Kept)
-        return;
-    ControlState &state = states[name];
-    if (cell == HiddenKept) {
-        state.visible = false;
-        return;
-    }
-    state.enabled = cell == On;
-    if (showable)
-        state.visible = true;
-}
 
 } // namespace
 
@@ -57,9 +43,10 @@ CommandStates commandAvailability(const CommandSituation &situation)
         if (!holds[s])
             continue;
         for (const Row &row : kTable)
-            for (const char *name : row.controls)
-                setCell(states, QString::fromLatin1(name), row.cells[s], false);
-        setCell(states, QStringLiteral("bt_start"), kStartButton[s], true);
+            for (const MainCommand command : row.commands)
+                if (row.cells[s] != Kept)
+                    states[command].enabled = row.cells[s] == On;
     }
+    states[C::StartBatch].visible = !situation.converting;
     return states;
 }

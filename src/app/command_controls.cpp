@@ -5,42 +5,40 @@
 #include <QAction>
 #include <QWidget>
 
-void CommandControls::add(QAction *action)
+void CommandControls::add(MainCommand command, QAction *item)
 {
-    m_controls[action->objectName()] = action;
+    m_controls.emplace(command, item);
 }
 
-void CommandControls::add(QWidget *widget)
+void CommandControls::add(MainCommand command, QWidget *button)
 {
-    m_controls[widget->objectName()] = widget;
+    m_controls.emplace(command, button);
 }
 
-void CommandControls::add(SkinObject *slider)
+void CommandControls::add(MainCommand command, SkinObject *slider)
 {
     if (slider)
-        m_controls[slider->name()] = slider;
+        m_controls.emplace(command, slider);
 }
 
 void CommandControls::apply(const CommandStates &states) const
 {
-    for (const auto &[name, state] : states) {
-        const auto found = m_controls.find(name);
-        if (found == m_controls.end())
-            continue;
-        if (auto *const *action = std::get_if<QAction *>(&found->second)) {
-            if (state.enabled)
-                (*action)->setEnabled(*state.enabled);
-            if (state.visible)
-                (*action)->setVisible(*state.visible);
-        } else if (auto *const *widget = std::get_if<QWidget *>(&found->second)) {
-            if (state.enabled)
-                (*widget)->setEnabled(*state.enabled);
-            if (state.visible)
-                (*widget)->setVisible(*state.visible);
-        } else if (state.enabled) {
-            SkinObject *slider = std::get<SkinObject *>(found->second);
-            slider->commonFacet()->setState(*state.enabled);
-            slider->commonFacet()->redraw();
+    for (const auto &[command, state] : states) {
+        const auto [first, last] = m_controls.equal_range(command);
+        for (auto control = first; control != last; ++control) {
+            if (auto *const *item = std::get_if<QAction *>(&control->second)) {
+                if (state.enabled)
+                    (*item)->setEnabled(*state.enabled);
+            } else if (auto *const *button = std::get_if<QWidget *>(&control->second)) {
+                if (state.enabled)
+                    (*button)->setEnabled(*state.enabled);
+                if (state.visible)
+                    (*button)->setVisible(*state.visible);
+            } else if (state.enabled) {
+                SkinObject *slider = std::get<SkinObject *>(control->second);
+                slider->commonFacet()->setState(*state.enabled);
+                slider->commonFacet()->redraw();
+            }
         }
     }
 }

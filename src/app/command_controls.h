@@ -1,7 +1,7 @@
 #pragma once
-// The controls the command availability rule names, registered by the window
-// as it creates them (menu items, image buttons, skin sliders), and the one
-// place that applies the rule's result to them.
+// The controls that raise the main window's commands, registered by the
+// window as it creates them (menu items, image buttons, skin sliders), and
+// the one place that shows the availability rule's result on them.
 
 #include "app/command_availability.h"
 
@@ -14,16 +14,16 @@ class SkinObject;
 
 class CommandControls {
 public:
-    // Registers a control under its object name (a skin object under its
-    // skin name). A later control of the same name replaces an earlier one.
-    void add(QAction *action);
-    void add(QWidget *widget);
-    void add(SkinObject *slider);
+    // Registers a control that raises `command`; several controls may raise
+    // one command. A null skin object is skipped.
+    void add(MainCommand command, QAction *item);
+    void add(MainCommand command, QWidget *button);
+    void add(MainCommand command, SkinObject *slider);
 
-    // Sets what the states name on the registered controls; for skin sliders
-    // only the enabled state, with a redraw. Unregistered names are skipped.
+    // Shows each command's state on its controls: buttons are enabled and
+    // shown or hidden, menu items enabled, skin sliders enabled and redrawn.
     void apply(const CommandStates &states) const;
 
 private:
-    std::map<QString, std::variant<QAction *, QWidget *, SkinObject *>> m_controls;
+    std::multimap<MainCommand, std::variant<QAction *, QWidget *, SkinObject *>> m_controls;
 };

@@ -1,9 +1,9 @@
 #pragma once
-// The command table of the main window: one row per command with its name,
-// the busy states that refuse it (told to the user in one place, before the
+// The command table of the main window: one row per command with the busy
+// states that refuse it (told to the user in one place, before the
 // handler runs), its handler and the skin objects that raise it. Which
 // controls offer a command at a moment is the command availability rule's,
-// applied per control.
+// shown on every control that raises the command.
 
 #include "app/main_commands.h"
 #include "engine/busy_state.h"
@@ -21,7 +21,6 @@ struct MainCommandContext {
 
 struct MainCommandRow {
     MainCommand command;
-    const char *name;
     BusySet refusedWhile;
     void (*handler)(const MainCommandContext &context);
     std::array<const char *, 2> skinObjects{}; // the skin objects whose click raises it

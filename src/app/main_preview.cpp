@@ -15,7 +15,7 @@
 void Tfm_main::createPreview()
 {
     JobModel &jobs = m_session.jobs();
-    m_preview.host = std::make_unique<MainPreviewHost>(jobs, m_messages, m_prompts);
+    m_preview.host = std::make_unique<MainPreviewHost>(jobs, m_prompts);
     PreviewDisplay display = m_preview.display;
     display.panel = m_controls.pl_play;
     m_preview.playback =

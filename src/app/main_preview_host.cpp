@@ -4,14 +4,9 @@
 #include "engine/timecode.h"
 #include "jobs/job_model.h"
 #include "preview/preview_position.h"
-#include "ui_text/message_table.h"
 #include "ui_text/prompts.h"
 
-MainPreviewHost::MainPreviewHost(JobModel &jobs, MessageTable &messages, Prompts &prompts)
-    : m_jobs(jobs),
-      m_messages(messages),
-      m_prompts(prompts)
-{}
+MainPreviewHost::MainPreviewHost(JobModel &jobs, Prompts &prompts) : m_jobs(jobs), m_prompts(prompts) {}
 
 int MainPreviewHost::rowCount() const
 {
@@ -56,11 +51,6 @@ void MainPreviewHost::clearSelection()
 void MainPreviewHost::selectRow(int row)
 {
     m_jobs.selectRow(row);
-}
-
-void MainPreviewHost::warn(int number)
-{
-    m_messages.warning(number);
 }
 
 void MainPreviewHost::reportError(const QString &text)

@@ -1,17 +1,16 @@
 #pragma once
 // The main window's job list as the preview sees it: each row's source and
 // durations from its Job record, its state in the Status column, the
-// selection, and the window's message boxes.
+// selection, and the window's message box for a player's failure.
 
 #include "preview/preview_host.h"
 
 class JobModel;
-class MessageTable;
 class Prompts;
 
 class MainPreviewHost : public PreviewHost {
 public:
-    MainPreviewHost(JobModel &jobs, MessageTable &messages, Prompts &prompts);
+    MainPreviewHost(JobModel &jobs, Prompts &prompts);
 
     int rowCount() const override;
     std::optional<int> selectedRow() const override;
@@ -20,11 +19,9 @@ public:
     void setRowStatus(int row, JobState state) override;
     void clearSelection() override;
     void selectRow(int row) override;
-    void warn(int number) override;
     void reportError(const QString &text) override;
 
 private:
     JobModel &m_jobs;
-    MessageTable &m_messages;
     Prompts &m_prompts;
 };

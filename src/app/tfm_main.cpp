@@ -87,7 +87,7 @@ void Tfm_main::connectControls()
     for (const ImageButtonDesign &design : imageButtons()) {
         TImageButton *button = m_controls.buttons.at(QString::fromLatin1(design.name));
         button->installEventFilter(this);
-        m_commandControls.add(button);
+        m_commandControls.add(design.command, button);
         const MainCommand command = design.command;
         connect(button, &QAbstractButton::clicked, this, [this, command] { runPressed(command); });
     }
@@ -171,7 +171,7 @@ void Tfm_main::createMenus()
             }
             QAction *action = menu->addAction(QString::fromLatin1(item.caption));
             action->setObjectName(QString::fromLatin1(item.name));
-            m_commandControls.add(action);
+            m_commandControls.add(item.command, action);
             const MainCommand command = item.command;
             connect(action, &QAction::triggered, this, [this, command] { run(command); });
         }
@@ -244,7 +244,9 @@ void Tfm_main::loadSkin()
     m_messages.setHintObject(m_skinRefs.hint);
     m_conversion.bar = PositionBar(m_skinRefs.convertpos, kConvertBarWidth, kProgressFull);
     m_conversion.bar.show(0); // the skin declares the bar at full width; no run has progressed yet
-    m_commandControls.add(m_skinRefs.play_bar);
+    // The position bars move the preview as Back and Forward do, and are
+    // offered when those are.
+    m_commandControls.add(MainCommand::StepForward, m_skinRefs.play_bar);
     m_preview.display.main = {m_skinRefs.play_time, m_skinRefs.play_bar,
                               PositionBar(m_skinRefs.playpos, kPlayBarWidth, kProgressFull)};
     writeSkinSliderPosition(m_skinRefs.play_bar, 0);
@@ -260,7 +262,7 @@ void Tfm_main::skinCutter(Tfm_dvdcutter &cutter)
     Skin1.applySkinForm(&cutter, kCutterForm);
     m_skinRefs.readCutter(Skin1.skinFormOfWindow(&cutter));
     Skin1.present(&cutter, cutterSkinAccess());
-    m_commandControls.add(m_skinRefs.cut_play_bar);
+    m_commandControls.add(MainCommand::StepForward, m_skinRefs.cut_play_bar);
     m_preview.display.cutter = {m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar,
                                 PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth, kProgressFull)};
     m_preview.display.cutter.fill.show(0);

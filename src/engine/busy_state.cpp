@@ -9,10 +9,17 @@ void BusyState::set(Busy what, bool on)
     emit changed();
 }
 
+bool BusyState::is(Busy what) const
+{
+    if (what == Busy::Running)
+        return is(Busy::Converting) && !is(Busy::Paused);
+    return (m_flags & static_cast<BusySet>(what)) != 0;
+}
+
 std::optional<Busy> BusyState::refusal(BusySet refusedWhile) const
 {
-    for (const Busy state : {Busy::Previewing, Busy::Converting, Busy::CutterOpen, Busy::Adding})
-        if (refusedWhile & static_cast<BusySet>(state) & m_flags)
+    for (const Busy state : {Busy::Previewing, Busy::Running, Busy::Converting, Busy::CutterOpen, Busy::Adding})
+        if ((refusedWhile & static_cast<BusySet>(state)) && is(state))
             return state;
     return std::nullopt;
 }

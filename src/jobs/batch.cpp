@@ -123,7 +123,7 @@ bool Batch::isConverting() const
 
 bool Batch::isPaused() const
 {
-    return isConverting() && m_paused;
+    return isConverting() && m_busy.is(Busy::Paused);
 }
 
 std::optional<int> Batch::runningRow() const
@@ -189,7 +189,7 @@ Batch::Slot &Batch::freeSlot()
         if (!slot->jobRunning || !isConverting())
             return;
         slot->progress = value;
-        m_jobs.setStatus(slot->row, m_paused ? JobStatus::runPaused(value) : JobStatus::running(value));
+        m_jobs.setStatus(slot->row, m_busy.is(Busy::Paused) ? JobStatus::runPaused(value) : JobStatus::running(value));
         if (m_limit > 1)
             emit displayChanged(batchProgress(), statusHint());
     });
@@ -244,7 +244,7 @@ void Batch::start()
     for (int i = 0; i < m_runs.count(); ++i)
         m_runs.at(i).resetOffsetCounter();
     m_tally = {};
-    m_paused = false;
+    m_busy.set(Busy::Paused, false);
     m_position = -1;
     m_rowSeconds.clear(); // filled by fill()
     m_doneSeconds = 0;
@@ -307,7 +307,7 @@ void Batch::fill()
 {
     // A job start that asks the user something lets other runs end meanwhile;
     // their ends are taken up by the loop below, not by a second one.
-    if (m_filling || !isConverting() || m_paused || !m_endCause.isEmpty() || m_waitingForEndedRuns)
+    if (m_filling || !isConverting() || m_busy.is(Busy::Paused) || !m_endCause.isEmpty() || m_waitingForEndedRuns)
         return;
     m_filling = true;
     // The rows' seconds, also of rows added while the batch runs.
@@ -421,7 +421,7 @@ qint32 Batch::batchProgress() const
 void Batch::leave(bool stopped)
 {
     m_stopped = stopped;
-    m_paused = false;
+    m_busy.set(Busy::Paused, false);
     m_waitingForEndedRuns = false;
     m_position = -1;
     m_shell.allowSleep();
@@ -595,14 +595,14 @@ void Batch::pauseToggle()
 {
     if (!isConverting())
         return;
-    if (m_paused) {
+    if (m_busy.is(Busy::Paused)) {
         resume();
         return;
     }
     const std::vector<Slot *> jobSlots = running();
     if (jobSlots.empty())
         return;
-    m_paused = true;
+    m_busy.set(Busy::Paused, true);
     for (Slot *slot : jobSlots) {
         slot->run.pause();
         m_jobs.setStatus(slot->row, JobStatus::runPaused(slot->progress));
@@ -615,7 +615,7 @@ void Batch::resume()
 {
     if (!isPaused())
         return;
-    m_paused = false;
+    m_busy.set(Busy::Paused, false);
     for (Slot *slot : running()) {
         slot->run.resume();
         m_jobs.setStatus(slot->row, JobStatus::running(slot->progress));

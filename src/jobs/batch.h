@@ -208,7 +208,6 @@ private:
     int m_jobsAtOnce = 0; // kJobsAtOnceAutomatic
     int m_limit = 1;      // jobs at once in the running batch
     bool m_stopped = false;
-    bool m_paused = false;
     int m_position = -1;      // the last row started while converting
     StartedJob m_lastStarted; // its start
     std::vector<std::unique_ptr<Slot>> m_slots;

@@ -27,8 +27,6 @@ public:
     virtual void clearSelection() = 0;
     // Selects the row and runs the row click, as a click on it does.
     virtual void selectRow(int row) = 0;
-    // Shows numbered message `number` of the message table in a warning box.
-    virtual void warn(int number) = 0;
     // Shows a failure of the preview player in a warning box.
     virtual void reportError(const QString &text) = 0;
 };

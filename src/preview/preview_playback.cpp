@@ -63,10 +63,8 @@ void PreviewPlayback::playSelectedRow()
     const std::optional<int> selected = m_host.selectedRow();
     if (!selected)
         return;
-    if (m_busy.converting()) {
-        m_host.warn(kMessageConverting);
+    if (m_busy.converting()) // the command table refuses a preview during a batch
         return;
-    }
     if (m_paused)
         togglePause();
     if (m_busy.previewing())
@@ -80,10 +78,8 @@ void PreviewPlayback::playInCutter(int row)
 {
     if (!m_display.cutterPanel || row < 0 || row >= m_host.rowCount())
         return;
-    if (m_busy.converting()) {
-        m_host.warn(kMessageConverting);
+    if (m_busy.converting())
         return;
-    }
     if (m_paused)
         togglePause();
     if (m_busy.previewing())

@@ -45,9 +45,6 @@ std::optional<PositionSlider> positionSliderNamed(const QString &objectName);
 class PreviewPlayback : public QObject {
     Q_OBJECT
 public:
-    // Message 26: a conversion is running.
-    static constexpr int kMessageConverting = 26;
-
     // A panel becomes a native window when it first plays. All references
     // must outlive this object.
     // It sets the previewing and cutter-open flags of `busy`.

@@ -421,7 +421,7 @@ TEST_F(MainPreviewTest, ASnapshotThatFindsNoPictureSaysSo)
     EXPECT_TRUE(imagesWritten().isEmpty());
 }
 
-TEST_F(MainPreviewTest, ASnapshotIsRefusedDuringABatch)
+TEST_F(MainPreviewTest, ASnapshotAndAPreviewAreRefusedDuringABatch)
 {
     Tfm_main &w = start();
     const std::string sound = m_media.file("long.mp3");
@@ -433,8 +433,11 @@ TEST_F(MainPreviewTest, ASnapshotIsRefusedDuringABatch)
     const qint64 encoder = w.session().encoderRun().processId();
 
     w.run(MainCommand::Snapshot);
-    ASSERT_EQ(m_prompts.boxes().size(), 1u);
+    w.run(MainCommand::StartPreview);
+    ASSERT_EQ(m_prompts.boxes().size(), 2u);
     EXPECT_EQ(m_prompts.boxes()[0].text, message(26));
+    EXPECT_EQ(m_prompts.boxes()[1].text, message(26));
+    EXPECT_FALSE(w.session().isPreviewing());
     EXPECT_EQ(w.session().encoderRun().processId(), encoder);
     EXPECT_TRUE(imagesWritten().isEmpty());
     w.run(MainCommand::StopBatch);

@@ -56,14 +56,16 @@ public:
         QObject::connect(&jobs, &JobModel::rowsRemoved, [this] { refresh(); });
         QObject::connect(&jobs, &JobModel::modelReset, [this] { refresh(); });
         QObject::connect(&jobs, &JobModel::selectionChanged, [this] { refresh(); });
-        for (const char *name : {"bt_start", "Bt_Convertstop", "bt_remove"}) {
+        for (const auto &[name, command] : {std::pair{"bt_start", MainCommand::StartBatch},
+                                            {"Bt_Convertstop", MainCommand::StopBatch},
+                                            {"bt_remove", MainCommand::RemoveRows}}) {
             auto *button = new QPushButton(&window);
             button->setObjectName(QString::fromLatin1(name));
-            controls.add(button);
+            controls.add(command, button);
         }
         auto *pause = new QAction(QStringLiteral("Pause"), &window);
         pause->setObjectName(QStringLiteral("Pause1"));
-        controls.add(pause);
+        controls.add(MainCommand::PauseBatch, pause);
         QObject::connect(&batch, &Batch::pauseCaptionChanged, pause, &QAction::setText);
     }
     ~JobsHarness() override

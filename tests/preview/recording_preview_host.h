@@ -34,14 +34,12 @@ public:
         if (playback)
             playback->setPreviewRow(row);
     }
-    void warn(int number) override { warnings.push_back(number); }
     void reportError(const QString &text) override { errors << text; }
 
     std::vector<PreviewRow> rows;
     std::optional<int> selected;
     std::map<int, QString> statuses;
     BusyState busy; // what the playback sets, and a batch for it to meet
-    std::vector<int> warnings;
     QStringList errors;
     PreviewPlayback *playback = nullptr;
 };
