@@ -65,19 +65,19 @@ std::optional<QString> extractDuration(const QByteArray &buffer)
     return text(line->mid(line->indexOf("Duration:") + 10, 8));
 }
 
-QString extractExactDuration(const QByteArray &buffer)
+std::optional<Hundredths> extractExactDuration(const QByteArray &buffer)
 {
     const std::optional<QByteArray> line = probeLine(buffer, "Duration:");
     if (!line)
-        return {};
+        return std::nullopt;
     const QByteArray code = line->mid(line->indexOf("Duration:") + 10, 11);
     static constexpr char kShape[] = "99:99:99.99";
     if (code.size() != 11)
-        return {};
+        return std::nullopt;
     for (int i = 0; i < 11; ++i)
         if (kShape[i] == '9' ? !isDigit(code.at(i)) : code.at(i) != kShape[i])
-            return {};
-    return text(code);
+            return std::nullopt;
+    return timeCodeToHundredths(text(code));
 }
 
 QString extractBitrate(const QByteArray &line)

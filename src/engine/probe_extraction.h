@@ -2,6 +2,8 @@
 // Reading register.dat's description of a media file ("-i" alone): duration,
 // bit rates, picture size, codecs and audio format, all kept as text.
 
+#include "engine/timecode.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -9,7 +11,8 @@
 // What a probe learnt about one file. Empty text means "not found".
 struct ProbeResults {
     QString duration;       // "00:03:25"
-    QString exactDuration;  // "00:03:25.40"; empty unless the line has the hundredths
+    // Read from "00:03:25.40"; nullopt unless the line has the hundredths.
+    std::optional<Hundredths> exactDuration;
     QString overallBitrate; // kbit/s, "1411"
     QString videoBitrate;   // kbit/s, "768"
     QString audioBitrate;   // kbit/s, "128"
@@ -34,10 +37,10 @@ std::optional<QByteArray> probeLine(const QByteArray &buffer, const QByteArray &
 // there is none.
 std::optional<QString> extractDuration(const QByteArray &buffer);
 
-// "HH:MM:SS.cc": the 11 characters after "Duration: " in the same line, when
-// they are exactly that (digits, ":" and "."); empty otherwise ("N/A", a
-// shorter line).
-QString extractExactDuration(const QByteArray &buffer);
+// The 11 characters after "Duration: " in the same line read as a time code,
+// when they are exactly "HH:MM:SS.cc" (digits, ":" and "."); nullopt
+// otherwise ("N/A", a shorter line).
+std::optional<Hundredths> extractExactDuration(const QByteArray &buffer);
 
 // The number before the line's first " kb/s": back from it to the nearest
 // blank, at most ten characters. Empty when the line has no " kb/s".

@@ -34,13 +34,13 @@ QString secondsToTimeCode(int seconds)
     return QString::asprintf("%.2d:%.2d:%.2d", seconds / 3600, (seconds % 3600) / 60, seconds % 60);
 }
 
-QString hundredthsToTimeCode(qint64 hundredths)
+QString hundredthsToTimeCode(Hundredths hundredths)
 {
     const qint64 value = qMax<qint64>(hundredths, 0);
     return secondsToTimeCode(int(value / 100)) + QString::asprintf(".%.2d", int(value % 100));
 }
 
-qint64 timeCodeToHundredths(const QString &timeCode)
+Hundredths timeCodeToHundredths(const QString &timeCode)
 {
     const bool fractional = timeCode.size() == 11 && timeCode.at(8) == u'.';
     const int fraction = fractional ? twoDigitField(timeCode, 9) : 0;

@@ -121,7 +121,7 @@ QString lengthPiece(const Job &job)
     // guess for some formats, and the file may have changed since it was
     // added).
     const ClipRange range = clipRangeOf(job.clip);
-    const qint64 exactEnd = job.exactDuration.isEmpty() ? 0 : timeCodeToHundredths(job.exactDuration);
+    const Hundredths exactEnd = job.exactDuration.value_or(0);
     const bool toSourceEnd = (job.clip.clipEnd >= job.clip.fullDuration && job.clip.endHundredths == 0)
                              || (exactEnd > 0 && range.end >= exactEnd);
     if (toSourceEnd)

@@ -82,7 +82,7 @@ private:
         bool done = false;
         std::optional<QString> refusal; // why the file is never probed, as told to the user
         std::optional<Toriginalinfo> source;
-        QString exactDuration;
+        std::optional<Hundredths> exactDuration;
     };
     // Begins adding the files' rows; each comes once it and the files before it are probed.
     void addAll(const QStringList &paths);

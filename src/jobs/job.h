@@ -3,6 +3,7 @@
 // The job list keeps one Job per row, in row order, so every record moves
 // with its row.
 
+#include "engine/timecode.h"
 #include "jobs/job_records.h"
 
 #include <QString>
@@ -65,10 +66,10 @@ struct Job {
     JobKind kind = JobKind::File; // the DVD listing makes its rows titles or chapters
     Toriginalinfo original;
     TClipInfo clip;
-    // The source's length as the probe read it, "HH:MM:SS.cc"; empty when
-    // unknown. A job that converts the whole source passes it on, so no
+    // The source's length as the probe read it to the hundredth; nullopt
+    // when unknown. A job that converts the whole source passes it on, so no
     // file loses its last fraction of a second.
-    QString exactDuration;
+    std::optional<Hundredths> exactDuration;
     // DVD rows only: what the row converts and its chosen tracks.
     TConvertInfo convert;
     TrackChoice tracks;

@@ -100,6 +100,8 @@ struct RowRecord {
     QString caption;
     bool unchecked = false;
     Job job;
+    // The job's exact duration as the file keeps it, "HH:MM:SS.cc".
+    QString exactDuration;
     bool operator==(const RowRecord &) const = default;
 };
 
@@ -109,7 +111,7 @@ template <class F> void fields(RowRecord &row, F &&field)
     field("unchecked", row.unchecked);
     field("kind", row.job.kind);
     field("source", row.job.original);
-    field("exactDuration", row.job.exactDuration);
+    field("exactDuration", row.exactDuration);
     field("clip", row.job.clip);
     field("dvd", row.job.convert);
     field("tracks", row.job.tracks);
@@ -136,7 +138,8 @@ QString jobListPath(const QString &editionBaseName)
 
 QByteArray jobListRowText(const ListedRow &row, bool checked)
 {
-    const QJsonValue record = json_fields::toJson(RowRecord{row.caption, !checked, storedJob(row.job)});
+    const QString exact = row.job.exactDuration ? hundredthsToTimeCode(*row.job.exactDuration) : QString();
+    const QJsonValue record = json_fields::toJson(RowRecord{row.caption, !checked, storedJob(row.job), exact});
     return QJsonDocument(record.toObject()).toJson(QJsonDocument::Compact);
 }
 
@@ -182,6 +185,8 @@ std::optional<StoredJobList> parseJobList(const QByteArray &text, QString *probl
             list.dropped << damagedRowName(array[index], index);
             continue;
         }
+        if (!row.exactDuration.isEmpty())
+            row.job.exactDuration = timeCodeToHundredths(row.exactDuration);
         list.rows.push_back({std::move(row.caption), std::move(row.job)});
         list.checks.push_back(!row.unchecked);
     }

@@ -29,8 +29,8 @@ qint64 statedLengthHundredths(const Job &job, const intputrec &record)
     const QString length = record.length.trimmed();
     if (length.startsWith(QLatin1String("-t ")))
         return timeCodeToHundredths(length.mid(3).trimmed());
-    if (!isDvdRow(job) && !job.exactDuration.isEmpty())
-        return std::max<qint64>(0, timeCodeToHundredths(job.exactDuration) - clipRangeOf(job.clip).begin);
+    if (!isDvdRow(job) && job.exactDuration)
+        return std::max<Hundredths>(0, *job.exactDuration - clipRangeOf(job.clip).begin);
     return record.seconds * qint64(100);
 }
 
@@ -50,9 +50,9 @@ OutputJudgement judgeOutput(const ProbeResults &output, qint64 readHundredths, q
                                "profile"),
                 true,
                 {}};
-    if (output.exactDuration.isEmpty() || output.durationEstimated)
+    if (!output.exactDuration || output.durationEstimated)
         return {};
-    const qint64 written = timeCodeToHundredths(output.exactDuration);
+    const Hundredths written = *output.exactDuration;
     if (readHundredths - written > allowedShortfall(readHundredths))
         return {QStringLiteral("The output holds only %1 s of the %2 s the encoder converted; the file was not "
                                "finished")

@@ -214,13 +214,13 @@ TEST(Pieces, UnknownDurationLeavesTheLengthOut)
 // input, whatever length it states.
 TEST(Pieces, LengthOnlyForACut)
 {
-    Job whole{.original = sourceJob(), .clip = {0, 205, 0, 205, 0}, .exactDuration = "00:03:25.40"};
+    Job whole{.original = sourceJob(), .clip = {0, 205, 0, 205, 0}, .exactDuration = 20540};
     EXPECT_EQ(lengthPiece(whole), "");
     Job cut = whole;
     cut.clip.clipEnd = 200;
     cut.original.duration = "00:03:20";
     EXPECT_EQ(lengthPiece(cut), " -t 00:03:20");
-    whole.exactDuration.clear();
+    whole.exactDuration.reset();
     EXPECT_EQ(lengthPiece(whole), "");
 }
 
@@ -228,7 +228,7 @@ TEST(Pieces, LengthOnlyForACut)
 // source's end, or marked at its very end, has no length.
 TEST(Pieces, MarkedClipsPassTheirHundredths)
 {
-    Job job{.original = sourceJob(), .clip = {0, 205, 0, 205, 0}, .exactDuration = "00:03:25.40"};
+    Job job{.original = sourceJob(), .clip = {0, 205, 0, 205, 0}, .exactDuration = 20540};
     setClipRange(job.clip, {592, 1296});
     EXPECT_EQ(startPiece(job.clip), " -ss 00:00:05.92");
     EXPECT_EQ(lengthPiece(job), " -t 00:00:07.04");
