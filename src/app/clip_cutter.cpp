@@ -92,7 +92,7 @@ qint32 ClipCutter::shownSecond() const
 
 // The frame on screen while a preview plays (asked of the player at the
 // press, not the last display refresh); otherwise the shown time.
-qint64 ClipCutter::markHere() const
+Hundredths ClipCutter::markHere() const
 {
     if (const std::optional<double> position = m_playback.position())
         return markAt(*position, isDvdRow(m_jobs.job(m_playback.previewRow())));
@@ -123,7 +123,7 @@ void ClipCutter::mark(ClipEdge edge)
     const std::optional<int> row = markedRow();
     if (!row)
         return;
-    const qint64 here = markHere();
+    const Hundredths here = markHere();
     const QString shown = hundredthsToTimeCode(here);
     const ClipRange range = clipRangeOf(m_jobs.clip(*row));
     const bool begin = edge == ClipEdge::Begin;

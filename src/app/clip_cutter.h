@@ -6,6 +6,8 @@
 // length of its clip. The clip ranges live in the job records; the preview
 // state is the playback's.
 
+#include "engine/timecode.h"
+
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -57,7 +59,7 @@ private:
     // The preview row, when the cutter is open on a row that exists.
     std::optional<int> markedRow() const;
     qint32 shownSecond() const;
-    qint64 markHere() const;
+    Hundredths markHere() const;
     enum class ClipEdge { Begin, End };
     void mark(ClipEdge edge);
     void nudge(qint32 seconds);

@@ -42,7 +42,7 @@ public:
     const QString &commandAsRun() const { return m_commandAsRun; }
     // The furthest position the last run's encoder reported, in hundredths
     // of a second: how much of its input it read.
-    qint64 readHundredths() const { return m_readHundredths; }
+    Hundredths readHundredths() const { return m_readHundredths; }
     bool isRunning() const { return m_child.isRunning(); }
     // Process id (and process group id) of the running encoder; 0 when idle.
     qint64 processId() const { return m_child.processId(); }
@@ -117,7 +117,7 @@ private:
     QString m_unfinished;       // the running or ended run's file, until settled
     QString m_output;           // the name it is to take
     QString m_commandAsRun;
-    qint64 m_readHundredths = 0;
+    Hundredths m_readHundredths = 0;
     RunOutcome m_endedAs;       // how the last run ended
     bool m_outputHeld = false;  // a listener settles the ended run's file
     QTimer m_timer2;            // the creeping lead-in

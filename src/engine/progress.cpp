@@ -48,7 +48,7 @@ qint64 parseProgressSeconds(const QByteArray &text)
     return time < 0 ? 0 : secondsInLine(lineAround(text, time));
 }
 
-qint64 parseProgressHundredths(const QByteArray &text)
+Hundredths parseProgressHundredths(const QByteArray &text)
 {
     const qsizetype time = text.indexOf("time=");
     if (time < 0)
@@ -58,7 +58,7 @@ qint64 parseProgressHundredths(const QByteArray &text)
     const qsizetype dot = line.indexOf('.', line.indexOf("time="));
     if (dot < 0 || line.indexOf("bitrate=") < dot)
         return 0;
-    qint64 hundredths = 0;
+    Hundredths hundredths = 0;
     for (qsizetype i = dot + 1, weight = 10; weight > 0 && i < line.size() && std::isdigit(uchar(line.at(i)));
          ++i, weight /= 10)
         hundredths += (line.at(i) - '0') * weight;

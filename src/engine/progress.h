@@ -2,6 +2,7 @@
 // Progress values and the encoder's progress lines.
 // A progress value runs from 0 to 10000, in hundredths of a percent.
 
+#include "engine/timecode.h"
 #include "platform/mul_div.h"
 
 #include <QByteArray>
@@ -18,7 +19,7 @@ qint64 parseProgressSeconds(const QByteArray &text);
 
 // The same position in hundredths of a second: the whole seconds above and
 // the two digits after their "." (fewer digits count as written: ".5" is 50).
-qint64 parseProgressHundredths(const QByteArray &text);
+Hundredths parseProgressHundredths(const QByteArray &text);
 
 // The Status column text of a value: 5 -> "00.05%", 10000 -> "100.00%".
 QString progressText(qint32 value);

@@ -126,7 +126,7 @@ QString lengthPiece(const Job &job)
                              || (exactEnd > 0 && range.end >= exactEnd);
     if (toSourceEnd)
         return {};
-    const qint64 length = clipLength(range);
+    const Hundredths length = clipLength(range);
     return QStringLiteral(" -t ")
            + (length % 100 == 0 ? secondsToTimeCode(int(length / 100)) : hundredthsToTimeCode(length));
 }

@@ -94,7 +94,7 @@ struct Batch::Slot {
     StartedJob started;
     JobLog log;              // of the job started in it, until its run has ended
     JobRunRecord startedRun; // what the job's row was given at its start
-    qint64 statedLength = 0; // the job's length in hundredths, which its output should have
+    Hundredths statedLength = 0; // the job's length, which its output should have
     JobRunRecord stoppedRun; // what the stopped job's row was given at the stop
     // The partial output an earlier run of the row left, which this run's
     // own output replaces.

@@ -2,6 +2,8 @@
 // The records of a job row: what the probe learnt, the clip, and on DVD rows
 // the DVD job record.
 
+#include "engine/timecode.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -34,20 +36,22 @@ struct TClipInfo {
     bool operator==(const TClipInfo &) const = default;
 };
 
-// The stretch of a source one job converts, in hundredths of a second.
+// The stretch of a source one job converts; the clip's seconds and
+// hundredths read as one value each.
 struct ClipRange {
-    qint64 begin = 0;
-    qint64 end = 0;
+    Hundredths begin = 0;
+    Hundredths end = 0;
     bool operator==(const ClipRange &) const = default;
 };
 
 inline ClipRange clipRangeOf(const TClipInfo &clip)
 {
-    return {qint64(clip.clipBegin) * 100 + clip.beginHundredths, qint64(clip.clipEnd) * 100 + clip.endHundredths};
+    return {Hundredths(clip.clipBegin) * 100 + clip.beginHundredths,
+            Hundredths(clip.clipEnd) * 100 + clip.endHundredths};
 }
 
 // end - begin; never negative.
-inline qint64 clipLength(const ClipRange &range)
+inline Hundredths clipLength(const ClipRange &range)
 {
     return range.end > range.begin ? range.end - range.begin : 0;
 }

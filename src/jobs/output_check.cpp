@@ -8,33 +8,33 @@
 
 namespace {
 
-constexpr qint64 kLeastShortfall = 50; // hundredths of a second
+constexpr Hundredths kLeastShortfall = 50;
 constexpr qint64 kShortfallPercent = 2;
 const QLatin1StringView kTrailerError("Error writing trailer");
 
-qint64 allowedShortfall(qint64 length)
+Hundredths allowedShortfall(Hundredths length)
 {
     return std::max(kLeastShortfall, length * kShortfallPercent / 100);
 }
 
-QString secondsText(qint64 hundredths)
+QString secondsText(Hundredths hundredths)
 {
     return QString::number(static_cast<double>(hundredths) / 100.0, 'f', 2);
 }
 
 } // namespace
 
-qint64 statedLengthHundredths(const Job &job, const intputrec &record)
+Hundredths statedLengthHundredths(const Job &job, const intputrec &record)
 {
     const QString length = record.length.trimmed();
     if (length.startsWith(QLatin1String("-t ")))
         return timeCodeToHundredths(length.mid(3).trimmed());
     if (!isDvdRow(job) && job.exactDuration)
         return std::max<Hundredths>(0, *job.exactDuration - clipRangeOf(job.clip).begin);
-    return record.seconds * qint64(100);
+    return record.seconds * Hundredths(100);
 }
 
-OutputJudgement judgeOutput(const ProbeResults &output, qint64 readHundredths, qint64 statedHundredths,
+OutputJudgement judgeOutput(const ProbeResults &output, Hundredths readHundredths, Hundredths statedHundredths,
                             const QStringList &encoderLines)
 {
     if (const std::optional<QString> disk = diskCause(encoderLines))

@@ -15,7 +15,7 @@
 // The stated length of what a job converts, in hundredths of a second: its
 // cut (the " -t " piece), else the source's exact length from the clip's
 // begin, else its whole seconds; 0 when unknown.
-qint64 statedLengthHundredths(const Job &job, const intputrec &record);
+Hundredths statedLengthHundredths(const Job &job, const intputrec &record);
 
 struct OutputJudgement {
     QString failure;        // why the output is not whole; empty when it is
@@ -28,5 +28,5 @@ struct OutputJudgement {
 // output may fall short of what the encoder read by 0.5 s or 2 %, whichever
 // is more (codecs end on whole frames, containers round); a length the probe
 // only guessed is not measured.
-OutputJudgement judgeOutput(const ProbeResults &output, qint64 readHundredths, qint64 statedHundredths,
+OutputJudgement judgeOutput(const ProbeResults &output, Hundredths readHundredths, Hundredths statedHundredths,
                             const QStringList &encoderLines);

@@ -6,27 +6,27 @@ namespace {
 constexpr qint32 kStepSeconds = 30;
 }
 
-std::optional<ClipRange> withBegin(const ClipRange &range, qint64 mark)
+std::optional<ClipRange> withBegin(const ClipRange &range, Hundredths mark)
 {
     if (mark >= range.end)
         return std::nullopt;
     return ClipRange{mark, range.end};
 }
 
-std::optional<ClipRange> withEnd(const ClipRange &range, qint64 mark)
+std::optional<ClipRange> withEnd(const ClipRange &range, Hundredths mark)
 {
     if (mark <= range.begin)
         return std::nullopt;
     return ClipRange{range.begin, mark};
 }
 
-qint64 markAt(double seconds, bool wholeSeconds)
+Hundredths markAt(double seconds, bool wholeSeconds)
 {
     if (!(seconds > 0.0))
         return 0;
     // The allowance of 10 microseconds keeps 5.92 stored as 5.9199999 on its
     // hundredth; frames lie far more than that apart.
-    const qint64 hundredths = qint64(std::floor(seconds * 100.0 + 1e-3));
+    const Hundredths hundredths = Hundredths(std::floor(seconds * 100.0 + 1e-3));
     return wholeSeconds ? hundredths - hundredths % 100 : hundredths;
 }
 

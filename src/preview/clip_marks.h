@@ -10,14 +10,14 @@
 // The range with its begin (or end) moved to `mark` (hundredths); nullopt
 // when the clip would then end before it begins or be empty, which is
 // refused.
-std::optional<ClipRange> withBegin(const ClipRange &range, qint64 mark);
-std::optional<ClipRange> withEnd(const ClipRange &range, qint64 mark);
+std::optional<ClipRange> withBegin(const ClipRange &range, Hundredths mark);
+std::optional<ClipRange> withEnd(const ClipRange &range, Hundredths mark);
 
 // The mark the player's position `seconds` gives: the hundredth at or before
 // it, so a conversion starting there starts on the frame shown (frames are
 // more than a hundredth apart). Whole seconds only on DVD rows, whose job
 // input takes whole seconds.
-qint64 markAt(double seconds, bool wholeSeconds);
+Hundredths markAt(double seconds, bool wholeSeconds);
 
 // Where a 30-second step from the shown second `shown` leads on a row whose
 // bar spans `length` seconds: back only while the target stays above 0,

@@ -281,7 +281,7 @@ void PreviewPlayback::showPosition(double seconds, qint32 length)
 {
     const bool inCutter = m_busy.cutterOpen();
     PositionDisplay &display = inCutter ? m_display.cutter : m_display.main;
-    const qint64 hundredths = markAt(seconds, false);
+    const Hundredths hundredths = markAt(seconds, false);
     writeSkinText(display.timeText,
                   inCutter ? hundredthsToTimeCode(hundredths) : secondsToTimeCode(wholeSeconds(seconds)));
     if (!m_sliderDrag) {
@@ -314,7 +314,7 @@ void PreviewPlayback::sliderTrack(PositionSlider slider)
     PositionDisplay &display = displayOf(slider);
     const qint32 value = sliderPosition(display.slider);
     const qint32 target = sliderSecond(value, rowLength());
-    writeSkinText(display.timeText, slider == PositionSlider::Cut ? hundredthsToTimeCode(qint64(target) * 100)
+    writeSkinText(display.timeText, slider == PositionSlider::Cut ? hundredthsToTimeCode(Hundredths(target) * 100)
                                                                   : secondsToTimeCode(target));
     display.fill.show(value);
     if (m_busy.previewing())
