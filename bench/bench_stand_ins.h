@@ -72,7 +72,7 @@ public:
     void information(const QString &text) override { std::fprintf(stderr, "information: %s\n", qPrintable(text)); }
     bool question(const QString &) override { return true; }
     QStringList openFiles(const QString &, const QString &) override { return std::exchange(nextFiles, {}); }
-    QString chooseFolder(const QString &) override { return {}; }
+    QString chooseFolder(const QString &, const QString &) override { return {}; }
 };
 
 class NoShell : public DesktopShell {

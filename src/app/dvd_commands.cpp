@@ -61,9 +61,11 @@ void DvdCommands::addDvd()
     const std::optional<QString> caption = m_messages.text(Message::DvdFolderCaption);
     if (!caption)
         return;
-    const QString folder = m_prompts.chooseFolder(*caption);
-    if (!folder.isEmpty())
-        listDvdFolder(folder);
+    const QString folder = m_prompts.chooseFolder(*caption, m_lastFolder);
+    if (folder.isEmpty())
+        return;
+    m_lastFolder = folder;
+    listDvdFolder(folder);
 }
 
 void DvdCommands::listDvdFolder(const QString &folder)

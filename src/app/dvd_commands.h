@@ -79,5 +79,6 @@ private:
     MessageTable &m_messages;
     DvdListing m_listing;
     std::unique_ptr<QThread> m_driveWait; // while an optical drive spins up
+    QString m_lastFolder;                 // where Add DVD's chooser opens next
     QString m_waitingFolder;              // the folder listed once it has
 };

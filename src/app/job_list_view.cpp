@@ -121,6 +121,17 @@ void JobListView::edt_titKeyUp(int key)
         edt_titExit();
 }
 
+void JobListView::keyPressEvent(QKeyEvent *event)
+{
+    const QModelIndex current = currentIndex();
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && current.isValid()) {
+        m_jobs.setChecked(current.row(), !m_jobs.isChecked(current.row()));
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
 bool JobListView::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_edtTit) {

@@ -32,6 +32,8 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Space checks or unchecks the current row, whichever of its cells is current.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Rows that arrive one by one (each after a probe) are drawn a few times

@@ -64,7 +64,7 @@ void chooseOutputFolder(const X &x)
     const std::optional<QString> caption = x.window.messages().text(Message::OutputFolderCaption);
     if (!caption)
         return;
-    const QString folder = x.session.prompts().chooseFolder(*caption);
+    const QString folder = x.session.prompts().chooseFolder(*caption, x.session.outputFolder().stored());
     if (!folder.isEmpty())
         x.session.outputFolder().setFolder(folder);
 }

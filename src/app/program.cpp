@@ -11,7 +11,8 @@ Program::Program(const QString &programPath, const QString &executableFolder)
       m_endSignals([this](int signal) { m_session.endInOrder(128 + signal); })
 {
     m_prompts.setParent(m_window.get());
-    m_prompts.setFolderChooser([this](const QString &caption) { return m_window->fm_dir().choose(caption); });
+    m_prompts.setFolderChooser(
+        [this](const QString &caption, const QString &start) { return m_window->fm_dir().choose(caption, start); });
 }
 
 Program::~Program() = default;

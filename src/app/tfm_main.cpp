@@ -139,6 +139,7 @@ void Tfm_main::connectSession()
     OutputFolder &output = m_session.outputFolder();
     output.setText(m_controls.ed_output->text());
     connect(m_controls.ed_output, &QLineEdit::textChanged, &output, &OutputFolder::setText);
+    connect(m_controls.ed_output, &QLineEdit::editingFinished, &output, &OutputFolder::takeText);
     connect(&output, &OutputFolder::textChanged, m_controls.ed_output, &QLineEdit::setText);
 }
 

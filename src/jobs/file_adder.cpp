@@ -113,7 +113,7 @@ void FileAdder::addFiles()
 
 void FileAdder::addFolder()
 {
-    const QString folder = m_prompts.chooseFolder(QStringLiteral("File Directory"));
+    const QString folder = m_prompts.chooseFolder(QStringLiteral("File Directory"), m_lastFolder);
     if (folder.isEmpty())
         return;
     m_lastFolder = folder;

@@ -17,7 +17,7 @@ FileJobStart::FileJobStart(const JobModel &jobs, const ActiveProfile &profile, O
 JobStartResult startJobRun(const JobOutputSide &output, int row, const JobSlot &slot, intputrec record,
                            RunLeadIn leadIn)
 {
-    const QString folder = prepareOutputFolder(output.folder.forJob());
+    const QString folder = prepareOutputFolder(output.folder.takeText());
     const std::optional<LeftOutput> &own = output.jobs.job(row).lastRun.stoppedOutput;
     const OutputName name =
         outputPathFor(folder, output.jobs.caption(row), output.extension, output.firstName, own, slot.claimedOutputs);

@@ -56,7 +56,7 @@ void OutputFolder::setFolder(const QString &folder)
     show(folder);
 }
 
-QString OutputFolder::forJob()
+QString OutputFolder::takeText()
 {
     if (!outputFolderRefusal(m_text)) {
         m_stored = absolute();

@@ -32,17 +32,18 @@ public:
     using QObject::QObject;
 
     const QString &text() const { return m_text; }
-    // The user's typing; the stored folder waits for the next job.
+    // The user's typing; the stored folder waits until it is taken.
     void setText(const QString &text) { m_text = text; }
     const QString &stored() const { return m_stored; }
     // The folder the text names, absolute (see absoluteOutputFolder).
     QString absolute() const;
     // A folder chosen or read from the settings: stored and shown.
     void setFolder(const QString &folder);
-    // The folder a starting job writes to: the text made absolute, stored
-    // and shown so. A text that is refused (emptied during a batch) leaves
-    // the folder of the jobs before.
-    QString forJob();
+    // Takes the typed text when the field is left and when a job starts: made
+    // absolute, stored and shown so. A text a batch would refuse (emptied,
+    // or not text in this system's encoding) leaves the folder before.
+    // The folder a starting job writes to.
+    QString takeText();
 
 signals:
     void textChanged(const QString &text);

@@ -40,8 +40,9 @@ public:
     // Qt's syntax. The chosen paths in the dialog's order; none when
     // cancelled.
     virtual QStringList openFiles(const QString &filter, const QString &folder) = 0;
-    // The folder chooser under the given caption; empty when cancelled.
-    virtual QString chooseFolder(const QString &caption) = 0;
+    // The folder chooser under the given caption, opening at `startFolder`
+    // (the home folder when empty); empty when cancelled.
+    virtual QString chooseFolder(const QString &caption, const QString &startFolder) = 0;
     // Opens the progress window of a long task; `cancel` runs when the user
     // cancels it. Nothing where progress is not shown.
     virtual std::unique_ptr<ProgressPrompt> progress(std::function<void()> cancel)

@@ -48,11 +48,11 @@ QStringList QtPrompts::openFiles(const QString &filter, const QString &folder)
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
-QString QtPrompts::chooseFolder(const QString &caption)
+QString QtPrompts::chooseFolder(const QString &caption, const QString &startFolder)
 {
     if (m_folderChooser)
-        return m_folderChooser(caption);
-    return QFileDialog::getExistingDirectory(m_parent, caption, QString(),
+        return m_folderChooser(caption, startFolder);
+    return QFileDialog::getExistingDirectory(m_parent, caption, startFolder,
                                              QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }
 

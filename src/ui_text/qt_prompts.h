@@ -21,8 +21,8 @@ public:
     QStringList openFiles(const QString &filter, const QString &folder) override;
     // The program's own folder chooser once the main window has set it;
     // the toolkit's folder dialog until then.
-    QString chooseFolder(const QString &caption) override;
-    using FolderChooser = std::function<QString(const QString &caption)>;
+    QString chooseFolder(const QString &caption, const QString &startFolder) override;
+    using FolderChooser = std::function<QString(const QString &caption, const QString &startFolder)>;
     void setFolderChooser(FolderChooser chooser) { m_folderChooser = std::move(chooser); }
     // A progress dialog modal to the parent window.
     std::unique_ptr<ProgressPrompt> progress(std::function<void()> cancel) override;

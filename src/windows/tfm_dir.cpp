@@ -9,9 +9,15 @@
 #include <QPushButton>
 #include <QTreeView>
 
+#include <algorithm>
+
 namespace {
 
 const QString kNewFolder = QStringLiteral("New folder");
+constexpr int kNarrowest = 287;
+constexpr int kHeight = 300;
+// The room a title bar takes beside its caption: the icon and the close box.
+constexpr int kTitleBarRoom = 120;
 
 // "~" and "~/x" name the home folder; a relative path is taken from there.
 QString expandedPath(const QString &typed)
@@ -38,30 +44,24 @@ Tfm_dir::Tfm_dir(QWidget *parent)
     setObjectName(QStringLiteral("fm_dir"));
     setWindowTitle(QStringLiteral("Output Directory"));
     setModal(true);
-    setFixedSize(287, 300);
 
     ShellTreeView1->setObjectName(QStringLiteral("ShellTreeView1"));
     ShellTreeView1->header()->hide();
     ShellTreeView1->setRootIsDecorated(false);
-    ShellTreeView1->setGeometry(14, 13, 259, 192);
 
     ed_path->setObjectName(QStringLiteral("ed_path"));
     ed_path->setPlaceholderText(QStringLiteral("Folder path"));
-    ed_path->setGeometry(14, 213, 259, 24);
     lb_status->setObjectName(QStringLiteral("lb_status"));
-    lb_status->setGeometry(14, 238, 259, 22);
     lb_status->setWordWrap(true);
     QFont small = lb_status->font();
     small.setPixelSize(11);
     lb_status->setFont(small);
 
     bt_newfolder->setObjectName(QStringLiteral("bt_newfolder"));
-    bt_newfolder->setGeometry(14, 266, 88, 25);
     btn_ok->setObjectName(QStringLiteral("btn_ok"));
-    btn_ok->setGeometry(116, 266, 75, 25);
     btn_cancel->setObjectName(QStringLiteral("btn_cancel"));
-    btn_cancel->setGeometry(198, 266, 75, 25);
     btn_ok->setDefault(true);
+    placeControls(kNarrowest);
     connect(bt_newfolder, &QPushButton::clicked, this, &Tfm_dir::bt_newfolderClick);
     connect(btn_ok, &QPushButton::clicked, this, &Tfm_dir::btn_okClick);
     connect(btn_cancel, &QPushButton::clicked, this, &Tfm_dir::btn_cancelClick);
@@ -87,19 +87,31 @@ void Tfm_dir::createModel()
                 tell({});
             });
     connect(m_model, &QFileSystemModel::fileRenamed, this, [this] { ed_path->setText(selectedFolder()); });
-    // Folders above the home folder that load while the chooser is open
+    // Folders above the start folder that load while the chooser is open
     // push it out of sight; it is brought back as each of them loads.
     connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
         const QString above = loaded.endsWith(u'/') ? loaded : loaded + u'/';
-        if (isVisible() && (QDir::homePath() + u'/').startsWith(above))
-            revealHome();
+        if (isVisible() && (m_start + u'/').startsWith(above))
+            revealStart();
     });
 }
 
-// The tree opens at the user's home folder, its parents expanded.
-void Tfm_dir::revealHome()
+void Tfm_dir::placeControls(int width)
 {
-    ShellTreeView1->scrollTo(m_model->index(QDir::homePath()), QAbstractItemView::PositionAtCenter);
+    setFixedSize(width, kHeight);
+    const int inner = width - 28;
+    ShellTreeView1->setGeometry(14, 13, inner, 192);
+    ed_path->setGeometry(14, 213, inner, 24);
+    lb_status->setGeometry(14, 238, inner, 22);
+    bt_newfolder->setGeometry(14, 266, 88, 25);
+    btn_ok->setGeometry(width - 171, 266, 75, 25);
+    btn_cancel->setGeometry(width - 89, 266, 75, 25);
+}
+
+// The tree opens at the start folder, its parents expanded.
+void Tfm_dir::revealStart()
+{
+    ShellTreeView1->scrollTo(m_model->index(m_start), QAbstractItemView::PositionAtCenter);
 }
 
 void Tfm_dir::showEvent(QShowEvent *event)
@@ -108,12 +120,20 @@ void Tfm_dir::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-QString Tfm_dir::choose(const QString &caption)
+QString Tfm_dir::choose(const QString &caption, const QString &startFolder)
 {
     setWindowTitle(caption);
+    placeControls(std::max(kNarrowest, fontMetrics().horizontalAdvance(caption) + kTitleBarRoom));
     tell({});
     createModel();
-    revealHome();
+    const QFileInfo start(startFolder);
+    m_start = !startFolder.isEmpty() && start.isDir() ? QDir(startFolder).absolutePath() : QDir::homePath();
+    select(m_model->index(m_start));
+    revealStart();
+    // Typing replaces the path at once; OK takes the folder as it stands.
+    ed_path->setText(m_start);
+    ed_path->selectAll();
+    ed_path->setFocus();
     exec();
     return m_result;
 }

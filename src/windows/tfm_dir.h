@@ -1,7 +1,9 @@
 #pragma once
 // The folder chooser `fm_dir`: the folder tree of the machine, folders only,
-// opening at the user's home folder; a path field that follows the tree and
-// takes a typed folder, and a "New folder" button. OK takes the selected folder (and stays open while none is
+// opening at the folder it is given (else the user's home folder) with that
+// folder selected and its path selected in the path field, which follows the
+// tree and takes a typed folder; and a "New folder" button. It is wide enough
+// for its caption. OK takes the selected folder (and stays open while none is
 // selected); Cancel, the close box and the Escape key all clear the result.
 // The tree's model is created when the chooser first opens.
 
@@ -20,8 +22,9 @@ public:
 
     // The folder chosen at the last OK; empty after Cancel or before any OK.
     QString chosenFolder() const { return m_result; }
-    // Shows the chooser modally under the caption and gives its result.
-    QString choose(const QString &caption);
+    // Shows the chooser modally under the caption, at `startFolder` (the
+    // home folder when it is empty or no folder), and gives its result.
+    QString choose(const QString &caption, const QString &startFolder = {});
 
     void btn_okClick();
     void btn_cancelClick();
@@ -38,7 +41,9 @@ protected:
 
 private:
     void createModel();
-    void revealHome();
+    // Lays the controls out for a window `width` pixels wide.
+    void placeControls(int width);
+    void revealStart();
     void select(const QModelIndex &index);
     // Selects the folder typed into the path field, when it differs from the
     // selection; false (and says why) when it names no folder.
@@ -54,4 +59,5 @@ private:
     QPushButton *btn_ok;
     QPushButton *btn_cancel;
     QString m_result;
+    QString m_start; // the folder the chooser opened at
 };

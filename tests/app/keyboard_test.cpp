@@ -132,6 +132,13 @@ TEST_F(KeyboardTest, EveryCommandOfTheMainWindowFromTheKeyboard)
     press(Qt::Key_Escape);
     EXPECT_EQ(w.session().jobs().caption(0), caption);
     EXPECT_EQ(focused()->objectName(), "lv");
+    // Space checks and unchecks the current row from any of its cells.
+    const bool checked = w.session().jobs().isChecked(0);
+    for (const int column : {4, 0}) {
+        child<QTreeView>("lv")->setCurrentIndex(w.session().jobs().index(0, column));
+        press(Qt::Key_Space);
+        EXPECT_EQ(w.session().jobs().isChecked(0), column == 0 ? checked : !checked);
+    }
 
     // From the list, Tab comes back to it through the footer in order.
     QStringList order{focused()->objectName()};

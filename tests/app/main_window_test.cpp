@@ -143,14 +143,20 @@ TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
 
     m_prompts.shown.clear();
     m_prompts.folderAnswer = "/chosen/output";
+    const QString before = w.session().outputFolder().stored();
     clickSkin("browse");
     ASSERT_EQ(m_prompts.shown.size(), 1u);
     EXPECT_EQ(m_prompts.shown[0].text, message(37));
+    EXPECT_EQ(m_prompts.openedAt, before) << "the chooser opens at the stored folder";
     EXPECT_EQ(child<QLineEdit>("ed_output")->text(), "/chosen/output");
 
+    // Typing alone keeps the stored folder; leaving the field keeps the typed one.
     child<QLineEdit>("ed_output")->setText("/typed/later");
     clickSkin("open");
-    EXPECT_EQ(m_shell.openedFolders, QStringList{"/chosen/output"});
+    child<QLineEdit>("ed_output")->setText("~/typed");
+    QTest::keyClick(child<QLineEdit>("ed_output"), Qt::Key_Return);
+    clickSkin("open");
+    EXPECT_EQ(m_shell.openedFolders, QStringList({"/chosen/output", QDir::home().filePath("typed")}));
 
     struct Busy {
         const char *name;

@@ -37,9 +37,10 @@ public:
         return files;
     }
     // Records the caption; the prepared folder (empty: cancelled).
-    QString chooseFolder(const QString &caption) override
+    QString chooseFolder(const QString &caption, const QString &startFolder) override
     {
         shown.push_back({Kind::ChooseFolder, caption});
+        openedAt = startFolder;
         return folderAnswer;
     }
 
@@ -77,7 +78,7 @@ public:
     bool answerYes = true;
     std::deque<QStringList> fileAnswers;
     QString folderAnswer;
-    QString openedAt; // the folder the last file-open dialog opened at
+    QString openedAt; // where the last file-open dialog or folder chooser opened
     QStringList progressTexts;
     int cancelProgressAt = -1; // never
 };

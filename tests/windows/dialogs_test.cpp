@@ -87,9 +87,9 @@ TEST(FolderChooser, OkWithNothingSelectedKeepsTheWindowOpen)
 }
 
 // The chooser opens showing the home folder, however deep it lies and
-// whenever the file system model loads the folders above it, with nothing
-// chosen yet.
-TEST(FolderChooser, OpensAtTheHomeFolder)
+// whenever the file system model loads the folders above it, selected; or
+// the folder given, wide enough for a long caption.
+TEST(FolderChooser, OpensAtTheHomeFolderOrTheFolderGiven)
 {
     TempDir temp;
     const QString home = QString::fromStdString(temp.path()) + "/a/b/c/home";
@@ -110,13 +110,19 @@ TEST(FolderChooser, OpensAtTheHomeFolder)
                 return place.isValid() && tree->viewport()->rect().contains(place.center());
             },
             10000);
-        chosen = tree->selectionModel()->hasSelection();
+        auto *path = dir.findChild<QLineEdit *>("ed_path");
+        chosen = tree->selectionModel()->isSelected(model->index(home)) && path->selectedText() == home;
         dir.close();
     });
     EXPECT_EQ(dir.choose("File Directory"), "");
     ::setenv("HOME", oldHome.constData(), 1);
     EXPECT_TRUE(shown);
-    EXPECT_FALSE(chosen);
+    EXPECT_TRUE(chosen);
+
+    const QString caption = "Choose the DVD folder (the folder that holds VIDEO_TS)";
+    QTimer::singleShot(0, &dir, [&] { dir.findChild<QPushButton *>("btn_ok")->click(); });
+    EXPECT_EQ(dir.choose(caption, home + "/.."), QDir(home + "/..").absolutePath());
+    EXPECT_GT(dir.width(), dir.fontMetrics().horizontalAdvance(caption));
 }
 
 // The path field follows the tree, takes a typed folder and refuses (saying
