@@ -13,22 +13,26 @@ const QString kProfiles = QStringLiteral("profiles");
 const QString kInput = QStringLiteral("input");
 } // namespace
 
-QString defaultOutputFolder()
+AppSettings firstStartSettings(bool audioEdition)
 {
-    QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    if (music.isEmpty())
-        music = QDir::homePath();
-    return music.endsWith(u'/') ? music : music + u'/';
+    constexpr int kMp3 = 17, kMp4Avc = 5;
+    AppSettings settings;
+    settings.profileId = audioEdition ? kMp3 : kMp4Avc;
+    QString folder =
+        QStandardPaths::writableLocation(audioEdition ? QStandardPaths::MusicLocation : QStandardPaths::MoviesLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    settings.outputPath = folder.endsWith(u'/') ? folder : folder + u'/';
+    return settings;
 }
 
-AppSettings loadAppSettings(const IniFile &ini)
+AppSettings loadAppSettings(const IniFile &ini, const AppSettings &defaults)
 {
-    const AppSettings defaults;
     AppSettings s;
     s.videoPanel = ini.readBool(kPlane, "video", defaults.videoPanel);
     s.audioPage = ini.readBool(kPlane, "audio", defaults.audioPage);
     const std::optional<QByteArray> path = ini.readBytes(kOutput, "path");
-    s.outputPath = path ? folderFromStoredBytes(*path) : defaultOutputFolder();
+    s.outputPath = path ? folderFromStoredBytes(*path) : defaults.outputPath;
     s.keepShape = ini.readBool(kOutput, "keepshape", defaults.keepShape);
     s.categoryIndex = ini.readInteger(kProfiles, "selcetindex", defaults.categoryIndex);
     s.profileId = ini.readInteger(kProfiles, "selcetsubindex", defaults.profileId);

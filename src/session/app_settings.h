@@ -13,19 +13,21 @@ struct AppSettings {
     bool audioPage = true;  // "plane"/"audio": first audio page
     QString outputPath;     // "output"/"path"
     int categoryIndex = 1;  // "profiles"/"selcetindex"
-    int profileId = 17;     // "profiles"/"selcetsubindex"
+    int profileId = 0;      // "profiles"/"selcetsubindex"; firstStartSettings gives the edition's
     int finishAction = 0;   // "profiles"/"FinishSelcet": 0 nothing, 1 open folder, 2 shut down
     bool keepShape = true;  // "output"/"keepshape": black bars rather than a stretched picture
     QString addFolder;      // "input"/"path": where Add File's dialog opens; empty until files are added
     int jobsAtOnce = 0;     // "profiles"/"JobsAtOnce": 0 Automatic, else how many jobs a batch runs at once
 };
 
-// The user's music folder with a trailing "/" (the home folder when the
-// desktop names none): the output folder until the user chooses one.
-QString defaultOutputFolder();
+// What a start without stored choices takes: an edition named for audio
+// converts to MP3 in the user's music folder, the others to MP4 AVC in the
+// videos folder (XDG_VIDEOS_DIR); each folder with a trailing "/", the home
+// folder when the desktop names none.
+AppSettings firstStartSettings(bool audioEdition);
 
-// A missing file or key, or a malformed number, gives the default.
-AppSettings loadAppSettings(const IniFile &ini);
+// A missing file or key, or a malformed number, gives the value of `defaults`.
+AppSettings loadAppSettings(const IniFile &ini, const AppSettings &defaults);
 
 // Writes every key, each reaching the disk at once. False when a write
 // failed; ini.error() then says which file and why.

@@ -71,7 +71,8 @@ void ConverterSession::readSettings()
     if (m_ending)
         return;
     m_settingsFile = std::make_unique<IniFile>(settingsFile);
-    m_settings = loadAppSettings(*m_settingsFile);
+    const AppSettings firstStart = firstStartSettings(m_edition.audioNamed);
+    m_settings = loadAppSettings(*m_settingsFile, firstStart);
     m_output.setFolder(m_settings.outputPath);
     m_adder->setLastFolder(m_settings.addFolder);
     m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(m_settings.finishAction));
@@ -80,7 +81,7 @@ void ConverterSession::readSettings()
     // A remembered id that names no profile (a blank position, a damaged
     // file) falls back to the default profile rather than leaving none active.
     if (!m_profile.select(m_settings.profileId)) {
-        m_settings.profileId = AppSettings().profileId;
+        m_settings.profileId = firstStart.profileId;
         m_profile.select(m_settings.profileId);
     }
     m_profile.setCurrentProfileId(m_settings.profileId);

@@ -379,7 +379,16 @@ void ProfilePicker::openPicker()
     buildPanels();
     if (QWidget *focus = QApplication::focusWidget(); !holds(focus))
         m_returnFocus = focus;
-    turnTo(m_page1, firstPageLeft(m_edition));
+    // The picker opens where the loaded profile is: its audio page, or its
+    // group of "All formats".
+    const std::optional<ProfileGroup> loaded = groupOf(m_profile.loadedProfileId());
+    const QString group = loaded ? loaded->panel.toString() : kFirstAudioPage;
+    if (group == kSecondAudioPage)
+        Image2Click();
+    else if (!isAudioGroup(group) && offersAllFormats(m_edition))
+        showGroup(group);
+    else
+        turnTo(m_page1, firstPageLeft(m_edition));
 }
 
 // The keyboard focus goes back to where it was before the picker opened.

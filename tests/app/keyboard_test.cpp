@@ -165,6 +165,7 @@ TEST_F(KeyboardTest, EveryCommandOfTheMainWindowFromTheKeyboard)
 
 TEST_F(KeyboardTest, ThePickerFromTheKeyboard)
 {
+    rememberProfile(17);
     Tfm_main &w = startActive();
     QWidget *choose = child<QWidget>("profiles");
     choose->setFocus();

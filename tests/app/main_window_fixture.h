@@ -6,9 +6,11 @@
 #include "app/main_commands.h"
 #include "jobs/job_model.h"
 #include "media_fixtures.h"
+#include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
+#include "session/edition.h"
 #include "session_window.h"
 #include "ui_text/message_table.h"
 #include "windows/profile_button.h"
@@ -69,6 +71,14 @@ protected:
         m_window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         return *m_window;
+    }
+
+    // The profile the next start finds remembered in the edition's settings
+    // (MP3 keeps the picker on its first audio page).
+    static void rememberProfile(int id, const QString &edition = QStringLiteral("veltrix-video-converter"))
+    {
+        IniFile settings(appSettingsFileName(edition));
+        EXPECT_TRUE(settings.writeInteger("profiles", "selcetsubindex", id));
     }
 
     SkinSurface *surfaceOf(QWidget *window) const

@@ -49,8 +49,8 @@ TEST_F(MainWindowTest, FirstShowSetsUpTheWindow)
     EXPECT_EQ(w.session().edition().name, "veltrix-video-converter");
     EXPECT_EQ(w.windowTitle(), "Veltrix Video Converter");
     EXPECT_EQ(w.size(), QSize(781, 558));
-    EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)");
-    EXPECT_EQ(w.session().profile().currentProfileId(), 17);
+    EXPECT_EQ(object(&w, "profilestext")->text(), "MP4-MPEG-4 AVC Video(*.mp4)"); // a video edition's first start
+    EXPECT_EQ(w.session().profile().currentProfileId(), 5);
     EXPECT_FALSE(object(&w, "di")->state());
     EXPECT_FALSE(panelShown("pl_back"));
     EXPECT_FALSE(panelShown("pl_audio1"));
@@ -61,18 +61,19 @@ TEST_F(MainWindowTest, FirstShowSetsUpTheWindow)
     EXPECT_TRUE(child<QAbstractButton>("bt_start")->isVisible());
     EXPECT_FALSE(child<QAbstractButton>("bt_start")->isEnabled());
     EXPECT_TRUE(m_prompts.boxes().empty());
+    // The picker opens on the loaded profile's group.
     clickSkin("profiles");
-    EXPECT_EQ(shown(15), picture("general", 15));
+    EXPECT_TRUE(panelShown("pl_video1") && !panelShown("pl_audio1"));
+    EXPECT_EQ(shown(5), picture("general", 5));
 }
 
 TEST_F(MainWindowTest, ARememberedIdWithoutProfileFallsBackToTheDefault)
 {
     for (const int remembered : {26, 0, 999}) {
-        IniFile settings(appSettingsFileName("veltrix-video-converter"));
-        ASSERT_TRUE(settings.writeInteger("profiles", "selcetsubindex", remembered));
+        rememberProfile(remembered);
         Tfm_main &w = start();
-        EXPECT_EQ(w.session().profile().currentProfileId(), 17) << remembered;
-        EXPECT_EQ(object(&w, "profilestext")->text(), "MP3-MPEG Layer-3Audio(*.mp3)") << remembered;
+        EXPECT_EQ(w.session().profile().currentProfileId(), 5) << remembered;
+        EXPECT_EQ(object(&w, "profilestext")->text(), "MP4-MPEG-4 AVC Video(*.mp4)") << remembered;
         m_window.reset();
     }
 }
@@ -125,6 +126,7 @@ TEST_F(MainWindowTest, EditionLayoutIsApplied)
 // Each routed skin name, clicked for real, reaches its command.
 TEST_F(MainWindowTest, SkinClicksReachTheirCommands)
 {
+    rememberProfile(17);
     Tfm_main &w = start();
     m_prompts.shown.clear();
 
@@ -235,7 +237,8 @@ TEST_F(MainWindowTest, MenuObjectsPopTheirMenusBelowThem)
 // settings file. A list the profile disables disables its button.
 TEST_F(MainWindowTest, SideButtonsChooseFromTheirLists)
 {
-    Tfm_main &w = start(); // MP3: no picture size, no video quality
+    Tfm_main &w = start();
+    ASSERT_TRUE(w.session().profile().select(17)); // MP3: no picture size, no video quality
     qRegisterMetaType<QMenu *>();
     QSignalSpy popped(&w, &Tfm_main::menuPopped);
     EXPECT_FALSE(object(&w, "video_size")->state());
@@ -313,6 +316,7 @@ TEST_F(MainWindowTest, SliderPressSetsTheDragFlagUntilRelease)
 
 TEST_F(MainWindowTest, PointingMovesTheHighlightWithoutSelecting)
 {
+    rememberProfile(17);
     Tfm_main &w = start();
     clickSkin("profiles");
     QTest::mouseMove(profileButton(15));
@@ -355,6 +359,7 @@ TEST_F(MainWindowTest, PickerPagesMoveByEdition)
     };
     for (const PageCase &c : cases) {
         SCOPED_TRACE(c.edition);
+        rememberProfile(17, c.edition);
         Tfm_main &w = start(c.edition);
         clickSkin("profiles");
         QFrame *page1 = child<QFrame>("pl_audio1");
@@ -389,6 +394,7 @@ TEST_F(MainWindowTest, AllFormatsIsOfferedOutsideTheAudioEditions)
     };
     for (const AllFormatsCase &c : cases) {
         SCOPED_TRACE(c.edition);
+        rememberProfile(17, c.edition);
         Tfm_main &w = start(c.edition);
         clickSkin("profiles");
         for (const char *page : {"pl_audio1", "pl_audio2"})
@@ -471,6 +477,7 @@ TEST_F(MainWindowTest, CloseDuringABatchGoesOnOrStopsAndQuits)
 {
     Tfm_main &w = start();
     const QString settingsFile = QString::fromStdString(m_settings.file("veltrix/veltrix-video-converter.ini"));
+    ASSERT_TRUE(w.session().profile().select(17)); // MP3 writes as it goes: the partial file grows
     beginBusyBatch(w);
     m_prompts.answerYes = false;
     EXPECT_FALSE(w.close());
@@ -599,6 +606,7 @@ TEST_F(MainWindowTest, ACommandsErrorIsReportedAndTheWindowGoesOn)
 {
     veltrix::test::TempDir dir;
     const QString folder = folderWithout(dir, "images/sub/move/16.bmp");
+    rememberProfile(17);
     Tfm_main &w = start("veltrix-video-converter", folder);
     m_prompts.shown.clear();
     clickSkin("profiles");
@@ -621,6 +629,7 @@ TEST_F(MainWindowTest, AMissingProfilePictureIsReportedAtStart)
 {
     veltrix::test::TempDir dir;
     const QString folder = folderWithout(dir, "images/sub/general/40.bmp");
+    rememberProfile(17);
     start("veltrix-video-converter", folder);
     const QString expected =
         QStringLiteral("Cannot open file \"%1/images/sub/general/40.bmp\". No such file or directory").arg(folder);
@@ -678,7 +687,7 @@ TEST_F(MainWindowTest, AnUnreadableBannerDoesNotStopTheSetUp)
     EXPECT_TRUE(m_prompts.boxes()[0].text.contains("veltrix-video-converter.bmp"))
         << m_prompts.boxes()[0].text.toStdString();
     EXPECT_EQ(w.windowTitle(), "Veltrix Video Converter"); // the set-up went on
-    EXPECT_EQ(w.session().profile().currentProfileId(), 17);
+    EXPECT_EQ(w.session().profile().currentProfileId(), 5);
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(QFile::exists(QString::fromStdString(m_settings.file("veltrix/veltrix-video-converter.ini"))));
 }
@@ -768,7 +777,7 @@ TEST_F(MainWindowTest, TheTypedOutputFolderIsTakenFromTheHomeFolder)
             QTRY_VERIFY_WITH_TIMEOUT(!w.session().isConverting(), 30000);
             const QString folder = QDir(homePath).filePath(c.folderInHome);
             EXPECT_EQ(w.session().jobs().status(0).state, JobState::Finished);
-            EXPECT_TRUE(QFileInfo(folder + "/tone.mp3").size() > 0) << folder.toStdString();
+            EXPECT_TRUE(QFileInfo(folder + "/tone.mp4").size() > 0) << folder.toStdString();
             EXPECT_EQ(QDir(child<QLineEdit>("ed_output")->text()).absolutePath(), QDir(folder).absolutePath());
             EXPECT_EQ(QDir(w.session().outputFolder().stored()).absolutePath(), QDir(folder).absolutePath());
             QFile::remove(folder + "/tone.mp3");
@@ -800,8 +809,7 @@ TEST_F(MainWindowTest, TheRememberedProfileIsTheLoadedOne)
         SCOPED_TRACE(c.what);
         veltrix::test::TempDir dir;
         const QString folder = c.missing.isEmpty() ? kBin : folderWithout(dir, c.missing);
-        IniFile settings(appSettingsFileName("veltrix-video-converter"));
-        ASSERT_TRUE(settings.writeInteger("profiles", "selcetsubindex", 18));
+        rememberProfile(18);
         Tfm_main &w = start("veltrix-video-converter", folder);
         if (c.pointAround) {
             clickSkin("profiles");
@@ -815,7 +823,8 @@ TEST_F(MainWindowTest, TheRememberedProfileIsTheLoadedOne)
             EXPECT_FALSE(m_prompts.boxes().empty());
         }
         EXPECT_TRUE(w.close());
-        EXPECT_EQ(settings.readInteger("profiles", "selcetsubindex", -7), c.saved);
+        EXPECT_EQ(IniFile(appSettingsFileName("veltrix-video-converter")).readInteger("profiles", "selcetsubindex", -7),
+                  c.saved);
         m_window.reset();
     }
 }
@@ -880,7 +889,7 @@ TEST_F(MainWindowTest, SettingsThatAreNoFileAreReportedAndLeftAlone)
     EXPECT_TRUE(boxes[0].text.startsWith(QString::fromStdString(pipe) + " is not a file"))
         << boxes[0].text.toStdString();
     EXPECT_TRUE(boxes[1].text.contains("pro veltrix-video-converter.ini is not a file"));
-    EXPECT_EQ(w.session().profile().loadedProfileId(), 17);
+    EXPECT_EQ(w.session().profile().loadedProfileId(), 5);
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(QFileInfo(QString::fromStdString(pipe)).isFile() == false
                 && QFileInfo::exists(QString::fromStdString(pipe)));

@@ -39,10 +39,8 @@ protected:
 
 TEST_F(AppSettingsTest, NoFileGivesTheDefaults)
 {
-    const AppSettings loaded = loadAppSettings(IniFile("Conv 2.ini"));
-    AppSettings defaults;
-    defaults.outputPath = defaultOutputFolder();
-    expectEqual(loaded, defaults);
+    const AppSettings loaded = loadAppSettings(IniFile("Conv 2.ini"), firstStartSettings(true));
+    expectEqual(loaded, firstStartSettings(true));
     EXPECT_TRUE(loaded.videoPanel && loaded.audioPage);
     EXPECT_EQ(loaded.categoryIndex, 1);
     EXPECT_EQ(loaded.profileId, 17);
@@ -54,7 +52,7 @@ TEST_F(AppSettingsTest, EveryKeySurvivesASaveAndALoad)
 {
     IniFile ini("Conv 2.ini");
     ASSERT_TRUE(saveAppSettings(ini, changed)) << ini.error().toStdString();
-    expectEqual(loadAppSettings(IniFile("Conv 2.ini")), changed);
+    expectEqual(loadAppSettings(IniFile("Conv 2.ini"), {}), changed);
 
     const std::string text = readFile(settingsPath());
     for (const char *line :
@@ -68,8 +66,8 @@ TEST_F(AppSettingsTest, MalformedNumbersReadAsTheDefaults)
     QDir().mkpath(QString::fromStdString(config.path() + "/veltrix"));
     writeFile(settingsPath(), "[plane]\nvideo=no\naudio=\n[profiles]\nselcetindex=abc\nselcetsubindex=12x\n"
                               "FinishSelcet=\n[output]\npath=/music/\n");
-    const AppSettings loaded = loadAppSettings(IniFile("Conv 2.ini"));
-    const AppSettings defaults;
+    const AppSettings defaults = firstStartSettings(true);
+    const AppSettings loaded = loadAppSettings(IniFile("Conv 2.ini"), defaults);
     EXPECT_EQ(loaded.videoPanel, defaults.videoPanel);
     EXPECT_EQ(loaded.audioPage, defaults.audioPage);
     EXPECT_EQ(loaded.categoryIndex, defaults.categoryIndex);

@@ -4,6 +4,7 @@
 
 #include "session_fixture.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
@@ -18,8 +19,9 @@ TEST_F(SessionTest, ConvertsIsEndedMidJobAndComesBackWithoutAWindow)
     TempDir media;
     generateMedia("-f lavfi -i sine=duration=2 -ac 2", media.file("tone.wav"));
     generateMedia("-f lavfi -i anullsrc=r=8000:cl=mono -t 600", media.file("long.wav"));
-    ConverterSession &session = start();
+    ConverterSession &session = start("veltrix-audio-converter");
     EXPECT_EQ(session.profile().loadedProfileId(), 17); // a first start's profile, from no settings file
+    EXPECT_EQ(session.settings().outputPath, QDir::home().filePath("Music/"));
     EXPECT_TRUE(session.commandSituation().listEmpty);
     addFiles({QString::fromStdString(media.file("tone.wav"))});
     ASSERT_EQ(session.jobs().rowCount(), 1);
@@ -44,13 +46,23 @@ TEST_F(SessionTest, ConvertsIsEndedMidJobAndComesBackWithoutAWindow)
     EXPECT_EQ(session.jobs().status(1).state, JobState::Failed);
 
     m_session.reset();
-    ConverterSession &again = start();
+    ConverterSession &again = start("veltrix-audio-converter");
     ASSERT_EQ(again.jobs().rowCount(), 2);
     EXPECT_EQ(again.jobs().status(0).state, JobState::Finished);
     EXPECT_TRUE(again.jobs().status(1).reason.contains("ended by the system"));
     EXPECT_TRUE(again.commandSituation().rowSelected);
     EXPECT_TRUE(std::none_of(m_prompts.shown.begin(), m_prompts.shown.end(),
                              [](const auto &shown) { return shown.kind == RecordingPrompts::Kind::Warning; }));
+}
+
+// A first start of a video edition converts to MP4 AVC in the videos folder.
+TEST_F(SessionTest, AFirstStartOfAVideoEditionTakesMp4AvcAndTheVideosFolder)
+{
+    for (const char *program : {"veltrix-video-converter", "veltrix-dvd-ripper"}) {
+        ConverterSession &session = start(QString::fromLatin1(program));
+        EXPECT_EQ(session.profile().loadedProfileId(), 5) << program;
+        EXPECT_EQ(session.settings().outputPath, QDir::home().filePath("Videos/")) << program;
+    }
 }
 
 } // namespace

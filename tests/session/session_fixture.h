@@ -36,9 +36,9 @@ protected:
     }
 
     // A start of the program: the session reads its settings and brings back its list.
-    ConverterSession &start()
+    ConverterSession &start(const QString &program = QStringLiteral("veltrix-video-converter"))
     {
-        m_session = std::make_unique<ConverterSession>(m_prompts, m_shell, m_bin + "/veltrix-video-converter", m_bin);
+        m_session = std::make_unique<ConverterSession>(m_prompts, m_shell, m_bin + u'/' + program, m_bin);
         m_session->readSettings();
         m_session->restoreJobList();
         m_session->outputFolder().setFolder(output());
