@@ -5,12 +5,15 @@ QString batchEndHint(const BatchTally &tally)
     return QStringLiteral("Conversion ended: ") + batchSummaryText(tally);
 }
 
-void ConversionDisplay::runDisplay(qint32 barValue, const QString &statusLine)
+void ConversionDisplay::runDisplay(qint32 barValue, const QString &statusLine, qint32 batchValue)
 {
     m_surface.showBar(barValue);
     // A stopped run still reports its last line when it has ended; the
     // summary of its batch stays.
-    if (!m_paused && !m_showingSummary)
+    if (m_showingSummary)
+        return;
+    m_surface.showBatchPercent(batchValue / 100);
+    if (!m_paused)
         m_surface.showHint(statusLine);
 }
 
@@ -39,6 +42,7 @@ void ConversionDisplay::batchStarted()
 void ConversionDisplay::batchEnded(const BatchTally &tally)
 {
     ungrey();
+    m_surface.showBatchPercent(std::nullopt);
     m_surface.showHint(batchEndHint(tally));
     m_showingSummary = true;
 }

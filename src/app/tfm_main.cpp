@@ -148,8 +148,9 @@ void Tfm_main::connectBatch()
 {
     Batch &batch = m_session.batch();
     ConversionDisplay &display = m_conversion.display;
-    connect(&batch, &Batch::displayChanged, this,
-            [&display](qint32 barValue, const QString &hint) { display.runDisplay(barValue, hint); });
+    connect(&batch, &Batch::displayChanged, this, [&display](qint32 barValue, const QString &hint, qint32 batchValue) {
+        display.runDisplay(barValue, hint, batchValue);
+    });
     connect(&batch, &Batch::pausedChanged, this,
             [&display, &batch](bool paused) { display.setPaused(paused, batch.statusHint()); });
     connect(&batch, &Batch::batchStarted, this, [&display] { display.batchStarted(); });

@@ -167,7 +167,7 @@ private:
     SideButtonMenus *m_sideMenus = nullptr;
 
     MainSkinObjects m_skinRefs; // the skin objects the window writes
-    MainConversionView m_conversion{m_skinRefs.convertpos, m_skinRefs.hint};
+    MainConversionView m_conversion{m_skinRefs.convertpos, m_skinRefs.hint, *this};
     PressDebounce m_pillPresses;
     // The preview: the player, the playback over it and the clip cutter.
     struct Preview {

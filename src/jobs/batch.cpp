@@ -36,11 +36,6 @@ JobStartResult runStartResult(const QString &outputFolder, const std::optional<i
     return {StartedJob{outputFolder, *started, nameShortened}, {}};
 }
 
-QString runningJobsHint(const QStringList &captions)
-{
-    return QStringLiteral("Converting: ") + captions.join(QStringLiteral(", "));
-}
-
 namespace {
 
 const QString kInhibitReason = QStringLiteral("Converting media files");
@@ -170,13 +165,22 @@ int Batch::jobLimit() const
 
 QString Batch::statusHint() const
 {
-    const std::vector<Slot *> jobSlots = running();
-    if (m_limit <= 1)
-        return jobSlots.empty() ? QString() : jobSlots.front()->run.lastStatusText();
-    QStringList captions;
-    for (const Slot *slot : jobSlots)
-        captions << m_jobs.caption(slot->row).trimmed();
-    return runningJobsHint(captions);
+    return batchPaceHint(pace());
+}
+
+BatchPace Batch::pace() const
+{
+    BatchPace pace{
+        .running = static_cast<int>(running().size()), .totalSeconds = m_totalSeconds, .activeMs = activeMs()};
+    pace.started = static_cast<int>(std::count(m_rowStarted.begin(), m_rowStarted.end(), true));
+    pace.total = pace.started + static_cast<int>(rowsToConvert().size());
+    pace.convertedSeconds = double(batchProgress()) * double(m_totalSeconds) / kProgressFull;
+    return pace;
+}
+
+qint64 Batch::activeMs() const
+{
+    return m_activeMs + (m_activeSince.isValid() ? m_activeSince.elapsed() : 0);
 }
 
 Batch::Slot &Batch::freeSlot()
@@ -191,7 +195,7 @@ Batch::Slot &Batch::freeSlot()
         slot->progress = value;
         m_jobs.setStatus(slot->row, m_busy.is(Busy::Paused) ? JobStatus::runPaused(value) : JobStatus::running(value));
         if (m_limit > 1)
-            emit displayChanged(batchProgress(), statusHint());
+            emit displayChanged(batchProgress(), statusHint(), batchProgress());
     });
     connect(&slot->run, &EncoderRun::outputLine, this, [slot](const QString &line) {
         if (slot->log.isOpen())
@@ -214,7 +218,9 @@ void Batch::runDisplay(const Slot &slot, qint32 barValue, const QString &statusL
     // handler); a run outside the batch, or one job at a time, shows its own.
     if (m_limit > 1 && slot.jobRunning && isConverting())
         return;
-    emit displayChanged(barValue, statusLine);
+    // The encoder's own line goes to the job's log; the hint line tells the batch.
+    const bool ofTheBatch = slot.jobRunning && isConverting();
+    emit displayChanged(barValue, ofTheBatch ? statusHint() : statusLine, batchProgress());
 }
 
 void Batch::start()
@@ -245,6 +251,8 @@ void Batch::start()
         m_runs.at(i).resetOffsetCounter();
     m_tally = {};
     m_busy.set(Busy::Paused, false);
+    m_activeMs = 0;
+    m_activeSince.start();
     m_position = -1;
     m_rowSeconds.clear(); // filled by fill()
     m_doneSeconds = 0;
@@ -340,7 +348,7 @@ void Batch::fill()
     }
     recountTotal();
     if (m_limit > 1)
-        emit displayChanged(batchProgress(), statusHint());
+        emit displayChanged(batchProgress(), statusHint(), batchProgress());
 }
 
 std::vector<int> Batch::rowsToConvert() const
@@ -422,6 +430,7 @@ void Batch::leave(bool stopped)
 {
     m_stopped = stopped;
     m_busy.set(Busy::Paused, false);
+    m_activeSince.invalidate();
     m_waitingForEndedRuns = false;
     m_position = -1;
     m_shell.allowSleep();
@@ -585,7 +594,7 @@ void Batch::stop()
         m_jobs.setStatus(slot->row, {JobState::Stopped});
         ++m_tally.stopped;
     }
-    emit displayChanged(0, hint);
+    emit displayChanged(0, hint, 0);
     leave(true);
     emit pauseCaptionChanged(kPauseCaption);
     emit batchEnded(m_tally);
@@ -602,6 +611,8 @@ void Batch::pauseToggle()
     const std::vector<Slot *> jobSlots = running();
     if (jobSlots.empty())
         return;
+    m_activeMs = activeMs();
+    m_activeSince.invalidate();
     m_busy.set(Busy::Paused, true);
     for (Slot *slot : jobSlots) {
         slot->run.pause();
@@ -616,6 +627,7 @@ void Batch::resume()
     if (!isPaused())
         return;
     m_busy.set(Busy::Paused, false);
+    m_activeSince.start();
     for (Slot *slot : running()) {
         slot->run.resume();
         m_jobs.setStatus(slot->row, JobStatus::running(slot->progress));

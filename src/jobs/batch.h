@@ -11,10 +11,12 @@
 
 #include "engine/child_run.h"
 #include "engine/intputrec.h"
+#include "jobs/batch_pace.h"
 #include "jobs/batch_tally.h"
 #include "jobs/job_log.h"
 #include "jobs/output_check.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 #include <memory>
@@ -36,9 +38,6 @@ enum class AfterBatchAction { Nothing = 0, OpenFolder = 1, PowerOff = 2 };
 
 // The first checked row after `row`; checked.size() when there is none.
 int nextCheckedRow(const std::vector<bool> &checked, int row);
-
-// The hint line while several jobs run: "Converting: clip 1, clip 2".
-QString runningJobsHint(const QStringList &captions);
 
 // A job that started: its encoder run is under way.
 struct StartedJob {
@@ -136,9 +135,11 @@ public:
     void setJobsAtOnceSetting(int setting);
     // How many jobs the next start runs at once under the setting.
     int jobLimit() const;
-    // What the hint line shows of the running jobs: the encoder's status
-    // line of the one job, or the names of several.
+    // What the hint line shows while the batch converts: how many of its
+    // jobs have started, how many run, the time left and the speed.
     QString statusHint() const;
+    // The batch's progress, 0 to 10000: converted seconds over the total.
+    qint32 batchProgress() const;
 
 signals:
     // The caption `Pause1` shows: "Pause" or "Continue".
@@ -146,9 +147,10 @@ signals:
     // The running jobs were paused (true) or continued (false).
     void pausedChanged(bool paused);
     // What the conversion bar (0 to 10000) and the hint line show: the run's
-    // own while one job runs at a time, else the batch's progress (converted
-    // seconds of its rows over their total) and the running jobs' names.
-    void displayChanged(qint32 barValue, const QString &hint);
+    // bar while one job runs at a time, else the batch's progress (converted
+    // seconds of its rows over their total); the batch's pace (statusHint);
+    // and the batch's progress, 0 to 10000.
+    void displayChanged(qint32 barValue, const QString &hint, qint32 batchValue);
     void jobsAtOnceSettingChanged(int setting);
     void batchStarted();
     // The batch ended, normally or by Stop, with how its jobs ended.
@@ -192,9 +194,10 @@ private:
     // Stop ended it.
     void leave(bool stopped);
     std::vector<Slot *> running() const;
-    // The batch's progress, 0 to 10000: converted seconds over the total.
-    qint32 batchProgress() const;
+    BatchPace pace() const;
     void recountTotal();
+    // The batch's time converting, pauses left out.
+    qint64 activeMs() const;
 
     EncoderRuns &m_runs;
     JobModel &m_jobs;
@@ -219,6 +222,8 @@ private:
     std::vector<bool> m_rowStarted;
     qint64 m_totalSeconds = 0;
     qint64 m_doneSeconds = 0;
+    qint64 m_activeMs = 0;       // converting time before the last pause
+    QElapsedTimer m_activeSince; // running while the batch converts unpaused
     QString m_endCause; // set once the system ends the program
     int m_settling = 0; // ended runs' rows being marked
     bool m_waitingForEndedRuns = false; // the batch began while stopped runs were finishing

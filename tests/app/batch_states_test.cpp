@@ -177,7 +177,7 @@ TEST_F(BatchStatesTest, JobsAtOnceComesFromTheToolsMenuOrTheSettingsAndIsKept)
 
     addFiles({media("tone.wav"), media("tone2.wav")});
     w.run(MainCommand::StartBatch);
-    EXPECT_EQ(hintLine(), "Converting: tone, tone2");
+    EXPECT_EQ(hintLine(), "Converting 2 of 2 \u00b7 2 running");
     EXPECT_EQ(w.session().jobs().statusColumn(1), "00.00%");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w.session().isConverting(); }, 60000));
     EXPECT_EQ(hintLine(), "Conversion ended: 2 finished, 0 failed, 0 stopped");

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <sys/mount.h>
 
 using namespace veltrix::test;
@@ -460,6 +461,28 @@ TEST_F(BatchTest, AFullDiskFailsEachJobAndKeepsOnlyPartialOutputs)
 
 } // namespace
 
+// The hint line tells the batch: which job of how many, and once its pace
+// settles, the time left, which falls.
+TEST_F(BatchTest, TheHintLineCountsTheJobsAndTheTimeLeftFalls)
+{
+    generateMedia("-f lavfi -i sine=duration=160 -ac 2", s_media->file("pace.wav"));
+    h.batch.setJobsAtOnceSetting(1);
+    h.addFiles(QStringList(4, media("pace.wav")));
+    QStringList hints;
+    QObject::connect(&h.batch, &Batch::displayChanged, [&](qint32, const QString &hint) { hints << hint; });
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    const QRegularExpression paced(
+        QStringLiteral("^Converting [1-4] of 4 \u00b7 (\\d\\d):(\\d\\d) left \u00b7 \\d+\\.\\dx$"));
+    std::vector<int> left;
+    for (const QString &hint : hints)
+        if (const QRegularExpressionMatch m = paced.match(hint); m.hasMatch())
+            left.push_back(m.captured(1).toInt() * 60 + m.captured(2).toInt());
+    EXPECT_TRUE(hints.first().startsWith("Converting 1 of 4") && hints.contains("Converting 1 of 4"));
+    ASSERT_GE(left.size(), 2u) << hints.join(" | ").toStdString();
+    EXPECT_LT(left.back(), left.front());
+}
+
 // Two jobs at once, started at the same moment, two of them under one name
 // and one failing: every promise of a batch holds for each of them.
 TEST_F(BatchTest, TwoJobsAtOnceKeepEveryPromiseOfABatch)
@@ -480,7 +503,7 @@ TEST_F(BatchTest, TwoJobsAtOnceKeepEveryPromiseOfABatch)
     ASSERT_TRUE(h.waitForBatchEnd());
 
     EXPECT_EQ(h.startedRows, (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_TRUE(hints.contains(runningJobsHint({"r0", "r0"}))) << hints.join(" | ").toStdString();
+    EXPECT_TRUE(hints.contains("Converting 2 of 4 \u00b7 2 running")) << hints.join(" | ").toStdString();
     const char *outputs[] = {"r0.mp3", "r0_1.mp3", nullptr, "r1.mp3"};
     for (int row = 0; row < 4; ++row) {
         SCOPED_TRACE(row);
