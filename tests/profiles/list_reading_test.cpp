@@ -31,11 +31,8 @@ TEST(ListReading, SizeChoice)
     const QStringList sizes = {"320x240", "640x480(VGA)"};
     const std::tuple<const char *, ChoiceList, bool, SizeChoice> cases[] = {
         {"chosen size", list(sizes, 1), false, {Kind::Frame, {640, 480}}},
-        {"nothing selected", list(sizes, -1), false, {Kind::Frame, {320, 240}}},
         {"height that does not read", list({"640xbig"}, 0), false, {Kind::Frame, {640, std::nullopt}}},
         {"source size", list({"320x240", kOriginalSize}, 1), false, {Kind::Source}},
-        {"No Video", {{kNoVideo}, 0, false}, false, {.stated = false}},
-        {"empty list", list({}, -1), false, {}},
         {"TV standard", list({kPal, kNtsc}, 1), true, {Kind::Standard, {}, "ntsc"}},
     };
     for (const auto &[what, choices, disc, expected] : cases)
