@@ -87,6 +87,10 @@ encoder h263 "$work/in.mp4" 3gp -b 1200000 -s 352x288 -an -vcodec h263
 encoder rv20 "$work/in.mp4" rm "${video[@]}" -vcodec rv20
 encoder mpeg1video "$work/in.mp4" mpg "${video[@]}" -vcodec mpeg1video -f mpeg
 encoder mpeg2video "$work/in.mp4" mpg "${video[@]}" -vcodec mpeg2video -f vob
+today=(-crf 30 -b:v 0 -s 640x480 -an)
+encoder libx265 "$work/in.mp4" mkv "${today[@]}" -vcodec libx265 -preset fast -x265-params log-level=warning
+encoder libvpx-vp9 "$work/in.mp4" webm "${today[@]}" -vcodec libvpx-vp9 -deadline good -cpu-used 4 -row-mt 1
+encoder libsvtav1 "$work/in.mp4" mkv "${today[@]}" -vcodec libsvtav1 -preset 8
 encoder libmp3lame "$work/in.wav" mp3 "${audio[@]}" -acodec libmp3lame
 encoder aac "$work/in.wav" m4a "${audio[@]}" -acodec aac
 encoder libvorbis "$work/in.wav" ogg "${audio[@]}" -acodec libvorbis
@@ -96,4 +100,7 @@ encoder mp2 "$work/in.wav" mp2 "${audio[@]}" -acodec mp2
 encoder pcm_s16le "$work/in.wav" wav -vn -ac 2 -acodec pcm_s16le
 encoder pcm_s16be "$work/in.wav" aiff -vn -ac 2 -acodec pcm_s16be
 encoder amr_nb "$work/in.wav" amr -vn -ab 12200 -ac 1
+encoder libopus "$work/in.wav" opus "${audio[@]}" -acodec libopus
+encoder flac "$work/in.wav" flac -vn -ac 2 -acodec flac
+encoder alac "$work/in.wav" m4a -vn -ac 2 -acodec alac
 machine_load after

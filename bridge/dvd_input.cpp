@@ -49,6 +49,26 @@ std::string takeVideoFilters(std::vector<std::string> &options)
     return filters;
 }
 
+// "-c copy": every stream is copied as it is.
+bool copiesStreams(const std::vector<std::string> &options)
+{
+    for (std::size_t i = 0; i + 1 < options.size(); ++i)
+        if (options[i] == "-c" && options[i + 1] == "copy")
+            return true;
+    return false;
+}
+
+// Takes every "-map 0" out of `options`: the title's maps choose its streams.
+void takeWholeInputMaps(std::vector<std::string> &options)
+{
+    for (std::size_t i = 0; i + 1 < options.size();)
+        if (options[i] == "-map" && options[i + 1] == "0")
+            options.erase(options.begin() + static_cast<std::ptrdiff_t>(i),
+                          options.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        else
+            ++i;
+}
+
 } // namespace
 
 std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string> &args, std::size_t inputAt,
@@ -71,7 +91,12 @@ std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string> &args
     if (input.end)
         out.insert(out.end(), {"-t", std::to_string(*input.end - input.begin.value_or(0))});
     std::vector<std::string> options(args.begin() + static_cast<std::ptrdiff_t>(inputAt) + 1, args.end());
-    if (subtitle) {
+    const bool copy = copiesStreams(options);
+    if (copy)
+        takeWholeInputMaps(options);
+    if (subtitle && copy) {
+        out.insert(out.end(), {"-map", "0:v:0", "-map", streamSpecifier(input.subtitleStream)});
+    } else if (subtitle) {
         // ffmpeg takes no -vf on a stream made by -filter_complex: the
         // caller's filters run after the overlay, in the same graph.
         const std::string filters = takeVideoFilters(options);

@@ -29,7 +29,8 @@ ResolvedInput resolveDvdJobInput(std::vector<std::string> args);
 // video with the chosen subtitle burned in (the caller's -vf filters then
 // follow the overlay in its graph), unless the arguments hold -vn (ffmpeg
 // would ignore -vn beside explicit maps), and the chosen audio track,
-// unless they hold -an.
+// unless they hold -an. A stream copy ("-c copy") takes the title's chosen
+// streams only (its "-map 0" goes) and keeps the subtitle as a stream.
 std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string> &args, std::size_t inputAt,
                                             const DvdJobInput &input, double startLead = 0.0);
 

@@ -91,13 +91,27 @@ QImage drawPageSwitch(const QString &caption, int width)
 const std::map<QString, QString> &groupCaptions()
 {
     static const std::map<QString, QString> captions = {
-        {"pl_video1", "Common video"},     {"pl_video2", "Mobile and web video"}, {"pl_audio1", "Audio"},
-        {"pl_audio2", "Audio"},            {"pl_ipod", "iPod"},                   {"pl_iphone", "iPhone"},
-        {"pl_gphone", "GPhone"},           {"pl_appletv", "Apple TV"},            {"pl_psp", "PS3 and PSP"},
-        {"pl_xbox", "Xbox 360"},           {"pl_phone", "Phones"},                {"pl_win", "Pocket PC"},
-        {"pl_pmp", "Portable players"},    {"pl_hd", "HD video"},                 {"pl_animation", "Flash animation"},
-        {"pl_avi", "AVI"},                 {"pl_mpeg", "MPEG, VCD and DVD"},      {"pl_mp4", "MP4"},
+        {"pl_video1", "Common video"},
+        {"pl_video2", "Mobile and web video"},
+        {"pl_audio1", "Audio"},
+        {"pl_audio2", "Audio"},
+        {"pl_ipod", "iPod"},
+        {"pl_iphone", "iPhone"},
+        {"pl_gphone", "GPhone"},
+        {"pl_appletv", "Apple TV"},
+        {"pl_psp", "PS3 and PSP"},
+        {"pl_xbox", "Xbox 360"},
+        {"pl_phone", "Phones"},
+        {"pl_win", "Pocket PC"},
+        {"pl_pmp", "Portable players"},
+        {"pl_hd", "HD video"},
+        {"pl_animation", "Flash animation"},
+        {"pl_avi", "AVI"},
+        {"pl_mpeg", "MPEG, VCD and DVD"},
+        {"pl_mp4", "MP4"},
         {"pl_mkv", "MKV"},
+        {"pl_today", "Modern video"},
+        {"pl_today_audio", "Modern audio"},
     };
     return captions;
 }

@@ -9,7 +9,7 @@ constexpr qint64 kMinimumSectors = 1000;
 
 QString outputSizeOf(const Toriginalinfo &original, int seconds, const ProfileChoices &choices)
 {
-    return sizeText(estimateKbits(original, choices).value_or(0), seconds);
+    return estimateText(estimateKbits(original, choices).value_or(0), seconds, choices);
 }
 
 // The parts every row of one IFO file shares.

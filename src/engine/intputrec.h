@@ -16,7 +16,7 @@ struct intputrec {
     QString outputfile;   // file to write
     QString encoderfile;  // executable folder + "register.dat"
     QString workdir;      // executable folder, with its trailing "/"
-    QString videobitrate; // " -r 25 -b " + bit/s
+    QString videobitrate; // " -r 25 -b " + bit/s, or " -crf " + level
     QString audiobitrate; // " -ab " + bit/s
     qint32 seconds = 0;   // length of the converted stretch: the progress denominator
     QString extra;        // the profile's argument template, or the " -target " piece

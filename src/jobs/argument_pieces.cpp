@@ -12,6 +12,13 @@ QString bitsPerSecond(qint64 kbits)
 }
 
 const QString kVideoRate = QStringLiteral(" -r 25 -b ");
+// The formats of today keep the source's frame rate.
+const QString kTodayVideoRate = QStringLiteral(" -b:v ");
+
+QualityMode modeOf(const ProfileChoices &choices)
+{
+    return qualityMode(choices.profileId);
+}
 
 } // namespace
 
@@ -21,6 +28,9 @@ std::optional<FrameSize> pictureFrame(const Toriginalinfo &job, const ProfileCho
         return std::nullopt;
     switch (choices.size.kind) {
     case SizeChoice::Kind::Source:
+        // The formats of today leave the source's frame and aspect as they are.
+        if (modeOf(choices) != QualityMode::Rate)
+            return std::nullopt;
         return readFrame(job.pictureSize).value_or(FrameSize{});
     case SizeChoice::Kind::Frame:
         return choices.size.frame;
@@ -62,13 +72,20 @@ QString pictureFitPiece(const std::optional<FrameSize> &frame, const ProfileChoi
 std::optional<QString> videoRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
 {
     const int id = choices.profileId;
-    if (isDiscTarget(id) || (usesRateTexts(id) && !choices.hasVideo))
+    const QualityMode mode = modeOf(choices);
+    if (isDiscTarget(id) || mode == QualityMode::StreamCopy
+        || (!choices.hasVideo && (usesRateTexts(id) || mode != QualityMode::Rate)))
         return QString();
     if (choices.video.source) {
         bool ok = false;
         const int rate = job.videoBitrate.toInt(&ok);
-        return ok ? std::optional<QString>(kVideoRate + bitsPerSecond(rate)) : std::nullopt;
+        const QString &option = mode == QualityMode::Rate ? kVideoRate : kTodayVideoRate;
+        return ok ? std::optional<QString>(option + bitsPerSecond(rate)) : std::nullopt;
     }
+    // A rate of 0 leaves the encoders (x265, libvpx, SVT-AV1) in their
+    // constant-quality mode.
+    if (mode == QualityMode::ConstantQuality)
+        return QStringLiteral(" -crf %1 -b:v 0").arg(choices.qualityLevel);
     if (usesRateTexts(id))
         return kVideoRate + bitsPerSecond(choices.videoRateKbits);
     const std::optional<int> total = estimateKbits(job, choices);
@@ -79,7 +96,8 @@ std::optional<QString> videoRatePiece(const Toriginalinfo &job, const ProfileCho
 
 QString audioRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
 {
-    if (isDiscTarget(choices.profileId))
+    if (isDiscTarget(choices.profileId) || modeOf(choices) == QualityMode::StreamCopy
+        || modeOf(choices) == QualityMode::Lossless)
         return {};
     if (isAmrExtension(choices.extension))
         return QStringLiteral(" -ab ") + QString::number(qRound64(chosenAmrKbits(job, choices) * 1000));
@@ -88,7 +106,9 @@ QString audioRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
 
 QString sampleRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
 {
-    if (isDiscTarget(choices.profileId))
+    // The formats of today keep the source's sample rate; where the encoder
+    // does not take it (Opus: 48 kHz), ffmpeg converts to the nearest it does.
+    if (isDiscTarget(choices.profileId) || modeOf(choices) != QualityMode::Rate)
         return {};
     if (isAmrExtension(choices.extension))
         return QStringLiteral(" -ar 8000 ");
@@ -102,6 +122,8 @@ QString sampleRatePiece(const Toriginalinfo &job, const ProfileChoices &choices)
 
 QString channelsPiece(const ProfileChoices &choices)
 {
+    if (modeOf(choices) == QualityMode::StreamCopy)
+        return {};
     if (isAmrExtension(choices.extension))
         return QStringLiteral(" -ac 1 ");
     return QStringLiteral(" -ac ") + QString::number(choices.channels);

@@ -1,5 +1,7 @@
 #include "jobs/estimate.h"
 
+#include "profiles/catalogue.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -21,8 +23,16 @@ constexpr double kUsualFactors[5] = {6.25, 4.16, 3.33, 2.13, 1.51};
 constexpr double kMiniFactors[5] = {3.33, 2.13, 1.51, 1.06, 0.8};
 constexpr double kExcellentFactors[5] = {10.41, 8.33, 6.25, 4.16, 3.33};
 
+// A constant-quality encoder of today spends about half the bits of the
+// classic ones on the same picture; its rate is the encoder's own choice.
+constexpr double kTodayEfficiency = 0.5;
+// FLAC and ALAC keep about 60 % of 16-bit PCM at 44.1 kHz: kbit/s per channel.
+constexpr int kLosslessKbitsPerChannel = 423;
+
 double videoFactor(int id, int position)
 {
+    if (qualityMode(id) == QualityMode::ConstantQuality)
+        return kUsualFactors[position] * kTodayEfficiency;
     if (id == 120 || id == 122)
         return kExcellentFactors[position];
     if (id == 118 || id == 121)
@@ -104,6 +114,15 @@ std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices 
     default:
         break;
     }
+    switch (qualityMode(choices.profileId)) {
+    case QualityMode::StreamCopy:
+        return rateKbits(job.videoBitrate) + rateKbits(job.audioBitrate);
+    case QualityMode::Lossless:
+        return kLosslessKbitsPerChannel * choices.channels;
+    case QualityMode::Rate:
+    case QualityMode::ConstantQuality:
+        break;
+    }
     bool zero = false;
     const std::optional<int> video = videoPart(job, choices, zero);
     if (!video)
@@ -116,6 +135,30 @@ std::optional<int> estimateKbits(const Toriginalinfo &job, const ProfileChoices 
     if (choices.extension == QLatin1String(".wav"))
         audio = 1500;
     return audio + *video;
+}
+
+namespace {
+
+bool estimateIsGuess(const ProfileChoices &choices)
+{
+    switch (qualityMode(choices.profileId)) {
+    case QualityMode::Lossless:
+        return true;
+    case QualityMode::ConstantQuality:
+        return choices.hasVideo && !choices.video.source;
+    case QualityMode::Rate:
+    case QualityMode::StreamCopy:
+        break;
+    }
+    return false;
+}
+
+} // namespace
+
+QString estimateText(qint64 kbits, qint64 seconds, const ProfileChoices &choices)
+{
+    const QString size = sizeText(kbits, seconds);
+    return estimateIsGuess(choices) ? QStringLiteral("about ") + size : size;
 }
 
 QString sizeText(qint64 kbits, qint64 seconds)

@@ -33,5 +33,10 @@ double chosenAmrKbits(const Toriginalinfo &job, const ProfileChoices &choices);
 // "2.75MB". Beyond five digits before the point, exponent notation.
 QString sizeText(qint64 kbits, qint64 seconds);
 
+// The "Output Size" text: sizeText, led by "about " where the estimate can
+// only guess because the encoder chooses its own rate (a constant quality, a
+// lossless format).
+QString estimateText(qint64 kbits, qint64 seconds, const ProfileChoices &choices);
+
 // Rounds to the nearest integer, halves to even; held within int's range.
 int roundHalfEven(double value);

@@ -38,6 +38,7 @@ bool reportsError(const QString &line)
 }
 
 const QLatin1StringView kBridgeCause("register.dat: ");
+const QLatin1StringView kTag("Could not find tag for codec ");
 
 // The error text the line holds, of those the encoder prints.
 std::optional<QString> knownErrorText(const QString &line)
@@ -71,8 +72,29 @@ QString outcomeReason(const RunOutcome &outcome)
 struct LineCause {
     QString text;
     QString line;
-    bool bridge = false; // register.dat's own cause, worded for the user
+    bool worded = false; // worded for the user already: it names no file
 };
+
+// ffmpeg's muxer refusing a stream the container has no place for, as a
+// stream copy meets it: "[mp4 @ 0x..] Could not find tag for codec subrip in
+// stream #2, codec not currently supported in container".
+std::optional<LineCause> containerCause(const QStringList &lines)
+{
+    static const QLatin1StringView kStream(" in stream #");
+    for (const QString &line : lines) {
+        const qsizetype tag = line.indexOf(kTag), stream = line.indexOf(kStream);
+        if (tag < 0 || stream < tag)
+            continue;
+        const QString codec = line.mid(tag + kTag.size(), stream - tag - kTag.size());
+        const QString number = line.mid(stream + kStream.size()).section(u',', 0, 0);
+        return LineCause{QStringLiteral("The output format cannot hold stream #%1 of the source (%2); choose a "
+                                        "profile whose format holds it, such as \"MKV - Same streams, new "
+                                        "container\"")
+                             .arg(number, codec),
+                         line, true};
+    }
+    return std::nullopt;
+}
 
 std::optional<LineCause> lineCause(const QStringList &lines)
 {
@@ -81,6 +103,8 @@ std::optional<LineCause> lineCause(const QStringList &lines)
     for (auto line = lines.crbegin(); line != lines.crend(); ++line)
         if (line->startsWith(kBridgeCause))
             return LineCause{line->mid(kBridgeCause.size()).trimmed(), *line, true};
+    if (std::optional<LineCause> container = containerCause(lines))
+        return container;
     for (auto line = lines.crbegin(); line != lines.crend(); ++line)
         if (const std::optional<QString> text = knownErrorText(*line))
             return LineCause{*text, *line};
@@ -127,7 +151,7 @@ QString failureReason(const RunOutcome &outcome, const QStringList &lines, const
         return writing;
     if (names(cause->line, files.source) || cause->line.contains(QLatin1StringView("input"), Qt::CaseInsensitive))
         return reading;
-    if (cause->bridge)
+    if (cause->worded)
         return cause->text;
     // The encoder's other words concern the output where they say so, else
     // what it read (a demuxer's or a decoder's complaint).
@@ -136,7 +160,8 @@ QString failureReason(const RunOutcome &outcome, const QStringList &lines, const
 
 bool namesCause(const QString &line)
 {
-    return line.startsWith(kBridgeCause) || line.contains(kEmptyOutput) || knownErrorText(line).has_value();
+    return line.startsWith(kBridgeCause) || line.contains(kEmptyOutput) || line.contains(kTag)
+           || knownErrorText(line).has_value();
 }
 
 std::optional<QString> folderWriteError(const QString &folder)

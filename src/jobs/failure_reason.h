@@ -8,7 +8,8 @@
 
 // The reason of a run that failed, from how it ended and the encoder's lines
 // (oldest first): register.dat's own cause as it wrote it ("register.dat:
-// <cause>"), else the system's error text the encoder reported ("Permission
+// <cause>"), else a stream the output format cannot hold, else the system's
+// error text the encoder reported ("Permission
 // denied", "No space left on device", ...), else the encoder's last line
 // that reports an error, else what the outcome itself says. A run that
 // succeeded is taken to have written no output file.
@@ -38,8 +39,8 @@ std::optional<QString> diskCause(const QStringList &lines);
 inline constexpr QLatin1StringView kEmptyOutput("Output file is empty");
 
 // Whether the line names a cause failureReason() knows for sure (the
-// bridge's, a system error, an empty output), wherever it stands in the
-// encoder's output.
+// bridge's, a system error, an empty output, a stream the output format
+// cannot hold), wherever it stands in the encoder's output.
 bool namesCause(const QString &line);
 
 // Why no file can be made in the folder, in the system's words; nothing

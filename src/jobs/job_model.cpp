@@ -294,7 +294,7 @@ QString JobModel::sizeTextOf(const Job &job, const ProfileChoices &choices)
 {
     const std::optional<int> kbits = estimateKbits(job.original, choices);
     // A source whose own picture size cannot be read has no estimate.
-    return kbits ? sizeText(*kbits, timeCodeToSeconds(job.original.duration)) : QString();
+    return kbits ? estimateText(*kbits, timeCodeToSeconds(job.original.duration), choices) : QString();
 }
 
 void JobModel::recomputeSizes()

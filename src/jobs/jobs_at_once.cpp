@@ -11,12 +11,15 @@ namespace {
 // measured them (the run's CPU time over its busiest thread's, 2 cores):
 // the audio encoders 1.00 each, AMR-NB 1.56 (ffmpeg decoding, register.dat
 // encoding), and the video encoders without threads of their own 1.40 to
-// 1.52 (the rest is the source's decoding). The others spread over several
-// threads: libx264 4.64, mpeg1video and mpeg2video 2.71, mpeg4 2.59, h263
-// 1.84; a batch of them gains nothing from a second job on a busy machine.
+// 1.52 (the rest is the source's decoding); libopus, flac and alac 1.00
+// as well. The others spread over several threads: libx264 4.64, libsvtav1
+// 3.27, mpeg1video and mpeg2video 2.71, mpeg4 2.59, libx265 2.12, libvpx-vp9
+// 1.90 (with -row-mt), h263 1.84; a batch of them gains nothing from a second
+// job on a busy machine. A stream copy runs no encoder and is held by the
+// disk: one job at a time.
 const QStringList kOneCoreEncoders = {
-    "libmp3lame", "aac",    "libvorbis", "ac3",     "wmav2", "mp2", "pcm_s16le",
-    "pcm_s16be",  "amr_nb", "libxvid",   "msmpeg4", "wmv2",  "flv", "rv20",
+    "libmp3lame", "aac",     "libvorbis", "ac3", "wmav2", "mp2",     "pcm_s16le", "pcm_s16be", "amr_nb",
+    "libxvid",    "msmpeg4", "wmv2",      "flv", "rv20",  "libopus", "flac",      "alac",
 };
 
 // What "-target" gives: ffmpeg's disc presets.

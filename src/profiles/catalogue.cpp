@@ -157,14 +157,29 @@ constexpr std::array<QStringView, kLastProfileId> kNames = {
     u"MKV - MPEG Movie(*.mkv)",
     u"MKV - WMV Movie(*.mkv)",
     u"",
+    // pl_today, 133-140
+    u"MP4 - H.265 HEVC Video(*.mp4)",
+    u"MKV - H.265 HEVC Movie(*.mkv)",
+    u"WebM - VP9 Video + Opus(*.webm)",
+    u"WebM - AV1 Video + Opus(*.webm)",
+    u"MKV - AV1 Movie + Opus(*.mkv)",
+    u"MKV - Same streams, new container(*.mkv)",
+    u"MP4 - Same streams, new container(*.mp4)",
+    u"",
+    // pl_today_audio, 141-144
+    u"Opus Audio(*.opus)",
+    u"FLAC - Free Lossless Audio Codec(*.flac)",
+    u"ALAC - Apple Lossless Audio(*.m4a)",
+    u"",
 };
 
-constexpr std::array<ProfileGroup, 19> kGroups = {{
-    {u"pl_video1", 1, 7},   {u"pl_video2", 8, 14},  {u"pl_audio1", 15, 21},     {u"pl_audio2", 22, 26},
-    {u"pl_ipod", 27, 33},   {u"pl_iphone", 34, 40}, {u"pl_gphone", 41, 45},     {u"pl_appletv", 46, 52},
-    {u"pl_psp", 53, 59},    {u"pl_xbox", 60, 67},   {u"pl_phone", 68, 74},      {u"pl_win", 75, 82},
-    {u"pl_pmp", 83, 90},    {u"pl_hd", 91, 98},     {u"pl_animation", 99, 101}, {u"pl_avi", 102, 109},
-    {u"pl_mpeg", 110, 117}, {u"pl_mp4", 118, 124},  {u"pl_mkv", 125, 132},
+constexpr std::array<ProfileGroup, 21> kGroups = {{
+    {u"pl_video1", 1, 7},          {u"pl_video2", 8, 14},  {u"pl_audio1", 15, 21},     {u"pl_audio2", 22, 26},
+    {u"pl_ipod", 27, 33},          {u"pl_iphone", 34, 40}, {u"pl_gphone", 41, 45},     {u"pl_appletv", 46, 52},
+    {u"pl_psp", 53, 59},           {u"pl_xbox", 60, 67},   {u"pl_phone", 68, 74},      {u"pl_win", 75, 82},
+    {u"pl_pmp", 83, 90},           {u"pl_hd", 91, 98},     {u"pl_animation", 99, 101}, {u"pl_avi", 102, 109},
+    {u"pl_mpeg", 110, 117},        {u"pl_mp4", 118, 124},  {u"pl_mkv", 125, 132},      {u"pl_today", 133, 140},
+    {u"pl_today_audio", 141, 144},
 }};
 
 bool inCatalogue(int id)
@@ -215,7 +230,7 @@ bool usesRateTexts(int id)
 
 bool mayOfferOriginalSize(int id)
 {
-    return isGeneralFormat(id) && id <= 111;
+    return (isGeneralFormat(id) && id <= 111) || id >= kFirstModernId;
 }
 
 bool isDiscTarget(int id)
@@ -225,7 +240,17 @@ bool isDiscTarget(int id)
 
 bool isAudioOnly(int id)
 {
-    return (id >= 15 && id <= 25) || id == 33 || id == 40 || id == 45 || id == 59 || id == 71 || id == 80;
+    return (id >= 15 && id <= 25) || id == 33 || id == 40 || id == 45 || id == 59 || id == 71 || id == 80
+           || (id >= 141 && id <= 143);
+}
+
+QualityMode qualityMode(int id)
+{
+    if (id == 138 || id == 139)
+        return QualityMode::StreamCopy;
+    if (id == 142 || id == 143)
+        return QualityMode::Lossless;
+    return id >= kFirstModernId ? QualityMode::ConstantQuality : QualityMode::Rate;
 }
 
 ProfileKind profileKind(int id)

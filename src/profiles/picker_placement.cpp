@@ -21,9 +21,9 @@ std::optional<int> firstPageLeftAfterReturn(const PickerEdition &edition)
     return edition.zuvok ? 88 : 53;
 }
 
-bool offersAllFormats(const PickerEdition &edition)
+bool offersGroup(const PickerEdition &edition, QStringView panel)
 {
-    return !edition.audioNamed;
+    return !edition.audioNamed || panel == u"pl_audio1" || panel == u"pl_audio2" || panel == u"pl_today_audio";
 }
 
 int profileButtonTop(int index)

@@ -2,6 +2,7 @@
 // Where the picker's pages, buttons and category list go: plain values of
 // the edition. The picture generator draws to the same sizes.
 
+#include <QStringView>
 #include <optional>
 
 // What of the edition name the picker looks at.
@@ -23,10 +24,12 @@ inline constexpr int kAllFormatsSwitchLeft = kPickerStripWidth - 1 - kAllFormats
 // The category list `pl_main`: a title, then one row per entry.
 inline constexpr int kCategoryListWidth = 160;
 inline constexpr int kCategoryTitleHeight = 26;
-inline constexpr int kCategoryRowHeight = 18;
+inline constexpr int kCategoryRowHeight = 16;
 
-// Whether the audio pages offer "All formats": not in editions named for audio.
-bool offersAllFormats(const PickerEdition &edition);
+// The groups the category list of "All formats" offers: every group, or in
+// editions named for audio the sound groups (the audio pages and the audio
+// formats of today).
+bool offersGroup(const PickerEdition &edition, QStringView panel);
 
 // Left edge of the first audio page when the picker opens.
 int firstPageLeft(const PickerEdition &edition);

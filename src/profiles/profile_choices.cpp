@@ -27,13 +27,17 @@ std::optional<FrameSize> readFrame(const QString &text)
 ProfileChoices resolveChoices(const ProfileRules &rules, const QualityLists &lists, bool fileMode, PictureFit fit)
 {
     const QualityChoice video = readQualityChoice(lists.videoQuality);
+    // A constant-quality profile's rate line holds its levels, not rates.
+    const bool levels = qualityMode(rules.id) == QualityMode::ConstantQuality;
+    const qint64 atPosition = rules.rateTexts[video.position].toLongLong();
     return {.profileId = rules.id,
             .extension = rules.extension,
             .argumentTemplate = rules.argumentTemplate,
             .size = readSizeChoice(lists.size, isDiscTarget(rules.id)),
             .hasVideo = rules.rateTexts[0] != QLatin1String("*"),
             .video = video,
-            .videoRateKbits = std::clamp<qint64>(rules.rateTexts[video.position].toLongLong(), 0, kMaxRateKbits),
+            .videoRateKbits = levels ? 0 : std::clamp<qint64>(atPosition, 0, kMaxRateKbits),
+            .qualityLevel = levels ? int(std::clamp<qint64>(atPosition, 0, kMaxQualityLevel)) : 0,
             .audio = readQualityChoice(lists.audioQuality),
             .channels = readChannelCount(lists.channel),
             .fileMode = fileMode,

@@ -58,13 +58,20 @@ struct ProfileChoices {
     bool hasVideo = true; // false where the profile's video rate is "*"
     QualityChoice video;
     // The profile's video rate at the chosen position, in kbit/s: 0 where
-    // it is no number, held within 0..kMaxRateKbits.
+    // it is no number or the profile asks for a constant quality, held within
+    // 0..kMaxRateKbits.
     qint64 videoRateKbits = 0;
+    // The constant-quality level (CRF) at the chosen position, for the
+    // profiles that ask for one; 0 for the others.
+    int qualityLevel = 0;
     QualityChoice audio;
     int channels = 2;
     bool fileMode = true; // false in DVD mode
     PictureFit pictureFit = PictureFit::KeepShape;
 };
+
+// The encoders' constant-quality scales end at 63 (libvpx, SVT-AV1).
+inline constexpr int kMaxQualityLevel = 63;
 
 // No real stream comes near 100 Gbit/s: every rate is held below it, so
 // sums of rates stay within an int.

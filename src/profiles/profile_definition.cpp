@@ -31,7 +31,12 @@ void applySizeLine(ChoiceList &size, int id, const QString &extension, const QSt
     size.selected = -1;
     if (isDiscTarget(id))
         size.entries = {kPal, kNtsc};
-    if (mayOfferOriginalSize(id) && size.entries.size() > 1 && extension != kMp4)
+    if (qualityMode(id) == QualityMode::StreamCopy)
+        size.entries = {kOriginalSize};
+    // The classic ".mp4" profiles never offer the source's frame; the formats
+    // of today always do.
+    const bool classicMp4 = qualityMode(id) == QualityMode::Rate && extension == kMp4;
+    if (mayOfferOriginalSize(id) && size.entries.size() > 1 && !classicMp4)
         size.append(kOriginalSize);
     if (size.entries.isEmpty()) {
         size.append(kNoVideo);
@@ -48,8 +53,20 @@ void applyRateLine(QualityLists &lists, std::array<QString, 5> &rateTexts, int i
         return;
     }
     lists.videoQuality.enabled = lists.audioQuality.enabled = lists.channel.enabled = true;
+    if (qualityMode(id) == QualityMode::StreamCopy) {
+        // Every stream is copied as it is: no list applies, and the quality
+        // lists say so with their source entries.
+        offerSourceEntry(lists.videoQuality, kOriginalVideoQuality);
+        offerSourceEntry(lists.audioQuality, kOriginalAudioQuality);
+        lists.size.enabled = lists.videoQuality.enabled = lists.audioQuality.enabled = lists.channel.enabled = false;
+        rateTexts.fill(QString());
+        return;
+    }
 
-    if (isGeneralFormat(id)) {
+    if (qualityMode(id) == QualityMode::Lossless) {
+        offerSourceEntry(lists.audioQuality, kOriginalAudioQuality);
+        lists.audioQuality.enabled = false;
+    } else if (isGeneralFormat(id)) {
         if (extension == kMp4) {
             withdrawSourceEntry(lists.videoQuality, kOriginalVideoQuality);
             withdrawSourceEntry(lists.audioQuality, kOriginalAudioQuality);

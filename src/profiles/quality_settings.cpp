@@ -48,6 +48,11 @@ const DefaultsRow kSetA[] = {
     {{{112, 114}}, {0, 5, 5, 1}},
     {{{118, 123}}, {5, 2, 2, 1}},
     {{{131, 131}}, {4, 2, 2, 1}},
+    // The formats of today: the source's frame (after their six sizes).
+    {{{133, 137}}, {6, 2, 2, 1}},
+    {{{138, 139}}, {0, 5, 5, 1}},
+    {{{141, 141}}, {std::nullopt, std::nullopt, 2, 1}},
+    {{{142, 143}}, {std::nullopt, std::nullopt, 5, 1}},
 };
 
 std::optional<QualityDefaults> setADefaults(int id)
@@ -69,7 +74,10 @@ int setBValue(int value)
 std::optional<QualityDefaults> qualityDefaults(int id, bool dvdMode)
 {
     std::optional<QualityDefaults> defaults = setADefaults(id);
-    if (!dvdMode || !defaults)
+    // Lossless and stream-copy profiles take the source's quality in every
+    // edition: their lists cannot be changed.
+    const bool fixed = qualityMode(id) == QualityMode::Lossless || qualityMode(id) == QualityMode::StreamCopy;
+    if (!dvdMode || !defaults || fixed)
         return defaults;
     if (id == 131)
         return std::nullopt;

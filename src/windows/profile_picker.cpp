@@ -19,7 +19,6 @@ namespace {
 
 const QString kFirstAudioPage = QStringLiteral("pl_audio1");
 const QString kSecondAudioPage = QStringLiteral("pl_audio2");
-const QString kFirstVideoPage = QStringLiteral("pl_video1");
 const QString kNormal = QStringLiteral("general");
 const QString kPointedAt = QStringLiteral("move");
 const QString kBorder = QStringLiteral("border");
@@ -231,12 +230,10 @@ void ProfilePicker::buildPanels()
                   &ProfilePicker::Image2Click);
     addPageSwitch(m_page2, QStringLiteral("back"), QStringLiteral("Image5"), kPickerStripWidth - 1, kPickerSwitchWidth,
                   &ProfilePicker::Image5Click);
-    if (offersAllFormats(m_edition)) {
-        for (QFrame *page : {m_page1, m_page2})
-            addPageSwitch(page, QStringLiteral("all"), QStringLiteral("im_allformats"), kAllFormatsSwitchLeft,
-                          kAllFormatsSwitchWidth, &ProfilePicker::showAllFormats);
-        buildCategoryList();
-    }
+    for (QFrame *page : {m_page1, m_page2})
+        addPageSwitch(page, QStringLiteral("all"), QStringLiteral("im_allformats"), kAllFormatsSwitchLeft,
+                      kAllFormatsSwitchWidth, &ProfilePicker::showAllFormats);
+    buildCategoryList();
 }
 
 QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
@@ -266,8 +263,8 @@ QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
     return page;
 }
 
-// The list: a title, then one entry per group; the two audio groups share
-// the entry "Audio".
+// The list: a title, then one entry per group the edition offers; the two
+// audio pages share the entry "Audio".
 void ProfilePicker::buildCategoryList()
 {
     m_categoryList = makePage(m_window, QStringLiteral("pl_main"), kCategoryListWidth);
@@ -279,7 +276,7 @@ void ProfilePicker::buildCategoryList()
     int row = 0;
     for (const ProfileGroup &group : profileGroups()) {
         const QString name = group.panel.toString();
-        if (name == kSecondAudioPage)
+        if (name == kSecondAudioPage || !offersGroup(m_edition, name))
             continue;
         auto *entry =
             new PageSwitch(m_categoryList, [this, name] { runGuarded(m_prompts, [this, name] { showGroup(name); }); });
@@ -385,7 +382,7 @@ void ProfilePicker::openPicker()
     const QString group = loaded ? loaded->panel.toString() : kFirstAudioPage;
     if (group == kSecondAudioPage)
         Image2Click();
-    else if (!isAudioGroup(group) && offersAllFormats(m_edition))
+    else if (!isAudioGroup(group) && offersGroup(m_edition, group))
         showGroup(group);
     else
         turnTo(m_page1, firstPageLeft(m_edition));
@@ -441,8 +438,16 @@ void ProfilePicker::Image5Click()
 void ProfilePicker::showAllFormats()
 {
     const std::optional<ProfileGroup> current = groupOf(m_profile.currentProfileId());
-    const QString group = current ? current->panel.toString() : kFirstVideoPage;
-    showGroup(isAudioGroup(group) ? kFirstVideoPage : group);
+    if (current && !isAudioGroup(current->panel.toString()) && offersGroup(m_edition, current->panel)) {
+        showGroup(current->panel.toString());
+        return;
+    }
+    // The first other group the edition offers.
+    for (const ProfileGroup &group : profileGroups())
+        if (!isAudioGroup(group.panel.toString()) && offersGroup(m_edition, group.panel)) {
+            showGroup(group.panel.toString());
+            return;
+        }
 }
 
 void ProfilePicker::showGroup(const QString &panelName)

@@ -2,9 +2,10 @@
 // The profile picker: a page of picture buttons over the main window for
 // each group of the catalogue. The two audio pages (`pl_audio1` with ids 15
 // to 21, `pl_audio2` with 22 to 25 and the blank area 26) open from the
-// profile field. In editions not named for audio, the audio pages' strips
-// also offer "All formats": the category list `pl_main` beside the panel of
-// the group the user picks in it; its "Audio" entry returns to page 1.
+// profile field. The audio pages' strips also offer "All formats": the
+// category list `pl_main` beside the panel of the group the user picks in
+// it (in editions named for audio, only the sound groups); its "Audio" entry
+// returns to page 1.
 // Pointing at a button highlights it and makes its id the current profile
 // id; clicking it selects the profile. From the keyboard: the picker takes
 // the focus when it opens (on the current profile's button), the keys as
@@ -49,7 +50,7 @@ public:
     QFrame *categoryList() const { return m_categoryList; }
     ProfileButton *button(int id) const;
 
-    // Checks that the normal picture of every id 1 to 132 is there, in
+    // Checks that the normal picture of every id of the catalogue is there, in
     // increasing order; throws PictureFileError at the first that is not.
     // The pictures themselves are read when their panel first shows, and a
     // picture that is there but cannot be read is reported then.
@@ -62,7 +63,8 @@ public:
     void Image2Click(); // next page
     void Image5Click(); // previous page
     // "All formats": the category list with the group of the current
-    // profile id beside it (the first group when that is an audio page).
+    // profile id beside it (the first other group the edition offers when that
+    // is an audio page).
     void showAllFormats();
     // An entry of the category list: the group's panel beside the list, or
     // for the audio groups the first audio page as the picker opens it.

@@ -6,6 +6,7 @@
 #include "platform/ini/ini_file.h"
 #include "platform/skin/skin_surface.h"
 #include "profiles/active_profile.h"
+#include "profiles/catalogue.h"
 #include "profiles/profile_choices.h"
 #include "recording_prompts.h"
 #include "recording_shell.h"
@@ -28,6 +29,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -379,26 +381,26 @@ TEST_F(MainWindowTest, PickerPagesMoveByEdition)
     }
 }
 
-struct AllFormatsCase {
-    const char *edition;
-    bool offered;
-};
-
-TEST_F(MainWindowTest, AllFormatsIsOfferedOutsideTheAudioEditions)
+// The audio editions list the sound groups only; every entry fits the list.
+TEST_F(MainWindowTest, AllFormatsOffersTheEditionsGroups)
 {
-    const AllFormatsCase cases[] = {
-        {"veltrix-video-converter", true},
-        {"veltrix-dvd-ripper", true},
-        {"veltrix-audio-converter", false},
-        {"zuvok-mp3", false},
-    };
-    for (const AllFormatsCase &c : cases) {
-        SCOPED_TRACE(c.edition);
-        rememberProfile(17, c.edition);
-        Tfm_main &w = start(c.edition);
+    const int every = int(profileGroups().size()) - 1; // the audio pages share an entry
+    const std::pair<const char *, int> cases[] = {{"veltrix-video-converter", every},
+                                                  {"veltrix-dvd-ripper", every},
+                                                  {"veltrix-audio-converter", 2},
+                                                  {"zuvok-mp3", 2}};
+    for (const auto &[edition, groups] : cases) {
+        SCOPED_TRACE(edition);
+        rememberProfile(17, edition);
+        Tfm_main &w = start(edition);
         clickSkin("profiles");
-        for (const char *page : {"pl_audio1", "pl_audio2"})
-            EXPECT_EQ(w.picker().panel(page)->findChild<QWidget *>("im_allformats") != nullptr, c.offered) << page;
+        QTest::mouseClick(w.picker().panel("pl_audio2")->findChild<QWidget *>("im_allformats"), Qt::LeftButton);
+        QFrame *list = child<QFrame>("pl_main");
+        const QList<QWidget *> entries = list->findChildren<QWidget *>(QRegularExpression("^im_pl_"));
+        EXPECT_EQ(entries.size(), groups);
+        for (const QWidget *entry : entries)
+            EXPECT_LE(entry->geometry().bottom(), list->height());
+        EXPECT_EQ(panelShown("pl_today_audio"), groups == 2); // beside the audio pages
         m_window.reset();
     }
 }

@@ -82,6 +82,24 @@ TEST_F(DvdConversion, TitleWithTheSecondAudioTrackAndTheSubtitleBurnedIn)
     EXPECT_EQ(pictureBox(wide.back()), "960:720:160:0");
 }
 
+// "Same streams, new container": the title's chosen tracks as they are, the
+// subtitle as a stream of its own.
+TEST_F(DvdConversion, AStreamCopyKeepsTheChosenTracksAsTheyAre)
+{
+    DvdRow title = s_rows[0];
+    chooseAudioTrack(title.convert, title.tracks, 1, "MPEG-1 de 2ch 48000Hz (0xc0)");
+    chooseSubtitleTrack(title.convert, title.tracks, 1, "Subtitle en (0x20)");
+    const auto call = encoderCall(title, 138, out);
+    const ProcessResult run = runProcess(call);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(runProcess({"ffprobe", "-v", "error", "-show_entries", "stream=codec_name", "-of", "default=nw=1:nk=1",
+                          call.back()})
+                  .output,
+              "mpeg2video\ndvd_subtitle\nmp2\n");
+    EXPECT_NEAR(durationOf(call.back()), 35.0, 0.3);
+    EXPECT_NEAR(toneOf(call.back()), testDvd().facts.secondTone, 10);
+}
+
 TEST_F(DvdConversion, ChaptersAndCutsConvertJustTheirStretch)
 {
     struct Case {

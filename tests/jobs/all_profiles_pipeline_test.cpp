@@ -1,6 +1,7 @@
 // Every profile of the catalogue through the whole pipeline: selected with
 // its default quality choices, a generated clip added and probed, a batch of
-// that one job run through register.dat, the output checked with ffprobe.
+// that one job run through register.dat, the output checked with ffprobe
+// (the formats of today also for their codecs and the clip's whole length).
 // Each id is its own test, so CTest can run two at a time.
 
 #include "engine/commandline.h"
@@ -8,6 +9,7 @@
 #include "profiles/catalogue.h"
 
 #include <QDir>
+#include <fstream>
 #include <map>
 
 using namespace veltrix::test;
@@ -39,6 +41,9 @@ std::string containerOf(const QString &extension)
                                                            {".vob", "mpeg"},
                                                            {".ts", "mpegts"},
                                                            {".mkv", "matroska,webm"},
+                                                           {".webm", "matroska,webm"},
+                                                           {".opus", "ogg"},
+                                                           {".flac", "flac"},
                                                            {".mp4", "mov,mp4,m4a,3gp,3g2,mj2"},
                                                            {".mov", "mov,mp4,m4a,3gp,3g2,mj2"},
                                                            {".m4a", "mov,mp4,m4a,3gp,3g2,mj2"},
@@ -60,6 +65,20 @@ QString requestedSize(int id, const QStringList &args)
     }
     const qsizetype at = args.lastIndexOf("-s");
     return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
+}
+
+// The streams the formats of today promise, as ffprobe names them.
+const std::map<int, std::string> kTodayStreams = {
+    {133, "hevc aac"}, {134, "hevc aac"}, {135, "vp9 opus"}, {136, "av1 opus"}, {137, "av1 opus"},
+    {138, "h264 aac"}, {139, "h264 aac"}, {141, "opus"},     {142, "flac"},     {143, "alac"},
+};
+
+std::string streamCodecs(const std::string &file)
+{
+    const std::string out =
+        runProcess({"ffprobe", "-v", "error", "-show_entries", "stream=codec_name", "-of", "default=nw=1:nk=1", file})
+            .output;
+    return QString::fromStdString(out).split(u'\n', Qt::SkipEmptyParts).join(u' ').toStdString();
 }
 
 class ProfilePipeline : public ::testing::TestWithParam<int> {
@@ -96,16 +115,41 @@ TEST_P(ProfilePipeline, ConvertsTheClip)
     const std::string file =
         QDir(QString::fromStdString(h.output.path())).filePath("clip" + choices.extension).toStdString();
     EXPECT_EQ(ffprobeField(file, "format=format_name"), containerOf(choices.extension));
+    if (id >= kFirstModernId) {
+        // Quality as a level, the source's frame rate and sample rate kept.
+        EXPECT_EQ(args.contains("-crf"), choices.hasVideo && qualityMode(id) == QualityMode::ConstantQuality);
+        EXPECT_FALSE(args.contains("-r") || args.contains("-ar"));
+        EXPECT_EQ(streamCodecs(file), kTodayStreams.at(id));
+        EXPECT_NEAR(std::stod("0" + ffprobeField(file, "format=duration")), 3.0, 0.1);
+    }
     const bool video = choices.hasVideo || isDiscTarget(id);
     const std::string width = ffprobeField(file, "stream=width");
     if (!video) {
         EXPECT_EQ(width, "");
         return;
     }
-    const QString size = requestedSize(id, args);
-    ASSERT_FALSE(size.isEmpty());
+    // Without a size the source's frame stays.
+    const QString size = requestedSize(id, args).isEmpty() ? QStringLiteral("320x240") : requestedSize(id, args);
     const std::string height = ffprobeField(file, "stream=height");
     EXPECT_EQ(width + "x" + height, size.toStdString());
+}
+
+// A stream the new container cannot hold fails the job, and its reason says so.
+TEST(SameStreamsNewContainer, NamesTheStreamTheContainerCannotHold)
+{
+    TempDir media;
+    std::ofstream(media.file("words.srt")) << "1\n00:00:00,000 --> 00:00:01,000\nHello\n";
+    generateMedia("-f lavfi -i testsrc=size=160x120:rate=10:duration=1 -i " + media.file("words.srt")
+                      + " -c:v libx264 -c:s srt",
+                  media.file("clip.mkv"));
+    JobsHarness h(139);
+    h.addFiles({QString::fromStdString(media.file("clip.mkv"))});
+    h.batch.start();
+    ASSERT_TRUE(h.waitForBatchEnd());
+    EXPECT_EQ(h.jobs.status(0).state, JobState::Failed);
+    EXPECT_TRUE(h.jobs.status(0).reason.startsWith("The output format cannot hold stream #1 of the source (subrip)"))
+        << h.jobs.status(0).reason.toStdString();
+    EXPECT_TRUE(QDir(QString::fromStdString(h.output.path())).isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, ProfilePipeline, ::testing::ValuesIn(catalogueIds()),

@@ -14,13 +14,15 @@ namespace {
 TEST(JobsAtOnce, AutomaticRunsOneJobPerCoreForOneCoreEncodersOnly)
 {
     const std::map<int, bool> expected = {
-        {17, true},  // MP3
-        {18, true},  // Vorbis
-        {71, true},  // AMR, encoded by register.dat
-        {7, true},   // WMV2 and WMA
-        {5, false},  // H.264
-        {2, false},  // MPEG-4 (slice threads)
-        {114, false} // DVD target: MPEG-2
+        {17, true},   // MP3
+        {18, true},   // Vorbis
+        {71, true},   // AMR, encoded by register.dat
+        {7, true},    // WMV2 and WMA
+        {5, false},   // H.264
+        {2, false},   // MPEG-4 (slice threads)
+        {114, false}, // DVD target: MPEG-2
+        {136, false}, // SVT-AV1
+        {142, true},  // FLAC
     };
     int oneCore = 0;
     for (const int id : catalogueIds()) {
@@ -28,8 +30,9 @@ TEST(JobsAtOnce, AutomaticRunsOneJobPerCoreForOneCoreEncodersOnly)
         const QString extension = outputExtension(*displayName(id));
         const QStringList encoders =
             profileEncoders(*readProfileBlock(QStringLiteral(VELTRIX_BIN_DIR), id).argumentTemplate, extension);
-        // Every profile names what it encodes with, so none is left to a guess.
-        EXPECT_FALSE(encoders.isEmpty());
+        // Every profile names what it encodes with, so none is left to a
+        // guess; a stream copy encodes nothing.
+        EXPECT_EQ(encoders.isEmpty(), qualityMode(id) == QualityMode::StreamCopy);
         oneCore += usesOneCore(encoders);
         EXPECT_EQ(jobsAtOnce(kJobsAtOnceAutomatic, encoders, 4), usesOneCore(encoders) ? 4 : 1);
         if (expected.contains(id))

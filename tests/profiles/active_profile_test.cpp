@@ -143,7 +143,7 @@ TEST_F(ActiveProfileTest, IdsWithoutCatalogueEntryAreNotSelected)
     ActiveProfile &select = selection();
     select.select(25);
     m_calls.clear();
-    for (const int id : {26, 0, 133, -1})
+    for (const int id : {26, 0, 140, kLastProfileId + 1, -1})
         EXPECT_FALSE(select.select(id)) << id;
     EXPECT_TRUE(m_calls.isEmpty());
     EXPECT_EQ(select.definition().loadedProfileId, 25);

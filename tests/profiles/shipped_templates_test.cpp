@@ -1,6 +1,8 @@
-// Every profile of the catalogue, with the template shipped in profiles.pop,
-// converts a short clip through the real register.dat, and ffprobe finds the
-// promised container and codecs in the result.
+// Every classic profile of the catalogue, with the template shipped in
+// profiles.pop, converts a short clip through the real register.dat, and
+// ffprobe finds the promised container and codecs in the result. (The
+// formats of today are checked through the whole pipeline, with the pieces
+// their quality modes give.)
 
 #include "engine/commandline.h"
 #include "media_fixtures.h"
@@ -189,7 +191,14 @@ TEST_P(ShippedTemplate, EncodesTheClipIntoThePromisedFormat)
     EXPECT_EQ(encoded.probe.audioCodecs, std::set<std::string>{audio});
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, ShippedTemplate, ::testing::ValuesIn(catalogueIds()),
+std::vector<int> classicIds()
+{
+    std::vector<int> ids = catalogueIds();
+    std::erase_if(ids, [](int id) { return id >= kFirstModernId; });
+    return ids;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, ShippedTemplate, ::testing::ValuesIn(classicIds()),
                          [](const ::testing::TestParamInfo<int> &info) { return "id_" + std::to_string(info.param); });
 
 } // namespace
