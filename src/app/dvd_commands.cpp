@@ -174,10 +174,15 @@ void DvdCommands::recordCheckMarks()
     m_listing.recordCheckMarks(m_jobs.checkMarks());
 }
 
+TrackLists DvdCommands::trackListsOf(const Job &job) const
+{
+    return trackListsFor(m_listing.files(), job.convert);
+}
+
 void DvdCommands::fillTrackLists(int row)
 {
     const Job &job = m_jobs.job(row);
-    const TrackLists lists = trackListsFor(m_listing.files(), job.convert);
+    const TrackLists lists = trackListsOf(job);
     const QSignalBlocker quietAudio(m_audio);
     const QSignalBlocker quietSubtitle(m_subtitle);
     m_audio->clear();

@@ -56,6 +56,9 @@ public:
     void cb_audioChange(int index);
     void cb_subtitleChange(int index);
 
+    // The tracks the title of a row offers; empty lists for a file row.
+    TrackLists trackListsOf(const Job &job) const;
+
 signals:
     // The listing mode changed, perhaps without a change of rows.
     void listingChanged();

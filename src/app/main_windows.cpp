@@ -4,6 +4,7 @@
 #include "app/tfm_main.h"
 
 #include "app/clip_cutter.h"
+#include "app/dvd_commands.h"
 #include "app/main_keys.h"
 #include "jobs/batch.h"
 #include "session/converter_session.h"
@@ -45,7 +46,9 @@ Tfm_set &Tfm_main::fm_set()
 Tfm_info &Tfm_main::fm_info()
 {
     if (!m_windows.fm_info)
-        m_windows.fm_info = new Tfm_info(m_session.jobs(), this);
+        m_windows.fm_info = new Tfm_info(
+            m_session.jobs(), m_session.encoderRuns().location(),
+            [this](const Job &job) { return m_dvd->trackListsOf(job); }, this);
     return *m_windows.fm_info;
 }
 

@@ -25,6 +25,7 @@ SideButtonMenus::SideButtonMenus(ActiveProfile &profile, QWidget *window)
       m_menu(new QMenu(window))
 {
     m_menu->setObjectName(QStringLiteral("pop_quality"));
+    m_menu->setToolTipsVisible(true);
     connect(&m_profile, &ActiveProfile::changed, this, &SideButtonMenus::showButtonStates);
 }
 
@@ -62,11 +63,20 @@ std::optional<QPoint> SideButtonMenus::fill(MainCommand command)
     m_menu->clear();
     delete m_entries;
     m_entries = new QActionGroup(m_menu); // one entry checked, shown as a choice of one
-    const int taken = positionTaken(list, id);
+    if (list.selected < 0) {
+        // As the Settings dialog shows it: no entry is chosen yet.
+        QAction *none = m_menu->addAction(kAsTheProfileSetsIt);
+        none->setCheckable(true);
+        none->setChecked(true);
+        none->setEnabled(false);
+        none->setToolTip(nothingSelectedNote(list, id));
+        m_entries->addAction(none);
+        m_menu->addSeparator();
+    }
     for (int position = 0; position < list.entries.size(); ++position) {
         QAction *entry = m_menu->addAction(list.entries.at(position));
         entry->setCheckable(true);
-        entry->setChecked(position == taken);
+        entry->setChecked(position == list.selected);
         m_entries->addAction(entry);
         connect(entry, &QAction::triggered, this, [this, id, position] { m_profile.chooseEntry(id, position); });
     }

@@ -7,6 +7,19 @@ namespace {
 constexpr int kKillGraceMs = 1000;
 } // namespace
 
+ChildRun::Options probeRunOptions(const QString &encoderPath, const QString &workdir, const QString &mediaPath,
+                                  int stallTimeoutMs)
+{
+    ChildRun::Options options;
+    options.program = encoderPath;
+    options.arguments = probeArguments(mediaPath);
+    options.workdir = workdir;
+    options.chunkSize = kProbeChunkSize;
+    options.stallTimeoutMs = stallTimeoutMs;
+    options.stopGraceMs = kKillGraceMs;
+    return options;
+}
+
 MediaProbe::MediaProbe(QObject *parent) : QObject(parent)
 {
     connect(&m_child, &ChildRun::finished, this, &MediaProbe::release);
@@ -19,14 +32,7 @@ void MediaProbe::start(const QString &encoderPath, const QString &workdir, const
     m_found = {};
     m_results = {};
     m_outcome = {};
-    ChildRun::Options options;
-    options.program = encoderPath;
-    options.arguments = probeArguments(mediaPath);
-    options.workdir = workdir;
-    options.chunkSize = kProbeChunkSize;
-    options.stallTimeoutMs = m_stallTimeoutMs;
-    options.stopGraceMs = kKillGraceMs;
-    m_child.start(options, [this](QByteArray &buffer) {
+    m_child.start(probeRunOptions(encoderPath, workdir, mediaPath, m_stallTimeoutMs), [this](QByteArray &buffer) {
         consumeLineEnds(buffer, [this](const QByteArray &whole) { takeProbeFindings(m_found, whole); });
     });
 }

@@ -13,6 +13,10 @@ inline constexpr qsizetype kProbeChunkSize = 2048;
 // and its file counts as unsupported.
 inline constexpr int kProbeStallTimeoutMs = 30000;
 
+// The run of one probe of `mediaPath`.
+ChildRun::Options probeRunOptions(const QString &encoderPath, const QString &workdir, const QString &mediaPath,
+                                  int stallTimeoutMs = kProbeStallTimeoutMs);
+
 class MediaProbe : public QObject {
     Q_OBJECT
 public:

@@ -11,6 +11,8 @@ inline const QString kOriginalVideoQuality = QStringLiteral("The Original Video 
 inline const QString kOriginalAudioQuality = QStringLiteral("The Original Audio Quliay");
 inline const QString kPal = QStringLiteral("PAL");
 inline const QString kNtsc = QStringLiteral("NTSC");
+// What a list with nothing selected shows.
+inline const QString kAsTheProfileSetsIt = QStringLiteral("As the profile sets it");
 
 // "Higher Quality" (position 0) ... "Lower Quality" (position 4).
 QStringList qualityEntries();

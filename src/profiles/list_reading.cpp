@@ -56,7 +56,9 @@ QString entryTaken(const ChoiceList &list, QualityListId id)
     return qualityEntries().at(readQualityChoice(list).position);
 }
 
-int positionTaken(const ChoiceList &list, QualityListId id)
+QString nothingSelectedNote(const ChoiceList &list, QualityListId id)
 {
-    return static_cast<int>(list.entries.indexOf(entryTaken(list, id)));
+    return QStringLiteral("Nothing is chosen in this list for this profile: a conversion takes \"%1\". Choose an "
+                          "entry to change it.")
+        .arg(entryTaken(list, id));
 }

@@ -15,5 +15,5 @@ int readChannelCount(const ChoiceList &channel);
 // The entry of the list that a conversion takes: the selected one, or while
 // nothing is selected the entry it reads as.
 QString entryTaken(const ChoiceList &list, QualityListId id);
-// Its position in the list; -1 when the list does not hold it.
-int positionTaken(const ChoiceList &list, QualityListId id);
+// What a list with nothing selected means, for a tooltip.
+QString nothingSelectedNote(const ChoiceList &list, QualityListId id);

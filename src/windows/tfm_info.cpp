@@ -4,6 +4,7 @@
 
 #include "ui_look/look.h"
 
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,7 +16,32 @@
 namespace {
 
 constexpr QSize kBasicSize(555, 295);
+constexpr int kStreamsHeight = 140;
 constexpr int kRunHeight = 250;
+
+QPlainTextEdit *makeText(const char *name, QWidget *parent)
+{
+    auto *text = new QPlainTextEdit(parent);
+    text->setObjectName(QString::fromLatin1(name));
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return text;
+}
+
+// A DVD row's title: its length, then every track it offers, the chosen
+// ones marked.
+QStringList dvdTrackLines(const Job &job, const TrackLists &tracks)
+{
+    QStringList lines{QStringLiteral("DVD %1: length %2").arg(job.original.sourcePath, job.original.duration)};
+    const auto add = [&](const QString &kind, const QStringList &entries, int chosen) {
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            if (entries[i] != kNoSubtitle)
+                lines << kind + entries[i] + (i == chosen ? QStringLiteral(" (chosen)") : QString());
+    };
+    add(QStringLiteral("Audio: "), tracks.audio, job.tracks.audio);
+    add(QStringLiteral("Subtitle: "), tracks.subtitle, job.tracks.subtitle);
+    return lines;
+}
 
 QLineEdit *makeField(const char *name, const char *label, QFormLayout *form, QWidget *parent)
 {
@@ -28,9 +54,11 @@ QLineEdit *makeField(const char *name, const char *label, QFormLayout *form, QWi
 
 } // namespace
 
-Tfm_info::Tfm_info(const JobModel &jobs, QWidget *parent)
+Tfm_info::Tfm_info(const JobModel &jobs, const EncoderLocation &encoder, DvdTracks dvdTracks, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_jobs(jobs)
+      m_jobs(jobs),
+      m_probe(encoder),
+      m_dvdTracks(std::move(dvdTracks))
 {
     setObjectName(QStringLiteral("fm_info"));
     setWindowTitle(QStringLiteral("Properties-test"));
@@ -47,15 +75,16 @@ Tfm_info::Tfm_info(const JobModel &jobs, QWidget *parent)
     ed_sample = makeField("ed_sample", "Sample Rate:", form, group);
     ed_channels = makeField("ed_channels", "Channels:", form, group);
 
+    auto *streams = new QGroupBox(QStringLiteral("Streams"), this);
+    me_streams = makeText("me_streams", streams);
+    (new QVBoxLayout(streams))->addWidget(me_streams);
+
     gb_run = new QGroupBox(QStringLiteral("Conversion"), this);
     gb_run->setObjectName(QStringLiteral("gb_run"));
     auto *runForm = new QFormLayout(gb_run);
     ed_state = makeField("ed_state", "State:", runForm, gb_run);
     ed_commandline = makeField("ed_commandline", "Command line:", runForm, gb_run);
-    me_output = new QPlainTextEdit(gb_run);
-    me_output->setObjectName(QStringLiteral("me_output"));
-    me_output->setReadOnly(true);
-    me_output->setLineWrapMode(QPlainTextEdit::NoWrap);
+    me_output = makeText("me_output", gb_run);
     runForm->addRow(QStringLiteral("Encoder output:"), me_output);
     ed_logfile = makeField("ed_logfile", "Log file:", runForm, gb_run);
 
@@ -68,6 +97,7 @@ Tfm_info::Tfm_info(const JobModel &jobs, QWidget *parent)
     buttons->addWidget(Button1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
+    layout->addWidget(streams);
     layout->addWidget(gb_run);
     layout->addLayout(buttons);
 }
@@ -82,7 +112,26 @@ void Tfm_info::FormShow()
     ed_audiobit->setText(record.audioBitrate + QStringLiteral(" Kb/s"));
     ed_sample->setText(record.sampleRate);
     ed_channels->setText(record.channels);
+    showStreams(job);
     showRun(job);
+}
+
+void Tfm_info::showStreams(const Job &job)
+{
+    if (isDvdRow(job)) {
+        me_streams->setPlainText(dvdTrackLines(job, m_dvdTracks(job)).join(u'\n'));
+        return;
+    }
+    const QString path = job.original.sourcePath;
+    me_streams->setPlainText(QStringLiteral("Reading %1 ...").arg(path));
+    m_probe.start(path, [this, path](const MediaListing &listing) {
+        const QFileInfo file(path);
+        me_streams->setPlainText(
+            listing.streams.empty()
+                ? QStringLiteral("The streams of %1 could not be read: the file is gone or no longer a media file.")
+                      .arg(path)
+                : listingLines(listing, file.exists() ? std::optional<qint64>(file.size()) : std::nullopt).join(u'\n'));
+    });
 }
 
 // A job that never ran (or a failure before its run) shows no run details
@@ -92,7 +141,7 @@ void Tfm_info::showRun(const Job &job)
     const JobRunRecord &run = job.lastRun;
     const bool ran = !run.commandLine.isEmpty() || job.status.state == JobState::Failed;
     gb_run->setVisible(ran);
-    setFixedSize(kBasicSize.width(), kBasicSize.height() + (ran ? kRunHeight : 0));
+    setFixedSize(kBasicSize.width(), kBasicSize.height() + kStreamsHeight + (ran ? kRunHeight : 0));
     if (!ran)
         return;
     const QString state = statusText(job.status);

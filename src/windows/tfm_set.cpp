@@ -21,7 +21,13 @@ QComboBox *makeList(const QString &name, QWidget *parent)
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
     list->setEditable(false);
-    list->setMinimumContentsLength(16);
+    // Wide enough for the longest entry and for what nothing selected shows.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setMinimumContentsLength(int(kAsTheProfileSetsIt.size()));
+    // That text is a state, not a hint: it is not greyed like one.
+    QPalette colours = list->palette();
+    colours.setColor(QPalette::PlaceholderText, colours.color(QPalette::Text));
+    list->setPalette(colours);
     return list;
 }
 
@@ -35,18 +41,19 @@ ChoiceList readList(const QComboBox &list)
     return value;
 }
 
-// `readAs` is the entry the conversion takes while nothing is selected; the
-// list then shows it greyed rather than an empty field.
-void showList(QComboBox &list, const ChoiceList &value, const QString &readAs)
+// A list with nothing selected says so, and its tooltip what a conversion
+// takes then.
+void showList(QComboBox &list, const ChoiceList &value, QualityListId id)
 {
     const QSignalBlocker quiet(list);
     if (readList(list).entries != value.entries) {
         list.clear();
         list.addItems(value.entries);
     }
-    list.setPlaceholderText(readAs);
+    list.setPlaceholderText(kAsTheProfileSetsIt);
     list.setCurrentIndex(value.selected);
     list.setEnabled(value.enabled);
+    list.setToolTip(list.currentIndex() < 0 ? nothingSelectedNote(value, id) : QString());
 }
 
 // A group of radio buttons, their positions the button ids.
@@ -188,7 +195,7 @@ QualityLists Tfm_set::qualityLists() const
 void Tfm_set::setQualityLists(const QualityLists &lists)
 {
     for (const QualityListId id : kQualityListIds)
-        showList(*list(id), qualityList(lists, id), entryTaken(qualityList(lists, id), id));
+        showList(*list(id), qualityList(lists, id), id);
 }
 
 void Tfm_set::setAfterBatchAction(int action)

@@ -234,9 +234,10 @@ TEST_F(MainWindowTest, MenuObjectsPopTheirMenusBelowThem)
     }
 }
 
-// The side buttons pop up their list's entries beside them, the entry a job
-// takes checked; a choice is the Settings dialog's and reaches the quality
-// settings file. A list the profile disables disables its button.
+// The side buttons pop up their list's entries beside them, the chosen one
+// checked, or "As the profile sets it" above them while nothing is chosen; a
+// choice is the Settings dialog's and reaches the quality settings file. A
+// list the profile disables disables its button.
 TEST_F(MainWindowTest, SideButtonsChooseFromTheirLists)
 {
     Tfm_main &w = start();
@@ -247,11 +248,11 @@ TEST_F(MainWindowTest, SideButtonsChooseFromTheirLists)
     clickSkin("video_size");
     EXPECT_TRUE(popped.isEmpty());
     ASSERT_TRUE(w.session().profile().select(5)); // MP4 AVC at 1280x720; no source quality entries, nothing selected
-    // Button, list, its key in the settings file, the entry checked (the one a job takes), the entry chosen.
+    // Button, list, its key in the settings file, the entry checked (-1: none chosen), the entry chosen.
     const std::tuple<const char *, QualityListId, const char *, int, int> cases[] = {
         {"video_size", QualityListId::Size, "size", 4, 1},
-        {"video_quality", QualityListId::VideoQuality, "video bitrate", 2, 0},
-        {"audio_quality", QualityListId::AudioQuality, "audio bitrate", 2, 3},
+        {"video_quality", QualityListId::VideoQuality, "video bitrate", -1, 0},
+        {"audio_quality", QualityListId::AudioQuality, "audio bitrate", -1, 3},
         {"channels", QualityListId::Channel, "Channel", 1, 0},
     };
     for (const auto &[name, list, key, checked, choice] : cases) {
@@ -263,9 +264,13 @@ TEST_F(MainWindowTest, SideButtonsChooseFromTheirLists)
         QStringList entries, expected = qualityList(w.session().profile().lists(), list).entries;
         for (QAction *entry : menu->actions())
             entries << (entry->isChecked() ? "* " : "") + entry->text();
-        expected[checked] = "* " + expected[checked];
+        if (checked < 0)
+            expected = QStringList{"* " + kAsTheProfileSetsIt, ""} + expected;
+        else
+            expected[checked] = "* " + expected[checked];
         EXPECT_EQ(entries, expected);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().at(choice)).center());
+        const int first = checked < 0 ? 2 : 0;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().at(first + choice)).center());
         EXPECT_EQ(qualityList(w.session().profile().lists(), list).selected, choice);
         const char *shownIn[] = {"cb_size", "cb_videobitrate", "cb_audiobitrate", "cb_channel"};
         EXPECT_EQ(w.fm_set().findChild<QComboBox *>(shownIn[int(list)])->currentIndex(), choice);

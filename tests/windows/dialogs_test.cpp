@@ -11,10 +11,12 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
+#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace veltrix::test;
@@ -169,6 +171,8 @@ void PrintTo(const InfoCase &c, std::ostream *os)
     *os << c.what;
 }
 
+const EncoderLocation kEncoder{QStringLiteral(VELTRIX_BIN_DIR "/register.dat"), QStringLiteral(VELTRIX_BIN_DIR "/")};
+
 class FileInformation : public ::testing::TestWithParam<InfoCase> {};
 
 TEST_P(FileInformation, ShowsTheFieldsAsTheProbeStoredThem)
@@ -180,7 +184,7 @@ TEST_P(FileInformation, ShowsTheFieldsAsTheProbeStoredThem)
     job.original = record;
     jobs.append(job, QStringLiteral("test"), record.sourcePath);
     jobs.selectRow(0);
-    Tfm_info info(jobs);
+    Tfm_info info(jobs, kEncoder, [](const Job &) { return TrackLists{}; });
     info.show();
     const char *names[] = {"ed_duration", "ed_audioformat", "ed_audiobit", "ed_sample", "ed_channels"};
     for (int i = 0; i < 5; ++i) {
@@ -208,6 +212,44 @@ Toriginalinfo dvdRecord()
     Toriginalinfo r;
     r.duration = "01:30:00";
     return r;
+}
+
+// Every stream of the source, read when the window shows: the picture's
+// codec (without its tag), frame, display aspect and rate; each sound track
+// with its language; the subtitles.
+TEST(FileInformationStreams, ListsEveryStreamOfTheSource)
+{
+    TempDir media;
+    std::ofstream(media.file("words.srt")) << "1\n00:00:00,000 --> 00:00:01,000\nHello\n";
+    generateMedia(
+        "-f lavfi -i testsrc=size=320x240:rate=25:duration=2 -f lavfi -i sine=duration=2 -f lavfi -i "
+        "sine=duration=2:sample_rate=48000 -i "
+            + media.file("words.srt")
+            + " -map 0 -map 1 -map 2 -map 3 -c:v libx264 -pix_fmt yuv420p -color_primaries bt709 -color_trc bt709 "
+              "-colorspace bt709 -c:a aac -ac:a:0 2 -ac:a:1 6 -c:s mov_text -metadata:s:a:0 language=eng "
+              "-metadata:s:a:1 language=deu",
+        media.file("film.mp4"));
+    ActiveProfile profile{QStringLiteral(VELTRIX_BIN_DIR)};
+    JobModel jobs{profile};
+    Job job;
+    job.original.sourcePath = QString::fromStdString(media.file("film.mp4"));
+    jobs.append(job, QStringLiteral("film"), job.original.sourcePath);
+    jobs.selectRow(0);
+    Tfm_info info(jobs, kEncoder, [](const Job &) { return TrackLists{}; });
+    info.show();
+    auto *streams = info.findChild<QPlainTextEdit *>("me_streams");
+    QTRY_VERIFY(streams->toPlainText().startsWith("Container: "));
+    const QStringList lines = streams->toPlainText().split(u'\n');
+    ASSERT_EQ(lines.size(), 5) << streams->toPlainText().toStdString();
+    EXPECT_TRUE(lines[0].startsWith("Container: mov,mp4,m4a,3gp,3g2,mj2 \u00b7 length 00:00:02.0"))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith("Video 0:0: h264 (High) \u00b7 320x240 \u00b7 display 4:3 \u00b7 25 fps \u00b7 "))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith("Audio 0:1 (eng): aac (LC) \u00b7 44100 Hz \u00b7 stereo \u00b7 "))
+        << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].startsWith("Audio 0:2 (deu): aac (LC) \u00b7 48000 Hz \u00b7 5.1 \u00b7 "))
+        << lines[3].toStdString();
+    EXPECT_TRUE(lines[4].startsWith("Subtitle 0:3: mov_text")) << lines[4].toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

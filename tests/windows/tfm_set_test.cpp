@@ -104,26 +104,33 @@ TEST(Tfm_set, ListsRoundTripAsValues)
 }
 
 // A stored position the list does not offer (the source-quality position on
-// an ".mp4" profile) leaves nothing selected; the list then shows, greyed,
-// the entry the conversion takes instead of an empty field.
-TEST(Tfm_set, ListsWithNothingSelectedShowTheEntryTheConversionTakes)
+// an ".mp4" profile) leaves nothing selected; the list says so, its tooltip
+// names the entry the conversion takes, and no entry is cut off.
+TEST(Tfm_set, ListsWithNothingSelectedSayWhatTheConversionTakes)
 {
     Dialog made;
     Tfm_set &dialog = made.dialog;
     QualityLists lists = initialQualityLists();
     lists.size = {{"1280x720(720P)", "640x480(VGA)"}, -1, true};
     lists.videoQuality.selected = 5;
-    lists.audioQuality.selected = 5;
+    lists.audioQuality.append(kOriginalAudioQuality);
+    lists.audioQuality.selected = 1;
     lists.channel.selected = -1;
     dialog.setQualityLists(lists);
+    dialog.show();
     const std::pair<const char *, const char *> shown[] = {{"cb_size", "1280x720(720P)"},
                                                            {"cb_videobitrate", "Normal"},
-                                                           {"cb_audiobitrate", "Normal"},
+                                                           {"cb_audiobitrate", nullptr},
                                                            {"cb_channel", "Stereo"}};
-    for (const auto &[name, text] : shown) {
+    for (const auto &[name, taken] : shown) {
         const QComboBox *list = dialog.findChild<QComboBox *>(name);
-        EXPECT_EQ(list->currentIndex(), -1) << name;
-        EXPECT_EQ(list->placeholderText(), text) << name;
+        EXPECT_EQ(list->currentIndex() < 0, taken != nullptr) << name;
+        EXPECT_EQ(list->placeholderText(), kAsTheProfileSetsIt) << name;
+        const QString note = taken ? QStringLiteral("takes \"%1\"").arg(QLatin1String(taken)) : QString();
+        EXPECT_TRUE(list->toolTip().contains(note)) << name;
+        EXPECT_EQ(list->toolTip().isEmpty(), !taken) << name;
+        for (int i = 0; i < list->count(); ++i)
+            EXPECT_GT(list->width(), list->fontMetrics().horizontalAdvance(list->itemText(i))) << name;
     }
 }
 
