@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Writes data/profiles.pop: four lines for each profile position 1..132.
+"""Writes data/profiles.pop: four lines for each profile position 1..144.
 
 Line 1 names the block: the catalogue's display name of the position, which
 the program compares at start to find a missing or extra line. Line 2 lists
 the picture sizes, line 3 the five video rates in kbit/s from "Lower Quality"
-to "Higher Quality" ("*" for no video), line 4 the encoder argument template,
+to "Higher Quality" ("*" for no video; for the formats of today from 133 on,
+five constant-quality levels, CRF, lowest quality first), line 4 the encoder argument template,
 which follows the size, rate and audio pieces on the command line and so may
 override them. Run it from anywhere; it writes next to this script's
 data folder.
@@ -46,6 +47,18 @@ FLASH = "-vcodec flv -acodec libmp3lame -ar 44100"  # Flash takes 44.1/22.05/11.
 REAL = "-vcodec rv20 " + AC3            # RealVideo G2 with AC-3 ("dnet") audio
 MPEG2_PS = "-vcodec mpeg2video " + AC3 + " -f vob"
 MPEG2_TS = "-vcodec mpeg2video " + AC3 + " -f mpegts"
+
+# Formats of today: sizes up to 4K (the source's own frame is offered after
+# them), constant-quality levels, encoders that use several cores.
+TODAY_SIZES = "3840x2160(4K) 2560x1440(QHD) 1920x1080(1080P) 1280x720(720P) 854x480(480P) 640x360(360P)"
+L_X265 = "32 29 26 23 20"
+L_VP9 = "42 38 34 30 26"
+L_AV1 = "44 40 35 30 26"
+X265 = "-vcodec libx265 -preset fast -x265-params log-level=warning"
+VP9 = "-vcodec libvpx-vp9 -deadline good -cpu-used 4 -row-mt 1"
+AV1 = "-vcodec libsvtav1 -preset 8"
+OPUS = "-acodec libopus"
+SAME_STREAMS = "-map 0 -c copy"
 
 
 def video(label, sizes, rates, template):
@@ -186,12 +199,23 @@ PROFILES = {
     129: video("MKV - MSMPEG4 Movie(*.mkv)", GENERAL5, R_GENERAL, "-vcodec msmpeg4 " + MP3),
     130: video("MKV - MPEG Movie(*.mkv)", GENERAL5, R_GENERAL, "-vcodec mpeg2video -acodec mp2"),
     131: video("MKV - WMV Movie(*.mkv)", GENERAL5, R_GENERAL, WMV + " " + WMA),
+    133: video("MP4 - H.265 HEVC Video(*.mp4)", TODAY_SIZES, L_X265,
+               X265 + " -tag:v hvc1 " + AAC + " -movflags +faststart"),
+    134: video("MKV - H.265 HEVC Movie(*.mkv)", TODAY_SIZES, L_X265, X265 + " " + AAC),
+    135: video("WebM - VP9 Video + Opus(*.webm)", TODAY_SIZES, L_VP9, VP9 + " " + OPUS),
+    136: video("WebM - AV1 Video + Opus(*.webm)", TODAY_SIZES, L_AV1, AV1 + " " + OPUS),
+    137: video("MKV - AV1 Movie + Opus(*.mkv)", TODAY_SIZES, L_AV1, AV1 + " " + OPUS),
+    138: video("MKV - Same streams, new container(*.mkv)", "*", "*", SAME_STREAMS),
+    139: video("MP4 - Same streams, new container(*.mp4)", "*", "*", SAME_STREAMS),
+    141: audio("Opus Audio(*.opus)", OPUS),
+    142: audio("FLAC - Free Lossless Audio Codec(*.flac)", "-acodec flac"),
+    143: audio("ALAC - Apple Lossless Audio(*.m4a)", "-acodec alac"),
 }
 
 
 def main():
     lines = []
-    for pid in range(1, 133):
+    for pid in range(1, 145):
         label, sizes, rates, template = PROFILES.get(pid, BLANK)
         lines += [label, sizes, rates, template.rstrip()]
     target = Path(__file__).resolve().parent.parent / "data" / "profiles.pop"

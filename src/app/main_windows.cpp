@@ -46,9 +46,11 @@ Tfm_set &Tfm_main::fm_set()
 Tfm_info &Tfm_main::fm_info()
 {
     if (!m_windows.fm_info)
-        m_windows.fm_info = new Tfm_info(
-            m_session.jobs(), m_session.encoderRuns().location(),
-            [this](const Job &job) { return m_dvd->trackListsOf(job); }, this);
+        m_windows.fm_info = new Tfm_info(m_session.jobs(),
+                                         {m_session.encoderRuns().location(),
+                                          [this](const Job &job) { return m_dvd->trackListsOf(job); },
+                                          [this](const Job &job) { return m_session.batch().liveRun(job); }},
+                                         this);
     return *m_windows.fm_info;
 }
 

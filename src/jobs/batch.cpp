@@ -128,6 +128,15 @@ std::optional<int> Batch::runningRow() const
     return m_position;
 }
 
+std::optional<JobRunRecord> Batch::liveRun(const Job &job) const
+{
+    // A running job's row holds what it was given at its start.
+    for (const Slot *slot : running())
+        if (job.lastRun == slot->startedRun)
+            return slot->log.record();
+    return std::nullopt;
+}
+
 std::vector<Batch::Slot *> Batch::running() const
 {
     std::vector<Slot *> jobSlots;

@@ -140,6 +140,10 @@ public:
     QString statusHint() const;
     // The batch's progress, 0 to 10000: converted seconds over the total.
     qint32 batchProgress() const;
+    // The run record of the job while it converts, its encoder's latest
+    // lines included (the row gets them when the run ends); nothing for a
+    // job that does not run.
+    std::optional<JobRunRecord> liveRun(const Job &job) const;
 
 signals:
     // The caption `Pause1` shows: "Pause" or "Continue".

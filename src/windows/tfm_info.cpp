@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,6 +19,7 @@ namespace {
 constexpr QSize kBasicSize(555, 295);
 constexpr int kStreamsHeight = 140;
 constexpr int kRunHeight = 250;
+constexpr int kFollowMs = 1000;
 
 QPlainTextEdit *makeText(const char *name, QWidget *parent)
 {
@@ -54,12 +56,18 @@ QLineEdit *makeField(const char *name, const char *label, QFormLayout *form, QWi
 
 } // namespace
 
-Tfm_info::Tfm_info(const JobModel &jobs, const EncoderLocation &encoder, DvdTracks dvdTracks, QWidget *parent)
+Tfm_info::Tfm_info(const JobModel &jobs, Sources sources, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_jobs(jobs),
-      m_probe(encoder),
-      m_dvdTracks(std::move(dvdTracks))
+      m_sources(std::move(sources)),
+      m_probe(m_sources.encoder),
+      m_follow(new QTimer(this))
 {
+    m_follow->setInterval(kFollowMs);
+    connect(m_follow, &QTimer::timeout, this, [this] {
+        if (const std::optional<Job> job = selectedJob())
+            showRun(*job);
+    });
     setObjectName(QStringLiteral("fm_info"));
     setWindowTitle(QStringLiteral("Properties-test"));
     setModal(true);
@@ -102,10 +110,15 @@ Tfm_info::Tfm_info(const JobModel &jobs, const EncoderLocation &encoder, DvdTrac
     layout->addLayout(buttons);
 }
 
-void Tfm_info::FormShow()
+std::optional<Job> Tfm_info::selectedJob() const
 {
     const std::optional<int> row = m_jobs.selectedRow();
-    const Job job = row ? m_jobs.job(*row) : Job{};
+    return row ? std::optional<Job>(m_jobs.job(*row)) : std::nullopt;
+}
+
+void Tfm_info::FormShow()
+{
+    const Job job = selectedJob().value_or(Job{});
     const Toriginalinfo &record = job.original;
     ed_duration->setText(record.duration);
     ed_audioformat->setText(record.audioCodec);
@@ -119,7 +132,7 @@ void Tfm_info::FormShow()
 void Tfm_info::showStreams(const Job &job)
 {
     if (isDvdRow(job)) {
-        me_streams->setPlainText(dvdTrackLines(job, m_dvdTracks(job)).join(u'\n'));
+        me_streams->setPlainText(dvdTrackLines(job, m_sources.dvdTracks(job)).join(u'\n'));
         return;
     }
     const QString path = job.original.sourcePath;
@@ -138,7 +151,7 @@ void Tfm_info::showStreams(const Job &job)
 // beyond what it has.
 void Tfm_info::showRun(const Job &job)
 {
-    const JobRunRecord &run = job.lastRun;
+    const JobRunRecord run = m_sources.liveRun(job).value_or(job.lastRun);
     const bool ran = !run.commandLine.isEmpty() || job.status.state == JobState::Failed;
     gb_run->setVisible(ran);
     setFixedSize(kBasicSize.width(), kBasicSize.height() + kStreamsHeight + (ran ? kRunHeight : 0));
@@ -148,7 +161,10 @@ void Tfm_info::showRun(const Job &job)
     ed_state->setText(job.status.reason.isEmpty() ? state : state + QStringLiteral(": ") + job.status.reason);
     ed_commandline->setText(run.commandLine);
     ed_commandline->setCursorPosition(0);
-    me_output->setPlainText(run.lastLines.join(u'\n'));
+    if (const QString lines = run.lastLines.join(u'\n'); me_output->toPlainText() != lines) {
+        me_output->setPlainText(lines);
+        me_output->moveCursor(QTextCursor::End); // the latest line in sight
+    }
     ed_logfile->setText(run.logFile.isEmpty() && !run.logProblem.isEmpty()
                             ? QStringLiteral("not written: ") + run.logProblem
                             : run.logFile);
@@ -158,5 +174,12 @@ void Tfm_info::showRun(const Job &job)
 void Tfm_info::showEvent(QShowEvent *event)
 {
     FormShow();
+    m_follow->start();
     QDialog::showEvent(event);
+}
+
+void Tfm_info::hideEvent(QHideEvent *event)
+{
+    m_follow->stop();
+    QDialog::hideEvent(event);
 }

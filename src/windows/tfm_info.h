@@ -18,28 +18,36 @@ class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 class Tfm_info : public QDialog {
     Q_OBJECT
 public:
-    // The tracks a DVD row's title offers.
-    using DvdTracks = std::function<TrackLists(const Job &)>;
+    // Where the window reads what the job list does not hold.
+    struct Sources {
+        EncoderLocation encoder;                                         // reads a file's streams
+        std::function<TrackLists(const Job &)> dvdTracks;                // the tracks a DVD row's title offers
+        std::function<std::optional<JobRunRecord>(const Job &)> liveRun; // a converting job's run so far
+    };
     // Shows the job of the first selected row of `jobs`, read at every show;
-    // `encoder` reads a file's streams.
-    Tfm_info(const JobModel &jobs, const EncoderLocation &encoder, DvdTracks dvdTracks, QWidget *parent = nullptr);
+    // a converting job's encoder lines follow its run while the window shows.
+    Tfm_info(const JobModel &jobs, Sources sources, QWidget *parent = nullptr);
 
     void FormShow();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void showStreams(const Job &job);
     void showRun(const Job &job);
+    std::optional<Job> selectedJob() const;
 
     const JobModel &m_jobs;
+    Sources m_sources;
     ListingProbe m_probe;
-    DvdTracks m_dvdTracks;
+    QTimer *m_follow; // reads a converting job's run again while shown
     QLineEdit *ed_duration;
     QLineEdit *ed_audioformat;
     QLineEdit *ed_audiobit;

@@ -80,9 +80,15 @@ TEST_F(BatchStatesTest, PausedShowsOnTheBarTheHintLineAndTheRow)
     // The hint line is not a hover text while converting: it stays.
     QTest::qWait(300);
     EXPECT_EQ(hintLine(), "Paused");
+    // The encoder's own lines are in Properties, as the run goes.
+    selectAlso(0);
+    showProperties(w, [](const Tfm_info &info) {
+        EXPECT_TRUE(info.findChild<QPlainTextEdit *>("me_output")->toPlainText().contains("time="));
+    });
 
     w.run(MainCommand::PauseBatch);
     EXPECT_NE(hintLine(), "Paused");
+    EXPECT_FALSE(hintLine().contains("time="));
     EXPECT_TRUE(w.session().jobs().statusColumn(0).endsWith('%'));
     EXPECT_TRUE(skinObject("convertpos")->state());
     EXPECT_FALSE(isGrey(barPixel()));

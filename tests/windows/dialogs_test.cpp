@@ -171,7 +171,10 @@ void PrintTo(const InfoCase &c, std::ostream *os)
     *os << c.what;
 }
 
-const EncoderLocation kEncoder{QStringLiteral(VELTRIX_BIN_DIR "/register.dat"), QStringLiteral(VELTRIX_BIN_DIR "/")};
+// What the window reads beside the list: a file's streams, no DVD, no run.
+const Tfm_info::Sources kSources{{QStringLiteral(VELTRIX_BIN_DIR "/register.dat"), QStringLiteral(VELTRIX_BIN_DIR "/")},
+                                 [](const Job &) { return TrackLists{}; },
+                                 [](const Job &) { return std::optional<JobRunRecord>(); }};
 
 class FileInformation : public ::testing::TestWithParam<InfoCase> {};
 
@@ -184,7 +187,7 @@ TEST_P(FileInformation, ShowsTheFieldsAsTheProbeStoredThem)
     job.original = record;
     jobs.append(job, QStringLiteral("test"), record.sourcePath);
     jobs.selectRow(0);
-    Tfm_info info(jobs, kEncoder, [](const Job &) { return TrackLists{}; });
+    Tfm_info info(jobs, kSources);
     info.show();
     const char *names[] = {"ed_duration", "ed_audioformat", "ed_audiobit", "ed_sample", "ed_channels"};
     for (int i = 0; i < 5; ++i) {
@@ -235,7 +238,7 @@ TEST(FileInformationStreams, ListsEveryStreamOfTheSource)
     job.original.sourcePath = QString::fromStdString(media.file("film.mp4"));
     jobs.append(job, QStringLiteral("film"), job.original.sourcePath);
     jobs.selectRow(0);
-    Tfm_info info(jobs, kEncoder, [](const Job &) { return TrackLists{}; });
+    Tfm_info info(jobs, kSources);
     info.show();
     auto *streams = info.findChild<QPlainTextEdit *>("me_streams");
     QTRY_VERIFY(streams->toPlainText().startsWith("Container: "));
