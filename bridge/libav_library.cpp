@@ -26,14 +26,15 @@ std::optional<LibavLibrary> loadLibavLibrary(std::string &error)
     }
     LibavLibrary lib{};
 #define VELTRIX_RESOLVE(name) resolve(library, #name, lib.name, error)
-    const bool complete =
-        VELTRIX_RESOLVE(avformat_alloc_context) && VELTRIX_RESOLVE(avformat_open_input)
-        && VELTRIX_RESOLVE(avformat_find_stream_info) && VELTRIX_RESOLVE(av_dump_format)
-        && VELTRIX_RESOLVE(avformat_close_input) && VELTRIX_RESOLVE(avcodec_alloc_context3)
-        && VELTRIX_RESOLVE(avcodec_parameters_to_context) && VELTRIX_RESOLVE(avcodec_parameters_from_context)
-        && VELTRIX_RESOLVE(avcodec_free_context) && VELTRIX_RESOLVE(av_channel_layout_default)
-        && VELTRIX_RESOLVE(av_channel_layout_describe) && VELTRIX_RESOLVE(av_dict_set) && VELTRIX_RESOLVE(av_dict_free)
-        && VELTRIX_RESOLVE(av_strerror) && VELTRIX_RESOLVE(av_log) && VELTRIX_RESOLVE(av_log_set_flags);
+    const bool complete = VELTRIX_RESOLVE(avformat_alloc_context) && VELTRIX_RESOLVE(avformat_open_input)
+                          && VELTRIX_RESOLVE(avformat_find_stream_info) && VELTRIX_RESOLVE(av_dump_format)
+                          && VELTRIX_RESOLVE(avformat_close_input) && VELTRIX_RESOLVE(avcodec_alloc_context3)
+                          && VELTRIX_RESOLVE(avcodec_parameters_to_context)
+                          && VELTRIX_RESOLVE(avcodec_parameters_from_context) && VELTRIX_RESOLVE(avcodec_free_context)
+                          && VELTRIX_RESOLVE(av_channel_layout_default) && VELTRIX_RESOLVE(av_channel_layout_describe)
+                          && VELTRIX_RESOLVE(av_dict_set) && VELTRIX_RESOLVE(av_dict_get)
+                          && VELTRIX_RESOLVE(av_dict_free) && VELTRIX_RESOLVE(av_strerror) && VELTRIX_RESOLVE(av_log)
+                          && VELTRIX_RESOLVE(av_log_set_flags);
 #undef VELTRIX_RESOLVE
     if (!complete) {
         error = soname + ": " + error;

@@ -14,7 +14,7 @@ extern "C" {
 namespace veltrix::bridge {
 
 // The few functions of ffmpeg's libraries (libavformat and what it links:
-// libavcodec, libavutil) that the probe uses, loaded at run time. Linking
+// libavcodec, libavutil) that the probe and the source extras use, loaded at run time. Linking
 // them would make every conversion load about 135 libraries it never uses;
 // a probe loads them once, in place of the whole ffmpeg program. Members
 // carry the names of the library functions.
@@ -31,6 +31,7 @@ struct LibavLibrary {
     decltype(&::av_channel_layout_default) av_channel_layout_default;
     decltype(&::av_channel_layout_describe) av_channel_layout_describe;
     decltype(&::av_dict_set) av_dict_set;
+    decltype(&::av_dict_get) av_dict_get;
     decltype(&::av_dict_free) av_dict_free;
     decltype(&::av_strerror) av_strerror;
     decltype(&::av_log) av_log;

@@ -11,6 +11,7 @@
 #include "ffmpeg_process.h"
 #include "input_probe.h"
 #include "output_sink.h"
+#include "source_extras.h"
 #include "termination_signals.h"
 
 #include "engine/encoder_identity.h"
@@ -55,5 +56,7 @@ int main(int argc, char *argv[])
 
     if (command.wantsAmrOutput())
         return runAmrJob(ffmpeg, command, out, input.feed.get());
-    return runConversion(ffmpeg, ffmpegArguments(command.args()), out, {nullptr, input.feed.get()});
+    // A DVD title has no cover and no tags to keep.
+    const std::vector<std::string> args = input.feed ? command.args() : withSourceExtras(command.args(), out);
+    return runConversion(ffmpeg, ffmpegArguments(args), out, {nullptr, input.feed.get()});
 }

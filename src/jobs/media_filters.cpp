@@ -7,12 +7,18 @@
 
 namespace {
 
-const QStringList kAudioEditionExtensions = {"mp3", "m4a", "aac", "ac3", "rm", "wav", "wma", "ogg"};
+// The audio edition's first eight, then the sources of a music library
+// (lossless ones first) and the other sound formats this ffmpeg reads.
+const QStringList kLibraryExtensions = {"flac", "opus", "wv",  "ape", "aiff", "aif", "aifc", "oga", "caf", "m4b",
+                                        "mka",  "tta",  "spx", "mpc", "mp2",  "amr", "au",   "ra",  "dts", "eac3"};
+// The ones the file dialog names one by one.
+constexpr qsizetype kNamedLibraryFormats = 7;
+const QStringList kAudioEditionExtensions =
+    QStringList{"mp3", "m4a", "aac", "ac3", "rm", "wav", "wma", "ogg"} + kLibraryExtensions;
 const QStringList kVideoExtensions = {"avi", "mp4", "m4v", "mov",  "mkv",  "webm", "wmv", "asf",
                                       "flv", "f4v", "mpg", "mpeg", "vob",  "ts",   "mts", "m2ts",
                                       "3gp", "3g2", "ogv", "rm",   "rmvb", "dv",   "divx"};
-const QStringList kAudioExtensions = {"mp3", "m4a",  "aac", "ac3", "wav",  "wma",
-                                      "ogg", "flac", "mp2", "amr", "opus", "ra"};
+const QStringList kAudioExtensions = QStringList{"mp3", "m4a", "aac", "ac3", "wav", "wma", "ogg"} + kLibraryExtensions;
 
 QStringList extensionsOf(MediaKinds kinds)
 {
@@ -41,14 +47,21 @@ QString addFilesFilter(MediaKinds kinds)
                            QStringLiteral("Video Format (%1)").arg(patterns(kVideoExtensions)),
                            QStringLiteral("Audio Format (%1)").arg(patterns(kAudioExtensions)), allFiles}
             .join(QStringLiteral(";;"));
-    return QStringList{QStringLiteral("All Support Format (*.mp3 *.aac *.m4a *.ac3 *.wav *.wma *.ogg)"),
-                       QStringLiteral("MP3 Format (*.mp3)"),
-                       QStringLiteral("WMA Format (*.wma)"),
-                       QStringLiteral("AAC Format (*.aac)"),
-                       QStringLiteral("MPEG4 Audio Format (*.m4a)"),
-                       QStringLiteral("WAV Format (*.wav)"),
-                       QStringLiteral("OGG Format (*.ogg)"),
-                       allFiles}
+    return QStringList{
+        QStringLiteral("All Support Format (%1)").arg(patterns(kAudioEditionExtensions)),
+        QStringLiteral("MP3 Format (*.mp3)"),
+        QStringLiteral("WMA Format (*.wma)"),
+        QStringLiteral("AAC Format (*.aac)"),
+        QStringLiteral("MPEG4 Audio Format (*.m4a)"),
+        QStringLiteral("WAV Format (*.wav)"),
+        QStringLiteral("OGG Format (*.ogg)"),
+        QStringLiteral("FLAC Format (*.flac)"),
+        QStringLiteral("Opus Format (*.opus)"),
+        QStringLiteral("WavPack Format (*.wv)"),
+        QStringLiteral("Monkey's Audio Format (*.ape)"),
+        QStringLiteral("AIFF Format (*.aiff *.aif *.aifc)"),
+        QStringLiteral("Other Audio Format (%1)").arg(patterns(kLibraryExtensions.mid(kNamedLibraryFormats))),
+        allFiles}
         .join(QStringLiteral(";;"));
 }
 

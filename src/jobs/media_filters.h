@@ -14,7 +14,9 @@ QString addFilesFilter(MediaKinds kinds);
 
 // Whether a file name ends in one of the extensions the edition takes, in
 // any letter case. The audio editions take ".mp3", ".m4a", ".aac", ".ac3",
-// ".rm", ".wav", ".wma", ".ogg".
+// ".rm", ".wav", ".wma", ".ogg" and the sources of a music library (".flac",
+// ".opus", ".wv", ".ape", ".aiff", ...); the video editions those and their
+// video files.
 bool isFolderMediaFile(const QString &fileName, MediaKinds kinds);
 
 // The files directly inside a folder that the edition takes (subfolders are
