@@ -38,6 +38,7 @@ Tfm_set &Tfm_main::fm_set()
         connect(dialog, &Tfm_set::afterBatchActionChosen, &batch,
                 [&batch](int action) { batch.setAfterBatchAction(static_cast<AfterBatchAction>(action)); });
         connect(dialog, &Tfm_set::jobsAtOnceChosen, &batch, &Batch::setJobsAtOnceSetting);
+        connect(dialog, &Tfm_set::keepStructureChosen, &m_session.outputFolder(), &OutputFolder::setKeepStructure);
         m_windows.fm_set = dialog;
     }
     return *m_windows.fm_set;

@@ -125,6 +125,20 @@ void FileAdder::addPaths(const QStringList &paths)
     addAll(filesOf(paths));
 }
 
+// Whether to search the folder's subfolders too: asked where they hold
+// files to add.
+FolderDepth FileAdder::depthOf(const QString &folder)
+{
+    if (!hasMediaBelow(folder, m_kinds))
+        return FolderDepth::Flat;
+    return m_prompts.choose(QStringLiteral("The folder %1 has subfolders with media files. Add the files of its "
+                                           "subfolders too?")
+                                .arg(QDir::toNativeSeparators(folder)),
+                            QStringLiteral("Add Subfolders Too"), QStringLiteral("Only This Folder"))
+               ? FolderDepth::WithSubfolders
+               : FolderDepth::Flat;
+}
+
 QStringList FileAdder::filesOf(const QStringList &paths)
 {
     QStringList files;
@@ -134,15 +148,17 @@ QStringList FileAdder::filesOf(const QStringList &paths)
             files << path;
             continue;
         }
-        const QStringList found = folderMediaFiles(path, m_kinds);
+        const QStringList found = folderMediaFiles(path, m_kinds, depthOf(path));
+        for (const QString &file : found)
+            m_roots.insert(file, QDir(path).absolutePath());
         if (found.isEmpty())
             emptyFolders << QDir::toNativeSeparators(path);
         files += found;
     }
     if (!emptyFolders.isEmpty())
-        m_prompts.information(QStringLiteral("No media files to add in:\n%1\n\nA folder adds the %2 directly "
-                                             "inside it; its subfolders are not searched. Choose the folder that "
-                                             "holds the files, or add them with Add File.")
+        m_prompts.information(QStringLiteral("No media files to add in:\n%1\n\nA folder adds the %2 inside it "
+                                             "and, if you choose, in its subfolders. Choose the folder that holds "
+                                             "the files, or add them with Add File.")
                                   .arg(emptyFolders.join(u'\n'), folderMediaText(m_kinds)));
     return files;
 }
@@ -239,6 +255,7 @@ void FileAdder::finish()
 {
     m_rows->show();
     m_rows.reset();
+    m_roots.clear();
     m_progressDue.stop();
     m_progress.reset();
     stopProbes();
@@ -303,7 +320,7 @@ void FileAdder::probeEnded(int index)
     advance();
 }
 
-std::optional<ListedRow> FileAdder::rowOf(const QString &path, const Probed &probed)
+std::optional<ListedRow> FileAdder::rowOf(const QString &path, const Probed &probed) const
 {
     // The records are complete before the row exists, so no row is ever left without them.
     if (!probed.source)
@@ -312,6 +329,7 @@ std::optional<ListedRow> FileAdder::rowOf(const QString &path, const Probed &pro
     added.original = *probed.source;
     added.clip = wholeClipOf(*probed.source);
     added.exactDuration = probed.exactDuration;
+    added.addedFrom = m_roots.value(path);
     return ListedRow{jobNameOf(path), added};
 }
 

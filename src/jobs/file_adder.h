@@ -17,6 +17,7 @@
 #include "jobs/job_model.h"
 #include "jobs/media_filters.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -86,6 +87,7 @@ private:
     };
     // Begins adding the files' rows; each comes once it and the files before it are probed.
     void addAll(const QStringList &paths);
+    FolderDepth depthOf(const QString &folder);
     // Takes up the files probed so far, in order: rows, or messages.
     void advance();
     // Rows and messages of the probed files ahead, up to the first not probed yet.
@@ -103,7 +105,7 @@ private:
     void probeFile(int index, int file);
     void probeEnded(int index);
     // The row of a probed file; nothing when the probe described no media.
-    static std::optional<ListedRow> rowOf(const QString &path, const Probed &probed);
+    std::optional<ListedRow> rowOf(const QString &path, const Probed &probed) const;
     void stopProbes();
 
     JobModel &m_jobs;
@@ -112,6 +114,8 @@ private:
     BusyState &m_busy;
     MediaKinds m_kinds = MediaKinds::Audio;
     QString m_lastFolder;
+    // The folder each file of a folder add was found in, with its subfolders.
+    QHash<QString, QString> m_roots;
     int m_progressDelayMs = 400;
     std::vector<std::unique_ptr<MediaProbe>> m_probes;
     // The add under way.

@@ -17,8 +17,11 @@ FileJobStart::FileJobStart(const JobModel &jobs, const ActiveProfile &profile, O
 JobStartResult startJobRun(const JobOutputSide &output, int row, const JobSlot &slot, intputrec record,
                            RunLeadIn leadIn)
 {
-    const QString folder = prepareOutputFolder(output.folder.takeText());
-    const std::optional<LeftOutput> &own = output.jobs.job(row).lastRun.stoppedOutput;
+    const Job &job = output.jobs.job(row);
+    const QString root = output.folder.takeText();
+    const QString folder = prepareOutputFolder(
+        output.folder.keepsStructure() ? treeFolder(root, job.original.sourcePath, job.addedFrom) : root);
+    const std::optional<LeftOutput> &own = job.lastRun.stoppedOutput;
     const OutputName name =
         outputPathFor(folder, output.jobs.caption(row), output.extension, output.firstName, own, slot.claimedOutputs);
     clearOwnOutput(name.path, own);

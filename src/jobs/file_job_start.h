@@ -15,8 +15,9 @@ class ActiveProfile;
 class JobModel;
 class OutputFolder;
 
-// The output side of every job start: the folder the Output field names
-// (made), the row's first free name after its caption (its own stopped
+// The output side of every job start: the folder the Output field names, or
+// below it the source's place in the folder it was added from while outputs
+// keep the folder structure (made), the row's first free name after its caption (its own stopped
 // output counts as free and goes), then the slot's run of `record` writing
 // there.
 struct JobOutputSide {

@@ -73,6 +73,9 @@ struct Job {
     // DVD rows only: what the row converts and its chosen tracks.
     TConvertInfo convert;
     TrackChoice tracks;
+    // The folder the file was added from with its subfolders: its outputs
+    // can keep the tree below it. Empty for a file added on its own.
+    QString addedFrom;
     JobStatus status;
     JobRunRecord lastRun; // empty until the job has been started
     bool operator==(const Job &) const = default;

@@ -115,6 +115,7 @@ template <class F> void fields(RowRecord &row, F &&field)
     field("clip", row.job.clip);
     field("dvd", row.job.convert);
     field("tracks", row.job.tracks);
+    field("addedFrom", row.job.addedFrom);
     field("state", row.job.status.state);
     field("reason", row.job.status.reason);
     field("lastRun", row.job.lastRun);

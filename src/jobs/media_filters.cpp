@@ -71,24 +71,56 @@ bool isFolderMediaFile(const QString &fileName, MediaKinds kinds)
     return dot >= 0 && extensionsOf(kinds).contains(fileName.mid(dot + 1).toLower());
 }
 
-QStringList folderMediaFiles(const QString &folder, MediaKinds kinds)
+namespace {
+
+// Calls `take` for every media file of the folder (and below it, when
+// `depth` says so) until it returns false. Listed by the names' bytes: a
+// name that is no UTF-8 text has no QString that names the file, and QDir
+// would leave it out unseen. It is kept (with its replacement marks), so
+// that adding it can say why it fails.
+template <class Take> void forEachMediaFile(const QString &folder, MediaKinds kinds, FolderDepth depth, Take take)
 {
-    // Listed by the names' bytes: a name that is no UTF-8 text has no QString
-    // that names the file, and QDir would leave it out unseen. It is kept
-    // (with its replacement marks), so that adding it can say why it fails.
-    QStringList paths;
     std::error_code error;
-    for (const auto &entry : std::filesystem::directory_iterator(QFile::encodeName(folder).toStdString(), error)) {
+    const std::filesystem::path root(QFile::encodeName(folder).toStdString());
+    const auto options = std::filesystem::directory_options::skip_permission_denied;
+    std::filesystem::recursive_directory_iterator entries(root, options, error), end;
+    for (; entries != end; entries.increment(error)) {
+        if (depth == FolderDepth::Flat)
+            entries.disable_recursion_pending();
+        const auto &entry = *entries;
         const QString name = QFile::decodeName(QByteArray::fromStdString(entry.path().filename().native()));
         // Regular files and links to them only: a FIFO, socket or device
         // would hold the probe for ever.
         std::error_code unreadable;
         const bool file = name.contains(QChar::ReplacementCharacter) || entry.is_regular_file(unreadable);
-        if (file && isFolderMediaFile(name, kinds))
-            paths.append(QDir(folder).filePath(name));
+        if (file && isFolderMediaFile(name, kinds)
+            && !take(QFile::decodeName(QByteArray::fromStdString(entry.path().native()))))
+            return;
     }
+}
+
+} // namespace
+
+QStringList folderMediaFiles(const QString &folder, MediaKinds kinds, FolderDepth depth)
+{
+    QStringList paths;
+    forEachMediaFile(folder, kinds, depth, [&paths](const QString &path) {
+        paths.append(path);
+        return true;
+    });
     std::sort(paths.begin(), paths.end());
     return paths;
+}
+
+bool hasMediaBelow(const QString &folder, MediaKinds kinds)
+{
+    const QString prefix = QDir(folder).absolutePath() + u'/';
+    bool found = false;
+    forEachMediaFile(folder, kinds, FolderDepth::WithSubfolders, [&](const QString &path) {
+        found = QFileInfo(path).absolutePath() + u'/' != prefix;
+        return !found;
+    });
+    return found;
 }
 
 QString folderMediaText(MediaKinds kinds)

@@ -19,11 +19,19 @@ QString addFilesFilter(MediaKinds kinds);
 // video files.
 bool isFolderMediaFile(const QString &fileName, MediaKinds kinds);
 
-// The files directly inside a folder that the edition takes (subfolders are
-// not entered), full paths in name order: regular files and links to them,
-// never FIFOs, sockets or devices; a file whose name is not valid UTF-8 is
-// given with replacement marks in its name.
-QStringList folderMediaFiles(const QString &folder, MediaKinds kinds);
+// Whether a folder add enters the subfolders.
+enum class FolderDepth { Flat, WithSubfolders };
+
+// The files inside a folder that the edition takes (with the files of its
+// subfolders, not following links to folders, when asked), full paths in
+// name order: regular files and links to them, never FIFOs, sockets or
+// devices; a file whose name is not valid UTF-8 is given with replacement
+// marks in its name.
+QStringList folderMediaFiles(const QString &folder, MediaKinds kinds, FolderDepth depth = FolderDepth::Flat);
+
+// Whether a subfolder of the folder (at any depth) holds a file the edition
+// takes.
+bool hasMediaBelow(const QString &folder, MediaKinds kinds);
 
 // What a folder must hold to add anything, for messages: "audio files
 // (.mp3, ...)" or "video or audio files (.avi, ...)".

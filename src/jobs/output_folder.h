@@ -44,6 +44,10 @@ public:
     // or not text in this system's encoding) leaves the folder before.
     // The folder a starting job writes to.
     QString takeText();
+    // Whether each output goes below the output folder at its source's place
+    // in the folder it was added from (see treeFolder).
+    bool keepsStructure() const { return m_keepStructure; }
+    void setKeepStructure(bool keep) { m_keepStructure = keep; }
 
 signals:
     void textChanged(const QString &text);
@@ -53,4 +57,5 @@ private:
 
     QString m_text;
     QString m_stored;
+    bool m_keepStructure = false;
 };

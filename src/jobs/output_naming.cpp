@@ -13,6 +13,16 @@ QString prepareOutputFolder(const QString &folderText)
     return folderText.endsWith(u'/') ? folderText : folderText + u'/';
 }
 
+QString treeFolder(const QString &outputFolder, const QString &sourcePath, const QString &addedFrom)
+{
+    if (addedFrom.isEmpty())
+        return outputFolder;
+    const QString below = QDir(addedFrom).relativeFilePath(QFileInfo(sourcePath).absolutePath());
+    if (below == QLatin1String(".") || below.startsWith(QLatin1String("..")) || QDir::isAbsolutePath(below))
+        return outputFolder;
+    return QDir(outputFolder).filePath(below);
+}
+
 std::optional<LeftOutput> leftOutputAt(const QString &path)
 {
     const QFileInfo file(path);

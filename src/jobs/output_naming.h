@@ -12,6 +12,12 @@
 // The folder text with its trailing "/" (created with its parents when missing).
 QString prepareOutputFolder(const QString &folderText);
 
+// The folder a job writes to when outputs keep the folder structure: the
+// output folder, then the source's folder relative to the folder it was
+// added from. The output folder itself for a file added on its own or one
+// that no longer lies below that folder.
+QString treeFolder(const QString &outputFolder, const QString &sourcePath, const QString &addedFrom);
+
 // How the first candidate name is made from the caption. DVD captions are
 // indented ("  Chapter_03"); their first candidate drops the leading blanks,
 // the numbered ones keep the caption whole.

@@ -34,6 +34,7 @@ AppSettings loadAppSettings(const IniFile &ini, const AppSettings &defaults)
     const std::optional<QByteArray> path = ini.readBytes(kOutput, "path");
     s.outputPath = path ? folderFromStoredBytes(*path) : defaults.outputPath;
     s.keepShape = ini.readBool(kOutput, "keepshape", defaults.keepShape);
+    s.keepTree = ini.readBool(kOutput, "keepstructure", defaults.keepTree);
     s.categoryIndex = ini.readInteger(kProfiles, "selcetindex", defaults.categoryIndex);
     s.profileId = ini.readInteger(kProfiles, "selcetsubindex", defaults.profileId);
     s.finishAction = ini.readInteger(kProfiles, "FinishSelcet", defaults.finishAction);
@@ -46,7 +47,7 @@ AppSettings loadAppSettings(const IniFile &ini, const AppSettings &defaults)
 bool saveAppSettings(IniFile &ini, const AppSettings &s)
 {
     return ini.writeBytes(kOutput, "path", storedFolderBytes(s.outputPath, ini.readBytes(kOutput, "path")))
-           && ini.writeBool(kOutput, "keepshape", s.keepShape)
+           && ini.writeBool(kOutput, "keepshape", s.keepShape) && ini.writeBool(kOutput, "keepstructure", s.keepTree)
            && ini.writeInteger(kProfiles, "selcetsubindex", s.profileId)
            && ini.writeInteger(kProfiles, "selcetindex", s.categoryIndex)
            && ini.writeInteger(kProfiles, "FinishSelcet", s.finishAction)

@@ -74,6 +74,7 @@ void ConverterSession::readSettings()
     const AppSettings firstStart = firstStartSettings(m_edition.audioNamed);
     m_settings = loadAppSettings(*m_settingsFile, firstStart);
     m_output.setFolder(m_settings.outputPath);
+    m_output.setKeepStructure(m_settings.keepTree);
     m_adder->setLastFolder(m_settings.addFolder);
     m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(m_settings.finishAction));
     m_profile.setPictureFit(m_settings.keepShape ? PictureFit::KeepShape : PictureFit::Stretch);
@@ -115,6 +116,7 @@ QStringList ConverterSession::saveSettings()
     }
     m_settings.profileId = profileIdToRemember(m_profile.loadedProfileId(), m_settings.profileId);
     m_settings.outputPath = m_output.stored();
+    m_settings.keepTree = m_output.keepsStructure();
     m_settings.addFolder = m_adder->lastFolder();
     m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
     m_settings.keepShape = m_profile.pictureFit() == PictureFit::KeepShape;

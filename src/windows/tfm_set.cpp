@@ -4,6 +4,7 @@
 #include "profiles/list_reading.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -93,6 +94,8 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
                             QStringLiteral("Open the target folder after conversion finished"),
                             QStringLiteral("Automatically shut down after conversion finished")},
                            this, m_finishButtons);
+    ck_tree = new QCheckBox(QStringLiteral("Keep the folder structure of added folders in the output folder"), this);
+    ck_tree->setObjectName(QStringLiteral("ck_tree"));
     cb_jobs = makeList(QStringLiteral("cb_jobs"), this);
     auto *jobs = new QHBoxLayout;
     auto *jobsCaption = new QLabel(QStringLiteral("Jobs at once:"), this);
@@ -106,6 +109,7 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     layout->addWidget(format);
     layout->addWidget(rg_fit);
     layout->addWidget(rg_finish);
+    layout->addWidget(ck_tree);
     layout->addLayout(jobs);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -216,9 +220,15 @@ void Tfm_set::setJobsAtOnce(const QStringList &choices, int setting)
     cb_jobs->setCurrentIndex(setting);
 }
 
+void Tfm_set::setKeepStructure(bool keep)
+{
+    ck_tree->setChecked(keep);
+}
+
 void Tfm_set::Button1Click()
 {
     emit afterBatchActionChosen(finishIndex());
+    emit keepStructureChosen(ck_tree->isChecked());
     if (cb_jobs->currentIndex() >= 0)
         emit jobsAtOnceChosen(cb_jobs->currentIndex());
     accept();

@@ -11,6 +11,7 @@
 
 class ActiveProfile;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QHBoxLayout;
@@ -36,6 +37,8 @@ public:
     // The choices of "Jobs at once" (`cb_jobs`), each at the position of its
     // setting, and the stored setting to show.
     void setJobsAtOnce(const QStringList &choices, int setting);
+    // Whether outputs keep the folder structure of added folders (`ck_tree`).
+    void setKeepStructure(bool keep);
 
     void Button1Click();
     void Button2Click();
@@ -45,6 +48,8 @@ signals:
     void afterBatchActionChosen(int action);
     // OK stored the chosen number of jobs at once (its position in the choices).
     void jobsAtOnceChosen(int setting);
+    // OK stored whether outputs keep the folder structure.
+    void keepStructureChosen(bool keep);
 
 private:
     // The four quality lists under their captions.
@@ -63,6 +68,7 @@ private:
     QGroupBox *rg_fit;
     QButtonGroup *m_fitButtons;
     QComboBox *cb_jobs;
+    QCheckBox *ck_tree;
     QGroupBox *rg_finish;
     QButtonGroup *m_finishButtons;
     QPushButton *Button1;

@@ -88,19 +88,28 @@ TEST_F(JobListTest, UnreadableMiddleFileGivesTwoRowsAndOneMessage)
     EXPECT_EQ(boxes[0].text, "broken.mp3 is not support!");
 }
 
-TEST_F(JobListTest, FolderGivesOnlyItsOwnAudioFilesInAnyLetterCase)
+// A folder with media in a subfolder asks whether to add them too.
+TEST_F(JobListTest, FolderGivesItsAudioFilesInAnyLetterCaseAndItsSubfoldersWhenAsked)
 {
     h.prompts.folderAnswer = media("folder");
+    h.prompts.answerYes = false;
     h.adder.addFolder();
     ASSERT_TRUE(h.addEnded());
 
     ASSERT_EQ(h.jobs.rowCount(), 1);
     EXPECT_EQ(h.jobs.caption(0), "x");
     EXPECT_EQ(h.jobs.original(0).sourcePath, QDir(media("folder")).filePath("x.MP3"));
-    ASSERT_FALSE(h.prompts.shown.empty());
+    ASSERT_EQ(h.prompts.shown.size(), 2u);
     EXPECT_EQ(h.prompts.shown[0].kind, Kind::ChooseFolder);
     EXPECT_EQ(h.prompts.shown[0].text, "File Directory");
-    EXPECT_TRUE(h.prompts.boxes().empty());
+    EXPECT_EQ(h.prompts.shown[1].kind, Kind::Question);
+
+    h.prompts.answerYes = true;
+    h.adder.addFolder();
+    ASSERT_TRUE(h.addEnded());
+    ASSERT_EQ(h.jobs.rowCount(), 3);
+    EXPECT_EQ(h.jobs.original(1).sourcePath, QDir(media("folder")).filePath("sub/z.mp3"));
+    EXPECT_EQ(h.jobs.job(1).addedFrom, media("folder"));
 }
 
 // Only regular files, and links to them, are taken from a folder: a FIFO, a

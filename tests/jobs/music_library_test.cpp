@@ -1,8 +1,9 @@
-// A music library through the Audio Converter's rules: a folder of FLAC, Ogg
+// A music library through the Audio Converter's rules: a tree of FLAC, Ogg
 // Vorbis and MP3 sources with tags (non-ASCII text included) and covers,
-// added as a folder and converted to MP3, M4A and Opus. Every output keeps
-// every tag, and the cover where its format holds one, as an attached
-// picture, never as video.
+// two of one name, added as a folder with its subfolders and converted to
+// MP3, M4A and Opus with the folder structure kept. Every output lands at its
+// source's place in the tree and keeps every tag, and the cover where its
+// format holds one, as an attached picture, never as video.
 
 #include "jobs/media_filters.h"
 #include "jobs_harness.h"
@@ -29,8 +30,8 @@ struct Source {
     const char *name, *codec;
     bool cover;
 };
-const Source kSources[] = {{"a.flac", "-c:a flac", true},
-                           {"b.ogg", "-c:a libvorbis", false},
+const Source kSources[] = {{"ArtistA/One/01.flac", "-c:a flac", true},
+                           {"ArtistB/Hits/01.ogg", "-c:a libvorbis", false},
                            {"c.mp3", "-c:a libmp3lame -id3v2_version 3", true}};
 
 struct Output {
@@ -63,8 +64,9 @@ protected:
         std::string metadata;
         for (const auto &[key, value] : kTags)
             metadata += " -metadata " + key + "=" + value;
-        QDir().mkpath(QString::fromStdString(s_library->file("library")));
         for (const Source &source : kSources) {
+            QDir().mkpath(QFileInfo(QString::fromStdString(s_library->file("library/" + std::string(source.name))))
+                              .absolutePath());
             const std::string picture =
                 source.cover ? " -i " + cover + " -map 0 -map 1 -c:v mjpeg -disposition:v:0 attached_pic" : "";
             generateMedia("-f lavfi -i sine=frequency=440:duration=2 -ac 2" + picture + " " + source.codec + metadata,
@@ -79,6 +81,7 @@ TEST_P(MusicLibrary, KeepsEveryTagAndTheCover)
 {
     JobsHarness h(GetParam().profile);
     h.adder.setMediaKinds(MediaKinds::Audio);
+    h.outputField.setKeepStructure(true);
     h.adder.addPaths({QString::fromStdString(s_library->file("library"))});
     ASSERT_TRUE(h.addEnded());
     ASSERT_EQ(h.jobs.rowCount(), 3);
@@ -86,8 +89,9 @@ TEST_P(MusicLibrary, KeepsEveryTagAndTheCover)
     ASSERT_TRUE(h.waitForBatchEnd());
     for (const Source &source : kSources) {
         SCOPED_TRACE(source.name);
-        const std::string file =
-            h.output.file(QFileInfo(source.name).completeBaseName().toStdString() + GetParam().extension);
+        const QFileInfo place(source.name);
+        const std::string file = h.output.file(place.path().toStdString() + "/" + place.completeBaseName().toStdString()
+                                               + GetParam().extension);
         const std::map<std::string, std::string> tags = tagsOf(file);
         for (const auto &[key, value] : kTags)
             EXPECT_EQ(tags.count(key) ? tags.at(key) : "(missing)", value) << key;
