@@ -57,14 +57,54 @@ void guessChannelLayouts(const LibavLibrary &lib, AVFormatContext &format)
     }
 }
 
+std::string base64(const std::string &text)
+{
+    static const char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string coded;
+    for (std::size_t i = 0; i < text.size(); i += 3) {
+        const std::size_t left = text.size() - i;
+        unsigned bits = static_cast<unsigned char>(text[i]) << 16;
+        if (left > 1)
+            bits |= static_cast<unsigned char>(text[i + 1]) << 8;
+        if (left > 2)
+            bits |= static_cast<unsigned char>(text[i + 2]);
+        coded += kDigits[(bits >> 18) & 63];
+        coded += kDigits[(bits >> 12) & 63];
+        coded += left > 1 ? kDigits[(bits >> 6) & 63] : '=';
+        coded += left > 2 ? kDigits[bits & 63] : '=';
+    }
+    return coded;
+}
+
+// The tags output names are made of, from the file or else its first sound
+// stream (Ogg, Opus): "veltrix-tags: title=<base64> artist=<base64> ...". The
+// values are coded, so no tag text can pass for a line of the description.
+std::string tagLine(const LibavLibrary &lib, const AVFormatContext &format)
+{
+    AVDictionary *sound = nullptr;
+    for (unsigned i = 0; i < format.nb_streams && !sound; ++i)
+        if (format.streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO)
+            sound = format.streams[i]->metadata;
+    std::string line = kTagLinePrefix;
+    for (const char *key : {"title", "artist", "album", "album_artist", "track", "disc", "date"}) {
+        const AVDictionaryEntry *entry = lib.av_dict_get(format.metadata, key, nullptr, 0);
+        if (!entry && sound)
+            entry = lib.av_dict_get(sound, key, nullptr, 0);
+        if (entry && entry->value && *entry->value)
+            line += std::string(" ") + key + "=" + base64(entry->value);
+    }
+    return line + "\r\n";
+}
+
 // Opens and describes the input as ffmpeg does before it looks for outputs;
-// everything goes to libavutil's log on standard error.
-void describeInput(const LibavLibrary &lib, const std::string &input)
+// everything goes to libavutil's log on standard error. Returns the tag
+// line of an input that opened.
+std::string describeInput(const LibavLibrary &lib, const std::string &input)
 {
     AVFormatContext *format = lib.avformat_alloc_context();
     if (!format) {
         logOpenError(lib, input, AVERROR(ENOMEM));
-        return;
+        return {};
     }
     format->flags |= AVFMT_FLAG_NONBLOCK;
     format->interrupt_callback.callback = [](void *) { return terminationRequested() ? 1 : 0; };
@@ -74,19 +114,21 @@ void describeInput(const LibavLibrary &lib, const std::string &input)
     lib.av_dict_free(&options);
     if (opened < 0) {
         logOpenError(lib, input, opened); // the library has freed `format`
-        return;
+        return {};
     }
     if (lib.avformat_find_stream_info(format, nullptr) < 0) {
         lib.av_log(nullptr, AV_LOG_FATAL, "%s: could not find codec parameters\n", input.c_str());
         if (format->nb_streams == 0) {
             lib.avformat_close_input(&format);
-            return;
+            return {};
         }
     }
     guessChannelLayouts(lib, *format);
     lib.av_dump_format(format, 0, input.c_str(), 0);
     lib.av_log(nullptr, AV_LOG_FATAL, "At least one output file must be specified\n");
+    const std::string tags = tagLine(lib, *format);
     lib.avformat_close_input(&format);
+    return tags;
 }
 
 } // namespace
@@ -105,12 +147,13 @@ int runProbe(const std::string &input, OutputSink &out)
         return kProbeExitCode;
     }
     lib->av_log_set_flags(AV_LOG_SKIP_REPEATED);
-    describeInput(*lib, input);
+    const std::string tags = describeInput(*lib, input);
 
     DescriptionRelay relay;
     LineSplitter lines([&](std::string_view line) { out.write(relay.relay(line)); });
     lines.feed(log.finish());
     lines.finish();
+    out.write(tags);
     return kProbeExitCode;
 }
 

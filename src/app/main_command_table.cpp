@@ -55,7 +55,7 @@ void settingsDialog(const X &x)
     Tfm_set &dialog = x.window.fm_set();
     dialog.setAfterBatchAction(static_cast<int>(x.session.batch().afterBatchAction()));
     dialog.setJobsAtOnce(jobsAtOnceCaptions(processorCores()), x.session.batch().jobsAtOnceSetting());
-    dialog.setKeepStructure(x.session.outputFolder().keepsStructure());
+    dialog.setOutputNaming(x.session.outputFolder().keepsStructure(), x.session.outputFolder().namePattern());
     dialog.exec();
 }
 // "browse": the chosen folder becomes the stored output folder and the

@@ -39,6 +39,7 @@ Tfm_set &Tfm_main::fm_set()
                 [&batch](int action) { batch.setAfterBatchAction(static_cast<AfterBatchAction>(action)); });
         connect(dialog, &Tfm_set::jobsAtOnceChosen, &batch, &Batch::setJobsAtOnceSetting);
         connect(dialog, &Tfm_set::keepStructureChosen, &m_session.outputFolder(), &OutputFolder::setKeepStructure);
+        connect(dialog, &Tfm_set::namePatternChosen, &m_session.outputFolder(), &OutputFolder::setNamePattern);
         m_windows.fm_set = dialog;
     }
     return *m_windows.fm_set;

@@ -1,5 +1,7 @@
 #include "engine/probe_extraction.h"
 
+#include <QList>
+
 namespace {
 
 constexpr qsizetype kMaxSteps = 10; // how far a number may reach before " kb/s" or "x"
@@ -134,11 +136,43 @@ AudioFields extractAudioFields(const QByteArray &line)
     return fields;
 }
 
+std::optional<SourceTags> extractTags(const QByteArray &line)
+{
+    static const QByteArray kPrefix = QByteArrayLiteral("veltrix-tags:");
+    if (!line.startsWith(kPrefix))
+        return std::nullopt;
+    SourceTags tags;
+    const std::pair<const char *, QString SourceTags::*> keys[] = {
+        {"title", &SourceTags::title}, {"artist", &SourceTags::artist},
+        {"album", &SourceTags::album}, {"album_artist", &SourceTags::albumArtist},
+        {"track", &SourceTags::track}, {"disc", &SourceTags::disc},
+        {"date", &SourceTags::date}};
+    for (const QByteArray &item : line.mid(kPrefix.size()).split(' ')) {
+        const qsizetype eq = item.indexOf('=');
+        const auto decoded = QByteArray::fromBase64Encoding(item.mid(eq + 1), QByteArray::AbortOnBase64DecodingErrors);
+        for (const auto &[key, field] : keys)
+            if (eq > 0 && item.left(eq) == key && decoded)
+                tags.*field = QString::fromUtf8(*decoded);
+    }
+    return tags;
+}
+
 void takeProbeFindings(ProbeFindings &findings, const QByteArray &buffer)
 {
     ProbeResults &results = findings.results;
     if (!results.durationEstimated && probeLine(buffer, "Estimating duration from bitrate"))
         results.durationEstimated = true;
+    if (!findings.tagsFound) {
+        // Only a complete line that starts with the prefix: a file name in
+        // the description may hold it too.
+        QList<QByteArray> lines = buffer.split('\n');
+        lines.removeLast(); // not a line yet
+        for (const QByteArray &line : lines)
+            if (const std::optional<SourceTags> tags = extractTags(line.trimmed())) {
+                results.tags = *tags;
+                findings.tagsFound = true;
+            }
+    }
     if (!findings.durationFound) {
         if (const auto duration = extractDuration(buffer)) {
             results.duration = *duration;

@@ -8,6 +8,23 @@
 #include <QString>
 #include <optional>
 
+// The tags an output name can be made of; empty where the file has none.
+struct SourceTags {
+    QString title;
+    QString artist;
+    QString album;
+    QString albumArtist;
+    QString track; // "3", "3/12"
+    QString disc;
+    QString date; // "2001", "2001-05-04"
+    bool operator==(const SourceTags &) const = default;
+};
+
+// Reads register.dat's line of name tags ("veltrix-tags: title=<base64>
+// ..."): its values decoded, unknown keys and undecodable values left out.
+// nullopt unless the line starts with the prefix.
+std::optional<SourceTags> extractTags(const QByteArray &line);
+
 // What a probe learnt about one file. Empty text means "not found".
 struct ProbeResults {
     QString duration;       // "00:03:25"
@@ -25,6 +42,7 @@ struct ProbeResults {
     // The duration is libavformat's guess from the bit rate (ADTS AAC, an
     // MP3 without a Xing header), not the stream's own length.
     bool durationEstimated = false;
+    SourceTags tags;
 };
 
 // The first complete line of the buffer that contains key, without its line
@@ -78,6 +96,7 @@ struct ProbeFindings {
     bool overallFound = false;
     bool videoFound = false;
     bool audioFound = false;
+    bool tagsFound = false;
 };
 
 // Runs the extractions whose line has not been found yet over the complete

@@ -315,6 +315,7 @@ void FileAdder::probeEnded(int index)
         return;
     }
     probed.exactDuration = probe.results().exactDuration;
+    probed.tags = probe.results().tags;
     probed.done = true;
     startNext(index);
     advance();
@@ -330,6 +331,7 @@ std::optional<ListedRow> FileAdder::rowOf(const QString &path, const Probed &pro
     added.clip = wholeClipOf(*probed.source);
     added.exactDuration = probed.exactDuration;
     added.addedFrom = m_roots.value(path);
+    added.tags = probed.tags;
     return ListedRow{jobNameOf(path), added};
 }
 

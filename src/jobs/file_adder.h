@@ -84,6 +84,7 @@ private:
         std::optional<QString> refusal; // why the file is never probed, as told to the user
         std::optional<Toriginalinfo> source;
         std::optional<Hundredths> exactDuration;
+        SourceTags tags;
     };
     // Begins adding the files' rows; each comes once it and the files before it are probed.
     void addAll(const QStringList &paths);

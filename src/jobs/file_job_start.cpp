@@ -1,12 +1,14 @@
 #include "jobs/file_job_start.h"
 
 #include "engine/encoder_run.h"
+
 #include "jobs/failure_reason.h"
 #include "jobs/job_model.h"
 #include "jobs/jobs_at_once.h"
 #include "jobs/output_folder.h"
 #include "jobs/output_naming.h"
 #include "profiles/active_profile.h"
+#include <QDir>
 
 FileJobStart::FileJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder)
     : m_jobs(jobs),
@@ -19,11 +21,19 @@ JobStartResult startJobRun(const JobOutputSide &output, int row, const JobSlot &
 {
     const Job &job = output.jobs.job(row);
     const QString root = output.folder.takeText();
-    const QString folder = prepareOutputFolder(
-        output.folder.keepsStructure() ? treeFolder(root, job.original.sourcePath, job.addedFrom) : root);
+    QString folderText =
+        output.folder.keepsStructure() ? treeFolder(root, job.original.sourcePath, job.addedFrom) : root;
+    QString caption = output.jobs.caption(row);
+    std::optional<QStringList> named = patternParts(output.folder.namePattern(), job.tags);
+    if (named && !isDvdRow(job)) {
+        caption = named->takeLast();
+        if (!named->isEmpty())
+            folderText = QDir(folderText).filePath(named->join(u'/'));
+    }
+    const QString folder = prepareOutputFolder(folderText);
     const std::optional<LeftOutput> &own = job.lastRun.stoppedOutput;
     const OutputName name =
-        outputPathFor(folder, output.jobs.caption(row), output.extension, output.firstName, own, slot.claimedOutputs);
+        outputPathFor(folder, caption, output.extension, output.firstName, own, slot.claimedOutputs);
     clearOwnOutput(name.path, own);
     record.outputfile = name.path;
     return runStartResult(folder, slot.run.start(record, leadIn), name.shortened);

@@ -17,7 +17,8 @@ class OutputFolder;
 
 // The output side of every job start: the folder the Output field names, or
 // below it the source's place in the folder it was added from while outputs
-// keep the folder structure (made), the row's first free name after its caption (its own stopped
+// keep the folder structure, and below that the folders of the output name
+// pattern (made); the row's first free name (the pattern's, for a file) after its caption (its own stopped
 // output counts as free and goes), then the slot's run of `record` writing
 // there.
 struct JobOutputSide {

@@ -3,6 +3,7 @@
 // The job list keeps one Job per row, in row order, so every record moves
 // with its row.
 
+#include "engine/probe_extraction.h"
 #include "engine/timecode.h"
 #include "jobs/job_records.h"
 
@@ -76,6 +77,8 @@ struct Job {
     // The folder the file was added from with its subfolders: its outputs
     // can keep the tree below it. Empty for a file added on its own.
     QString addedFrom;
+    // The source's name tags, which an output name pattern may use.
+    SourceTags tags;
     JobStatus status;
     JobRunRecord lastRun; // empty until the job has been started
     bool operator==(const Job &) const = default;

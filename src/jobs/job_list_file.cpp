@@ -46,6 +46,17 @@ template <class F> static void fields(Toriginalinfo &source, F &&field)
     field("videoTail", source.videoTail);
 }
 
+template <class F> static void fields(SourceTags &tags, F &&field)
+{
+    field("title", tags.title);
+    field("artist", tags.artist);
+    field("album", tags.album);
+    field("albumArtist", tags.albumArtist);
+    field("track", tags.track);
+    field("disc", tags.disc);
+    field("date", tags.date);
+}
+
 template <class F> static void fields(TClipInfo &clip, F &&field)
 {
     field("firstSector", clip.firstSector);
@@ -116,6 +127,7 @@ template <class F> void fields(RowRecord &row, F &&field)
     field("dvd", row.job.convert);
     field("tracks", row.job.tracks);
     field("addedFrom", row.job.addedFrom);
+    field("tags", row.job.tags);
     field("state", row.job.status.state);
     field("reason", row.job.status.reason);
     field("lastRun", row.job.lastRun);

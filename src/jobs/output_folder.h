@@ -48,6 +48,10 @@ public:
     // in the folder it was added from (see treeFolder).
     bool keepsStructure() const { return m_keepStructure; }
     void setKeepStructure(bool keep) { m_keepStructure = keep; }
+    // The output name pattern of a file's outputs (see patternParts); empty:
+    // outputs are named after their rows.
+    const QString &namePattern() const { return m_namePattern; }
+    void setNamePattern(const QString &pattern) { m_namePattern = pattern; }
 
 signals:
     void textChanged(const QString &text);
@@ -58,4 +62,5 @@ private:
     QString m_text;
     QString m_stored;
     bool m_keepStructure = false;
+    QString m_namePattern;
 };

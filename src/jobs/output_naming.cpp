@@ -23,6 +23,55 @@ QString treeFolder(const QString &outputFolder, const QString &sourcePath, const
     return QDir(outputFolder).filePath(below);
 }
 
+namespace {
+
+QString safeTagText(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c))
+            c = u'_';
+    return text;
+}
+
+// "3/12" -> "03"; a track that is no number stays as it is.
+QString twoDigits(const QString &track)
+{
+    bool number = false;
+    const int value = track.section(u'/', 0, 0).trimmed().toInt(&number);
+    return number ? QStringLiteral("%1").arg(value, 2, 10, QChar(u'0')) : track;
+}
+
+} // namespace
+
+std::optional<QStringList> patternParts(const QString &pattern, const SourceTags &tags)
+{
+    const std::pair<QLatin1StringView, QString> fields[] = {{QLatin1StringView("{artist}"), tags.artist},
+                                                            {QLatin1StringView("{album}"), tags.album},
+                                                            {QLatin1StringView("{albumartist}"), tags.albumArtist},
+                                                            {QLatin1StringView("{track}"), twoDigits(tags.track)},
+                                                            {QLatin1StringView("{disc}"), tags.disc},
+                                                            {QLatin1StringView("{title}"), tags.title},
+                                                            {QLatin1StringView("{year}"), tags.date.left(4)}};
+    QStringList parts;
+    for (QString part : pattern.split(u'/', Qt::SkipEmptyParts)) {
+        for (const auto &[field, value] : fields) {
+            if (!part.contains(field))
+                continue;
+            if (value.trimmed().isEmpty())
+                return std::nullopt;
+            part.replace(field, safeTagText(value.trimmed()));
+        }
+        part = cutToBytes(part.trimmed(), 255);
+        if (part == QLatin1String(".") || part == QLatin1String(".."))
+            part = QStringLiteral("_");
+        if (!part.isEmpty())
+            parts << part;
+    }
+    if (parts.isEmpty())
+        return std::nullopt;
+    return parts;
+}
+
 std::optional<LeftOutput> leftOutputAt(const QString &path)
 {
     const QFileInfo file(path);

@@ -18,6 +18,17 @@ QString prepareOutputFolder(const QString &folderText);
 // that no longer lies below that folder.
 QString treeFolder(const QString &outputFolder, const QString &sourcePath, const QString &addedFrom);
 
+// The output name an output name pattern makes of a source's tags, as its
+// parts: the folders below the output folder, then the name without its
+// extension. The pattern's fields are {artist}, {album}, {albumartist},
+// {track} (two digits), {disc}, {title} and {year}; its "/" parts folders.
+// In the tags' text, "/", "\", control characters and the characters
+// Windows file systems refuse (:*?"<>|) become "_"; a part is trimmed, held
+// to 255 bytes, and "." or ".." becomes "_". Nothing (the job keeps the file's
+// own name) when a field's tag is missing, the pattern is empty or makes no
+// name.
+std::optional<QStringList> patternParts(const QString &pattern, const SourceTags &tags);
+
 // How the first candidate name is made from the caption. DVD captions are
 // indented ("  Chapter_03"); their first candidate drops the leading blanks,
 // the numbered ones keep the caption whole.

@@ -35,6 +35,8 @@ AppSettings loadAppSettings(const IniFile &ini, const AppSettings &defaults)
     s.outputPath = path ? folderFromStoredBytes(*path) : defaults.outputPath;
     s.keepShape = ini.readBool(kOutput, "keepshape", defaults.keepShape);
     s.keepTree = ini.readBool(kOutput, "keepstructure", defaults.keepTree);
+    if (const std::optional<QByteArray> pattern = ini.readBytes(kOutput, "namepattern"))
+        s.namePattern = QString::fromUtf8(*pattern);
     s.categoryIndex = ini.readInteger(kProfiles, "selcetindex", defaults.categoryIndex);
     s.profileId = ini.readInteger(kProfiles, "selcetsubindex", defaults.profileId);
     s.finishAction = ini.readInteger(kProfiles, "FinishSelcet", defaults.finishAction);
@@ -48,6 +50,7 @@ bool saveAppSettings(IniFile &ini, const AppSettings &s)
 {
     return ini.writeBytes(kOutput, "path", storedFolderBytes(s.outputPath, ini.readBytes(kOutput, "path")))
            && ini.writeBool(kOutput, "keepshape", s.keepShape) && ini.writeBool(kOutput, "keepstructure", s.keepTree)
+           && ini.writeBytes(kOutput, "namepattern", s.namePattern.toUtf8())
            && ini.writeInteger(kProfiles, "selcetsubindex", s.profileId)
            && ini.writeInteger(kProfiles, "selcetindex", s.categoryIndex)
            && ini.writeInteger(kProfiles, "FinishSelcet", s.finishAction)

@@ -17,6 +17,7 @@ struct AppSettings {
     int finishAction = 0;   // "profiles"/"FinishSelcet": 0 nothing, 1 open folder, 2 shut down
     bool keepShape = true;  // "output"/"keepshape": black bars rather than a stretched picture
     bool keepTree = false;  // "output"/"keepstructure": outputs keep the folder structure of added folders
+    QString namePattern;    // "output"/"namepattern": output names from tags; empty for the rows' names
     QString addFolder;      // "input"/"path": where Add File's dialog opens; empty until files are added
     int jobsAtOnce = 0;     // "profiles"/"JobsAtOnce": 0 Automatic, else how many jobs a batch runs at once
 };

@@ -75,6 +75,7 @@ void ConverterSession::readSettings()
     m_settings = loadAppSettings(*m_settingsFile, firstStart);
     m_output.setFolder(m_settings.outputPath);
     m_output.setKeepStructure(m_settings.keepTree);
+    m_output.setNamePattern(m_settings.namePattern);
     m_adder->setLastFolder(m_settings.addFolder);
     m_batch->setAfterBatchAction(static_cast<AfterBatchAction>(m_settings.finishAction));
     m_profile.setPictureFit(m_settings.keepShape ? PictureFit::KeepShape : PictureFit::Stretch);
@@ -117,6 +118,7 @@ QStringList ConverterSession::saveSettings()
     m_settings.profileId = profileIdToRemember(m_profile.loadedProfileId(), m_settings.profileId);
     m_settings.outputPath = m_output.stored();
     m_settings.keepTree = m_output.keepsStructure();
+    m_settings.namePattern = m_output.namePattern();
     m_settings.addFolder = m_adder->lastFolder();
     m_settings.finishAction = static_cast<int>(m_batch->afterBatchAction());
     m_settings.keepShape = m_profile.pictureFit() == PictureFit::KeepShape;

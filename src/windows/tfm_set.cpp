@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -96,6 +97,18 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
                            this, m_finishButtons);
     ck_tree = new QCheckBox(QStringLiteral("Keep the folder structure of added folders in the output folder"), this);
     ck_tree->setObjectName(QStringLiteral("ck_tree"));
+    ed_pattern = new QLineEdit(this);
+    ed_pattern->setObjectName(QStringLiteral("ed_pattern"));
+    ed_pattern->setPlaceholderText(QStringLiteral("{artist}/{album}/{track} {title}"));
+    ed_pattern->setToolTip(QStringLiteral(
+        "Output names from the sources' tags: {artist}, {album}, {albumartist}, {track}, {disc}, {title}, {year}; "
+        "\"/\" makes folders. A file without a tag the pattern names keeps its own name. Empty: every output is "
+        "named after its row."));
+    auto *pattern = new QHBoxLayout;
+    auto *patternCaption = new QLabel(QStringLiteral("Output names from tags:"), this);
+    patternCaption->setBuddy(ed_pattern);
+    pattern->addWidget(patternCaption);
+    pattern->addWidget(ed_pattern);
     cb_jobs = makeList(QStringLiteral("cb_jobs"), this);
     auto *jobs = new QHBoxLayout;
     auto *jobsCaption = new QLabel(QStringLiteral("Jobs at once:"), this);
@@ -110,6 +123,7 @@ Tfm_set::Tfm_set(ActiveProfile &profile, QWidget *parent)
     layout->addWidget(rg_fit);
     layout->addWidget(rg_finish);
     layout->addWidget(ck_tree);
+    layout->addLayout(pattern);
     layout->addLayout(jobs);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -220,15 +234,17 @@ void Tfm_set::setJobsAtOnce(const QStringList &choices, int setting)
     cb_jobs->setCurrentIndex(setting);
 }
 
-void Tfm_set::setKeepStructure(bool keep)
+void Tfm_set::setOutputNaming(bool keepStructure, const QString &pattern)
 {
-    ck_tree->setChecked(keep);
+    ck_tree->setChecked(keepStructure);
+    ed_pattern->setText(pattern);
 }
 
 void Tfm_set::Button1Click()
 {
     emit afterBatchActionChosen(finishIndex());
     emit keepStructureChosen(ck_tree->isChecked());
+    emit namePatternChosen(ed_pattern->text().trimmed());
     if (cb_jobs->currentIndex() >= 0)
         emit jobsAtOnceChosen(cb_jobs->currentIndex());
     accept();

@@ -13,6 +13,7 @@ class ActiveProfile;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QGroupBox;
 class QHBoxLayout;
 class QPushButton;
@@ -37,8 +38,9 @@ public:
     // The choices of "Jobs at once" (`cb_jobs`), each at the position of its
     // setting, and the stored setting to show.
     void setJobsAtOnce(const QStringList &choices, int setting);
-    // Whether outputs keep the folder structure of added folders (`ck_tree`).
-    void setKeepStructure(bool keep);
+    // Whether outputs keep the folder structure of added folders (`ck_tree`),
+    // and the output name pattern (`ed_pattern`).
+    void setOutputNaming(bool keepStructure, const QString &pattern);
 
     void Button1Click();
     void Button2Click();
@@ -48,8 +50,9 @@ signals:
     void afterBatchActionChosen(int action);
     // OK stored the chosen number of jobs at once (its position in the choices).
     void jobsAtOnceChosen(int setting);
-    // OK stored whether outputs keep the folder structure.
+    // OK stored whether outputs keep the folder structure, and the pattern.
     void keepStructureChosen(bool keep);
+    void namePatternChosen(const QString &pattern);
 
 private:
     // The four quality lists under their captions.
@@ -69,6 +72,7 @@ private:
     QButtonGroup *m_fitButtons;
     QComboBox *cb_jobs;
     QCheckBox *ck_tree;
+    QLineEdit *ed_pattern;
     QGroupBox *rg_finish;
     QButtonGroup *m_finishButtons;
     QPushButton *Button1;

@@ -1,8 +1,9 @@
 // A music library through the Audio Converter's rules: a tree of FLAC, Ogg
 // Vorbis and MP3 sources with tags (non-ASCII text included) and covers,
 // two of one name, added as a folder with its subfolders and converted to
-// MP3, M4A and Opus with the folder structure kept. Every output lands at its
-// source's place in the tree and keeps every tag, and the cover where its
+// MP3, M4A and Opus with the folder structure kept (or, once, named by a
+// pattern of tags). Every output lands at its source's place in the tree (or
+// where the pattern says) and keeps every tag, and the cover where its
 // format holds one, as an attached picture, never as video.
 
 #include "jobs/media_filters.h"
@@ -38,6 +39,7 @@ struct Output {
     int profile;
     const char *extension;
     bool holdsCover;
+    const char *pattern = "";
 };
 
 // The tags of the file and of its sound stream, by ffprobe's keys.
@@ -81,7 +83,8 @@ TEST_P(MusicLibrary, KeepsEveryTagAndTheCover)
 {
     JobsHarness h(GetParam().profile);
     h.adder.setMediaKinds(MediaKinds::Audio);
-    h.outputField.setKeepStructure(true);
+    h.outputField.setKeepStructure(!*GetParam().pattern);
+    h.outputField.setNamePattern(GetParam().pattern);
     h.adder.addPaths({QString::fromStdString(s_library->file("library"))});
     ASSERT_TRUE(h.addEnded());
     ASSERT_EQ(h.jobs.rowCount(), 3);
@@ -90,8 +93,13 @@ TEST_P(MusicLibrary, KeepsEveryTagAndTheCover)
     for (const Source &source : kSources) {
         SCOPED_TRACE(source.name);
         const QFileInfo place(source.name);
-        const std::string file = h.output.file(place.path().toStdString() + "/" + place.completeBaseName().toStdString()
-                                               + GetParam().extension);
+        // The sources share their tags: the pattern's name, then free ones, in the rows' order.
+        const std::string suffix[] = {"", "_1", "_2"};
+        const std::string file =
+            *GetParam().pattern
+                ? h.output.file("ArtistA/AlbumOne/03 Ünïcode-Song" + suffix[&source - kSources] + ".mp3")
+                : h.output.file(place.path().toStdString() + "/" + place.completeBaseName().toStdString()
+                                + GetParam().extension);
         const std::map<std::string, std::string> tags = tagsOf(file);
         for (const auto &[key, value] : kTags)
             EXPECT_EQ(tags.count(key) ? tags.at(key) : "(missing)", value) << key;
@@ -106,9 +114,10 @@ TEST_P(MusicLibrary, KeepsEveryTagAndTheCover)
 
 INSTANTIATE_TEST_SUITE_P(Outputs, MusicLibrary,
                          ::testing::Values(Output{17, ".mp3", true}, Output{23, ".m4a", true},
-                                           Output{141, ".opus", false}),
+                                           Output{141, ".opus", false},
+                                           Output{17, ".mp3", true, "{albumartist}/{album}/{track} {title}"}),
                          [](const ::testing::TestParamInfo<Output> &info) {
-                             return std::string(info.param.extension + 1);
+                             return std::string(info.param.extension + 1) + (*info.param.pattern ? "_named" : "");
                          });
 
 } // namespace

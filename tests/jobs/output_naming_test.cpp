@@ -66,4 +66,21 @@ TEST(OutputNaming, FolderTextWithSlashIsKept)
     EXPECT_EQ(prepareOutputFolder(folder), folder);
 }
 
+// A pattern's name parts from tags: folders and names no file system
+// refuses, or none where a tag it names is missing.
+TEST(OutputNamePattern, MakesSafePartsOrNone)
+{
+    const SourceTags tags{"A/C: \"live\"?", "ArtistA", "..", "", "3/12", "1", "2001-05-04"};
+    const std::pair<const char *, std::optional<QStringList>> cases[] = {
+        {"{artist}/{album}/{track} {title} ({year})", QStringList{"ArtistA", "_", "03 A_C_ _live__ (2001)"}},
+        {"/{disc}-{track}//", QStringList{"1-03"}},
+        {"{albumartist}/{title}", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto &[pattern, parts] : cases)
+        EXPECT_EQ(patternParts(pattern, tags), parts) << pattern;
+    const SourceTags longTitle{QString(200, QChar(0xe9))};
+    EXPECT_EQ(patternParts("{title}", longTitle)->first().toUtf8().size(), 254); // 127 two-byte characters
+}
+
 } // namespace

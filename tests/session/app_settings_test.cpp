@@ -24,6 +24,7 @@ void expectEqual(const AppSettings &a, const AppSettings &b)
     EXPECT_EQ(a.finishAction, b.finishAction);
     EXPECT_EQ(a.keepShape, b.keepShape);
     EXPECT_EQ(a.keepTree, b.keepTree);
+    EXPECT_EQ(a.namePattern, b.namePattern);
     EXPECT_EQ(a.jobsAtOnce, b.jobsAtOnce);
 }
 
@@ -35,7 +36,7 @@ protected:
     std::string settingsPath() const { return config.path() + "/veltrix/Conv 2.ini"; }
 
     TempDir config;
-    AppSettings changed{false, false, "/home/me/My Video/out/", 4, 101, 2, false, true, {}, 1};
+    AppSettings changed{false, false, "/home/me/My Video/out/", 4, 101, 2, false, true, "{artist}/{title}", {}, 1};
 };
 
 TEST_F(AppSettingsTest, NoFileGivesTheDefaults)
@@ -56,9 +57,10 @@ TEST_F(AppSettingsTest, EveryKeySurvivesASaveAndALoad)
     expectEqual(loadAppSettings(IniFile("Conv 2.ini"), {}), changed);
 
     const std::string text = readFile(settingsPath());
-    for (const char *line : {"[plane]", "\nvideo=0\n", "\naudio=0\n", "[output]", "\npath=/home/me/My Video/out/\n",
-                             "[profiles]", "\nselcetindex=4\n", "\nselcetsubindex=101\n", "\nFinishSelcet=2\n",
-                             "\nkeepshape=0\n", "\nkeepstructure=1\n", "\nJobsAtOnce=1\n"})
+    for (const char *line :
+         {"[plane]", "\nvideo=0\n", "\naudio=0\n", "[output]", "\npath=/home/me/My Video/out/\n", "[profiles]",
+          "\nselcetindex=4\n", "\nselcetsubindex=101\n", "\nFinishSelcet=2\n", "\nkeepshape=0\n", "\nkeepstructure=1\n",
+          "\nnamepattern={artist}/{title}\n", "\nJobsAtOnce=1\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 }
 
