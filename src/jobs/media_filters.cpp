@@ -48,7 +48,8 @@ QString addFilesFilter(MediaKinds kinds)
                            QStringLiteral("Audio Format (%1)").arg(patterns(kAudioExtensions)), allFiles}
             .join(QStringLiteral(";;"));
     return QStringList{
-        QStringLiteral("All Support Format (%1)").arg(patterns(kAudioEditionExtensions)),
+        QStringLiteral("All Support Format (*.mp3 *.aac *.m4a *.ac3 *.wav *.wma *.ogg %1)")
+            .arg(patterns(kLibraryExtensions)),
         QStringLiteral("MP3 Format (*.mp3)"),
         QStringLiteral("WMA Format (*.wma)"),
         QStringLiteral("AAC Format (*.aac)"),
