@@ -4,7 +4,9 @@
 # rounds (see pairs.sh); prints median times, ratios and their spread, and
 # the window's own CPU.
 # Usage: bench/batch.sh [build folder] [parts...]
-#   parts: batch add mp3 h264 (the default) and add2000 (2,000 files, slow);
+#   parts: batch add mp3 h264 (the default), add2000 (2,000 files, slow) and
+#   library (48 tagged FLAC tracks to MP3 against SoundConverter's batch
+#   mode, which the script installs);
 #   BENCH_PAIRS=n rounds (7 at least), or BENCH_ROUNDS=n (5 at least) for
 #   the slow parts.
 set -euo pipefail
@@ -12,6 +14,7 @@ cd "$(dirname "$0")/.."
 source bench/pairs.sh
 build="${1:-build}"
 shift || true
+[[ " $* " == *" library "* ]] && ./scripts/install-deps.sh --bench >/dev/null
 cmake --build "$build" --target bench_batch >/dev/null
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
@@ -37,7 +40,9 @@ part h264 "batch of 5 x 30 s clips to H.264"
 part mp3 "16 x 40 s WAV to MP3"
 part add "adding 50 files vs 50 ffmpeg -i"
 part add2000 "adding 2,000 files vs 2,000 ffmpeg -i"
-for what in batch h264 mp3; do
+part library "48 x 30 s tagged FLAC to MP3 vs SoundConverter -b"
+grep "^check " <<<"$out" | sort | uniq -c
+for what in batch h264 mp3 library; do
   grep -q "^window $what " <<<"$out" && window_rows "$what" | summarize "window's own CPU per $what batch" ms
 done
 for what in add add2000; do

@@ -4,7 +4,9 @@
 # --clang adds clang with its sanitizer and libFuzzer runtimes and the symbolizer
 # (scripts/test-sanitize.sh, scripts/fuzz.sh). --screenshot adds what drives
 # and shoots the window under Xvfb (scripts/screenshot.sh). --package adds
-# what builds and checks the Debian package (scripts/package.sh). weston,
+# what builds and checks the Debian package (scripts/package.sh). --bench
+# adds the peer converter the benchmarks compare with (SoundConverter's batch
+# mode, bench/batch.sh library). weston,
 # xwayland and qt6-wayland give the on-screen preview test its Wayland sessions.
 set -euo pipefail
 
@@ -26,7 +28,8 @@ for option in "$@"; do
     --clang) packages+=(clang libclang-rt-14-dev llvm) ;;
     --screenshot) packages+=(xdotool imagemagick x11-utils) ;;
     --package) packages+=(dpkg-dev file lintian) ;;
-    *) echo "install-deps.sh: unknown option $option (known: --clang, --screenshot, --package)" >&2; exit 2 ;;
+    --bench) packages+=(soundconverter gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly) ;;
+    *) echo "install-deps.sh: unknown option $option (known: --clang, --screenshot, --package, --bench)" >&2; exit 2 ;;
   esac
 done
 

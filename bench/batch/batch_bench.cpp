@@ -1,16 +1,19 @@
 // Batches and the adding of files through the program's own window, against
 // the same work done by bare ffmpeg, in parts named on the command line:
 // "batch" five 30-second clips to DivX AVI, "h264" the same clips to H.264
-// MP4, "mp3" sixteen 40-second WAV files to MP3 with the settings of a first
-// start, each against the command lines the program builds run by ffmpeg one
-// after another; "add" fifty and "add2000" two thousand files added (probe
-// included) against as many "ffmpeg -i" runs. Each round runs every part,
+// MP4, "mp3" sixteen 40-second WAV files to MP3 at "Normal", each against
+// the command lines the program builds run by ffmpeg one after another;
+// "add" fifty and "add2000" two thousand files added (probe included)
+// against as many "ffmpeg -i" runs; "library" 48 tagged 30-second FLAC
+// tracks to MP3 (128 kbit/s, jobs at once as Automatic says) against
+// SoundConverter's batch mode at 128 kbit/s CBR, each side's outputs then
+// checked whole and tagged ("check library <who> <n> of 48"). Each round runs every part,
 // the program's side, then ffmpeg's, and prints one line per comparison:
 //   pair <what> <program wall ms> <program CPU ms> <ffmpeg wall ms> <ffmpeg CPU ms>
 //   window <what> <CPU ms of the window's own process>
 // CPU counts this process and every process it ran and waited for. Run
 // through bench/batch.sh, which sums the rounds up.
-// Usage: bench_batch [rounds] [parts...]   (5 rounds at least; parts: batch add mp3 h264 by default, add2000)
+// Usage: bench_batch [rounds] [parts...]   (5 rounds at least; parts: batch add mp3 h264 by default, add2000, library)
 
 #include "app/tfm_main.h"
 #include "bench_stand_ins.h"
@@ -27,6 +30,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -44,23 +48,26 @@ constexpr int kTracks = 16; // 40 s WAV files
 constexpr int kAddedFiles = 50;
 constexpr int kManyAddedFiles = 2000;
 constexpr int kH264Profile = 5; // MP4-MPEG-4 AVC Video
+constexpr int kMp3Profile = 17; // MP3-MPEG Layer-3Audio
+constexpr int kLibraryTracks = 48; // 30 s tagged FLAC
 constexpr int kLeastRounds = 5;
 
 // Runs an event loop until `done` holds, checked after every end of an
-// encoder run (queued, so that the batch has taken its next step by then).
-void waitForBatchEnd(EncoderRuns &runs, const std::function<bool()> &done)
+// encoder run and every change of the busy state (queued, so that the batch
+// has taken its next step by then: it reads each output back before its
+// row is done).
+void waitForBatchEnd(EncoderRuns &runs, BusyState &busy, const std::function<bool()> &done)
 {
     if (done())
         return;
     QEventLoop loop;
+    const auto check = [&] {
+        if (done())
+            loop.quit();
+    };
     for (int i = 0; i < runs.count(); ++i)
-        QObject::connect(
-            &runs.at(i), &EncoderRun::runEnded, &loop,
-            [&] {
-                if (done())
-                    loop.quit();
-            },
-            Qt::QueuedConnection);
+        QObject::connect(&runs.at(i), &EncoderRun::runEnded, &loop, check, Qt::QueuedConnection);
+    QObject::connect(&busy, &BusyState::changed, &loop, check, Qt::QueuedConnection);
     loop.exec();
 }
 
@@ -131,6 +138,22 @@ std::vector<QStringList> sameCommandLines(Tfm_main &window, const QString &folde
     return lines;
 }
 
+// Prints how many MP3 files below `folder` are whole (30 s) and tagged.
+void checkLibrary(const char *who, const QString &folder)
+{
+    int good = 0;
+    QDirIterator files(folder, {QStringLiteral("*.mp3")}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QProcess ffprobe;
+        ffprobe.start("ffprobe", {"-v", "error", "-show_entries", "format=duration:format_tags=title,artist", "-of",
+                                  "default=nw=1:nk=1", files.next()});
+        ffprobe.waitForFinished(-1);
+        const QStringList facts = QString::fromUtf8(ffprobe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        good += facts.size() == 3 && facts[0].toDouble() >= 29.9;
+    }
+    std::printf("check library %s %d of %d whole and tagged\n", who, good, kLibraryTracks);
+}
+
 // One part of the bench, run once per round.
 struct Bench {
     Tfm_main &window;
@@ -155,7 +178,8 @@ struct Bench {
         EncoderRuns &runs = window.session().encoderRuns();
         Stopwatch watch;
         window.findChild<QAbstractButton *>("bt_start")->click();
-        waitForBatchEnd(runs, [&] { return !window.session().isConverting() && !runs.anyRunning(); });
+        waitForBatchEnd(runs, window.session().busy(),
+                        [&] { return !window.session().isConverting() && !runs.anyRunning(); });
         const Measured batch = watch.measured();
         const double windowCpu = watch.selfCpuMs();
         const std::vector<QStringList> lines = sameCommandLines(window, reference);
@@ -164,6 +188,32 @@ struct Bench {
             runFfmpeg(line);
         printPair(what, batch, watch.measured());
         std::printf("window %s %.1f\n", what, windowCpu);
+    }
+    // The library's tracks to MP3 through the window against SoundConverter.
+    void library(const QStringList &files) const
+    {
+        QDir(out).removeRecursively();
+        QDir(reference).removeRecursively();
+        QDir().mkpath(reference);
+        window.session().jobs().clear();
+        prompts.nextFiles = files;
+        window.run(MainCommand::AddFiles);
+        waitForAdd(window.session().busy());
+        EncoderRuns &runs = window.session().encoderRuns();
+        Stopwatch watch;
+        window.findChild<QAbstractButton *>("bt_start")->click();
+        waitForBatchEnd(runs, window.session().busy(),
+                        [&] { return !window.session().isConverting() && !runs.anyRunning(); });
+        const Measured batch = watch.measured();
+        const double windowCpu = watch.selfCpuMs();
+        watch.restart();
+        QProcess peer;
+        peer.start("soundconverter", QStringList{"-b", "-f", "mp3", "-m", "cbr", "-q", "128", "-o", reference} + files);
+        peer.waitForFinished(-1);
+        printPair("library", batch, watch.measured());
+        std::printf("window library %.1f\n", windowCpu);
+        checkLibrary("program", out);
+        checkLibrary("soundconverter", reference);
     }
     // Adding `files` (probe included) against as many bare "ffmpeg -i".
     void add(const char *what, const QStringList &files) const
@@ -191,6 +241,23 @@ QStringList repeated(const QStringList &files, int count)
     for (int i = 0; i < count; ++i)
         many << files[i % files.size()];
     return many;
+}
+
+// Tagged 30 s FLAC tracks, six to an album of one artist.
+QStringList makeLibrary(const QString &folder)
+{
+    QStringList tracks;
+    for (int i = 0; i < kLibraryTracks; ++i) {
+        tracks << folder + QStringLiteral("/library/track %1.flac").arg(i, 2, 10, QChar(u'0'));
+        QDir().mkpath(folder + QStringLiteral("/library"));
+        if (!runFfmpeg({"-f", "lavfi", "-i", QStringLiteral("sine=frequency=%1:duration=30").arg(200 + 10 * i), "-ac",
+                        "2", "-metadata", QStringLiteral("title=Track %1").arg(i), "-metadata",
+                        QStringLiteral("artist=Artist %1").arg(i / 12), "-metadata",
+                        QStringLiteral("album=Album %1").arg(i / 6), "-metadata",
+                        QStringLiteral("track=%1").arg(i % 6 + 1), tracks.last()}))
+            return {};
+    }
+    return tracks;
 }
 
 bool makeMedia(const QString &folder, QStringList &clips, QStringList &tracks)
@@ -236,20 +303,23 @@ int main(int argc, char *argv[])
     QDir().mkpath(reference);
     const Bench bench{*window, prompts, work.path() + "/out", reference};
     window->findChild<QLineEdit *>("ed_output")->setText(bench.out);
-    const int defaultProfile = session.profile().loadedProfileId();
     const int avi = firstProfileWithExtension(".avi");
+    const QStringList library = parts.contains("library") ? makeLibrary(work.path()) : QStringList();
 
     std::printf("%d rounds of %s; profiles: batch %d (%s), mp3 %d (%s), h264 %d (%s)\n", rounds,
-                qPrintable(parts.join(' ')), avi, qPrintable(*displayName(avi)), defaultProfile,
-                qPrintable(*displayName(defaultProfile)), kH264Profile, qPrintable(*displayName(kH264Profile)));
+                qPrintable(parts.join(' ')), avi, qPrintable(*displayName(avi)), kMp3Profile,
+                qPrintable(*displayName(kMp3Profile)), kH264Profile, qPrintable(*displayName(kH264Profile)));
     for (int round = 0; round < rounds; ++round) {
         for (const QString &part : parts) {
             if (part == "batch") {
                 bench.useProfile(avi);
                 bench.batch("batch", clips);
             } else if (part == "mp3") {
-                bench.useProfile(defaultProfile); // the settings of a first start
+                bench.useProfile(kMp3Profile);
                 bench.batch("mp3", repeated(tracks, kTracks));
+            } else if (part == "library") {
+                bench.useProfile(kMp3Profile);
+                bench.library(library);
             } else if (part == "h264") {
                 bench.useProfile(kH264Profile);
                 bench.batch("h264", clips);
