@@ -27,11 +27,17 @@ std::optional<FrameSize> pictureFrame(const Toriginalinfo &job, const ProfileCho
     if (!choices.size.stated)
         return std::nullopt;
     switch (choices.size.kind) {
-    case SizeChoice::Kind::Source:
-        // The formats of today leave the source's frame and aspect as they are.
-        if (modeOf(choices) != QualityMode::Rate)
+    case SizeChoice::Kind::Source: {
+        const FrameSize source = readFrame(job.pictureSize).value_or(FrameSize{});
+        if (modeOf(choices) == QualityMode::Rate)
+            return source;
+        // The formats of today leave the source's frame and aspect as they
+        // are, but for an odd width or height, which SVT-AV1 refuses and
+        // 4:2:0 pictures cannot have: that frame is made even.
+        if (!source.usable() || (*source.width % 2 == 0 && *source.height % 2 == 0))
             return std::nullopt;
-        return readFrame(job.pictureSize).value_or(FrameSize{});
+        return FrameSize{*source.width / 2 * 2, *source.height / 2 * 2};
+    }
     case SizeChoice::Kind::Frame:
         return choices.size.frame;
     case SizeChoice::Kind::None:

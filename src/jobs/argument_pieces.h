@@ -11,7 +11,9 @@
 
 // The frame the job's picture is made in: the chosen one or the source's
 // own; nullopt where the job states no size (a disc target, "No Video", a
-// list the profile disables). A frame that is not usable stops the start.
+// list the profile disables, the source's own frame for the formats of
+// today unless it is odd, which is made even). A frame that is not usable
+// stops the start.
 std::optional<FrameSize> pictureFrame(const Toriginalinfo &job, const ProfileChoices &choices);
 // " -s 640x480"; empty without a usable frame.
 QString sizePiece(const std::optional<FrameSize> &frame);

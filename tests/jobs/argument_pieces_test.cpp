@@ -190,6 +190,16 @@ TEST(Pieces, SizeEntryGivesSizeAndAspect)
     EXPECT_EQ(aspectPiece(frame), QString(" -aspect 1.3333"));
 }
 
+// The formats of today state no frame for the source's own, unless it is odd.
+TEST(Pieces, TodaysFormatsMakeOnlyAnOddSourceFrameEven)
+{
+    const ProfileChoices av1 = choicesOf(withId(avi(2), 136));
+    Toriginalinfo odd = sourceJob();
+    EXPECT_FALSE(pictureFrame(odd, av1).has_value());
+    odd.pictureSize = QStringLiteral("853x481");
+    EXPECT_EQ(sizePiece(pictureFrame(odd, av1)), " -s 852x480");
+}
+
 TEST(Pieces, SizesThatDoNotConvertStopTheStart)
 {
     Toriginalinfo job = sourceJob();
