@@ -32,7 +32,21 @@ std::optional<std::string> CommandLine::probeInput() const
 
 bool CommandLine::overwrite() const
 {
-    return std::find(m_args.begin(), m_args.end(), "-y") != m_args.end();
+    return holdsArgument(m_args, "-y");
+}
+
+bool holdsArgument(const std::vector<std::string> &args, const char *option)
+{
+    return std::find(args.begin(), args.end(), option) != args.end();
+}
+
+std::string lowerExtension(const std::string &path)
+{
+    const std::size_t dot = path.rfind('.');
+    std::string extension = dot == std::string::npos ? std::string() : path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
 }
 
 std::optional<long> CommandLine::audioBitRate() const
@@ -71,12 +85,7 @@ std::optional<std::string> CommandLine::bitRateError() const
 bool CommandLine::wantsAmrOutput() const
 {
     const auto out = outputPath();
-    if (!out || out->size() < 4)
-        return false;
-    std::string ext = out->substr(out->size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".amr";
+    return out && lowerExtension(*out) == "amr";
 }
 
 std::optional<double> readBitRate(const std::string &text)

@@ -41,6 +41,12 @@ private:
     std::vector<std::string> m_args;
 };
 
+// Whether one of the arguments is exactly `option`.
+bool holdsArgument(const std::vector<std::string> &args, const char *option);
+
+// The text after a path's last ".", in lower case; empty without one.
+std::string lowerExtension(const std::string &path);
+
 // The highest bit rate register.dat passes on, in bit/s.
 constexpr double kMaxBitRate = 1e9;
 

@@ -1,5 +1,6 @@
 #include "dvd_input.h"
 
+#include "command_line.h"
 #include "dvd_title_reader.h"
 #include "ffmpeg_process.h"
 
@@ -8,11 +9,6 @@
 
 namespace veltrix::bridge {
 namespace {
-
-bool holds(const std::vector<std::string> &args, const char *option)
-{
-    return std::find(args.begin(), args.end(), option) != args.end();
-}
 
 std::string hex(const char *format, unsigned value)
 {
@@ -76,7 +72,7 @@ std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string> &args
 {
     std::vector<std::string> out(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(inputAt) - 1);
     out.insert(out.end(), {"-probesize", "50M", "-analyzeduration", "30M"});
-    const bool video = !holds(args, "-vn");
+    const bool video = !holdsArgument(args, "-vn");
     const bool subtitle = video && input.subtitleStream != 0;
     if (subtitle && input.palette)
         out.insert(out.end(), {"-palette:s", paletteText(*input.palette)});
@@ -106,7 +102,7 @@ std::vector<std::string> dvdFfmpegArguments(const std::vector<std::string> &args
                                "-map", "[v]"});
     } else if (video)
         out.insert(out.end(), {"-map", "0:v:0"});
-    if (input.audioStream != 0 && !holds(args, "-an"))
+    if (input.audioStream != 0 && !holdsArgument(args, "-an"))
         out.insert(out.end(), {"-map", streamSpecifier(input.audioStream)});
 
     out.insert(out.end(), options.begin(), options.end());

@@ -1,27 +1,13 @@
 #include "source_extras.h"
 
+#include "command_line.h"
 #include "libav_library.h"
 #include "output_sink.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace veltrix::bridge {
 namespace {
-
-bool holds(const std::vector<std::string> &args, const char *option)
-{
-    return std::find(args.begin(), args.end(), option) != args.end();
-}
-
-std::string lowerExtension(const std::string &path)
-{
-    const std::size_t dot = path.rfind('.');
-    std::string extension = dot == std::string::npos ? std::string() : path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
 
 bool hasNameTags(const LibavLibrary &lib, AVDictionary *tags)
 {
@@ -102,7 +88,7 @@ std::vector<std::string> keepingSourceExtras(std::vector<std::string> args, cons
 std::vector<std::string> withSourceExtras(std::vector<std::string> args, OutputSink &out)
 {
     const auto input = std::find(args.begin(), args.end(), "-i");
-    if (!holds(args, "-vn") || input == args.end() || input + 1 == args.end())
+    if (!holdsArgument(args, "-vn") || input == args.end() || input + 1 == args.end())
         return args;
     std::string note;
     args = keepingSourceExtras(std::move(args), readSourceExtras(*(input + 1)), note);

@@ -166,9 +166,9 @@ struct Bench {
         window.session().profile().setCurrentProfileId(id);
         window.session().profile().select(id);
     }
-    // A batch of `files` through the window against the same command lines
-    // run by ffmpeg one after another.
-    void batch(const char *what, const QStringList &files) const
+    // A batch of `files` through the window, from an empty list into an
+    // empty output folder; `windowCpu` is the window's own share.
+    Measured convert(const QStringList &files, double &windowCpu) const
     {
         QDir(out).removeRecursively();
         window.session().jobs().clear();
@@ -180,10 +180,17 @@ struct Bench {
         window.findChild<QAbstractButton *>("bt_start")->click();
         waitForBatchEnd(runs, window.session().busy(),
                         [&] { return !window.session().isConverting() && !runs.anyRunning(); });
-        const Measured batch = watch.measured();
-        const double windowCpu = watch.selfCpuMs();
+        windowCpu = watch.selfCpuMs();
+        return watch.measured();
+    }
+    // A batch of `files` through the window against the same command lines
+    // run by ffmpeg one after another.
+    void batch(const char *what, const QStringList &files) const
+    {
+        double windowCpu = 0;
+        const Measured batch = convert(files, windowCpu);
         const std::vector<QStringList> lines = sameCommandLines(window, reference);
-        watch.restart();
+        Stopwatch watch;
         for (const QStringList &line : lines)
             runFfmpeg(line);
         printPair(what, batch, watch.measured());
@@ -192,21 +199,11 @@ struct Bench {
     // The library's tracks to MP3 through the window against SoundConverter.
     void library(const QStringList &files) const
     {
-        QDir(out).removeRecursively();
         QDir(reference).removeRecursively();
         QDir().mkpath(reference);
-        window.session().jobs().clear();
-        prompts.nextFiles = files;
-        window.run(MainCommand::AddFiles);
-        waitForAdd(window.session().busy());
-        EncoderRuns &runs = window.session().encoderRuns();
+        double windowCpu = 0;
+        const Measured batch = convert(files, windowCpu);
         Stopwatch watch;
-        window.findChild<QAbstractButton *>("bt_start")->click();
-        waitForBatchEnd(runs, window.session().busy(),
-                        [&] { return !window.session().isConverting() && !runs.anyRunning(); });
-        const Measured batch = watch.measured();
-        const double windowCpu = watch.selfCpuMs();
-        watch.restart();
         QProcess peer;
         peer.start("soundconverter", QStringList{"-b", "-f", "mp3", "-m", "cbr", "-q", "128", "-o", reference} + files);
         peer.waitForFinished(-1);
