@@ -1,5 +1,6 @@
 // Build tool: draws every picture the program loads into the executable
-// folder, so no binary picture lives in the repository.
+// folder, so no binary picture lives in the repository; each also at twice
+// its size, for scaled desktops.
 // Usage: picture_gen <executable folder> <edition base name>...
 
 #include "brand_pictures.h"
@@ -12,11 +13,26 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+namespace {
+// How many pixels a picture has per pixel of its size: 1, then 2 for the
+// drawings of scaled desktops.
+int pixelsPerPoint = 1;
+} // namespace
+
 QImage canvas(int width, int height, const QColor &background)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * pixelsPerPoint, height * pixelsPerPoint, QImage::Format_RGB32);
+    // The painters draw in the picture's size; the painter scales to its pixels.
+    image.setDevicePixelRatio(pixelsPerPoint);
     image.fill(background);
     return image;
+}
+
+// "images/main/2.bmp" drawn at twice the size: "images/main/2@2x.png" (PNG
+// keeps the many larger pictures small).
+QString picturePath(const QString &path, int scale)
+{
+    return scale == 1 ? path : path.left(path.lastIndexOf(u'.')) + QStringLiteral("@%1x.png").arg(scale);
 }
 
 QFont pixelFont(int pixels, bool bold)
@@ -41,20 +57,23 @@ int main(int argc, char *argv[])
     for (int i = 2; i < argc; ++i)
         editions << QString::fromLocal8Bit(argv[i]);
 
-    PictureSheet sheet;
-    addProfileIconPictures(sheet);
-    addBannerPictures(sheet, editions);
-    addProfilePictures(sheet);
-    addPickerStripPictures(sheet);
-    addCategoryPictures(sheet);
-    addImageButtonPictures(sheet);
-    addSkinPictures(sheet);
-
-    for (const Picture &picture : sheet) {
-        const QString path = folder.filePath(picture.path);
-        if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !picture.image.save(path, "BMP")) {
-            std::fprintf(stderr, "picture_gen: cannot write %s\n", qPrintable(path));
-            return 1;
+    for (const int scale : {1, 2}) {
+        pixelsPerPoint = scale;
+        PictureSheet sheet;
+        addProfileIconPictures(sheet);
+        addBannerPictures(sheet, editions);
+        addProfilePictures(sheet);
+        addPickerStripPictures(sheet);
+        addCategoryPictures(sheet);
+        addImageButtonPictures(sheet);
+        addSkinPictures(sheet);
+        for (const Picture &picture : sheet) {
+            const QString path = folder.filePath(picturePath(picture.path, scale));
+            if (!QDir().mkpath(QFileInfo(path).absolutePath())
+                || !picture.image.save(path, scale == 1 ? "BMP" : "PNG")) {
+                std::fprintf(stderr, "picture_gen: cannot write %s\n", qPrintable(path));
+                return 1;
+            }
         }
     }
     return 0;

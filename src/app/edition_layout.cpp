@@ -34,11 +34,9 @@ std::vector<ControlPlace> buttonPlaces(bool dvdMode)
 std::array<int, 5> listColumnWidths(int room)
 {
     std::array<int, 5> widths = {150, 300, 80, 80, 98};
-    // A check box and "  Chapter_03"; "720x576"; "00:00:00"; "Output Size"; "100.00%".
-    constexpr std::array<int, 5> kLeast = {100, 72, 64, 80, 76};
     int excess = std::accumulate(widths.begin(), widths.end(), 0) - room;
     for (const int column : {kPathColumn, kNameColumn, kStatusColumn, kTimeColumn}) {
-        const int give = std::clamp(excess, 0, widths[column] - kLeast[column]);
+        const int give = std::clamp(excess, 0, widths[column] - kLeastColumnWidths[column]);
         widths[column] -= give;
         excess -= give;
     }

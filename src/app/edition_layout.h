@@ -49,6 +49,9 @@ EditionLayout editionLayout(bool dvdMode, bool zuvok);
 // gives way first, then the name, Status and Time columns, each down to
 // what its texts need, so that no column lies beyond the list's edge.
 std::array<int, 5> listColumnWidths(int room);
+// What each column's texts need: a check box and "  Chapter_03"; "720x576";
+// "00:00:00"; "Output Size"; "100.00%".
+inline constexpr std::array<int, 5> kLeastColumnWidths = {100, 72, 64, 80, 76};
 
 // The skin objects of the preview column and of the DVD commands.
 inline const QStringList kPreviewAndDvdSkinObjects = {

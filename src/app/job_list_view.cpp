@@ -1,5 +1,6 @@
 #include "app/job_list_view.h"
 
+#include "app/edition_layout.h"
 #include "app/list_drop_target.h"
 #include "jobs/job_model.h"
 #include "ui_look/list_row_delegate.h"
@@ -8,6 +9,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QResizeEvent>
+#include <algorithm>
 
 namespace {
 
@@ -150,4 +153,12 @@ bool JobListView::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QTreeView::eventFilter(watched, event);
+}
+
+void JobListView::resizeEvent(QResizeEvent *event)
+{
+    QTreeView::resizeEvent(event);
+    const int grown = event->size().width() - event->oldSize().width();
+    if (event->oldSize().isValid() && grown != 0)
+        setColumnWidth(kPathColumn, std::max(columnWidth(kPathColumn) + grown, kLeastColumnWidths[kPathColumn]));
 }

@@ -34,6 +34,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Space checks or unchecks the current row, whichever of its cells is current.
     void keyPressEvent(QKeyEvent *event) override;
+    // The path column takes the room the list gains or gives up, keeping
+    // the widths the user gave the other columns.
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // Rows that arrive one by one (each after a probe) are drawn a few times

@@ -80,6 +80,5 @@ std::optional<QPoint> SideButtonMenus::fill(MainCommand command)
         m_entries->addAction(entry);
         connect(entry, &QAction::triggered, this, [this, id, position] { m_profile.chooseEntry(id, position); });
     }
-    const SkinRect rect = object->rect();
-    return m_window->mapToGlobal(QPoint(rect.left, rect.top)) - QPoint(m_menu->sizeHint().width(), 0);
+    return m_window->mapToGlobal(object->qrect().topLeft()) - QPoint(m_menu->sizeHint().width(), 0);
 }

@@ -4,16 +4,19 @@
 #include "app/clip_cutter.h"
 #include "app/command_availability.h"
 #include "app/dvd_commands.h"
+#include "app/edition_icon.h"
 #include "app/edition_layout.h"
 #include "app/image_button.h"
 #include "app/job_list_view.h"
 #include "app/jobs_at_once_menu.h"
+#include "app/main_anchors.h"
 #include "app/main_keys.h"
 #include "app/main_preview_host.h"
 #include "app/product_info.h"
 #include "app/side_button_menus.h"
 #include "app/window_access.h"
 #include "app/window_drag.h"
+#include "app/window_place.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
 #include "jobs/job_list_store.h"
@@ -62,9 +65,10 @@ Tfm_main::Tfm_main(ConverterSession &session, QWidget *parent)
     setObjectName(QStringLiteral("fm_main"));
     setWindowTitle(QStringLiteral("Video Converter"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(kWindowSize);
-    setWindowIcon(QIcon(QPixmap::fromImage(readPicture(m_session.folder() + QStringLiteral("images/main/2.bmp")))));
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setMinimumSize(kWindowSize);
+    resize(kWindowSize);
+    setWindowIcon(editionIcon(QCoreApplication::applicationDirPath(), m_session.edition().baseName));
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     connectControls();
@@ -210,6 +214,7 @@ void Tfm_main::FormShow()
     m_picker->setEdition({edition.zuvok, edition.audioNamed});
     const EditionLayout layout = editionLayout(edition.dvdMode, edition.zuvok);
     applyEditionLayout(layout);
+    anchorMainControls(this, kWindowSize, layout.list);
     presentToKeyboard(!layout.previewButtonsHidden);
     addMenuRowKeys(this, edition.zuvok, [this](MainCommand command) { run(command); });
     runGuarded(m_prompts,
@@ -218,6 +223,7 @@ void Tfm_main::FormShow()
     openSession();
     if (m_session.ending())
         return;
+    new WindowPlaceMemory(this, m_session.settings());
     if (m_skinRefs.di) {
         m_skinRefs.di->commonFacet()->setState(false);
         m_skinRefs.di->commonFacet()->redraw();
@@ -240,7 +246,6 @@ void Tfm_main::loadSkin()
     m_skinLoaded = true;
     Skin1.attach(this);
     Skin1.applySkinForm(this, kMainForm);
-    setFixedSize(kWindowSize);
     m_skinRefs.readMain(Skin1.skinFormOfWindow(this));
     m_sideMenus->setSkinForm(Skin1.skinFormOfWindow(this));
     m_messages.setHintObject(m_skinRefs.hint);

@@ -11,6 +11,18 @@ const QString kPlane = QStringLiteral("plane");
 const QString kOutput = QStringLiteral("output");
 const QString kProfiles = QStringLiteral("profiles");
 const QString kInput = QStringLiteral("input");
+const QString kWindow = QStringLiteral("window");
+bool saveWindowPlace(IniFile &ini, const AppSettings &s)
+{
+    if (!s.windowPlace.isValid())
+        return true;
+    return ini.writeInteger(kWindow, "left", s.windowPlace.left())
+           && ini.writeInteger(kWindow, "top", s.windowPlace.top())
+           && ini.writeInteger(kWindow, "width", s.windowPlace.width())
+           && ini.writeInteger(kWindow, "height", s.windowPlace.height())
+           && ini.writeBool(kWindow, "maximized", s.windowMaximized);
+}
+
 } // namespace
 
 AppSettings firstStartSettings(bool audioEdition)
@@ -43,6 +55,9 @@ AppSettings loadAppSettings(const IniFile &ini, const AppSettings &defaults)
     if (const std::optional<QByteArray> added = ini.readBytes(kInput, "path"))
         s.addFolder = folderFromStoredBytes(*added);
     s.jobsAtOnce = ini.readInteger(kProfiles, "JobsAtOnce", defaults.jobsAtOnce);
+    s.windowPlace = QRect(ini.readInteger(kWindow, "left", 0), ini.readInteger(kWindow, "top", 0),
+                          ini.readInteger(kWindow, "width", -1), ini.readInteger(kWindow, "height", -1));
+    s.windowMaximized = ini.readBool(kWindow, "maximized", defaults.windowMaximized);
     return s;
 }
 
@@ -55,7 +70,7 @@ bool saveAppSettings(IniFile &ini, const AppSettings &s)
            && ini.writeInteger(kProfiles, "selcetindex", s.categoryIndex)
            && ini.writeInteger(kProfiles, "FinishSelcet", s.finishAction)
            && ini.writeInteger(kProfiles, "JobsAtOnce", s.jobsAtOnce) && ini.writeBool(kPlane, "video", s.videoPanel)
-           && ini.writeBool(kPlane, "audio", s.audioPage)
+           && ini.writeBool(kPlane, "audio", s.audioPage) && saveWindowPlace(ini, s)
            && (s.addFolder.isEmpty()
                || ini.writeBytes(kInput, "path", storedFolderBytes(s.addFolder, ini.readBytes(kInput, "path"))));
 }

@@ -2,8 +2,10 @@
 // The application settings file (edition base name + ".ini" in the settings
 // folder): panel and page choices, the output folder, the remembered
 // profile, the after-batch action, how pictures fill the frame, the folder
-// files were last added from and the number of jobs at once.
+// files were last added from, the number of jobs at once and the main
+// window's place.
 
+#include <QRect>
 #include <QString>
 
 class IniFile;
@@ -20,6 +22,8 @@ struct AppSettings {
     QString namePattern;    // "output"/"namepattern": output names from tags; empty for the rows' names
     QString addFolder;      // "input"/"path": where Add File's dialog opens; empty until files are added
     int jobsAtOnce = 0;     // "profiles"/"JobsAtOnce": 0 Automatic, else how many jobs a batch runs at once
+    QRect windowPlace;      // "window"/"left", "top", "width", "height": the main window's; invalid until it shows
+    bool windowMaximized = false; // "window"/"maximized"
 };
 
 // What a start without stored choices takes: an edition named for audio

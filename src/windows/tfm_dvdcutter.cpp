@@ -1,5 +1,7 @@
 #include "windows/tfm_dvdcutter.h"
 
+#include "platform/skin/anchors.h"
+
 #include <QFrame>
 #include <QHeaderView>
 #include <QShowEvent>
@@ -21,7 +23,10 @@ Tfm_dvdcutter::Tfm_dvdcutter(QWidget *parent) : QDialog(parent), m_lv(new QTreeW
 {
     setObjectName(QStringLiteral("fm_dvdcutter"));
     setWindowTitle(QStringLiteral("Cut"));
-    setFixedSize(kWindowSize);
+    // The list grows downwards and the picture takes the rest of the room.
+    setMinimumSize(kWindowSize);
+    resize(kWindowSize);
+    auto *anchored = new AnchoredControls(this, kWindowSize);
 
     m_lv->setObjectName(QStringLiteral("lv"));
     m_lv->setGeometry(kListPlace);
@@ -42,6 +47,8 @@ Tfm_dvdcutter::Tfm_dvdcutter(QWidget *parent) : QDialog(parent), m_lv(new QTreeW
     m_panel->setObjectName(QStringLiteral("pl_play"));
     m_panel->setGeometry(kPanelPlace);
     m_panel->hide();
+    anchored->anchor(m_lv, Qt::LeftEdge | Qt::TopEdge | Qt::BottomEdge);
+    anchored->anchor(m_panel, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
 }
 
 void Tfm_dvdcutter::showRows(const std::vector<Row> &rows)

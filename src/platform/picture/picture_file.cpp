@@ -2,6 +2,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <memory>
 
@@ -31,6 +32,33 @@ std::unique_ptr<QImageReader> readerFor(QFile &file)
     return std::make_unique<QImageReader>(&file);
 }
 
+// Pictures are drawn at twice their size as "<name>@2x.png" beside them,
+// for screens of a device pixel ratio above 1 (scaled desktops): the path of
+// that drawing when such a screen is there and the drawing too.
+QString sharperPicturePath(const QString &path)
+{
+    if (!qGuiApp || qGuiApp->devicePixelRatio() <= 1)
+        return {};
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const QString sharper = (dot > path.lastIndexOf(u'/') ? path.left(dot) : path) + QStringLiteral("@2x.png");
+    return QFile::exists(sharper) ? sharper : QString();
+}
+
+// The sharper drawing of the picture, sized for the desktop's scale; null
+// when there is none or it cannot be read.
+QImage readSharperPicture(const QString &path)
+{
+    const QString sharper = sharperPicturePath(path);
+    if (sharper.isEmpty())
+        return {};
+    QFile file(sharper);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QImage image = readerFor(file)->read();
+    image.setDevicePixelRatio(2);
+    return image;
+}
+
 } // namespace
 
 void checkPictureFile(const QString &path)
@@ -42,6 +70,8 @@ void checkPictureFile(const QString &path)
 
 QImage loadPictureImage(const QString &path)
 {
+    if (QImage sharper = readSharperPicture(path); !sharper.isNull())
+        return sharper;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(path, file.errorString());
@@ -59,6 +89,8 @@ QPixmap loadPictureFile(const QString &path)
 
 QImage readPicture(const QString &path)
 {
+    if (QImage sharper = readSharperPicture(path); !sharper.isNull())
+        return sharper;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -18,6 +18,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// On a scaled desktop (a device pixel ratio above 1), the picture's drawing
+// at twice its size, "<name>@2x.png" beside it, is read instead when there
+// is one, with a device pixel ratio of 2, so it shows at the same size, sharp.
+//
 // Throws PictureFileError when the file is missing, unreadable or not a
 // picture. The pixmap needs a QGuiApplication; the image does not.
 QImage loadPictureImage(const QString &path);

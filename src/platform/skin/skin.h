@@ -78,7 +78,9 @@ public:
     qint32 position() const override { return m_position; }
     void setPosition(qint32 position) override;
 
-    QRect qrect() const { return QRect(QPoint(m_rect.left, m_rect.top), QPoint(m_rect.right - 1, m_rect.bottom - 1)); }
+    // Where the object lies in its window: its rect, moved or stretched by
+    // its anchors when the window is larger than its form's size.
+    QRect qrect() const;
 
     // Whether the object is drawn and meets the pointer; the skin file sets
     // it first. Like the common facet's setters, a change shows after redraw().
@@ -96,6 +98,8 @@ private:
     QString m_name;
     SkinKind m_kind = SkinKind::Panel;
     SkinRect m_rect;
+    SkinRect m_frame; // the rect as the skin file declares it, which stretching scales
+    Qt::Edges m_anchors = Qt::LeftEdge | Qt::TopEdge;
     bool m_enabled = true;
     bool m_visible = true;
     QString m_text;
@@ -134,7 +138,7 @@ private:
     std::unique_ptr<SkinForm> clone() const;
 
     QString m_name;
-    QSize m_size;
+    QSize m_size; // as designed, and the least the window may have
     QColor m_background = QColor(0x20, 0x20, 0x20), m_background2;
     QString m_backgroundPicture;
     QColor m_focusColor = QColor(0x4f, 0x8c, 0xff);

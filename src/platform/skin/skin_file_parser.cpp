@@ -321,6 +321,23 @@ const QHash<QString, SkinFileParser::Statement> &SkinFileParser::shapeStatements
              if (edges[2] < edges[0] || edges[3] < edges[1])
                  return QStringLiteral("rect right/bottom lie before left/top");
              o.m_rect = SkinRect{edges[0], edges[1], edges[2], edges[3]};
+             o.m_frame = o.m_rect;
+             return QString();
+         }},
+        {QStringLiteral("anchor"),
+         [](SkinObject &o, const Value &v, const QDir &) {
+             static const QHash<QString, Qt::Edge> edges = {{QStringLiteral("left"), Qt::LeftEdge},
+                                                            {QStringLiteral("top"), Qt::TopEdge},
+                                                            {QStringLiteral("right"), Qt::RightEdge},
+                                                            {QStringLiteral("bottom"), Qt::BottomEdge}};
+             o.m_anchors = {};
+             for (const QString &word : v.words) {
+                 if (!edges.contains(word))
+                     return expected(QStringLiteral("anchor EDGE... (left, top, right, bottom)"), v);
+                 o.m_anchors |= edges.value(word);
+             }
+             if (v.words.isEmpty())
+                 return expected(QStringLiteral("anchor EDGE... (left, top, right, bottom)"), v);
              return QString();
          }},
         {QStringLiteral("radius"),

@@ -1,5 +1,7 @@
 #include "platform/skin/skin.h"
 
+#include "platform/skin/anchors.h"
+
 #include "platform/skin/skin_slider_geometry.h"
 #include "platform/skin/skin_surface.h"
 
@@ -18,6 +20,16 @@ ISkinSlider *SkinObject::sliderFacet()
 void SkinObject::setPosition(qint32 position)
 {
     m_position = std::clamp(position, 0, kSkinSliderMaximum);
+}
+
+QRect SkinObject::qrect() const
+{
+    const QRect design(QPoint(m_rect.left, m_rect.top), QPoint(m_rect.right - 1, m_rect.bottom - 1));
+    const QWidget *window = m_form ? m_form->m_window.data() : nullptr;
+    if (!window || window->size() == m_form->m_size)
+        return design;
+    const QRect frame(QPoint(m_frame.left, m_frame.top), QPoint(m_frame.right - 1, m_frame.bottom - 1));
+    return anchoredRect(design, m_anchors, m_form->m_size, window->size(), frame);
 }
 
 void SkinObject::redraw()

@@ -110,8 +110,13 @@ void SkinSurface::moveSlider(SkinObject &slider, qint32 position)
 
 bool SkinSurface::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == parentWidget() && event->type() == QEvent::Resize)
+    if (watched == parentWidget() && event->type() == QEvent::Resize) {
         setGeometry(parentWidget()->rect());
+        // Anchored objects lie elsewhere now.
+        for (SkinStandIn *standIn : m_standIns)
+            standIn->follow();
+        update();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -148,6 +148,7 @@ const BadSkin kBadSkins[] = {
     {"UnknownKind", "form a\n size 10 10\nobject x gadget\n rect 0 0 1 1\n", 3, "unknown object kind 'gadget'"},
     {"RectWithThreeNumbers", "form a\n size 10 10\nobject x panel\n rect 0 0 1\n", 4, "expected 4 whole numbers"},
     {"RectWithWord", "form a\n size 10 10\nobject x panel\n rect 0 0 wide 1\n", 4, "expected 4 whole numbers"},
+    {"AnchorToNoEdge", "form a\n size 10 10\nobject x panel\n anchor middle\n", 4, "expected anchor EDGE"},
     {"RectInsideOut", "form a\n size 10 10\nobject x panel\n rect 5 0 1 1\n", 4, "right/bottom"},
     {"UnknownObjectKey", "form a\n size 10 10\nobject x panel\n rect 0 0 1 1\n colour #fff\n", 5,
      "unknown object key 'colour'"},
