@@ -3,9 +3,9 @@
 // over them, the main window showing the session, and its orderly end on the
 // signals by which the system ends it, as the program's entry makes them.
 
-#include "app/end_signals.h"
 #include "app/reporting_shell.h"
 #include "platform/shell/qt_desktop_shell.h"
+#include "platform/signals/end_signals.h"
 #include "session/converter_session.h"
 #include "ui_text/qt_prompts.h"
 

@@ -525,8 +525,10 @@ void Batch::markEnded(Slot &slot, OutputJudgement judgement)
     if (!m_endCause.isEmpty())
         judgement = {m_endCause, false, {}};
     std::optional<LeftOutput> partial;
+    QString output;
     if (judgement.failure.isEmpty()) {
         const FinalName named = slot.run.keepOutput();
+        output = named.path;
         judgement.failure = named.error;
         if (named.error.isEmpty()) {
             removeEarlierPartial(slot.earlierPartial);
@@ -565,6 +567,7 @@ void Batch::markEnded(Slot &slot, OutputJudgement judgement)
     m_jobs.setStatus(*row,
                      done ? JobStatus{JobState::Finished, 0, judgement.note} : JobStatus::failed(judgement.failure));
     ++(done ? m_tally.finished : m_tally.failed);
+    emit jobEnded(*row, done ? output : QString());
 }
 
 void Batch::endBatch()

@@ -157,6 +157,9 @@ signals:
     void displayChanged(qint32 barValue, const QString &hint, qint32 batchValue);
     void jobsAtOnceSettingChanged(int setting);
     void batchStarted();
+    // A job of the batch ended as its row now shows: finished with its
+    // output at `output`, or failed (`output` empty).
+    void jobEnded(int row, const QString &output);
     // The batch ended, normally or by Stop, with how its jobs ended.
     void batchEnded(const BatchTally &tally);
     // The last run under way has ended (see hasRunsUnderWay()).

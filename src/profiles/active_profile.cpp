@@ -73,7 +73,7 @@ ProfileChoices ActiveProfile::choices() const
 
 void ActiveProfile::saveChoices()
 {
-    if (m_store && m_definition.loadedProfileId != 0)
+    if (m_store && m_writesSettings && m_definition.loadedProfileId != 0)
         m_store->save(m_definition.loadedProfileId, m_lists);
 }
 

@@ -54,6 +54,9 @@ public:
     // the settings are opened. Throws QualitySettingsWriteError when the
     // file cannot be written.
     void saveChoices();
+    // From now on the quality settings are read, never written: a front end
+    // that must leave the user's settings as they are (the command line).
+    void leaveSettingsUnwritten() { m_writesSettings = false; }
 
     // Why no job may start with the profile as it stands, as the message for
     // the user: none is loaded (profiles.pop or the pictures could not be
@@ -86,6 +89,7 @@ private:
     QString m_executableFolder;
     bool m_dvdMode = false;
     std::unique_ptr<QualitySettingsStore> m_store;
+    bool m_writesSettings = true;
     TActiveProfile m_definition;
     QualityLists m_lists = initialQualityLists();
     PictureFit m_pictureFit = PictureFit::KeepShape;

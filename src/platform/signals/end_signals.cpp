@@ -1,4 +1,4 @@
-#include "app/end_signals.h"
+#include "platform/signals/end_signals.h"
 
 #include <QSocketNotifier>
 

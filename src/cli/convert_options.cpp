@@ -1,0 +1,122 @@
+#include "cli/convert_options.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+
+struct OptionText {
+    const char *name;
+    const char *value; // nullptr for a switch
+    const char *help;
+};
+
+constexpr OptionText kOptions[] = {
+    {"edition", "video|audio", "the edition whose media kinds, settings and profiles to take (default video)"},
+    {"profile", "ID|NAME", "the output profile, by its id or its name (or a part of it naming one profile)"},
+    {"size", "ENTRY", "the picture size: an entry of the profile's list, by its text or its position from 1"},
+    {"video-quality", "ENTRY", "the video quality, likewise"},
+    {"audio-quality", "ENTRY", "the audio quality, likewise"},
+    {"channels", "ENTRY", "the channels, likewise"},
+    {"output", "FOLDER", "the output folder (default the window's)"},
+    {"jobs", "N|auto", "how many jobs run at once (default the window's setting)"},
+    {"recursive", nullptr, "add folders with their subfolders"},
+    {"json", nullptr, "print one JSON object per event, for other programs"},
+    {"list-profiles", nullptr, "print every profile: id, name, extension and its four lists"},
+    {"help", nullptr, "print this help and exit"},
+    {"version", nullptr, "print the version and exit"},
+};
+
+QString value(const QCommandLineParser &parser, const char *name)
+{
+    return parser.value(QString::fromLatin1(name));
+}
+
+std::optional<ConvertUsageError> readEdition(const QString &text, ConvertEdition &edition)
+{
+    if (text.isEmpty() || text == u"video")
+        edition = ConvertEdition::Video;
+    else if (text == u"audio")
+        edition = ConvertEdition::Audio;
+    else if (text == u"dvd")
+        return ConvertUsageError{QStringLiteral("DVD titles are converted with the DVD Ripper "
+                                                "(veltrix-dvd-ripper); veltrix-convert converts files.")};
+    else
+        return ConvertUsageError{QStringLiteral("Unknown edition \"%1\": use video or audio.").arg(text)};
+    return std::nullopt;
+}
+
+std::optional<ConvertUsageError> readJobs(const QString &text, std::optional<int> &jobs)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    if (text == u"auto") {
+        jobs = 0;
+        return std::nullopt;
+    }
+    bool number = false;
+    const int count = text.toInt(&number);
+    if (!number || count < 1)
+        return ConvertUsageError{QStringLiteral("--jobs takes a number from 1 or \"auto\", not \"%1\".").arg(text)};
+    jobs = count;
+    return std::nullopt;
+}
+
+} // namespace
+
+ParsedCommandLine parseConvertCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionText &option : kOptions)
+        parser.addOption(option.value ? QCommandLineOption(QString::fromLatin1(option.name), QString(),
+                                                           QString::fromLatin1(option.value))
+                                      : QCommandLineOption(QString::fromLatin1(option.name)));
+    if (!parser.parse(QStringList{QStringLiteral("veltrix-convert")} + arguments))
+        return ConvertUsageError{parser.errorText() + QStringLiteral(" (see veltrix-convert --help)")};
+    if (parser.isSet(QStringLiteral("help")))
+        return ConvertInfo::Help;
+    if (parser.isSet(QStringLiteral("version")))
+        return ConvertInfo::Version;
+    ConvertOptions options;
+    if (auto error = readEdition(value(parser, "edition"), options.edition))
+        return *error;
+    if (auto error = readJobs(value(parser, "jobs"), options.jobs))
+        return *error;
+    options.profile = value(parser, "profile");
+    options.choices = {value(parser, "size"), value(parser, "video-quality"), value(parser, "audio-quality"),
+                       value(parser, "channels")};
+    options.output = value(parser, "output");
+    options.recursive = parser.isSet(QStringLiteral("recursive"));
+    options.json = parser.isSet(QStringLiteral("json"));
+    options.listProfiles = parser.isSet(QStringLiteral("list-profiles"));
+    for (const QString &path : parser.positionalArguments())
+        options.paths << QFileInfo(path).absoluteFilePath();
+    if (options.paths.isEmpty() && !options.listProfiles)
+        return ConvertUsageError{
+            QStringLiteral("Nothing to convert: name files or folders (see veltrix-convert --help).")};
+    return options;
+}
+
+QString convertHelpText()
+{
+    QString text =
+        QStringLiteral("Usage: veltrix-convert [OPTION]... FILE|FOLDER...\n"
+                       "Converts media files with the profiles of Veltrix Video Converter, without a window.\n"
+                       "The edition's settings (profile, choices, output folder, jobs at once) are the defaults;\n"
+                       "the command line never changes them.\n\nOptions:\n");
+    for (const OptionText &option : kOptions) {
+        const QString name = QStringLiteral("--%1%2").arg(
+            QString::fromLatin1(option.name), option.value ? u' ' + QString::fromLatin1(option.value) : QString());
+        text += QStringLiteral("  %1  %2\n").arg(name, -26).arg(QString::fromLatin1(option.help));
+    }
+    text += QStringLiteral("\nExit status: 0 when every job finished, 1 when some failed, 2 for a usage error,\n"
+                           "128 + the signal's number after SIGINT, SIGTERM or SIGHUP.\n");
+    return text;
+}
+
+QString editionProgramName(ConvertEdition edition)
+{
+    return edition == ConvertEdition::Audio ? QStringLiteral("veltrix-audio-converter")
+                                            : QStringLiteral("veltrix-video-converter");
+}

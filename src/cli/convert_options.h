@@ -1,0 +1,45 @@
+#pragma once
+// The command line of veltrix-convert: what to convert, with which profile
+// and choices, where to, and how to report. Parsing is a plain function; the
+// texts of the errors are the program's messages.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+
+enum class ConvertEdition { Video, Audio };
+
+// A quality list's entry as the command line names it: its text, or its
+// position counted from 1.
+struct ListChoice {
+    QString size, videoQuality, audioQuality, channels;
+};
+
+struct ConvertOptions {
+    ConvertEdition edition = ConvertEdition::Video;
+    QString profile;         // an id or a name; empty: the one the window remembers
+    ListChoice choices;      // empty texts: as the window left them
+    QString output;          // empty: the window's output folder
+    std::optional<int> jobs; // jobs at once; 0 for "auto"; none: the window's setting
+    bool recursive = false;  // folders with their subfolders
+    bool json = false;       // one JSON object per event on standard output
+    bool listProfiles = false;
+    QStringList paths;
+};
+
+// What to print instead of converting.
+enum class ConvertInfo { Help, Version };
+
+struct ConvertUsageError {
+    QString text;
+};
+
+using ParsedCommandLine = std::variant<ConvertOptions, ConvertInfo, ConvertUsageError>;
+
+// `arguments` without the program's name.
+ParsedCommandLine parseConvertCommandLine(const QStringList &arguments);
+QString convertHelpText();
+
+// The name the session takes an edition's settings and media kinds from.
+QString editionProgramName(ConvertEdition edition);

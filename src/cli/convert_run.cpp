@@ -1,0 +1,180 @@
+#include "cli/convert_run.h"
+
+#include "cli/convert_report.h"
+#include "cli/profile_lookup.h"
+#include "jobs/batch.h"
+#include "jobs/file_adder.h"
+#include "jobs/jobs_at_once.h"
+#include "profiles/catalogue.h"
+#include "session/converter_session.h"
+
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+const char *const kListNames[] = {"picture size", "video quality", "audio quality", "channels"};
+
+} // namespace
+
+ConvertRun::ConvertRun(ConvertOptions options, const QString &folder, ConvertReport &report, Prompts &prompts,
+                       DesktopShell &shell)
+    : m_options(std::move(options)),
+      m_report(report),
+      m_session(std::make_unique<ConverterSession>(
+          prompts, shell, QDir(folder).filePath(editionProgramName(m_options.edition)), folder))
+{
+    m_session->profile().leaveSettingsUnwritten();
+    Batch &batch = m_session->batch();
+    connect(&batch, &Batch::displayChanged, this, &ConvertRun::showProgress);
+    connect(&batch, &Batch::jobEnded, this, &ConvertRun::jobEnded);
+    connect(&batch, &Batch::batchEnded, this, &ConvertRun::finish);
+    connect(&m_session->busy(), &BusyState::changed, this, [this] {
+        if (m_adding && !m_session->busy().is(Busy::Adding)) {
+            m_adding = false;
+            addEnded();
+        }
+    });
+}
+
+ConvertRun::~ConvertRun() = default;
+
+void ConvertRun::start()
+{
+    m_session->readSettings();
+    // Whatever the window does at a batch's end, a terminal's batch only ends.
+    m_session->batch().setAfterBatchAction(AfterBatchAction::Nothing);
+    if (m_options.listProfiles)
+        return listProfiles();
+    if (const QString error = applyOptions(); !error.isEmpty()) {
+        m_report.message(error);
+        return end(kUsageError);
+    }
+    m_adding = true;
+    m_session->adder().addPaths(m_options.paths);
+}
+
+QString ConvertRun::applyOptions()
+{
+    ActiveProfile &profile = m_session->profile();
+    if (!m_options.profile.isEmpty()) {
+        const Found found = findProfile(m_options.profile, m_options.edition == ConvertEdition::Audio);
+        if (!found.value)
+            return found.error;
+        profile.setCurrentProfileId(*found.value);
+        profile.select(*found.value);
+    }
+    const QString texts[] = {m_options.choices.size, m_options.choices.videoQuality, m_options.choices.audioQuality,
+                             m_options.choices.channels};
+    for (int list = 0; list < 4; ++list) {
+        if (texts[list].isEmpty())
+            continue;
+        const QualityListId id = kQualityListIds[list];
+        const Found entry = findEntry(texts[list], qualityList(profile.lists(), id), QLatin1String(kListNames[list]));
+        if (!entry.value)
+            return entry.error;
+        profile.chooseEntry(id, *entry.value);
+    }
+    if (!m_options.output.isEmpty()) {
+        const QString folder = QDir(m_options.output).absolutePath();
+        if (!QDir().mkpath(folder))
+            return QStringLiteral("The output folder %1 cannot be made; choose a folder you may write to.").arg(folder);
+        m_session->outputFolder().setFolder(folder + u'/');
+    }
+    if (m_options.jobs)
+        m_session->batch().setJobsAtOnceSetting(jobsAtOnceSetting(*m_options.jobs, processorCores()));
+    return {};
+}
+
+void ConvertRun::listProfiles()
+{
+    ActiveProfile &profile = m_session->profile();
+    for (const int id : catalogueIds()) {
+        if (m_options.edition == ConvertEdition::Audio && !isAudioOnly(id))
+            continue;
+        const QString name = *displayName(id);
+        std::printf("%d\t%s\t%s\n", id, qUtf8Printable(name), qUtf8Printable(outputExtension(name)));
+        if (!profile.select(id))
+            continue;
+        for (int list = 0; list < 4; ++list) {
+            const ChoiceList &entries = qualityList(profile.lists(), kQualityListIds[list]);
+            if (entries.enabled && !entries.entries.isEmpty())
+                std::printf("\t%s: %s\n", kListNames[list],
+                            qUtf8Printable(entries.entries.join(QStringLiteral(" | "))));
+        }
+    }
+    end(kAllFinished);
+}
+
+void ConvertRun::addEnded()
+{
+    JobModel &jobs = m_session->jobs();
+    if (m_signal)
+        return end(128 + m_signal);
+    if (jobs.rowCount() == 0) {
+        m_report.message(
+            QStringLiteral("Nothing to convert: none of the files named is a media file of this edition."));
+        return end(kUsageError);
+    }
+    for (int row = 0; row < jobs.rowCount(); ++row)
+        m_report.added(jobs.original(row).sourcePath);
+    m_session->batch().start();
+    if (!m_session->isConverting())
+        end(kSomeFailed); // the batch said why it could not start
+}
+
+void ConvertRun::showProgress()
+{
+    const JobModel &jobs = m_session->jobs();
+    std::vector<RunningJob> running;
+    for (const int row : m_session->batch().runningRows())
+        running.push_back({jobs.original(row).sourcePath, jobs.status(row).progress / 100.0});
+    m_report.progress(running, m_session->batch().batchProgress() / 100.0, m_session->batch().statusHint());
+}
+
+void ConvertRun::jobEnded(int row, const QString &output)
+{
+    const QString source = m_session->jobs().original(row).sourcePath;
+    if (!output.isEmpty()) {
+        ++m_finished;
+        return m_report.finished(source, output);
+    }
+    const QString reason = m_session->jobs().status(row).reason;
+    m_failures.emplace_back(source, reason);
+    m_report.failed(source, reason);
+}
+
+void ConvertRun::finish()
+{
+    // The outputs of stopped runs are settled before the end.
+    Batch &batch = m_session->batch();
+    if (batch.hasRunsUnderWay()) {
+        connect(&batch, &Batch::allRunsEnded, this, &ConvertRun::finish, Qt::SingleShotConnection);
+        return;
+    }
+    if (m_signal)
+        return end(128 + m_signal);
+    m_report.summary(m_finished, m_failures);
+    end(m_failures.empty() && !batch.wasStopped() ? kAllFinished : kSomeFailed);
+}
+
+void ConvertRun::endBySignal(int signal)
+{
+    if (m_over || m_signal)
+        return;
+    m_signal = signal;
+    if (m_adding)
+        return m_session->adder().cancel();
+    if (m_session->isConverting() || m_session->batch().hasRunsUnderWay())
+        return m_session->batch().endBySystem(QStringLiteral("Ended by signal %1").arg(signal));
+    end(128 + signal);
+}
+
+void ConvertRun::end(int status)
+{
+    if (std::exchange(m_over, true))
+        return;
+    // After the caller's own steps, so no signal of the session is under way.
+    QTimer::singleShot(0, this, [this, status] { emit ended(status); });
+}
