@@ -23,6 +23,10 @@ constexpr OptionText kOptions[] = {
     {"recursive", nullptr, "add folders with their subfolders"},
     {"json", nullptr, "print one JSON object per event, for other programs"},
     {"list-profiles", nullptr, "print every profile: id, name, extension and its four lists"},
+    {"plan", "LIST", "decide every output name and write the job list LIST for workers, converting nothing"},
+    {"list", "LIST", "convert the rows of a job list (exported by the window, or planned)"},
+    {"shard", "K/N|slurm", "with --list: convert the K-th of N slices (slurm: of the array job)"},
+    {"collect", "LIST", "merge the workers' results of a list into one summary and exit status"},
     {"help", nullptr, "print this help and exit"},
     {"version", nullptr, "print the version and exit"},
 };
@@ -92,7 +96,17 @@ ParsedCommandLine parseConvertCommandLine(const QStringList &arguments)
     options.listProfiles = parser.isSet(QStringLiteral("list-profiles"));
     for (const QString &path : parser.positionalArguments())
         options.paths << QFileInfo(path).absoluteFilePath();
-    if (options.paths.isEmpty() && !options.listProfiles)
+    options.plan = value(parser, "plan");
+    options.list = value(parser, "list");
+    options.collect = value(parser, "collect");
+    options.shard = value(parser, "shard");
+    if (!options.shard.isEmpty() && options.list.isEmpty())
+        return ConvertUsageError{QStringLiteral("--shard divides a list: give it with --list.")};
+    const bool fromList = !options.list.isEmpty() || !options.collect.isEmpty();
+    if (fromList && !options.paths.isEmpty())
+        return ConvertUsageError{QStringLiteral("A list names its files itself: give either --list (or --collect) "
+                                                "or files and folders.")};
+    if (options.paths.isEmpty() && !options.listProfiles && !fromList)
         return ConvertUsageError{
             QStringLiteral("Nothing to convert: name files or folders (see veltrix-convert --help).")};
     return options;

@@ -26,6 +26,10 @@ struct ConvertOptions {
     bool json = false;       // one JSON object per event on standard output
     bool listProfiles = false;
     QStringList paths;
+    // Job lists as files: run one (a slice of it with `shard`), plan one for
+    // many workers, or collect the results of its workers.
+    QString list, plan, collect;
+    QString shard; // "K/N" or "slurm"; empty: the whole list
 };
 
 // What to print instead of converting.

@@ -4,12 +4,16 @@
 #include "cli/profile_lookup.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
+#include "jobs/file_job_start.h"
 #include "jobs/jobs_at_once.h"
 #include "profiles/catalogue.h"
 #include "session/converter_session.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -18,12 +22,15 @@ const char *const kListNames[] = {"picture size", "video quality", "audio qualit
 
 } // namespace
 
-ConvertRun::ConvertRun(ConvertOptions options, const QString &folder, ConvertReport &report, Prompts &prompts,
-                       DesktopShell &shell)
+ConvertRun::ConvertRun(ConvertOptions options, std::optional<ListSlice> slice, const QString &folder,
+                       ConvertReport &report, Prompts &prompts, DesktopShell &shell)
     : m_options(std::move(options)),
+      m_slice(std::move(slice)),
       m_report(report),
       m_session(std::make_unique<ConverterSession>(
-          prompts, shell, QDir(folder).filePath(editionProgramName(m_options.edition)), folder))
+          prompts, shell,
+          QDir(folder).filePath(m_slice ? m_slice->handed.settings.edition : editionProgramName(m_options.edition)),
+          folder))
 {
     m_session->profile().leaveSettingsUnwritten();
     Batch &batch = m_session->batch();
@@ -47,10 +54,15 @@ void ConvertRun::start()
     m_session->batch().setAfterBatchAction(AfterBatchAction::Nothing);
     if (m_options.listProfiles)
         return listProfiles();
-    if (const QString error = applyOptions(); !error.isEmpty()) {
+    QString error = m_slice ? m_session->takeConversionSettings(m_slice->handed.settings) : QString();
+    if (error.isEmpty())
+        error = applyOptions();
+    if (!error.isEmpty()) {
         m_report.message(error);
         return end(kUsageError);
     }
+    if (m_slice)
+        return takeSlice();
     m_adding = true;
     m_session->adder().addPaths(m_options.paths);
 }
@@ -119,9 +131,66 @@ void ConvertRun::addEnded()
     }
     for (int row = 0; row < jobs.rowCount(); ++row)
         m_report.added(jobs.original(row).sourcePath);
+    if (!m_options.plan.isEmpty())
+        return writePlan();
+    convert();
+}
+
+void ConvertRun::convert()
+{
     m_session->batch().start();
     if (!m_session->isConverting())
         end(kSomeFailed); // the batch said why it could not start
+}
+
+void ConvertRun::writePlan()
+{
+    if (QFileInfo::exists(m_options.plan)) {
+        m_report.message(QStringLiteral("%1 exists already; name a new file for the plan.").arg(m_options.plan));
+        return end(kUsageError);
+    }
+    const JobModel &jobs = m_session->jobs();
+    const JobOutputSide side{m_session->outputFolder(), jobs, m_session->profileChoices().extension};
+    QStringList planned;
+    for (int row = 0; row < jobs.rowCount(); ++row)
+        planned << jobOutputName(side, row, planned).path;
+    QSaveFile file(m_options.plan);
+    if (!file.open(QIODevice::WriteOnly) || file.write(m_session->handedJobList(planned)) < 0 || !file.commit()) {
+        m_report.message(QStringLiteral("The plan %1 cannot be written: %2.").arg(m_options.plan, file.errorString()));
+        return end(kSomeFailed);
+    }
+    m_report.message(QStringLiteral("Planned %1 jobs in %2.").arg(jobs.rowCount()).arg(m_options.plan));
+    end(kAllFinished);
+}
+
+void ConvertRun::takeSlice()
+{
+    const StoredJobList &list = m_slice->handed.list;
+    std::vector<ListedRow> rows;
+    std::vector<bool> checks;
+    std::vector<int> done;
+    for (int row = 0; row < int(list.rows.size()); ++row) {
+        const Job &job = list.rows[row].job;
+        const bool mine = list.checks[row] && inShard(row, m_slice->shard);
+        // An output under its final name is whole: runs rename only what they finished.
+        const bool whole = !job.plannedOutput.isEmpty() && QFileInfo::exists(job.plannedOutput);
+        rows.push_back({list.rows[row].caption, restoredJob(job, QFileInfo::exists(sourceOf(job)))});
+        checks.push_back(mine && !whole);
+        if (mine && whole)
+            done.push_back(row);
+    }
+    m_session->jobs().replaceRows(rows, checks);
+    for (const int row : done) {
+        const Job &job = rows[row].job;
+        appendResult(resultFilePath(m_slice->path, m_slice->shard), {row, true, job.plannedOutput, {}});
+        ++m_finished;
+        m_report.finished(job.original.sourcePath, job.plannedOutput);
+    }
+    if (std::find(checks.begin(), checks.end(), true) == checks.end()) {
+        m_report.summary(m_finished, m_failures);
+        return end(kAllFinished);
+    }
+    convert();
 }
 
 void ConvertRun::showProgress()
@@ -136,6 +205,12 @@ void ConvertRun::showProgress()
 void ConvertRun::jobEnded(int row, const QString &output)
 {
     const QString source = m_session->jobs().original(row).sourcePath;
+    if (m_slice
+        && !appendResult(resultFilePath(m_slice->path, m_slice->shard),
+                         {row, !output.isEmpty(), output, m_session->jobs().status(row).reason}))
+        m_report.message(QStringLiteral("The result of %1 could not be written beside the list %2; "
+                                        "--collect will count it as not converted.")
+                             .arg(source, m_slice->path));
     if (!output.isEmpty()) {
         ++m_finished;
         return m_report.finished(source, output);

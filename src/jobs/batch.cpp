@@ -347,6 +347,7 @@ void Batch::fill()
         ++m_tally.failed;
         m_tally.notStarted.append(m_jobs.caption(row).trimmed() + QStringLiteral(": ") + failure);
         m_doneSeconds += m_rowSeconds[row];
+        emit jobEnded(row, QString());
     }
     m_filling = false;
     if (running().empty()) {

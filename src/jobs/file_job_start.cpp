@@ -9,6 +9,7 @@
 #include "jobs/output_naming.h"
 #include "profiles/active_profile.h"
 #include <QDir>
+#include <QFileInfo>
 
 FileJobStart::FileJobStart(const JobModel &jobs, const ActiveProfile &profile, OutputFolder &outputFolder)
     : m_jobs(jobs),
@@ -16,10 +17,13 @@ FileJobStart::FileJobStart(const JobModel &jobs, const ActiveProfile &profile, O
       m_outputFolder(outputFolder)
 {}
 
-JobStartResult startJobRun(const JobOutputSide &output, int row, const JobSlot &slot, intputrec record,
-                           RunLeadIn leadIn)
+OutputName jobOutputName(const JobOutputSide &output, int row, const QStringList &claimed)
 {
     const Job &job = output.jobs.job(row);
+    if (!job.plannedOutput.isEmpty()) {
+        prepareOutputFolder(QFileInfo(job.plannedOutput).path());
+        return {job.plannedOutput};
+    }
     const QString root = output.folder.takeText();
     QString folderText =
         output.folder.keepsStructure() ? treeFolder(root, job.original.sourcePath, job.addedFrom) : root;
@@ -31,12 +35,16 @@ JobStartResult startJobRun(const JobOutputSide &output, int row, const JobSlot &
             folderText = QDir(folderText).filePath(named->join(u'/'));
     }
     const QString folder = prepareOutputFolder(folderText);
-    const std::optional<LeftOutput> &own = job.lastRun.stoppedOutput;
-    const OutputName name =
-        outputPathFor(folder, caption, output.extension, output.firstName, own, slot.claimedOutputs);
-    clearOwnOutput(name.path, own);
+    return outputPathFor(folder, caption, output.extension, output.firstName, job.lastRun.stoppedOutput, claimed);
+}
+
+JobStartResult startJobRun(const JobOutputSide &output, int row, const JobSlot &slot, intputrec record,
+                           RunLeadIn leadIn)
+{
+    const OutputName name = jobOutputName(output, row, slot.claimedOutputs);
+    clearOwnOutput(name.path, output.jobs.job(row).lastRun.stoppedOutput);
     record.outputfile = name.path;
-    return runStartResult(folder, slot.run.start(record, leadIn), name.shortened);
+    return runStartResult(QFileInfo(name.path).path() + u'/', slot.run.start(record, leadIn), name.shortened);
 }
 
 JobStartResult FileJobStart::start(int row, const JobSlot &slot)

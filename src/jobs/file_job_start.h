@@ -18,15 +18,17 @@ class OutputFolder;
 // The output side of every job start: the folder the Output field names, or
 // below it the source's place in the folder it was added from while outputs
 // keep the folder structure, and below that the folders of the output name
-// pattern (made); the row's first free name (the pattern's, for a file) after its caption (its own stopped
-// output counts as free and goes), then the slot's run of `record` writing
-// there.
+// pattern (made); the row's first free name (the pattern's, for a file) after
+// its caption, none of `claimed` (its own stopped output counts as free and
+// goes). A planned row's output is its planned path (its folder made).
 struct JobOutputSide {
     OutputFolder &folder;
     const JobModel &jobs;
     QString extension;
     FirstName firstName = FirstName::WholeCaption;
 };
+OutputName jobOutputName(const JobOutputSide &output, int row, const QStringList &claimed);
+// The slot's run of `record` writing to the row's output name.
 JobStartResult startJobRun(const JobOutputSide &output, int row, const JobSlot &slot, intputrec record,
                            RunLeadIn leadIn = RunLeadIn::Still);
 

@@ -79,6 +79,9 @@ struct Job {
     QString addedFrom;
     // The source's name tags, which an output name pattern may use.
     SourceTags tags;
+    // The output path decided when the list was planned for many workers:
+    // the job writes there and nowhere else. Empty: decided at its start.
+    QString plannedOutput;
     JobStatus status;
     JobRunRecord lastRun; // empty until the job has been started
     bool operator==(const Job &) const = default;

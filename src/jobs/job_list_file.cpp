@@ -128,6 +128,7 @@ template <class F> void fields(RowRecord &row, F &&field)
     field("tracks", row.job.tracks);
     field("addedFrom", row.job.addedFrom);
     field("tags", row.job.tags);
+    field("output", row.job.plannedOutput);
     field("state", row.job.status.state);
     field("reason", row.job.status.reason);
     field("lastRun", row.job.lastRun);
@@ -156,11 +157,13 @@ QByteArray jobListRowText(const ListedRow &row, bool checked)
     return QJsonDocument(record.toObject()).toJson(QJsonDocument::Compact);
 }
 
-QByteArray jobListText(const QByteArrayList &rowTexts, const QJsonObject &listing)
+QByteArray jobListText(const QByteArrayList &rowTexts, const QJsonObject &listing, const QJsonObject &conversion)
 {
     QJsonObject head{{"format", kFormat}, {"version", kJobListVersion}};
     if (!listing.isEmpty())
         head.insert(QStringLiteral("listing"), listing);
+    if (!conversion.isEmpty())
+        head.insert(QStringLiteral("conversion"), conversion);
     QByteArray text = QJsonDocument(head).toJson(QJsonDocument::Compact);
     text.chop(1); // its closing brace: the rows follow, one a line
     return text + ",\"rows\":[\n" + rowTexts.join(",\n") + "\n]}\n";
@@ -187,6 +190,7 @@ std::optional<StoredJobList> parseJobList(const QByteArray &text, QString *probl
     StoredJobList list;
     const QJsonValue rows = file.value(QStringLiteral("rows"));
     const QJsonValue listing = file.value(QStringLiteral("listing"));
+    list.conversion = file.value(QStringLiteral("conversion")).toObject();
     if (!rows.isArray() || (!listing.isUndefined() && !json_fields::fromJson(listing, list.listing))) {
         *problem = QStringLiteral("its rows are damaged");
         return std::nullopt;

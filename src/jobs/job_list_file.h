@@ -18,6 +18,7 @@ struct StoredJobList {
     std::vector<ListedRow> rows;
     std::vector<bool> checks; // one per row
     QJsonObject listing;      // the DVD listing as the DVD side writes it; empty in other editions
+    QJsonObject conversion;   // what a list handed to another program is converted with; empty in the kept list
     QStringList dropped;      // the rows left out as damaged, each named for the user ("row 3, clip.mp4")
 };
 
@@ -27,7 +28,7 @@ QString jobListPath(const QString &editionBaseName);
 // One row of the file: a line of compact JSON.
 QByteArray jobListRowText(const ListedRow &row, bool checked);
 // The file from its rows' texts, in row order, and the listing.
-QByteArray jobListText(const QByteArrayList &rowTexts, const QJsonObject &listing);
+QByteArray jobListText(const QByteArrayList &rowTexts, const QJsonObject &listing, const QJsonObject &conversion = {});
 // The list the text holds; nullopt, with why in `problem`, when it is not a
 // job list of a version this program reads. A damaged row is left out
 // alone and named in `dropped`.

@@ -10,6 +10,7 @@
 #include "jobs/jobs_at_once.h"
 #include "platform/ini/ini_file.h"
 #include "preview/snapshot.h"
+#include "profiles/catalogue.h"
 #include "profiles/profile_file_check.h"
 #include "session/damaged_settings.h"
 #include "session/remembered_profile.h"
@@ -160,4 +161,44 @@ void ConverterSession::exitInOrder(int exitCode)
     connect(again, &QTimer::timeout, again, [exitCode] { QCoreApplication::exit(exitCode); });
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, again, &QObject::deleteLater);
     again->start(50);
+}
+
+ConversionSettings ConverterSession::conversionSettings() const
+{
+    const QualityLists &lists = m_profile.lists();
+    return {.edition = m_edition.baseName,
+            .profileId = m_profile.loadedProfileId(),
+            .size = lists.size.selected,
+            .videoQuality = lists.videoQuality.selected,
+            .audioQuality = lists.audioQuality.selected,
+            .channels = lists.channel.selected,
+            .stretch = m_profile.pictureFit() == PictureFit::Stretch,
+            .outputFolder = m_output.absolute()};
+}
+
+QByteArray ConverterSession::handedJobList(const QStringList &plannedOutputs) const
+{
+    QByteArrayList rows;
+    for (int row = 0; row < m_jobs.rowCount(); ++row) {
+        Job job = m_jobs.job(row);
+        job.plannedOutput = plannedOutputs.value(row, job.plannedOutput);
+        rows << jobListRowText({m_jobs.caption(row), job}, m_jobs.isChecked(row));
+    }
+    return jobListText(rows, {}, conversionSettingsJson(conversionSettings()));
+}
+
+QString ConverterSession::takeConversionSettings(const ConversionSettings &settings)
+{
+    if (!displayName(settings.profileId) || !m_profile.select(settings.profileId))
+        return QStringLiteral("The list names profile %1, which this version of the program does not have.")
+            .arg(settings.profileId);
+    m_profile.setCurrentProfileId(settings.profileId);
+    const int positions[] = {settings.size, settings.videoQuality, settings.audioQuality, settings.channels};
+    for (int list = 0; list < 4; ++list)
+        if (positions[list] >= 0)
+            m_profile.chooseEntry(kQualityListIds[list], positions[list]);
+    m_profile.setPictureFit(settings.stretch ? PictureFit::Stretch : PictureFit::KeepShape);
+    if (!settings.outputFolder.isEmpty())
+        m_output.setFolder(settings.outputFolder.endsWith(u'/') ? settings.outputFolder : settings.outputFolder + u'/');
+    return {};
 }

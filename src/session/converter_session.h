@@ -14,6 +14,7 @@
 #include "profiles/active_profile.h"
 #include "session/app_settings.h"
 #include "session/command_situation.h"
+#include "session/conversion_settings.h"
 #include "session/edition.h"
 
 #include <QJsonObject>
@@ -89,6 +90,17 @@ public:
     // nothing: a save that fails is told on standard error.
     void endInOrder(int exitCode);
     bool ending() const { return m_ending; }
+
+    // What the rows are converted with now, and the list as a file handed
+    // to veltrix-convert or another machine: every row with its check mark,
+    // and these settings.
+    ConversionSettings conversionSettings() const;
+    // `plannedOutputs`, one per row, fix each row's output.
+    QByteArray handedJobList(const QStringList &plannedOutputs = {}) const;
+    // Converts with the settings of a handed list: its profile selected with
+    // its choices, its picture fit and output folder. What failed, for the
+    // user; nothing when every setting was taken.
+    QString takeConversionSettings(const ConversionSettings &settings);
 
 private:
     // The end once no run is under way: saves and exits.
