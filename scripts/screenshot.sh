@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's pictures: the main window converting two clips at once
 # (build/doc/main-window.png), or with --cutter the clip cutter playing the
 # first clip over the video edition (build/doc/cutter.png). The real program

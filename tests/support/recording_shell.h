@@ -11,15 +11,11 @@ namespace veltrix::test {
 
 class RecordingShell : public DesktopShell {
 public:
-    bool openFolder(const QString &folder) override
+    void open(OpenKind kind, const QString &target, OpenFailed failed) override
     {
-        openedFolders.append(folder);
-        return openerInstalled;
-    }
-    bool openLink(const QString &link) override
-    {
-        openedLinks.append(link);
-        return openerInstalled;
+        (kind == OpenKind::Folder ? openedFolders : openedLinks).append(target);
+        if (!openerInstalled && failed)
+            failed(QStringLiteral("no program to open it is installed"));
     }
     void powerOff() override { ++powerOffRequests; }
     bool hasTray() const override { return trayAvailable; }
