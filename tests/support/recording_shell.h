@@ -11,11 +11,9 @@ namespace veltrix::test {
 
 class RecordingShell : public DesktopShell {
 public:
-    void open(OpenKind kind, const QString &target, OpenFailed failed) override
+    void open(OpenKind kind, const QString &target, OpenFailed) override
     {
         (kind == OpenKind::Folder ? openedFolders : openedLinks).append(target);
-        if (!openerInstalled && failed)
-            failed(QStringLiteral("no program to open it is installed"));
     }
     void powerOff() override { ++powerOffRequests; }
     bool hasTray() const override { return trayAvailable; }
@@ -34,7 +32,6 @@ public:
     QStringList openedLinks;
     int powerOffRequests = 0;
     bool trayAvailable = true;   // the desktop shows tray icons
-    bool openerInstalled = true; // a program opens folders and links
     QStringList notifications;   // "summary: body"
     bool sleepInhibited = false;
     int inhibitRequests = 0;
