@@ -34,6 +34,8 @@ QtDesktopShell::~QtDesktopShell()
     // An opener still running (xdg-open may wait for the program it started)
     // is left to run: deleting it would end the file manager or browser too.
     for (QProcess *opener : m_openers.findChildren<QProcess *>(Qt::FindDirectChildrenOnly)) {
+        if (opener->state() == QProcess::NotRunning)
+            continue;
         opener->disconnect();
         opener->setParent(nullptr);
     }
