@@ -77,8 +77,7 @@ public:
 
 class NoShell : public DesktopShell {
 public:
-    bool openFolder(const QString &) override { return true; }
-    bool openLink(const QString &) override { return true; }
+    void open(OpenKind, const QString &, OpenFailed) override {}
     void powerOff() override {}
     bool hasTray() const override { return false; }
     void notify(const QString &, const QString &) override {}

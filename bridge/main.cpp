@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // register.dat: runs Debian's ffmpeg for the converter and reports in the
 // line format the converter reads (CR LF description lines, CR-terminated
 // "time=... bitrate=..." progress lines); describes a probe's input itself

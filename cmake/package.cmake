@@ -1,7 +1,7 @@
 # The Debian package veltrix_<version>_<arch>.deb, built by CPack from what
 # `cmake --install` lays out (data/desktop/CMakeLists.txt), under /usr, plus
-# the copyright file and changelog Debian asks of every package
-# (scripts/package.sh builds it and checks it with lintian).
+# the copyright file and changelog Debian asks of every package and lintian's
+# overrides (scripts/package.sh builds it and checks it with lintian).
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME veltrix)
@@ -23,15 +23,17 @@ set(CPACK_STRIP_FILES ON)
 # The linked libraries (Qt, libdvdread, libopencore-amrnb) come from
 # dpkg-shlibdeps. The rest is used without linking: register.dat runs the
 # ffmpeg program and loads the libavformat it was built against for probes
-# (bridge/libav_library.cpp), and the preview loads libmpv.so.2
-# (src/platform/preview/mpv_library.cpp).
+# (bridge/libav_library.cpp).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 string(REGEX MATCH "^[0-9]+" libavformat_major "${LIBAV_libavformat_VERSION}")
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg (>= 7:5.1), libavformat${libavformat_major}, libmpv2")
-# Folders and links are opened through xdg-open; without it the program
-# shows the path instead. In a Wayland session the window runs through
-# XWayland, where the preview can embed its player.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xwayland")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg (>= 7:5.1), libavformat${libavformat_major}")
+# The preview loads libmpv.so.2 at its first use
+# (src/platform/preview/mpv_library.cpp); without it the program converts and
+# the preview says to install libmpv2. Folders and links are opened through
+# xdg-open; without it the program shows the path instead. In a Wayland
+# session the window runs through XWayland, where the preview can embed its
+# player.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libmpv2, xdg-utils, xwayland")
 
 # The copyright file and the changelog, compressed as Debian keeps them, go
 # into the package alone.
@@ -44,7 +46,10 @@ add_custom_command(OUTPUT ${package_doc}/changelog.gz
   COMMAND ${CMAKE_COMMAND} -E rename ${CMAKE_BINARY_DIR}/package/changelog.gz ${package_doc}/changelog.gz
   DEPENDS ${CMAKE_BINARY_DIR}/package/changelog)
 add_custom_target(veltrix_package_doc ALL DEPENDS ${package_doc}/changelog.gz)
-# Its place inside the package, under CPACK_PACKAGING_INSTALL_PREFIX.
-set(CPACK_INSTALLED_DIRECTORIES "${package_doc};usr/share/doc/veltrix")
+# lintian's overrides for the package, under the package's name.
+set(package_overrides ${CMAKE_BINARY_DIR}/package/overrides)
+configure_file(${CMAKE_SOURCE_DIR}/data/package/lintian-overrides ${package_overrides}/veltrix COPYONLY)
+# Their places inside the package, under CPACK_PACKAGING_INSTALL_PREFIX.
+set(CPACK_INSTALLED_DIRECTORIES "${package_doc};usr/share/doc/veltrix;${package_overrides};usr/share/lintian/overrides")
 
 include(CPack)

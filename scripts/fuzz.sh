@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz harnesses of tests/fuzz with clang (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer, every library instrumented) into build-fuzz/ and
 # runs each for the given number of seconds, printing its executions and

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/profiles.pop: four lines for each profile position 1..144.
 
 Line 1 names the block: the catalogue's display name of the position, which

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package the build, the program and the tests need.
 # Runs apt-get only when something is missing, so repeated runs are quick.
 # --clang adds clang with its sanitizer and libFuzzer runtimes and the symbolizer
@@ -27,7 +28,7 @@ for option in "$@"; do
   case "$option" in
     --clang) packages+=(clang libclang-rt-14-dev llvm) ;;
     --screenshot) packages+=(xdotool imagemagick x11-utils) ;;
-    --package) packages+=(dpkg-dev file lintian) ;;
+    --package) packages+=(dpkg-dev file lintian appstream) ;;
     --bench) packages+=(soundconverter gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly) ;;
     *) echo "install-deps.sh: unknown option $option (known: --clang, --screenshot, --package, --bench)" >&2; exit 2 ;;
   esac

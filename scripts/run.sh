@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the program.
 # Pass an edition name to start another edition: ./scripts/run.sh veltrix-dvd-ripper
 set -euo pipefail

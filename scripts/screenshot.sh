@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's pictures: the main window converting two clips at once
 # (build/doc/main-window.png), or with --cutter the clip cutter playing the
 # first clip over the video edition (build/doc/cutter.png). The real program
@@ -15,7 +16,6 @@ into=${1:-4}
 ./scripts/build.sh
 
 work=$(mktemp -d)
-display=:$((90 + RANDOM % 400))
 cleanup() {
   # The program ends by the signal; that end is no failure of the script.
   if [ -n "${program:-}" ]; then kill "$program" 2>/dev/null && wait "$program" 2>/dev/null || true; fi
@@ -35,9 +35,12 @@ mkdir -p "$XDG_CONFIG_HOME/veltrix" "$HOME/Videos"
 printf '[output]\npath=%s/Videos/\n[profiles]\nselcetindex=0\nselcetsubindex=5\nJobsAtOnce=2\n' "$HOME" \
   >"$XDG_CONFIG_HOME/veltrix/veltrix-video-converter.ini"
 
-Xvfb "$display" -screen 0 1024x720x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and writes its number (-displayfd), so no other
+# X server is drawn on.
+Xvfb -displayfd 1 -screen 0 1024x720x24 -nolisten tcp >"$work/display" 2>/dev/null &
 xvfb=$!
-export DISPLAY=$display
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -1 "$work/display")
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 build/bin/veltrix-video-converter "$work/Holiday in Lisbon.mp4" "$work/Garden.mp4" >"$work/log" 2>&1 &
@@ -46,7 +49,7 @@ program=$!
 # The window's place on the screen, once it is mapped.
 window=
 for _ in $(seq 100); do
-  window=$(xdotool search --name '^Video Converter$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+  window=$(xdotool search --name '^Veltrix Video Converter$' 2>/dev/null | head -1) && [ -n "$window" ] && break
   sleep 0.1
 done
 [ -n "$window" ] || { echo "screenshot.sh: the main window did not appear" >&2; cat "$work/log" >&2; exit 1; }

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package stage of CI: builds the Debian package from the build tree
-# (scripts/package.sh, lintian included), installs it with apt as a user
-# would, runs each edition as its menu entry names it, and removes the
-# package again. Each entry's command must be on the PATH, answer --version
+# (scripts/package.sh, lintian included), checks its layout (nothing under
+# /usr/lib but executables; the data under /usr/share/veltrix), installs it
+# with apt as a user would, validates the installed AppStream descriptions
+# against their desktop entries, runs each edition as its menu entry names
+# it, and removes the package again. Each entry's command must be on the PATH, answer --version
 # without a display, and keep its window open under Xvfb. Needs root or sudo.
 # Refuses when the package is installed already: the check would remove it.
 set -euo pipefail
@@ -14,6 +17,18 @@ if dpkg-query -W -f='${Status}' veltrix 2>/dev/null | grep -q 'install ok instal
 fi
 package=$(./scripts/package.sh)
 
+# Architecture-independent data belongs under /usr/share: /usr/lib holds
+# folders, the executables and the edition links to them.
+listing=$(dpkg-deb -c "$package")
+stray=$(awk '$6 ~ /^\.\/usr\/lib\/./ && $1 !~ /^[dl]/ && $1 !~ /x/ {print $6}' <<<"$listing")
+if [ -n "$stray" ]; then
+  echo "test-package.sh: files under /usr/lib that are no executables:" >&2
+  echo "$stray" >&2
+  exit 1
+fi
+grep -q ' \./usr/share/veltrix/skn\.skn$' <<<"$listing" ||
+  { echo "test-package.sh: the package has no /usr/share/veltrix/skn.skn" >&2; exit 1; }
+
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
@@ -24,6 +39,17 @@ cleanup() {
 }
 trap cleanup EXIT
 "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "./$package" >/dev/null
+
+# Each edition's description names its installed desktop entry. The
+# screenshot and home page addresses are not fetched (--no-net).
+metainfo=(/usr/share/metainfo/example.veltrix.*.metainfo.xml)
+[ "${#metainfo[@]}" -eq 3 ] || { echo "test-package.sh: expected 3 AppStream files, found: ${metainfo[*]}" >&2; exit 1; }
+appstreamcli validate --no-net "${metainfo[@]}"
+for file in "${metainfo[@]}"; do
+  entry=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$file")
+  [ -f "/usr/share/applications/$entry" ] ||
+    { echo "test-package.sh: $file launches $entry, which is not installed" >&2; exit 1; }
+done
 
 for entry in /usr/share/applications/veltrix-*.desktop; do
   command=$(sed -n 's/^Exec=\([^ ]*\) %F$/\1/p' "$entry")

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sanitizer stage of CI: builds the whole tree with clang, AddressSanitizer
 # and UndefinedBehaviorSanitizer into build-sanitize/ and runs the test suite
 # under them, leaving out the two suites that encode a clip with every profile

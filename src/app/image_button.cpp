@@ -15,9 +15,9 @@ constexpr QSize kBlankSize(64, 46);
 const char *const kSuffixes[] = {".bmp", "_over.bmp", "_down.bmp"};
 } // namespace
 
-TImageButton::TImageButton(const QString &name, const QString &hint, const QString &executableFolder, QWidget *parent)
+TImageButton::TImageButton(const QString &name, const QString &hint, const QString &dataFolder, QWidget *parent)
     : QAbstractButton(parent),
-      m_base(QDir(executableFolder).filePath(QStringLiteral("images/buttons/") + name))
+      m_base(QDir(dataFolder).filePath(QStringLiteral("images/buttons/") + name))
 {
     setObjectName(name);
     setToolTip(hint);

@@ -14,8 +14,8 @@ class TImageButton : public QAbstractButton {
     Q_OBJECT
 public:
     // Pictures images/buttons/<name>.bmp, <name>_over.bmp and <name>_down.bmp
-    // of the executable folder; a missing one leaves the button blank.
-    TImageButton(const QString &name, const QString &hint, const QString &executableFolder, QWidget *parent);
+    // of the data folder; a missing one leaves the button blank.
+    TImageButton(const QString &name, const QString &hint, const QString &dataFolder, QWidget *parent);
 
     QSize sizeHint() const override;
 

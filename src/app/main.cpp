@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Veltrix Video Converter: program entry.
 
 #include "app/command_line_info.h"

@@ -44,12 +44,12 @@ QComboBox *trackList(QWidget *window, const char *name, const QString &placehold
 }
 
 // The image buttons, made first so that every other control lies above them.
-std::map<QString, TImageButton *> imageButtonsOf(QWidget *window, const QString &executableFolder)
+std::map<QString, TImageButton *> imageButtonsOf(QWidget *window, const QString &dataFolder)
 {
     std::map<QString, TImageButton *> buttons;
     for (const ImageButtonDesign &design : imageButtons()) {
         const QString name = QString::fromLatin1(design.name);
-        buttons[name] = new TImageButton(name, QString::fromLatin1(design.hint), executableFolder, window);
+        buttons[name] = new TImageButton(name, QString::fromLatin1(design.hint), dataFolder, window);
     }
     // The places of the file-mode layout, which the zuvok layouts keep.
     for (const ControlPlace &at : editionLayout(false, false).buttonPlaces)
@@ -59,8 +59,8 @@ std::map<QString, TImageButton *> imageButtonsOf(QWidget *window, const QString 
 
 } // namespace
 
-MainControls::MainControls(QWidget *window, const QString &executableFolder)
-    : buttons(imageButtonsOf(window, executableFolder)),
+MainControls::MainControls(QWidget *window, const QString &dataFolder)
+    : buttons(imageButtonsOf(window, dataFolder)),
       ed_output(made(new QLineEdit(QStringLiteral("C:\\My Video"), window), "ed_output", {96, 479, 210, 22})),
       pl_play(filledPanel(window, "pl_play", {482, 111, 233, 174}, palette::player)),
       Panel1(filledPanel(window, "Panel1", {97, 449, 20, 20}, palette::toolbar)),

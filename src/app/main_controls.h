@@ -17,8 +17,8 @@ class TImageButton;
 
 struct MainControls {
     // Makes the controls as children of `window`, with pictures from the
-    // executable folder; the image buttons at the file layout's places.
-    MainControls(QWidget *window, const QString &executableFolder);
+    // data folder; the image buttons at the file layout's places.
+    MainControls(QWidget *window, const QString &dataFolder);
 
     // Moves the controls to the edition's places; the list, the picker and
     // the skin objects are the window's to place.

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QUrl>
 
-QStringList productInfoFolders(const QString &executableFolder)
+QStringList productInfoFolders(const QString &dataFolder)
 {
     QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
     if (dataDirs.isEmpty())
@@ -15,8 +15,7 @@ QStringList productInfoFolders(const QString &executableFolder)
     for (const QString &dir : dataDirs.split(u':', Qt::SkipEmptyParts))
         if (QDir::isAbsolutePath(dir))
             folders << QDir(dir).filePath(QStringLiteral("veltrix"));
-    folders << QDir::cleanPath(executableFolder + QStringLiteral("/../share/veltrix"))
-            << QDir::cleanPath(executableFolder + QStringLiteral("/../../share/veltrix"));
+    folders << QDir::cleanPath(dataFolder) << QDir::cleanPath(dataFolder + QStringLiteral("/../share/veltrix"));
     return folders;
 }
 
@@ -31,9 +30,9 @@ QString resolveProductLink(const QString &link, const QString &folder)
     return file.toString();
 }
 
-ProductRecord readProductRecord(const QString &executableFolder, const QString &baseName, MessageTable &messages)
+ProductRecord readProductRecord(const QString &dataFolder, const QString &baseName, MessageTable &messages)
 {
-    for (const QString &folder : productInfoFolders(executableFolder)) {
+    for (const QString &folder : productInfoFolders(dataFolder)) {
         QFile file(QDir(folder).filePath(QStringLiteral("softinfo.dat")));
         if (!file.open(QIODevice::ReadOnly))
             continue;

@@ -2,24 +2,17 @@
 
 #include "ui_text/prompts.h"
 
-bool ReportingShell::openFolder(const QString &folder)
+void ReportingShell::open(OpenKind kind, const QString &target, OpenFailed failed)
 {
-    if (m_shell.openFolder(folder))
-        return true;
-    m_prompts.warning(QStringLiteral("No program to open folders is installed.\nThe folder is: %1\n"
-                                     "Open it in a file manager yourself, or install one (for example with the "
-                                     "package xdg-utils).")
-                          .arg(folder));
-    return false;
-}
-
-bool ReportingShell::openLink(const QString &link)
-{
-    if (m_shell.openLink(link))
-        return true;
-    m_prompts.warning(QStringLiteral("No program to open this address is installed.\nThe address is: %1\n"
-                                     "Copy it into a web browser or file viewer, or install one (for example "
-                                     "with the package xdg-utils).")
-                          .arg(link));
-    return false;
+    m_shell.open(kind, target, [this, kind, target, failed](const QString &why) {
+        m_prompts.warning(kind == OpenKind::Folder
+                              ? QStringLiteral("The folder could not be opened: %1.\nThe folder is: %2\n"
+                                               "Open it in a file manager yourself.")
+                                    .arg(why, target)
+                              : QStringLiteral("The address could not be opened: %1.\nThe address is: %2\n"
+                                               "Copy it into a web browser or file viewer yourself.")
+                                    .arg(why, target));
+        if (failed)
+            failed(why);
+    });
 }

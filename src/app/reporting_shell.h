@@ -1,8 +1,9 @@
 #pragma once
 // The desktop shell as the program hands it out: every request goes to the
-// real shell, and a folder or link that no installed program can open is
-// shown to the user in a message, with its path or address to take over by
-// hand, instead of nothing happening.
+// real shell, and a folder or link that could not be opened (no opener
+// installed, none set for it, the opener's error exit, however late) is shown
+// to the user in a message, with its path or address to take over by hand,
+// instead of nothing happening.
 
 #include "platform/shell/desktop_shell.h"
 
@@ -12,8 +13,7 @@ class ReportingShell : public DesktopShell {
 public:
     ReportingShell(DesktopShell &shell, Prompts &prompts) : m_shell(shell), m_prompts(prompts) {}
 
-    bool openFolder(const QString &folder) override;
-    bool openLink(const QString &link) override;
+    void open(OpenKind kind, const QString &target, OpenFailed failed) override;
     void powerOff() override { m_shell.powerOff(); }
     bool hasTray() const override { return m_shell.hasTray(); }
     void notify(const QString &summary, const QString &body) override { m_shell.notify(summary, body); }

@@ -58,8 +58,8 @@ Tfm_main::Tfm_main(ConverterSession &session, QWidget *parent)
     : QWidget(parent),
       m_session(session),
       m_prompts(session.prompts()),
-      m_controls(this, session.folder()),
-      m_messages(session.folder(), session.prompts(), session.busy())
+      m_controls(this, session.dataFolder()),
+      m_messages(session.dataFolder(), session.prompts(), session.busy())
 {
     m_preview.engine = std::make_unique<MpvPreviewEngine>();
     setObjectName(QStringLiteral("fm_main"));
@@ -114,7 +114,7 @@ void Tfm_main::createWindowParts()
     m_listView->viewport()->installEventFilter(this);
     m_dvd = new DvdCommands(s.jobs(), s.profile(), m_controls.cb_audio, m_controls.cb_subtitle, m_prompts, m_messages,
                             this);
-    m_picker = new ProfilePicker(this, s.folder(), s.profile(), m_prompts);
+    m_picker = new ProfilePicker(this, s.dataFolder(), s.profile(), m_prompts);
     m_sideMenus = new SideButtonMenus(s.profile(), this);
 }
 
@@ -217,8 +217,9 @@ void Tfm_main::FormShow()
     anchorMainControls(this, kWindowSize, layout.list);
     presentToKeyboard(!layout.previewButtonsHidden);
     addMenuRowKeys(this, edition.zuvok, [this](MainCommand command) { run(command); });
-    runGuarded(m_prompts,
-               [this, &edition] { m_product = readProductRecord(m_session.folder(), edition.baseName, m_messages); });
+    runGuarded(m_prompts, [this, &edition] {
+        m_product = readProductRecord(m_session.dataFolder(), edition.baseName, m_messages);
+    });
     runGuarded(m_prompts, [this] { m_picker->loadButtonPictures(); });
     openSession();
     if (m_session.ending())
@@ -237,7 +238,7 @@ void Tfm_main::FormShow()
 // A skin that cannot be read leaves the window plain but usable.
 void Tfm_main::loadSkin()
 {
-    if (!Skin1.loadSkin(m_session.folder() + kSkinFile)) {
+    if (!Skin1.loadSkin(m_session.dataFolder() + kSkinFile)) {
         m_prompts.warning(QStringLiteral("The window's skin could not be read: %1\nThe window is shown without it; "
                                          "reinstall the program to restore it.")
                               .arg(Skin1.errorText()));
@@ -277,7 +278,8 @@ void Tfm_main::skinCutter(Tfm_dvdcutter &cutter)
 
 void Tfm_main::showNameBanner()
 {
-    const QString banner = m_session.folder() + QStringLiteral("images/main/") + m_session.edition().baseName + ".bmp";
+    const QString banner =
+        m_session.dataFolder() + QStringLiteral("images/main/") + m_session.edition().baseName + ".bmp";
     if (!QFile::exists(banner)) {
         m_controls.pl_appname->hide();
         return;

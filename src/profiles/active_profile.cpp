@@ -21,9 +21,7 @@ QString profileIconPicture(ProfileKind kind)
     return QStringLiteral("images/main/2.bmp");
 }
 
-ActiveProfile::ActiveProfile(QString executableFolder, QObject *parent)
-    : QObject(parent),
-      m_executableFolder(std::move(executableFolder))
+ActiveProfile::ActiveProfile(QString dataFolder, QObject *parent) : QObject(parent), m_dataFolder(std::move(dataFolder))
 {}
 
 ActiveProfile::~ActiveProfile() = default;
@@ -82,10 +80,10 @@ std::optional<QString> ActiveProfile::startRefusal() const
     if (m_definition.loadedProfileId == 0)
         return QStringLiteral("No output profile is loaded: the profile file %1 or the pictures in %2 could not be "
                               "read. Nothing was converted.\nReinstall the program, then press Start again.")
-            .arg(kProfileFileName, QDir(m_executableFolder).filePath(QStringLiteral("images")));
-    const std::optional<int> damaged = firstMisplacedBlockIn(m_executableFolder);
+            .arg(kProfileFileName, QDir(m_dataFolder).filePath(QStringLiteral("images")));
+    const std::optional<int> damaged = firstMisplacedBlockIn(m_dataFolder);
     if (damaged && m_definition.loadedProfileId >= *damaged)
-        return profileFileDamageNotice(m_executableFolder);
+        return profileFileDamageNotice(m_dataFolder);
     return std::nullopt;
 }
 
@@ -95,7 +93,7 @@ bool ActiveProfile::select(int id)
     if (!name)
         return false;
 
-    m_icon = loadPictureImage(QDir(m_executableFolder).filePath(profileIconPicture(profileKind(id))));
+    m_icon = loadPictureImage(QDir(m_dataFolder).filePath(profileIconPicture(profileKind(id))));
     m_definition.displayName = *name;
     emit labelChanged();
 
@@ -103,7 +101,7 @@ bool ActiveProfile::select(int id)
 
     QualityLists lists = m_lists;
     TActiveProfile definition = m_definition;
-    applyProfileBlock(readProfileBlock(m_executableFolder, id), id, m_dvdMode, lists, definition);
+    applyProfileBlock(readProfileBlock(m_dataFolder, id), id, m_dvdMode, lists, definition);
     if (m_store)
         m_store->apply(id, lists);
     definition.loadedProfileId = id;

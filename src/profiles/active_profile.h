@@ -17,14 +17,14 @@
 
 class QualitySettingsStore;
 
-// The profile field's picture for a kind, under the executable folder:
+// The profile field's picture for a kind, under the data folder:
 // "images/main/2.bmp" for sound, "2-film.bmp" and "2-device.bmp" beside it.
 QString profileIconPicture(ProfileKind kind);
 
 class ActiveProfile : public QObject {
     Q_OBJECT
 public:
-    explicit ActiveProfile(QString executableFolder, QObject *parent = nullptr);
+    explicit ActiveProfile(QString dataFolder, QObject *parent = nullptr);
     ~ActiveProfile() override;
 
     // Opens the edition's quality settings, the file "pro " +
@@ -86,7 +86,7 @@ signals:
     void changed();
 
 private:
-    QString m_executableFolder;
+    QString m_dataFolder;
     bool m_dvdMode = false;
     std::unique_ptr<QualitySettingsStore> m_store;
     bool m_writesSettings = true;

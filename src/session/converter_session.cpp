@@ -13,6 +13,7 @@
 #include "profiles/catalogue.h"
 #include "profiles/profile_file_check.h"
 #include "session/damaged_settings.h"
+#include "session/data_folder.h"
 #include "session/remembered_profile.h"
 #include "ui_text/prompts.h"
 
@@ -28,13 +29,13 @@ ConverterSession::ConverterSession(Prompts &prompts, DesktopShell &shell, const 
       m_prompts(prompts),
       m_shell(shell),
       m_edition(editionOf(programPath)),
-      m_folder(QDir(executableFolder).absolutePath() + u'/'),
-      m_profile(m_folder),
+      m_dataFolder(dataFolderOf(executableFolder)),
+      m_profile(m_dataFolder),
       m_jobs(m_profile)
 {
     UnfinishedOutputs::removeLeftovers();
     m_settings.categoryIndex = -1;
-    m_runs.setExecutableFolder(m_folder);
+    m_runs.setExecutableFolder(QDir(executableFolder).absolutePath() + u'/');
     m_adder = std::make_unique<FileAdder>(m_jobs, m_prompts, m_runs.location(), m_busy);
     m_adder->setMediaKinds(m_edition.audioNamed ? MediaKinds::Audio : MediaKinds::VideoAndAudio);
     m_jobStart = std::make_unique<RowJobStart>(m_jobs, std::make_unique<FileJobStart>(m_jobs, m_profile, m_output),
@@ -66,7 +67,7 @@ void ConverterSession::readSettings()
         if (const std::optional<QString> notice = damagedSettingsNotice(file))
             m_prompts.warning(*notice);
     }
-    if (const std::optional<QString> notice = profileFileDamageNotice(m_folder))
+    if (const std::optional<QString> notice = profileFileDamageNotice(m_dataFolder))
         m_prompts.warning(*notice);
     // The system may have ended the program while a notice was open.
     if (m_ending)

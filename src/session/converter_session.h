@@ -35,16 +35,16 @@ class ConverterSession : public QObject {
     Q_OBJECT
 public:
     // programPath is the path the program was started under (argv[0]): its
-    // file name is the edition. The encoder and every data file are looked up
-    // in executableFolder. What runs of an earlier session left unfinished
+    // file name is the edition. The encoder is looked up in executableFolder,
+    // every data file in the data folder it gives (dataFolderOf). What runs of an earlier session left unfinished
     // (killed, crashed, the power lost) is removed here.
     ConverterSession(Prompts &prompts, DesktopShell &shell, const QString &programPath, const QString &executableFolder,
                      QObject *parent = nullptr);
     ~ConverterSession() override;
 
     const Edition &edition() const { return m_edition; }
-    // The executable folder, with its trailing "/".
-    const QString &folder() const { return m_folder; }
+    // The folder of the data files, with its trailing "/".
+    const QString &dataFolder() const { return m_dataFolder; }
     Prompts &prompts() { return m_prompts; }
     DesktopShell &shell() { return m_shell; }
 
@@ -109,7 +109,7 @@ private:
     Prompts &m_prompts;
     DesktopShell &m_shell;
     const Edition m_edition;
-    const QString m_folder;
+    const QString m_dataFolder;
     AppSettings m_settings;
     std::unique_ptr<IniFile> m_settingsFile; // from the settings' reading until they are saved
     bool m_ending = false;

@@ -51,8 +51,8 @@ int hintNumberFor(const QString &skinObjectName)
     return Message::EditionHint;
 }
 
-MessageTable::MessageTable(QString executableFolder, Prompts &prompts, const BusyState &busy)
-    : m_path(QDir(executableFolder).filePath(QStringLiteral("language.info"))),
+MessageTable::MessageTable(QString dataFolder, Prompts &prompts, const BusyState &busy)
+    : m_path(QDir(dataFolder).filePath(QStringLiteral("language.info"))),
       m_prompts(prompts),
       m_busy(busy)
 {}

@@ -29,7 +29,7 @@ class MessageTable {
 public:
     // While `busy` converts, the hint line stays as it was; boxes still show
     // their text.
-    MessageTable(QString executableFolder, Prompts &prompts, const BusyState &busy);
+    MessageTable(QString dataFolder, Prompts &prompts, const BusyState &busy);
 
     void setEditionBaseName(const QString &baseName) { m_baseName = baseName; }
     // The "hint" skin object; nullptr when the skin has none (hints are skipped).

@@ -99,10 +99,10 @@ bool isAudioGroup(const QString &panelName)
 
 } // namespace
 
-ProfilePicker::ProfilePicker(QWidget *window, QString executableFolder, ActiveProfile &profile, Prompts &prompts)
+ProfilePicker::ProfilePicker(QWidget *window, QString dataFolder, ActiveProfile &profile, Prompts &prompts)
     : QObject(window),
       m_window(window),
-      m_pictureFolder(QDir(executableFolder).filePath(QStringLiteral("images/sub/"))),
+      m_pictureFolder(QDir(dataFolder).filePath(QStringLiteral("images/sub/"))),
       m_profile(profile),
       m_prompts(prompts)
 {

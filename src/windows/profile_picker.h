@@ -34,9 +34,9 @@ class ProfilePicker : public QObject {
     Q_OBJECT
 public:
     // The panels will be children of `window`; pictures are read from the
-    // executable folder. Pointing moves `profile`'s current id, a click
+    // data folder. Pointing moves `profile`'s current id, a click
     // selects the profile; what such a command throws is shown in `prompts`.
-    ProfilePicker(QWidget *window, QString executableFolder, ActiveProfile &profile, Prompts &prompts);
+    ProfilePicker(QWidget *window, QString dataFolder, ActiveProfile &profile, Prompts &prompts);
 
     void setEdition(const PickerEdition &edition) { m_edition = edition; }
     // Where the edition layout puts the group panels; their upper edge is
@@ -107,7 +107,7 @@ private:
     bool isProfileButton(int id) const;
 
     QWidget *m_window;
-    QString m_pictureFolder; // "images/sub/" of the executable folder
+    QString m_pictureFolder; // "images/sub/" of the data folder
     ActiveProfile &m_profile;
     Prompts &m_prompts;
     PickerEdition m_edition;

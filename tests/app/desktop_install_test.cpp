@@ -1,13 +1,15 @@
 // `cmake --install` of the build tree into a temporary prefix: each edition
 // on the PATH, answering --version and --help without a display, a valid
 // desktop entry with its media types and %F, its icon in the hicolor theme at
-// every size, and the help links of the installed product file reaching the
-// installed README.
+// every size, the executables alone under lib/veltrix and the data files under
+// share/veltrix where the program finds them, and the help links of the
+// installed product file reaching the installed README.
 
 #include "app/product_info.h"
 #include "engine/busy_state.h"
 #include "media_fixtures.h"
 #include "recording_prompts.h"
+#include "session/data_folder.h"
 #include "ui_text/message_table.h"
 
 #include <QDir>
@@ -132,10 +134,16 @@ INSTANTIATE_TEST_SUITE_P(Editions, DesktopInstall,
                              return name;
                          });
 
-TEST_F(InstallTree, TheExecutableFolderHoldsItsFilesAndTheHelpLinksReachTheReadme)
+TEST_F(InstallTree, TheDataLiesUnderShareAndTheHelpLinksReachTheReadme)
 {
-    const QString folder = installed("lib/veltrix");
-    for (const char *file : {"register.dat", "skn.skn", "language.info", "profiles.pop", "images/main/2.bmp"})
+    // The executables alone under lib/; the program finds its data under share/.
+    const QString executables = installed("lib/veltrix");
+    EXPECT_EQ(
+        QDir(executables).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        (QStringList{"register.dat", "veltrix-audio-converter", "veltrix-dvd-ripper", "veltrix-video-converter"}));
+    const QString folder = dataFolderOf(executables);
+    EXPECT_EQ(folder, installed("share/veltrix/"));
+    for (const char *file : {"skn.skn", "language.info", "profiles.pop", "images/main/2.bmp", "softinfo.dat"})
         EXPECT_TRUE(QFileInfo::exists(QDir(folder).filePath(file))) << file;
 
     TempDir noData;

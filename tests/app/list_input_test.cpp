@@ -6,10 +6,12 @@
 
 #include "app/command_line_open.h"
 #include "app/reporting_shell.h"
+#include "platform/shell/qt_desktop_shell.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 
@@ -242,23 +244,49 @@ INSTANTIATE_TEST_SUITE_P(Table, CommandLinePaths,
                                            PathCase{"hash_in_a_name", "take#2.wav", "/home/u/Videos/take#2.wav"}),
                          [](const ::testing::TestParamInfo<PathCase> &info) { return std::string(info.param.what); });
 
-TEST(ReportingShell, WhereNoProgramOpensItTheUserSeesThePathOrAddress)
+// The desktop's real opener, xdg-open, as a script on the PATH that exits
+// with the code given, or missing: a failure, however late, is told with the
+// folder's path; a success is not.
+struct OpenerCase {
+    const char *what;
+    int exitCode;     // -1: no xdg-open on the PATH
+    const char *told; // empty: no message
+};
+
+class OpenerFailures : public ::testing::TestWithParam<OpenerCase> {};
+
+TEST_P(OpenerFailures, AreToldWithThePath)
 {
-    RecordingShell desktop;
+    TempDir bin;
+    if (GetParam().exitCode >= 0) {
+        writeFile(bin.file("xdg-open"), "#!/bin/sh\nsleep 0.2\nexit " + std::to_string(GetParam().exitCode) + "\n");
+        QFile::setPermissions(QString::fromStdString(bin.file("xdg-open")),
+                              QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(bin.path()));
+    QtDesktopShell desktop;
     RecordingPrompts prompts;
     ReportingShell shell(desktop, prompts);
-    EXPECT_TRUE(shell.openFolder("/home/u/Videos"));
-    EXPECT_TRUE(prompts.shown.empty());
-
-    desktop.openerInstalled = false;
-    EXPECT_FALSE(shell.openFolder("/home/u/Videos"));
-    EXPECT_FALSE(shell.openLink("https://veltrix.example/help"));
-    EXPECT_EQ(desktop.openedFolders.size(), 2);
-    ASSERT_EQ(prompts.shown.size(), 2u);
+    shell.openFolder("/home/u/Videos");
+    qputenv("PATH", path);
+    const std::string told = GetParam().told;
+    if (told.empty()) {
+        QTest::qWait(1000);
+        EXPECT_TRUE(prompts.shown.empty());
+        return;
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.shown.empty(); }, 5000));
     EXPECT_EQ(prompts.shown[0].kind, Kind::Warning);
+    EXPECT_TRUE(prompts.shown[0].text.contains(QString::fromStdString(told))) << prompts.shown[0].text.toStdString();
     EXPECT_TRUE(prompts.shown[0].text.contains("The folder is: /home/u/Videos"));
-    EXPECT_TRUE(prompts.shown[1].text.contains("The address is: https://veltrix.example/help"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, OpenerFailures,
+                         ::testing::Values(OpenerCase{"no_handler", 3, "ended with error 3"},
+                                           OpenerCase{"missing", -1, "no program to open it is installed"},
+                                           OpenerCase{"opened", 0, ""}),
+                         [](const ::testing::TestParamInfo<OpenerCase> &info) { return std::string(info.param.what); });
 
 TEST_F(ListInputTest, TheHelpLinksOpenTheReadmeSections)
 {

@@ -105,26 +105,26 @@ protected:
         QDir().mkpath(q(dataDir.file("veltrix")));
         writeFile(dataDir.file("veltrix/softinfo.dat"), contents.toStdString());
     }
-    QString executableFolder() const { return q(install.file("bin")); }
+    QString dataFolder() const { return q(install.file("bin")); }
 
     TempDir system1, system2, install;
     RecordingPrompts prompts;
     BusyState busy;
-    MessageTable messages{executableFolder(), prompts, busy};
+    MessageTable messages{dataFolder(), prompts, busy};
 };
 
-TEST_F(ProductInfoFile, SystemDataFoldersComeBeforeTheExecutablesShareFolder)
+TEST_F(ProductInfoFile, SystemDataFoldersComeBeforeTheProgramsDataFolder)
 {
-    // Last the installed layout, whose executable folder is <prefix>/lib/veltrix.
-    EXPECT_EQ(productInfoFolders(executableFolder()),
-              (QStringList{q(system1.file("veltrix")), q(system2.file("veltrix")), q(install.file("share/veltrix")),
-                           QDir::cleanPath(q(install.file("bin")) + "/../../share/veltrix")}));
+    // Then the data folder itself (installed), then share/veltrix beside it (the build tree).
+    EXPECT_EQ(productInfoFolders(dataFolder()),
+              (QStringList{q(system1.file("veltrix")), q(system2.file("veltrix")), q(install.file("bin")),
+                           q(install.file("share/veltrix"))}));
 }
 
 TEST_F(ProductInfoFile, TheRecordOfTheEditionGivesItsLinks)
 {
     ship(system2, record("Other", "https://other") + record("MyConv", "https://mine"));
-    const ProductRecord found = readProductRecord(executableFolder(), "MyConv", messages);
+    const ProductRecord found = readProductRecord(dataFolder(), "MyConv", messages);
     EXPECT_EQ(found.webLink, "https://mine");
     EXPECT_EQ(found.supportLink, "https://mine/support");
     EXPECT_TRUE(prompts.shown.empty());
@@ -134,10 +134,10 @@ TEST_F(ProductInfoFile, AMissingFileOrRecordShowsMessage31)
 {
     const QString message31 = messageLine(QByteArray::fromStdString(readFile(VELTRIX_BIN_DIR "/language.info")), 31);
     ASSERT_FALSE(message31.isEmpty());
-    const ProductRecord none = readProductRecord(executableFolder(), "MyConv", messages);
+    const ProductRecord none = readProductRecord(dataFolder(), "MyConv", messages);
     ship(install, record("Other", "https://other")); // lands in install/veltrix, not share/veltrix
     ship(system1, record("Other", "https://other"));
-    const ProductRecord unknown = readProductRecord(executableFolder(), "MyConv", messages);
+    const ProductRecord unknown = readProductRecord(dataFolder(), "MyConv", messages);
     for (const ProductRecord &r : {none, unknown}) {
         EXPECT_EQ(r.webLink, "");
         EXPECT_EQ(r.supportLink, "");

@@ -11,15 +11,9 @@ namespace veltrix::test {
 
 class RecordingShell : public DesktopShell {
 public:
-    bool openFolder(const QString &folder) override
+    void open(OpenKind kind, const QString &target, OpenFailed) override
     {
-        openedFolders.append(folder);
-        return openerInstalled;
-    }
-    bool openLink(const QString &link) override
-    {
-        openedLinks.append(link);
-        return openerInstalled;
+        (kind == OpenKind::Folder ? openedFolders : openedLinks).append(target);
     }
     void powerOff() override { ++powerOffRequests; }
     bool hasTray() const override { return trayAvailable; }
@@ -38,7 +32,6 @@ public:
     QStringList openedLinks;
     int powerOffRequests = 0;
     bool trayAvailable = true;   // the desktop shows tray icons
-    bool openerInstalled = true; // a program opens folders and links
     QStringList notifications;   // "summary: body"
     bool sleepInhibited = false;
     int inhibitRequests = 0;

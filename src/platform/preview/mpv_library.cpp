@@ -25,8 +25,11 @@ LoadResult load()
     LoadResult result;
     void *handle = dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
-        result.error = QStringLiteral("The preview player library %1 could not be loaded (%2). "
-                                      "Install the package libmpv2, then start the program again.")
+        // The package recommends libmpv2 rather than depending on it, so a
+        // system without it converts but cannot preview.
+        result.error = QStringLiteral("The preview cannot play: its player library %1 could not be loaded (%2). "
+                                      "Converting works without it. To preview, install the package libmpv2 "
+                                      "(sudo apt install libmpv2), then start the program again.")
                            .arg(QLatin1String(kLibraryName), QString::fromLocal8Bit(dlerror()));
         return result;
     }

@@ -5,13 +5,22 @@
 // machine from sleeping while a batch converts.
 
 #include <QString>
+#include <functional>
+
+enum class OpenKind { Folder, Link };
 
 class DesktopShell {
 public:
     virtual ~DesktopShell() = default;
-    // False when no program to open it is installed.
-    virtual bool openFolder(const QString &folder) = 0;
-    virtual bool openLink(const QString &link) = 0;
+    // Why opening failed, in the program's words: "no program to open it is
+    // installed", "xdg-open ended with error 3", ...
+    using OpenFailed = std::function<void(const QString &why)>;
+    // Opens a folder in the file manager or a link in the program the
+    // desktop has for it. When that fails, at once or later (the opener's
+    // error exit comes after this returns), `failed` is called once.
+    virtual void open(OpenKind kind, const QString &target, OpenFailed failed) = 0;
+    void openFolder(const QString &folder) { open(OpenKind::Folder, folder, {}); }
+    void openLink(const QString &link) { open(OpenKind::Link, link, {}); }
     virtual void powerOff() = 0;
     // Whether an icon in the notification area can be seen; many desktops
     // have no such area, and a window hidden behind an unseen icon is lost.

@@ -4,7 +4,6 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSystemTrayIcon>
@@ -30,14 +29,46 @@ QString applicationName()
 
 } // namespace
 
-bool QtDesktopShell::openFolder(const QString &folder)
+QtDesktopShell::~QtDesktopShell()
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    // An opener still running (xdg-open may wait for the program it started)
+    // is left to run: deleting it would end the file manager or browser too.
+    for (QProcess *opener : m_openers.findChildren<QProcess *>(Qt::FindDirectChildrenOnly)) {
+        if (opener->state() == QProcess::NotRunning)
+            continue;
+        opener->disconnect();
+        opener->setParent(nullptr);
+    }
 }
 
-bool QtDesktopShell::openLink(const QString &link)
+void QtDesktopShell::open(OpenKind kind, const QString &target, OpenFailed failed)
 {
-    return QDesktopServices::openUrl(QUrl::fromUserInput(link));
+    const QString address =
+        kind == OpenKind::Folder ? QUrl::fromLocalFile(target).toString() : QUrl::fromUserInput(target).toString();
+    auto *opener = new QProcess(&m_openers);
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    const auto fail = [opener, failed](const QString &why) {
+        opener->deleteLater();
+        if (failed)
+            failed(why);
+    };
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [fail](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            fail(QStringLiteral("no program to open it is installed (xdg-open, from the package xdg-utils)"));
+    });
+    // xdg-open exits with 0 once the desktop's program has it; 3 means no
+    // program is set for this kind of file or address.
+    QObject::connect(opener, &QProcess::finished, opener, [opener, fail](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit)
+            fail(QStringLiteral("xdg-open, which hands it to the desktop, crashed"));
+        else if (code != 0)
+            fail(QStringLiteral("xdg-open, which hands it to the desktop, ended with error %1%2")
+                     .arg(code)
+                     .arg(code == 3 ? QStringLiteral(": no program is set to open it") : QString()));
+        else
+            opener->deleteLater();
+    });
+    opener->start(QStringLiteral("xdg-open"), {address});
 }
 
 void QtDesktopShell::powerOff()
