@@ -15,10 +15,10 @@ void CommandControls::add(MainCommand command, QWidget *button)
     m_controls.emplace(command, button);
 }
 
-void CommandControls::add(MainCommand command, SkinObject *object)
+void CommandControls::add(MainCommand command, SkinObject *slider)
 {
-    if (object)
-        m_controls.emplace(command, object);
+    if (slider)
+        m_controls.emplace(command, slider);
 }
 
 void CommandControls::apply(const CommandStates &states) const
@@ -35,9 +35,9 @@ void CommandControls::apply(const CommandStates &states) const
                 if (state.visible)
                     (*button)->setVisible(*state.visible);
             } else if (state.enabled) {
-                SkinObject *object = std::get<SkinObject *>(control->second);
-                object->commonFacet()->setState(*state.enabled);
-                object->commonFacet()->redraw();
+                SkinObject *slider = std::get<SkinObject *>(control->second);
+                slider->commonFacet()->setState(*state.enabled);
+                slider->commonFacet()->redraw();
             }
         }
     }

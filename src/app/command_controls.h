@@ -1,6 +1,6 @@
 #pragma once
 // The controls that raise the main window's commands, registered by the
-// window as it creates them (menu items, image buttons, skin objects), and
+// window as it creates them (menu items, image buttons, skin sliders), and
 // the one place that shows the availability rule's result on them.
 
 #include "app/command_availability.h"
@@ -18,11 +18,10 @@ public:
     // one command. A null skin object is skipped.
     void add(MainCommand command, QAction *item);
     void add(MainCommand command, QWidget *button);
-    void add(MainCommand command, SkinObject *object);
+    void add(MainCommand command, SkinObject *slider);
 
     // Shows each command's state on its controls: buttons are enabled and
-    // shown or hidden, menu items enabled, skin objects enabled and redrawn
-    // (a disabled one looks it, and its stand-in takes no press).
+    // shown or hidden, menu items enabled, skin sliders enabled and redrawn.
     void apply(const CommandStates &states) const;
 
 private:

@@ -8,7 +8,6 @@
 #include "app/image_button.h"
 #include "app/job_list_view.h"
 #include "app/jobs_at_once_menu.h"
-#include "app/main_command_table.h"
 #include "app/main_keys.h"
 #include "app/main_preview_host.h"
 #include "app/product_info.h"
@@ -250,7 +249,6 @@ void Tfm_main::loadSkin()
     // The position bars move the preview as Back and Forward do, and are
     // offered when those are.
     m_commandControls.add(MainCommand::StepForward, m_skinRefs.play_bar);
-    addSkinCommandControls(this);
     m_preview.display.main = {m_skinRefs.play_time, m_skinRefs.play_bar,
                               PositionBar(m_skinRefs.playpos, kPlayBarWidth, kProgressFull)};
     writeSkinSliderPosition(m_skinRefs.play_bar, 0);
@@ -267,17 +265,9 @@ void Tfm_main::skinCutter(Tfm_dvdcutter &cutter)
     m_skinRefs.readCutter(Skin1.skinFormOfWindow(&cutter));
     Skin1.present(&cutter, cutterSkinAccess());
     m_commandControls.add(MainCommand::StepForward, m_skinRefs.cut_play_bar);
-    addSkinCommandControls(&cutter);
     m_preview.display.cutter = {m_skinRefs.cut_play_time, m_skinRefs.cut_play_bar,
                                 PositionBar(m_skinRefs.cutplaypos, kCutPlayBarWidth, kProgressFull)};
     m_preview.display.cutter.fill.show(0);
-}
-
-void Tfm_main::addSkinCommandControls(QWidget *window)
-{
-    for (const auto &object : Skin1.skinFormOfWindow(window)->objects())
-        if (const MainCommand command = skinClickCommand(object->name()); command != MainCommand::None)
-            m_commandControls.add(command, object.get());
 }
 
 void Tfm_main::showNameBanner()

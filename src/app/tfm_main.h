@@ -125,9 +125,6 @@ private:
     void loadSkin();
     // Draws the cutter window with the skin form "cutter", when the skin loaded.
     void skinCutter(Tfm_dvdcutter &cutter);
-    // Each object of the window's skin form that raises a command shows
-    // whether that command is available.
-    void addSkinCommandControls(QWidget *window);
     void showNameBanner();
     void applyEditionLayout(const EditionLayout &layout);
     // The skin objects the keyboard reaches and assistive technology sees, and

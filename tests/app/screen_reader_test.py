@@ -1,12 +1,10 @@
-"""A screen reader chooses a profile through AT-SPI alone: the video edition under its own Xvfb and session bus
-(dbus-run-session), the picker's entries pressed by name, the Profile field read back and heard changing, a hidden
-button without a press, a press that opens a modal window answered at once. Argument: the program."""
+"""A screen reader picks profiles by name through AT-SPI alone, in the video edition under its own Xvfb and session bus,
+hears the Profile field change, finds a hidden button without a press and a modal window's press answered at once."""
 import os
 import subprocess
 import sys
 import tempfile
 import time
-
 import pyatspi
 from gi.repository import GLib
 
@@ -65,10 +63,9 @@ def main(home):
         pick(app, field, "MP4-MPEG-4 AVC Video(*.mp4)")
         press(app, "Browse for the output folder")
     finally:
-        program.terminate()
-        program.wait(10)
-        xvfb.terminate()
-        xvfb.wait(10)
+        for process in (program, xvfb):
+            process.terminate()
+            process.wait(10)
 
 with tempfile.TemporaryDirectory(prefix="veltrix-screen-reader-") as home:
     main(home)
