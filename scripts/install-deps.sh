@@ -8,7 +8,9 @@
 # what builds and checks the Debian package (scripts/package.sh). --bench
 # adds the peer converter the benchmarks compare with (SoundConverter's batch
 # mode, bench/batch.sh library). weston,
-# xwayland and qt6-wayland give the on-screen preview test its Wayland sessions.
+# xwayland and qt6-wayland give the on-screen preview test its Wayland sessions;
+# python3-pyatspi and at-spi2-core let the screen reader test drive the window
+# over AT-SPI on a session bus of its own (dbus-run-session).
 set -euo pipefail
 
 packages=(
@@ -22,7 +24,8 @@ packages=(
   googletest libgtest-dev
   xvfb xauth libx11-dev
   weston xwayland qt6-wayland
-  desktop-file-utils dbus-daemon help2man
+  desktop-file-utils dbus-daemon dbus-bin help2man
+  python3-pyatspi at-spi2-core
 )
 for option in "$@"; do
   case "$option" in

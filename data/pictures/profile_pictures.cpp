@@ -6,7 +6,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <map>
 
 namespace {
 
@@ -87,35 +86,6 @@ QImage drawPageSwitch(const QString &caption, int width)
     return image;
 }
 
-// The captions of the category list, by group panel.
-const std::map<QString, QString> &groupCaptions()
-{
-    static const std::map<QString, QString> captions = {
-        {"pl_video1", "Common video"},
-        {"pl_video2", "Mobile and web video"},
-        {"pl_audio1", "Audio"},
-        {"pl_audio2", "Audio"},
-        {"pl_ipod", "iPod"},
-        {"pl_iphone", "iPhone"},
-        {"pl_gphone", "GPhone"},
-        {"pl_appletv", "Apple TV"},
-        {"pl_psp", "PS3 and PSP"},
-        {"pl_xbox", "Xbox 360"},
-        {"pl_phone", "Phones"},
-        {"pl_win", "Pocket PC"},
-        {"pl_pmp", "Portable players"},
-        {"pl_hd", "HD video"},
-        {"pl_animation", "Flash animation"},
-        {"pl_avi", "AVI"},
-        {"pl_mpeg", "MPEG, VCD and DVD"},
-        {"pl_mp4", "MP4"},
-        {"pl_mkv", "MKV"},
-        {"pl_today", "Modern video"},
-        {"pl_today_audio", "Modern audio"},
-    };
-    return captions;
-}
-
 QImage drawCategory(const QString &caption, bool shown)
 {
     QImage image = canvas(kCategoryListWidth, kCategoryRowHeight, palette::picker);
@@ -172,7 +142,7 @@ void addCategoryPictures(PictureSheet &sheet)
     sheet.push_back({QStringLiteral("images/sub/category/title.bmp"), drawCategoryTitle()});
     for (const ProfileGroup &group : profileGroups()) {
         const QString panel = group.panel.toString();
-        const QString caption = groupCaptions().at(panel);
+        const QString caption = group.caption.toString();
         const QString base = QStringLiteral("images/sub/category/") + panel;
         sheet.push_back({base + QStringLiteral(".bmp"), drawCategory(caption, false)});
         sheet.push_back({base + QStringLiteral("_on.bmp"), drawCategory(caption, true)});

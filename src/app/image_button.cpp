@@ -1,5 +1,6 @@
 #include "app/image_button.h"
 
+#include "platform/access/pressable_accessible.h"
 #include "platform/picture/picture_file.h"
 #include "ui_look/focus_ring.h"
 
@@ -13,6 +14,23 @@ constexpr qreal kDisabledOpacity = 0.35;
 constexpr qreal kMaxRingRadius = 12; // the corners of the widest pictures
 constexpr QSize kBlankSize(64, 46);
 const char *const kSuffixes[] = {".bmp", "_over.bmp", "_down.bmp"};
+
+// A button that an edition hides (the preview's in file mode) takes no press
+// from assistive technology either.
+class ImageButtonAccessible : public PressableAccessible {
+public:
+    explicit ImageButtonAccessible(TImageButton *button) : PressableAccessible(button, QAccessible::Button) {}
+
+protected:
+    void press() override { static_cast<TImageButton *>(widget())->click(); }
+};
+
+QAccessibleInterface *imageButtonAccessible(const QString &className, QObject *object)
+{
+    auto *button = qobject_cast<TImageButton *>(object);
+    return className == QLatin1String("TImageButton") && button ? new ImageButtonAccessible(button) : nullptr;
+}
+
 } // namespace
 
 TImageButton::TImageButton(const QString &name, const QString &hint, const QString &dataFolder, QWidget *parent)
@@ -31,6 +49,8 @@ TImageButton::TImageButton(const QString &name, const QString &hint, const QStri
     m_opaque = pictureSize.isValid();
     resize(m_size);
     setAttribute(Qt::WA_Hover);
+    static const bool accessible = (QAccessible::installFactory(imageButtonAccessible), true);
+    Q_UNUSED(accessible);
 }
 
 // A picture covers the whole button, so what lies beneath need not be

@@ -174,12 +174,27 @@ constexpr std::array<QStringView, kLastProfileId> kNames = {
 };
 
 constexpr std::array<ProfileGroup, 21> kGroups = {{
-    {u"pl_video1", 1, 7},          {u"pl_video2", 8, 14},  {u"pl_audio1", 15, 21},     {u"pl_audio2", 22, 26},
-    {u"pl_ipod", 27, 33},          {u"pl_iphone", 34, 40}, {u"pl_gphone", 41, 45},     {u"pl_appletv", 46, 52},
-    {u"pl_psp", 53, 59},           {u"pl_xbox", 60, 67},   {u"pl_phone", 68, 74},      {u"pl_win", 75, 82},
-    {u"pl_pmp", 83, 90},           {u"pl_hd", 91, 98},     {u"pl_animation", 99, 101}, {u"pl_avi", 102, 109},
-    {u"pl_mpeg", 110, 117},        {u"pl_mp4", 118, 124},  {u"pl_mkv", 125, 132},      {u"pl_today", 133, 140},
-    {u"pl_today_audio", 141, 144},
+    {u"pl_video1", 1, 7, u"Common video"},
+    {u"pl_video2", 8, 14, u"Mobile and web video"},
+    {u"pl_audio1", 15, 21, u"Audio"},
+    {u"pl_audio2", 22, 26, u"Audio"},
+    {u"pl_ipod", 27, 33, u"iPod"},
+    {u"pl_iphone", 34, 40, u"iPhone"},
+    {u"pl_gphone", 41, 45, u"GPhone"},
+    {u"pl_appletv", 46, 52, u"Apple TV"},
+    {u"pl_psp", 53, 59, u"PS3 and PSP"},
+    {u"pl_xbox", 60, 67, u"Xbox 360"},
+    {u"pl_phone", 68, 74, u"Phones"},
+    {u"pl_win", 75, 82, u"Pocket PC"},
+    {u"pl_pmp", 83, 90, u"Portable players"},
+    {u"pl_hd", 91, 98, u"HD video"},
+    {u"pl_animation", 99, 101, u"Flash animation"},
+    {u"pl_avi", 102, 109, u"AVI"},
+    {u"pl_mpeg", 110, 117, u"MPEG, VCD and DVD"},
+    {u"pl_mp4", 118, 124, u"MP4"},
+    {u"pl_mkv", 125, 132, u"MKV"},
+    {u"pl_today", 133, 140, u"Modern video"},
+    {u"pl_today_audio", 141, 144, u"Modern audio"},
 }};
 
 bool inCatalogue(int id)

@@ -28,6 +28,7 @@ struct ProfileGroup {
     QStringView panel; // object name of the panel, e.g. "pl_audio1"
     int firstId;
     int lastId;
+    QStringView caption; // its entry in the category list, e.g. "Common video"
 };
 std::span<const ProfileGroup> profileGroups();
 // The group holding an id; nothing outside the catalogue.

@@ -1,14 +1,60 @@
 #include "windows/acting_picture.h"
 
+#include "platform/access/pressable_accessible.h"
 #include "ui_look/focus_ring.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+class ActingPictureAccessible : public PressableAccessible {
+public:
+    explicit ActingPictureAccessible(ActingPicture *picture)
+        : PressableAccessible(picture, QAccessible::Button),
+          m_picture(picture)
+    {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = PressableAccessible::state();
+        state.checkable = m_picture->chosen().has_value();
+        state.checked = m_picture->chosen().value_or(false);
+        return state;
+    }
+
+protected:
+    void press() override { m_picture->press(); }
+
+private:
+    ActingPicture *m_picture;
+};
+
+namespace {
+
+QAccessibleInterface *actingPictureAccessible(const QString &className, QObject *object)
+{
+    auto *picture = qobject_cast<ActingPicture *>(object);
+    return className == QLatin1String("ActingPicture") && picture ? new ActingPictureAccessible(picture) : nullptr;
+}
+
+} // namespace
+
 ActingPicture::ActingPicture(QWidget *parent) : QLabel(parent)
 {
     setFocusPolicy(Qt::TabFocus);
+    static const bool accessible = (QAccessible::installFactory(actingPictureAccessible), true);
+    Q_UNUSED(accessible);
+}
+
+void ActingPicture::setChosen(bool chosen)
+{
+    if (m_chosen == chosen)
+        return;
+    m_chosen = chosen;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ActingPicture::keyPressEvent(QKeyEvent *event)

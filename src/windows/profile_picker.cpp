@@ -106,6 +106,7 @@ ProfilePicker::ProfilePicker(QWidget *window, QString dataFolder, ActiveProfile 
       m_profile(profile),
       m_prompts(prompts)
 {
+    connect(&m_profile, &ActiveProfile::changed, this, &ProfilePicker::showChosen);
     // Like a pop-up, the picker goes when the keyboard focus leaves it.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
         if (!m_turning && old && now && holds(old) && !holds(now))
@@ -226,14 +227,15 @@ void ProfilePicker::buildPanels()
     };
     addStrip(m_page1, QStringLiteral("strip1"));
     addStrip(m_page2, QStringLiteral("strip2"));
-    addPageSwitch(m_page1, QStringLiteral("next"), QStringLiteral("Image2"), kPickerStripWidth - 1, kPickerSwitchWidth,
+    addPageSwitch(m_page1, {"next", "Image2", "More"}, kPickerStripWidth - 1, kPickerSwitchWidth,
                   &ProfilePicker::Image2Click);
-    addPageSwitch(m_page2, QStringLiteral("back"), QStringLiteral("Image5"), kPickerStripWidth - 1, kPickerSwitchWidth,
+    addPageSwitch(m_page2, {"back", "Image5", "Back"}, kPickerStripWidth - 1, kPickerSwitchWidth,
                   &ProfilePicker::Image5Click);
     for (QFrame *page : {m_page1, m_page2})
-        addPageSwitch(page, QStringLiteral("all"), QStringLiteral("im_allformats"), kAllFormatsSwitchLeft,
-                      kAllFormatsSwitchWidth, &ProfilePicker::showAllFormats);
+        addPageSwitch(page, {"all", "im_allformats", "All formats"}, kAllFormatsSwitchLeft, kAllFormatsSwitchWidth,
+                      &ProfilePicker::showAllFormats);
     buildCategoryList();
+    showChosen();
 }
 
 QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
@@ -252,6 +254,7 @@ QFrame *ProfilePicker::buildPanel(const QString &name, int firstId, int lastId)
         if (blank) {
             button->setFocusPolicy(Qt::NoFocus);
         } else {
+            button->setAccessibleName(*displayName(id));
             connect(button, &ProfileButton::pointed, this,
                     [this](int pointed) { runGuarded(m_prompts, [=, this] { pointAt(pointed); }); });
             connect(button, &ProfileButton::clicked, this,
@@ -281,20 +284,28 @@ void ProfilePicker::buildCategoryList()
         auto *entry =
             new PageSwitch(m_categoryList, [this, name] { runGuarded(m_prompts, [this, name] { showGroup(name); }); });
         entry->setObjectName(QStringLiteral("im_") + name);
+        entry->setAccessibleName(group.caption.toString());
         entry->setGeometry(0, categoryRowTop(row++), kCategoryListWidth, kCategoryRowHeight);
         entry->setPixmap(subPixmap(QStringLiteral("category/") + name));
         m_categories[name] = entry;
     }
 }
 
-void ProfilePicker::addPageSwitch(QFrame *page, const QString &picture, const QString &name, int left, int width,
-                                  Command onClick)
+void ProfilePicker::addPageSwitch(QFrame *page, const SwitchDesign &design, int left, int width, Command onClick)
 {
     auto *pageSwitch =
         new PageSwitch(page, [this, onClick] { runGuarded(m_prompts, [this, onClick] { (this->*onClick)(); }); });
-    pageSwitch->setObjectName(name);
+    pageSwitch->setObjectName(QString::fromLatin1(design.name));
+    pageSwitch->setAccessibleName(QString::fromLatin1(design.caption));
     pageSwitch->setGeometry(left, kPickerPageHeight - kPickerStripHeight - 1, width, kPickerStripHeight);
-    pageSwitch->setPixmap(subPixmap(picture));
+    pageSwitch->setPixmap(subPixmap(QString::fromLatin1(design.picture)));
+}
+
+void ProfilePicker::showChosen()
+{
+    for (const auto &[id, shown] : m_buttons)
+        if (isProfileButton(id) && displayName(id))
+            shown->setChosen(id == m_profile.loadedProfileId());
 }
 
 QFrame *ProfilePicker::panel(const QString &name) const
@@ -456,8 +467,10 @@ void ProfilePicker::showGroup(const QString &panelName)
         turnTo(m_page1, firstPageLeft(m_edition));
         return;
     }
-    for (const auto &[name, entry] : m_categories)
+    for (const auto &[name, entry] : m_categories) {
         entry->setPixmap(subPixmap(QStringLiteral("category/") + name + (name == panelName ? "_on" : "")));
+        entry->setChosen(name == panelName);
+    }
     const int listLeft = firstPageLeft(m_edition);
     const QScopedValueRollback turning(m_turning, true);
     turnTo(panel(panelName), listLeft + kCategoryListWidth - 1);

@@ -7,7 +7,8 @@
 // it (in editions named for audio, only the sound groups); its "Audio" entry
 // returns to page 1.
 // Pointing at a button highlights it and makes its id the current profile
-// id; clicking it selects the profile. From the keyboard: the picker takes
+// id; clicking it selects the profile. Screen readers see each button named
+// by its profile, checked where that is the loaded one. From the keyboard: the picker takes
 // the focus when it opens (on the current profile's button), the keys as
 // eventFilter tells, Space or Enter picks; closed, it gives the focus back.
 // The panels are built when the picker first opens; from then on there is
@@ -27,6 +28,7 @@ class ActiveProfile;
 class QFrame;
 class QLabel;
 class QWidget;
+class ActingPicture;
 class ProfileButton;
 class Prompts;
 
@@ -85,7 +87,16 @@ private:
     void buildPanels();
     QFrame *buildPanel(const QString &name, int firstId, int lastId);
     void buildCategoryList();
-    void addPageSwitch(QFrame *page, const QString &picture, const QString &name, int left, int width, Command onClick);
+    // A picture of the strip that turns the pages: images/sub/<picture>.bmp,
+    // its object name and what assistive technology calls it.
+    struct SwitchDesign {
+        const char *picture;
+        const char *name;
+        const char *caption;
+    };
+    void addPageSwitch(QFrame *page, const SwitchDesign &design, int left, int width, Command onClick);
+    // Each profile button checked where its profile is the loaded one.
+    void showChosen();
     // Hides every panel, then shows `page` at `left` (flat, single-line
     // border, buttons at their upper edges) with the pictures of its buttons.
     void turnTo(QFrame *page, int left);
@@ -114,7 +125,7 @@ private:
     QPoint m_topLeft;
     std::vector<QFrame *> m_panels;
     std::map<int, ProfileButton *> m_buttons;
-    std::map<QString, QLabel *> m_categories; // entries of the list by panel name
+    std::map<QString, ActingPicture *> m_categories; // entries of the list by panel name
     QFrame *m_categoryList = nullptr;
     QFrame *m_page1 = nullptr;
     QFrame *m_page2 = nullptr;

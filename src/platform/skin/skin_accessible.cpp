@@ -1,10 +1,10 @@
 #include "platform/skin/skin_accessible.h"
 
+#include "platform/access/pressable_accessible.h"
 #include "platform/skin/skin.h"
 #include "platform/skin/skin_slider_geometry.h"
 #include "platform/skin/skin_stand_in.h"
 
-#include <QAccessibleWidget>
 #include <QKeySequence>
 
 namespace {
@@ -26,26 +26,28 @@ QAccessible::Role roleOf(SkinRole role)
     return QAccessible::Client;
 }
 
-class SkinObjectAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class SkinObjectAccessible : public PressableAccessible, public QAccessibleValueInterface {
 public:
     explicit SkinObjectAccessible(SkinStandIn *standIn)
-        : QAccessibleWidget(standIn, roleOf(standIn->role())),
+        : PressableAccessible(standIn, roleOf(standIn->role())),
           m_standIn(standIn)
     {}
 
-    // A label's name is what it shows, and what the program calls it is its
-    // description; other objects are named by the program, else by their text.
+    // A label's name is what it shows, and so is a picker's, as with Qt's own
+    // lists here (its name-change event is how a screen reader hears a new
+    // choice); what the program calls them is their description. Other
+    // objects are named by the program, else by their text.
     QString text(QAccessible::Text kind) const override
     {
         const SkinObject &object = m_standIn->object();
         const QString shown = object.text();
         const QString given = m_standIn->presentedName();
-        const bool label = m_standIn->role() == SkinRole::Label;
+        const bool namedByText = m_standIn->role() == SkinRole::Label || m_standIn->role() == SkinRole::Picker;
         switch (kind) {
         case QAccessible::Name:
-            return label || given.isEmpty() ? shown : given;
+            return (namedByText && !shown.isEmpty()) || given.isEmpty() ? shown : given;
         case QAccessible::Description:
-            return label ? given : QString();
+            return namedByText ? given : QString();
         case QAccessible::Value:
             if (m_standIn->role() == SkinRole::Slider)
                 return QStringLiteral("%1%").arg(object.position() * 100 / kSkinSliderMaximum);
@@ -56,13 +58,13 @@ public:
                        : QKeySequence(QKeyCombination(Qt::ALT, Qt::Key(object.accessKey().unicode())))
                              .toString(QKeySequence::NativeText);
         default:
-            return QAccessibleWidget::text(kind);
+            return PressableAccessible::text(kind);
         }
     }
 
     QAccessible::State state() const override
     {
-        QAccessible::State state = QAccessibleWidget::state();
+        QAccessible::State state = PressableAccessible::state();
         state.hasPopup = m_standIn->role() == SkinRole::MenuButton || m_standIn->role() == SkinRole::Picker;
         return state;
     }
@@ -71,22 +73,7 @@ public:
     {
         if (type == QAccessible::ValueInterface && m_standIn->role() == SkinRole::Slider)
             return static_cast<QAccessibleValueInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QStringList actionNames() const override
-    {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (acts())
-            names.prepend(pressAction());
-        return names;
-    }
-    void doAction(const QString &action) override
-    {
-        if (action == pressAction() && acts())
-            m_standIn->activate();
-        else
-            QAccessibleWidget::doAction(action);
+        return PressableAccessible::interface_cast(type);
     }
 
     QVariant currentValue() const override { return m_standIn->object().position(); }
@@ -95,12 +82,11 @@ public:
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return kSkinSliderMaximum / 100; }
 
-private:
-    bool acts() const
-    {
-        return m_standIn->isEnabled() && m_standIn->role() != SkinRole::Slider && m_standIn->role() != SkinRole::Label;
-    }
+protected:
+    bool acts() const override { return m_standIn->role() != SkinRole::Slider && m_standIn->role() != SkinRole::Label; }
+    void press() override { m_standIn->activate(); }
 
+private:
     SkinStandIn *m_standIn;
 };
 

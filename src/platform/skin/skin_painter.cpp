@@ -116,6 +116,12 @@ void SkinPainter::paintObject(QPainter &painter, const SkinObject &object, Point
         return;
     painter.save();
     painter.setClipRect(rect);
+    // An object whose state is off looks it: faded, a bar greyed instead.
+    if (object.m_kind != SkinKind::Bar)
+        painter.setOpacity(object.m_enabled ? 1.0 : kDisabledOpacity);
+    // Only an enabled object answers the pointer.
+    pointer.over = pointer.over && object.m_enabled;
+    pointer.holding = pointer.holding && object.m_enabled;
     switch (object.m_kind) {
     case SkinKind::Panel:
         paintObjectBox(painter, object, object.m_color, object.m_color2);
@@ -178,13 +184,11 @@ void SkinPainter::paintFocusRing(QPainter &painter, const SkinObject &object, co
 void SkinPainter::paintButton(QPainter &painter, const SkinObject &object, Pointer pointer)
 {
     const QRect rect = object.qrect();
-    const bool over = object.m_enabled && pointer.over;
-    const bool down = over && pointer.holding;
-    painter.setOpacity(object.m_enabled ? 1.0 : kDisabledOpacity);
-    if (!(over && drawPicture(painter, rect, object.m_hoverPicture)) && !drawPicture(painter, rect, object.m_picture)) {
-        if (down && object.m_pressColor.isValid())
+    if (!(pointer.over && drawPicture(painter, rect, object.m_hoverPicture))
+        && !drawPicture(painter, rect, object.m_picture)) {
+        if (pointer.over && pointer.holding && object.m_pressColor.isValid())
             paintObjectBox(painter, object, object.m_pressColor, QColor());
-        else if (over && object.m_hoverColor.isValid())
+        else if (pointer.over && object.m_hoverColor.isValid())
             paintObjectBox(painter, object, object.m_hoverColor, QColor());
         else
             paintObjectBox(painter, object, object.m_color, object.m_color2);
@@ -201,9 +205,6 @@ void SkinPainter::paintText(QPainter &painter, const SkinObject &object)
 void SkinPainter::paintSlider(QPainter &painter, const SkinObject &object, Pointer pointer)
 {
     const QRect rect = object.qrect();
-    const bool over = object.m_enabled && pointer.over;
-    painter.setOpacity(object.m_enabled ? 1.0 : kDisabledOpacity);
-
     const qreal middle = rect.top() + rect.height() / 2.0;
     const qreal trackHeight = std::max(2, rect.height() / 4);
     const QRectF track(rect.left(), middle - trackHeight / 2, rect.width(), trackHeight);
@@ -218,9 +219,9 @@ void SkinPainter::paintSlider(QPainter &painter, const SkinObject &object, Point
     }
 
     QColor thumb = object.m_thumbColor;
-    if (object.m_enabled && pointer.holding && object.m_pressColor.isValid())
+    if (pointer.holding && object.m_pressColor.isValid())
         thumb = object.m_pressColor;
-    else if (over && object.m_hoverColor.isValid())
+    else if (pointer.over && object.m_hoverColor.isValid())
         thumb = object.m_hoverColor;
     const qreal radius = skinSliderThumbRadius(rect) - 0.5;
     painter.setBrush(thumb);

@@ -102,7 +102,9 @@ TEST_F(SkinKeyboardTest, AssistiveTechnologySeesRoleNameStateAndValue)
     EXPECT_EQ(byName["Position"]->text(QAccessible::Value), "25%");
 
     byName["Confirm"]->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(m_log.objectsOf("Click").isEmpty()) << "a press is answered before it acts";
     byName["Position"]->valueInterface()->setCurrentValue(4000);
+    QTest::qWait(0);
     EXPECT_EQ(m_log.objectsOf("Click"), QStringList{"ok"});
     EXPECT_EQ(object("seek")->position(), 4000);
 }
