@@ -10,7 +10,9 @@
 # mode, bench/batch.sh library). weston,
 # xwayland and qt6-wayland give the on-screen preview test its Wayland sessions;
 # python3-pyatspi and at-spi2-core let the screen reader test drive the window
-# over AT-SPI on a session bus of its own (dbus-run-session).
+# over AT-SPI on a session bus of its own (dbus-run-session); slurm-wlm,
+# munge and parallel let the cluster test run a job list on a one-node Slurm
+# cluster and with GNU parallel.
 set -euo pipefail
 
 packages=(
@@ -26,6 +28,7 @@ packages=(
   weston xwayland qt6-wayland
   desktop-file-utils dbus-daemon dbus-bin help2man
   python3-pyatspi at-spi2-core
+  slurm-wlm munge parallel
 )
 for option in "$@"; do
   case "$option" in

@@ -66,4 +66,10 @@ if [ "$status" -ne 124 ]; then
   cat "$home/log" >&2
   exit 1
 fi
+# The command line converts without a display, with the installed data.
+ffmpeg -v error -f lavfi -i sine=duration=2 "$home/tone.wav"
+HOME=$home XDG_CONFIG_HOME=$home/.config XDG_STATE_HOME=$home/.state \
+  env -u DISPLAY veltrix-convert --profile 17 --output "$home/out" "$home/tone.wav" >"$home/log" 2>&1 ||
+  { echo "test-package.sh: the installed veltrix-convert failed:" >&2; cat "$home/log" >&2; exit 1; }
+[ -s "$home/out/tone.mp3" ] || { echo "test-package.sh: veltrix-convert wrote no tone.mp3" >&2; exit 1; }
 echo "$package installed, run and removed"

@@ -12,8 +12,9 @@
 
 namespace {
 
+// The two front ends over the session, the command line and the windows, come last.
 const std::vector<std::string> kLayers = {"platform", "ui_look", "engine",  "ui_text", "profiles", "jobs",
-                                          "dvd",      "preview", "session", "windows", "app"};
+                                          "dvd",      "preview", "session", "cli",     "windows",  "app"};
 
 std::size_t layerOf(const std::string &folder)
 {

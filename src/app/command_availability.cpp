@@ -21,6 +21,7 @@ const Row kTable[] = {
     {{C::AddFiles, C::AddFolder, C::AddDvd, C::AddIfo}, {On, On, On, Off, Off, Off}},
     {{C::FileInformation, C::RemoveRows, C::Rename}, {Off, Off, On, Off, Off, Kept}},
     {{C::ClearList}, {Off, On, On, Off, Off, Off}},
+    {{C::ExportJobList}, {Off, On, On, Kept, Kept, Off}},
     {{C::CheckAll, C::UncheckAll, C::StartBatch}, {Off, On, On, Off, Off, Kept}},
     {{C::PauseBatch, C::StopBatch}, {Off, Off, Off, Off, On, Kept}},
     {{C::ConvertAgain}, {Off, Off, On, Off, On, Kept}},

@@ -22,6 +22,7 @@
 #include "windows/tfm_set.h"
 
 #include <QMenu>
+#include <QSaveFile>
 
 namespace {
 
@@ -145,6 +146,20 @@ void takeSnapshot(const X &x, const QString &timeText)
                                .timeText = timeText});
 }
 
+// The list as a file for veltrix-convert --list, on this machine or others.
+void exportJobList(const X &x)
+{
+    const QString path =
+        x.session.prompts().saveFile(QStringLiteral("Job lists (*.jobs)"), QStringLiteral("Veltrix.jobs"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(x.session.handedJobList()) < 0 || !file.commit())
+        x.session.prompts().warning(QStringLiteral("The job list could not be exported to %1: %2\nChoose a folder "
+                                                   "you may write to.")
+                                        .arg(path, file.errorString()));
+}
+
 constexpr BusySet kNever = 0;
 constexpr BusySet kConverting = static_cast<BusySet>(Busy::Converting);
 constexpr BusySet kPreviewing = static_cast<BusySet>(Busy::Previewing);
@@ -166,6 +181,7 @@ const MainCommandRow kCommands[] = {
     {C::AskStopBatch, kNever, askStopBatch},
     {C::PauseBatch, kNever, [](const X &x) { x.session.batch().pauseToggle(); }},
     {C::ConvertAgain, kPreviewing, [](const X &x) { x.session.batch().convertAgain(x.session.jobs().selectedRows()); }},
+    {C::ExportJobList, kAdding, exportJobList},
     {C::OpenPicker, kConverting, [](const X &x) { x.window.picker().openPicker(); }, {"profiles", "profilestext"}},
     {C::SettingsDialog, kNever, settingsDialog},
     {C::ChooseOutputFolder, kNever, chooseOutputFolder, "browse"},

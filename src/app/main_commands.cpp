@@ -41,6 +41,8 @@ const MenuItemDesign kPopFile[] = {
     {"Convert1", "Convert", C::StartBatch},
     {"Stop1", "Stop", C::StopBatch},
     kSeparator,
+    {"ExportJobList1", "Export Job List...", C::ExportJobList},
+    kSeparator,
     {"Exit1", "Exit", C::CloseWindow},
 };
 const MenuItemDesign kPopEdit[] = {
@@ -73,6 +75,7 @@ const MenuItemDesign kPopupFile[] = {
     {"AddFolder2", "Add Folder", C::AddFolder},
     kSeparator,
     {"Properties1", "Properties", C::FileInformation},
+    {"ExportJobList2", "Export Job List...", C::ExportJobList},
     {"RunBackground1", "Run Background", C::RunBackground},
     kSeparator,
     {"Exit2", "Exit", C::CloseWindow},

@@ -24,6 +24,7 @@ enum class MainCommand {
     AskStopBatch, // the keyboard's stop: asks first while jobs run
     PauseBatch,
     ConvertAgain,
+    ExportJobList,
     // Profiles, folders, information.
     OpenPicker,
     SettingsDialog,

@@ -28,8 +28,11 @@ private:
 
 class NoDesktop : public DesktopShell {
 public:
-    bool openFolder(const QString &) override { return false; }
-    bool openLink(const QString &) override { return false; }
+    void open(OpenKind, const QString &, OpenFailed failed) override
+    {
+        if (failed)
+            failed(QStringLiteral("a terminal has no desktop to open it"));
+    }
     void powerOff() override {}
     bool hasTray() const override { return false; }
     void notify(const QString &, const QString &) override {}

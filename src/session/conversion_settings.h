@@ -6,12 +6,13 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <optional>
 
 struct ConversionSettings {
     QString edition; // the edition's name, e.g. "veltrix-audio-converter"
     int profileId = 0;
-    // The positions chosen in the profile's lists; -1 where none is.
-    int size = -1, videoQuality = -1, audioQuality = -1, channels = -1;
+    // The positions chosen in the profile's lists; none where none is.
+    std::optional<int> size, videoQuality, audioQuality, channels;
     bool stretch = false;
     QString outputFolder;
     bool operator==(const ConversionSettings &) const = default;

@@ -167,12 +167,15 @@ void ConverterSession::exitInOrder(int exitCode)
 ConversionSettings ConverterSession::conversionSettings() const
 {
     const QualityLists &lists = m_profile.lists();
+    const auto chosen = [](const ChoiceList &list) {
+        return list.selected >= 0 ? std::optional<int>(list.selected) : std::nullopt;
+    };
     return {.edition = m_edition.baseName,
             .profileId = m_profile.loadedProfileId(),
-            .size = lists.size.selected,
-            .videoQuality = lists.videoQuality.selected,
-            .audioQuality = lists.audioQuality.selected,
-            .channels = lists.channel.selected,
+            .size = chosen(lists.size),
+            .videoQuality = chosen(lists.videoQuality),
+            .audioQuality = chosen(lists.audioQuality),
+            .channels = chosen(lists.channel),
             .stretch = m_profile.pictureFit() == PictureFit::Stretch,
             .outputFolder = m_output.absolute()};
 }
@@ -194,10 +197,11 @@ QString ConverterSession::takeConversionSettings(const ConversionSettings &setti
         return QStringLiteral("The list names profile %1, which this version of the program does not have.")
             .arg(settings.profileId);
     m_profile.setCurrentProfileId(settings.profileId);
-    const int positions[] = {settings.size, settings.videoQuality, settings.audioQuality, settings.channels};
+    const std::optional<int> positions[] = {settings.size, settings.videoQuality, settings.audioQuality,
+                                            settings.channels};
     for (int list = 0; list < 4; ++list)
-        if (positions[list] >= 0)
-            m_profile.chooseEntry(kQualityListIds[list], positions[list]);
+        if (positions[list])
+            m_profile.chooseEntry(kQualityListIds[list], *positions[list]);
     m_profile.setPictureFit(settings.stretch ? PictureFit::Stretch : PictureFit::KeepShape);
     if (!settings.outputFolder.isEmpty())
         m_output.setFolder(settings.outputFolder.endsWith(u'/') ? settings.outputFolder : settings.outputFolder + u'/');

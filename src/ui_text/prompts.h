@@ -43,6 +43,15 @@ public:
     // The folder chooser under the given caption, opening at `startFolder`
     // (the home folder when empty); empty when cancelled.
     virtual QString chooseFolder(const QString &caption, const QString &startFolder) = 0;
+    // A save dialog for a new file named `suggested` (filter in Qt's
+    // syntax), asking before it replaces one; empty when cancelled. Nothing
+    // is saved where no dialog can be shown.
+    virtual QString saveFile(const QString &filter, const QString &suggested)
+    {
+        (void)filter;
+        (void)suggested;
+        return {};
+    }
     // Opens the progress window of a long task; `cancel` runs when the user
     // cancels it. Nothing where progress is not shown.
     virtual std::unique_ptr<ProgressPrompt> progress(std::function<void()> cancel)

@@ -48,6 +48,14 @@ QStringList QtPrompts::openFiles(const QString &filter, const QString &folder)
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
+QString QtPrompts::saveFile(const QString &filter, const QString &suggested)
+{
+    QFileDialog dialog(m_parent, title(), suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 QString QtPrompts::chooseFolder(const QString &caption, const QString &startFolder)
 {
     if (m_folderChooser)

@@ -22,6 +22,7 @@ public:
     // The program's own folder chooser once the main window has set it;
     // the toolkit's folder dialog until then.
     QString chooseFolder(const QString &caption, const QString &startFolder) override;
+    QString saveFile(const QString &filter, const QString &suggested) override;
     using FolderChooser = std::function<QString(const QString &caption, const QString &startFolder)>;
     void setFolderChooser(FolderChooser chooser) { m_folderChooser = std::move(chooser); }
     // A progress dialog modal to the parent window.

@@ -138,9 +138,9 @@ TEST_F(InstallTree, TheDataLiesUnderShareAndTheHelpLinksReachTheReadme)
 {
     // The executables alone under lib/; the program finds its data under share/.
     const QString executables = installed("lib/veltrix");
-    EXPECT_EQ(
-        QDir(executables).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-        (QStringList{"register.dat", "veltrix-audio-converter", "veltrix-dvd-ripper", "veltrix-video-converter"}));
+    EXPECT_EQ(QDir(executables).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"register.dat", "veltrix-audio-converter", "veltrix-convert", "veltrix-dvd-ripper",
+                           "veltrix-video-converter"}));
     const QString folder = dataFolderOf(executables);
     EXPECT_EQ(folder, installed("share/veltrix/"));
     for (const char *file : {"skn.skn", "language.info", "profiles.pop", "images/main/2.bmp", "softinfo.dat"})

@@ -38,11 +38,12 @@ struct MenuCase {
 };
 
 const MenuCase kMenus[] = {
-    {"pop_file", {"AddFiles1", "AddFolder1", "", "Rmove1", "Clear1", "", "Convert1", "Stop1", "", "Exit1"}},
+    {"pop_file",
+     {"AddFiles1", "AddFolder1", "", "Rmove1", "Clear1", "", "Convert1", "Stop1", "", "ExportJobList1", "", "Exit1"}},
     {"pop_help", {"MenuItem1", "MenuItem2", "MenuItem4", "MenuItem5", "", "MenuItem7"}},
     {"pop_dvd",
      {"MenuItem3", "MenuItem8", "", "MenuItem10", "MenuItem11", "", "MenuItem13", "MenuItem14", "", "MenuItem16"}},
-    {"zm_popup_file", {"AddFiles2", "AddFolder2", "", "Properties1", "RunBackground1", "", "Exit2"}},
+    {"zm_popup_file", {"AddFiles2", "AddFolder2", "", "Properties1", "ExportJobList2", "RunBackground1", "", "Exit2"}},
     {"zm_pop_actions", {"Convert2", "Pause1", "Stop2"}},
     {"zm_pop_tools", {"Settings1"}},
     {"zm_pop_help", {"Help1", "", "FeedbackandSupport1", "", "AboutVeltrixVideoConverter1"}},

@@ -47,6 +47,9 @@ TEST_F(ConvertTest, AUsageErrorSaysWhatIsWrongAndEndsWithTwo)
         {{"--edition", "audio", "--profile", "5", text}, "No profile has the id 5"},
         {{"--profile", "17", "--audio-quality", "loud", text}, "has no entry \"loud\"; its entries:\n   1  "},
         {{"--jobs", "0", text}, "--jobs takes a number"},
+        {{"--list", text, "--shard", "4/3"}, "cannot be run: it is not readable JSON"},
+        {{"--collect", text}, "cannot be run"},
+        {{"--shard", "1/2", text}, "give it with --list"},
         {{text}, "Nothing to convert: none of the files"},
     };
     for (const auto &c : cases) {

@@ -36,6 +36,8 @@ public:
         fileAnswers.pop_front();
         return files;
     }
+    // The prepared file to save to (empty: cancelled).
+    QString saveFile(const QString &, const QString &) override { return saveAnswer; }
     // Records the caption; the prepared folder (empty: cancelled).
     QString chooseFolder(const QString &caption, const QString &startFolder) override
     {
@@ -77,6 +79,7 @@ public:
     std::vector<Shown> shown;
     bool answerYes = true;
     std::deque<QStringList> fileAnswers;
+    QString saveAnswer;
     QString folderAnswer;
     QString openedAt; // where the last file-open dialog or folder chooser opened
     QStringList progressTexts;
