@@ -21,6 +21,7 @@
 #include "windows/tfm_info.h"
 #include "windows/tfm_set.h"
 
+#include <QDir>
 #include <QMenu>
 #include <QSaveFile>
 
@@ -149,8 +150,9 @@ void takeSnapshot(const X &x, const QString &timeText)
 // The list as a file for veltrix-convert --list, on this machine or others.
 void exportJobList(const X &x)
 {
-    const QString path =
-        x.session.prompts().saveFile(QStringLiteral("Job lists (*.jobs)"), QStringLiteral("Veltrix.jobs"));
+    // Beside the outputs by default: where the machines that convert it look.
+    const QString suggested = QDir(x.session.outputFolder().absolute()).filePath(QStringLiteral("Veltrix.jobs"));
+    const QString path = x.session.prompts().saveFile(QStringLiteral("Job lists (*.jobs)"), suggested);
     if (path.isEmpty())
         return;
     QSaveFile file(path);

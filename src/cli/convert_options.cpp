@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -18,6 +19,9 @@ constexpr OptionText kOptions[] = {
     {"video-quality", "ENTRY", "the video quality, likewise"},
     {"audio-quality", "ENTRY", "the audio quality, likewise"},
     {"channels", "ENTRY", "the channels, likewise"},
+    {"stretch", nullptr, "stretch the picture to the frame rather than keep its shape with black bars"},
+    {"start", "HH:MM:SS.cc", "convert each file from this time on"},
+    {"length", "HH:MM:SS.cc", "convert this long a part of each file"},
     {"output", "FOLDER", "the output folder (default the window's)"},
     {"jobs", "N|auto", "how many jobs run at once (default the window's setting)"},
     {"recursive", nullptr, "add folders with their subfolders"},
@@ -47,6 +51,21 @@ std::optional<ConvertUsageError> readEdition(const QString &text, ConvertEdition
                                                 "(veltrix-dvd-ripper); veltrix-convert converts files.")};
     else
         return ConvertUsageError{QStringLiteral("Unknown edition \"%1\": use video or audio.").arg(text)};
+    return std::nullopt;
+}
+
+// "HH:MM:SS" or "HH:MM:SS.cc" into `time`, in hundredths.
+std::optional<ConvertUsageError> readTime(const char *option, const QString &text, std::optional<qint64> &time)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    static const QRegularExpression shape(QStringLiteral(R"(^(\d+):([0-5]\d):([0-5]\d)(?:\.(\d\d))?$)"));
+    const QRegularExpressionMatch parts = shape.match(text);
+    if (!parts.hasMatch())
+        return ConvertUsageError{QStringLiteral("--%1 takes a time as HH:MM:SS or HH:MM:SS.cc, not \"%2\".")
+                                     .arg(QLatin1String(option), text)};
+    time = ((parts.captured(1).toLongLong() * 60 + parts.captured(2).toInt()) * 60 + parts.captured(3).toInt()) * 100
+           + parts.captured(4).toInt();
     return std::nullopt;
 }
 
@@ -87,6 +106,11 @@ ParsedCommandLine parseConvertCommandLine(const QStringList &arguments)
         return *error;
     if (auto error = readJobs(value(parser, "jobs"), options.jobs))
         return *error;
+    if (auto error = readTime("start", value(parser, "start"), options.start))
+        return *error;
+    if (auto error = readTime("length", value(parser, "length"), options.length))
+        return *error;
+    options.stretch = parser.isSet(QStringLiteral("stretch"));
     options.profile = value(parser, "profile");
     options.choices = {value(parser, "size"), value(parser, "video-quality"), value(parser, "audio-quality"),
                        value(parser, "channels")};

@@ -23,6 +23,10 @@ struct ConvertOptions {
     QString output;          // empty: the window's output folder
     std::optional<int> jobs; // jobs at once; 0 for "auto"; none: the window's setting
     bool recursive = false;  // folders with their subfolders
+    bool stretch = false;    // the picture fills the frame rather than keeping its shape
+    // A cut of every file: from `start`, `length` long, in hundredths; none:
+    // from the beginning, to the end.
+    std::optional<qint64> start, length;
     bool json = false;       // one JSON object per event on standard output
     bool listProfiles = false;
     QStringList paths;

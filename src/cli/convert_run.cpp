@@ -2,6 +2,7 @@
 
 #include "cli/convert_report.h"
 #include "cli/profile_lookup.h"
+#include "engine/timecode.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
 #include "jobs/file_job_start.h"
@@ -94,6 +95,8 @@ QString ConvertRun::applyOptions()
             return QStringLiteral("The output folder %1 cannot be made; choose a folder you may write to.").arg(folder);
         m_session->outputFolder().setFolder(folder + u'/');
     }
+    if (m_options.stretch)
+        profile.setPictureFit(PictureFit::Stretch);
     if (m_options.jobs)
         m_session->batch().setJobsAtOnceSetting(jobsAtOnceSetting(*m_options.jobs, processorCores()));
     return {};
@@ -129,11 +132,29 @@ void ConvertRun::addEnded()
             QStringLiteral("Nothing to convert: none of the files named is a media file of this edition."));
         return end(kUsageError);
     }
-    for (int row = 0; row < jobs.rowCount(); ++row)
+    for (int row = 0; row < jobs.rowCount(); ++row) {
         m_report.added(jobs.original(row).sourcePath);
+        cut(row);
+    }
     if (!m_options.plan.isEmpty())
         return writePlan();
     convert();
+}
+
+void ConvertRun::cut(int row)
+{
+    if (!m_options.start && !m_options.length)
+        return;
+    JobModel &jobs = m_session->jobs();
+    const ClipRange whole = clipRangeOf(jobs.job(row).clip);
+    const Hundredths begin = m_options.start.value_or(0);
+    const Hundredths end = m_options.length ? std::min(whole.end, begin + *m_options.length) : whole.end;
+    if (begin >= end) {
+        m_report.message(QStringLiteral("%1 is not converted: it ends at %2, before the cut begins.")
+                             .arg(jobs.original(row).sourcePath, hundredthsToTimeCode(whole.end)));
+        return jobs.setChecked(row, false);
+    }
+    jobs.setClipRange(row, {begin, end});
 }
 
 void ConvertRun::convert()

@@ -56,6 +56,8 @@ private:
     QString applyOptions();
     void listProfiles();
     void addEnded();
+    // The command line's cut of the row, if it gives one.
+    void cut(int row);
     // Writes the planned list: every row's output name decided now.
     void writePlan();
     // Puts the slice's rows in the list, those already converted unchecked.

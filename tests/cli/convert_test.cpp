@@ -50,6 +50,7 @@ TEST_F(ConvertTest, AUsageErrorSaysWhatIsWrongAndEndsWithTwo)
         {{"--list", text, "--shard", "4/3"}, "cannot be run: it is not readable JSON"},
         {{"--collect", text}, "cannot be run"},
         {{"--shard", "1/2", text}, "give it with --list"},
+        {{"--start", "1:2", text}, "--start takes a time as HH:MM:SS"},
         {{text}, "Nothing to convert: none of the files"},
     };
     for (const auto &c : cases) {
@@ -65,14 +66,16 @@ TEST_F(ConvertTest, ConvertsWhatItCanReportsEachJobAndFailsWithOne)
     const std::string sound = m_media.file("tone.wav"), silentFilm = m_media.file("film.mp4");
     generateMedia("-f lavfi -i sine=frequency=440:duration=3", sound);
     generateMedia("-f lavfi -i testsrc=size=160x120:duration=2 -pix_fmt yuv420p", silentFilm);
-    const ProcessResult result = convert({"--json", "--profile", "mp3-mpeg layer-3audio(*.mp3)", "--audio-quality", "2",
-                                          "--output", m_output.path(), sound, silentFilm});
+    // A cut of 1.5 s from the second second on.
+    const ProcessResult result =
+        convert({"--json", "--profile", "mp3-mpeg layer-3audio(*.mp3)", "--audio-quality", "2", "--start", "00:00:01",
+                 "--length", "00:00:01.50", "--output", m_output.path(), sound, silentFilm});
     EXPECT_EQ(result.exitCode, 1) << result.output;
     const std::string mp3 = m_output.file("tone.mp3");
     EXPECT_NE(result.output.find("{\"event\":\"finished\",\"output\":\"" + mp3), std::string::npos) << result.output;
     EXPECT_NE(result.output.find("{\"event\":\"failed\",\"reason\":"), std::string::npos);
     EXPECT_NE(result.output.find("{\"event\":\"end\",\"failed\":1,\"finished\":1}"), std::string::npos);
-    EXPECT_NEAR(std::stod(ffprobeField(mp3, "format=duration")), 3.0, 0.1);
+    EXPECT_NEAR(std::stod(ffprobeField(mp3, "format=duration")), 1.5, 0.1);
     EXPECT_TRUE(fs::is_empty(m_settings.path()));
 }
 
