@@ -18,18 +18,6 @@ namespace {
 
 constexpr int kPopupMargin = 16;
 
-Job jobOf(const DvdRow &row)
-{
-    Job job;
-    job.kind = row.kind;
-    job.original = row.original;
-    job.clip = row.clip;
-    job.convert = row.convert;
-    job.tracks = row.tracks;
-    job.status = {JobState::Ready};
-    return job;
-}
-
 } // namespace
 
 DvdCommands::DvdCommands(JobModel &jobs, const ActiveProfile &profile, QComboBox *cb_audio, QComboBox *cb_subtitle,

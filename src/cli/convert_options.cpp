@@ -13,7 +13,11 @@ struct OptionText {
 };
 
 constexpr OptionText kOptions[] = {
-    {"edition", "video|audio", "the edition whose media kinds, settings and profiles to take (default video)"},
+    {"edition", "video|audio|dvd", "the edition whose media kinds, settings and profiles to take (default video)"},
+    {"titles", "N,N...", "dvd: the titles to convert (default every title)"},
+    {"chapters", "N,N...|all", "dvd: list the titles' chapters and convert these"},
+    {"audio", "N", "dvd: the audio track, by its position from 1"},
+    {"subtitle", "N", "dvd: the subtitle burnt in, by its position from 1 (0: none)"},
     {"profile", "ID|NAME", "the output profile, by its id or its name (or a part of it naming one profile)"},
     {"size", "ENTRY", "the picture size: an entry of the profile's list, by its text or its position from 1"},
     {"video-quality", "ENTRY", "the video quality, likewise"},
@@ -47,10 +51,9 @@ std::optional<ConvertUsageError> readEdition(const QString &text, ConvertEdition
     else if (text == u"audio")
         edition = ConvertEdition::Audio;
     else if (text == u"dvd")
-        return ConvertUsageError{QStringLiteral("DVD titles are converted with the DVD Ripper "
-                                                "(veltrix-dvd-ripper); veltrix-convert converts files.")};
+        edition = ConvertEdition::Dvd;
     else
-        return ConvertUsageError{QStringLiteral("Unknown edition \"%1\": use video or audio.").arg(text)};
+        return ConvertUsageError{QStringLiteral("Unknown edition \"%1\": use video, audio or dvd.").arg(text)};
     return std::nullopt;
 }
 
@@ -111,6 +114,10 @@ ParsedCommandLine parseConvertCommandLine(const QStringList &arguments)
     if (auto error = readTime("length", value(parser, "length"), options.length))
         return *error;
     options.stretch = parser.isSet(QStringLiteral("stretch"));
+    options.titles = value(parser, "titles");
+    options.chapters = value(parser, "chapters");
+    options.audio = value(parser, "audio").toInt();
+    options.subtitle = value(parser, "subtitle").toInt();
     options.profile = value(parser, "profile");
     options.choices = {value(parser, "size"), value(parser, "video-quality"), value(parser, "audio-quality"),
                        value(parser, "channels")};
@@ -155,6 +162,13 @@ QString convertHelpText()
 
 QString editionProgramName(ConvertEdition edition)
 {
-    return edition == ConvertEdition::Audio ? QStringLiteral("veltrix-audio-converter")
-                                            : QStringLiteral("veltrix-video-converter");
+    switch (edition) {
+    case ConvertEdition::Audio:
+        return QStringLiteral("veltrix-audio-converter");
+    case ConvertEdition::Dvd:
+        return QStringLiteral("veltrix-dvd-ripper");
+    case ConvertEdition::Video:
+        break;
+    }
+    return QStringLiteral("veltrix-video-converter");
 }

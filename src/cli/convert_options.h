@@ -8,7 +8,7 @@
 #include <optional>
 #include <variant>
 
-enum class ConvertEdition { Video, Audio };
+enum class ConvertEdition { Video, Audio, Dvd };
 
 // A quality list's entry as the command line names it: its text, or its
 // position counted from 1.
@@ -34,6 +34,11 @@ struct ConvertOptions {
     // many workers, or collect the results of its workers.
     QString list, plan, collect;
     QString shard; // "K/N" or "slurm"; empty: the whole list
+    // A DVD folder's titles ("1,3"), or its chapters, by number; empty:
+    // every title. The audio track and subtitle by position from 1 (subtitle
+    // 0: none); 0: the first audio track, no subtitle.
+    QString titles, chapters;
+    int audio = 0, subtitle = 0;
 };
 
 // What to print instead of converting.

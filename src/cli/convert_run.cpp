@@ -2,6 +2,7 @@
 
 #include "cli/convert_report.h"
 #include "cli/profile_lookup.h"
+#include "dvd/dvd_listing.h"
 #include "engine/timecode.h"
 #include "jobs/batch.h"
 #include "jobs/file_adder.h"
@@ -64,6 +65,8 @@ void ConvertRun::start()
     }
     if (m_slice)
         return takeSlice();
+    if (m_options.edition == ConvertEdition::Dvd)
+        return listDvd();
     m_adding = true;
     m_session->adder().addPaths(m_options.paths);
 }
@@ -155,6 +158,67 @@ void ConvertRun::cut(int row)
         return jobs.setChecked(row, false);
     }
     jobs.setClipRange(row, {begin, end});
+}
+
+namespace {
+
+// Whether `picked` ("1,3"; empty or "all": every one) names the row by the
+// number its caption ends in ("Title_03", "  Chapter_01").
+bool picked(const QString &picked, const QString &caption)
+{
+    if (picked.isEmpty() || picked == u"all")
+        return true;
+    const int number = caption.section(u'_', -1).toInt();
+    for (const QString &part : picked.split(u','))
+        if (part.trimmed().toInt() == number)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void ConvertRun::listDvd()
+{
+    if (m_options.paths.size() != 1)
+        return usageError(QStringLiteral("Name one DVD folder (the disc's root or its VIDEO_TS folder)."));
+    DvdListing listing;
+    const ProfileChoices choices = m_session->profileChoices();
+    std::vector<DvdRow> rows = listing.addDvd(m_options.paths.front(), choices).rows;
+    if (!m_options.chapters.isEmpty() && !rows.empty())
+        rows = listing.toggleMode(choices).value_or(rows);
+    if (rows.empty())
+        return usageError(QStringLiteral("%1 holds no DVD title: no IFO file with a title was found in it.")
+                              .arg(m_options.paths.front()));
+    std::vector<ListedRow> listed;
+    std::vector<bool> checks;
+    for (DvdRow &row : rows) {
+        const TrackLists tracks = trackListsFor(listing.files(), row.convert);
+        checks.push_back(picked(m_options.chapters.isEmpty() ? m_options.titles : m_options.chapters, row.caption));
+        listed.push_back({row.caption.trimmed(), jobOf(row)});
+        if (!checks.back())
+            continue;
+        if (m_options.audio > tracks.audio.size() || m_options.subtitle >= tracks.subtitle.size())
+            return usageError(QStringLiteral("%1 has %2 audio tracks and %3 subtitles.")
+                                  .arg(row.caption.trimmed())
+                                  .arg(tracks.audio.size())
+                                  .arg(tracks.subtitle.size() - 1));
+        if (m_options.audio > 0)
+            chooseAudioTrack(row.convert, row.tracks, m_options.audio - 1, tracks.audio[m_options.audio - 1]);
+        if (m_options.subtitle > 0)
+            chooseSubtitleTrack(row.convert, row.tracks, m_options.subtitle, tracks.subtitle[m_options.subtitle]);
+        listed.back().job = jobOf(row);
+        m_report.added(m_options.paths.front() + u' ' + row.caption.trimmed());
+    }
+    if (std::find(checks.begin(), checks.end(), true) == checks.end())
+        return usageError(QStringLiteral("None of the titles or chapters named is on the DVD."));
+    m_session->jobs().replaceRows(listed, checks);
+    convert();
+}
+
+void ConvertRun::usageError(const QString &text)
+{
+    m_report.message(text);
+    end(kUsageError);
 }
 
 void ConvertRun::convert()

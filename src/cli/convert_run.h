@@ -58,6 +58,10 @@ private:
     void addEnded();
     // The command line's cut of the row, if it gives one.
     void cut(int row);
+    // A DVD folder's titles, or chapters, as the DVD Ripper lists them:
+    // those named checked, with the audio track and subtitle named.
+    void listDvd();
+    void usageError(const QString &text);
     // Writes the planned list: every row's output name decided now.
     void writePlan();
     // Puts the slice's rows in the list, those already converted unchecked.

@@ -66,6 +66,18 @@ void appendChapterRows(std::vector<DvdRow> &rows, const IfoTitle &title, const R
 
 } // namespace
 
+Job jobOf(const DvdRow &row)
+{
+    Job job;
+    job.kind = row.kind;
+    job.original = row.original;
+    job.clip = row.clip;
+    job.convert = row.convert;
+    job.tracks = row.tracks;
+    job.status = {JobState::Ready};
+    return job;
+}
+
 QStringList DvdRow::subItems() const
 {
     return {original.pictureSize, original.duration, outputSize, kStatusReady};

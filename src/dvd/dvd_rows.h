@@ -46,6 +46,9 @@ QString twoDigitNumber(int number);
 // Titles with no time or fewer than 1000 sectors are left out, and in
 // chapters mode so are such cells; chapter numbers count cells, title
 // numbers count list rows. The output size is estimated for `choices`.
+// The job of a listed row, ready to convert.
+Job jobOf(const DvdRow &row);
+
 std::vector<DvdRow> listIfoRows(const IfoContents &ifo, const QString &ifoPath, ListingMode mode, int rowCount,
                                 const ProfileChoices &choices);
 

@@ -1,6 +1,8 @@
 // veltrix-convert as a script runs it: real media, the real encoder, exit
 // statuses, and the user's settings left as they were.
 
+#include "dvd_fixture.h"
+#include "dvd_media_checks.h"
 #include "media_fixtures.h"
 
 #include <filesystem>
@@ -77,6 +79,17 @@ TEST_F(ConvertTest, ConvertsWhatItCanReportsEachJobAndFailsWithOne)
     EXPECT_NE(result.output.find("{\"event\":\"end\",\"failed\":1,\"finished\":1}"), std::string::npos);
     EXPECT_NEAR(std::stod(ffprobeField(mp3, "format=duration")), 1.5, 0.1);
     EXPECT_TRUE(fs::is_empty(m_settings.path()));
+}
+
+TEST_F(ConvertTest, ConvertsADvdTitleWithTheAudioTrackNamed)
+{
+    const TestDvd &dvd = testDvd();
+    const ProcessResult result = convert({"--edition", "dvd", "--profile", "17", "--titles", "1", "--audio", "2",
+                                          "--output", m_output.path(), dvd.discRoot});
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    // The first title's second track is the higher tone.
+    EXPECT_NEAR(toneOf(m_output.file("Title_01.mp3")), dvd.facts.secondTone, 20) << result.output;
+    EXPECT_EQ(convert({"--edition", "dvd", "--audio", "3", dvd.discRoot}).exitCode, 2);
 }
 
 TEST_F(ConvertTest, ASignalStopsTheRunningJobsAndLeavesNoOutput)
