@@ -37,7 +37,9 @@ std::unique_ptr<QImageReader> readerFor(QFile &file)
 // that drawing when such a screen is there and the drawing too.
 QString sharperPicturePath(const QString &path)
 {
-    if (!qGuiApp || qGuiApp->devicePixelRatio() <= 1)
+    // Under a bare QCoreApplication (the command line, the session alone) no screen scales.
+    const auto *gui = qobject_cast<const QGuiApplication *>(QCoreApplication::instance());
+    if (!gui || gui->devicePixelRatio() <= 1)
         return {};
     const qsizetype dot = path.lastIndexOf(u'.');
     const QString sharper = (dot > path.lastIndexOf(u'/') ? path.left(dot) : path) + QStringLiteral("@2x.png");
