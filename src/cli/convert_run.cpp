@@ -265,12 +265,9 @@ void ConvertRun::takeSlice()
             done.push_back(row);
     }
     m_session->jobs().replaceRows(rows, checks);
-    for (const int row : done) {
-        const Job &job = rows[row].job;
-        appendResult(resultFilePath(m_slice->path, m_slice->shard), {row, true, job.plannedOutput, {}});
-        ++m_finished;
-        m_report.finished(job.original.sourcePath, job.plannedOutput);
-    }
+    // Converted by an earlier run: finished, as the batch tells its jobs.
+    for (const int row : done)
+        jobEnded(row, rows[row].job.plannedOutput);
     if (std::find(checks.begin(), checks.end(), true) == checks.end()) {
         m_report.summary(m_finished, m_failures);
         return end(kAllFinished);

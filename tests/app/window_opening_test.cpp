@@ -89,6 +89,13 @@ TEST_F(WindowOpeningTest, EachWindowIsMadeWhenTheUserFirstOpensIt)
     w.run(MainCommand::OpenCutter);
     EXPECT_TRUE(cutter->isVisible());
     EXPECT_EQ(w.findChildren<Tfm_dvdcutter *>().size(), 1);
+    // It grows: its list downwards, its picture both ways, its controls with the edges they belong to.
+    const auto place = [cutter](const char *name) { return cutter->findChild<QWidget *>(name)->geometry(); };
+    const QRect list = place("lv"), picture = place("pl_play"), snapshot = object(cutter, "cut_snapshot")->qrect();
+    cutter->resize(cutter->size() + QSize(100, 60));
+    EXPECT_EQ(place("lv"), list.adjusted(0, 0, 0, 60));
+    EXPECT_EQ(place("pl_play"), picture.adjusted(0, 0, 100, 60));
+    EXPECT_EQ(object(cutter, "cut_snapshot")->qrect(), snapshot.translated(100, 60));
     clickSkin("cutclose", cutter);
     EXPECT_TRUE(m_prompts.boxes().empty());
 }
